@@ -1,0 +1,34 @@
+#include "platform/instance_lock.hpp"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <string>
+
+namespace kv::platform {
+
+std::filesystem::path InstanceLockPath(const char* kvvelmLock, const char* xdgRuntimeDir) {
+    if (kvvelmLock != nullptr && *kvvelmLock != '\0') return kvvelmLock;
+    if (xdgRuntimeDir != nullptr && *xdgRuntimeDir != '\0') {
+        return std::filesystem::path(xdgRuntimeDir) / "kvvelm.lock";
+    }
+    return "/tmp/kvvelm-" + std::to_string(getuid()) + ".lock";
+}
+
+InstanceLock::InstanceLock(const std::filesystem::path& file) {
+    fd_ = ::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (fd_ < 0) return;
+    if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) {
+        state_ = State::Held;
+    } else {
+        state_ = errno == EWOULDBLOCK ? State::OtherRunning : State::Unavailable;
+    }
+}
+
+InstanceLock::~InstanceLock() {
+    if (fd_ >= 0) ::close(fd_);  // closing releases the lock
+}
+
+}  // namespace kv::platform

@@ -1,0 +1,43 @@
+#pragma once
+// The printer-list port: the printers installed in the system, in the system's order, by device
+// name, and the system's default printer.
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace kv::platform {
+
+class Printers {
+public:
+    virtual ~Printers() = default;
+    virtual std::vector<std::string> DeviceNames() const = 0;
+    // The device name of the system's default printer; empty when there is none.
+    virtual std::string DefaultDeviceName() const = 0;
+};
+
+// A list given in advance (tests, and KVVELM_PRINTERS).
+class FixedPrinters : public Printers {
+public:
+    FixedPrinters(std::vector<std::string> names, std::string defaultName)
+        : names_(std::move(names)), default_(std::move(defaultName)) {}
+    std::vector<std::string> DeviceNames() const override { return names_; }
+    std::string DefaultDeviceName() const override { return default_; }
+
+private:
+    std::vector<std::string> names_;
+    std::string default_;
+};
+
+// The CUPS destinations as `lpstat` lists them; no printers when lpstat is missing.
+class CupsPrinters : public Printers {
+public:
+    std::vector<std::string> DeviceNames() const override;
+    std::string DefaultDeviceName() const override;
+};
+
+// The printer list the front ends use: when `listSetting` (the value of KVVELM_PRINTERS) is set,
+// its names separated by ";" with the first as default; otherwise the CUPS destinations.
+std::unique_ptr<Printers> MakePrinters(const char* listSetting);
+
+}  // namespace kv::platform

@@ -1,0 +1,53 @@
+#pragma once
+// The registry stand-in: the current user's registry read from a text file in the Windows .reg
+// export format. Key and value names compare without regard to letter case. A file, key or line
+// that cannot be read or parsed is left out, so its values read as missing.
+
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <string>
+
+namespace kv::platform {
+
+// Where the registry file lives: $KVVELM_REGISTRY, else $XDG_CONFIG_HOME/kvvelm/registry.reg, else
+// $HOME/.config/kvvelm/registry.reg. Null arguments stand for unset variables.
+std::filesystem::path RegistryFilePath(const char* kvvelmRegistry, const char* xdgConfigHome,
+                                       const char* home);
+
+class Registry {
+public:
+    Registry() = default;
+
+    // Parses the bytes of a .reg file (UTF-16LE with a byte-order mark, or 8-bit text).
+    static Registry FromBytes(const std::string& bytes);
+
+    // Reads a .reg file; a missing or unreadable file gives an empty registry.
+    static Registry FromFile(const std::filesystem::path& file);
+
+    // Makes the key exist, with no values yet.
+    void AddKey(const std::string& keyPath);
+
+    // Adds or replaces a string value (used by the parser and by tests that build a registry).
+    void SetString(const std::string& keyPath, const std::string& name, const std::string& value);
+
+    // Marks a value that exists but is not a string (dword, hex ...).
+    void SetOther(const std::string& keyPath, const std::string& name);
+
+    // The string value `name` of the key; nullopt when the key or value is missing or the value
+    // is not a string. `keyPath` starts with the hive ("HKEY_CURRENT_USER\SOFTWARE\..." or "HKCU\...").
+    std::optional<std::string> ReadString(const std::string& keyPath, const std::string& name) const;
+
+    bool HasKey(const std::string& keyPath) const;
+
+private:
+    // nullopt marks a value of another type than string.
+    using Values = std::map<std::string, std::optional<std::string>>;
+    std::map<std::string, Values> keys_;  // by normalised key path, values by lower-case name
+};
+
+// Normalises a key path for comparison: lower case, hive abbreviations expanded, separators
+// collapsed, no trailing backslash.
+std::string NormaliseKeyPath(const std::string& keyPath);
+
+}  // namespace kv::platform
