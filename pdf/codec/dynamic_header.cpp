@@ -1,0 +1,102 @@
+#include "pdf/codec/dynamic_header.hpp"
+
+#include "pdf/codec/huffman.hpp"
+
+namespace folivo::codec {
+namespace {
+
+constexpr std::array<uint8_t, kCodeLenSymbols> kCodeLenExtraBits{0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+                                                                 0, 0, 0, 0, 0, 0, 2, 3, 7};
+
+HuffmanCode MakeCode(std::vector<uint8_t> lengths) {
+    HuffmanCode code;
+    code.codes = CanonicalCodes(lengths);
+    code.lengths = std::move(lengths);
+    return code;
+}
+
+// Number of codes to send: up to the last non-zero length, at least `minimum`.
+int UsedPrefix(const std::vector<uint8_t>& lengths, int minimum) {
+    int n = static_cast<int>(lengths.size());
+    while (n > minimum && lengths[static_cast<size_t>(n - 1)] == 0) --n;
+    return n;
+}
+
+void EmitRepeated(uint8_t length, int count, std::vector<CodeLengthItem>& items) {
+    for (int i = 0; i < count; ++i) items.push_back({length, 0});
+}
+
+}  // namespace
+
+void AppendCodeLengthRuns(const uint8_t* lengths, int count, std::vector<CodeLengthItem>& items) {
+    int previous = -1;
+    int i = 0;
+    while (i < count) {
+        const uint8_t current = lengths[i];
+        int run = 1;
+        while (i + run < count && lengths[i + run] == current) ++run;
+        i += run;
+        int left = run;
+        if (current == 0) {
+            while (left >= 3) {
+                int n = left > 138 ? 138 : left;
+                if (n <= 10)
+                    items.push_back({17, static_cast<uint8_t>(n - 3)});
+                else
+                    items.push_back({18, static_cast<uint8_t>(n - 11)});
+                left -= n;
+            }
+            EmitRepeated(0, left, items);
+        } else {
+            if (current != previous) {
+                items.push_back({current, 0});
+                --left;
+            }
+            while (left >= 3) {
+                int n = left > 6 ? 6 : left;
+                items.push_back({16, static_cast<uint8_t>(n - 3)});
+                left -= n;
+            }
+            EmitRepeated(current, left, items);
+        }
+        previous = current;
+    }
+}
+
+DynamicHeader BuildDynamicHeader(const std::array<uint32_t, kLitLenSymbols>& litLenFreq,
+                                 const std::array<uint32_t, kDistSymbols>& distFreq) {
+    DynamicHeader h;
+    h.litLen = MakeCode(LimitedCodeLengths(litLenFreq, 15, 2));
+    auto distLengths = LimitedCodeLengths(distFreq, 15, 0);
+    if (UsedPrefix(distLengths, 0) == 0) distLengths[0] = 1;  // no distances: one code of length 1
+    h.dist = MakeCode(std::move(distLengths));
+    h.hlit = UsedPrefix(h.litLen.lengths, 257);
+    h.hdist = UsedPrefix(h.dist.lengths, 1);
+
+    AppendCodeLengthRuns(h.litLen.lengths.data(), h.hlit, h.items);
+    AppendCodeLengthRuns(h.dist.lengths.data(), h.hdist, h.items);
+    std::array<uint32_t, kCodeLenSymbols> clFreq{};
+    for (const auto& item : h.items) ++clFreq[item.symbol];
+    h.codeLen = MakeCode(LimitedCodeLengths(clFreq, 7, 2));
+
+    std::vector<uint8_t> ordered(kCodeLenSymbols);
+    for (int i = 0; i < kCodeLenSymbols; ++i) ordered[static_cast<size_t>(i)] = h.codeLen.lengths[kCodeLengthOrder[static_cast<size_t>(i)]];
+    h.hclen = UsedPrefix(ordered, 4);
+
+    h.bits = 5 + 5 + 4 + 3 * static_cast<uint64_t>(h.hclen);
+    for (const auto& item : h.items) h.bits += h.codeLen.lengths[item.symbol] + kCodeLenExtraBits[item.symbol];
+    return h;
+}
+
+void WriteDynamicHeader(BitWriter& out, const DynamicHeader& h) {
+    out.Put(static_cast<uint32_t>(h.hlit - 257), 5);
+    out.Put(static_cast<uint32_t>(h.hdist - 1), 5);
+    out.Put(static_cast<uint32_t>(h.hclen - 4), 4);
+    for (int i = 0; i < h.hclen; ++i) out.Put(h.codeLen.lengths[kCodeLengthOrder[static_cast<size_t>(i)]], 3);
+    for (const auto& item : h.items) {
+        out.Put(h.codeLen.codes[item.symbol], h.codeLen.lengths[item.symbol]);
+        if (kCodeLenExtraBits[item.symbol] > 0) out.Put(item.extra, kCodeLenExtraBits[item.symbol]);
+    }
+}
+
+}  // namespace folivo::codec

@@ -1,0 +1,43 @@
+#pragma once
+// The trees of a dynamic Deflate block and the run-length coded header that describes them.
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "pdf/codec/bit_writer.hpp"
+#include "pdf/codec/deflate_tables.hpp"
+
+namespace folivo::codec {
+
+struct HuffmanCode {
+    std::vector<uint8_t> lengths;
+    std::vector<uint16_t> codes;  // bit-reversed
+};
+
+// One symbol of the code-length alphabet with its extra-bits value (for 16, 17 and 18).
+struct CodeLengthItem {
+    uint8_t symbol;
+    uint8_t extra;
+};
+
+struct DynamicHeader {
+    HuffmanCode litLen;
+    HuffmanCode dist;
+    HuffmanCode codeLen;
+    int hlit = 257;  // literal/length codes sent
+    int hdist = 1;   // distance codes sent
+    int hclen = 4;   // code-length codes sent
+    std::vector<CodeLengthItem> items;
+    uint64_t bits = 0;  // size of the header after the three block-type bits
+};
+
+DynamicHeader BuildDynamicHeader(const std::array<uint32_t, kLitLenSymbols>& litLenFreq,
+                                 const std::array<uint32_t, kDistSymbols>& distFreq);
+
+void WriteDynamicHeader(BitWriter& out, const DynamicHeader& header);
+
+// Run-length coding of a code-length sequence with the symbols 16, 17 and 18.
+void AppendCodeLengthRuns(const uint8_t* lengths, int count, std::vector<CodeLengthItem>& items);
+
+}  // namespace folivo::codec

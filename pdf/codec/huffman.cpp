@@ -1,0 +1,106 @@
+#include "pdf/codec/huffman.hpp"
+
+#include <algorithm>
+#include <array>
+#include <stdexcept>
+
+namespace folivo::codec {
+namespace {
+
+struct Leaf {
+    uint64_t weight;
+    uint16_t symbol;
+};
+
+// One item of a package-merge list: a leaf, or a package of two neighbouring items of the list below.
+struct Item {
+    uint64_t weight;
+    int32_t packageOf;  // index of the package in the previous list, or -1 for a leaf
+    int32_t leafIndex;
+};
+
+// Package-merge: each of the 2n - 2 cheapest items of the final list adds one bit to every leaf
+// it contains. Lists are small (at most 2 * 286 items per level), so this is cheap.
+std::vector<uint8_t> PackageMerge(const std::vector<Leaf>& leaves, int maxBits, size_t symbols) {
+    const size_t n = leaves.size();
+    std::vector<std::vector<Item>> lists(static_cast<size_t>(maxBits));
+    for (int level = 0; level < maxBits; ++level) {
+        std::vector<Item> packages;
+        if (level > 0) {
+            const auto& prev = lists[static_cast<size_t>(level - 1)];
+            for (size_t i = 0; i + 1 < prev.size(); i += 2)
+                packages.push_back({prev[i].weight + prev[i + 1].weight, static_cast<int32_t>(i), -1});
+        }
+        auto& list = lists[static_cast<size_t>(level)];
+        size_t a = 0, b = 0;
+        while (a < n || b < packages.size()) {
+            bool takeLeaf = b >= packages.size() || (a < n && leaves[a].weight <= packages[b].weight);
+            if (takeLeaf) {
+                list.push_back({leaves[a].weight, -1, static_cast<int32_t>(a)});
+                ++a;
+            } else {
+                list.push_back(packages[b++]);
+            }
+        }
+    }
+    // Walk back from the top list: the first 2n - 2 items are selected; a selected package
+    // selects its two children in the list below.
+    std::vector<uint8_t> lengths(symbols, 0);
+    size_t take = 2 * n - 2;
+    for (int level = maxBits - 1; level >= 0 && take > 0; --level) {
+        const auto& list = lists[static_cast<size_t>(level)];
+        size_t packagesTaken = 0;
+        for (size_t i = 0; i < take && i < list.size(); ++i) {
+            if (list[i].packageOf < 0)
+                ++lengths[leaves[static_cast<size_t>(list[i].leafIndex)].symbol];
+            else
+                ++packagesTaken;
+        }
+        take = packagesTaken * 2;
+    }
+    return lengths;
+}
+
+}  // namespace
+
+std::vector<uint8_t> LimitedCodeLengths(std::span<const uint32_t> freqs, int maxBits, int minCodes) {
+    std::vector<Leaf> leaves;
+    for (size_t s = 0; s < freqs.size(); ++s)
+        if (freqs[s] > 0) leaves.push_back({freqs[s], static_cast<uint16_t>(s)});
+    for (size_t s = 0; s < freqs.size() && leaves.size() < static_cast<size_t>(minCodes); ++s)
+        if (freqs[s] == 0) leaves.push_back({1, static_cast<uint16_t>(s)});
+    if (leaves.size() > (size_t{1} << maxBits)) throw std::logic_error("too many symbols for code length limit");
+    std::vector<uint8_t> lengths(freqs.size(), 0);
+    if (leaves.empty()) return lengths;
+    if (leaves.size() == 1) {
+        lengths[leaves[0].symbol] = 1;
+        return lengths;
+    }
+    std::stable_sort(leaves.begin(), leaves.end(),
+                     [](const Leaf& x, const Leaf& y) { return x.weight < y.weight; });
+    return PackageMerge(leaves, maxBits, freqs.size());
+}
+
+std::vector<uint16_t> CanonicalCodes(std::span<const uint8_t> lengths) {
+    std::array<uint16_t, 17> countOf{};
+    for (uint8_t len : lengths) ++countOf[len];
+    countOf[0] = 0;
+    std::array<uint16_t, 17> next{};
+    uint16_t code = 0;
+    for (int bits = 1; bits <= 16; ++bits) {
+        code = static_cast<uint16_t>((code + countOf[bits - 1]) << 1);
+        next[bits] = code;
+    }
+    std::vector<uint16_t> codes(lengths.size(), 0);
+    for (size_t s = 0; s < lengths.size(); ++s) {
+        int len = lengths[s];
+        if (len == 0) continue;
+        uint16_t c = next[len]++;
+        uint16_t reversed = 0;
+        for (int i = 0; i < len; ++i) reversed = static_cast<uint16_t>(reversed << 1 | ((c >> i) & 1));
+        codes[s] = reversed;
+    }
+    return codes;
+}
+
+}  // namespace folivo::codec

@@ -1,0 +1,18 @@
+#pragma once
+// Length-limited Huffman code lengths and canonical codes (RFC 1951, 3.2.2).
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace folivo::codec {
+
+// Optimal code lengths for the frequencies with no code longer than maxBits (package-merge).
+// Symbols of frequency 0 get length 0. When fewer than minCodes symbols are used, unused
+// symbols from the lowest index are added so the code has at least minCodes entries.
+std::vector<uint8_t> LimitedCodeLengths(std::span<const uint32_t> freqs, int maxBits, int minCodes);
+
+// Canonical codes for the lengths, bit-reversed so they can be sent least significant bit first.
+std::vector<uint16_t> CanonicalCodes(std::span<const uint8_t> lengths);
+
+}  // namespace folivo::codec
