@@ -1,0 +1,40 @@
+#include "pdf/codec/filter_chain.hpp"
+
+#include "pdf/codec/ascii85.hpp"
+#include "pdf/codec/ascii_hex.hpp"
+#include "pdf/codec/deflate.hpp"
+#include "pdf/codec/lzw.hpp"
+#include "pdf/codec/run_length.hpp"
+
+namespace folivo::codec {
+namespace {
+
+using Encoder = std::vector<uint8_t> (*)(std::span<const uint8_t>, int quality);
+
+struct Stage {
+    int32_t bit;
+    const char* name;
+    bool binary;  // skipped when the data arrives with filters of its own
+    Encoder encode;
+};
+
+constexpr Stage kStages[] = {
+    {kRunLength, "/RunLengthDecode ", true, [](std::span<const uint8_t> d, int) { return EncodeRunLength(d); }},
+    {kFlate, "/FlateDecode ", true, [](std::span<const uint8_t> d, int q) { return DeflateZlib(d, q); }},
+    {kLzw, "/LZWDecode ", true, [](std::span<const uint8_t> d, int) { return EncodeLzw(d); }},
+    {kAscii85, "/ASCII85Decode ", false, [](std::span<const uint8_t> d, int) { return EncodeAscii85(d); }},
+    {kAsciiHex, "/ASCIIHexDecode ", false, [](std::span<const uint8_t> d, int) { return EncodeAsciiHex(d); }},
+};
+
+}  // namespace
+
+void ApplyStreamFilters(std::vector<uint8_t>& data, const CompressionSettings& settings, std::string& filters) {
+    const bool preset = !filters.empty();
+    for (const Stage& stage : kStages) {
+        if ((settings.mode & stage.bit) == 0 || (stage.binary && preset)) continue;
+        data = stage.encode(data, settings.quality);
+        filters.insert(0, stage.name);
+    }
+}
+
+}  // namespace folivo::codec

@@ -1,0 +1,176 @@
+// Deflate output judged by zlib: every quality on every sample input must inflate to the input,
+// with the header, checksum and block form the format and our cost rule call for.
+
+#include <gtest/gtest.h>
+#include <zlib.h>
+
+#include <cmath>
+
+#include "pdf/codec/adler32.hpp"
+#include "pdf/codec/deflate.hpp"
+#include "pdf/codec/dynamic_header.hpp"
+#include "pdf/codec/huffman.hpp"
+#include "tests/pdf_codec/sample_inputs.hpp"
+
+namespace {
+
+using folivo::codec::DeflateZlib;
+
+// Inflates with zlib; fails the test when zlib reports an error or leftover bytes.
+std::vector<uint8_t> Inflate(const std::vector<uint8_t>& compressed, size_t expectedSize) {
+    std::vector<uint8_t> out(expectedSize + 16);
+    z_stream z{};
+    EXPECT_EQ(inflateInit(&z), Z_OK);
+    z.next_in = const_cast<Bytef*>(compressed.data());
+    z.avail_in = static_cast<uInt>(compressed.size());
+    z.next_out = out.data();
+    z.avail_out = static_cast<uInt>(out.size());
+    const int rc = inflate(&z, Z_FINISH);
+    EXPECT_EQ(rc, Z_STREAM_END) << (z.msg ? z.msg : "");
+    EXPECT_EQ(z.avail_in, 0u) << "bytes after the end of the zlib stream";
+    out.resize(z.total_out);
+    inflateEnd(&z);
+    return out;
+}
+
+size_t ZlibSize(const std::vector<uint8_t>& input, int level) {
+    uLongf size = compressBound(static_cast<uLong>(input.size()));
+    std::vector<uint8_t> out(size);
+    compress2(out.data(), &size, input.data(), static_cast<uLong>(input.size()), level);
+    return size;
+}
+
+uint8_t FirstBlockType(const std::vector<uint8_t>& compressed) { return (compressed[2] >> 1) & 3; }
+
+TEST(Deflate, EverySampleAtEveryQualityInflatesBackWithHeaderAndChecksum) {
+    for (const auto& sample : kv::test::SampleInputs()) {
+        for (int quality = 0; quality <= 3; ++quality) {
+            SCOPED_TRACE(sample.name + " quality " + std::to_string(quality));
+            const auto out = DeflateZlib(sample.bytes, quality);
+            ASSERT_GE(out.size(), 7u);
+            EXPECT_EQ(out[0], 0x78);
+            EXPECT_EQ(out[1], 0x5E);
+            EXPECT_EQ(Inflate(out, sample.bytes.size()), sample.bytes);
+            const uint32_t adler = adler32(1, sample.bytes.data(), static_cast<uInt>(sample.bytes.size()));
+            const size_t n = out.size();
+            EXPECT_EQ(uint32_t{out[n - 4]} << 24 | uint32_t{out[n - 3]} << 16 | uint32_t{out[n - 2]} << 8 | out[n - 1],
+                      adler);
+        }
+    }
+}
+
+TEST(Deflate, TenMegabyteInputRoundTripsAndAdlerMatchesZlibOnIt) {
+    const auto big = kv::test::LargeInput();
+    EXPECT_EQ(folivo::codec::Adler32(big), adler32(1, big.data(), static_cast<uInt>(big.size())));
+    const auto out = DeflateZlib(big, 3);
+    EXPECT_EQ(Inflate(out, big.size()), big);
+    EXPECT_LT(out.size(), big.size() / 2);
+}
+
+TEST(Deflate, BlockFormFollowsTheCheapestCost) {
+    // Incompressible bytes that fit one stored block: length + 5 bytes after the header.
+    const auto noise = kv::test::RandomBytes(300, 7);
+    const auto stored = DeflateZlib(noise, 2);
+    EXPECT_EQ(stored[2], 0x01) << "final stored block";
+    EXPECT_EQ(stored.size(), 2 + 300 + 5 + 4u);
+
+    // Over 65,535 stored bytes: several stored blocks, only the last final.
+    const auto bigNoise = kv::test::RandomBytes(200000, 8);
+    const auto split = DeflateZlib(bigNoise, 1);
+    EXPECT_EQ(split.size(), 2 + 200000 + 4 * 5 + 4u);
+    EXPECT_EQ(split[2], 0x00) << "first of several stored blocks is not final";
+    EXPECT_EQ(split[2 + 5 + 65535], 0x00);
+    EXPECT_EQ(split[2 + 3 * (5 + 65535)], 0x01);
+
+    // Tiny inputs are cheapest with the fixed codes, long text with its own codes.
+    EXPECT_EQ(FirstBlockType(DeflateZlib(std::vector<uint8_t>{}, 0)), 1);
+    EXPECT_EQ(FirstBlockType(DeflateZlib(std::vector<uint8_t>{'a', 'b', 'c'}, 0)), 1);
+    EXPECT_EQ(FirstBlockType(DeflateZlib(kv::test::ReportContentStream(20000), 0)), 2);
+}
+
+TEST(Deflate, QualityAboveThreeActsAsThree) {
+    const auto text = kv::test::ReportContentStream(50000);
+    EXPECT_EQ(DeflateZlib(text, 200), DeflateZlib(text, 3));
+    EXPECT_NE(DeflateZlib(text, 0), DeflateZlib(text, 3));
+}
+
+TEST(Deflate, SizeStaysCloseToZlibAtTheMirroredLevel) {
+    const std::vector<std::vector<uint8_t>> texts{kv::test::RepositoryText(), kv::test::ReportContentStream(400000)};
+    for (const auto& text : texts) {
+        for (int quality = 0; quality <= 3; ++quality) {
+            const double ratio = static_cast<double>(DeflateZlib(text, quality).size()) /
+                                 static_cast<double>(ZlibSize(text, quality + 4));
+            EXPECT_LT(ratio, 1.05) << "quality " << quality;
+        }
+    }
+}
+
+// Frequencies of the Fibonacci sequence make the deepest unlimited Huffman trees.
+std::vector<uint32_t> FibonacciFrequencies(size_t count) {
+    std::vector<uint32_t> f{1, 1};
+    while (f.size() < count) f.push_back(f[f.size() - 1] + f[f.size() - 2]);
+    return f;
+}
+
+double KraftSum(const std::vector<uint8_t>& lengths) {
+    double sum = 0;
+    for (uint8_t len : lengths)
+        if (len > 0) sum += std::ldexp(1.0, -len);
+    return sum;
+}
+
+TEST(Huffman, LengthsRespectTheLimitAndFormCompleteCodes) {
+    for (int limit : {7, 15}) {
+        const auto freqs = FibonacciFrequencies(limit == 7 ? 19 : 30);
+        const auto lengths = folivo::codec::LimitedCodeLengths(freqs, limit, 2);
+        for (uint8_t len : lengths) {
+            EXPECT_GE(len, 1);
+            EXPECT_LE(len, limit);
+        }
+        EXPECT_DOUBLE_EQ(KraftSum(lengths), 1.0);
+    }
+    // Unlimited-depth inputs still inflate: skewed symbol counts force 15-bit limiting.
+    std::vector<uint8_t> skewed;
+    const auto fib = FibonacciFrequencies(24);
+    for (size_t s = 0; s < fib.size(); ++s) skewed.insert(skewed.end(), fib[s], static_cast<uint8_t>(s * 10));
+    for (int quality = 0; quality <= 3; ++quality)
+        EXPECT_EQ(Inflate(DeflateZlib(skewed, quality), skewed.size()), skewed);
+
+    // A single used symbol still gets a second code when two are required.
+    std::vector<uint32_t> one(19, 0);
+    one[5] = 9;
+    const auto two = folivo::codec::LimitedCodeLengths(one, 7, 2);
+    EXPECT_EQ(two[0], 1);
+    EXPECT_EQ(two[5], 1);
+}
+
+TEST(Huffman, CanonicalCodesFollowTheFormatExample) {
+    // RFC 1951 3.2.2: lengths (3,3,3,3,3,2,4,4) give F=00, A=010 ... H=1111; ours are bit-reversed.
+    const std::vector<uint8_t> lengths{3, 3, 3, 3, 3, 2, 4, 4};
+    const auto codes = folivo::codec::CanonicalCodes(lengths);
+    EXPECT_EQ(codes[5], 0b00);
+    EXPECT_EQ(codes[0], 0b010);    // 010 reversed
+    EXPECT_EQ(codes[1], 0b110);    // 011 reversed
+    EXPECT_EQ(codes[6], 0b0111);   // 1110 reversed
+    EXPECT_EQ(codes[7], 0b1111);
+}
+
+TEST(CodeLengthRuns, RunsAreCutAtTheFormatsLimits) {
+    using folivo::codec::CodeLengthItem;
+    auto runs = [](std::vector<uint8_t> lengths) {
+        std::vector<CodeLengthItem> items;
+        folivo::codec::AppendCodeLengthRuns(lengths.data(), static_cast<int>(lengths.size()), items);
+        std::vector<std::pair<int, int>> flat;
+        for (const auto& item : items) flat.emplace_back(item.symbol, item.extra);
+        return flat;
+    };
+    using V = std::vector<std::pair<int, int>>;
+    EXPECT_EQ(runs(std::vector<uint8_t>(140, 0)), (V{{18, 127}, {0, 0}, {0, 0}}));
+    EXPECT_EQ(runs(std::vector<uint8_t>(10, 0)), (V{{17, 7}}));
+    EXPECT_EQ(runs(std::vector<uint8_t>(2, 0)), (V{{0, 0}, {0, 0}}));
+    EXPECT_EQ(runs(std::vector<uint8_t>(7, 8)), (V{{8, 0}, {16, 3}}));
+    EXPECT_EQ(runs(std::vector<uint8_t>(3, 8)), (V{{8, 0}, {8, 0}, {8, 0}}));
+    EXPECT_EQ(runs(std::vector<uint8_t>(11, 5)), (V{{5, 0}, {16, 3}, {16, 1}}));
+}
+
+}  // namespace

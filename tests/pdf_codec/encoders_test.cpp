@@ -1,0 +1,139 @@
+// Run-length, LZW, base-85 and hexadecimal output carried in PDF files and decoded by qpdf,
+// pikepdf and (for LZW) mupdf; plus the shape rules strict decoders depend on.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "pdf/codec/ascii85.hpp"
+#include "pdf/codec/ascii_hex.hpp"
+#include "pdf/codec/filter_chain.hpp"
+#include "pdf/codec/lzw.hpp"
+#include "pdf/codec/run_length.hpp"
+#include "tests/pdf_codec/sample_inputs.hpp"
+#include "tests/pdf_codec/stream_pdf.hpp"
+#include "tests/support/test_support.hpp"
+
+namespace {
+
+using Encoder = std::vector<uint8_t> (*)(std::span<const uint8_t>);
+
+struct NamedEncoder {
+    const char* filter;
+    Encoder encode;
+};
+
+const NamedEncoder kEncoders[] = {
+    {"/RunLengthDecode", folivo::codec::EncodeRunLength},
+    {"/LZWDecode", folivo::codec::EncodeLzw},
+    {"/ASCII85Decode", folivo::codec::EncodeAscii85},
+    {"/ASCIIHexDecode", folivo::codec::EncodeAsciiHex},
+};
+
+// Encodes every input, carries the results in one PDF, checks it with qpdf and compares what
+// pikepdf decodes with the inputs.
+void ExpectOutsideDecodersAgree(const NamedEncoder& encoder, const std::vector<kv::test::SampleInput>& inputs) {
+    SCOPED_TRACE(encoder.filter);
+    kv::test::TempDir dir("codec");
+    std::vector<kv::test::CarriedStream> streams;
+    for (const auto& input : inputs) streams.push_back({encoder.filter, encoder.encode(input.bytes)});
+    const auto pdf = dir / "streams.pdf";
+    kv::test::WriteStreamPdf(pdf, streams);
+    EXPECT_QPDF_CLEAN(pdf);
+    const auto decoded = kv::test::DecodeWithPikepdf(pdf, streams.size(), dir.path());
+    for (size_t i = 0; i < inputs.size(); ++i)
+        EXPECT_TRUE(decoded[i] == inputs[i].bytes) << inputs[i].name << ": decoded " << decoded[i].size()
+                                                   << " bytes, expected " << inputs[i].bytes.size();
+}
+
+TEST(Encoders, SampleInputsDecodeBackThroughQpdfAndPikepdf) {
+    const auto inputs = kv::test::SampleInputs();
+    for (const auto& encoder : kEncoders) ExpectOutsideDecodersAgree(encoder, inputs);
+}
+
+TEST(Encoders, TenMegabyteInputDecodesBack) {
+    const std::vector<kv::test::SampleInput> inputs{{"10 MB", kv::test::LargeInput()}};
+    for (const auto& encoder : kEncoders) ExpectOutsideDecodersAgree(encoder, inputs);
+}
+
+TEST(Lzw, CodeWidthChangesAndTableResetsAgreeWithMupdfToo) {
+    // Sizes chosen so the table ends just around each width change and right at a reset.
+    kv::test::TempDir dir("lzw");
+    std::vector<kv::test::SampleInput> inputs;
+    for (size_t n : {252u, 253u, 254u, 255u, 256u, 766u, 767u, 768u, 1790u, 1791u, 1792u, 3837u, 3838u, 3839u, 3840u, 9000u})
+        inputs.push_back({"random " + std::to_string(n), kv::test::RandomBytes(n, static_cast<uint32_t>(n))});
+    ExpectOutsideDecodersAgree(kEncoders[1], inputs);
+
+    std::vector<kv::test::CarriedStream> streams;
+    for (const auto& input : inputs) streams.push_back({"/LZWDecode", folivo::codec::EncodeLzw(input.bytes)});
+    kv::test::WriteStreamPdf(dir / "lzw.pdf", streams);
+    for (size_t i = 0; i < inputs.size(); ++i)
+        EXPECT_TRUE(kv::test::DecodeWithMutool(dir / "lzw.pdf", static_cast<int>(4 + i)) == inputs[i].bytes)
+            << inputs[i].name;
+}
+
+TEST(Lzw, StartsWithClearAndEndsWithEndCode) {
+    // "A": 256 at 9 bits, 65 at 9 bits, 257 at 9 bits, padded: 100000000 001000001 100000001 00000
+    const auto out = folivo::codec::EncodeLzw(std::vector<uint8_t>{'A'});
+    EXPECT_EQ(out, (std::vector<uint8_t>{0x80, 0x10, 0x60, 0x20}));
+}
+
+TEST(RunLength, RepeatsNeverReachTheEndOfDataByte) {
+    const auto runs = kv::test::SampleInputs()[7].bytes;  // runs of every length up to 300
+    const auto out = folivo::codec::EncodeRunLength(runs);
+    size_t pos = 0;
+    while (pos < out.size() && out[pos] != 128) {
+        const uint8_t len = out[pos];
+        pos += len < 128 ? len + 2u : 2u;  // literal run of len + 1, or one repeated byte
+    }
+    EXPECT_EQ(pos, out.size() - 1) << "the only 128 length byte is the final one";
+}
+
+TEST(Ascii85, ShortLastGroupAndNoZAbbreviation) {
+    auto text = [](std::vector<uint8_t> in) {
+        const auto out = folivo::codec::EncodeAscii85(in);
+        return std::string(out.begin(), out.end());
+    };
+    EXPECT_EQ(text({}), "~>");
+    EXPECT_EQ(text({0, 0, 0, 0}), "!!!!!~>");
+    EXPECT_EQ(text({0}), "!!~>");
+    EXPECT_EQ(text({'M', 'a', 'n', ' ', 'i', 's'}), "9jqo^Bla~>");
+    EXPECT_EQ(text({255, 255, 255, 255}), "s8W-!~>");
+}
+
+TEST(AsciiHex, UpperCaseDigitsWithoutEndMarker) {
+    const auto out = folivo::codec::EncodeAsciiHex(std::vector<uint8_t>{0x00, 0xAB, 0x5F, 0xFF});
+    EXPECT_EQ(std::string(out.begin(), out.end()), "00AB5FFF");
+}
+
+TEST(FilterChain, NamesGoInDecodingOrderAndPresetDataSkipsBinaryStages) {
+    auto chain = [](int32_t mode, std::string filters) {
+        std::vector<uint8_t> data{'a', 'b', 'c'};
+        folivo::codec::ApplyStreamFilters(data, {mode, 0}, filters);
+        return filters;
+    };
+    EXPECT_EQ(chain(0, ""), "");
+    EXPECT_EQ(chain(2, ""), "/FlateDecode ");
+    EXPECT_EQ(chain(3, ""), "/FlateDecode /RunLengthDecode ");
+    EXPECT_EQ(chain(10, ""), "/ASCII85Decode /FlateDecode ");
+    EXPECT_EQ(chain(31, ""), "/ASCIIHexDecode /ASCII85Decode /LZWDecode /FlateDecode /RunLengthDecode ");
+    EXPECT_EQ(chain(31, "/DCTDecode "), "/ASCIIHexDecode /ASCII85Decode /DCTDecode ");
+}
+
+TEST(FilterChain, EveryCombinationDecodesBackThroughPikepdf) {
+    kv::test::TempDir dir("chain");
+    const auto input = kv::test::ReportContentStream(30000);
+    std::vector<kv::test::CarriedStream> streams;
+    for (int32_t mode = 0; mode < 32; ++mode) {
+        std::vector<uint8_t> data = input;
+        std::string filters;
+        folivo::codec::ApplyStreamFilters(data, {mode, static_cast<uint8_t>(mode % 4)}, filters);
+        streams.push_back({filters, data});
+    }
+    kv::test::WriteStreamPdf(dir / "chain.pdf", streams);
+    EXPECT_QPDF_CLEAN(dir / "chain.pdf");
+    const auto decoded = kv::test::DecodeWithPikepdf(dir / "chain.pdf", streams.size(), dir.path());
+    for (size_t mode = 0; mode < decoded.size(); ++mode) EXPECT_TRUE(decoded[mode] == input) << "mode " << mode;
+}
+
+}  // namespace
