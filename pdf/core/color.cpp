@@ -1,0 +1,154 @@
+#include "pdf/core/color.hpp"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <vector>
+
+#include "pdf/core/number_format.hpp"
+#include "pdf/error.hpp"
+
+namespace folivo {
+
+namespace {
+
+struct NamedColor {
+    const char* name;
+    const char* value;
+};
+
+constexpr std::array<NamedColor, 35> kNamedColors = {{
+    {"BLACK", "#000000"},      {"GRAY", "#808080"},       {"SILVER", "#C0C0C0"},
+    {"WHITE", "#FFFFFF"},      {"MAROON", "#800000"},     {"RED", "#FF0000"},
+    {"PURPLE", "#800080"},     {"FUCHSIA", "#FF00FF"},    {"MAGENTA", "#FF00FF"},
+    {"GREEN", "#008000"},      {"LIME", "#00FF00"},       {"YELLOW", "#FFFF00"},
+    {"NAVY", "#000080"},       {"BLUE", "#0000FF"},       {"TEAL", "#008080"},
+    {"AQUA", "#00FFFF"},       {"CYAN", "#00FFFF"},       {"ORANGE", "#FF7F00"},
+    {"AZURE", "#F0FFFF"},      {"GOLD", "#FFD700"},       {"LIGHTBLUE", "#ADD8E6"},
+    {"LIGHTCYAN", "#E0FFFF"},  {"OLIVE", "#808000"},      {"BEIGE", "#F5F5DC"},
+    {"LIGHTGREEN", "#90EE90"}, {"LIGHTPINK", "#FFB6C1"},  {"LIGHTYELLOW", "#FFFFE0"},
+    {"TOMATO", "#FF6347"},     {"VIOLET", "#EE82EE"},     {"PINK", "#FFC0CB"},
+    {"IVORY", "#FFFFF0"},      {"DARKGRAY", "#A9A9A9"},   {"DARKCYAN", "#008B8B"},
+    {"DARKBLUE", "#00008B"},   {"BROWN", "#A52A2A"},
+}};
+
+std::string Trimmed(std::string_view text) {
+    const size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return "";
+    const size_t last = text.find_last_not_of(' ');
+    return std::string(text.substr(first, last - first + 1));
+}
+
+std::string Upper(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return text;
+}
+
+// The leading number of a text, as Basic's Val reads it ("12abc" -> 12, "x" -> 0).
+double Val(std::string_view text) {
+    size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    size_t end = i;
+    if (end < text.size() && (text[end] == '-' || text[end] == '+')) ++end;
+    while (end < text.size() && (std::isdigit(static_cast<unsigned char>(text[end])) || text[end] == '.')) ++end;
+    double value = 0;
+    const std::string number(text.substr(i, end - i));
+    if (std::sscanf(number.c_str(), "%lf", &value) != 1) return 0;
+    return value;
+}
+
+// Two upper-case hex digits of a component, rounded half to even and kept within 0..255.
+std::string Hex2(double component) {
+    const long v = std::clamp(std::lrint(component), 0L, 255L);
+    char text[4];
+    std::snprintf(text, sizeof text, "%02lX", static_cast<unsigned long>(v));
+    return text;
+}
+
+std::vector<std::string_view> Split(std::string_view text, char separator) {
+    std::vector<std::string_view> parts;
+    size_t start = 0;
+    for (size_t hit; (hit = text.find(separator, start)) != std::string_view::npos; start = hit + 1) {
+        parts.push_back(text.substr(start, hit - start));
+    }
+    parts.push_back(text.substr(start));
+    return parts;
+}
+
+std::string FromComponents(std::string_view rest) {
+    std::string text(rest);
+    std::replace(text.begin(), text.end(), ',', '.');
+    const auto parts = Split(text, ';');
+    if (parts.size() == 3) return "#" + Hex2(Val(parts[0])) + Hex2(Val(parts[1])) + Hex2(Val(parts[2]));
+    if (parts.size() != 4) return "";
+    const double k = Val(parts[3]);
+    auto channel = [k](std::string_view part) { return Hex2(std::fabs(100 - (Val(part) + k)) * 2.55); };
+    return "#" + channel(parts[0]) + channel(parts[1]) + channel(parts[2]);
+}
+
+std::string FromGrey(std::string_view rest) {
+    const std::string level = Hex2(Val(rest) * 255 / 100);
+    return "#" + level + level + level;
+}
+
+const char* NamedValue(const std::string& name) {
+    for (const auto& entry : kNamedColors) {
+        if (name == entry.name) return entry.value;
+    }
+    return nullptr;
+}
+
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+}  // namespace
+
+void ParseColor(std::string& color, std::string& second) {
+    second.clear();
+    if (color.empty()) return;
+    const std::string_view rest = std::string_view(color).substr(1);
+    switch (color[0]) {
+        case '#': color = color.substr(0, 7); return;
+        case '%': color = FromGrey(rest); return;
+        case '@': color = FromComponents(rest); return;
+        default: break;
+    }
+    const auto parts = Split(color, ';');
+    const std::string name = Upper(Trimmed(parts[0]));
+    if (const char* value = NamedValue(name)) {
+        color = value;
+        return;
+    }
+    if (parts.size() > 1) {
+        std::string pattern = Upper(Trimmed(parts[1]));
+        std::string unused;
+        ParseColor(pattern, unused);
+        second = pattern;
+    }
+    color = name;
+}
+
+std::string ColorToRGB(std::string_view hex) {
+    if (hex.size() < 7 || hex[0] != '#') {
+        throw Error(kErrTypeMismatch, "Type mismatch: '" + std::string(hex) + "' is not a #RRGGBB colour");
+    }
+    std::string out;
+    for (size_t i = 1; i < 7; i += 2) {
+        const int hi = HexDigit(hex[i]);
+        const int lo = HexDigit(hex[i + 1]);
+        if (hi < 0 || lo < 0) {
+            throw Error(kErrTypeMismatch, "Type mismatch: '" + std::string(hex) + "' is not a #RRGGBB colour");
+        }
+        if (!out.empty()) out += ' ';
+        out += FormatNum(RoundValue(static_cast<float>((hi * 16 + lo) / 255.0)));
+    }
+    return out;
+}
+
+}  // namespace folivo

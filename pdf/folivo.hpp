@@ -1,0 +1,226 @@
+#pragma once
+// Folivo, the program's own PDF writer. One instance writes one file: BeginDoc, pages with drawing
+// in between, EndDoc. Every length a caller passes is in the unit chosen with SetScale, measured
+// from the top-left corner of the area inside the margins, Y growing downwards.
+//
+// The class is a facade: each member delegates to a component under pdf/ (object store and file
+// sink, content buffers, number and string formatting, pages, colour, fonts and text, filters,
+// security, metadata). Errors: BeginDoc records what it catches in ErrNumber/ErrSource/
+// ErrDescription; every other member throws folivo::Error (pdf/error.hpp).
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "pdf/core/color_state.hpp"
+#include "pdf/core/content_router.hpp"
+#include "pdf/core/doc_info.hpp"
+#include "pdf/core/file_sink.hpp"
+#include "pdf/core/object_store.hpp"
+#include "pdf/core/page_list.hpp"
+#include "pdf/core/page_setup.hpp"
+#include "pdf/core/resources.hpp"
+#include "pdf/core/reusable_objects.hpp"
+#include "pdf/core/table_layout.hpp"
+#include "pdf/core/text_spacing.hpp"
+#include "pdf/error.hpp"
+#include "pdf/fonts/font_table.hpp"
+#include "pdf/text/line_layout.hpp"
+#include "pdf/text/measure.hpp"
+#include "pdf/text/text_state.hpp"
+#include "pdf/host.hpp"
+
+namespace folivo {
+
+class Folivo {
+public:
+    Folivo();                     // uses a DefaultHost
+    explicit Folivo(Host& host);  // the host stays owned by the caller and must outlive this object
+    ~Folivo();
+    Folivo(const Folivo&) = delete;
+    Folivo& operator=(const Folivo&) = delete;
+
+    // ---- document and file ----
+    std::string BeginDoc(const std::string& FileName = "");
+    void EndDoc();
+    void Abort();
+    void OpenDoc();
+    int32_t FileSize() const;
+    void SetMemoryUsage(int16_t Value);
+    int32_t ErrNumber() const { return errNumber_; }
+    const std::string& ErrSource() const { return errSource_; }
+    const std::string& ErrDescription() const { return errDescription_; }
+    std::string Version() const { return kFolivoVersion; }
+
+    // ---- pages and coordinates ----
+    void SetScale(int32_t ScaleMode, std::optional<float> UserFactor = std::nullopt);
+    void SetPaperSize(int32_t PaperSize, std::optional<float> UserWidth = std::nullopt,
+                      std::optional<float> UserHeight = std::nullopt);
+    void SetMargins(float Left, float Right, float Top, float Bottom, bool ClipPage = false);
+    void SetPageView(int32_t ViewMode);
+    int32_t BeginPage();
+    void EndPage();
+    int32_t GetPage() const;
+    float GetPageWidth(bool KeepMargins = false) const;
+    float GetPageHeight(bool KeepMargins = false) const;
+    void SetXY(float X, float Y);
+    float GetX() const;
+    float GetY() const;
+    void MoveTo(float X, float Y);
+    void AxisTranslation(float TranslateX, float TranslateY);
+    void AxisScaling(float ScaleX, float ScaleY);
+    void AxisRotation(float Angle);
+    void AxisSkewing(float AngleX, float AngleY);
+
+    // ---- text (defined in folivo_text.cpp) ----
+    void SetFont(const std::string& FontFamily, float Size = 0, int32_t Style = 0, int32_t Encoding = 0);
+    void SetFontSize(float Points);
+    void SetCharSpacing(float w);
+    void SetWordSpacing(float w);
+    void SetTextHorizontalScaling(float Percent);
+    void SetTextMode(int32_t Mode);
+    void SetTextLineSpacing(float Value);
+    float TextLength(const std::string& Phrase) const;
+    float TextHeight() const;
+    void DrawText(float X, float Y, const std::string& Text, int32_t Align = 0);
+    void WriteText(const std::string& Text, int32_t TextStyle = 0, float PercenteSize = 100);
+    void WriteTextLn(const std::string& Text);
+    std::string DrawTextBox(float X, float Y, float Width, float Height, const std::string& Text,
+                            float Indentation = 0, int32_t Align = 0, int32_t Options = 0);
+
+    // ---- compression and protection (defined in folivo_filters.cpp) ----
+    void SetCompression(int32_t CompressionMode, uint8_t Quality = 0);
+    void zzToFlateDecode(std::vector<uint8_t>& ByteArray, int32_t& BufCount, uint8_t CompressionQuality);
+    void SetProtection(int32_t Mode, const std::string& OwnerPwd, const std::string& UserPwd);
+
+    // ---- colour ----
+    void SetColorFill(const std::string& Color);
+    void SetColorLine(const std::string& Color);
+    void SetColorText(const std::string& Color);
+
+    // ---- metadata, viewer preferences and reusable objects ----
+    void SetDocProperty(const std::string& DocTitle = "", const std::string& DocSubject = "",
+                        const std::string& DocAuthor = "", const std::string& DocCreator = "",
+                        const std::string& DocProducer = "", const std::string& DocKeywords = "");
+    void SetViewerPreferences(int32_t Mode);
+    void BeginObject(const std::string& Alias, int32_t Options = 0);
+    void EndObject();
+    void PlayObject(const std::string& Name);
+    void BeginSpace(float NewX = 0, float NewY = 0, float ScaleX = 1, float ScaleY = 1, float Angle = 0);
+    void EndSpace();
+    void BeginTable(float X, float Y);
+    void BeginRow(float Height);
+    void BeginColumn(float Width);
+    void EndColumn();
+    void EndRow();
+    void EndTable();
+
+private:
+    // ---- file writing and the object store (folivo.cpp) ----
+    void WriteLine(std::string_view text);
+    int32_t StartObject(int32_t& ObjNum);
+    int32_t StartObject();  // the next free number
+    void CloseObject();
+    void AddContent(std::string_view text);
+    std::string FormatNum(float value) const;
+    std::string FormatPt(float value) const;  // user units to points
+    float RoundValue(float value) const;
+    std::string QuoteString(std::string_view Text);
+    std::string EscapeString(std::string_view Text) const;
+    std::string ReplaceText(std::string_view Text, std::string_view Find, std::string_view Replacement,
+                            int32_t Start = 1, int32_t Count = -1) const;
+    void RequireVersion(int32_t n);
+    void SetError(const std::string& procedure, const Error& error, const std::string& extra);
+    void PutStream(std::string Data, int32_t ObjNum, std::string Filters = "", int32_t Length1 = 0);
+    std::string BuildXMP() const;
+    std::string TakeCreationDate();
+    void ResetState();
+    void OpenOutput(const std::string& fileName);
+
+    // ---- EndDoc's steps (folivo.cpp) ----
+    int32_t WriteMetadataObject();
+    void WriteResourceObjects();
+    void WritePageTree();
+    int32_t WriteCatalog(int32_t metadataObj);
+    int32_t WriteInfoObject();
+    void WriteXrefAndTrailer(int32_t infoObj, int32_t catalogObj);
+    void PatchVersion();
+
+    // ---- pages (folivo_pages.cpp) ----
+    std::string ContentPrefix() const;
+    void WritePageObject(int32_t pageObj);
+
+    // ---- colour (folivo_color.cpp) ----
+    void ParseColor(std::string& Color, std::string& Second) const;
+    std::string ColorToRGB(std::string_view Hex) const;
+    // Parses Color into `stored`/`pattern` and adds the operators for it (rg/cs/scn or RG/CS/SCN).
+    void ApplyColor(const std::string& Color, bool stroke);
+
+    // ---- metadata and reusable objects (folivo_meta.cpp) ----
+    void WriteViewerPreferenceLines();
+    // Plays the reusable objects whose Options ask for it: 1 under every page's content, 2 over it.
+    static constexpr int32_t kPlayUnderContent = 1;
+    static constexpr int32_t kPlayOverContent = 2;
+    void PlayAutomaticObjects(int32_t placement);
+    void SaveTableSettings();
+    void RestoreTableSettings(float curX, float curY);  // user units
+    void DrawCell(float width, float height);
+
+    // ---- fonts and text (folivo_text.cpp) ----
+    // One positioned line (all text members and barcode captions); lengths in user units.
+    void PutText(float X, float Y, float Width, const std::string& Text, float Indent, int32_t Align,
+                 bool NewLine);
+    // Writes the font object of a record once, when a file is open, and adds its resource entry.
+    void PutFontObjects(int32_t index);
+    // Writes the objects of fonts selected before the file was open (called by EndDoc).
+    void PutPendingFonts();
+    void ResetText();  // called by ResetState
+    const fonts::FontRecord& CurrentFont() const;  // throws when no font is selected
+    text::TextMeasure Measure() const;
+    void WriteTextObject(float x, float Y, const std::string& Text, const text::LinePlan& plan);
+    void DrawTextLines(float x, float Y, float length);
+    void DrawBoxOutline(float X, float Y, float Width, float Height, int32_t Options);
+
+    // ---- filters and security (folivo_filters.cpp) ----
+
+    // ---- state ----
+    std::unique_ptr<Host> ownHost_;
+    Host& host_;
+
+    FileSink sink_;
+    ObjectStore objects_;
+    ContentRouter content_;
+    DocInfo info_;
+    PageSetup page_;
+    PageList pages_;
+    ColorState colors_;
+    Area lastArea_;
+    ResourceLists resources_;
+    ReusableObjects reusable_;
+    TableLayout table_;
+    TextSpacing spacing_;  // reset by every BeginPage
+    fonts::FontTable fonts_;
+    text::TextState text_;
+    float lineWidth_ = 0;   // points, last SetLineWidth
+
+    std::string fileName_;
+    int32_t fileSize_ = 0;
+    int32_t versionLevel_ = 0;
+    int32_t viewerMode_ = 0;
+    int32_t errNumber_ = 0;
+    std::string errSource_;
+    std::string errDescription_;
+    bool encrypting_ = false;  // set by SetProtection
+    // 2^0 .. 2^16, for the bit-level routines of encryption and images.
+    static constexpr std::array<int32_t, 17> kPowersOfTwo = [] {
+        std::array<int32_t, 17> p{};
+        for (int i = 0; i < 17; ++i) p[static_cast<size_t>(i)] = int32_t{1} << i;
+        return p;
+    }();
+};
+
+}  // namespace folivo
