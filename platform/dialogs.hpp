@@ -1,0 +1,35 @@
+#pragma once
+// The Dialogs port: message boxes with a title, a text, an icon and buttons, returning the answer.
+// The window shows them, the batch front end prints them, tests script them.
+
+#include <optional>
+#include <string>
+
+namespace kv::platform {
+
+enum class Icon { None, Stop, Question, Exclamation, Information };
+enum class Buttons { Ok, YesNo };
+enum class Answer { Ok, Yes, No };
+
+struct MessageBox {
+    std::string title;  // Windows-1252 text, like every text inside the program
+    std::string text;   // lines separated by CR LF, CR or LF
+    Icon icon = Icon::None;
+    Buttons buttons = Buttons::Ok;
+    // For a question: the answer that stops safely, given when nobody can answer.
+    std::optional<Answer> safeAnswer;
+};
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    virtual Answer Show(const MessageBox& box) = 0;
+};
+
+// The answer given when nobody answers: OK for an OK box, else the safe answer, else No.
+Answer UnattendedAnswer(const MessageBox& box);
+
+// Human-readable name of an answer ("Yes", "No", "OK").
+const char* AnswerName(Answer answer);
+
+}  // namespace kv::platform
