@@ -1,0 +1,191 @@
+// Measuring, aligning and wrapping text without a document: the pure functions behind the text
+// members.
+
+#include <gtest/gtest.h>
+
+#include "pdf/fonts/core_metrics.hpp"
+#include "pdf/text/line_layout.hpp"
+#include "pdf/text/measure.hpp"
+#include "pdf/text/paint_operator.hpp"
+#include "pdf/text/split.hpp"
+#include "pdf/text/text_box.hpp"
+
+namespace folivo::text {
+namespace {
+
+// Courier makes every character 600/1000 of the size: at 10 pt, 6 points a character.
+TextMeasure Courier10(SpacingState state = {}) {
+    state.fontSize = 10;
+    return TextMeasure(fonts::kCourier, state);
+}
+
+TEST(TextMeasure, SumsWidthsThenSpacingScalingAndUnits) {
+    const TextMeasure arial(fonts::kHelvetica, {10, 0, 0, 100, 1});
+    EXPECT_FLOAT_EQ(arial.Length("AA"), 13.34f);
+    EXPECT_FLOAT_EQ(arial.Length(""), 0);
+    // Bytes above 127 are measured by their own code (Euro 556, e grave 556).
+    EXPECT_FLOAT_EQ(arial.Length("\x80\xE8"), 11.12f);
+
+    // 3 characters, 1 space: 18 + 1 x 2 word spacing + 3 x 0.5 char spacing = 21.5 points;
+    // 50 % scaling halves it; at 2 points per unit that is 5.375 units.
+    const TextMeasure spaced = Courier10({0, 0.5f, 2, 50, 2});
+    EXPECT_FLOAT_EQ(spaced.Length("a b"), 5.375f);
+    EXPECT_FLOAT_EQ(spaced.AtFullScale().Length("a b"), 10.75f);
+}
+
+TEST(LinePlan, AlignsLeftRightAndCentreWithinTheWidth) {
+    const TextMeasure m = Courier10();
+    LinePlan left = PlanLine("abcd", 100, 0, kAlignLeft, m);
+    EXPECT_FLOAT_EQ(left.length, 24);
+    EXPECT_FLOAT_EQ(left.dx, 0);
+    EXPECT_EQ(left.adjust, LineAdjust::kNone);
+
+    EXPECT_FLOAT_EQ(PlanLine("abcd", 100, 0, kAlignRight, m).dx, 76);
+    EXPECT_FLOAT_EQ(PlanLine("abcd", 100, 0, kAlignCenter, m).dx, 38);
+    // With no width, right alignment ends the text at X and centre centres it on X.
+    EXPECT_FLOAT_EQ(PlanLine("abcd", 0, 0, kAlignRight, m).dx, -24);
+    EXPECT_FLOAT_EQ(PlanLine("abcd", 0, 0, kAlignCenter, m).dx, -12);
+
+    // The indent counts in the length and moves the start.
+    const LinePlan indented = PlanLine("abcd", 100, 5, kAlignRight, m);
+    EXPECT_FLOAT_EQ(indented.length, 29);
+    EXPECT_FLOAT_EQ(indented.dx, 76);
+
+    // Combinations outside the known values align left; vertical bits are not alignments here.
+    EXPECT_FLOAT_EQ(PlanLine("abcd", 100, 0, kAlignRight | kAlignCenter, m).dx, 0);
+    EXPECT_FLOAT_EQ(PlanLine("abcd", 100, 0, 0, m).dx, 0);
+}
+
+TEST(LinePlan, JustifySpreadsTheGapOverTheWordGaps) {
+    const TextMeasure m = Courier10();
+    // Words 2 + 3 + 1 characters = 36, two spaces 12: 48 of 100 leaves 52 for 2 gaps.
+    const LinePlan plan = PlanLine("ab cde f", 100, 0, kAlignJustify, m);
+    EXPECT_FLOAT_EQ(plan.length, 48);
+    EXPECT_EQ(plan.adjust, LineAdjust::kWordSpacing);
+    EXPECT_FLOAT_EQ(plan.value, 26);
+    EXPECT_FLOAT_EQ(plan.dx, 0);
+    // One word cannot be justified.
+    EXPECT_EQ(PlanLine("abc", 100, 0, kAlignJustify, m).adjust, LineAdjust::kNone);
+}
+
+TEST(LinePlan, ShrinkAndFitScaleAtFullWidthMeasure) {
+    // Measured at 100 % whatever the current scaling: 10 characters = 60 points.
+    const TextMeasure half = Courier10({0, 0, 0, 50, 1});
+    const LinePlan shrunk = PlanLine("abcdefghij", 30, 0, kAlignShrink, half);
+    EXPECT_FLOAT_EQ(shrunk.length, 60);
+    EXPECT_EQ(shrunk.adjust, LineAdjust::kScaling);
+    EXPECT_FLOAT_EQ(shrunk.value, 50);
+    // A short line is not shrunk, but a fitted one is stretched.
+    EXPECT_EQ(PlanLine("abc", 30, 0, kAlignShrink, half).adjust, LineAdjust::kNone);
+    const LinePlan fitted = PlanLine("abc", 36, 0, kAlignFit, half);
+    EXPECT_EQ(fitted.adjust, LineAdjust::kScalingStretched);
+    EXPECT_FLOAT_EQ(fitted.value, 200);
+    EXPECT_EQ(PlanLine("abcdefghij", 30, 0, kAlignFit, half).adjust, LineAdjust::kScaling);
+}
+
+TEST(TextBox, WrapsAtSpacesWithinTheWidth) {
+    // 6 points a character: "aaa bbb" is 42 points, so a 45-point box holds two 3-letter words.
+    const TextMeasure m = Courier10();
+    BoxRequest request{"aaa bbb ccc dd e", 45, 0, kAlignLeft, 11.33f, 0};
+    BoxLayout layout = BreakTextBox(request, m);
+    ASSERT_EQ(layout.lines.size(), 3u);
+    EXPECT_EQ(layout.lines[0].text, "aaa bbb");
+    EXPECT_EQ(layout.lines[1].text, "ccc dd");
+    EXPECT_EQ(layout.lines[2].text, "e");
+    EXPECT_TRUE(layout.lines[0].first);
+    EXPECT_FALSE(layout.lines[1].first);
+    EXPECT_TRUE(layout.lines[2].last);
+    EXPECT_FALSE(layout.lines[1].last);
+    EXPECT_EQ(layout.rest, "");
+
+    // The indentation narrows the first line only.
+    request.indentation = 10;
+    layout = BreakTextBox(request, m);
+    EXPECT_EQ(layout.lines[0].text, "aaa");
+    EXPECT_EQ(layout.lines[1].text, "bbb ccc");
+
+    // A word longer than the box stands alone on its line.
+    request = {"abcdefghij xy", 30, 0, kAlignLeft, 11.33f, 0};
+    layout = BreakTextBox(request, m);
+    ASSERT_EQ(layout.lines.size(), 2u);
+    EXPECT_EQ(layout.lines[0].text, "abcdefghij");
+
+    // Shrink and fit take a whole paragraph on one line.
+    request.align = kAlignShrink;
+    EXPECT_EQ(BreakTextBox(request, m).lines.size(), 1u);
+}
+
+TEST(TextBox, ParagraphsAtLineEndsWithEmptyOnesKept) {
+    const TextMeasure m = Courier10();
+    BoxLayout layout = BreakTextBox({"one\r\n\r\ntwo\r\n", 100, 0, kAlignLeft, 10, 0}, m);
+    ASSERT_EQ(layout.lines.size(), 4u);
+    EXPECT_EQ(layout.lines[0].text, "one");
+    EXPECT_EQ(layout.lines[1].text, " ");  // the empty paragraph holds one space
+    EXPECT_EQ(layout.lines[2].text, "two");
+    EXPECT_EQ(layout.lines[3].text, " ");  // the trailing line end
+    for (const auto& line : layout.lines) EXPECT_TRUE(line.first && line.last);
+
+    EXPECT_EQ(BoxParagraphs("a\r\n\r\n\r\nb", kAlignLeft),
+              (std::vector<std::string>{"a", " ", " ", "b"}));
+    // Justified text loses runs of spaces; other text keeps them.
+    EXPECT_EQ(BoxParagraphs("a    b", kAlignJustify), (std::vector<std::string>{"a b"}));
+    EXPECT_EQ(BoxParagraphs("a  b", kAlignLeft), (std::vector<std::string>{"a  b"}));
+}
+
+TEST(TextBox, HeightLimitReturnsTheRestAndContinuesMidParagraph) {
+    const TextMeasure m = Courier10();
+    // Lines of 10 points in a 25-point box: after line 2, a third would need 30.
+    BoxRequest request{"aaa bbb ccc ddd eee\r\nnext para", 45, 5, kAlignLeft, 10, 25};
+    BoxLayout layout = BreakTextBox(request, m);
+    ASSERT_EQ(layout.lines.size(), 2u);
+    EXPECT_EQ(layout.lines[0].text, "aaa");
+    EXPECT_EQ(layout.lines[1].text, "bbb ccc");
+    EXPECT_EQ(layout.rest, std::string("\0ddd eee\r\nnext para", 19));
+
+    // Passed back, the rest continues without the indentation of a paragraph start (with it,
+    // "ddd eee" would not fit); the next paragraph is indented again.
+    request.text = layout.rest;
+    request.heightLimit = 0;
+    layout = BreakTextBox(request, m);
+    ASSERT_EQ(layout.lines.size(), 3u);
+    EXPECT_EQ(layout.lines[0].text, "ddd eee");
+    EXPECT_FALSE(layout.lines[0].first);
+    EXPECT_TRUE(layout.lines[0].last);
+    EXPECT_EQ(layout.lines[1].text, "next");
+    EXPECT_TRUE(layout.lines[1].first);
+
+    // A cut between paragraphs leaves no continuation mark; a box that ends with the text
+    // leaves nothing; the first line is placed even when the box is lower than a line.
+    layout = BreakTextBox({"aaa\r\nbbb\r\nccc", 45, 0, kAlignLeft, 10, 25}, m);
+    EXPECT_EQ(layout.rest, "ccc");
+    layout = BreakTextBox({"aaa\r\nbbb", 45, 0, kAlignLeft, 10, 25}, m);
+    EXPECT_EQ(layout.rest, "");
+    layout = BreakTextBox({"aaa bbb ccc", 20, 0, kAlignLeft, 10, 5}, m);
+    ASSERT_EQ(layout.lines.size(), 1u);
+    EXPECT_EQ(layout.rest, std::string("\0bbb ccc", 8));
+}
+
+TEST(TextHelpers, SplitJoinTrimAndCollapse) {
+    EXPECT_EQ(SplitText("a  b", " "), (std::vector<std::string>{"a", "", "b"}));
+    EXPECT_EQ(SplitText("", " "), (std::vector<std::string>{""}));
+    EXPECT_EQ(SplitText("x\r\ny", "\r\n"), (std::vector<std::string>{"x", "y"}));
+    EXPECT_EQ(JoinText({"a", "b", "c"}, "-", 1), "b-c");
+    EXPECT_EQ(TrimSpaces("  a b  "), "a b");
+    EXPECT_EQ(TrimSpaces("   "), "");
+    EXPECT_EQ(ReplaceRepeatedly("a     b", "  ", " "), "a b");
+    EXPECT_EQ(ReplaceRepeatedly("keep", "", "x"), "keep");
+}
+
+TEST(TextHelpers, PaintOperatorsByOptions) {
+    EXPECT_EQ(PaintOperator(0), "S");
+    EXPECT_EQ(PaintOperator(1), "");
+    EXPECT_EQ(PaintOperator(2), "h S");
+    EXPECT_EQ(PaintOperator(3), "h");
+    EXPECT_EQ(PaintOperator(4), "B*");
+    EXPECT_EQ(PaintOperator(5), "f*");
+    EXPECT_EQ(PaintOperator(6), "b*");
+    EXPECT_EQ(PaintOperator(128), "W S");
+}
+
+}  // namespace
+}  // namespace folivo::text

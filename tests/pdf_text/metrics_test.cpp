@@ -1,0 +1,139 @@
+// The standard font tables: the widths that tell the faces apart, and that the committed data is
+// what the generator makes from the published AFM files.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "pdf/fonts/font_table.hpp"
+#include "pdf/fonts/standard_fonts.hpp"
+#include "tests/support/test_support.hpp"
+
+namespace folivo::fonts {
+namespace {
+
+uint16_t Width(std::string_view base, int32_t style, unsigned char code) {
+    return (*MetricsFor(base, style).widths)[code];
+}
+
+TEST(StandardMetrics, TellingWidthsOfArialAndTimes) {
+    EXPECT_EQ(Width("Arial", 0, ' '), 278);
+    EXPECT_EQ(Width("Arial", 0, 'A'), 667);
+    EXPECT_EQ(Width("Arial", kStyleBold, 'A'), 722);
+    EXPECT_EQ(Width("Arial", kStyleBold | kStyleItalic, 'A'), 722);
+    EXPECT_EQ(Width("Arial", kStyleItalic, 'A'), 667);
+    EXPECT_EQ(Width("Arial", 0, 'a'), 556);
+    EXPECT_EQ(Width("Arial", 0, 128), 556);   // Euro
+    EXPECT_EQ(Width("Arial", 0, 198), 1000);  // AE
+
+    EXPECT_EQ(Width("TimesNewRoman", 0, 'A'), 722);
+    EXPECT_EQ(Width("TimesNewRoman", kStyleItalic, 'A'), 611);
+    EXPECT_EQ(Width("TimesNewRoman", kStyleBold | kStyleItalic, 'A'), 667);
+    EXPECT_EQ(Width("TimesNewRoman", 0, 'a'), 444);
+    EXPECT_EQ(Width("TimesNewRoman", kStyleBold, 'a'), 500);
+    EXPECT_EQ(Width("TimesNewRoman", 0, 198), 889);
+    EXPECT_EQ(Width("TimesNewRoman", kStyleBold, 198), 1000);
+    EXPECT_EQ(Width("TimesNewRoman", kStyleBold | kStyleItalic, 198), 944);
+}
+
+TEST(StandardMetrics, WindowsCodesMapToTheirGlyphsNotToStandardEncoding) {
+    // 39 and 96 are the straight quote and grave in Windows-1252, the curly quotes in the AFM.
+    EXPECT_EQ(Width("Arial", 0, 39), 191);
+    EXPECT_EQ(Width("Arial", 0, 96), 333);
+    EXPECT_EQ(Width("Arial", 0, 160), Width("Arial", 0, ' '));  // no-break space
+    EXPECT_EQ(Width("Arial", 0, 173), Width("Arial", 0, '-'));  // soft hyphen
+    EXPECT_EQ(Width("TimesNewRoman", 0, 0xE8), 444);           // e grave
+    EXPECT_EQ(Width("TimesNewRoman", 0, 0x99), 980);           // trademark
+    for (int code = 0; code < 256; ++code) {
+        EXPECT_EQ(Width("CourierNew", code % 4, static_cast<unsigned char>(code)), 600) << code;
+        EXPECT_GT(Width("Arial", 0, static_cast<unsigned char>(code)), 0) << code;
+    }
+}
+
+TEST(StandardMetrics, SymbolFontsKeepTheirOwnCodes) {
+    EXPECT_EQ(Width("Symbol", 0, 'a'), 631);          // alpha
+    EXPECT_EQ(Width("Symbol", kStyleBold, 'a'), 631); // no bold face
+    EXPECT_EQ(Width("Symbol", 0, 128), 0);            // empty in the core font
+    EXPECT_EQ(Width("ZapfDingbats", 0, 'A'), 692);    // a10 in the dingbats' own code
+    EXPECT_EQ(Width("ZapfDingbats", 0, 128), 390);
+}
+
+TEST(StandardMetrics, HeightsAndDescentsByFamily) {
+    EXPECT_EQ(MetricsFor("TimesNewRoman", 0).height, 1107);
+    EXPECT_EQ(MetricsFor("TimesNewRoman", 0).descent, -216);
+    EXPECT_EQ(MetricsFor("CourierNew", 3).height, 1133);
+    EXPECT_EQ(MetricsFor("CourierNew", 3).descent, -300);
+    EXPECT_EQ(MetricsFor("Arial", 1).height, 1221);
+    EXPECT_EQ(MetricsFor("Symbol", 0).height, 1225);
+    EXPECT_EQ(MetricsFor("Symbol", 0).descent, -220);
+    EXPECT_EQ(MetricsFor("ZapfDingbats", 0).descent, -221);
+    // A family that is not standard is measured as Arial.
+    EXPECT_EQ(MetricsFor("Verdana", kStyleBold).widths, &kHelveticaBold);
+}
+
+TEST(StandardMetrics, CommittedTablesMatchTheGenerator) {
+    const std::filesystem::path afmFolder = "/usr/share/fonts/type1/urw-base35";
+    if (!std::filesystem::exists(afmFolder / "NimbusSans-Regular.afm")) {
+        GTEST_SKIP() << "fonts-urw-base35 is not installed";
+    }
+    kv::test::TempDir dir("metrics");
+    const std::string source = KV_SOURCE_DIR;
+    const auto generated = dir / "core_metrics.cpp";
+    const auto run = kv::test::Python(source + "/tools/afm_metrics.py > " +
+                                      kv::test::ShellQuote(generated.string()));
+    ASSERT_EQ(run.status, 0) << run.output;
+    EXPECT_EQ(kv::test::ReadFile(generated),
+              kv::test::ReadFile(source + "/pdf/fonts/core_metrics.cpp"));
+}
+
+TEST(FontRequests, ResourceNamesKeysAndStyleSuffixes) {
+    const FontRequest times = RequestFor("Times New Roman", 3, 0);
+    EXPECT_EQ(times.resourceName, "TimesNewRoman,BoldItalic");
+    EXPECT_EQ(times.baseFontName, "TimesNewRoman,BoldItalic");
+    EXPECT_EQ(times.key, "TIMESNEWROMAN,BOLDITALIC");
+
+    const FontRequest mac = RequestFor("helvetica", 1, kMacRomanEncoding);
+    EXPECT_EQ(mac.resourceName, "MACArial,Bold");
+    EXPECT_EQ(mac.baseFontName, "Arial,Bold");
+    EXPECT_EQ(mac.key, "MACARIAL,BOLD");
+
+    // Symbol, ZapfDingbats and other names take no style suffix; other names stay as written.
+    EXPECT_EQ(RequestFor("Symbol", 3, 0).resourceName, "Symbol");
+    EXPECT_EQ(RequestFor("Zapf Dingbats", 2, 0).resourceName, "ZapfDingbats");
+    EXPECT_EQ(RequestFor("Courier", 2, 0).resourceName, "CourierNew,Italic");
+    const FontRequest other = RequestFor("My Font", 1, 0);
+    EXPECT_EQ(other.resourceName, "MyFont");
+    EXPECT_EQ(other.key, "MYFONT");
+}
+
+TEST(FontRequests, TableFindsByKeyAndEncoding) {
+    FontTable table;
+    EXPECT_EQ(table.Find("ARIAL", 0), 0);
+    const int32_t arial = table.Add(StandardRecord(RequestFor("Arial", 0, 0)));
+    const int32_t bold = table.Add(StandardRecord(RequestFor("Arial", 1, 0)));
+    EXPECT_EQ(table.Find("ARIAL", 0), arial);
+    EXPECT_EQ(table.Find("ARIAL,BOLD", 0), bold);
+    EXPECT_EQ(table.Find("ARIAL", kMacRomanEncoding), 0);
+    EXPECT_EQ(table.Find("arial", 0), 0);  // keys are upper case
+    EXPECT_THROW(table.At(0), std::exception);
+    EXPECT_THROW(table.At(3), std::exception);
+}
+
+TEST(FontRequests, DictionaryLinesNameTheEncodingExceptForSymbolFonts) {
+    FontRecord arial = StandardRecord(RequestFor("Arial", 0, 0));
+    auto lines = FontDictionaryLines(arial);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0],
+              "<< /Type /Font /Subtype /Type1 /Name /Arial /BaseFont /Arial /FirstChar 0 /LastChar 255");
+    EXPECT_EQ(lines[1], "/Encoding << /Type /Encoding /BaseEncoding /WinAnsiEncoding>>");
+
+    FontRecord mac = StandardRecord(RequestFor("Times", 2, kMacRomanEncoding));
+    EXPECT_NE(FontDictionaryLines(mac)[0].find("/Name /MACTimesNewRoman,Italic "), std::string::npos);
+    EXPECT_NE(FontDictionaryLines(mac)[1].find("/MacRomanEncoding"), std::string::npos);
+
+    EXPECT_EQ(FontDictionaryLines(StandardRecord(RequestFor("Symbol", 0, 0))).size(), 1u);
+    EXPECT_EQ(FontDictionaryLines(StandardRecord(RequestFor("ZapfDingbats", 0, 0))).size(), 1u);
+}
+
+}  // namespace
+}  // namespace folivo::fonts
