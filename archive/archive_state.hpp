@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "archive/named_buffers.hpp"
 #include "platform/services.hpp"
 #include "platform/shared_file.hpp"
 
@@ -40,6 +41,8 @@ struct ArchiveState {
     std::string archiveFolder;     // without a trailing separator
     double lastRecordLength = 0;   // found by the last DAMMIFILE
     double FINE = 0;               // result of the last record read (1 = end of file)
+    NamedBuffers buffers;          // DITX, PERX, PARX ... read by RepoR
+    std::string CHIAVETROVATA;     // key found by the last ISAM read-next (sentinel at the end)
 };
 
 }  // namespace kv::archive
