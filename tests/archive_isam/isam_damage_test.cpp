@@ -1,0 +1,72 @@
+// Damaged index files end in a clear run-time error (321, naming the node), never in a crash
+// or an endless walk.
+
+#include "isam_fixture.hpp"
+
+namespace kv::test {
+namespace {
+
+using namespace archive::isam;
+constexpr size_t kNodeSize = 128 * (kKeyLength + 7);
+
+class IsamDamage : public IsamFixture {
+protected:
+    // An index of 128 keys 10, 20 ... 1280 in two leaves (records 3 and 4), closed for editing.
+    void SetUp() override {
+        ASSERT_EQ(Isam(kIndex, "", kCreate), 0);
+        for (long long n = 1; n <= 128; ++n) ASSERT_EQ(Isam(kIndex, Key(n * 10), kInsert, n), 0);
+    }
+    void Patch(size_t offset, const std::string& bytes) {
+        std::string file = ReadFile(PathOf("PARCI.IDX"));
+        file.replace(offset, bytes.size(), bytes);
+        WriteFile(PathOf("PARCI.IDX"), file);
+    }
+    // Runs an operation and returns the description of the run-time error it raised.
+    std::string ErrorOf(const std::string& key, double code) {
+        try {
+            Isam(kIndex, key, code, 77);
+        } catch (const platform::RuntimeError& error) {
+            EXPECT_EQ(error.number(), platform::err::kInvalidFormat);
+            return error.description();
+        }
+        ADD_FAILURE() << "no error";
+        return {};
+    }
+};
+
+TEST_F(IsamDamage, NodePointingPastTheEndOfTheFile) {
+    Patch(kKeyLength + 1, "000009");  // root entry 1 -> record 9 of 4
+    for (double code : {kFind, kReadNext, kInsert, kDelete}) {
+        EXPECT_NE(ErrorOf(Key(20), code).find("node 9 lies outside the file"), std::string::npos) << code;
+    }
+}
+
+TEST_F(IsamDamage, TruncatedFile) {
+    std::filesystem::resize_file(PathOf("PARCI.IDX"), 3 * kNodeSize + 100);  // second leaf cut short
+    EXPECT_EQ(Isam(kIndex, Key(20), kFind), 2);
+    EXPECT_NE(ErrorOf(Key(1280), kFind).find("node 4"), std::string::npos);
+    EXPECT_NE(ErrorOf(Key(640), kReadNext).find("node 4"), std::string::npos);
+    std::filesystem::resize_file(PathOf("PARCI.IDX"), 100);  // not even the root
+    EXPECT_NE(ErrorOf(Key(20), kFind).find("node 1"), std::string::npos);
+}
+
+TEST_F(IsamDamage, PointerToANodeOfAnotherLevel) {
+    Patch(kNodeSize + kKeyLength + 1, "000001");  // level-2 entry 1 -> the root
+    EXPECT_NE(ErrorOf(Key(20), kFind).find("level 3"), std::string::npos);
+    EXPECT_NE(ErrorOf(Key(20), kReadNext).find("level 3"), std::string::npos);
+}
+
+TEST_F(IsamDamage, KeysOutOfOrderStopTheWalk) {
+    Patch(3 * kNodeSize, Key(1));  // first key of the second leaf below the first leaf's keys
+    EXPECT_NE(ErrorOf(Key(640), kReadNext).find("out of order"), std::string::npos);
+}
+
+TEST_F(IsamDamage, GarbageInsteadOfAPointer) {
+    Patch(2 * kNodeSize + kKeyLength + 1, "12x456");  // leaf entry 1's data record
+    EXPECT_NE(ErrorOf(std::string(kKeyLength, ' '), kReadNext).find("not a number"), std::string::npos);
+    Patch(kKeyLength + 1, "ABCDEF");  // the root's pointer
+    EXPECT_NE(ErrorOf(Key(20), kFind).find("outside the file"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace kv::test
