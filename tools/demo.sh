@@ -3,4 +3,24 @@
 set -euo pipefail
 build=${1:-build}
 cd "$(dirname "$0")/.."
+case "$build" in /*) ;; *) build="$PWD/$build" ;; esac
 echo "KVVELM demo: built in $build."
+
+demo="$PWD/demo"
+rm -rf "$demo"
+"$build/tools/demo/kvvelm-mkdemo" "$demo"
+
+export KVVELM_REGISTRY="$demo/registry.reg"
+export KVVELM_DRIVES="$demo/drives"
+export KVVELM_LOCK="$demo/kvvelm.lock"
+# The printers the demo pretends are installed; the printer-settings file names the second.
+export KVVELM_PRINTERS="Ufficio_Inkjet;KVVELM_Laser"
+
+echo
+echo "To run KVVELM on the demo installation, set:"
+echo "  export KVVELM_REGISTRY=$KVVELM_REGISTRY"
+echo "  export KVVELM_DRIVES=$KVVELM_DRIVES"
+echo "(optional: export KVVELM_PRINTERS=\"$KVVELM_PRINTERS\")"
+echo
+echo "\$ kvvelm-batch --info"
+"$build/cli/kvvelm-batch" --info

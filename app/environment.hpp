@@ -1,0 +1,18 @@
+#pragma once
+// Where the program finds its stand-ins for the Windows machine: read once from the process
+// environment by main, or given directly by tests.
+
+#include <filesystem>
+
+namespace kv::app {
+
+struct Environment {
+    std::filesystem::path registryFile;  // the .reg file standing in for the registry
+    std::filesystem::path drivesRoot;    // one folder per drive letter
+    std::filesystem::path lockFile;      // the single-instance lock
+
+    // KVVELM_REGISTRY, KVVELM_DRIVES, KVVELM_LOCK and their XDG defaults.
+    static Environment FromProcess();
+};
+
+}  // namespace kv::app

@@ -1,0 +1,17 @@
+#include "app/program.hpp"
+
+namespace kv::app {
+
+Program::Program(const Environment& env, platform::Dialogs& dialogs,
+                 const platform::Printers& printerList, const platform::Clock& systemClock)
+    : environment(env),
+      printers(printerList),
+      clock(systemClock),
+      services(platform::Files(platform::DriveMap(env.drivesRoot))),
+      archive(services),
+      reporter_(services, archive) {
+    services.dialogs = &dialogs;
+    services.reporter = &reporter_;
+}
+
+}  // namespace kv::app

@@ -1,0 +1,75 @@
+#pragma once
+// The program's state: one object, created by main (or by a test) and passed by reference. It owns
+// the services every layer reaches (call trail, error reporter, dialogs, files), the archive's
+// state, the values start-up finds and the screen's state.
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/environment.hpp"
+#include "app/error_reporter.hpp"
+#include "archive/archive_state.hpp"
+#include "platform/clock.hpp"
+#include "platform/dialogs.hpp"
+#include "platform/instance_lock.hpp"
+#include "platform/printers.hpp"
+#include "platform/services.hpp"
+
+namespace kv::app {
+
+// What start-up finds and the other parts read.
+struct StartUpState {
+    std::string programFolder;   // from the registry or the legacy path file
+    std::string holderName;      // installation holder, upper case, at most 30 characters
+    std::string currentPeriod;   // year (4 digits) then month (2 digits)
+    std::string printerName;     // device name of the printer of all printed output; empty: none
+    bool printerFromSettings = false;  // chosen by the printer-settings file, not the default
+};
+
+// One entry of the company list: the text as the list shows and sorts it.
+struct CompanyEntry {
+    std::string text;  // visible part, 30 blanks, then the code and the hidden part
+    std::string code;  // three digits
+};
+
+// The screen's state as start-up sets it; the selection screen builds on it.
+struct ScreenState {
+    std::string yearLabel;             // the year beside "CERTIFICAZIONI PARCELLE"
+    bool previousYear = true;          // "Precedente" chosen
+    bool allMonths = true;             // "Tutti i Mesi" ticked
+    std::vector<bool> monthSelected = std::vector<bool>(12, false);
+    bool printerOutput = true;         // "Stampa Laser" chosen
+    int report = -1;                   // chosen report option, -1 none
+    bool orderByName = false;          // "Ragione Sociale" instead of "Codice"
+    std::vector<CompanyEntry> companies;  // sorted by text
+    std::vector<bool> companySelected;
+    int currentCompany = -1;           // -1: no current entry
+    long companyRecord = 0;            // record counter of the company archive walk
+    bool waitPanelVisible = false;
+};
+
+class Program {
+public:
+    // The dialogs, printer list and clock belong to the front end and outlive the program.
+    Program(const Environment& environment, platform::Dialogs& dialogs,
+            const platform::Printers& printers, const platform::Clock& clock);
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    const Environment environment;
+    const platform::Printers& printers;
+    const platform::Clock& clock;
+
+    platform::Services services;
+    archive::ArchiveState archive;
+    StartUpState start;
+    ScreenState screen;
+    std::optional<platform::InstanceLock> instanceLock;
+
+private:
+    DialogErrorReporter reporter_;
+};
+
+}  // namespace kv::app

@@ -1,0 +1,46 @@
+#include "app/start_up.hpp"
+
+#include "app/archives.hpp"
+#include "app/company_list.hpp"
+#include "app/installation.hpp"
+#include "app/standard_printer.hpp"
+
+namespace kv::app {
+
+namespace {
+
+// Runs a start-up step so that its run-time errors reach the error reporter.
+template <class Step>
+void Guard(Program& program, Step&& step) {
+    platform::Guarded(program.services, [&] {
+        step(program);
+        return 0;
+    });
+}
+
+}  // namespace
+
+void Form_Impostazioni_Iniziali(Program& program) {
+    ScreenState& screen = program.screen;
+    screen.waitPanelVisible = false;
+    screen.companySelected.assign(screen.companies.size(), false);
+    screen.currentCompany = -1;
+    screen.previousYear = true;
+    screen.allMonths = true;
+    screen.monthSelected.assign(12, true);
+    screen.report = -1;
+    screen.printerOutput = true;
+}
+
+void StartUp(Program& program) {
+    program.services.projectName = "KVVELM";
+    Guard(program, CARICAINST_Registro);
+    if (program.archive.archiveFolder.empty()) Guard(program, CARICAINST_Legacy);
+    Form_Impostazioni_Iniziali(program);
+    Guard(program, Apri_Archivi);
+    Guard(program, Lista_Aziende);
+    Guard(program, LEGGISTAMPANTESTD);
+    if (!program.screen.companies.empty()) program.screen.currentCompany = 0;
+}
+
+}  // namespace kv::app

@@ -1,0 +1,57 @@
+#include "cli/batch_main.hpp"
+
+#include "app/program_end.hpp"
+#include "app/start_up.hpp"
+#include "cli/batch_options.hpp"
+#include "cli/start_up_info.hpp"
+#include "platform/terminal_dialogs.hpp"
+#include "platform/text_encoding.hpp"
+
+namespace kv::cli {
+
+namespace {
+
+// Start-up, then what the options ask. Ends by throwing ProgramEnd or returning a status.
+int RunProgram(app::Program& program, const BatchOptions& options, std::ostream& out,
+               std::ostream& err) {
+    app::StartUp(program);
+    if (options.info) {
+        PrintStartUpInfo(program, out);
+        app::FINEPROGRAMMA(program);
+    }
+    err << "kvvelm-batch: making reports is not available yet; --info shows what start-up found\n";
+    app::CloseAllFiles(program);
+    return kNotAvailable;
+}
+
+}  // namespace
+
+int RunBatch(const std::vector<std::string>& arguments, const app::Environment& environment,
+             const platform::Printers& printers, const platform::Clock& clock, std::ostream& out,
+             std::ostream& err) {
+    ParsedOptions parsed = ParseBatchOptions(arguments);
+    if (!parsed.error.empty()) {
+        err << "kvvelm-batch: " << parsed.error << "\nTry kvvelm-batch --help.\n";
+        return kBadCommandLine;
+    }
+    if (parsed.options.help) {
+        out << BatchUsage();
+        return platform::exit_status::kNormal;
+    }
+    platform::TerminalDialogs dialogs(out);
+    app::Program program(environment, dialogs, printers, clock);
+    try {
+        return RunProgram(program, parsed.options, out, err);
+    } catch (const platform::ProgramEnd& end) {
+        app::CloseAllFiles(program);
+        out.flush();
+        return end.status();
+    } catch (const std::exception& error) {
+        // Anything the error reporter did not take: say so and end as a fatal error would.
+        app::CloseAllFiles(program);
+        err << "kvvelm-batch: " << platform::Cp1252ToUtf8(error.what()) << "\n";
+        return platform::exit_status::kFatal;
+    }
+}
+
+}  // namespace kv::cli

@@ -1,0 +1,27 @@
+#include "tools/demo/record_fields.hpp"
+
+#include <stdexcept>
+
+namespace kv::demo {
+
+std::string BlankRecord(std::size_t length) { return std::string(length, ' '); }
+
+void PutField(std::string& record, std::string_view descriptor, std::string_view value) {
+    if (descriptor.size() < 16) throw std::invalid_argument("short descriptor");
+    std::size_t position = std::stoul(std::string(descriptor.substr(6, 5)));
+    std::size_t length = std::stoul(std::string(descriptor.substr(12, 2)));
+    char type = descriptor[15];
+    bool numeric = type == 'N' || (type >= '2' && type <= '6');
+    std::string field(value.substr(0, length));
+    if (numeric) {
+        field.insert(0, length - field.size(), '0');
+    } else {
+        field.append(length - field.size(), ' ');
+    }
+    if (position == 0 || position - 1 + length > record.size()) {
+        throw std::out_of_range("field " + std::string(descriptor) + " outside the record");
+    }
+    record.replace(position - 1, length, field);
+}
+
+}  // namespace kv::demo

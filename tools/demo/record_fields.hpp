@@ -1,0 +1,18 @@
+#pragma once
+// Building archive records for the demo installation: a record of blanks, with each field put at
+// the position and length its descriptor gives. Texts are Windows-1252 bytes.
+
+#include <string>
+#include <string_view>
+
+namespace kv::demo {
+
+// A record of `length` blanks.
+std::string BlankRecord(std::size_t length);
+
+// Writes `value` into the field of `descriptor` ("DITX$,00006,30,A,0,T002"): alphanumeric fields
+// are padded with blanks on the right and cut to the length; numeric fields ("N" and the decimal
+// types) are given as digits and padded with zeros on the left.
+void PutField(std::string& record, std::string_view descriptor, std::string_view value);
+
+}  // namespace kv::demo
