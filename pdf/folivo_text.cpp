@@ -37,7 +37,7 @@ void Folivo::SetFont(const std::string& FontFamily, float Size, int32_t Style, i
     if (text_.size == 0) text_.size = 10;
 
     const fonts::FontRequest request = fonts::RequestFor(FontFamily, Style, Encoding);
-    int32_t index = fonts_.Find(request.key, Encoding);
+    int32_t index = fonts_.Find(request.key, request.encoding);
     if (index == 0) {
         index = fonts_.Add(fonts::StandardRecord(request));
         PutFontObjects(index);
@@ -162,7 +162,7 @@ void Folivo::WriteTextObject(float x, float Y, const std::string& Text, const te
     SetColorFill(colors_.text + ";" + colors_.textPattern);
     const std::string size = FormatNum(text_.size);
     AddContent("BT");
-    AddContent("/" + text_.fontName + " " + size + " Tf " + size + " TL");
+    AddContent("/" + fonts::NameToken(text_.fontName) + " " + size + " Tf " + size + " TL");
     AddContent("1 0 0 -1 " + FormatNum(x) + " " + FormatPt(Y) + " Tm");
     AddContent(prefix + "(" + EscapeString(Text) + ") Tj" + suffix);
     AddContent("ET");

@@ -10,12 +10,14 @@ namespace {
 
 // The platform's number for an index outside an array, which a missing font record raised.
 constexpr int32_t kErrSubscriptOutOfRange = 9;
+constexpr int32_t kErrInvalidCall = 5;
 
 }  // namespace
 
 FontRequest RequestFor(std::string_view family, int32_t style, int32_t encoding) {
     FontRequest request;
     const std::string name = WithoutSpaces(family);
+    if (name.empty()) throw Error(kErrInvalidCall, "SetFont needs a font family name");
     const auto standard = StandardBaseName(UpperAscii(name));
     const std::string base = standard ? std::string(*standard) : name;
     const std::string prefix = encoding == kMacRomanEncoding ? "MAC" : "";
@@ -24,7 +26,9 @@ FontRequest RequestFor(std::string_view family, int32_t style, int32_t encoding)
     request.resourceName = prefix + request.baseFontName;
     request.key = UpperAscii(request.resourceName);
     request.style = style;
-    request.encoding = encoding;
+    // Every code but Mac Roman means Windows ANSI: keeping them apart would give two font
+    // objects the same resource name.
+    request.encoding = encoding == kMacRomanEncoding ? kMacRomanEncoding : 0;
     return request;
 }
 
@@ -71,7 +75,7 @@ std::vector<std::string> FontDictionaryLines(const FontRecord& record) {
     std::vector<std::string> lines;
     lines.push_back("<< /Type /Font /Subtype /" +
                     std::string(record.trueType ? "TrueType" : "Type1") + " /Name /" +
-                    record.resourceName + " /BaseFont /" + record.baseFontName +
+                    NameToken(record.resourceName) + " /BaseFont /" + NameToken(record.baseFontName) +
                     " /FirstChar 0 /LastChar 255");
     // Symbol and ZapfDingbats keep their built-in encodings.
     const std::string upper = UpperAscii(record.baseFontName);
@@ -84,8 +88,25 @@ std::vector<std::string> FontDictionaryLines(const FontRecord& record) {
     return lines;
 }
 
+std::string NameToken(std::string_view name) {
+    static constexpr std::string_view kDelimiters = "()<>[]{}/%#";
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string token;
+    for (char c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x21 || byte > 0x7E || kDelimiters.find(c) != std::string_view::npos) {
+            token += '#';
+            token += kHex[byte >> 4];
+            token += kHex[byte & 15];
+        } else {
+            token += c;
+        }
+    }
+    return token;
+}
+
 std::string FontReference(const FontRecord& record) {
-    return "/" + record.resourceName + " " + std::to_string(record.objectNumber) + " 0 R ";
+    return "/" + NameToken(record.resourceName) + " " + std::to_string(record.objectNumber) + " 0 R ";
 }
 
 }  // namespace folivo::fonts

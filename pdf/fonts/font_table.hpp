@@ -36,7 +36,8 @@ struct FontRequest {
     int32_t encoding = 0;
 };
 
-// Builds the request for a family, style and encoding as SetFont names them.
+// Builds the request for a family, style and encoding as SetFont names them; throws
+// folivo::Error when the family has no character but spaces.
 FontRequest RequestFor(std::string_view family, int32_t style, int32_t encoding);
 
 // A record of a standard font filled from the request.
@@ -64,6 +65,10 @@ private:
 // holds); a TrueType font adds its widths, descriptor and font file in between.
 std::vector<std::string> FontDictionaryLines(const FontRecord& record);
 inline constexpr const char* kFontDictionaryEnd = " >>";
+
+// A name as a PDF name token after its "/": bytes outside the printable range and the
+// delimiters are written as #XX, so any family name gives a valid file.
+std::string NameToken(std::string_view name);
 
 // The resource entry of a written font: "/NAME n 0 R ".
 std::string FontReference(const FontRecord& record);

@@ -101,9 +101,14 @@ TEST(FontRequests, ResourceNamesKeysAndStyleSuffixes) {
     EXPECT_EQ(RequestFor("Symbol", 3, 0).resourceName, "Symbol");
     EXPECT_EQ(RequestFor("Zapf Dingbats", 2, 0).resourceName, "ZapfDingbats");
     EXPECT_EQ(RequestFor("Courier", 2, 0).resourceName, "CourierNew,Italic");
+    // Encodings other than Mac Roman are all Windows ANSI, so they share one record.
+    EXPECT_EQ(RequestFor("Arial", 0, 7).encoding, 0);
+    EXPECT_EQ(RequestFor("Arial", 0, 7).resourceName, "Arial");
     const FontRequest other = RequestFor("My Font", 1, 0);
     EXPECT_EQ(other.resourceName, "MyFont");
     EXPECT_EQ(other.key, "MYFONT");
+    EXPECT_THROW(RequestFor("   ", 0, 0), std::exception);
+    EXPECT_EQ(NameToken("Odd(Name)/#\xE8"), "Odd#28Name#29#2F#23#E8");
 }
 
 TEST(FontRequests, TableFindsByKeyAndEncoding) {

@@ -90,6 +90,10 @@ TEST(TextOutput, FontObjectsAreWrittenOnceAndSymbolFontsKeepTheirEncoding) {
     pdf.DrawText(50, 140, "abg");
     pdf.SetFont("ZapfDingbats", 10);
     pdf.DrawText(50, 170, "3");
+    pdf.SetFont("My (Odd) Font", 10, 1);  // not standard: Arial metrics, name kept, no suffix
+    pdf.DrawText(50, 200, "odd");
+    EXPECT_FLOAT_EQ(pdf.TextLength("A"), 7.22f);
+    EXPECT_THROW(pdf.SetFont(" ", 10), folivo::Error);
     pdf.EndDoc();
     EXPECT_QPDF_CLEAN(file);
 
@@ -99,7 +103,9 @@ TEST(TextOutput, FontObjectsAreWrittenOnceAndSymbolFontsKeepTheirEncoding) {
     EXPECT_TRUE(Contains(fonts, "Symbol|Type1|Symbol|-")) << fonts;
     EXPECT_TRUE(Contains(fonts, "ZapfDingbats|Type1|ZapfDingbats|-")) << fonts;
     EXPECT_TRUE(Contains(fonts, "Arial|Type1|Arial|WinAnsiEncoding")) << fonts;
-    EXPECT_TRUE(Contains(fonts, "resources:Arial,MACArial,Symbol,TimesNewRoman,BoldItalic,ZapfDingbats"))
+    EXPECT_TRUE(Contains(fonts, "My(Odd)Font|Type1|My(Odd)Font|WinAnsiEncoding")) << fonts;
+    EXPECT_TRUE(Contains(fonts,
+                         "resources:Arial,MACArial,My(Odd)Font,Symbol,TimesNewRoman,BoldItalic,ZapfDingbats"))
         << fonts;
 
     const std::string content = PageContent(file);
