@@ -63,11 +63,17 @@ std::string NormaliseKeyPath(const std::string& keyPath) {
 }
 
 Registry Registry::FromFile(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return Registry();
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return Registry();
-    return FromBytes(bytes);
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(file, error)) return Registry();
+    try {
+        std::ifstream in(file, std::ios::binary);
+        if (!in) return Registry();
+        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        if (in.bad()) return Registry();
+        return FromBytes(bytes);
+    } catch (const std::exception&) {
+        return Registry();  // a file that cannot be read reads as missing
+    }
 }
 
 void Registry::AddKey(const std::string& keyPath) { keys_[NormaliseKeyPath(keyPath)]; }

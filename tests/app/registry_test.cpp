@@ -1,0 +1,103 @@
+// The registry stand-in: parsing of .reg exports as regedit writes them and as people edit them.
+
+#include <gtest/gtest.h>
+
+#include "platform/registry.hpp"
+#include "tests/support/test_support.hpp"
+
+namespace kv::platform {
+namespace {
+
+const char* kKey = "HKEY_CURRENT_USER\\SOFTWARE\\ORVANTA\\LUMEO";
+
+std::string Utf16Le(const std::string& ascii) {
+    std::string bytes = "\xFF\xFE";
+    for (char c : ascii) {
+        bytes += c;
+        bytes += '\0';
+    }
+    return bytes;
+}
+
+TEST(Registry, ReadsStringValuesWithEscapesAndIgnoresCase) {
+    Registry registry = Registry::FromBytes(
+        "Windows Registry Editor Version 5.00\r\n\r\n"
+        "[HKEY_CURRENT_USER\\Software\\Orvanta\\Lumeo]\r\n"
+        "\"PercorsoArchivi\"=\"C:\\\\LUMEO\\\\ARK\"\r\n"
+        "\"Quoted\"=\"say \\\"hi\\\"\" ; trailing comment\r\n"
+        "\"Count\"=dword:00000010\r\n");
+    EXPECT_EQ(registry.ReadString(kKey, "PERCORSOARCHIVI"), "C:\\LUMEO\\ARK");
+    EXPECT_EQ(registry.ReadString("hkcu\\software\\orvanta\\lumeo\\", "quoted"), "say \"hi\"");
+    EXPECT_EQ(registry.ReadString(kKey, "Count"), std::nullopt);  // not a string
+    EXPECT_EQ(registry.ReadString(kKey, "PERCORSOPROGRAMMI"), std::nullopt);
+    EXPECT_EQ(registry.ReadString("HKEY_CURRENT_USER\\SOFTWARE\\ORVANTA", "PercorsoArchivi"),
+              std::nullopt);
+}
+
+TEST(Registry, ReadsUtf16ExportsAndConvertsToWindows1252) {
+    std::string text =
+        "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\SOFTWARE\\ORVANTA\\LUMEO]\r\n"
+        "\"PERCORSOARCHIVI\"=\"/srv/lumeo/ark\"\r\n";
+    std::string bytes = Utf16Le(text);
+    // An "e" with grave accent (U+00E8) and a euro sign (U+20AC) inside a second value.
+    bytes += Utf16Le("\"NOTE\"=\"").substr(2);
+    bytes += std::string("\xE8\x00\xAC\x20", 4);
+    bytes += Utf16Le("\"\r\n").substr(2);
+    Registry registry = Registry::FromBytes(bytes);
+    EXPECT_EQ(registry.ReadString(kKey, "PERCORSOARCHIVI"), "/srv/lumeo/ark");
+    EXPECT_EQ(registry.ReadString(kKey, "NOTE"), "\xE8\x80");
+}
+
+TEST(Registry, UnparsableFilesKeysAndLinesReadAsMissing) {
+    // No header: the whole file is ignored.
+    EXPECT_FALSE(Registry::FromBytes("[HKEY_CURRENT_USER\\SOFTWARE\\ORVANTA\\LUMEO]\n\"A\"=\"1\"\n")
+                     .HasKey(kKey));
+    // Binary garbage, an empty file and a missing file.
+    EXPECT_FALSE(Registry::FromBytes(std::string("\x00\x01\x02\xFF", 4)).HasKey(kKey));
+    EXPECT_FALSE(Registry::FromBytes("").HasKey(kKey));
+    EXPECT_FALSE(Registry::FromFile("/nonexistent/registry.reg").HasKey(kKey));
+
+    Registry registry = Registry::FromBytes(
+        "REGEDIT4\n"
+        "[HKEY_CURRENT_USER\\SOFTWARE\\ORVANTA\\LUMEO]\n"
+        "\"UNCLOSED\"=\"C:\\\\ARK\n"
+        "\"BADESCAPE\"=\"C:\\ARK\"\n"
+        "\"JUNKAFTER\"=\"C:\\\\ARK\" junk\n"
+        "\"GOOD\"=\"yes\"\n"
+        "[HKEY_CURRENT_USER\\SOFTWARE\\BROKEN\n"
+        "\"LOST\"=\"value under a broken key line\"\n"
+        "[-HKEY_CURRENT_USER\\SOFTWARE\\GONE]\n"
+        "\"ALSOLOST\"=\"x\"\n");
+    EXPECT_EQ(registry.ReadString(kKey, "UNCLOSED"), std::nullopt);
+    EXPECT_EQ(registry.ReadString(kKey, "BADESCAPE"), std::nullopt);
+    EXPECT_EQ(registry.ReadString(kKey, "JUNKAFTER"), std::nullopt);
+    EXPECT_EQ(registry.ReadString(kKey, "GOOD"), "yes");
+    EXPECT_FALSE(registry.HasKey("HKEY_CURRENT_USER\\SOFTWARE\\BROKEN"));
+    EXPECT_FALSE(registry.HasKey("HKEY_CURRENT_USER\\SOFTWARE\\GONE"));
+}
+
+TEST(Registry, HexValuesSplitOverLinesDoNotSwallowTheNextValue) {
+    Registry registry = Registry::FromBytes(
+        "Windows Registry Editor Version 5.00\n"
+        "[HKEY_CURRENT_USER\\SOFTWARE\\ORVANTA\\LUMEO]\n"
+        "\"BLOB\"=hex:01,02,03,\\\n"
+        "  04,05\n"
+        "\"AFTER\"=\"kept\"\n");
+    EXPECT_EQ(registry.ReadString(kKey, "BLOB"), std::nullopt);
+    EXPECT_EQ(registry.ReadString(kKey, "AFTER"), "kept");
+}
+
+TEST(Registry, StringsStopAtTheFirstNul) {
+    Registry registry;
+    registry.SetString(kKey, "A", std::string("abc\0def", 7));
+    EXPECT_EQ(registry.ReadString(kKey, "a"), "abc");
+}
+
+TEST(Registry, FilePathFollowsTheEnvironment) {
+    EXPECT_EQ(RegistryFilePath("/x/r.reg", "/cfg", "/home/u"), "/x/r.reg");
+    EXPECT_EQ(RegistryFilePath(nullptr, "/cfg", "/home/u"), "/cfg/kvvelm/registry.reg");
+    EXPECT_EQ(RegistryFilePath("", nullptr, "/home/u"), "/home/u/.config/kvvelm/registry.reg");
+}
+
+}  // namespace
+}  // namespace kv::platform
