@@ -4,7 +4,7 @@
 BUILD     ?= build
 JOBS      ?= $(shell nproc)
 PACKAGES  := g++ cmake ninja-build make python3 libgtest-dev libgmock-dev libbenchmark-dev \
-             zlib1g-dev qpdf poppler-utils python3-pikepdf fonts-liberation
+             zlib1g-dev qpdf poppler-utils python3-pikepdf fonts-liberation locales
 
 .PHONY: demo test deps build clean
 

@@ -1,0 +1,84 @@
+// Numbers written into the file: rounding to 3 decimals and the text of a single.
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cstdlib>
+#include <cstdio>
+#include <string>
+
+#include "pdf/core/number_format.hpp"
+#include "tests/support/test_support.hpp"
+
+namespace folivo {
+namespace {
+
+TEST(RoundValue, RoundsHalfAwayFromZeroInSinglePrecision) {
+    // 842 - 28.346457 as a single is 813.65350...; times 1000 in single precision it is
+    // exactly 813653.5, which must round up.
+    const float height = 842.0f - 28.346457f;
+    EXPECT_FLOAT_EQ(RoundValue(height), 813.654f);
+    EXPECT_FLOAT_EQ(RoundValue(595.2756f), 595.276f);
+    EXPECT_FLOAT_EQ(RoundValue(0.0005f), 0.001f);
+    EXPECT_FLOAT_EQ(RoundValue(-0.0005f), -0.001f);
+    EXPECT_FLOAT_EQ(RoundValue(-2.4444f), -2.444f);
+    EXPECT_FLOAT_EQ(RoundValue(0.0004f), 0.0f);
+}
+
+TEST(FormatNum, WritesSevenSignificantDigitsWithoutTrailingZeros) {
+    EXPECT_EQ(FormatNum(595.2756f), "595.276");
+    EXPECT_EQ(FormatNum(842.0f - 28.346457f), "813.654");
+    EXPECT_EQ(FormatNum(12.0f), "12");
+    EXPECT_EQ(FormatNum(0.5f), "0.5");
+    EXPECT_EQ(FormatNum(12345.678f), "12345.68");
+    EXPECT_EQ(FormatNum(-1.25f), "-1.25");
+    EXPECT_EQ(FormatNum(100.0f), "100");
+    EXPECT_EQ(FormatNum(1.0f / 3.0f), "0.333");
+}
+
+TEST(FormatNum, NeverWritesMinusZeroOrAnExponent) {
+    EXPECT_EQ(FormatNum(-0.0004f), "0");
+    EXPECT_EQ(FormatNum(-0.0f), "0");
+    EXPECT_EQ(FormatNum(0.0f), "0");
+    EXPECT_EQ(FormatNum(0.001f), "0.001");
+    EXPECT_EQ(FormatNum(12345678.0f), "12345680");
+    EXPECT_EQ(FormatNum(-30000000.0f), "-30000000");
+}
+
+TEST(FormatNum, EveryThousandthBelowAThousandIsExact) {
+    for (int k = 0; k < 1000000; ++k) {
+        char expected[32];
+        std::snprintf(expected, sizeof expected, "%d.%03d", k / 1000, k % 1000);
+        std::string want = expected;
+        while (want.back() == '0') want.pop_back();
+        if (want.back() == '.') want.pop_back();
+        const std::string got = FormatNum(static_cast<float>(k) / 1000.0f);
+        if (got != want) {
+            ADD_FAILURE() << "k=" << k << " gave " << got << ", want " << want;
+            break;
+        }
+    }
+}
+
+// Builds an Italian locale (decimal comma) in a scratch folder and switches LC_NUMERIC to it.
+bool UseItalianNumbers(const kv::test::TempDir& dir) {
+    const std::string target = (dir / "it_IT.UTF-8").string();
+    kv::test::Run("localedef -i it_IT -f UTF-8 " + kv::test::ShellQuote(target));
+    setenv("LOCPATH", dir.path().c_str(), 1);
+    return std::setlocale(LC_NUMERIC, "it_IT.UTF-8") != nullptr;
+}
+
+TEST(FormatNum, UsesAPointUnderACommaLocale) {
+    kv::test::TempDir dir("locale");
+    ASSERT_TRUE(UseItalianNumbers(dir)) << "localedef could not build it_IT.UTF-8 (package locales)";
+    char probe[16];
+    std::snprintf(probe, sizeof probe, "%.1f", 0.5);
+    EXPECT_STREQ(probe, "0,5");
+    EXPECT_EQ(FormatNum(0.5f), "0.5");
+    EXPECT_EQ(FormatNum(-1234.567f), "-1234.567");
+    std::setlocale(LC_NUMERIC, "C");
+    unsetenv("LOCPATH");
+}
+
+}  // namespace
+}  // namespace folivo
