@@ -1,0 +1,141 @@
+// SEGNALAERRORE's boxes with their exact texts and titles, the printer-error answers, the
+// information box and the ends of the program, with scripted dialogs.
+
+#include <gtest/gtest.h>
+
+#include "app/program_end.hpp"
+#include "app/start_up.hpp"
+#include "archive/records.hpp"
+#include "platform/errors.hpp"
+#include "tests/app/installation_fixture.hpp"
+
+namespace kv::app {
+namespace {
+
+using platform::Answer;
+using platform::ErrorAction;
+using platform::Icon;
+using platform::RuntimeError;
+
+const char* kRetryQuestion = "ERR.STAMPANTE - SI VUOLE RITENTARE ?";
+const char* kCloseQuestion =
+    "CHIUDERE IL PROGRAMMA ? (se si risp.NO il progr.perde la riga e prosegue)";
+const char* kClosingNotice = "CHIUDERE TUTTE LE APPLICAZIONI DELLA TASK\r\nLANCIARE RIPRISTINO TASK";
+
+class ErrorReporterTest : public InstallationTest {
+protected:
+    ErrorReporterTest() { StartUp(MakeProgram()); }
+
+    // Calls the installed reporter; the status of ProgramEnd, or -1 when the program goes on.
+    int Report(const RuntimeError& error, ErrorAction* action = nullptr) {
+        try {
+            ErrorAction result =
+                program_->services.reporter->SEGNALAERRORE(error, program_->services.trail);
+            if (action != nullptr) *action = result;
+        } catch (const platform::ProgramEnd& end) {
+            return end.status();
+        }
+        return -1;
+    }
+
+    int OpenFiles() const {
+        int open = 0;
+        for (const archive::FileEntry& entry : program_->archive.files) open += entry.handle != 0;
+        return open;
+    }
+};
+
+TEST_F(ErrorReporterTest, OtherErrorsShowTheTrailOldestFirstThenTheClosingBoxAndEnd) {
+    platform::CallTrail& trail = program_->services.trail;
+    for (int i = 1; i <= 12; ++i) trail.TRACCIA("P" + std::to_string(i));
+    ASSERT_GT(OpenFiles(), 0);
+    EXPECT_EQ(Report(RuntimeError(platform::err::kBadRecordLength)), platform::exit_status::kFatal);
+
+    ASSERT_EQ(dialogs_.shown().size(), 2u);
+    const platform::MessageBox& error = dialogs_.shown()[0];
+    EXPECT_EQ(error.title, "Lumeo KVVELM");
+    EXPECT_EQ(error.text,
+              "Errore 59 Bad record length\r\nP3\r\nP4\r\nP5\r\nP6\r\nP7\r\nP8\r\nP9\r\nP10\r\nP11\r\n"
+              "P12\r\n");
+    EXPECT_EQ(error.icon, Icon::Stop);
+    EXPECT_EQ(error.buttons, platform::Buttons::Ok);
+    const platform::MessageBox& closing = dialogs_.shown()[1];
+    EXPECT_EQ(closing.title, "Lumeo");
+    EXPECT_EQ(closing.text, kClosingNotice);
+    EXPECT_EQ(closing.icon, Icon::Information);
+    EXPECT_EQ(OpenFiles(), 0);
+}
+
+TEST_F(ErrorReporterTest, ArchiveErrorsReachTheReporterWithTheirTrailEntry) {
+    // A record text one character short of the period file's record length.
+    try {
+        archive::SCRIVIREC(program_->archive, 6, 1, std::string(99, ' '));
+        FAIL() << "the program should have ended";
+    } catch (const platform::ProgramEnd& end) {
+        EXPECT_EQ(end.status(), platform::exit_status::kFatal);
+    }
+    ASSERT_EQ(dialogs_.shown().size(), 2u);
+    const std::string& text = dialogs_.shown()[0].text;
+    EXPECT_EQ(text.rfind("Errore 59 Bad record length\r\n", 0), 0u) << text;
+    EXPECT_NE(text.find("\r\nSCRIVIREC (6-1)\r\n"), std::string::npos) << text;
+    EXPECT_EQ(text.substr(text.size() - 17), "SCRIVIREC (6-1)\r\n");
+    EXPECT_EQ(OpenFiles(), 0);
+}
+
+TEST_F(ErrorReporterTest, PrinterErrorRetriesSkipsOrCloses) {
+    RuntimeError printer(platform::err::kPrinterError);
+    ErrorAction action{};
+
+    dialogs_.Script(Answer::Yes);
+    EXPECT_EQ(Report(printer, &action), -1);
+    EXPECT_EQ(action, ErrorAction::Retry);
+    ASSERT_EQ(dialogs_.shown().size(), 1u);
+    EXPECT_EQ(dialogs_.shown()[0].title, "Lumeo");
+    EXPECT_EQ(dialogs_.shown()[0].text, kRetryQuestion);
+    EXPECT_EQ(dialogs_.shown()[0].icon, Icon::Stop);
+    EXPECT_EQ(dialogs_.shown()[0].buttons, platform::Buttons::YesNo);
+
+    dialogs_.Script(Answer::No);
+    dialogs_.Script(Answer::No);
+    EXPECT_EQ(Report(printer, &action), -1);
+    EXPECT_EQ(action, ErrorAction::Skip);
+    ASSERT_EQ(dialogs_.shown().size(), 3u);
+    EXPECT_EQ(dialogs_.shown()[2].title, "Lumeo");
+    EXPECT_EQ(dialogs_.shown()[2].text, kCloseQuestion);
+    EXPECT_EQ(dialogs_.shown()[2].icon, Icon::Exclamation);
+    EXPECT_GT(OpenFiles(), 0);
+
+    dialogs_.Script(Answer::No);
+    dialogs_.Script(Answer::Yes);
+    EXPECT_EQ(Report(printer), platform::exit_status::kFatal);
+    EXPECT_EQ(dialogs_.shown().size(), 5u);
+    EXPECT_EQ(OpenFiles(), 0);
+}
+
+TEST_F(ErrorReporterTest, UnattendedPrinterErrorClosesInsteadOfRetryingForEver) {
+    EXPECT_EQ(Report(RuntimeError(platform::err::kPrinterError)), platform::exit_status::kFatal);
+    EXPECT_EQ(dialogs_.shown().size(), 2u);
+}
+
+TEST_F(ErrorReporterTest, InformationBoxNamesTheProgram) {
+    INFOPROGETTO(*program_);
+    ASSERT_EQ(dialogs_.shown().size(), 1u);
+    const platform::MessageBox& box = dialogs_.shown()[0];
+    EXPECT_EQ(box.title, "Informazioni Progetto lumeo");
+    EXPECT_EQ(box.text, "Programma lumeo\r\rNome EXE : KVVELM.EXE\rNome Progetto : KVVELM.VBP\r");
+    EXPECT_EQ(box.icon, Icon::Information);
+}
+
+TEST_F(ErrorReporterTest, FineProgrammaClosesEveryFileAndEndsNormally) {
+    ASSERT_GT(OpenFiles(), 0);
+    try {
+        FINEPROGRAMMA(*program_);
+    } catch (const platform::ProgramEnd& end) {
+        EXPECT_EQ(end.status(), platform::exit_status::kNormal);
+    }
+    EXPECT_EQ(OpenFiles(), 0);
+    EXPECT_TRUE(dialogs_.shown().empty());
+}
+
+}  // namespace
+}  // namespace kv::app
