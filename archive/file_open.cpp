@@ -84,8 +84,6 @@ bool ESISTEFILE(ArchiveState& state, const std::string& path) {
     try {
         state.services.files.Open(path, OpenMode::Read);
         return true;
-    } catch (const RuntimeError&) {
-        return false;
     } catch (const std::exception&) {
         return false;
     }

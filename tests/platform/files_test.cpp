@@ -1,0 +1,119 @@
+// The file port on real files: case-insensitive names, error numbers, positioned and line access,
+// and another process using the same file at the same time.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "platform/files.hpp"
+#include "tests/support/test_support.hpp"
+
+namespace kv::platform {
+namespace {
+
+namespace fs = std::filesystem;
+using test::ReadFile;
+using test::TempDir;
+using test::WriteFile;
+
+class FilePort : public ::testing::Test {
+protected:
+    TempDir dir{"files"};
+    Files files{DriveMap(dir.path() / "drives")};
+
+    int ErrorOf(const std::function<void()>& action) {
+        try {
+            action();
+        } catch (const RuntimeError& e) {
+            return e.number();
+        }
+        return 0;
+    }
+};
+
+TEST_F(FilePort, NamesMatchWithoutRegardToCaseWhenTheExactOneIsMissing) {
+    fs::create_directories(dir.path() / "drives" / "c" / "PqtPaghe");
+    WriteFile(dir.path() / "drives" / "c" / "PqtPaghe" / "QtPerArk.qtp", "/srv/ark\r\n");
+    EXPECT_TRUE(files.Exists("C:\\PQTPAGHE\\QTPERARK.QTP"));
+    EXPECT_TRUE(files.Exists("c:/pqtpaghe/qtperark.QTP"));
+    EXPECT_EQ(files.Resolve("C:\\PQTPAGHE\\QTPERARK.QTP"), dir.path() / "drives" / "c" / "PqtPaghe" / "QtPerArk.qtp");
+    EXPECT_EQ(files.Length("C:\\pqtpaghe\\QTPERARK.QTP"), 10u);
+    // An exact name wins over a case-insensitive one.
+    WriteFile(dir / "ark.dat", "1");
+    WriteFile(dir / "ARK.DAT", "22");
+    EXPECT_EQ(files.Length((dir / "ARK.DAT").string()), 2u);
+    // A name that does not exist in any case stays as written, so that it can be created.
+    EXPECT_EQ(files.Resolve((dir / "New.Dat").string()), dir / "New.Dat");
+    EXPECT_TRUE(files.FolderExists("C:\\PQTPAGHE"));
+    EXPECT_FALSE(files.Exists("C:\\PQTPAGHE"));
+}
+
+TEST_F(FilePort, FailuresCarryTheirErrorNumbers) {
+    std::string missing = (dir / "missing.dat").string();
+    EXPECT_EQ(ErrorOf([&] { files.Open(missing, OpenMode::Read); }), 53);
+    EXPECT_EQ(ErrorOf([&] { files.Length(missing); }), 53);
+    EXPECT_EQ(ErrorOf([&] { files.Delete(missing); }), 53);
+    EXPECT_EQ(ErrorOf([&] { files.Open((dir / "no" / "x.dat").string(), OpenMode::ReadWrite); }), 76);
+    // A folder is not an archive file.
+    EXPECT_EQ(ErrorOf([&] { files.Open(dir.path().string(), OpenMode::ReadWrite); }), 75);
+    EXPECT_EQ(ErrorOf([&] { files.Open(dir.path().string(), OpenMode::Read); }), 75);
+    // A plain file used as a folder.
+    WriteFile(dir / "plain", "x");
+    EXPECT_EQ(ErrorOf([&] { files.Open((dir / "plain" / "x.dat").string(), OpenMode::Read); }), 76);
+    files.CreateFolder((dir / "FILE-PDF").string());
+    EXPECT_TRUE(fs::is_directory(dir / "FILE-PDF"));
+    EXPECT_EQ(ErrorOf([&] { files.CreateFolder((dir / "FILE-PDF").string()); }), 75);
+    EXPECT_EQ(ErrorOf([&] { files.CreateFolder((dir / "a" / "b").string()); }), 76);
+    files.Delete((dir / "plain").string());
+    EXPECT_FALSE(fs::exists(dir / "plain"));
+}
+
+TEST_F(FilePort, PositionedAccessReadsShortAtTheEndAndWritesPastIt) {
+    SharedFile file = files.Open((dir / "r.dat").string(), OpenMode::ReadWrite);
+    EXPECT_EQ(file.Length(), 0u);
+    file.WriteAt(4, "EFGH");
+    file.WriteAt(0, "ABCD");
+    EXPECT_EQ(file.Length(), 8u);
+    char buffer[6] = {};
+    EXPECT_EQ(file.ReadAt(6, buffer, 6), 2u);
+    EXPECT_EQ(std::string(buffer, 2), "GH");
+    EXPECT_EQ(file.ReadAt(100, buffer, 6), 0u);
+    SharedFile reader = files.Open((dir / "r.dat").string(), OpenMode::Read);
+    EXPECT_TRUE(reader.readOnly());
+    EXPECT_EQ(ErrorOf([&] { reader.WriteAt(0, "x"); }), 70);
+}
+
+TEST_F(FilePort, LinesEndAtCrLfCrOrLfAndWriteWithCrLf) {
+    // A long first line puts a CR LF across the read-ahead boundary.
+    std::string longLine(4095, 'x');
+    WriteFile(dir / "t.txt", longLine + "\r\nsecond\rthird\n\nlast");
+    SharedFile in = files.Open((dir / "t.txt").string(), OpenMode::Read);
+    EXPECT_EQ(in.ReadLine(), longLine);
+    EXPECT_EQ(in.ReadLine(), "second");
+    EXPECT_EQ(in.ReadLine(), "third");
+    EXPECT_EQ(in.ReadLine(), "");
+    EXPECT_FALSE(in.AtEnd());
+    EXPECT_EQ(in.ReadLine(), "last");
+    EXPECT_TRUE(in.AtEnd());
+    EXPECT_EQ(ErrorOf([&] { in.ReadLine(); }), 62);
+
+    WriteFile(dir / "w.txt", "old content that is longer");
+    SharedFile out = files.Open((dir / "w.txt").string(), OpenMode::WriteNew);
+    out.WriteLine("HP LaserJet");
+    out.WriteLine("");
+    EXPECT_EQ(ReadFile(dir / "w.txt"), "HP LaserJet\r\n\r\n");
+}
+
+TEST_F(FilePort, AnotherProcessWritesWhileTheFileIsHeldOpen) {
+    std::string path = (dir / "shared.dat").string();
+    SharedFile held = files.Open(path, OpenMode::ReadWrite);
+    held.WriteAt(0, "AAAA");
+    auto status = test::Run("printf BBBB >> " + test::ShellQuote(path) + " && cat " + test::ShellQuote(path));
+    ASSERT_EQ(status.status, 0);
+    EXPECT_EQ(status.output, "AAAABBBB");
+    char buffer[4];
+    EXPECT_EQ(held.ReadAt(4, buffer, 4), 4u);
+    EXPECT_EQ(std::string(buffer, 4), "BBBB");
+}
+
+}  // namespace
+}  // namespace kv::platform
