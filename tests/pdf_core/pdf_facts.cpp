@@ -30,6 +30,32 @@ std::string PdfFacts::Bytes(const std::string& key) const {
     return bytes;
 }
 
+namespace {
+
+double Attribute(const std::string& line, const std::string& name) {
+    const size_t at = line.find(name + "=\"");
+    return at == std::string::npos ? 0 : std::stod(line.substr(at + name.size() + 2));
+}
+
+}  // namespace
+
+WordBox FirstWordBox(const std::filesystem::path& pdf) {
+    const auto result = kv::test::Run("pdftotext -bbox -f 1 -l 1 " + kv::test::ShellQuote(pdf.string()) + " -");
+    std::istringstream lines(result.output);
+    for (std::string line; std::getline(lines, line);) {
+        if (line.find("<word ") == std::string::npos) continue;
+        WordBox box;
+        box.xMin = Attribute(line, "xMin");
+        box.yMin = Attribute(line, "yMin");
+        box.xMax = Attribute(line, "xMax");
+        box.yMax = Attribute(line, "yMax");
+        const size_t open = line.find('>');
+        box.word = line.substr(open + 1, line.find("</word>") - open - 1);
+        return box;
+    }
+    return {};
+}
+
 bool FakeHost::ShowRetryMessage(const std::string& title, const std::string& text) {
     ++messages;
     lastTitle = title;

@@ -26,6 +26,14 @@ private:
     bool ok_ = false;
 };
 
+struct WordBox {
+    std::string word;
+    double xMin = 0, yMin = 0, xMax = 0, yMax = 0;  // points, Y downwards from the page top
+};
+
+// The first word of the first page as poppler's pdftotext -bbox places it.
+WordBox FirstWordBox(const std::filesystem::path& pdf);
+
 // A host with a fixed clock and random source that records what it was asked to do.
 class FakeHost : public Host {
 public:

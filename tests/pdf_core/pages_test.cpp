@@ -1,0 +1,186 @@
+// Pages: paper sizes, boxes, rotation, units, margins and the axis transforms.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "pdf/core/object_store.hpp"
+#include "pdf/core/page_list.hpp"
+#include "pdf/folivo.hpp"
+#include "pdf_facts.hpp"
+#include "tests/support/test_support.hpp"
+
+namespace folivo {
+namespace {
+
+using test::FakeHost;
+using test::PdfFacts;
+
+struct Written {
+    kv::test::TempDir dir{"pages"};
+    FakeHost host;
+    Folivo pdf{host};
+    std::string path = (dir / "out.pdf").string();
+    Written() { pdf.BeginDoc(path); }
+    PdfFacts Finish() {
+        pdf.EndDoc();
+        EXPECT_QPDF_CLEAN(path);
+        return PdfFacts(path);
+    }
+};
+
+TEST(PaperSizes, EveryCodeGivesItsBoxesAndUnknownCodesChangeNothing) {
+    Written w;
+    const char* expected[] = {
+        "0 0 2384 3371", "0 0 3371 2384", "0 0 1685 2384", "0 0 2384 1685", "0 0 1192 1685",
+        "0 0 1685 1192", "0 0 842 1192",  "0 0 1192 842",  "0 0 596 842",   "0 0 842 596",
+        "0 0 421 596",   "0 0 596 421",   "0 0 298 421",   "0 0 421 298",   "0 0 210 298",
+        "0 0 298 210",   "0 0 612 792",   "0 0 792 612",   "0 0 792 1224",  "0 0 1224 792",
+        "0 0 612 1008",  "0 0 1008 612",  "0 0 396 612",   "0 0 612 396",   "0 0 522 756",
+        "0 0 756 522"};
+    for (int32_t code = -8; code <= 17; ++code) {
+        w.pdf.SetPaperSize(code);
+        w.pdf.SetPaperSize(18);  // ignored
+        w.pdf.SetPaperSize(-9);  // ignored
+        w.pdf.BeginPage();
+        w.pdf.EndPage();
+    }
+    w.pdf.SetScale(3);
+    w.pdf.BeginPage();
+    w.pdf.SetPaperSize(255, 10, 5);  // centimetres; the open page's boxes are written at EndPage
+    w.pdf.EndPage();
+    const auto facts = w.Finish();
+    ASSERT_TRUE(facts.ok()) << facts.output();
+    for (int page = 1; page <= 26; ++page) {
+        const std::string p = "page" + std::to_string(page);
+        EXPECT_EQ(facts[p + "MediaBox"], expected[page - 1]) << "code " << page - 9;
+        EXPECT_EQ(facts[p + "CropBox"], expected[page - 1]);
+        EXPECT_EQ(facts[p + "BleedBox"], expected[page - 1]);
+    }
+    EXPECT_EQ(facts["page27MediaBox"], "0 0 283.465 141.732");
+}
+
+TEST(PageRotation, DefaultRotationForLaterPagesOrOnlyTheOpenOne) {
+    Written w;
+    w.pdf.SetPageView(1);
+    w.pdf.BeginPage();  // 270
+    w.pdf.BeginPage();
+    w.pdf.SetPageView(2);  // this page only: 180
+    w.pdf.BeginPage();     // back to the default, 270
+    w.pdf.EndPage();
+    w.pdf.SetPageView(5);  // unknown code: no /Rotate
+    w.pdf.BeginPage();
+    w.pdf.EndPage();
+    w.pdf.SetPageView(3);
+    w.pdf.BeginPage();  // 90
+    const auto facts = w.Finish();
+    EXPECT_EQ(facts["page1Rotate"], "270");
+    EXPECT_EQ(facts["page2Rotate"], "180");
+    EXPECT_EQ(facts["page3Rotate"], "270");
+    EXPECT_EQ(facts["page4Rotate"], "0");
+    EXPECT_EQ(facts["page5Rotate"], "90");
+    EXPECT_EQ(kv::test::ReadFile(w.path).find("/Rotate 0"), std::string::npos);
+}
+
+TEST(PageCoordinates, MillimetresWithMarginsMoveTheOrigin) {
+    Written w;
+    w.pdf.SetScale(2);
+    w.pdf.SetMargins(10, 10, 10, 10);
+    w.pdf.SetPaperSize(0);
+    EXPECT_NEAR(w.pdf.GetPageWidth(true), (596 - 56.69291) / 2.8346455, 1e-3);
+    EXPECT_NEAR(w.pdf.GetPageWidth(true), 190.25, 0.01);
+    EXPECT_NEAR(w.pdf.GetPageHeight(false), 842 / 2.8346455, 1e-3);
+    w.pdf.BeginPage();
+    w.pdf.MoveTo(0, 0);
+    w.pdf.SetFont("Courier", 12);
+    w.pdf.DrawText(0, 5, "Origin");
+    w.pdf.BeginPage();
+    const auto facts = w.Finish();
+    for (const char* page : {"page1Content", "page2Content"}) {
+        EXPECT_TRUE(facts.Bytes(page).starts_with("1 0 0 -1 28.346 813.654 cm \r")) << page;
+    }
+    EXPECT_NE(facts.Bytes("page1Content").find("\r0 0 m\r"), std::string::npos);
+    // Outside judge: the word starts 10 mm from the left edge, its baseline 15 mm from the top.
+    const auto box = test::FirstWordBox(w.path);
+    EXPECT_EQ(box.word, "Origin");
+    EXPECT_NEAR(box.xMin, 28.346, 0.05);
+    EXPECT_NEAR(box.yMax, 15 * 2.8346455, 4.0);
+}
+
+TEST(PageCoordinates, ClippingToTheMarginsAddsARectangle) {
+    Written w;
+    w.pdf.SetMargins(20, 30, 40, 50, true);
+    w.pdf.BeginPage();
+    const auto facts = w.Finish();
+    EXPECT_TRUE(facts.Bytes("page1Content").starts_with("1 0 0 -1 20 802 cm \r0 0 546 752 re W n\r0 0 0 rg\r"));
+}
+
+TEST(PageCoordinates, ScaleModesAndTheCurrentPoint) {
+    FakeHost host;
+    Folivo pdf(host);
+    const struct {
+        int32_t mode;
+        float pointsPerUnit;
+    } modes[] = {{0, 1}, {1, 72}, {2, 2.8346455f}, {3, 28.346457f}};
+    for (const auto& m : modes) {
+        pdf.SetScale(m.mode);
+        EXPECT_NEAR(pdf.GetPageWidth(false), 596 / m.pointsPerUnit, 1e-3) << m.mode;
+        pdf.MoveTo(12.5f, 7.25f);  // no page open: nothing written, the point still moves
+        EXPECT_FLOAT_EQ(pdf.GetX(), 12.5f);
+        EXPECT_FLOAT_EQ(pdf.GetY(), 7.25f);
+    }
+    pdf.SetScale(255, 10);
+    EXPECT_FLOAT_EQ(pdf.GetPageWidth(false), 59.6f);
+    pdf.SetScale(4);    // unknown mode
+    pdf.SetScale(255);  // no factor
+    EXPECT_FLOAT_EQ(pdf.GetPageWidth(false), 59.6f);
+}
+
+TEST(AxisTransforms, WriteTheirMatrices) {
+    Written w;
+    w.pdf.BeginPage();
+    w.pdf.AxisRotation(360);
+    w.pdf.AxisRotation(0.4f);
+    w.pdf.AxisRotation(-720);
+    w.pdf.AxisRotation(90);
+    w.pdf.AxisScaling(2, 0.5f);
+    w.pdf.AxisSkewing(45, 0);
+    w.pdf.SetXY(5, 5);
+    w.pdf.AxisTranslation(3, 4);
+    EXPECT_FLOAT_EQ(w.pdf.GetX(), 0);
+    const auto facts = w.Finish();
+    EXPECT_EQ(facts.Bytes("page1Content"),
+              "1 0 0 -1 0 842 cm \r0 0 0 rg\r0 0 0 RG\r"
+              "0 -1 1 0 0 0 cm\r2 0 0 0.5 0 0 cm\r1 1 0 1 0 0 cm\r1 0 0 1 3 4 cm\r");
+}
+
+TEST(NumberedTables, GrowInStepsOfTenOrByTheMemoryRule) {
+    ObjectStore small;
+    small.Start(4, 0);
+    EXPECT_EQ(small.UpperBound(), 14);
+    small.Start(0, 0);  // 5 fits
+    EXPECT_EQ(small.UpperBound(), 14);
+    small.Start(15, 0);
+    EXPECT_EQ(small.UpperBound(), 25);
+
+    ObjectStore large;
+    large.SetMemoryUsage(5);
+    large.Start(1, 0);  // recreated with 5 * 10
+    EXPECT_EQ(large.UpperBound(), 50);
+    large.Start(51, 0);  // 51 + 10 + 5 * 51 / 5
+    EXPECT_EQ(large.UpperBound(), 112);
+    EXPECT_EQ(large.XrefEntry(51), "0000000000 00000 n\r");
+
+    PageList pages;
+    pages.Add(1);
+    EXPECT_EQ(pages.UpperBound(), 10);
+    for (int i = 0; i < 10; ++i) pages.Add(1);
+    EXPECT_EQ(pages.UpperBound(), 21);
+    pages.SetObject(11, 40);
+    EXPECT_EQ(pages.Object(11), 40);
+    EXPECT_EQ(pages.Kids(), "40 0 R ");
+}
+
+}  // namespace
+}  // namespace folivo
