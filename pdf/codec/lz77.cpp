@@ -7,7 +7,7 @@
 namespace folivo::codec {
 namespace {
 
-constexpr int kHashBits = 16;
+constexpr int kHashBits = 15;
 constexpr uint32_t kHashSize = 1u << kHashBits;
 constexpr uint32_t kWindow = 32768;  // prev links kept for the last 32768 positions
 constexpr int32_t kNone = -1;
@@ -41,46 +41,49 @@ class MatchFinder {
 public:
     MatchFinder(std::span<const uint8_t> input, const LevelRow& row)
         : data_(input.data()), size_(static_cast<int32_t>(input.size())), row_(row),
-          head_(kHashSize, kNone), prev_(kWindow, kNone) {}
+          head_(kHashSize, kNone), prev_(kWindow, 0) {}
 
     // Records every position below end that has three bytes to key on.
     void InsertUpTo(int32_t end) {
         end = std::min(end, size_ - 2);
         for (; inserted_ < end; ++inserted_) {
             uint32_t h = HashOf(Prefix3(data_ + inserted_));
-            prev_[inserted_ & (kWindow - 1)] = head_[h];
+            const int32_t older = head_[h];
+            const int32_t gap = older == kNone ? 0 : std::min(inserted_ - older, int32_t{0xFFFF});
+            prev_[inserted_ & (kWindow - 1)] = static_cast<uint16_t>(gap);
             head_[h] = inserted_;
         }
     }
 
-    // Longest earlier match at pos; the chain is cut to a quarter after a good previous match.
-    Match Longest(int32_t pos, int previousLength) const {
-        Match best;
-        int limit = std::min(kMaxMatch, size_ - pos);
-        if (limit < kMinMatch) return best;
+    // Longest earlier match at pos that is longer than `atLeast` (0 when there is none). After a
+    // match of `good` bytes or more the chain is cut to a quarter, as that match is kept anyway.
+    Match Longest(int32_t pos, int atLeast) const {
+        const int limit = std::min(kMaxMatch, size_ - pos);
+        Match best{std::max(atLeast, kMinMatch - 1), 0};
+        if (limit <= best.length) return {};
         const uint8_t* here = data_ + pos;
-        uint32_t prefix = Prefix3(here);
-        int chain = previousLength >= row_.good ? std::max(1, row_.chain >> 2) : row_.chain;
+        const uint32_t prefix = Prefix3(here);
+        int chain = atLeast >= row_.good ? std::max(1, row_.chain >> 2) : row_.chain;
         int visits = 4 * row_.chain + 16;  // bounds the walk over hash collisions too
         int32_t cand = head_[HashOf(prefix)];
         while (cand != kNone && pos - cand <= kMaxDistance && --visits > 0) {
             const uint8_t* there = data_ + cand;
             if (Prefix3(there) == prefix) {
-                if (best.length < limit && there[best.length] == here[best.length]) {
-                    int len = CommonLength(there, here, limit);
+                // Only a candidate that agrees at the current best length can beat it.
+                if (there[best.length] == here[best.length] && there[best.length - 1] == here[best.length - 1]) {
+                    const int len = kMinMatch + CommonLength(there + kMinMatch, here + kMinMatch, limit - kMinMatch);
                     if (len > best.length) {
                         best = {len, pos - cand};
-                        if (len >= row_.nice) break;
+                        if (len >= row_.nice || len == limit) break;
                     }
                 }
                 if (--chain <= 0) break;
             }
-            int32_t next = prev_[cand & (kWindow - 1)];
-            if (next >= cand) break;  // link overwritten by a newer position
-            cand = next;
+            const uint16_t gap = prev_[cand & (kWindow - 1)];
+            if (gap == 0) break;  // no older position with this hash
+            cand -= gap;          // a link overwritten by a newer position points beyond reach
         }
-        if (best.length < kMinMatch) best = {};
-        return best;
+        return best.distance == 0 ? Match{} : best;
     }
 
 private:
@@ -88,7 +91,7 @@ private:
     int32_t size_;
     LevelRow row_;
     std::vector<int32_t> head_;
-    std::vector<int32_t> prev_;
+    std::vector<uint16_t> prev_;  // per position: how far back the previous one with its hash is
     int32_t inserted_ = 0;
 };
 
