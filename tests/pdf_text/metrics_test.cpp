@@ -58,19 +58,6 @@ TEST(StandardMetrics, SymbolFontsKeepTheirOwnCodes) {
     EXPECT_EQ(Width("ZapfDingbats", 0, 128), 390);
 }
 
-TEST(StandardMetrics, HeightsAndDescentsByFamily) {
-    EXPECT_EQ(MetricsFor("TimesNewRoman", 0).height, 1107);
-    EXPECT_EQ(MetricsFor("TimesNewRoman", 0).descent, -216);
-    EXPECT_EQ(MetricsFor("CourierNew", 3).height, 1133);
-    EXPECT_EQ(MetricsFor("CourierNew", 3).descent, -300);
-    EXPECT_EQ(MetricsFor("Arial", 1).height, 1221);
-    EXPECT_EQ(MetricsFor("Symbol", 0).height, 1225);
-    EXPECT_EQ(MetricsFor("Symbol", 0).descent, -220);
-    EXPECT_EQ(MetricsFor("ZapfDingbats", 0).descent, -221);
-    // A family that is not standard is measured as Arial.
-    EXPECT_EQ(MetricsFor("Verdana", kStyleBold).widths, &kHelveticaBold);
-}
-
 TEST(StandardMetrics, CommittedTablesMatchTheGenerator) {
     const std::filesystem::path afmFolder = "/usr/share/fonts/type1/urw-base35";
     if (!std::filesystem::exists(afmFolder / "NimbusSans-Regular.afm")) {

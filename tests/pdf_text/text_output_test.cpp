@@ -139,7 +139,7 @@ TEST(TextOutput, MeasuresWithTheSelectedFontAndScale) {
     Folivo pdf;
     EXPECT_EQ(pdf.TextLength("AA"), 0);  // no font selected
     EXPECT_EQ(pdf.TextHeight(), 0);
-    pdf.SetFont("Arial", 10);
+    pdf.SetFont("Arial");  // no size given yet: 10 points
     EXPECT_FLOAT_EQ(pdf.TextLength("AA"), 13.34f);
     EXPECT_FLOAT_EQ(pdf.TextHeight(), 12.21f);
     pdf.SetFont("Arial", 0, 1);
