@@ -57,10 +57,12 @@ std::string SetCompanies(BatchOptions& o, const std::string& value) {
 
 using Setter = std::function<std::string(BatchOptions&, const std::string&)>;
 
-Setter Choice(std::string BatchOptions::*field, std::initializer_list<const char*> allowed,
+// The list of allowed values is copied: an initializer_list would not outlive this call.
+Setter Choice(std::string BatchOptions::*field, std::initializer_list<const char*> allowedList,
               std::string name, std::string choices) {
+    std::vector<std::string> allowed(allowedList.begin(), allowedList.end());
     return [=](BatchOptions& o, const std::string& value) -> std::string {
-        if (!OneOf(value, allowed)) return name + ": expected " + choices + ", not \"" + value + "\"";
+        if (std::find(allowed.begin(), allowed.end(), value) == allowed.end()) return name + ": expected " + choices + ", not \"" + value + "\"";
         o.*field = value;
         return "";
     };
