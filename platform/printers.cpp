@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <sstream>
 
+#include "platform/text_encoding.hpp"
+
 namespace kv::platform {
 
 namespace {
@@ -19,9 +21,10 @@ std::string CommandOutput(const char* command) {
     return output;
 }
 
-std::vector<std::string> Split(const std::string& text, char separator) {
+// The non-empty parts of UTF-8 text, as Windows-1252 like every name inside the program.
+std::vector<std::string> Split(const std::string& utf8, char separator) {
     std::vector<std::string> parts;
-    std::istringstream in(text);
+    std::istringstream in(Utf8ToCp1252(utf8));
     std::string part;
     while (std::getline(in, part, separator)) {
         if (!part.empty() && part.back() == '\r') part.pop_back();
@@ -42,7 +45,7 @@ std::string CupsPrinters::DefaultDeviceName() const {
     auto at = output.find(marker);
     if (at == std::string::npos) return "";
     std::string name = output.substr(at + marker.size());
-    return name.substr(0, name.find_first_of("\r\n"));
+    return Utf8ToCp1252(name.substr(0, name.find_first_of("\r\n")));
 }
 
 std::unique_ptr<Printers> MakePrinters(const char* listSetting) {

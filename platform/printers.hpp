@@ -1,6 +1,6 @@
 #pragma once
 // The printer-list port: the printers installed in the system, in the system's order, by device
-// name, and the system's default printer.
+// name (Windows-1252 text), and the system's default printer.
 
 #include <memory>
 #include <string>
@@ -37,7 +37,7 @@ public:
 };
 
 // The printer list the front ends use: when `listSetting` (the value of KVVELM_PRINTERS) is set,
-// its names separated by ";" with the first as default; otherwise the CUPS destinations.
+// its names (UTF-8) separated by ";" with the first as default; otherwise the CUPS destinations.
 std::unique_ptr<Printers> MakePrinters(const char* listSetting);
 
 }  // namespace kv::platform

@@ -9,7 +9,4 @@ namespace kv::platform {
 // (characters it cannot hold become "?"); any other file is 8-bit text and kept as it is.
 std::string DecodeRegistryText(const std::string& bytes);
 
-// Windows-1252 byte for a Unicode code point, or '?' when the code page has none.
-char Cp1252FromCodePoint(char32_t codePoint);
-
 }  // namespace kv::platform

@@ -46,6 +46,12 @@ TEST(Registry, ReadsUtf16ExportsAndConvertsToWindows1252) {
     Registry registry = Registry::FromBytes(bytes);
     EXPECT_EQ(registry.ReadString(kKey, "PERCORSOARCHIVI"), "/srv/lumeo/ark");
     EXPECT_EQ(registry.ReadString(kKey, "NOTE"), "\xE8\x80");
+
+    // UTF-8 with its byte-order mark; a character outside the code page becomes "?".
+    Registry utf8 = Registry::FromBytes(
+        "\xEF\xBB\xBFWindows Registry Editor Version 5.00\n[HKCU\\SOFTWARE\\ORVANTA\\LUMEO]\n"
+        "\"NOTE\"=\"caff\xC3\xA8 \xF0\x9F\x98\x80\"\n");
+    EXPECT_EQ(utf8.ReadString(kKey, "NOTE"), "caff\xE8 ?");
 }
 
 TEST(Registry, UnparsableFilesKeysAndLinesReadAsMissing) {
