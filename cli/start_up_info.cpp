@@ -6,8 +6,10 @@ namespace kv::cli {
 
 namespace {
 
+// A value as the terminal shows it; a blank one (a missing period record, say) as "(none)".
 std::string Shown(const std::string& text) {
-    return text.empty() ? "(none)" : platform::Cp1252ToUtf8(text);
+    if (text.find_first_not_of(' ') == std::string::npos) return "(none)";
+    return platform::Cp1252ToUtf8(text);
 }
 
 // The visible part of a list entry: what stands before the 30 blanks.

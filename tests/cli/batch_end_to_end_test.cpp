@@ -67,6 +67,18 @@ TEST_F(BatchTest, InfoPrintsWhatStartUpFound) {
     EXPECT_TRUE(fs::exists(demo_.archiveFolder / "PARCAC01.IDX"));
 }
 
+TEST_F(BatchTest, EmptyPeriodRecordAndShortCompanyArchiveStillStart) {
+    test::WriteFile(demo_.archiveFolder / "PERIODO.DAT", "");
+    std::string companies = test::ReadFile(demo_.archiveFolder / "DITTE01.DAT");
+    test::WriteFile(demo_.archiveFolder / "DITTE01.DAT", companies.substr(0, 3100 * 2 + 17));
+    auto result = Batch("--info");
+    EXPECT_EQ(result.status, 0) << result.output;
+    EXPECT_NE(result.output.find("Current period: (none)\nYear of the documents: -1\n"
+                                 "Companies: 2\n"),
+              std::string::npos)
+        << result.output;
+}
+
 TEST_F(BatchTest, HelpAndBadCommandLines) {
     auto help = Batch("--help");
     EXPECT_EQ(help.status, 0);
