@@ -1,0 +1,179 @@
+// File naming through the base file: every placeholder, its consumption and its message, both drive
+// placeholder forms, and bad numbers or base files.
+#include <gtest/gtest.h>
+
+#include "archive/file_naming.hpp"
+#include "archive/file_open.hpp"
+#include "tests/archive_files/archive_fixture.hpp"
+
+namespace kv::test {
+namespace {
+
+using archive::DAMMIFILE;
+
+class Naming : public ::testing::Test {
+protected:
+    ArchiveFixture fx{{{1, {"DITT###.DAT", 10}},
+                       {2, {"AN**\\F###.DAT", 20}},
+                       {3, {"REG@@.DAT", 30}},
+                       {4, {"PROV%%.DAT", 40}},
+                       {5, {"INST$$.DAT", 50}},
+                       {6, {"!:\\LUMEO\\ARC.DAT", 60}},
+                       {7, {"PLAIN.DAT", 70}},
+                       {8, {"###-###**", 80}}}};
+    archive::ArchiveState& st = fx.state;
+
+    std::string InFolder(const std::string& name) const { return fx.Folder().string() + "/" + name; }
+
+    // The text of the one box shown before the program ended.
+    std::string EndingMessage(double number) {
+        EXPECT_THROW(DAMMIFILE(st, number), platform::ProgramEnd);
+        if (fx.dialogs.shown().size() != 1) return "boxes: " + std::to_string(fx.dialogs.shown().size());
+        const platform::MessageBox& box = fx.dialogs.shown()[0];
+        EXPECT_EQ(box.buttons, platform::Buttons::Ok);
+        EXPECT_EQ(box.icon, platform::Icon::None);
+        return box.text;
+    }
+};
+
+TEST_F(Naming, CompanyCodeIsPaddedSubstitutedAndConsumed) {
+    st.DITTA = "5";
+    EXPECT_EQ(DAMMIFILE(st, 1), InFolder("DITT005.DAT"));
+    EXPECT_EQ(st.DITTA, "");
+    EXPECT_EQ(st.lastRecordLength, 10);
+    st.DITTA = "1234";
+    EXPECT_EQ(DAMMIFILE(st, 1), InFolder("DITT234.DAT"));
+    // Only the first occurrence is replaced.
+    st.DITTA = "7";
+    st.ANNO = "2024";
+    EXPECT_EQ(DAMMIFILE(st, 8), InFolder("007-###24"));
+    // A template without the placeholder leaves the code in place, normalised.
+    st.DITTA = "9";
+    EXPECT_EQ(DAMMIFILE(st, 7), InFolder("PLAIN.DAT"));
+    EXPECT_EQ(st.DITTA, "009");
+    EXPECT_TRUE(fx.dialogs.shown().empty());
+}
+
+TEST_F(Naming, WindowsStyleArchiveFolderGivesWindowsStylePaths) {
+    std::filesystem::create_directories(fx.DrivesRoot() / "c");
+    std::filesystem::rename(fx.Folder(), fx.DrivesRoot() / "c" / "Lumeo");
+    st.archiveFolder = "C:\\LUMEO";
+    st.DITTA = "5";
+    st.ANNO = "24";
+    EXPECT_EQ(DAMMIFILE(st, 2), "C:\\LUMEO\\AN24\\F005.DAT");
+    EXPECT_EQ(st.ANNO, "");
+    EXPECT_EQ(st.DITTA, "");
+}
+
+TEST_F(Naming, YearRegionProvinceAndInstallationCodes) {
+    st.ANNO = "3";
+    st.DITTA = "12";
+    EXPECT_EQ(DAMMIFILE(st, 2), InFolder("AN03\\F012.DAT"));
+    st.ANNO = "100";  // its value on entry counts, not the two digits left
+    st.DITTA = "1";
+    EXPECT_EQ(DAMMIFILE(st, 2), InFolder("AN00\\F001.DAT"));
+    st.REGIONE = "7";
+    EXPECT_EQ(DAMMIFILE(st, 3), InFolder("REG07.DAT"));
+    EXPECT_EQ(st.REGIONE, "");
+    st.PROVINCIA = "MI";
+    EXPECT_EQ(DAMMIFILE(st, 4), InFolder("PROVMI.DAT"));
+    EXPECT_EQ(st.PROVINCIA, "");
+    st.installationCode = "Q1";
+    EXPECT_EQ(DAMMIFILE(st, 5), InFolder("INSTQ1.DAT"));
+    EXPECT_EQ(DAMMIFILE(st, 5), InFolder("INSTQ1.DAT"));
+    EXPECT_EQ(st.installationCode, "Q1");
+}
+
+TEST_F(Naming, MissingCompanyEndsTheProgramWithItsMessage) {
+    EXPECT_EQ(EndingMessage(1), "ERRORE OPEN FILE - MANCA DITTAOPEN 1");
+}
+
+TEST_F(Naming, MissingYearEndsTheProgramWithItsMessage) {
+    st.DITTA = "1";
+    st.ANNO = "0";
+    EXPECT_EQ(EndingMessage(2), "ERRORE OPEN - MANCA ANNO - 2");
+}
+
+TEST_F(Naming, MissingRegionEndsTheProgramWithItsMessage) {
+    st.REGIONE = "XX";
+    EXPECT_EQ(EndingMessage(3), "ERRORE OPEN - MANCA REGIONE - 3");
+}
+
+TEST_F(Naming, OneLetterProvinceEndsTheProgramWithItsMessage) {
+    st.PROVINCIA = "M";
+    EXPECT_EQ(EndingMessage(4), "ERRORE OPEN - MANCA PROVINCIA - 4");
+}
+
+TEST_F(Naming, FatalMessageClosesEveryOpenFileFirst) {
+    ASSERT_EQ(archive::FAIOPEN(st, 7), 70);
+    ASSERT_TRUE(st.files[7].file.has_value());
+    EXPECT_EQ(EndingMessage(1), "ERRORE OPEN FILE - MANCA DITTAOPEN 1");
+    EXPECT_FALSE(st.files[7].file.has_value());
+    EXPECT_EQ(st.files[7].handle, 0);
+}
+
+TEST_F(Naming, DriveLetterPlaceholderTakesTheFloppyLetter) {
+    st.UNITA = "A";
+    bool prefix = true;
+    EXPECT_EQ(DAMMIFILE(st, 6, prefix), "A:\\LUMEO\\ARC.DAT");
+    EXPECT_FALSE(prefix);
+    EXPECT_EQ(st.UNITA, "");
+    st.UNITA = "B:";
+    EXPECT_EQ(DAMMIFILE(st, 6), "B:\\LUMEO\\ARC.DAT");
+}
+
+TEST_F(Naming, DriveFolderPlaceholderPutsTheFolderInFront) {
+    st.UNITA = "D:\\DATI";
+    bool prefix = true;
+    EXPECT_EQ(DAMMIFILE(st, 6, prefix), "D:\\DATI\\LUMEO\\ARC.DAT");
+    EXPECT_FALSE(prefix);
+    EXPECT_EQ(st.UNITA, "");
+    // The folder form opens through the drive map.
+    std::filesystem::create_directories(fx.DrivesRoot() / "e" / "dati" / "lumeo");
+    st.UNITA = "E:\\DATI";
+    EXPECT_EQ(archive::FAIOPEN(st, 6), 60);
+    EXPECT_TRUE(std::filesystem::exists(fx.DrivesRoot() / "e" / "dati" / "lumeo" / "ARC.DAT"));
+}
+
+TEST_F(Naming, PrefixFlagFalseGivesTheTemplateAlone) {
+    bool prefix = false;
+    EXPECT_EQ(DAMMIFILE(st, 7, prefix), "PLAIN.DAT");
+    EXPECT_FALSE(prefix);
+}
+
+TEST_F(Naming, NumberZeroGivesEmptyTextWithoutReadingTheBase) {
+    std::filesystem::remove(fx.Folder() / "QTBASE.DAT");
+    EXPECT_EQ(DAMMIFILE(st, 0), "");
+    EXPECT_EQ(DAMMIFILE(st, -3), "");
+    EXPECT_TRUE(fx.reporter.reported.empty());
+    EXPECT_EQ(st.services.trail.Current(), "DAMMIFILE$ (-3)");
+}
+
+TEST_F(Naming, MissingBaseFileReachesTheReporter) {
+    std::filesystem::remove(fx.Folder() / "QTBASE.DAT");
+    EXPECT_THROW(DAMMIFILE(st, 7), platform::ProgramEnd);
+    ASSERT_EQ(fx.reporter.reported.size(), 1u);
+    EXPECT_EQ(fx.reporter.reported[0].number, 53);
+    EXPECT_EQ(fx.reporter.reported[0].trail.back(), "DAMMIFILE$ (7)");
+}
+
+TEST_F(Naming, BaseRecordPastItsEndReachesTheReporter) {
+    EXPECT_THROW(DAMMIFILE(st, 9), platform::ProgramEnd);
+    ASSERT_EQ(fx.reporter.reported.size(), 1u);
+    EXPECT_EQ(fx.reporter.reported[0].number, 62);
+    EXPECT_EQ(fx.reporter.reported[0].description, "Input past end of file");
+}
+
+TEST_F(Naming, WithoutAReporterTheErrorReachesTheCaller) {
+    st.services.reporter = nullptr;
+    std::filesystem::remove(fx.Folder() / "QTBASE.DAT");
+    try {
+        DAMMIFILE(st, 1);
+        ADD_FAILURE() << "no error";
+    } catch (const platform::RuntimeError& e) {
+        EXPECT_EQ(e.number(), 53);
+    }
+}
+
+}  // namespace
+}  // namespace kv::test
