@@ -101,6 +101,7 @@ public:
     void SetColorFill(const std::string& Color);
     void SetColorLine(const std::string& Color);
     void SetColorText(const std::string& Color);
+    void SetLineWidth(float Width);
 
     // ---- metadata, viewer preferences and reusable objects ----
     void SetDocProperty(const std::string& DocTitle = "", const std::string& DocSubject = "",

@@ -1,4 +1,4 @@
-// Folivo: fill, line and text colours.
+// Folivo: fill, line and text colours and the line width.
 
 #include "pdf/core/color.hpp"
 #include "pdf/folivo.hpp"
@@ -36,6 +36,12 @@ void Folivo::SetColorText(const std::string& Color) {
     if (Color.empty() || colors_.inUncolouredTiling) return;
     colors_.text = Color;
     ParseColor(colors_.text, colors_.textPattern);
+}
+
+void Folivo::SetLineWidth(float Width) {
+    if (Width < 0) return;
+    lineWidth_ = Width * page_.scale;
+    AddContent(FormatNum(lineWidth_) + " w");
 }
 
 }  // namespace folivo

@@ -91,7 +91,9 @@ void Folivo::RestoreTableSettings(float curX, float curY) {
 
 void Folivo::DrawCell(float width, float height) {
     const float inset = lineWidth_ / page_.scale / 2;
-    if (!colors_.fill.empty()) {
+    // Only a fill colour chosen inside the table paints the cell; the page's own fill colour
+    // (black from BeginPage) would hide the cell's text.
+    if (!colors_.fill.empty() && colors_.fill != table_.saved.fill) {
         AddContent(FormatPt(inset) + " " + FormatPt(inset) + " " + FormatPt(width - 2 * inset) + " " +
                    FormatPt(height - 2 * inset) + " re f*");
     }

@@ -47,6 +47,26 @@ TEST(DocumentLayout, EndDocRightAfterBeginDocGivesOneBlankPage) {
     EXPECT_EQ(facts.Bytes("page1Content"), "1 0 0 -1 0 842 cm \r0 0 0 rg\r0 0 0 RG\r");
 }
 
+TEST(DocumentLayout, FontPageContentThenSharedObjects) {
+    kv::test::TempDir dir("doc");
+    FakeHost host;
+    Folivo pdf(host);
+    const std::string path = Pdf(dir);
+    pdf.BeginDoc(path);
+    pdf.BeginPage();
+    pdf.SetFont("Courier New", 10);
+    pdf.DrawText(50, 50, "Elenco Documenti");
+    pdf.EndDoc();
+    EXPECT_QPDF_CLEAN(path);
+    const auto layout = ReadLayout(kv::test::ReadFile(path));
+    EXPECT_TRUE(layout.problems.empty()) << ::testing::PrintToString(layout.problems);
+    EXPECT_EQ(layout.fileOrder, (std::vector<int32_t>{4, 5, 6, 7, 3, 2, 1, 8, 9}));
+    EXPECT_EQ(layout.size, 10);
+    EXPECT_NE(layout.trailer.find("<< /Size 10 /Info 9 0 R /Root 8 0 R\n>>\nstartxref\n"), std::string::npos)
+        << layout.trailer;
+    EXPECT_NE(kv::test::PdfToText(path).find("Elenco Documenti"), std::string::npos);
+}
+
 TEST(DocumentLayout, ContentLinesEndWithCarriageReturnFileLinesWithLineFeed) {
     kv::test::TempDir dir("doc");
     FakeHost host;
@@ -196,9 +216,11 @@ TEST(DocumentLifeCycle, AbortResetsEverythingBeginDocNothing) {
     Folivo pdf(host);
     pdf.SetScale(2);
     pdf.SetPaperSize(1);
+    pdf.SetFont("Arial", 12);
     pdf.BeginDoc(Pdf(dir, "a.pdf"));
     pdf.BeginPage();
     pdf.EndDoc();
+    EXPECT_GT(pdf.TextLength("A"), 0);
     // Without Abort the counters and settings carry over into the next document.
     pdf.BeginDoc(Pdf(dir, "b.pdf"));
     EXPECT_EQ(pdf.GetPage(), 1);
@@ -206,12 +228,14 @@ TEST(DocumentLifeCycle, AbortResetsEverythingBeginDocNothing) {
     pdf.Abort();
     EXPECT_EQ(pdf.GetPage(), 0);
     EXPECT_FLOAT_EQ(pdf.GetPageWidth(false), 596);
+    EXPECT_EQ(pdf.TextLength("A"), 0);  // no font selected any more
     const std::string path = Pdf(dir, "c.pdf");
     pdf.BeginDoc(path);
     pdf.EndDoc();
     EXPECT_QPDF_CLEAN(path);
     const auto layout = ReadLayout(kv::test::ReadFile(path));
     EXPECT_EQ(layout.fileOrder, (std::vector<int32_t>{4, 5, 6, 3, 2, 1, 7, 8}));
+    EXPECT_EQ(kv::test::ReadFile(path).find("/Font"), std::string::npos);
 }
 
 TEST(DocumentLifeCycle, AnExistingFileIsReplacedNotAppended) {
