@@ -10,6 +10,7 @@
 
 #include "app/environment.hpp"
 #include "app/error_reporter.hpp"
+#include "app/screen_state.hpp"
 #include "archive/archive_state.hpp"
 #include "platform/clock.hpp"
 #include "platform/dialogs.hpp"
@@ -26,28 +27,6 @@ struct StartUpState {
     std::string currentPeriod;   // year (4 digits) then month (2 digits)
     std::string printerName;     // device name of the printer of all printed output; empty: none
     bool printerFromSettings = false;  // chosen by the printer-settings file, not the default
-};
-
-// One entry of the company list: the text as the list shows and sorts it.
-struct CompanyEntry {
-    std::string text;  // visible part, 30 blanks, then the code and the hidden part
-    std::string code;  // three digits
-};
-
-// The screen's state as start-up sets it; the selection screen builds on it.
-struct ScreenState {
-    std::string yearLabel;             // the year beside "CERTIFICAZIONI PARCELLE"
-    bool previousYear = true;          // "Precedente" chosen
-    bool allMonths = true;             // "Tutti i Mesi" ticked
-    std::vector<bool> monthSelected = std::vector<bool>(12, false);
-    bool printerOutput = true;         // "Stampa Laser" chosen
-    int report = -1;                   // chosen report option, -1 none
-    bool orderByName = false;          // "Ragione Sociale" instead of "Codice"
-    std::vector<CompanyEntry> companies;  // sorted by text
-    std::vector<bool> companySelected;
-    int currentCompany = -1;           // -1: no current entry
-    long companyRecord = 0;            // record counter of the company archive walk
-    bool waitPanelVisible = false;
 };
 
 class Program {

@@ -20,18 +20,6 @@ void Guard(Program& program, Step&& step) {
 
 }  // namespace
 
-void Form_Impostazioni_Iniziali(Program& program) {
-    ScreenState& screen = program.screen;
-    screen.waitPanelVisible = false;
-    screen.companySelected.assign(screen.companies.size(), false);
-    screen.currentCompany = -1;
-    screen.previousYear = true;
-    screen.allMonths = true;
-    screen.monthSelected.assign(12, true);
-    screen.report = -1;
-    screen.printerOutput = true;
-}
-
 void StartUp(Program& program) {
     program.services.projectName = "KVVELM";
     Guard(program, CARICAINST_Registro);

@@ -1,0 +1,26 @@
+#pragma once
+// CmdConferma: checks the choice, records it, runs the chosen report and resets the screen.
+
+#include <optional>
+#include <string>
+
+#include "app/program.hpp"
+#include "app/report_request.hpp"
+
+namespace kv::app {
+
+// The message for an incomplete choice, or nothing when company, month and report are all chosen.
+std::optional<std::string> ChoiceMessage(bool companyChosen, bool monthChosen, bool reportChosen);
+
+// The request for the report chosen on the screen as it is now.
+ReportRequest BuildReportRequest(const ScreenState& screen);
+
+enum class ConfirmResult { StoppedOnChoice, ReportRan };
+
+// The confirm command. Unless "Elenco Percipienti" is chosen, an incomplete choice shows its
+// message (information icon, titled with the screen's caption) and changes nothing else. Otherwise
+// it records ANNOCORRENTE, TUTTIMESI, ANNOSTAMPA and clears DATIMANCANTI, shows the wait panel,
+// runs the chosen report, records its missing-data flag, hides the panel and resets the screen.
+ConfirmResult CmdConferma_Click(Program& program, ReportDrivers& reports);
+
+}  // namespace kv::app

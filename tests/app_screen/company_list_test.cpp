@@ -1,0 +1,81 @@
+// The company list: which records appear, each entry's layout, and the two orders.
+
+#include <gtest/gtest.h>
+
+#include "app/screen_controls.hpp"
+#include "app/screen_reactions.hpp"
+#include "tests/app_screen/screen_fixture.hpp"
+
+namespace kv::app {
+namespace {
+
+using Codes = std::vector<std::string>;
+
+std::string Pad(std::string text, std::size_t width) {
+    text.resize(width, ' ');
+    return text;
+}
+
+class CompanyListTest : public ScreenTest {};
+
+TEST_F(CompanyListTest, OrderByNameAndByCodeAndOnlyLiveRecords) {
+    WriteCompanies({Company(2, "BETA SERVIZI SRL"), Company(4, "ZETA CESSATA SRL", "99"),
+                    Company(7, "ALFA COSTRUZIONI SPA"), Company(12, "alfa minuscola snc")});
+    Program& program = StartProgram();
+    EXPECT_EQ(ListedCodes(), (Codes{"002", "007", "012"}));
+    EXPECT_EQ(program.screen.currentCompany, 0);
+
+    ChooseOrder(program, kOrderByName);
+    // Letters compare without regard to case, as a sorted list does.
+    EXPECT_EQ(ListedCodes(), (Codes{"007", "012", "002"}));
+
+    ChooseOrder(program, kOrderByCode);
+    EXPECT_EQ(ListedCodes(), (Codes{"002", "007", "012"}));
+}
+
+TEST_F(CompanyListTest, EntryLayoutInBothOrders) {
+    // The name's first part ends in blanks; its continuation follows the trimmed first part.
+    WriteCompanies({Company(7, Pad("STUDIO TECNICO ASSOCIATO DI", 30) + "ROSSI SRL")});
+    Program& program = StartProgram();
+    std::string name50 = Pad("STUDIO TECNICO ASSOCIATO DIROSSI SRL", 50);
+    ASSERT_EQ(program.screen.companies.size(), 1u);
+    EXPECT_EQ(program.screen.companies[0].text, "007 " + name50 + std::string(30, ' ') + "007");
+    EXPECT_EQ(program.screen.companies[0].code, "007");
+
+    ChooseOrder(program, kOrderByName);
+    ASSERT_EQ(program.screen.companies.size(), 1u);
+    EXPECT_EQ(program.screen.companies[0].text, name50 + " 007" + std::string(30, ' ') + "007");
+    EXPECT_EQ(program.screen.companies[0].code, "007");
+}
+
+TEST_F(CompanyListTest, NewOrderClearsTheSelectionAndUnticksSelectAll) {
+    WriteCompanies({Company(2, "BETA SERVIZI SRL"), Company(7, "ALFA COSTRUZIONI SPA")});
+    Program& program = StartProgram();
+    TickAllCompanies(program, true);
+    EXPECT_EQ(program.screen.companySelected, std::vector<bool>(2, true));
+    EXPECT_EQ(program.screen.allCompaniesCaption, "Deseleziona tutte le ditte");
+
+    program.screen.focus.clear();
+    ChooseOrder(program, kOrderByName);
+    EXPECT_EQ(program.screen.companySelected, std::vector<bool>(2, false));
+    EXPECT_FALSE(program.screen.allCompanies);
+    EXPECT_EQ(program.screen.allCompaniesCaption, "Seleziona tutte le ditte");
+    EXPECT_EQ(program.screen.currentCompany, 0);
+    EXPECT_EQ(program.screen.focus, "ListAzi");
+}
+
+TEST_F(CompanyListTest, EmptyArchiveGivesAnEmptyListWithNoCurrentEntry) {
+    WriteCompanies({});
+    Program& program = StartProgram();
+    EXPECT_TRUE(program.screen.companies.empty());
+    EXPECT_EQ(program.screen.currentCompany, -1);
+    program.screen.focus.clear();
+    ChooseOrder(program, kOrderByName);
+    EXPECT_EQ(program.screen.currentCompany, -1);
+    EXPECT_EQ(program.screen.focus, "");
+    TickAllCompanies(program, true);
+    EXPECT_TRUE(program.screen.companySelected.empty());
+}
+
+}  // namespace
+}  // namespace kv::app

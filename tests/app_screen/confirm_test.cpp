@@ -1,0 +1,220 @@
+// The confirm command: the choice messages, the request handed to the report, what it records and
+// the reset that follows.
+
+#include <gtest/gtest.h>
+
+#include "app/screen_confirm.hpp"
+#include "app/screen_controls.hpp"
+#include "app/screen_reactions.hpp"
+#include "tests/app_screen/screen_fixture.hpp"
+
+namespace kv::app {
+namespace {
+
+class ConfirmTest : public ScreenTest {
+protected:
+    ConfirmTest() {
+        WriteCompanies({Company(2, "BETA SERVIZI SRL"), Company(7, "ALFA COSTRUZIONI SPA"),
+                        Company(9, "GAMMA IMPIANTI SNC")});
+        reports_.screen = &StartProgram().screen;
+    }
+
+    ConfirmResult Confirm() { return CmdConferma_Click(*program_, reports_); }
+
+    RecordingReports reports_;
+};
+
+struct Choice {
+    bool company, month, report;
+    const char* message;
+};
+
+// The seven messages, in the order the screen tests them.
+const Choice kIncompleteChoices[] = {
+    {false, false, false,
+     "Per proseguire \xE8 necessario scegliere una Ditta, un Periodo e un Documento da Stampare"},
+    {false, false, true, "Per proseguire \xE8 necessario scegliere una Ditta e un Periodo da Stampare"},
+    {false, true, false,
+     "Per proseguire \xE8 necessario scegliere una Ditta e un Documento da Stampare"},
+    {true, false, false,
+     "Per proseguire \xE8 necessario scegliere un Periodo e un Documento da Stampare"},
+    {false, true, true, "Per proseguire \xE8 necessario scegliere una Ditta da Stampare"},
+    {true, true, false, "Per proseguire \xE8 necessario scegliere un Documento da Stampare"},
+    {true, false, true, "Per proseguire \xE8 necessario scegliere un Periodo da Stampare"},
+};
+
+TEST_F(ConfirmTest, EachIncompleteChoiceStopsWithItsMessageAndChangesNothing) {
+    Program& program = *program_;
+    for (const Choice& choice : kIncompleteChoices) {
+        SCOPED_TRACE(choice.message);
+        std::size_t boxes = dialogs_.shown().size();
+        TickAllMonths(program, choice.month);
+        if (choice.company) SelectCompany(program, 1, true);
+        if (choice.report) ChooseReport(program, kRegistroCompensi);
+        ChooseYear(program, kCorrente);
+        ScreenState before = program.screen;
+
+        EXPECT_EQ(Confirm(), ConfirmResult::StoppedOnChoice);
+
+        ASSERT_EQ(dialogs_.shown().size(), boxes + 1);
+        const platform::MessageBox& box = dialogs_.shown().back();
+        EXPECT_EQ(box.text, choice.message);
+        EXPECT_EQ(box.title, "Nuova Gestione Certificazione Parcelle");
+        EXPECT_EQ(box.icon, platform::Icon::Information);
+        EXPECT_EQ(box.buttons, platform::Buttons::Ok);
+        EXPECT_TRUE(reports_.calls.empty());
+        // Nothing is reset or recorded: the user corrects the choice and confirms again.
+        EXPECT_EQ(program.screen.companySelected, before.companySelected);
+        EXPECT_EQ(program.screen.yearLabel, "2025");
+        EXPECT_EQ(program.screen.report, before.report);
+        EXPECT_FALSE(program.screen.ANNOCORRENTE);
+        EXPECT_FALSE(program.screen.waitPanelVisible);
+
+        SelectCompany(program, 1, false);
+        ChooseYear(program, kPrecedente);
+        program.screen.report = -1;
+    }
+    EXPECT_EQ(ChoiceMessage(true, true, true), std::nullopt);
+}
+
+TEST_F(ConfirmTest, ElencoPercipientiRunsWithoutCompanyOrMonth) {
+    Program& program = *program_;
+    TickAllMonths(program, false);
+    ChooseReport(program, kElencoPercipienti);
+
+    EXPECT_EQ(Confirm(), ConfirmResult::ReportRan);
+
+    EXPECT_TRUE(dialogs_.shown().empty());
+    ASSERT_EQ(reports_.calls.size(), 1u);
+    EXPECT_EQ(reports_.calls[0].report, "percipienti");
+    EXPECT_TRUE(reports_.calls[0].request.companies.empty());
+    EXPECT_FALSE(reports_.calls[0].request.allMonths);
+}
+
+TEST_F(ConfirmTest, RequestCarriesTheChoicesAndEachReportGoesToItsDriver) {
+    Program& program = *program_;
+    ChooseOrder(program, kOrderByName);  // ALFA 007, BETA 002, GAMMA 009
+    SelectCompany(program, 0, true);
+    SelectCompany(program, 2, true);
+    TickAllMonths(program, false);
+    SelectMonth(program, 2, true);
+    SelectMonth(program, 11, true);
+    ChooseYear(program, kCorrente);
+    ChooseReport(program, kCertificazioni);
+    TypeDate(program, "28/02/2026");
+    ChooseOutput(program, kCreaPdf);
+
+    ASSERT_EQ(Confirm(), ConfirmResult::ReportRan);
+
+    ASSERT_EQ(reports_.calls.size(), 1u);
+    EXPECT_EQ(reports_.calls[0].report, "certificazioni");
+    const ReportRequest& request = reports_.calls[0].request;
+    EXPECT_EQ(request.report, kCertificazioni);
+    ASSERT_EQ(request.companies.size(), 2u);
+    EXPECT_EQ(request.companies[0].position, 0);
+    EXPECT_EQ(request.companies[0].code, "007");
+    EXPECT_EQ(request.companies[0].text.rfind("ALFA COSTRUZIONI SPA", 0), 0u);
+    EXPECT_EQ(request.companies[1].position, 2);
+    EXPECT_EQ(request.companies[1].code, "009");
+    std::array<bool, 12> months{};
+    months[2] = months[11] = true;
+    EXPECT_EQ(request.months, months);
+    EXPECT_FALSE(request.allMonths);
+    EXPECT_TRUE(request.currentYear);
+    EXPECT_EQ(request.yearText, "2025");
+    EXPECT_TRUE(request.pdf);
+    EXPECT_EQ(request.certificateDate, "28/02/2026");
+    EXPECT_TRUE(request.orderByName);
+    EXPECT_EQ(request.screenCaption, "Nuova Gestione Certificazione Parcelle");
+    EXPECT_TRUE(program.screen.ANNOCORRENTE);
+    EXPECT_FALSE(program.screen.TUTTIMESI);
+    EXPECT_EQ(program.screen.ANNOSTAMPA, "2025");
+
+    const char* drivers[] = {"documenti", "registro", "percipienti"};
+    for (int report = kElencoDocumenti; report <= kElencoPercipienti; ++report) {
+        SelectCompany(program, 1, true);
+        ChooseReport(program, report);
+        ASSERT_EQ(Confirm(), ConfirmResult::ReportRan);
+        EXPECT_EQ(reports_.calls.back().report, drivers[report]);
+        EXPECT_FALSE(reports_.calls.back().request.pdf);  // the reset chose "Stampa Laser"
+        EXPECT_TRUE(reports_.calls.back().request.allMonths);
+    }
+}
+
+TEST_F(ConfirmTest, WaitPanelShownDuringTheReportAndMissingDataRecordedAfterIt) {
+    Program& program = *program_;
+    reports_.outcome.missingData = true;
+    SelectCompany(program, 0, true);
+    ChooseReport(program, kElencoDocumenti);
+    ASSERT_EQ(Confirm(), ConfirmResult::ReportRan);
+    EXPECT_TRUE(reports_.calls.back().waitPanelShown);
+    EXPECT_FALSE(program.screen.waitPanelVisible);
+    EXPECT_TRUE(program.screen.DATIMANCANTI);
+
+    // The report may hide the panel itself before its closing message.
+    reports_.outcome.missingData = false;
+    SelectCompany(program, 0, true);
+    ChooseReport(program, kElencoDocumenti);
+    program.screen.DATIMANCANTI = true;
+    ASSERT_EQ(Confirm(), ConfirmResult::ReportRan);
+    EXPECT_FALSE(program.screen.DATIMANCANTI);
+    reports_.calls.back().request.hideWaitPanel();
+    EXPECT_FALSE(program.screen.waitPanelVisible);
+}
+
+TEST_F(ConfirmTest, ConfirmResetsTheChoicesButKeepsTheListOrder) {
+    Program& program = *program_;
+    ChooseOrder(program, kOrderByName);
+    std::vector<CompanyEntry> listed = program.screen.companies;
+    TickAllCompanies(program, true);
+    TickAllMonths(program, false);
+    SelectMonth(program, 4, true);
+    ChooseYear(program, kCorrente);
+    ChooseReport(program, kRegistroCompensi);
+    ChooseOutput(program, kCreaPdf);
+    program.screen.waitPanelCaption = "x";
+
+    ASSERT_EQ(Confirm(), ConfirmResult::ReportRan);
+
+    const ScreenState& screen = program.screen;
+    EXPECT_TRUE(screen.previousYear);
+    EXPECT_TRUE(screen.allMonths);
+    EXPECT_EQ(screen.monthSelected, std::vector<bool>(12, true));
+    EXPECT_FALSE(screen.monthListEnabled);
+    EXPECT_EQ(screen.report, -1);
+    EXPECT_TRUE(screen.printerOutput);
+    EXPECT_EQ(screen.companySelected, std::vector<bool>(3, false));
+    EXPECT_EQ(screen.currentCompany, -1);
+    EXPECT_FALSE(screen.waitPanelVisible);
+    EXPECT_EQ(screen.waitPanelCaption, "");
+    EXPECT_TRUE(screen.orderByName);
+    ASSERT_EQ(screen.companies.size(), listed.size());
+    for (std::size_t i = 0; i < listed.size(); ++i) EXPECT_EQ(screen.companies[i].text, listed[i].text);
+}
+
+TEST_F(ConfirmTest, YearLabelAfterConfirmsWithCorrenteThenPrecedente) {
+    Program& program = *program_;
+    EXPECT_EQ(program.screen.yearLabel, "2024");
+    SelectCompany(program, 0, true);
+    ChooseReport(program, kElencoDocumenti);
+    ChooseYear(program, kCorrente);
+    EXPECT_EQ(program.screen.yearLabel, "2025");
+    ASSERT_EQ(Confirm(), ConfirmResult::ReportRan);
+    EXPECT_EQ(reports_.calls.back().request.yearText, "2025");
+    EXPECT_TRUE(reports_.calls.back().request.currentYear);
+    // The reset chose "Precedente" again, which lowered the label.
+    EXPECT_EQ(program.screen.yearLabel, "2024");
+
+    SelectCompany(program, 0, true);
+    ChooseReport(program, kElencoDocumenti);
+    ChooseYear(program, kPrecedente);  // already chosen: no click
+    ASSERT_EQ(Confirm(), ConfirmResult::ReportRan);
+    EXPECT_EQ(reports_.calls.back().request.yearText, "2024");
+    EXPECT_FALSE(reports_.calls.back().request.currentYear);
+    EXPECT_EQ(program.screen.yearLabel, "2024");
+    EXPECT_EQ(program.screen.ANNOSTAMPA, "2024");
+    EXPECT_FALSE(program.screen.ANNOCORRENTE);
+}
+
+}  // namespace
+}  // namespace kv::app

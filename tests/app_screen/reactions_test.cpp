@@ -1,0 +1,159 @@
+// The screen's controls after start-up and the reactions of the tick boxes, options, keys and the
+// exit command.
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "app/screen_confirm.hpp"
+#include "app/screen_controls.hpp"
+#include "app/screen_reactions.hpp"
+#include "platform/errors.hpp"
+#include "tests/app_screen/screen_fixture.hpp"
+
+namespace kv::app {
+namespace {
+
+class ReactionsTest : public ScreenTest {
+protected:
+    ReactionsTest() { StartProgram(); }
+};
+
+TEST_F(ReactionsTest, StartUpLeavesTheInitialChoices) {
+    const ScreenState& screen = program_->screen;
+    EXPECT_EQ(screen.yearLabel, "2024");  // period 2025, "Precedente"
+    EXPECT_TRUE(screen.previousYear);
+    EXPECT_TRUE(screen.allMonths);
+    EXPECT_EQ(screen.monthSelected, std::vector<bool>(12, true));
+    EXPECT_FALSE(screen.monthListEnabled);
+    EXPECT_EQ(screen.report, -1);
+    EXPECT_TRUE(screen.printerOutput);
+    EXPECT_FALSE(screen.dateFrameVisible);
+    EXPECT_EQ(screen.date, "");
+    EXPECT_FALSE(screen.orderByName);
+    EXPECT_FALSE(screen.allCompanies);
+    EXPECT_EQ(screen.allCompaniesCaption, "Seleziona tutte le Ditte");
+    EXPECT_FALSE(screen.waitPanelVisible);
+    EXPECT_EQ(screen.currentCompany, 0);
+    EXPECT_EQ(screen.companySelected, std::vector<bool>(screen.companies.size(), false));
+    EXPECT_TRUE(dialogs_.shown().empty());
+}
+
+TEST_F(ReactionsTest, ControlTableNamesEveryControlOnce) {
+    std::set<std::pair<std::string, int>> seen;
+    for (const ControlInfo& control : ScreenControls()) {
+        EXPECT_TRUE(seen.emplace(std::string(control.name), control.index).second) << control.name;
+    }
+    EXPECT_EQ(ScreenControls().front().caption, "Nuova Gestione Certificazione Parcelle");
+    EXPECT_EQ(seen.count({"OptionDoc", kCertificazioni}), 1u);
+    EXPECT_EQ(seen.count({"Label2", 15}), 1u);
+    TwipsRect placed = CentredScreen(21600, 16200);
+    EXPECT_EQ(placed.left, 4890);
+    EXPECT_EQ(placed.top, 3877);  // (16200 - 8445) / 2, halved as a whole number
+}
+
+TEST_F(ReactionsTest, TutteIMesiTickBox) {
+    Program& program = *program_;
+    SelectMonth(program, 3, false);  // a disabled list takes no clicks
+    EXPECT_EQ(program.screen.monthSelected, std::vector<bool>(12, true));
+
+    TickAllMonths(program, false);
+    EXPECT_TRUE(program.screen.monthListEnabled);
+    EXPECT_EQ(program.screen.monthSelected, std::vector<bool>(12, false));
+    EXPECT_EQ(program.screen.currentMonth, -1);
+
+    SelectMonth(program, 3, true);
+    EXPECT_TRUE(program.screen.monthSelected[3]);
+    EXPECT_EQ(program.screen.currentMonth, 3);
+    SelectMonth(program, 12, true);  // outside the list
+    SelectMonth(program, -1, true);
+
+    TickAllMonths(program, true);
+    EXPECT_FALSE(program.screen.monthListEnabled);
+    EXPECT_EQ(program.screen.monthSelected, std::vector<bool>(12, true));
+    EXPECT_EQ(program.screen.currentMonth, -1);
+}
+
+TEST_F(ReactionsTest, UntickingAllMonthsThenConfirmingAsksForAPeriod) {
+    Program& program = *program_;
+    RecordingReports reports;
+    SelectCompany(program, 0, true);
+    ChooseReport(program, kElencoDocumenti);
+    TickAllMonths(program, false);
+    EXPECT_EQ(CmdConferma_Click(program, reports), ConfirmResult::StoppedOnChoice);
+    ASSERT_EQ(dialogs_.shown().size(), 1u);
+    EXPECT_EQ(dialogs_.shown()[0].text,
+              "Per proseguire \xE8 necessario scegliere un Periodo da Stampare");
+}
+
+TEST_F(ReactionsTest, SelectAllCompaniesTickBox) {
+    Program& program = *program_;
+    std::size_t count = program.screen.companies.size();
+    ASSERT_GT(count, 1u);
+    TickAllCompanies(program, true);
+    EXPECT_EQ(program.screen.companySelected, std::vector<bool>(count, true));
+    EXPECT_EQ(program.screen.allCompaniesCaption, "Deseleziona tutte le ditte");
+    EXPECT_EQ(program.screen.currentCompany, -1);
+
+    TickAllCompanies(program, false);
+    EXPECT_EQ(program.screen.companySelected, std::vector<bool>(count, false));
+    EXPECT_EQ(program.screen.allCompaniesCaption, "Seleziona tutte le ditte");
+}
+
+TEST_F(ReactionsTest, YearOptionsMoveTheLabelOnlyWhenTheChoiceChanges) {
+    Program& program = *program_;
+    ChooseYear(program, kCorrente);
+    EXPECT_EQ(program.screen.yearLabel, "2025");
+    ChooseYear(program, kCorrente);
+    EXPECT_EQ(program.screen.yearLabel, "2025");
+    ChooseYear(program, kPrecedente);
+    EXPECT_EQ(program.screen.yearLabel, "2024");
+}
+
+TEST_F(ReactionsTest, CertificatesShowTheDateFieldWithToday) {
+    Program& program = *program_;
+    ChooseReport(program, kCertificazioni);
+    EXPECT_TRUE(program.screen.dateFrameVisible);
+    EXPECT_EQ(program.screen.date, "06/12/2026");
+    EXPECT_EQ(program.screen.focus, "txtdata");
+    TypeDate(program, "31/01/2027");
+    EXPECT_EQ(program.screen.date, "31/01/2027");
+
+    ChooseReport(program, kElencoPercipienti);
+    EXPECT_FALSE(program.screen.dateFrameVisible);
+    EXPECT_EQ(program.screen.date, "");
+    ChooseReport(program, 7);  // no such option
+    EXPECT_EQ(program.screen.report, kElencoPercipienti);
+}
+
+TEST_F(ReactionsTest, CtrlShiftPShowsTheInformationBox) {
+    Program& program = *program_;
+    Form_KeyDown(program, 80, 1);  // Shift+P
+    Form_KeyDown(program, 81, 3);  // Ctrl+Shift+Q
+    EXPECT_TRUE(dialogs_.shown().empty());
+    Form_KeyDown(program, 80, 3);
+    ASSERT_EQ(dialogs_.shown().size(), 1u);
+    EXPECT_EQ(dialogs_.shown()[0].title, "Informazioni Progetto lumeo");
+    EXPECT_NE(dialogs_.shown()[0].text.find("Nome EXE : KVVELM.EXE"), std::string::npos);
+}
+
+TEST_F(ReactionsTest, ExitAndClosingEndTheProgramNormallyWithFilesClosed) {
+    Program& program = *program_;
+    auto openFiles = [&] {
+        int open = 0;
+        for (const archive::FileEntry& entry : program.archive.files) open += entry.handle != 0;
+        return open;
+    };
+    EXPECT_GT(openFiles(), 0);
+    try {
+        CmdUscita_Click(program);
+        FAIL() << "the program did not end";
+    } catch (const platform::ProgramEnd& end) {
+        EXPECT_EQ(end.status(), platform::exit_status::kNormal);
+    }
+    EXPECT_EQ(openFiles(), 0);
+    EXPECT_THROW(Form_Unload(program), platform::ProgramEnd);
+}
+
+}  // namespace
+}  // namespace kv::app
