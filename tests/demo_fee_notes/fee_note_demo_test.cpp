@@ -1,0 +1,140 @@
+// The demo's payee and fee-note archives: the index files read back by tests/isam_reader.py,
+// each key pointing at the record that carries it, and the cases the reports must meet.
+// Records are read by byte position here, not through the archive library.
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <sstream>
+
+#include "tests/support/test_support.hpp"
+#include "tools/demo/base_layout.hpp"
+#include "tools/demo/fee_note_writer.hpp"
+#include "tools/demo/fiscal_code.hpp"
+
+namespace kv::test {
+namespace {
+
+using demo::DemoRecordLength;
+
+// Records of an archive file, split by the demo's record length.
+std::vector<std::string> Records(const std::filesystem::path& file, int logicalFile) {
+    std::string bytes = ReadFile(file);
+    const auto length = static_cast<size_t>(DemoRecordLength(logicalFile));
+    EXPECT_EQ(bytes.size() % length, 0u) << file;
+    std::vector<std::string> records;
+    for (size_t at = 0; at + length <= bytes.size(); at += length) records.push_back(bytes.substr(at, length));
+    return records;
+}
+
+std::string Field(const std::string& record, size_t position, size_t length) {
+    return record.substr(position - 1, length);
+}
+
+// key -> record number, as the independent reader lists the index.
+std::map<std::string, long> ReadIndex(const std::filesystem::path& index) {
+    CommandResult listed = Python(ShellQuote(std::string(KV_SOURCE_DIR) + "/tests/isam_reader.py") + " " +
+                                  ShellQuote(index.string()) + " 13");
+    EXPECT_EQ(listed.status, 0) << listed.output;
+    std::map<std::string, long> keys;
+    std::istringstream lines(listed.output);
+    std::string key;
+    long record = 0;
+    while (lines >> key >> record) keys[key] = record;
+    return keys;
+}
+
+class FeeNoteDemo : public ::testing::Test {
+protected:
+    void SetUp() override {
+        demo::DemoWriter writer(folder.path() / "demo");
+        writer.WriteStartUpPart();
+        demo::WriteFeeNotePart(writer);
+    }
+    std::filesystem::path Archive(const std::string& name) const { return folder.path() / "demo" / "archivi" / name; }
+
+    TempDir folder{"demo_fee_notes"};
+};
+
+// Every note is indexed once, under the key its record carries; the index has several leaves.
+void ExpectIndexMatchesData(const std::filesystem::path& index, const std::filesystem::path& data, int dataFile) {
+    std::map<std::string, long> keys = ReadIndex(index);
+    std::vector<std::string> records = Records(data, dataFile);
+    ASSERT_GT(records.size(), 128u);
+    ASSERT_EQ(keys.size(), records.size());
+    std::set<long> pointed;
+    for (const auto& [key, record] : keys) {
+        ASSERT_GE(record, 1);
+        ASSERT_LE(static_cast<size_t>(record), records.size());
+        EXPECT_EQ(Field(records[static_cast<size_t>(record - 1)], 3, 13), key);
+        pointed.insert(record);
+    }
+    EXPECT_EQ(pointed.size(), records.size());
+    EXPECT_GT(ReadFile(index).size(), 4u * 128 * 20) << "more than one leaf";
+}
+
+TEST_F(FeeNoteDemo, IndexesOfBothYearsPointAtTheirNotes) {
+    ExpectIndexMatchesData(Archive("PARCAC01.IDX"), Archive("PARCAC01.DAT"), demo::kCurrentNotes);
+    ExpectIndexMatchesData(Archive("PARCAP01.IDX"), Archive("PARCAP01.DAT"), demo::kPreviousNotes);
+}
+
+TEST_F(FeeNoteDemo, PayeesCoverTheReportCases) {
+    std::vector<std::string> payees = Records(Archive("PERCIP01.DAT"), demo::kPayeeFile);
+    int live = 0;
+    std::set<std::string> removed;
+    for (const std::string& payee : payees) {
+        if (Field(payee, 1, 2) == "00") ++live;
+        if (Field(payee, 1, 2) == "99") removed.insert(Field(payee, 3, 4));
+        EXPECT_EQ(Field(payee, 48, 16).find(' '), std::string::npos) << "fiscal code of " << Field(payee, 7, 22);
+    }
+    EXPECT_GE(live, 38);
+    ASSERT_EQ(removed.size(), 1u);
+
+    std::map<std::string, long> current = ReadIndex(Archive("PARCAC01.IDX"));
+    std::map<std::string, int> perCompanyPayee;
+    std::set<std::string> payeesWithNotes;
+    for (const auto& [key, record] : current) {
+        ++perCompanyPayee[key.substr(0, 7)];
+        payeesWithNotes.insert(key.substr(3, 4));
+    }
+    EXPECT_EQ(perCompanyPayee["0010001"], 70);
+    EXPECT_GT(perCompanyPayee["0010002"], 6);
+    EXPECT_TRUE(payeesWithNotes.count(*removed.begin())) << "the removed payee still has notes";
+    EXPECT_EQ(payeesWithNotes.size() + 1, payees.size()) << "exactly one payee has no notes";
+}
+
+TEST_F(FeeNoteDemo, NotesCoverTheReportCases) {
+    for (int dataFile : {demo::kCurrentNotes, demo::kPreviousNotes}) {
+        const int year = demo::DemoCurrentYear() - (dataFile == demo::kPreviousNotes ? 1 : 0);
+        std::vector<std::string> notes =
+            Records(Archive(dataFile == demo::kCurrentNotes ? "PARCAC01.DAT" : "PARCAP01.DAT"), dataFile);
+        int noMonth = 0, otherYear = 0, commissions = 0, fees = 0;
+        for (const std::string& note : notes) {
+            std::string month = Field(note, 315, 6);
+            if (month == "      ") ++noMonth;
+            else if (month.substr(2) != std::to_string(year)) ++otherYear;
+            bool fee = Field(note, 101, 10) != "0000000000";
+            bool commission = Field(note, 151, 9) != "000000000";
+            EXPECT_NE(fee, commission) << Field(note, 3, 13);
+            commissions += commission;
+            fees += fee;
+        }
+        EXPECT_EQ(noMonth, 2) << dataFile;
+        EXPECT_EQ(otherYear, 1) << dataFile;
+        EXPECT_GT(commissions, 0) << dataFile;
+        EXPECT_GT(fees, commissions) << dataFile;
+    }
+}
+
+TEST(FiscalCodeTest, PublishedRules) {
+    EXPECT_EQ(demo::FiscalCode("ROSSI", "MARIO", {1, 1, 1980, false, "H501"}), "RSSMRA80A01H501U");
+    // Four or more consonants in the name take the first, third and fourth; women add 40 to the day;
+    // apostrophes and blanks are dropped; short surnames are filled with X.
+    EXPECT_EQ(demo::FiscalCode("D'ANGELO", "GIANFRANCO", {5, 7, 1972, false, "F205"}).substr(0, 11), "DNGGFR72L05");
+    EXPECT_EQ(demo::FiscalCode("DE LUCA", "LAURA", {9, 12, 1990, true, "A944"}).substr(0, 11), "DLCLRA90T49");
+    EXPECT_EQ(demo::FiscalCode("FO", "IA", {1, 2, 2001, false, "L219"}).substr(0, 6), "FOXIAX");
+}
+
+}  // namespace
+}  // namespace kv::test
