@@ -1,0 +1,84 @@
+#include "output/folivo_writer.hpp"
+
+#include "pdf/folivo.hpp"
+#include "platform/errors.hpp"
+
+namespace kv::output {
+
+namespace {
+
+// Runs a Folivo call, turning its error into the platform's.
+template <class Call>
+void Translated(Call&& call) {
+    try {
+        call();
+    } catch (const folivo::Error& error) {
+        throw platform::RuntimeError(error.number(), error.what());
+    }
+}
+
+class FolivoWriter : public PdfWriter {
+public:
+    explicit FolivoWriter(folivo::Host* host)
+        : pdf_(host != nullptr ? std::make_unique<folivo::Folivo>(*host) : std::make_unique<folivo::Folivo>()) {}
+
+    void SetDocProperty(const std::string& title, const std::string& subject, const std::string& author,
+                        const std::string& creator, const std::string& producer,
+                        const std::string& keywords) override {
+        Translated([&] { pdf_->SetDocProperty(title, subject, author, creator, producer, keywords); });
+    }
+    void SetScale(int32_t scaleMode, float userFactor) override {
+        Translated([&] { pdf_->SetScale(scaleMode, userFactor); });
+    }
+    void SetPaperSize(int32_t paperSize, float userWidth, float userHeight) override {
+        Translated([&] { pdf_->SetPaperSize(paperSize, userWidth, userHeight); });
+    }
+    void SetMargins(float left, float right, float top, float bottom, bool clipPage) override {
+        Translated([&] { pdf_->SetMargins(left, right, top, bottom, clipPage); });
+    }
+    void SetPageView(int32_t viewMode) override {
+        Translated([&] { pdf_->SetPageView(viewMode); });
+    }
+    void SetViewerPreferences(int32_t mode) override {
+        Translated([&] { pdf_->SetViewerPreferences(mode); });
+    }
+    void SetCompression(int32_t mode, uint8_t quality) override {
+        Translated([&] { pdf_->SetCompression(mode, quality); });
+    }
+    void SetProtection(int32_t mode, const std::string& ownerPassword, const std::string& userPassword) override {
+        Translated([&] { pdf_->SetProtection(mode, ownerPassword, userPassword); });
+    }
+    void BeginDoc(const std::string& hostPath) override { pdf_->BeginDoc(hostPath); }
+    int32_t ErrNumber() const override { return pdf_->ErrNumber(); }
+    std::string ErrDescription() const override { return pdf_->ErrDescription(); }
+    void EndDoc() override {
+        Translated([&] { pdf_->EndDoc(); });
+    }
+    void Abort() override {
+        try {
+            pdf_->Abort();
+        } catch (const folivo::Error&) {
+            // Abort is the last resort of a failed document: nothing further can be done.
+        }
+    }
+    void BeginPage() override {
+        Translated([&] { pdf_->BeginPage(); });
+    }
+    void SetFont(const std::string& family, float size, int32_t style, int32_t encoding) override {
+        Translated([&] { pdf_->SetFont(family, size, style, encoding); });
+    }
+    void DrawText(float x, float y, const std::string& text, int32_t align) override {
+        Translated([&] { pdf_->DrawText(x, y, text, align); });
+    }
+
+private:
+    std::unique_ptr<folivo::Folivo> pdf_;
+};
+
+}  // namespace
+
+PdfWriterFactory FolivoWriterFactory(folivo::Host* host) {
+    return [host]() -> std::unique_ptr<PdfWriter> { return std::make_unique<FolivoWriter>(host); };
+}
+
+}  // namespace kv::output

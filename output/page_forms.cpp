@@ -1,0 +1,61 @@
+#include "output/page_forms.hpp"
+
+#include "output/pdf_folders.hpp"
+
+namespace kv::output {
+
+namespace {
+
+constexpr int32_t kStyleRegular = 0;
+constexpr int32_t kStyleBold = 1;
+
+void SetPdfFont(OutputState& state, float size, bool bold) {
+    WithDocument(state, [&] { Writer(state).SetFont(kReportFont, size, bold ? kStyleBold : kStyleRegular, 0); });
+}
+
+}  // namespace
+
+void HeadingFont(OutputState& state, float size) {
+    if (state.MODOPDF) {
+        SetPdfFont(state, size, true);
+        return;
+    }
+    platform::PrinterDevice& printer = Printer(state);
+    printer.SetFontSize(size);
+    printer.SetFontBold(true);
+    printer.SetFontName(kReportFont);
+}
+
+void BodyFont(OutputState& state, float size, bool bold) {
+    if (state.MODOPDF) {
+        SetPdfFont(state, size, bold);
+        return;
+    }
+    platform::PrinterDevice& printer = Printer(state);
+    if (printer.FontSize() != size) printer.SetFontSize(size);
+    printer.SetFontBold(bold);
+}
+
+void OpenHeadingPage(OutputState& state, const ReportDocument& document, bool firstPage) {
+    if (!state.MODOPDF) return;
+    CREACARTELLEPDF(state, document.company, document.kind, document.period);
+    if (firstPage) {
+        CREAPDF(state, document.prefix, document.options);
+        return;
+    }
+    WithDocument(state, [&] { Writer(state).BeginPage(); });
+}
+
+void BreakPrinterPage(OutputState& state) {
+    if (!state.MODOPDF) Printer(state).NewPage();
+}
+
+void EndCompanyOutput(OutputState& state) {
+    if (!state.MODOPDF) {
+        Printer(state).EndDoc();
+        return;
+    }
+    if (state.PDFAPERTO) CHIUDIPDF(state);
+}
+
+}  // namespace kv::output

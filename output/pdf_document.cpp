@@ -1,0 +1,124 @@
+#include "output/pdf_document.hpp"
+
+#include <cerrno>
+#include <filesystem>
+
+#include "archive/descriptors.hpp"
+#include "archive/repository.hpp"
+#include "output/pdf_naming.hpp"
+
+namespace kv::output {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int32_t kScaleCentimetres = 3;
+constexpr int32_t kPaperA4 = 0;
+constexpr int32_t kViewerPreferences = 768;
+constexpr int32_t kCompressionMode = 4;
+constexpr uint8_t kCompressionQuality = 3;
+constexpr int32_t kProtectionMode = 20;
+
+std::string TrimSpaces(const std::string& text) {
+    const size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+int ErrorNumberOf(const std::error_code& code) {
+    switch (code.value()) {
+        case ENOENT:
+        case ENOTDIR: return platform::err::kPathNotFound;
+        case EACCES:
+        case EPERM:
+        case EROFS:
+        case EBUSY: return platform::err::kPermissionDenied;
+        case ENOSPC: return platform::err::kDiskFull;
+        default: return platform::err::kPathFileAccess;
+    }
+}
+
+void ApplySettings(OutputState& state, PdfWriter& writer, const std::string& prefix, bool compress) {
+    writer.SetDocProperty("PDF" + prefix, "", kPdfAuthor, state.holderName, kPdfAuthor, "");
+    writer.SetScale(kScaleCentimetres, 1.0f);
+    writer.SetPaperSize(kPaperA4, 0, 0);
+    writer.SetMargins(0, 0, 0, 0, true);
+    writer.SetPageView(0);
+    writer.SetViewerPreferences(kViewerPreferences);
+    if (compress) writer.SetCompression(kCompressionMode, kCompressionQuality);
+    const std::string userPassword = TrimSpaces(archive::RepoR(state.archive, archive::T364));
+    const std::string ownerPassword = TrimSpaces(archive::RepoR(state.archive, archive::F357));
+    if (!userPassword.empty() && !ownerPassword.empty())
+        writer.SetProtection(kProtectionMode, ownerPassword, userPassword);
+}
+
+// Folivo's description of an open failure starts with the file it tried: the reason is what follows.
+std::string OpenFailureReason(const PdfWriter& writer) {
+    const std::string description = writer.ErrDescription();
+    const size_t dash = description.rfind(" - ");
+    return dash == std::string::npos ? description : description.substr(dash + 3);
+}
+
+void OpenFile(OutputState& state, PdfWriter& writer) {
+    writer.BeginDoc(state.document.hostTemporary);
+    if (writer.ErrNumber() != 0) throw platform::RuntimeError(writer.ErrNumber(), OpenFailureReason(writer));
+}
+
+void PublishFile(const PendingFile& file) {
+    std::error_code failure;
+    fs::rename(file.hostTemporary, file.hostFinal, failure);
+    if (failure) throw platform::RuntimeError(ErrorNumberOf(failure), failure.message());
+}
+
+PendingFile PendingFileFor(const OutputState& state, const std::string& path) {
+    const std::string hostFinal = state.services.files.Resolve(path).string();
+    return PendingFile{path, hostFinal + kPartialSuffix, hostFinal};
+}
+
+}  // namespace
+
+platform::RuntimeError DocumentError(const std::string& path, const platform::RuntimeError& cause) {
+    return platform::RuntimeError(cause.number(),
+                                  "Impossibile creare il file PDF " + path + ": " + cause.description());
+}
+
+void DiscardDocument(OutputState& state) {
+    if (state.writer) state.writer->Abort();
+    if (!state.document.hostTemporary.empty()) {
+        std::error_code ignored;  // a partial file that cannot be deleted is left to the user
+        fs::remove(state.document.hostTemporary, ignored);
+    }
+    state.writer.reset();
+    state.document = PendingFile{};
+    state.PDFAPERTO = false;
+}
+
+void CREAPDF(OutputState& state, const std::string& Prefix, const PdfDocumentOptions& options) {
+    DiscardDocument(state);  // a document never closed is not finished
+    state.PDFCREATO = 1;
+    const std::string path = DocumentPath(state, Prefix, options.nameOnly, options.numbered);
+    state.writer = state.makeWriter();
+    state.document = PendingFileFor(state, path);
+    WithDocument(state, [&] {
+        PdfWriter& writer = *state.writer;
+        ApplySettings(state, writer, Prefix, options.compress);
+        OpenFile(state, writer);
+        state.PDFAPERTO = true;
+        writer.BeginPage();
+    });
+}
+
+void CHIUDIPDF(OutputState& state) {
+    if (state.writer && !state.document.path.empty()) {
+        WithDocument(state, [&] {
+            state.writer->EndDoc();
+            PublishFile(state.document);
+        });
+    }
+    state.writer.reset();
+    state.document = PendingFile{};
+    state.PDFAPERTO = false;
+}
+
+}  // namespace kv::output

@@ -1,0 +1,127 @@
+// STAMPATESTO on both targets: which texts are written, where, and that the text line is always
+// emptied.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "output/number_test.hpp"
+#include "output/print_text.hpp"
+#include "tests/output/output_fixture.hpp"
+
+namespace kv::output {
+namespace {
+
+using ::testing::ElementsAre;
+
+TEST(NumericText, FollowsTheDecimalSeparatorOfTheLocale) {
+    for (const char* text : {"0,00", "1,50", "  12 ", "-3", "3-", "(4)", "1.234,5", "1e3", "&H1F", "+,5"})
+        EXPECT_TRUE(IsNumericText(text, ',')) << text;
+    for (const char* text : {"", "  ", "-", ",", "1,2,3", "DITTA: 001", "12 A", ".5", "1e", "&HG", "--1", "1 2"})
+        EXPECT_FALSE(IsNumericText(text, ',')) << text;
+    // With "." as the decimal mark the comma groups digits.
+    EXPECT_TRUE(IsNumericText("1,234.5", '.'));
+    EXPECT_FALSE(IsNumericText("0,5.1.2", '.'));
+}
+
+TEST(NumericText, ValueStopsAtTheFirstCharacterOutsideAPointDecimal) {
+    EXPECT_EQ(LeadingValue("0,50"), 0);
+    EXPECT_EQ(LeadingValue("1,50"), 1);
+    EXPECT_EQ(LeadingValue("2.75x"), 2.75);
+    EXPECT_EQ(LeadingValue(""), 0);
+}
+
+TEST(NumericText, CAndPosixLocalesUseTheComma) {
+    for (const char* name : {"", "C", "POSIX", "C.UTF-8", "C.utf8", "xx_NOWHERE.UTF-8"})
+        EXPECT_EQ(DecimalSeparatorOf(name), ',') << name;
+}
+
+TEST(ZeroRule, DecidesWhichTextsAreWritten) {
+    EXPECT_FALSE(IsTextWritten("", false, ','));
+    EXPECT_FALSE(IsTextWritten("", true, ','));
+    EXPECT_FALSE(IsTextWritten("     ", true, ','));
+    EXPECT_FALSE(IsTextWritten("0,00", false, ','));
+    EXPECT_TRUE(IsTextWritten("0,00", true, ','));
+    EXPECT_FALSE(IsTextWritten("   0,00", false, ','));
+    EXPECT_FALSE(IsTextWritten("0,50", false, ','));  // the value read stops at the comma
+    EXPECT_TRUE(IsTextWritten("1,50", false, ','));
+    EXPECT_TRUE(IsTextWritten("DITTA: 000 0,00 00000", false, ','));
+    EXPECT_TRUE(IsTextWritten("000000-", true, '.'));  // a signed zero
+    EXPECT_FALSE(IsTextWritten("000000-", false, '.'));
+}
+
+TEST(PrinterTwips, RoundsTowardsMinusInfinity) {
+    EXPECT_EQ(PrinterTwips(0.5, kPrinterColumnMargin), 113);  // 113.4
+    EXPECT_EQ(PrinterTwips(0.5, kPrinterRowMargin), -57);     // -56.7
+    EXPECT_EQ(PrinterTwips(0.6, kPrinterRowMargin), 0);
+    EXPECT_EQ(PrinterTwips(8, kPrinterColumnMargin), 4365);   // 4365.9
+}
+
+using StampOnPdf = OutputFixture;
+
+TEST_F(StampOnPdf, DrawsTextsThatPassTheZeroRuleAndAlwaysEmptiesTheLine) {
+    state.MODOPDF = true;
+    std::string line = "STAMPA ELENCO DOCUMENTI";
+    STAMPATESTO(state, 0.85, 8, line);
+    EXPECT_EQ(line, "");
+    line = "0,00";
+    STAMPATESTO(state, 1, 1, line);
+    EXPECT_EQ(line, "");
+    line = "0,00";
+    STAMPATESTO(state, 1, 2, line, true);
+    line = "0,50";
+    STAMPATESTO(state, 1, 3, line);
+    line = "1,50";
+    STAMPATESTO(state, 1, 4, line);
+    line = "";
+    STAMPATESTO(state, 1, 5, line, true);
+    EXPECT_EQ(line, "");
+    EXPECT_THAT(log->calls, ElementsAre("SetScale(3,1)", "DrawText(8,0.85,STAMPA ELENCO DOCUMENTI,1)",
+                                        "SetScale(3,1)", "SetScale(3,1)", "DrawText(2,1,0,00,1)",
+                                        "SetScale(3,1)", "SetScale(3,1)", "DrawText(4,1,1,50,1)",
+                                        "SetScale(3,1)"));
+    EXPECT_EQ(log->writersMade, 1) << "one writer, made when first needed";
+}
+
+TEST_F(StampOnPdf, ShiftsMoveTheText) {
+    state.MODOPDF = true;
+    std::string line = "X";
+    STAMPATESTO(state, 2, 1, line, false, 0.35, 0.5);
+    EXPECT_THAT(log->calls, ElementsAre("SetScale(3,1)", "DrawText(1.5,2.35,X,1)"));
+}
+
+using StampOnPrinter = OutputFixture;
+
+TEST_F(StampOnPrinter, PlacesTextInTwipsWithoutShifts) {
+    std::string line = "PERCIPIENTE : 1";
+    STAMPATESTO(state, 0.5, 0.5, line, false, 0.35, 1);
+    EXPECT_EQ(line, "");
+    EXPECT_THAT(printer.calls, ElementsAre("CurrentX=113", "CurrentY=-57", "Print PERCIPIENTE : 1"));
+    EXPECT_TRUE(log->calls.empty());
+}
+
+TEST_F(StampOnPrinter, PositionsEvenWhenNothingIsPrinted) {
+    for (std::string line : {std::string(""), std::string("0,00"), std::string("0,50")}) {
+        STAMPATESTO(state, 3, 2, line);
+        EXPECT_EQ(line, "");
+    }
+    std::string zero = "0,00";
+    STAMPATESTO(state, 3, 2, zero, true);
+    ASSERT_EQ(printer.printed.size(), 1u);
+    EXPECT_EQ(printer.printed[0].text, "0,00");
+    EXPECT_EQ(printer.printed[0].x, 963);   // (2 - 0.3) * 567 = 963.9
+    EXPECT_EQ(printer.printed[0].y, 1360);  // (3 - 0.6) * 567 = 1360.8
+}
+
+TEST_F(StampOnPrinter, NoPrinterIsAPrinterErrorAndTheLineIsStillEmptied) {
+    state.printer = nullptr;
+    std::string line = "TEXT";
+    try {
+        STAMPATESTO(state, 1, 1, line);
+        ADD_FAILURE() << "no error";
+    } catch (const platform::RuntimeError& error) {
+        EXPECT_EQ(error.number(), 482);
+    }
+    EXPECT_EQ(line, "");
+}
+
+}  // namespace
+}  // namespace kv::output
