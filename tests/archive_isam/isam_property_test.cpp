@@ -1,6 +1,7 @@
 // ISAM against std::map: random inserts, deletes, finds and read-next walks, with the tree
 // audited from the file's bytes (index_audit) independently of the archive library.
 
+#include <fstream>
 #include <random>
 
 #include "index_audit.hpp"
@@ -17,6 +18,15 @@ protected:
     void SetUp() override { ASSERT_EQ(Isam(kIndex, "", kCreate), 0); }
 
     IndexAudit Audit() { return AuditIndex(ReadFile(PathOf("PARCI.IDX")), kKeyLength); }
+
+    // The root's bytes: when they change, a level-2 node was split or emptied, or the highest
+    // key moved.
+    std::string Root() {
+        std::ifstream file(PathOf("PARCI.IDX"), std::ios::binary);
+        std::string root(128 * (kKeyLength + 7), '\0');
+        file.read(root.data(), static_cast<std::streamsize>(root.size()));
+        return root;
+    }
 
     // The audit finds a sound tree holding exactly the reference's keys and records.
     void ExpectMatches(const Reference& reference, const std::string& after) {
@@ -78,17 +88,25 @@ TEST_F(IsamProperty, MixedOperationsKeepTheTreeSound) {
     EXPECT_GT(Audit().leaves, 5);
 }
 
-// Thirty thousand keys in random order split level-2 nodes too; then half are deleted.
+// Thirty thousand keys in random order split level-2 nodes too; then half are deleted. The
+// whole tree is audited every thousand operations and whenever the root changes.
 TEST_F(IsamProperty, ManyKeysInRandomOrder) {
     Reference reference;
     std::vector<std::string> inserted;
     std::uniform_int_distribution<long long> keys(0, 9999999999999LL);
+    std::string root = Root();
+    auto auditWhenRootChanges = [&](const std::string& after) {
+        std::string now = Root();
+        if (now != root) ExpectMatches(reference, after + " (root changed)");
+        root = now;
+    };
     while (reference.size() < 30000) {
         const std::string key = Key(keys(random));
         const double record = static_cast<double>(reference.size() + 1);
         ASSERT_EQ(Isam(kIndex, key, kInsert, record), reference.count(key) ? -1 : 0);
         if (reference.emplace(key, record).second) inserted.push_back(key);
         ASSERT_EQ(Isam(kIndex, key, kFind), reference[key]);
+        auditWhenRootChanges("insert " + key);
         if (reference.size() % 1000 == 0) ExpectMatches(reference, std::to_string(reference.size()) + " keys");
     }
     IndexAudit audit = Audit();
@@ -101,6 +119,7 @@ TEST_F(IsamProperty, ManyKeysInRandomOrder) {
         ASSERT_EQ(Isam(kIndex, inserted[i], kDelete), 0);
         reference.erase(inserted[i]);
         ASSERT_EQ(Isam(kIndex, inserted[i], kFind), -1);
+        auditWhenRootChanges("delete " + inserted[i]);
         if (i % 1000 == 0) ExpectMatches(reference, "delete " + std::to_string(i));
     }
     ExpectMatches(reference, "after deletes");
