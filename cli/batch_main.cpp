@@ -1,9 +1,13 @@
 #include "cli/batch_main.hpp"
 
 #include "app/program_end.hpp"
+#include "app/screen_confirm.hpp"
+#include "app/screen_reactions.hpp"
 #include "app/start_up.hpp"
 #include "cli/batch_options.hpp"
+#include "cli/batch_screen.hpp"
 #include "cli/start_up_info.hpp"
+#include "cli/unavailable_reports.hpp"
 #include "platform/terminal_dialogs.hpp"
 #include "platform/text_encoding.hpp"
 
@@ -11,7 +15,8 @@ namespace kv::cli {
 
 namespace {
 
-// Start-up, then what the options ask. Ends by throwing ProgramEnd or returning a status.
+// Start-up, then the options as clicks on the screen and Conferma; after the report, Uscita. Ends by
+// throwing ProgramEnd or returning a status.
 int RunProgram(app::Program& program, const BatchOptions& options, std::ostream& out,
                std::ostream& err) {
     app::StartUp(program);
@@ -19,9 +24,17 @@ int RunProgram(app::Program& program, const BatchOptions& options, std::ostream&
         PrintStartUpInfo(program, out);
         app::FINEPROGRAMMA(program);
     }
-    err << "kvvelm-batch: making reports is not available yet; --info shows what start-up found\n";
-    app::CloseAllFiles(program);
-    return kNotAvailable;
+    if (std::string problem = SetScreenFromOptions(program, options); !problem.empty()) {
+        err << "kvvelm-batch: " << problem << "\n";
+        app::CloseAllFiles(program);
+        return kBadCommandLine;
+    }
+    UnavailableReports reports(err);
+    if (app::CmdConferma_Click(program, reports) == app::ConfirmResult::StoppedOnChoice) {
+        app::CloseAllFiles(program);
+        return platform::exit_status::kStoppedOnChoice;
+    }
+    app::CmdUscita_Click(program);
 }
 
 }  // namespace

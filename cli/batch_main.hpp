@@ -13,7 +13,6 @@
 namespace kv::cli {
 
 inline constexpr int kBadCommandLine = 64;
-inline constexpr int kNotAvailable = 4;
 
 int RunBatch(const std::vector<std::string>& arguments, const app::Environment& environment,
              const platform::Printers& printers, const platform::Clock& clock, std::ostream& out,

@@ -140,8 +140,8 @@ std::string BatchUsage() {
            "KVVELM_LOCK (single-instance lock), KVVELM_PRINTERS (printer names, ';' between).\n"
            "\n"
            "Exit status: 0 done; 1 the confirm stopped on a choice message; 2 configuration\n"
-           "error, error reporter or fatal archive message; 3 another instance is running;\n"
-           "64 bad command line.\n";
+           "error, error reporter, fatal archive message, or a report this build does not have\n"
+           "yet; 3 another instance is running; 64 bad command line or a company not listed.\n";
 }
 
 }  // namespace kv::cli

@@ -27,7 +27,7 @@ void ScreenTest::WriteCompanies(const std::vector<demo::DemoCompany>& companies)
 }
 
 Program& ScreenTest::StartProgram() {
-    writer_.reset();  // closes the archives it wrote
+    FinishInstallation();
     program_.reset();
     program_ = std::make_unique<Program>(environment_, dialogs_, printers_, clock_);
     StartUp(*program_);

@@ -55,6 +55,9 @@ protected:
     // Replaces the company archive: record number = company code.
     void WriteCompanies(const std::vector<demo::DemoCompany>& companies);
 
+    // Closes the archives the installation writer holds; no more writing after this.
+    void FinishInstallation() { writer_.reset(); }
+
     // A fresh program over the installation, started up.
     Program& StartProgram();
 

@@ -1,0 +1,127 @@
+// kvvelm-batch over the screen: the options as clicks, the message boxes it prints and its exit
+// statuses.
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "app/screen_controls.hpp"
+#include "cli/batch_main.hpp"
+#include "cli/batch_screen.hpp"
+#include "platform/errors.hpp"
+#include "tests/app_screen/screen_fixture.hpp"
+
+namespace kv::cli {
+namespace {
+
+using app::Company;
+
+class BatchScreenTest : public app::ScreenTest {
+protected:
+    BatchScreenTest() {
+        WriteCompanies({Company(2, "BETA SERVIZI SRL"), Company(7, "ALFA COSTRUZIONI SPA"),
+                        Company(9, "GAMMA IMPIANTI SNC")});
+    }
+
+    struct Outcome {
+        int status;
+        std::string out;
+        std::string err;
+    };
+
+    Outcome Batch(const std::vector<std::string>& arguments) {
+        FinishInstallation();
+        program_.reset();  // a started program holds the single-instance lock
+        std::ostringstream out, err;
+        int status = RunBatch(arguments, environment_, printers_, clock_, out, err);
+        return Outcome{status, out.str(), err.str()};
+    }
+
+    // The screen after start-up and the options' clicks.
+    app::ScreenState Screen(const std::vector<std::string>& arguments, std::string* problem = nullptr) {
+        ParsedOptions parsed = ParseBatchOptions(arguments);
+        EXPECT_EQ(parsed.error, "");
+        app::Program& program = StartProgram();
+        std::string result = SetScreenFromOptions(program, parsed.options);
+        if (problem) *problem = result;
+        return program.screen;
+    }
+
+    std::vector<std::string> SelectedCodes(const app::ScreenState& screen) {
+        std::vector<std::string> codes;
+        for (std::size_t i = 0; i < screen.companies.size(); ++i) {
+            if (screen.companySelected[i]) codes.push_back(screen.companies[i].code);
+        }
+        return codes;
+    }
+};
+
+TEST_F(BatchScreenTest, OptionsActAsClicksInTheirOrder) {
+    // The order comes first, so the companies are picked in the list ordered by name.
+    app::ScreenState screen = Screen({"--ditte", "9,2", "--ordine", "ragione", "--anno", "corrente",
+                                      "--mesi", "12,1", "--report", "certificazioni", "--data",
+                                      "15/01/2026"});
+    EXPECT_TRUE(screen.orderByName);
+    EXPECT_EQ(SelectedCodes(screen), (std::vector<std::string>{"002", "009"}));
+    EXPECT_EQ(screen.yearLabel, "2025");
+    EXPECT_FALSE(screen.allMonths);
+    std::vector<bool> months(12, false);
+    months[0] = months[11] = true;
+    EXPECT_EQ(screen.monthSelected, months);
+    EXPECT_EQ(screen.report, app::kCertificazioni);
+    EXPECT_EQ(screen.date, "15/01/2026");
+    EXPECT_FALSE(screen.printerOutput);  // --uscita defaults to pdf
+
+    screen = Screen({"--ditte", "tutte", "--report", "certificazioni", "--uscita", "stampa"});
+    EXPECT_FALSE(screen.orderByName);
+    EXPECT_EQ(SelectedCodes(screen), (std::vector<std::string>{"002", "007", "009"}));
+    EXPECT_EQ(screen.allCompaniesCaption, "Deseleziona tutte le ditte");
+    EXPECT_EQ(screen.yearLabel, "2024");
+    EXPECT_TRUE(screen.allMonths);
+    EXPECT_EQ(screen.date, "06/12/2026");  // today, filled by choosing the certificates
+    EXPECT_TRUE(screen.printerOutput);
+}
+
+TEST_F(BatchScreenTest, ChoicesTheScreenCannotTake) {
+    std::string problem;
+    Screen({"--ditte", "2,4"}, &problem);  // 4 is not a company of the archive
+    EXPECT_EQ(problem, "--ditte: no live company with code 004 in the list");
+    Screen({"--ditte", "2", "--report", "documenti", "--data", "01/01/2026"}, &problem);
+    EXPECT_EQ(problem, "--data is the date of the certificates: it needs --report certificazioni");
+
+    Outcome run = Batch({"--ditte", "4", "--report", "documenti"});
+    EXPECT_EQ(run.status, kBadCommandLine);
+    EXPECT_EQ(run.err, "kvvelm-batch: --ditte: no live company with code 004 in the list\n");
+    EXPECT_EQ(run.out, "");
+}
+
+TEST_F(BatchScreenTest, ChoiceMessageIsPrintedAndEndsWithStatusOne) {
+    Outcome run = Batch({});
+    EXPECT_EQ(run.status, platform::exit_status::kStoppedOnChoice);
+    EXPECT_EQ(run.out,
+              "Nuova Gestione Certificazione Parcelle\n"
+              "Per proseguire \xC3\xA8 necessario scegliere una Ditta e un Documento da Stampare\n"
+              "\n");
+    EXPECT_EQ(run.err, "");
+
+    run = Batch({"--ditte", "7", "--mesi", "3"});
+    EXPECT_EQ(run.status, platform::exit_status::kStoppedOnChoice);
+    EXPECT_NE(run.out.find("scegliere un Documento da Stampare\n\n"), std::string::npos) << run.out;
+}
+
+TEST_F(BatchScreenTest, CompleteChoiceReachesTheReportWhichThisBuildLacks) {
+    Outcome run = Batch({"--ditte", "2", "--report", "registro"});
+    EXPECT_EQ(run.status, platform::exit_status::kFatal);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err,
+              "kvvelm-batch: the report \"Registro Compensi a Terzi\" is not available yet in this "
+              "build\n");
+
+    // "Elenco Percipienti" needs no company and no month.
+    run = Batch({"--report", "percipienti", "--mesi", "5"});
+    EXPECT_EQ(run.status, platform::exit_status::kFatal);
+    EXPECT_NE(run.err.find("\"Elenco Percipienti\""), std::string::npos);
+}
+
+}  // namespace
+}  // namespace kv::cli
