@@ -8,12 +8,14 @@ namespace kv::archive {
 IsamNode IsamNode::Empty(int keyLength, char level) {
     IsamNode node(std::string(static_cast<size_t>(kIsamEntries) * (keyLength + 7), ' '), keyLength);
     for (int entry = 1; entry <= kIsamEntries; ++entry) node.WriteFree(entry, level);
+    node.used_ = 0;
     return node;
 }
 
-IsamNode::IsamNode(std::string text, int keyLength) : text_(std::move(text)), keyLength_(keyLength) {}
+IsamNode::IsamNode(std::string text, int keyLength)
+    : text_(std::move(text)), keyLength_(keyLength), used_(CountUsed()) {}
 
-int IsamNode::Used() const {
+int IsamNode::CountUsed() const {
     size_t end = text_.find(kIsamSentinel);
     if (end == std::string::npos) return kIsamEntries;
     return static_cast<int>(end / EntrySize());
@@ -60,6 +62,7 @@ void IsamNode::InsertEntry(int entry, std::string_view key, char level, int32_t 
     size_t moved = Offset(kIsamEntries) - from;  // entries entry..127; the last one drops off
     std::memmove(&text_[from + EntrySize()], &text_[from], moved);
     WriteEntry(entry, key, level, pointer);
+    used_ = CountUsed();
 }
 
 void IsamNode::RemoveEntry(int entry, char level) {
@@ -67,6 +70,7 @@ void IsamNode::RemoveEntry(int entry, char level) {
     size_t moved = Offset(kIsamEntries) - to;  // entries entry+1..128
     std::memmove(&text_[to], &text_[to + EntrySize()], moved);
     WriteFree(kIsamEntries, level);
+    used_ = CountUsed();
 }
 
 void IsamNode::SetKey(int entry, std::string_view key) {
@@ -78,6 +82,8 @@ IsamNode IsamNode::SplitOff(char level) {
     IsamNode upper = Empty(keyLength_, level);
     std::memcpy(&upper.text_[0], &text_[Offset(half + 1)], Offset(half + 1));
     for (int entry = half + 1; entry <= kIsamEntries; ++entry) WriteFree(entry, level);
+    used_ = CountUsed();
+    upper.used_ = upper.CountUsed();
     return upper;
 }
 

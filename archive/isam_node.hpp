@@ -24,7 +24,7 @@ public:
     int KeyLength() const { return keyLength_; }
 
     // Number of used entries: the entries before the first character of code 252.
-    int Used() const;
+    int Used() const { return used_; }
     bool IsFree(int entry) const;
     std::string_view Key(int entry) const;  // entries are numbered from 1
     char Level(int entry) const;
@@ -48,9 +48,11 @@ private:
     size_t EntrySize() const { return static_cast<size_t>(keyLength_) + 7; }
     void WriteEntry(int entry, std::string_view key, char level, int32_t pointer);
     void WriteFree(int entry, char level);
+    int CountUsed() const;
 
     std::string text_;
     int keyLength_ = 0;
+    int used_ = 0;  // kept up to date by every change of the text
 };
 
 }  // namespace kv::archive
