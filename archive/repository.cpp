@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "archive/archive_state.hpp"
+#include "archive/file_table.hpp"
 #include "platform/services.hpp"
 
 namespace kv::archive {
@@ -111,6 +112,7 @@ std::string_view SourceText(ArchiveState& state, std::string_view descriptor, st
     const std::string* buffer = state.buffers.Find(descriptor.substr(0, 5));
     if (buffer == nullptr) {
         RepositoryMessage(state, "ERRORE REPOSITORY - STRCOSTANTE");
+        CHIUDI(state, 0);
         throw platform::ProgramEnd(platform::exit_status::kFatal,
                                    "unknown record layout in \"" + std::string(descriptor) + "\"");
     }
