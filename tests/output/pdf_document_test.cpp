@@ -1,0 +1,181 @@
+// CREAPDF and CHIUDIPDF with a recording writer: the settings in their order, protection, one
+// document per company, replacement of an older file, and what a failure leaves on disk.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "output/page_forms.hpp"
+#include "output/pdf_document.hpp"
+#include "output/pdf_folders.hpp"
+#include "output/print_text.hpp"
+#include "tests/output/output_fixture.hpp"
+
+namespace kv::output {
+namespace {
+
+namespace fs = std::filesystem;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+
+class PdfDocument : public OutputFixture {
+protected:
+    void SetUp() override {
+        state.MODOPDF = true;
+        SetArchives("D:\\DATI\\ARCHIVI");
+        SetCompany("001", "ROSSI SRL");
+    }
+
+    // The heading of a company's first page, as the reports call it.
+    void StartDocument(const std::string& prefix = "PARD_AC_") {
+        CREACARTELLEPDF(state, "001", "PARC", "200612");
+        CREAPDF(state, prefix);
+    }
+
+    fs::path Folder() const { return Host("D:\\DATI\\FILE-PDF\\001\\2006\\12\\PARC"); }
+
+    // Files in the document folder.
+    std::vector<std::string> Files() const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(Folder())) names.push_back(entry.path().filename());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    // The error of an action that must fail.
+    platform::RuntimeError ErrorOf(const std::function<void()>& action) {
+        try {
+            action();
+        } catch (const platform::RuntimeError& error) {
+            return error;
+        }
+        ADD_FAILURE() << "no error";
+        return platform::RuntimeError(0, "");
+    }
+};
+
+TEST_F(PdfDocument, OpensWithTheFixedSettingsInOrder) {
+    StartDocument();
+    const std::string host = (Folder() / "PARD_AC_001_ROSSI SRL.pdf.part").string();
+    EXPECT_THAT(log->calls,
+                ElementsAre("SetDocProperty(PDFPARD_AC_,,Orvanta Duruver,STUDIO BIANCHI,Orvanta Duruver,)",
+                            "SetScale(3,1)", "SetPaperSize(0,0,0)", "SetMargins(0,0,0,0,-1)", "SetPageView(0)",
+                            "SetViewerPreferences(768)", "SetCompression(4,3)", "BeginDoc(" + host + ")",
+                            "BeginPage()"));
+    EXPECT_TRUE(state.PDFAPERTO);
+    EXPECT_EQ(state.PDFCREATO, 1);
+    EXPECT_EQ(state.document.path, "D:\\DATI\\FILE-PDF\\001\\2006\\12\\PARC\\PARD_AC_001_ROSSI SRL.pdf");
+}
+
+TEST_F(PdfDocument, WithoutCompressionThereIsNoCompressionCall) {
+    CREACARTELLEPDF(state, "001", "PARC", "200612");
+    CREAPDF(state, "PARD_AC_", PdfDocumentOptions{false, false, false});
+    for (const std::string& call : log->calls) EXPECT_THAT(call, ::testing::Not(HasSubstr("SetCompression")));
+}
+
+TEST_F(PdfDocument, ProtectsOnlyWhenBothPasswordsAreSet) {
+    SetCompany("001", "ROSSI SRL", "  utente ");
+    StartDocument();  // FISX is empty: nothing fills it in this program
+    EXPECT_THAT(log->calls[7], HasSubstr("BeginDoc"));
+    CHIUDIPDF(state);
+    log->calls.clear();
+    SetOwnerPassword(" titolare");
+    StartDocument();
+    EXPECT_EQ(log->calls[7], "SetProtection(20,titolare,utente)");
+    EXPECT_THAT(log->calls[8], HasSubstr("BeginDoc"));
+    CHIUDIPDF(state);
+    log->calls.clear();
+    SetCompany("001", "ROSSI SRL", "");
+    StartDocument();
+    EXPECT_THAT(log->calls[7], HasSubstr("BeginDoc"));
+}
+
+TEST_F(PdfDocument, EachCompanyIsItsOwnDocument) {
+    StartDocument();
+    EndCompanyOutput(state);
+    SetCompany("002", "VERDI SPA");
+    CREACARTELLEPDF(state, "002", "PARC", "200612");
+    CREAPDF(state, "PARD_AC_");
+    EXPECT_EQ(state.PDFCREATO, 1);
+    EndCompanyOutput(state);
+    EXPECT_EQ(log->writersMade, 2);
+    EXPECT_THAT(Files(), ElementsAre("PARD_AC_001_ROSSI SRL.pdf"));
+    EXPECT_TRUE(fs::exists(Host("D:\\DATI\\FILE-PDF\\002\\2006\\12\\PARC\\PARD_AC_002_VERDI SPA.pdf")));
+    EXPECT_FALSE(state.PDFAPERTO);
+    EXPECT_EQ(state.writer, nullptr);
+}
+
+TEST_F(PdfDocument, TheSameReportAgainReplacesTheFile) {
+    fs::create_directories(Folder());
+    test::WriteFile(Folder() / "PARD_AC_001_ROSSI SRL.pdf", "older run");
+    StartDocument();
+    EXPECT_EQ(test::ReadFile(Folder() / "PARD_AC_001_ROSSI SRL.pdf"), "older run") << "kept until the new one is done";
+    CHIUDIPDF(state);
+    EXPECT_EQ(test::ReadFile(Folder() / "PARD_AC_001_ROSSI SRL.pdf"), "%PDF-1.3 complete");
+    EXPECT_THAT(Files(), ElementsAre("PARD_AC_001_ROSSI SRL.pdf"));
+}
+
+TEST_F(PdfDocument, NumberingKeepsTheOlderFile) {
+    fs::create_directories(Folder());
+    test::WriteFile(Folder() / "PARD_AC_001_ROSSI SRL.pdf", "older run");
+    CREACARTELLEPDF(state, "001", "PARC", "200612");
+    CREAPDF(state, "PARD_AC_", PdfDocumentOptions{true, false, true});
+    CHIUDIPDF(state);
+    EXPECT_THAT(Files(), ElementsAre("PARD_AC_001_ROSSI SRL.pdf", "PARD_AC_001_ROSSI SRL_001.pdf"));
+}
+
+TEST_F(PdfDocument, PayeesListIsNamedByItsPrefix) {
+    CREACARTELLEPDF(state, "001", kKindPayees, "200612");
+    CREAPDF(state, "PERCIPIENTI", PdfDocumentOptions{true, true, false});
+    CHIUDIPDF(state);
+    EXPECT_TRUE(fs::exists(Host("D:\\DATI\\FILE-PDF\\PERCIPIENTI\\PERCIPIENTI.pdf")));
+}
+
+TEST_F(PdfDocument, AFailedFinishLeavesNoFileAndNamesIt) {
+    fs::create_directories(Folder());
+    test::WriteFile(Folder() / "PARD_AC_001_ROSSI SRL.pdf", "older run");
+    log->failingCall = "EndDoc";
+    StartDocument();
+    const platform::RuntimeError error = ErrorOf([&] { EndCompanyOutput(state); });
+    EXPECT_EQ(error.number(), platform::err::kDiskFull);
+    EXPECT_THAT(error.description(), HasSubstr("PARD_AC_001_ROSSI SRL.pdf"));
+    EXPECT_THAT(error.description(), HasSubstr("Disk full"));
+    EXPECT_THAT(log->calls.back(), "Abort()");
+    EXPECT_THAT(Files(), ElementsAre("PARD_AC_001_ROSSI SRL.pdf")) << "no partial file";
+    EXPECT_EQ(test::ReadFile(Folder() / "PARD_AC_001_ROSSI SRL.pdf"), "older run");
+    EXPECT_FALSE(state.PDFAPERTO);
+    EXPECT_EQ(state.writer, nullptr);
+}
+
+TEST_F(PdfDocument, AFailedTextDiscardsTheDocument) {
+    StartDocument();
+    log->failingCall = "DrawText";
+    std::string line = "TEXT";
+    const platform::RuntimeError error = ErrorOf([&] { STAMPATESTO(state, 1, 1, line); });
+    EXPECT_THAT(error.description(), HasSubstr("D:\\DATI\\FILE-PDF\\001\\2006\\12\\PARC\\PARD_AC_001_ROSSI SRL.pdf"));
+    EXPECT_TRUE(Files().empty());
+    EXPECT_FALSE(state.PDFAPERTO);
+    EXPECT_EQ(line, "");
+}
+
+TEST_F(PdfDocument, AFileThatCannotBeOpenedIsAnErrorNamingIt) {
+    log->beginDocError = platform::err::kPermissionDenied;
+    const platform::RuntimeError error = ErrorOf([&] { StartDocument(); });
+    EXPECT_EQ(error.number(), platform::err::kPermissionDenied);
+    EXPECT_EQ(error.description(),
+              "Impossibile creare il file PDF D:\\DATI\\FILE-PDF\\001\\2006\\12\\PARC\\PARD_AC_001_ROSSI SRL.pdf: "
+              "Permission denied");
+    EXPECT_EQ(state.PDFCREATO, 1);
+    EXPECT_FALSE(state.PDFAPERTO);
+    EXPECT_TRUE(Files().empty());
+}
+
+TEST_F(PdfDocument, AFinalNameHeldByAFolderIsAnError) {
+    fs::create_directories(Folder() / "PARD_AC_001_ROSSI SRL.pdf" / "inside");
+    StartDocument();
+    const platform::RuntimeError error = ErrorOf([&] { CHIUDIPDF(state); });
+    EXPECT_THAT(error.description(), HasSubstr("PARD_AC_001_ROSSI SRL.pdf"));
+    EXPECT_THAT(Files(), ElementsAre("PARD_AC_001_ROSSI SRL.pdf"));
+    EXPECT_TRUE(fs::is_directory(Folder() / "PARD_AC_001_ROSSI SRL.pdf"));
+}
+
+}  // namespace
+}  // namespace kv::output

@@ -1,0 +1,116 @@
+// PDF folders and file names: the base folder, the folder tree, the cleaning of names and the
+// numbering option.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "output/pdf_folders.hpp"
+#include "output/pdf_naming.hpp"
+#include "tests/output/output_fixture.hpp"
+
+namespace kv::output {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(BaseFolder, DropsTheLastComponentInEitherStyle) {
+    EXPECT_EQ(BaseFolderOf("D:\\DATI\\ARCHIVI"), "D:\\DATI");
+    EXPECT_EQ(BaseFolderOf("  D:\\DATI\\ARCHIVI  "), "D:\\DATI");
+    EXPECT_EQ(BaseFolderOf("C:\\"), "C:");
+    EXPECT_EQ(BaseFolderOf("C:\\ARK"), "C:");
+    EXPECT_EQ(BaseFolderOf("\\ARK"), "\\");
+    EXPECT_EQ(BaseFolderOf("/srv/dati/archivi"), "/srv/dati");
+    EXPECT_EQ(BaseFolderOf("/ab"), "/");
+    EXPECT_EQ(BaseFolderOf("archivi"), ".");
+}
+
+TEST(FileName, CleansForbiddenCharactersOnly) {
+    std::string name = "A*B|C\\D:E<F>G?H/I\"J' K.";
+    PULISCINOMEFILE(name);
+    EXPECT_EQ(name, "A_B_C_D_E_F_G_H_I_J' K");
+    name = "X..";
+    PULISCINOMEFILE(name);
+    EXPECT_EQ(name, "X.") << "one final point removed, once";
+}
+
+TEST(FileName, ReportCompanyAndNameCases) {
+    EXPECT_EQ(PdfFileName("PARD_AC_", false, "001", "ROSSI SRL"), "PARD_AC_001_ROSSI SRL.pdf");
+    EXPECT_EQ(PdfFileName("PARD_AC_", false, "001", "A/B"), "PARD_AC_001_A_B.pdf");
+    EXPECT_EQ(PdfFileName("PARR_AP_", false, "002", "L'ARTE SNC"), "PARR_AP_002_L'ARTE SNC.pdf");
+    EXPECT_EQ(PdfFileName("PARD_AC_", false, "001", "      "), "PARD_AC_001.pdf");
+    EXPECT_EQ(PdfFileName("PARD_AC_", false, "001", "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789"),
+              "PARD_AC_001_ABCDEFGHIJKLMNOPQRSTUVWXYZ0123.pdf");
+    EXPECT_EQ(PdfFileName("PARC_AC_", false, "003", "  STUDIO ROSSI" + std::string(20, ' ') + "E ASSOCIATI"),
+              "PARC_AC_003_STUDIO ROSSI.pdf") << "trimmed, cut to 30, trimmed again";
+    EXPECT_EQ(PdfFileName("PERCIPIENTI", true, "001", "ROSSI SRL"), "PERCIPIENTI.pdf");
+}
+
+using PdfFolders = OutputFixture;
+
+TEST_F(PdfFolders, WindowsArchivesGiveTheTreeBesideThem) {
+    SetArchives("D:\\DATI\\ARCHIVI");
+    CREACARTELLEPDF(state, "001", "PARC", "200612");
+    EXPECT_EQ(state.BASEPDF, "D:\\DATI");
+    EXPECT_EQ(state.CARTELLAPDF, "D:\\DATI\\FILE-PDF\\001\\2006\\12\\PARC");
+    EXPECT_TRUE(fs::is_directory(dir.path() / "drives/d/DATI/FILE-PDF/001/2006/12/PARC"));
+    CREACARTELLEPDF(state, "001", "PARC", "200612");  // existing folders are fine
+    CREACARTELLEPDF(state, "001", "PERCIPIENTI", "200612");
+    EXPECT_EQ(state.CARTELLAPDF, "D:\\DATI\\FILE-PDF\\PERCIPIENTI");
+}
+
+TEST_F(PdfFolders, DriveRootGivesTheDrive) {
+    SetArchives("C:\\");
+    CREACARTELLEPDF(state, "004", "PERCIPIENTI", "202401");
+    EXPECT_EQ(state.BASEPDF, "C:");
+    EXPECT_EQ(state.CARTELLAPDF, "C:\\FILE-PDF\\PERCIPIENTI");
+    EXPECT_TRUE(fs::is_directory(dir.path() / "drives/c/FILE-PDF/PERCIPIENTI"));
+}
+
+TEST_F(PdfFolders, PosixArchivesKeepPosixPaths) {
+    const std::string archives = (dir.path() / "dati" / "archivi").string();
+    SetArchives(archives);
+    CREACARTELLEPDF(state, "002", "PARC", "202412");
+    EXPECT_EQ(state.BASEPDF, (dir.path() / "dati").string());
+    EXPECT_EQ(state.CARTELLAPDF, (dir.path() / "dati/FILE-PDF/002/2024/12/PARC").string());
+    EXPECT_TRUE(fs::is_directory(state.CARTELLAPDF));
+}
+
+TEST_F(PdfFolders, AFolderThatCannotBeMadeIsAnErrorNamingIt) {
+    SetArchives("D:\\DATI\\ARCHIVI");
+    test::WriteFile(Host("D:\\DATI") / "FILE-PDF", "a file where the folder should be");
+    try {
+        CREACARTELLEPDF(state, "001", "PARC", "200612");
+        ADD_FAILURE() << "no error";
+    } catch (const platform::RuntimeError& error) {
+        EXPECT_THAT(error.description(), ::testing::HasSubstr("D:\\DATI\\FILE-PDF"));
+        EXPECT_NE(error.number(), 0);
+    }
+}
+
+using Numbering = OutputFixture;
+
+TEST_F(Numbering, TakesTheFirstFreeSuffix) {
+    SetArchives("D:\\DATI\\ARCHIVI");
+    const std::string path = "D:\\DATI\\X.pdf";
+    EXPECT_EQ(NumberedPdfPath(state, path), "D:\\DATI\\X_001.pdf");
+    test::WriteFile(Host("D:\\DATI") / "X_001.pdf", "");
+    test::WriteFile(Host("D:\\DATI") / "X_002.pdf", "");
+    EXPECT_EQ(NumberedPdfPath(state, path), "D:\\DATI\\X_003.pdf");
+    EXPECT_TRUE(dialogs.shown().empty());
+}
+
+TEST_F(Numbering, NoFreeNumberShowsTheLimitAndKeepsThePath) {
+    SetArchives("D:\\DATI\\ARCHIVI");
+    for (int n = 0; n < 1000; ++n) {
+        char name[16];
+        std::snprintf(name, sizeof name, "X_%03d.pdf", n);
+        test::WriteFile(Host("D:\\DATI") / name, "");
+    }
+    EXPECT_EQ(NumberedPdfPath(state, "D:\\DATI\\X.pdf"), "D:\\DATI\\X.pdf");
+    ASSERT_EQ(dialogs.shown().size(), 1u);
+    EXPECT_EQ(dialogs.shown()[0].title, "Cedolini/riepiloghi PDF");
+    EXPECT_EQ(dialogs.shown()[0].text, "Numerazione file PDF massima raggiunta \rContattare Orvanta Duruver");
+    EXPECT_EQ(dialogs.shown()[0].icon, platform::Icon::Stop);
+}
+
+}  // namespace
+}  // namespace kv::output
