@@ -1,0 +1,129 @@
+// Opening, testing, deleting and recreating archive files, text files, and the file table's handles.
+#include <gtest/gtest.h>
+
+#include "archive/file_naming.hpp"
+#include "archive/file_open.hpp"
+#include "archive/file_table.hpp"
+#include "archive/records.hpp"
+#include "tests/archive_files/archive_fixture.hpp"
+
+namespace kv::test {
+namespace {
+
+using namespace archive;
+
+class Opening : public ::testing::Test {
+protected:
+    ArchiveFixture fx{{{1, {"DITTE.DAT", 8}},
+                       {2, {"PAR###.DAT", 4}},
+                       {3, {"STAMPA.TXT", 1}},
+                       {4, {"ZERO.DAT", 0}},
+                       {5, {"FILE-PDF", 4}}}};
+    ArchiveState& st = fx.state;
+};
+
+TEST_F(Opening, FaiopenCreatesAMissingFileAndSetsTheRow) {
+    EXPECT_EQ(FAIOPEN(st, 1), 8);
+    EXPECT_TRUE(std::filesystem::exists(fx.Folder() / "DITTE.DAT"));
+    EXPECT_EQ(std::filesystem::file_size(fx.Folder() / "DITTE.DAT"), 0u);
+    EXPECT_EQ(st.files[1].buffer, std::string(8, ' '));
+    EXPECT_EQ(st.files[1].recordLength, 8);
+    EXPECT_GT(st.files[1].handle, 0);
+    EXPECT_EQ(LEGGIREC(st, 1, 1), 1);
+    EXPECT_EQ(FAIOPEN(st, 0), 0);
+
+    // Each open row has its own handle; reopening a row first closes it.
+    st.DITTA = "3";
+    FAIOPEN(st, 2);
+    EXPECT_NE(st.files[2].handle, st.files[1].handle);
+    int16_t before = st.files[1].handle;
+    FAIOPEN(st, 1);
+    EXPECT_EQ(st.files[1].handle, before);
+}
+
+TEST_F(Opening, VerbaseAndEliminaLeaveAnEmptyFileAlone) {
+    WriteFile(fx.Folder() / "DITTE.DAT", "");
+    EXPECT_EQ(VERBASE(st, 1), 0);
+    ELIMINA(st, 1);
+    EXPECT_TRUE(std::filesystem::exists(fx.Folder() / "DITTE.DAT"));
+    std::filesystem::remove(fx.Folder() / "DITTE.DAT");
+    EXPECT_EQ(VERBASE(st, 1), 0);
+    ELIMINA(st, 1);  // a missing file is no error
+    EXPECT_TRUE(fx.reporter.reported.empty());
+}
+
+TEST_F(Opening, EliminaDeletesAFilledFileAndRicreaReopensItEmpty) {
+    WriteFile(fx.Folder() / "PAR005.DAT", "ABCDEFGH");
+    st.DITTA = "5";
+    FAIOPEN(st, 2);
+    st.DITTA = "5";
+    EXPECT_EQ(VERBASE(st, 2), 1);
+    EXPECT_EQ(st.DITTA, "");
+    st.DITTA = "5";
+    RICREA(st, 2);
+    EXPECT_TRUE(std::filesystem::exists(fx.Folder() / "PAR005.DAT"));
+    EXPECT_EQ(std::filesystem::file_size(fx.Folder() / "PAR005.DAT"), 0u);
+    ASSERT_TRUE(st.files[2].file.has_value());
+    SCRIVIREC(st, 2, 1, "WXYZ");
+    EXPECT_EQ(ReadFile(fx.Folder() / "PAR005.DAT"), "WXYZ");
+
+    st.DITTA = "5";
+    ELIMINA(st, 2);
+    EXPECT_FALSE(std::filesystem::exists(fx.Folder() / "PAR005.DAT"));
+    EXPECT_FALSE(st.files[2].file.has_value());
+    EXPECT_EQ(st.files[2].handle, 0);
+    EXPECT_TRUE(fx.dialogs.shown().empty());
+}
+
+TEST_F(Opening, AssegnanumeroAndChiudiCloseRows) {
+    FAIOPEN(st, 1);
+    ASSEGNANUMERO(st, 1);
+    EXPECT_FALSE(st.files[1].file.has_value());
+    EXPECT_GT(st.files[1].handle, 0);
+    FAIOPEN(st, 1);
+    st.DITTA = "1";
+    FAIOPEN(st, 2);
+    CHIUDI(st, 1);
+    EXPECT_EQ(st.files[1].handle, 0);
+    EXPECT_TRUE(st.files[2].file.has_value());
+    FAIOPEN(st, 1);
+    CHIUDI(st, 0);
+    for (const FileEntry& entry : st.files) {
+        EXPECT_EQ(entry.handle, 0);
+        EXPECT_FALSE(entry.file.has_value());
+    }
+}
+
+TEST_F(Opening, TextFilesAreRewrittenAndReadByLines) {
+    WriteFile(fx.Folder() / "STAMPA.TXT", "old\r\nold\r\nold\r\n");
+    FAIOPENIO(st, 3, 1);
+    WriteTextLine(st, 3, "riga uno");
+    WriteTextLine(st, 3, "HP LaserJet 4");
+    CHIUDI(st, 3);
+    EXPECT_EQ(ReadFile(fx.Folder() / "STAMPA.TXT"), "riga uno\r\nHP LaserJet 4\r\n");
+    FAIOPENIO(st, 3, 0);
+    EXPECT_EQ(ReadTextLine(st, 3), "riga uno");
+    EXPECT_FALSE(TextAtEnd(st, 3));
+    EXPECT_EQ(ReadTextLine(st, 3), "HP LaserJet 4");
+    EXPECT_TRUE(TextAtEnd(st, 3));
+    CHIUDI(st, 3);
+    // Reading a line past the end is an error for the reporter.
+    WriteFile(fx.Folder() / "STAMPA.TXT", "");
+    FAIOPENIO(st, 3, 0);
+    EXPECT_THROW(ReadTextLine(st, 3), platform::ProgramEnd);
+    EXPECT_EQ(fx.reporter.reported.at(0).number, 62);
+}
+
+TEST_F(Opening, EsistefileNeverFails) {
+    WriteFile(fx.Folder() / "X.DAT", "x");
+    EXPECT_TRUE(ESISTEFILE(st, (fx.Folder() / "X.DAT").string()));
+    EXPECT_TRUE(ESISTEFILE(st, (fx.Folder() / "x.dat").string()));
+    EXPECT_FALSE(ESISTEFILE(st, (fx.Folder() / "Y.DAT").string()));
+    EXPECT_FALSE(ESISTEFILE(st, fx.Folder().string()));
+    EXPECT_FALSE(ESISTEFILE(st, ""));
+    EXPECT_FALSE(ESISTEFILE(st, "Q:\\NOWHERE\\X.DAT"));
+    EXPECT_TRUE(fx.reporter.reported.empty());
+}
+
+}  // namespace
+}  // namespace kv::test
