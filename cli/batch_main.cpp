@@ -18,7 +18,7 @@ namespace {
 // Start-up, then the options as clicks on the screen and Conferma; after the report, Uscita. Ends by
 // throwing ProgramEnd or returning a status.
 int RunProgram(app::Program& program, const BatchOptions& options, std::ostream& out,
-               std::ostream& err) {
+               std::ostream& err, const ReportDriversMaker& makeReports) {
     app::StartUp(program);
     if (options.info) {
         PrintStartUpInfo(program, out);
@@ -29,8 +29,9 @@ int RunProgram(app::Program& program, const BatchOptions& options, std::ostream&
         app::CloseAllFiles(program);
         return kBadCommandLine;
     }
-    UnavailableReports reports(err);
-    if (app::CmdConferma_Click(program, reports) == app::ConfirmResult::StoppedOnChoice) {
+    std::unique_ptr<app::ReportDrivers> reports =
+        makeReports ? makeReports(program, err) : std::make_unique<UnavailableReports>(err);
+    if (app::CmdConferma_Click(program, *reports) == app::ConfirmResult::StoppedOnChoice) {
         app::CloseAllFiles(program);
         return platform::exit_status::kStoppedOnChoice;
     }
@@ -41,7 +42,7 @@ int RunProgram(app::Program& program, const BatchOptions& options, std::ostream&
 
 int RunBatch(const std::vector<std::string>& arguments, const app::Environment& environment,
              const platform::Printers& printers, const platform::Clock& clock, std::ostream& out,
-             std::ostream& err) {
+             std::ostream& err, const ReportDriversMaker& makeReports) {
     ParsedOptions parsed = ParseBatchOptions(arguments);
     if (!parsed.error.empty()) {
         err << "kvvelm-batch: " << parsed.error << "\nTry kvvelm-batch --help.\n";
@@ -54,7 +55,7 @@ int RunBatch(const std::vector<std::string>& arguments, const app::Environment& 
     platform::TerminalDialogs dialogs(out);
     app::Program program(environment, dialogs, printers, clock);
     try {
-        return RunProgram(program, parsed.options, out, err);
+        return RunProgram(program, parsed.options, out, err, makeReports);
     } catch (const platform::ProgramEnd& end) {
         app::CloseAllFiles(program);
         out.flush();

@@ -29,11 +29,11 @@ protected:
         std::string err;
     };
 
-    Outcome Batch(const std::vector<std::string>& arguments) {
+    Outcome Batch(const std::vector<std::string>& arguments, const ReportDriversMaker& reports = {}) {
         FinishInstallation();
         program_.reset();  // a started program holds the single-instance lock
         std::ostringstream out, err;
-        int status = RunBatch(arguments, environment_, printers_, clock_, out, err);
+        int status = RunBatch(arguments, environment_, printers_, clock_, out, err, reports);
         return Outcome{status, out.str(), err.str()};
     }
 
@@ -121,6 +121,61 @@ TEST_F(BatchScreenTest, CompleteChoiceReachesTheReportWhichThisBuildLacks) {
     run = Batch({"--report", "percipienti", "--mesi", "5"});
     EXPECT_EQ(run.status, platform::exit_status::kFatal);
     EXPECT_NE(run.err.find("\"Elenco Percipienti\""), std::string::npos);
+}
+
+// What a report saw while it ran.
+struct ReportRun {
+    std::vector<app::ReportRequest> requests;
+    int openFiles = 0;
+};
+
+// A list of documents that records its request and the archives open while it runs, and shows its
+// closing message through the program's dialogs. The reports outlive nothing of the run.
+class ClosingMessageReports : public app::ReportDrivers {
+public:
+    ClosingMessageReports(app::Program& program, ReportRun& run) : program_(program), run_(run) {}
+
+    app::ReportOutcome Elenco_Documenti(const app::ReportRequest& request) override {
+        run_.requests.push_back(request);
+        for (const archive::FileEntry& entry : program_.archive.files) run_.openFiles += entry.handle != 0;
+        platform::MessageBox box;
+        box.title = request.screenCaption;
+        box.text = "Nessun Documento presente per il periodo selezionato";
+        box.icon = platform::Icon::Information;
+        platform::ShowMessage(program_.services, box);
+        return app::ReportOutcome{};
+    }
+    app::ReportOutcome Registro_Compensi_Terzi(const app::ReportRequest&) override { return {}; }
+    app::ReportOutcome Elenco_Percipienti_Stampa(const app::ReportRequest&) override { return {}; }
+    app::ReportOutcome Elenco_Certificazioni(const app::ReportRequest&) override { return {}; }
+
+private:
+    app::Program& program_;
+    ReportRun& run_;
+};
+
+TEST_F(BatchScreenTest, ReportThatRunsEndsTheProgramNormally) {
+    ReportRun report;
+    ReportDriversMaker maker = [&](app::Program& program, std::ostream&) {
+        return std::make_unique<ClosingMessageReports>(program, report);
+    };
+
+    Outcome run = Batch({"--ditte", "7", "--report", "documenti", "--anno", "corrente"}, maker);
+
+    EXPECT_EQ(run.status, platform::exit_status::kNormal);
+    EXPECT_EQ(run.out,
+              "Nuova Gestione Certificazione Parcelle\n"
+              "Nessun Documento presente per il periodo selezionato\n"
+              "\n");
+    EXPECT_EQ(run.err, "");
+    ASSERT_EQ(report.requests.size(), 1u);
+    const app::ReportRequest& request = report.requests[0];
+    EXPECT_TRUE(request.pdf);
+    EXPECT_TRUE(request.currentYear);
+    EXPECT_EQ(request.yearText, "2025");
+    ASSERT_EQ(request.companies.size(), 1u);
+    EXPECT_EQ(request.companies[0].code, "007");
+    EXPECT_GT(report.openFiles, 0);  // the archives stay open for the report
 }
 
 }  // namespace

@@ -4,7 +4,10 @@
 
 #include "app/screen_controls.hpp"
 #include "app/screen_reactions.hpp"
+#include "archive/descriptors.hpp"
 #include "tests/app_screen/screen_fixture.hpp"
+#include "tools/demo/base_layout.hpp"
+#include "tools/demo/record_fields.hpp"
 
 namespace kv::app {
 namespace {
@@ -46,6 +49,21 @@ TEST_F(CompanyListTest, EntryLayoutInBothOrders) {
     ASSERT_EQ(program.screen.companies.size(), 1u);
     EXPECT_EQ(program.screen.companies[0].text, name50 + " 007" + std::string(30, ' ') + "007");
     EXPECT_EQ(program.screen.companies[0].code, "007");
+}
+
+TEST_F(CompanyListTest, CodeStaysBesideAnEntryWhoseTextEndsInOtherCharacters) {
+    const auto length = static_cast<std::size_t>(demo::DemoRecordLength(1));
+    std::string record = demo::CompanyRecord(Company(7, "ALFA COSTRUZIONI SPA"), length);
+    demo::PutField(record, archive::T302, "SEDE NORD");
+    demo::PutField(record, archive::T491, "X12");
+    writer_->WriteRecords(1, {std::string(length, ' '), std::string(length, ' '), record});
+    Program& program = StartProgram();
+    ChooseOrder(program, kOrderByName);
+    ASSERT_EQ(program.screen.companies.size(), 1u);
+    const CompanyEntry& entry = program.screen.companies[0];
+    EXPECT_EQ(entry.text, Pad("ALFA COSTRUZIONI SPA", 50) + " 007" + std::string(30, ' ') +
+                              "007SEDE NORDX12");
+    EXPECT_EQ(entry.code, "007");  // not "X12", the entry's last three characters
 }
 
 TEST_F(CompanyListTest, NewOrderClearsTheSelectionAndUnticksSelectAll) {
