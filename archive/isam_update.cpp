@@ -69,6 +69,7 @@ double IsamTree::Insert(std::string_view key, int32_t dataRecord) {
     }
     for (int level = 0; level < 2; ++level) {
         if (path.node[level].Used() == 0) Damaged(path.record[level], "is empty");
+        if (path.node[level].Used() == kIsamEntries) Damaged(path.record[level], "has no free entry");
         path.position[level] = ChildFor(path.node[level], key);
         path.record[level + 1] = path.node[level].Pointer(path.position[level]);
         path.node[level + 1] = ReadNode(path.record[level + 1], level == 0 ? '2' : '3');
@@ -78,6 +79,7 @@ double IsamTree::Insert(std::string_view key, int32_t dataRecord) {
     IsamNode& leaf = path.node[2];
     int at = leaf.Search(key);
     if (!leaf.IsFree(at) && leaf.Key(at) == key) return -1;
+    if (leaf.Used() == kIsamEntries) Damaged(path.record[2], "has no free entry");
     constexpr int kAlmostFull = kIsamEntries - 1;
     if (leaf.Used() == kAlmostFull && middle.Used() == kAlmostFull && root.Used() == kAlmostFull) {
         Damaged(1, "is full: a three-level index cannot take another key");
