@@ -72,6 +72,19 @@ TEST_F(StartUpTest, CompleteRegistryLeavesTheLegacyFilesUnread) {
     EXPECT_EQ(again.start.programFolder, demo_.programFolder.string());
 }
 
+TEST_F(StartUpTest, WindowsFormFoldersGoThroughTheDriveFolders) {
+    fs::create_directories(Drive("LUMEO/PROGRAMMI"));
+    fs::copy(demo_.archiveFolder, Drive("LUMEO/ARCHIVI"), fs::copy_options::recursive);
+    fs::remove_all(demo_.archiveFolder);
+    WriteRegistry("C:\\\\LUMEO\\\\ARCHIVI\\\\", "c:\\\\lumeo\\\\programmi");
+    Program& program = MakeProgram();
+    StartUp(program);
+    EXPECT_EQ(program.archive.archiveFolder, "C:\\LUMEO\\ARCHIVI");
+    EXPECT_EQ(program.start.programFolder, "c:\\lumeo\\programmi");
+    EXPECT_EQ(program.start.holderName, "STUDIO MARINI & ASSOCIATI");
+    EXPECT_EQ(program.screen.companies.size(), 7u);
+}
+
 TEST_F(StartUpTest, RegistryWithAMissingFolderSendsBothFoldersToTheLegacyFiles) {
     std::string legacyPrograms = LegacyProgramFolder();
     WriteLegacyFiles("  " + demo_.archiveFolder.string() + "  ", legacyPrograms);
