@@ -81,16 +81,22 @@ std::string FromComponents(std::string_view rest) {
     std::string text(rest);
     std::replace(text.begin(), text.end(), ',', '.');
     const auto parts = Split(text, ';');
-    if (parts.size() == 3) return "#" + Hex2(Val(parts[0])) + Hex2(Val(parts[1])) + Hex2(Val(parts[2]));
-    if (parts.size() != 4) return "";
-    const double k = Val(parts[3]);
-    auto channel = [k](std::string_view part) { return Hex2(std::fabs(100 - (Val(part) + k)) * 2.55); };
-    return "#" + channel(parts[0]) + channel(parts[1]) + channel(parts[2]);
+    if (parts.size() != 3 && parts.size() != 4) return "";
+    // Three parts are R;G;B from 0 to 255; four are C;M;Y;K in percent.
+    const double k = parts.size() == 4 ? Val(parts[3]) : 0;
+    std::string out = "#";
+    for (size_t i = 0; i < 3; ++i) {
+        const double value = Val(parts[i]);
+        out += Hex2(parts.size() == 3 ? value : std::fabs(100 - (value + k)) * 2.55);
+    }
+    return out;
 }
 
 std::string FromGrey(std::string_view rest) {
     const std::string level = Hex2(Val(rest) * 255 / 100);
-    return "#" + level + level + level;
+    std::string out = "#";
+    for (int i = 0; i < 3; ++i) out += level;
+    return out;
 }
 
 const char* NamedValue(const std::string& name) {
