@@ -91,6 +91,15 @@ TEST(BeginDocErrors, PermissionDeniedAsksToRetryThenRecords) {
     }
 }
 
+TEST(BeginDocErrors, TheDefaultHostAnswersNoAndBeginDocReturns) {
+    kv::test::TempDir dir("err");
+    Folivo pdf;  // DefaultHost: the message goes to standard error, no retry
+    const std::string path = RefusedPath(dir);
+    EXPECT_EQ(pdf.BeginDoc(path), path);
+    EXPECT_EQ(pdf.ErrNumber(), kErrPermissionDenied);
+    if (geteuid() != 0) std::filesystem::permissions(dir / "locked", std::filesystem::perms::owner_all);
+}
+
 TEST(BeginDocErrors, AFailedBeginDocCanBeFollowedByAGoodOne) {
     kv::test::TempDir dir("err");
     FakeHost host;
