@@ -57,7 +57,8 @@ protected:
     std::mt19937_64 random{20261206};
 };
 
-// Mixed operations on a few thousand keys, the whole tree audited after every one.
+// Mixed operations on a few thousand keys, the whole tree audited after every one and walked
+// with read-next every hundred.
 TEST_F(IsamProperty, MixedOperationsKeepTheTreeSound) {
     Reference reference;
     std::uniform_int_distribution<long long> keys(0, 2500);
@@ -83,6 +84,9 @@ TEST_F(IsamProperty, MixedOperationsKeepTheTreeSound) {
                 ExpectNext(reference, key);
         }
         ExpectMatches(reference, after);
+        if (step % 100 == 0) {
+            ASSERT_EQ(Walk(kIndex, kKeyLength), reference) << after;
+        }
     }
     EXPECT_EQ(Walk(kIndex, kKeyLength), reference);
     EXPECT_GT(Audit().leaves, 5);
