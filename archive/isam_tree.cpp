@@ -1,5 +1,6 @@
 #include "archive/isam_tree.hpp"
 
+#include "archive/isam.hpp"
 #include "platform/errors.hpp"
 
 namespace kv::archive {
@@ -58,7 +59,7 @@ double IsamTree::ReadNext(std::string_view key, std::string& found) {
     found = Sentinel();
     Path path;
     bool inLeaf = Descend(key, path);
-    if (path.node[0].Used() == 0) return 999999;
+    if (path.node[0].Used() == 0) return isam::kEnd;
     IsamNode& root = path.node[0];
     IsamNode& middle = path.node[1];
     IsamNode& leaf = path.node[2];
@@ -66,7 +67,7 @@ double IsamTree::ReadNext(std::string_view key, std::string& found) {
     int& p1 = path.position[1];
     int& p2 = path.position[2];
     if (!inLeaf) {
-        if (root.IsFree(p0)) return 999999;  // beyond the highest key
+        if (root.IsFree(p0)) return isam::kEnd;  // beyond the highest key
         p2 = kIsamEntries + 1;                // nothing left in this level-2 node's leaf
     } else if (!leaf.IsFree(p2) && leaf.Key(p2) <= key) {
         ++p2;
@@ -76,7 +77,7 @@ double IsamTree::ReadNext(std::string_view key, std::string& found) {
         ++p1;
         while (p1 > kIsamEntries || middle.IsFree(p1)) {
             ++p0;
-            if (p0 > kIsamEntries || root.IsFree(p0)) return 999999;
+            if (p0 > kIsamEntries || root.IsFree(p0)) return isam::kEnd;
             middle = ReadNode(root.Pointer(p0), '2');
             p1 = 1;
         }
