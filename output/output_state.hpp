@@ -8,6 +8,7 @@
 #include <string>
 
 #include "archive/archive_state.hpp"
+#include "output/number_test.hpp"
 #include "output/pdf_writer.hpp"
 #include "platform/printer_device.hpp"
 #include "platform/services.hpp"
@@ -32,7 +33,7 @@ struct OutputState {
     platform::PrinterDevice* printer = nullptr;  // the printer of all printed output, from the front end
 
     std::string holderName;          // installation holder read at start-up: each PDF's Creator
-    char decimalSeparator = ',';     // of the numeric test; the front end sets the user's (LC_NUMERIC)
+    char decimalSeparator = UserDecimalSeparator();  // of the numeric test, from LC_NUMERIC
 
     bool MODOPDF = false;            // true: PDF documents; false: the printer
     bool PDFAPERTO = false;          // a document is open (first page begun)

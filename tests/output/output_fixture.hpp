@@ -22,6 +22,7 @@ protected:
         services.dialogs = &dialogs;
         state.printer = &printer;
         state.holderName = "STUDIO BIANCHI";
+        state.decimalSeparator = ',';
     }
 
     // The company record in DITX: code at 3-5, name at 6-35, PDF password (T364) at 2483-2492.
