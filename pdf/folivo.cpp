@@ -89,7 +89,7 @@ void Folivo::ResetState() {
     errNumber_ = 0;
     errSource_.clear();
     errDescription_.clear();
-    encrypting_ = false;
+    ResetFiltersAndSecurity();
     SetScale(0);
     SetPaperSize(0);
 }
@@ -137,6 +137,7 @@ void Folivo::EndDoc() {
     if (pages_.Count() == 0) BeginPage();
     if (content_.pageOpen) EndPage();
     PutPendingFonts();  // fonts selected before the file was open
+    WriteEncryptionObject();
     const int32_t metadataObj = WriteMetadataObject();
     WriteResourceObjects();
     WritePageTree();
@@ -202,13 +203,11 @@ std::string Folivo::ReplaceText(std::string_view Text, std::string_view Find, st
 }
 
 std::string Folivo::QuoteString(std::string_view Text) {
-    std::string bytes(Text);
-    // Encryption of strings (SetProtection) applies here, under the current object's key.
-    return "(" + EscapeString(bytes) + ")";
+    return "(" + EscapeString(EncryptString(std::string(Text))) + ")";
 }
 
-void Folivo::PutStream(std::string Data, int32_t /*ObjNum*/, std::string Filters, int32_t Length1) {
-    // Encoders (SetCompression) and encryption (SetProtection) apply here, in that order.
+void Folivo::PutStream(std::string Data, int32_t ObjNum, std::string Filters, int32_t Length1) {
+    EncodeStream(Data, ObjNum, Filters);  // encoders (SetCompression), then encryption (SetProtection)
     if (!Filters.empty()) WriteLine("/Filter [" + Filters + "]");
     if (Length1 > 0) WriteLine("/Length1 " + std::to_string(Length1));
     WriteLine("/Length " + std::to_string(Data.size()) + " >>\rstream\n" + Data + "\nendstream");
@@ -273,6 +272,7 @@ void Folivo::WriteXrefAndTrailer(int32_t infoObj, int32_t catalogObj) {
     for (int32_t i = 1; i <= last; ++i) WriteLine(objects_.XrefEntry(i));
     WriteLine("trailer\n<< /Size " + std::to_string(last + 1) + " /Info " + std::to_string(infoObj) +
               " 0 R /Root " + std::to_string(catalogObj) + " 0 R");
+    if (security_.encrypting) WriteLine(TrailerEncryptEntries());
     WriteLine(">>\nstartxref\n" + std::to_string(xrefStart) + "\n%%EOF");
 }
 

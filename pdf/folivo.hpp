@@ -16,6 +16,7 @@
 #include <string_view>
 #include <vector>
 
+#include "pdf/codec/filter_chain.hpp"
 #include "pdf/core/color_state.hpp"
 #include "pdf/core/content_router.hpp"
 #include "pdf/core/doc_info.hpp"
@@ -33,6 +34,7 @@
 #include "pdf/text/measure.hpp"
 #include "pdf/text/text_state.hpp"
 #include "pdf/host.hpp"
+#include "pdf/security/standard_security.hpp"
 
 namespace folivo {
 
@@ -187,6 +189,16 @@ private:
     void DrawBoxOutline(float X, float Y, float Width, float Height, int32_t Options);
 
     // ---- filters and security (folivo_filters.cpp) ----
+    void ResetFiltersAndSecurity();
+    // Applies the chosen encoders and, when protection is on, RC4 under
+    // the object's key; `filters` receives the filter names in decoding order.
+    void EncodeStream(std::string& data, int32_t objNum, std::string& filters);
+    std::string EncryptString(std::string text) const;  // under the current object's key
+    void WriteEncryptionObject();                         // the encryption dictionary, at EndDoc
+    std::string TrailerEncryptEntries() const;            // "/Encrypt n 0 R /ID [<..><..>]" or ""
+    codec::CompressionSettings compression_;
+    security::SecurityState security_;  // security_.encrypting: strings and streams are enciphered
+    int32_t encryptObj_ = 0;
 
     // ---- state ----
     std::unique_ptr<Host> ownHost_;
@@ -215,7 +227,6 @@ private:
     int32_t errNumber_ = 0;
     std::string errSource_;
     std::string errDescription_;
-    bool encrypting_ = false;  // set by SetProtection
     // 2^0 .. 2^16, for the bit-level routines of encryption and images.
     static constexpr std::array<int32_t, 17> kPowersOfTwo = [] {
         std::array<int32_t, 17> p{};
