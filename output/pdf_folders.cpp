@@ -38,6 +38,12 @@ std::string BaseFolderOf(const std::string& archivesFolder) {
     return folder.substr(0, last);
 }
 
+std::string PdfFolderText(const std::string& baseFolder, const std::string& tail) {
+    std::string text = baseFolder;
+    for (const std::string& part : platform::PathParts(tail)) text = platform::JoinPath(text, part);
+    return text;
+}
+
 void CREACARTELLEPDF(OutputState& state, const std::string& Company, const std::string& Kind,
                      const std::string& Period) {
     const platform::Files& files = state.services.files;

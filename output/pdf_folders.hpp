@@ -18,6 +18,10 @@ inline constexpr const char* kKindFeeNotes = "PARC";
 // parent ("/srv/dati" -> "/srv", "dati" -> ".").
 std::string BaseFolderOf(const std::string& archivesFolder);
 
+// The base folder followed by a tail written with "\" ("\FILE-PDF\DITTA\ANNO\MESE\PARC"), in the
+// base folder's style: what the reports' closing messages show.
+std::string PdfFolderText(const std::string& baseFolder, const std::string& tail);
+
 // Makes sure the folder of a report's documents exists, creating each missing level in order, and
 // sets BASEPDF and CARTELLAPDF. Company: three digits; Kind: "PARC" or "PERCIPIENTI"; Period: YYYYMM.
 // A folder that cannot be created is a RuntimeError naming it.

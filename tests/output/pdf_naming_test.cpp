@@ -23,6 +23,14 @@ TEST(BaseFolder, DropsTheLastComponentInEitherStyle) {
     EXPECT_EQ(BaseFolderOf("archivi"), ".");
 }
 
+TEST(BaseFolder, MessagesShowTheTreeInTheBaseFoldersStyle) {
+    EXPECT_EQ(PdfFolderText("D:\\DATI", "\\FILE-PDF\\DITTA\\ANNO\\MESE\\PARC"),
+              "D:\\DATI\\FILE-PDF\\DITTA\\ANNO\\MESE\\PARC");
+    EXPECT_EQ(PdfFolderText("C:", "\\FILE-PDF\\PERCIPIENTI"), "C:\\FILE-PDF\\PERCIPIENTI");
+    EXPECT_EQ(PdfFolderText("/srv/dati", "\\FILE-PDF\\PERCIPIENTI"), "/srv/dati/FILE-PDF/PERCIPIENTI");
+    EXPECT_EQ(PdfFolderText("/", "\\FILE-PDF\\PERCIPIENTI"), "/FILE-PDF/PERCIPIENTI");
+}
+
 TEST(FileName, CleansForbiddenCharactersOnly) {
     std::string name = "A*B|C\\D:E<F>G?H/I\"J' K.";
     PULISCINOMEFILE(name);
