@@ -1,5 +1,7 @@
 #include "app/program.hpp"
 
+#include "output/folivo_writer.hpp"
+
 namespace kv::app {
 
 Program::Program(const Environment& env, platform::Dialogs& dialogs,
@@ -9,6 +11,7 @@ Program::Program(const Environment& env, platform::Dialogs& dialogs,
       clock(systemClock),
       services(platform::Files(platform::DriveMap(env.drivesRoot))),
       archive(services),
+      output(services, archive, kv::output::FolivoWriterFactory()),
       reporter_(services, archive) {
     services.dialogs = &dialogs;
     services.reporter = &reporter_;

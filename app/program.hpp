@@ -12,6 +12,7 @@
 #include "app/error_reporter.hpp"
 #include "app/screen_state.hpp"
 #include "archive/archive_state.hpp"
+#include "output/output_state.hpp"
 #include "platform/clock.hpp"
 #include "platform/dialogs.hpp"
 #include "platform/instance_lock.hpp"
@@ -43,6 +44,7 @@ public:
 
     platform::Services services;
     archive::ArchiveState archive;
+    kv::output::OutputState output;
     StartUpState start;
     ScreenState screen;
     std::optional<platform::InstanceLock> instanceLock;

@@ -1,6 +1,7 @@
 #pragma once
 // What the confirm command hands to a report, and what the report hands back. Plain data over the
-// standard library only, so that the reports can take it without knowing the screen.
+// standard library only, so that the reports can take it without knowing the screen. The output
+// target (MODOPDF) is set in the output state, which the reports write through.
 
 #include <array>
 #include <functional>
@@ -23,7 +24,6 @@ struct ReportRequest {
     bool allMonths = false;                     // TUTTIMESI
     bool currentYear = false;                   // ANNOCORRENTE: fee notes of files 65/66, else 67/68
     std::string yearText;                       // ANNOSTAMPA
-    bool pdf = false;                           // MODOPDF: PDF files, else the laser printer
     std::string certificateDate;                // txtdata
     bool orderByName = false;                   // list ordered by "Ragione Sociale"
     std::string screenCaption;                  // title of the reports' closing messages

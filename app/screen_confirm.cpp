@@ -27,8 +27,10 @@ bool ShowChoiceMessage(Program& program) {
     return true;
 }
 
-void RecordChoice(ScreenState& screen) {
+void RecordChoice(Program& program) {
+    ScreenState& screen = program.screen;
     screen.DATIMANCANTI = false;
+    program.output.MODOPDF = !screen.printerOutput;
     screen.ANNOCORRENTE = !screen.previousYear;
     screen.TUTTIMESI = screen.allMonths;
     screen.ANNOSTAMPA = screen.yearLabel;
@@ -73,7 +75,6 @@ ReportRequest BuildReportRequest(const ScreenState& screen) {
     request.allMonths = screen.allMonths;
     request.currentYear = !screen.previousYear;
     request.yearText = screen.yearLabel;
-    request.pdf = !screen.printerOutput;
     request.certificateDate = screen.date;
     request.orderByName = screen.orderByName;
     request.screenCaption = std::string(kScreenCaption);
@@ -85,7 +86,7 @@ ConfirmResult CmdConferma_Click(Program& program, ReportDrivers& reports) {
     if (screen.report != kElencoPercipienti && ShowChoiceMessage(program)) {
         return ConfirmResult::StoppedOnChoice;
     }
-    RecordChoice(screen);
+    RecordChoice(program);
     screen.waitPanelVisible = true;
     ReportRequest request = BuildReportRequest(screen);
     request.hideWaitPanel = [&screen] { screen.waitPanelVisible = false; };

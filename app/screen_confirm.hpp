@@ -19,7 +19,8 @@ enum class ConfirmResult { StoppedOnChoice, ReportRan };
 
 // The confirm command. Unless "Elenco Percipienti" is chosen, an incomplete choice shows its
 // message (information icon, titled with the screen's caption) and changes nothing else. Otherwise
-// it records ANNOCORRENTE, TUTTIMESI, ANNOSTAMPA and clears DATIMANCANTI, shows the wait panel,
+// it sets MODOPDF in the output state, records ANNOCORRENTE, TUTTIMESI, ANNOSTAMPA and clears
+// DATIMANCANTI, shows the wait panel,
 // runs the chosen report, records its missing-data flag, hides the panel and resets the screen.
 ConfirmResult CmdConferma_Click(Program& program, ReportDrivers& reports);
 

@@ -126,6 +126,7 @@ TEST_F(BatchScreenTest, CompleteChoiceReachesTheReportWhichThisBuildLacks) {
 // What a report saw while it ran.
 struct ReportRun {
     std::vector<app::ReportRequest> requests;
+    bool MODOPDF = false;
     int openFiles = 0;
 };
 
@@ -137,6 +138,7 @@ public:
 
     app::ReportOutcome Elenco_Documenti(const app::ReportRequest& request) override {
         run_.requests.push_back(request);
+        run_.MODOPDF = program_.output.MODOPDF;
         for (const archive::FileEntry& entry : program_.archive.files) run_.openFiles += entry.handle != 0;
         platform::MessageBox box;
         box.title = request.screenCaption;
@@ -170,7 +172,7 @@ TEST_F(BatchScreenTest, ReportThatRunsEndsTheProgramNormally) {
     EXPECT_EQ(run.err, "");
     ASSERT_EQ(report.requests.size(), 1u);
     const app::ReportRequest& request = report.requests[0];
-    EXPECT_TRUE(request.pdf);
+    EXPECT_TRUE(report.MODOPDF);  // --uscita pdf, the default
     EXPECT_TRUE(request.currentYear);
     EXPECT_EQ(request.yearText, "2025");
     ASSERT_EQ(request.companies.size(), 1u);

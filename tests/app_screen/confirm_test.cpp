@@ -16,7 +16,7 @@ protected:
     ConfirmTest() {
         WriteCompanies({Company(2, "BETA SERVIZI SRL"), Company(7, "ALFA COSTRUZIONI SPA"),
                         Company(9, "GAMMA IMPIANTI SNC")});
-        reports_.screen = &StartProgram().screen;
+        reports_.program = &StartProgram();
     }
 
     ConfirmResult Confirm() { return CmdConferma_Click(*program_, reports_); }
@@ -122,7 +122,7 @@ TEST_F(ConfirmTest, RequestCarriesTheChoicesAndEachReportGoesToItsDriver) {
     EXPECT_FALSE(request.allMonths);
     EXPECT_TRUE(request.currentYear);
     EXPECT_EQ(request.yearText, "2025");
-    EXPECT_TRUE(request.pdf);
+    EXPECT_TRUE(reports_.calls[0].MODOPDF);
     EXPECT_EQ(request.certificateDate, "28/02/2026");
     EXPECT_TRUE(request.orderByName);
     EXPECT_EQ(request.screenCaption, "Nuova Gestione Certificazione Parcelle");
@@ -136,7 +136,7 @@ TEST_F(ConfirmTest, RequestCarriesTheChoicesAndEachReportGoesToItsDriver) {
         ChooseReport(program, report);
         ASSERT_EQ(Confirm(), ConfirmResult::ReportRan);
         EXPECT_EQ(reports_.calls.back().report, drivers[report]);
-        EXPECT_FALSE(reports_.calls.back().request.pdf);  // the reset chose "Stampa Laser"
+        EXPECT_FALSE(reports_.calls.back().MODOPDF);  // the reset chose "Stampa Laser"
         EXPECT_TRUE(reports_.calls.back().request.allMonths);
     }
 }

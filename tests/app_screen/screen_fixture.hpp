@@ -16,13 +16,14 @@
 
 namespace kv::app {
 
-// Report drivers that record each call and the wait panel's state during it.
+// Report drivers that record each call with the wait panel and output target during it.
 class RecordingReports : public ReportDrivers {
 public:
     struct Call {
         std::string report;
         ReportRequest request;
         bool waitPanelShown;
+        bool MODOPDF;
     };
 
     ReportOutcome Elenco_Documenti(const ReportRequest& r) override { return Record("documenti", r); }
@@ -36,13 +37,14 @@ public:
         return Record("certificazioni", r);
     }
 
-    const ScreenState* screen = nullptr;  // the screen whose wait panel is watched
+    const Program* program = nullptr;  // the program whose screen and output state are watched
     std::vector<Call> calls;
     ReportOutcome outcome;
 
 private:
     ReportOutcome Record(const char* name, const ReportRequest& request) {
-        calls.push_back(Call{name, request, screen != nullptr && screen->waitPanelVisible});
+        calls.push_back(Call{name, request, program && program->screen.waitPanelVisible,
+                             program && program->output.MODOPDF});
         return outcome;
     }
 };
