@@ -1,0 +1,179 @@
+// Whole documents written through Folivo, judged by qpdf, pikepdf and pdftotext: the settings CREAPDF
+// gives every document, the text positions, protection, and what a failure leaves on disk.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "output/folivo_writer.hpp"
+#include "output/page_forms.hpp"
+#include "output/pdf_folders.hpp"
+#include "output/print_text.hpp"
+#include "tests/output/output_fixture.hpp"
+
+namespace kv::output {
+namespace {
+
+namespace fs = std::filesystem;
+using ::testing::HasSubstr;
+using ::testing::Not;
+
+// Same clock and random source every time, so two runs write the same bytes.
+class FixedHost : public folivo::Host {
+public:
+    bool ShowRetryMessage(const std::string&, const std::string&) override { return false; }
+    void ShellOpen(const std::string&) override {}
+    folivo::LocalTime Now() override { return {2006, 12, 31, 10, 0, 0}; }
+    double Random() override { return 0.5; }
+};
+
+class FolivoDocument : public OutputFixture {
+protected:
+    void SetUp() override {
+        state.makeWriter = FolivoWriterFactory(&host);
+        state.MODOPDF = true;
+        SetArchives("D:\\DATI\\ARCHIVI");
+        SetCompany("001", "L'ARTE A/B SRL");
+    }
+
+    const ReportDocument document{"001", kKindFeeNotes, "200612", "PARD_AC_", {}};
+
+    fs::path Folder() const { return Host("D:\\DATI\\FILE-PDF\\001\\2006\\12\\PARC"); }
+    fs::path Pdf() const { return Folder() / "PARD_AC_001_L'ARTE A_B SRL.pdf"; }
+
+    // Two pages as a report writes them: heading font, texts, a later page, the end of the company.
+    void WriteTwoPages() {
+        OpenHeadingPage(state, document, true);
+        HeadingFont(state, 9);
+        std::string line = "STAMPA ELENCO DOCUMENTI";
+        STAMPATESTO(state, 5, 1, line);
+        line = "SPOSTATO";
+        STAMPATESTO(state, 5, 10, line, false, 0.35);
+        line = "0,00";
+        STAMPATESTO(state, 6, 1, line);
+        BodyFont(state, 9, false);
+        line = "IMPORTO 0,00";
+        STAMPATESTO(state, 6, 5, line);
+        OpenHeadingPage(state, document, false);
+        line = "PAGINA DUE";
+        STAMPATESTO(state, 1, 1, line);
+        EndCompanyOutput(state);
+    }
+
+    std::string Read(const fs::path& pdf, const std::string& password = "") {
+        const std::string script = std::string(KV_SOURCE_DIR) + "/tests/output/read_pdf.py";
+        test::CommandResult result = test::Python(test::ShellQuote(script) + " " + test::ShellQuote(pdf.string()) +
+                                                  (password.empty() ? "" : " " + test::ShellQuote(password)));
+        EXPECT_EQ(result.status, 0) << result.output;
+        return result.output;
+    }
+
+    struct Box {
+        double xMin = 0, yMin = 0, xMax = 0, yMax = 0;
+    };
+
+    // The box of the first occurrence of a word on page 1, as pdftotext -bbox measures it (points
+    // from the top-left corner).
+    Box WordBox(const std::string& word) {
+        const auto result = test::Run("pdftotext -f 1 -l 1 -bbox " + test::ShellQuote(Pdf().string()) + " -");
+        const size_t end = result.output.find(">" + word + "</word>");
+        Box box;
+        if (end == std::string::npos) {
+            ADD_FAILURE() << word << " not found in\n" << result.output;
+            return box;
+        }
+        const size_t start = result.output.rfind("<word", end);
+        const std::string tag = result.output.substr(start, end - start);
+        EXPECT_EQ(std::sscanf(tag.c_str(), "<word xMin=\"%lf\" yMin=\"%lf\" xMax=\"%lf\" yMax=\"%lf\"", &box.xMin,
+                              &box.yMin, &box.xMax, &box.yMax),
+                  4)
+            << tag;
+        return box;
+    }
+
+    FixedHost host;
+};
+
+TEST_F(FolivoDocument, CarriesTheProgramsSettings) {
+    WriteTwoPages();
+    ASSERT_TRUE(fs::exists(Pdf()));
+    EXPECT_QPDF_CLEAN(Pdf());
+    const std::string facts = Read(Pdf());
+    EXPECT_THAT(facts, HasSubstr("Title: PDFPARD_AC_\n"));
+    EXPECT_THAT(facts, HasSubstr("Subject: \n"));
+    EXPECT_THAT(facts, HasSubstr("Author: Orvanta Duruver\n"));
+    EXPECT_THAT(facts, HasSubstr("Creator: STUDIO BIANCHI\n"));
+    EXPECT_THAT(facts, HasSubstr("Producer: Orvanta Duruver\n"));
+    EXPECT_THAT(facts, HasSubstr("Encrypted: False\n"));
+    EXPECT_THAT(facts, HasSubstr("ViewerPreferences: ['/CenterWindow', '/FitWindow']\n"));
+    EXPECT_THAT(facts, HasSubstr("Page 1 MediaBox: [0.0, 0.0, 596.0, 842.0]\n"));
+    EXPECT_THAT(facts, HasSubstr("Page 2 MediaBox: [0.0, 0.0, 596.0, 842.0]\n"));
+    EXPECT_THAT(facts, HasSubstr("Page 1 Filter: /LZWDecode\n"));
+    EXPECT_THAT(facts, HasSubstr("Page 2 Filter: /LZWDecode\n"));
+}
+
+TEST_F(FolivoDocument, TextsLandWhereTheReportSaysAndZerosDisappear) {
+    WriteTwoPages();
+    const std::string text = test::PdfToText(Pdf(), true);
+    EXPECT_THAT(text, HasSubstr("STAMPA ELENCO DOCUMENTI"));
+    EXPECT_THAT(text, HasSubstr("IMPORTO 0,00"));
+    EXPECT_THAT(text, HasSubstr("PAGINA DUE"));
+    EXPECT_THAT(text, Not(HasSubstr("\n0,00")));
+    // Row 5 cm is 141.73 points from the top; the shifted text sits 0.35 cm = 9.92 points lower.
+    const Box plain = WordBox("STAMPA");
+    const Box shifted = WordBox("SPOSTATO");
+    EXPECT_NEAR(plain.xMin, 28.35, 0.05);
+    EXPECT_NEAR(shifted.xMin, 283.46, 0.05);
+    EXPECT_NEAR(shifted.yMax - plain.yMax, 0.35 * 28.3464566, 0.05);
+    EXPECT_NEAR(plain.yMax, 5 * 28.3464566, 3.0);
+}
+
+TEST_F(FolivoDocument, ProtectedWhenBothPasswordsAreSet) {
+    SetCompany("001", "L'ARTE A/B SRL", "utente");
+    SetOwnerPassword("titolare");
+    WriteTwoPages();
+    const auto check = test::QpdfCheck(Pdf(), "utente");
+    EXPECT_EQ(check.status, 0) << check.output;
+    EXPECT_THAT(Read(Pdf(), "utente"), HasSubstr("Encrypted: True\n"));
+    EXPECT_THAT(test::PdfToText(Pdf(), false, "utente"), HasSubstr("PAGINA DUE"));
+    // Opened with the owner password (the installation's), qpdf recovers the user's (the company's).
+    const auto owner = test::QpdfCheck(Pdf(), "titolare");
+    EXPECT_EQ(owner.status, 0) << owner.output;
+    EXPECT_THAT(owner.output, HasSubstr("User password = utente"));
+    EXPECT_NE(test::Run("qpdf --check " + test::ShellQuote(Pdf().string())).status, 0) << "a password is needed";
+}
+
+TEST_F(FolivoDocument, TheSameReportAgainReplacesTheFileWithTheSameBytes) {
+    WriteTwoPages();
+    const std::string first = test::ReadFile(Pdf());
+    state.PAGINANUOVA = true;
+    WriteTwoPages();
+    EXPECT_EQ(test::ReadFile(Pdf()), first);
+    EXPECT_EQ(std::distance(fs::directory_iterator(Folder()), fs::directory_iterator()), 1);
+    EXPECT_QPDF_CLEAN(Pdf());
+}
+
+TEST_F(FolivoDocument, AFileThatCannotBeWrittenLeavesNothingFinishedLooking) {
+    fs::create_directories(Folder() / "PARD_AC_001_L'ARTE A_B SRL.pdf.part");  // in the writer's way
+    try {
+        OpenHeadingPage(state, document, true);
+        ADD_FAILURE() << "no error";
+    } catch (const platform::RuntimeError& error) {
+        EXPECT_THAT(error.description(), HasSubstr("D:\\DATI\\FILE-PDF\\001\\2006\\12\\PARC\\PARD_AC_001_L'ARTE A_B SRL.pdf: "));
+    }
+    EXPECT_FALSE(state.PDFAPERTO);
+    EXPECT_FALSE(fs::exists(Pdf()));
+    EXPECT_EQ(state.PDFCREATO, 1);
+}
+
+TEST_F(FolivoDocument, AFinalNameThatCannotBeTakenLeavesNoPartialFile) {
+    fs::create_directories(Pdf() / "inside");  // a folder holds the final name
+    OpenHeadingPage(state, document, true);
+    HeadingFont(state, 9);
+    std::string line = "TESTO";
+    STAMPATESTO(state, 2, 2, line);
+    EXPECT_THROW(EndCompanyOutput(state), platform::RuntimeError);
+    EXPECT_TRUE(fs::is_directory(Pdf()));
+    EXPECT_FALSE(fs::exists(Pdf().string() + ".part"));
+}
+
+}  // namespace
+}  // namespace kv::output
