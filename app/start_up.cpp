@@ -24,6 +24,7 @@ void StartUp(Program& program) {
     program.services.projectName = "KVVELM";
     Guard(program, CARICAINST_Registro);
     if (program.archive.archiveFolder.empty()) Guard(program, CARICAINST_Legacy);
+    program.output.holderName = program.start.holderName;  // each PDF document's Creator
     Form_Impostazioni_Iniziali(program);
     Guard(program, Apri_Archivi);
     Guard(program, Lista_Aziende);

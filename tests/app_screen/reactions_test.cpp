@@ -37,6 +37,9 @@ TEST_F(ReactionsTest, StartUpLeavesTheInitialChoices) {
     EXPECT_EQ(screen.currentCompany, 0);
     EXPECT_EQ(screen.companySelected, std::vector<bool>(screen.companies.size(), false));
     EXPECT_TRUE(dialogs_.shown().empty());
+    // The output layer names the holder as each PDF document's Creator.
+    EXPECT_EQ(program_->output.holderName, "STUDIO MARINI & ASSOCIATI");
+    EXPECT_FALSE(program_->output.MODOPDF);
 }
 
 TEST_F(ReactionsTest, ControlTableNamesEveryControlOnce) {
