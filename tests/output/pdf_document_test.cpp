@@ -1,5 +1,5 @@
 // CREAPDF and CHIUDIPDF with a recording writer: the settings in their order, protection, one
-// document per company, replacement of an older file, and what a failure leaves on disk.
+// document per company, numbering, and what a failure leaves on disk.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -103,16 +103,6 @@ TEST_F(PdfDocument, EachCompanyIsItsOwnDocument) {
     EXPECT_EQ(state.writer, nullptr);
 }
 
-TEST_F(PdfDocument, TheSameReportAgainReplacesTheFile) {
-    fs::create_directories(Folder());
-    test::WriteFile(Folder() / "PARD_AC_001_ROSSI SRL.pdf", "older run");
-    StartDocument();
-    EXPECT_EQ(test::ReadFile(Folder() / "PARD_AC_001_ROSSI SRL.pdf"), "older run") << "kept until the new one is done";
-    CHIUDIPDF(state);
-    EXPECT_EQ(test::ReadFile(Folder() / "PARD_AC_001_ROSSI SRL.pdf"), "%PDF-1.3 complete");
-    EXPECT_THAT(Files(), ElementsAre("PARD_AC_001_ROSSI SRL.pdf"));
-}
-
 TEST_F(PdfDocument, NumberingKeepsTheOlderFile) {
     fs::create_directories(Folder());
     test::WriteFile(Folder() / "PARD_AC_001_ROSSI SRL.pdf", "older run");
@@ -166,15 +156,6 @@ TEST_F(PdfDocument, AFileThatCannotBeOpenedIsAnErrorNamingIt) {
     EXPECT_EQ(state.PDFCREATO, 1);
     EXPECT_FALSE(state.PDFAPERTO);
     EXPECT_TRUE(Files().empty());
-}
-
-TEST_F(PdfDocument, AFinalNameHeldByAFolderIsAnError) {
-    fs::create_directories(Folder() / "PARD_AC_001_ROSSI SRL.pdf" / "inside");
-    StartDocument();
-    const platform::RuntimeError error = ErrorOf([&] { CHIUDIPDF(state); });
-    EXPECT_THAT(error.description(), HasSubstr("PARD_AC_001_ROSSI SRL.pdf"));
-    EXPECT_THAT(Files(), ElementsAre("PARD_AC_001_ROSSI SRL.pdf"));
-    EXPECT_TRUE(fs::is_directory(Folder() / "PARD_AC_001_ROSSI SRL.pdf"));
 }
 
 }  // namespace

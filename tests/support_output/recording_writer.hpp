@@ -1,7 +1,7 @@
 #pragma once
 // A PdfWriter that records the calls of the output layer, for tests that check order and arguments
-// without reading a PDF. BeginDoc creates the file it is given and EndDoc completes it, so tests can
-// see which files stay on disk; a call can be made to fail as a full disk would.
+// without reading a PDF. BeginDoc creates the file it is given and EndDoc completes it (a marker text,
+// not a PDF), so tests can see which files stay on disk; a call can be made to fail as a full disk would.
 
 #include <fstream>
 #include <memory>
@@ -49,13 +49,13 @@ public:
             return;
         }
         path_ = hostPath;
-        std::ofstream(path_) << "%PDF-1.3 (unfinished)";
+        std::ofstream(path_) << "recorded document (unfinished)";
     }
     int32_t ErrNumber() const override { return errNumber_; }
     std::string ErrDescription() const override { return errDescription_; }
     void EndDoc() override {
         Call("EndDoc", {});
-        std::ofstream(path_) << "%PDF-1.3 complete";
+        std::ofstream(path_) << "recorded document";
     }
     void Abort() override { log_->calls.push_back("Abort()"); }
     void BeginPage() override { Call("BeginPage", {}); }
