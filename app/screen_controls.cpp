@@ -1,6 +1,18 @@
 #include "app/screen_controls.hpp"
 
+#include "app/text.hpp"
+
 namespace kv::app {
+
+namespace {
+constexpr std::size_t kNameWidth = 50;
+}  // namespace
+
+std::string VisiblePart(const CompanyEntry& entry, bool orderByName) {
+    std::size_t length = orderByName ? kNameWidth + 1 + Trim(entry.code).size()
+                                     : entry.code.size() + 1 + kNameWidth;
+    return entry.text.substr(0, length);
+}
 
 TwipsRect CentredScreen(int displayWidth, int displayHeight) {
     return TwipsRect{(displayWidth - kScreenWidth) / 2, (displayHeight - kScreenHeight) / 2,

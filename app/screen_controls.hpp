@@ -4,8 +4,11 @@
 // screen_state.hpp holds what changes.
 
 #include <array>
+#include <string>
 #include <string_view>
 #include <vector>
+
+#include "app/screen_state.hpp"
 
 namespace kv::app {
 
@@ -48,6 +51,10 @@ inline constexpr TwipsRect kWaitPanelRect{60, 5760, 7065, 885};
 
 // The screen centred on a display of the given size in twips.
 TwipsRect CentredScreen(int displayWidth, int displayHeight);
+
+// The part of a company entry the list shows: the code, a blank and the 50-character name, or the
+// name, a blank and the code. What follows (30 blanks, the code, the hidden part) stays out of view.
+std::string VisiblePart(const CompanyEntry& entry, bool orderByName);
 
 enum class ControlKind { Window, Label, Group, List, TickBox, Option, TextField, Button };
 

@@ -45,10 +45,13 @@ TEST_F(CompanyListTest, EntryLayoutInBothOrders) {
     EXPECT_EQ(program.screen.companies[0].text, "007 " + name50 + std::string(30, ' ') + "007");
     EXPECT_EQ(program.screen.companies[0].code, "007");
 
+    EXPECT_EQ(VisiblePart(program.screen.companies[0], false), "007 " + name50);
+
     ChooseOrder(program, kOrderByName);
     ASSERT_EQ(program.screen.companies.size(), 1u);
     EXPECT_EQ(program.screen.companies[0].text, name50 + " 007" + std::string(30, ' ') + "007");
     EXPECT_EQ(program.screen.companies[0].code, "007");
+    EXPECT_EQ(VisiblePart(program.screen.companies[0], true), name50 + " 007");
 }
 
 TEST_F(CompanyListTest, CodeStaysBesideAnEntryWhoseTextEndsInOtherCharacters) {
@@ -64,6 +67,8 @@ TEST_F(CompanyListTest, CodeStaysBesideAnEntryWhoseTextEndsInOtherCharacters) {
     EXPECT_EQ(entry.text, Pad("ALFA COSTRUZIONI SPA", 50) + " 007" + std::string(30, ' ') +
                               "007SEDE NORDX12");
     EXPECT_EQ(entry.code, "007");  // not "X12", the entry's last three characters
+    // The name's padding holds 30 blanks; the code after it is still in view, the rest is not.
+    EXPECT_EQ(VisiblePart(entry, true), Pad("ALFA COSTRUZIONI SPA", 50) + " 007");
 }
 
 TEST_F(CompanyListTest, NewOrderClearsTheSelectionAndUnticksSelectAll) {
