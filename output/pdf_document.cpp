@@ -85,10 +85,9 @@ platform::RuntimeError DocumentError(const std::string& path, const platform::Ru
 
 void DiscardDocument(OutputState& state) {
     if (state.writer) state.writer->Abort();
-    if (!state.document.hostTemporary.empty()) {
-        std::error_code ignored;  // a partial file that cannot be deleted is left to the user
+    std::error_code ignored;  // a partial file that cannot be deleted is left to the user
+    if (!state.document.hostTemporary.empty() && fs::is_regular_file(state.document.hostTemporary, ignored))
         fs::remove(state.document.hostTemporary, ignored);
-    }
     state.writer.reset();
     state.document = PendingFile{};
     state.PDFAPERTO = false;

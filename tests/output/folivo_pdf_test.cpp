@@ -176,6 +176,7 @@ TEST_F(FolivoDocument, AFileThatCannotBeWrittenLeavesNothingFinishedLooking) {
     }
     EXPECT_FALSE(state.PDFAPERTO);
     EXPECT_FALSE(fs::exists(Pdf()));
+    EXPECT_TRUE(fs::is_directory(Pdf().string() + ".part")) << "what was in the way is not ours to delete";
     EXPECT_EQ(state.PDFCREATO, 1);
 }
 
