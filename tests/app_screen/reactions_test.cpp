@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
-
 #include "app/screen_confirm.hpp"
 #include "app/screen_controls.hpp"
 #include "app/screen_reactions.hpp"
@@ -42,17 +40,12 @@ TEST_F(ReactionsTest, StartUpLeavesTheInitialChoices) {
     EXPECT_FALSE(program_->output.MODOPDF);
 }
 
-TEST_F(ReactionsTest, ControlTableNamesEveryControlOnce) {
-    std::set<std::pair<std::string, int>> seen;
-    for (const ControlInfo& control : ScreenControls()) {
-        EXPECT_TRUE(seen.emplace(std::string(control.name), control.index).second) << control.name;
-    }
-    EXPECT_EQ(ScreenControls().front().caption, "Nuova Gestione Certificazione Parcelle");
-    EXPECT_EQ(seen.count({"OptionDoc", kCertificazioni}), 1u);
-    EXPECT_EQ(seen.count({"Label2", 15}), 1u);
+TEST(ScreenPlacement, CentredOnTheDisplayInWholeTwips) {
     TwipsRect placed = CentredScreen(21600, 16200);
     EXPECT_EQ(placed.left, 4890);
-    EXPECT_EQ(placed.top, 3877);  // (16200 - 8445) / 2, halved as a whole number
+    EXPECT_EQ(placed.top, 3877);  // (16200 - 8445) / 2 = 3877.5, halved as a whole number
+    EXPECT_EQ(placed.width, 11820);
+    EXPECT_EQ(placed.height, 8445);
 }
 
 TEST_F(ReactionsTest, TutteIMesiTickBox) {
