@@ -64,21 +64,19 @@ public:
         const uint8_t* here = data_ + pos;
         const uint32_t prefix = Prefix3(here);
         int chain = atLeast >= row_.good ? std::max(1, row_.chain >> 2) : row_.chain;
-        int visits = 4 * row_.chain + 16;  // bounds the walk over hash collisions too
         int32_t cand = head_[HashOf(prefix)];
-        while (cand != kNone && pos - cand <= kMaxDistance && --visits > 0) {
+        while (cand != kNone && pos - cand <= kMaxDistance) {
             const uint8_t* there = data_ + cand;
-            if (Prefix3(there) == prefix) {
-                // Only a candidate that agrees at the current best length can beat it.
-                if (there[best.length] == here[best.length] && there[best.length - 1] == here[best.length - 1]) {
-                    const int len = kMinMatch + CommonLength(there + kMinMatch, here + kMinMatch, limit - kMinMatch);
-                    if (len > best.length) {
-                        best = {len, pos - cand};
-                        if (len >= row_.nice || len == limit) break;
-                    }
+            // Only a candidate that agrees at the current best length can beat it.
+            if (there[best.length] == here[best.length] && there[best.length - 1] == here[best.length - 1] &&
+                Prefix3(there) == prefix) {
+                const int len = kMinMatch + CommonLength(there + kMinMatch, here + kMinMatch, limit - kMinMatch);
+                if (len > best.length) {
+                    best = {len, pos - cand};
+                    if (len >= row_.nice || len == limit) break;
                 }
-                if (--chain <= 0) break;
             }
+            if (--chain <= 0) break;
             const uint16_t gap = prev_[cand & (kWindow - 1)];
             if (gap == 0) break;  // no older position with this hash
             cand -= gap;          // a link overwritten by a newer position points beyond reach
