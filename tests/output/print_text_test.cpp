@@ -3,6 +3,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <random>
+
 #include "output/number_test.hpp"
 #include "output/print_text.hpp"
 #include "tests/output/output_fixture.hpp"
@@ -46,6 +49,23 @@ TEST(ZeroRule, DecidesWhichTextsAreWritten) {
     EXPECT_TRUE(IsTextWritten("DITTA: 000 0,00 00000", false, ','));
     EXPECT_TRUE(IsTextWritten("000000-", true, '.'));  // a signed zero
     EXPECT_FALSE(IsTextWritten("000000-", false, '.'));
+}
+
+TEST(NumericText, ArbitraryBytesNeverBreakTheReadings) {
+    std::mt19937 random(1950);
+    static constexpr char kBytes[] = "0123456789,.+-()eEdD&HhOo \t\x80\xff\0xyz";
+    const std::string alphabet(kBytes, sizeof kBytes - 1);
+    for (int round = 0; round < 20000; ++round) {
+        std::string text(random() % 12, ' ');
+        for (char& c : text) c = alphabet[random() % alphabet.size()];
+        const bool numeric = IsNumericText(text, ',');
+        const double value = LeadingValue(text);
+        EXPECT_TRUE(std::isfinite(value)) << text;
+        const bool noSignificantDigit = text.find_first_of("&(123456789") == std::string::npos;
+        if (numeric && noSignificantDigit) {
+            EXPECT_EQ(value, 0) << "a numeric text without significant digits reads as zero: " << text;
+        }
+    }
 }
 
 TEST(PrinterTwips, RoundsTowardsMinusInfinity) {
