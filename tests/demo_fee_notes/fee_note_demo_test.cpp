@@ -109,9 +109,10 @@ TEST_F(FeeNoteDemo, NotesCoverTheReportCases) {
         const int year = demo::DemoCurrentYear() - (dataFile == demo::kPreviousNotes ? 1 : 0);
         std::vector<std::string> notes =
             Records(Archive(dataFile == demo::kCurrentNotes ? "PARCAC01.DAT" : "PARCAP01.DAT"), dataFile);
-        int noMonth = 0, otherYear = 0, commissions = 0, fees = 0;
+        int noMonth = 0, otherYear = 0, commissions = 0, fees = 0, paidNextMonth = 0;
         for (const std::string& note : notes) {
             std::string month = Field(note, 315, 6);
+            paidNextMonth += month != "      " && Field(note, 309, 2) != month.substr(0, 2);
             if (month == "      ") ++noMonth;
             else if (month.substr(2) != std::to_string(year)) ++otherYear;
             bool fee = Field(note, 101, 10) != "0000000000";
@@ -123,6 +124,7 @@ TEST_F(FeeNoteDemo, NotesCoverTheReportCases) {
         EXPECT_EQ(noMonth, 2) << dataFile;
         EXPECT_EQ(otherYear, 1) << dataFile;
         EXPECT_GT(commissions, 0) << dataFile;
+        EXPECT_GT(paidNextMonth, 0) << "the register's month (N021) differs from N016 for some notes";
         EXPECT_GT(fees, commissions) << dataFile;
     }
 }

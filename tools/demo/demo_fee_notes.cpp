@@ -58,9 +58,14 @@ DemoFeeNote MakeNote(int company, const DemoPayee& payee, int document, int year
     const int month = 1 + static_cast<int>((static_cast<uint32_t>(document * 5 + payee.code + company)) % 12);
     const int day = 1 + static_cast<int>(seed % 28);
     note.documentDate = Date(day, month, year);
-    const int paidDay = std::min(day + 3 + static_cast<int>(seed % 5), 28);
-    note.paymentDate = Date(paidDay, month, year);
-    note.month = note.paymentDate.substr(2, 6);
+    // Paid a few days later: late in the month that is the next month, except in December.
+    int paidDay = day + 3 + static_cast<int>(seed % 5), paidMonth = month;
+    if (paidDay > 28) {
+        paidDay = month < 12 ? paidDay - 28 : 28;
+        paidMonth = month < 12 ? month + 1 : 12;
+    }
+    note.paymentDate = Date(paidDay, paidMonth, year);
+    note.month = note.documentDate.substr(2, 6);
     note.reference = kReferences[seed % 4];
     FillAmounts(note, payee.kind, seed);
     return note;

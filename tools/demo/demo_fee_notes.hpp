@@ -16,9 +16,9 @@ struct FeeNoteOptions {
 
 struct DemoFeeNote {
     int company = 0, payee = 0, document = 0;
-    std::string month;         // N016, MMYYYY; empty for the notes that lack it
+    std::string month;         // N016, MMYYYY, month of the document; empty for the notes that lack it
     std::string documentDate;  // N017, DDMMYYYY
-    std::string paymentDate;   // N021, DDMMYYYY
+    std::string paymentDate;   // N021, DDMMYYYY, sometimes in the month after the document
     // Amounts in cents.
     int64_t fee = 0, notSubject = 0, withholding = 0;                        // N006, N007, N009
     int64_t commission = 0, commissionNotSubject = 0, advanceExpenses = 0;  // N010, N011, N012
