@@ -177,14 +177,19 @@ TEST(ProtectedDocument, BadInput) {
     EXPECT_NE(bits.find("/Filter [/FlateDecode ]"), std::string::npos);
     EXPECT_QPDF_CLEAN(dir / "bits.pdf");
 
-    // A stream of no bytes, encoded by every filter and enciphered.
-    kv::test::WriteSampleDocument(dir / "empty.pdf", [](folivo::Folivo& f) {
-        f.SetCompression(31);
-        f.SetProtection(4096, "", "");
-        f.BeginObject("vuoto");
-        f.EndObject();
-    });
-    EXPECT_EQ(kv::test::QpdfCheck(dir / "empty.pdf").status, 0) << kv::test::QpdfCheck(dir / "empty.pdf").output;
+    // A stream of no bytes, enciphered as it is and after every filter.
+    for (int32_t compression : {0, 31}) {
+        const auto pdf = dir / ("empty" + std::to_string(compression) + ".pdf");
+        kv::test::WriteSampleDocument(pdf, [compression](folivo::Folivo& f) {
+            f.SetCompression(compression);
+            f.SetProtection(4096, "", "");
+            f.BeginObject("vuoto");
+            f.EndObject();
+        });
+        const auto check = kv::test::QpdfCheck(pdf);
+        EXPECT_EQ(check.status, 0) << check.output;
+        EXPECT_EQ(kv::test::ReadFile(pdf).find("/Length 0 >>") != std::string::npos, compression == 0);
+    }
 }
 
 }  // namespace
