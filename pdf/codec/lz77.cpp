@@ -23,7 +23,11 @@ int CommonLength(const uint8_t* a, const uint8_t* b, int limit) {
         uint64_t x, y;
         std::memcpy(&x, a + n, 8);
         std::memcpy(&y, b + n, 8);
-        if (x != y) return n + std::countr_zero(x ^ y) / 8;
+        if (x != y) {
+            const uint64_t diff = x ^ y;  // the first differing byte is the lowest in memory order
+            const int bit = std::endian::native == std::endian::little ? std::countr_zero(diff) : std::countl_zero(diff);
+            return n + bit / 8;
+        }
         n += 8;
     }
     while (n < limit && a[n] == b[n]) ++n;
