@@ -62,12 +62,6 @@ TEST(CompressedDocument, FilterListsAreInDecodingOrder) {
     for (int32_t mode : {1, 4, 8, 16, 31}) Write(dir, "mode" + std::to_string(mode) + ".pdf", mode, 1);
 }
 
-TEST(CompressedDocument, QualityIsCappedAtThree) {
-    kv::test::TempDir dir("quality");
-    EXPECT_EQ(Write(dir, "q200.pdf", 2, 200), Write(dir, "q3.pdf", 2, 3));
-    EXPECT_NE(Write(dir, "q0.pdf", 2, 0), Write(dir, "q3b.pdf", 2, 3));
-}
-
 TEST(ZzToFlateDecode, ReplacesTheArrayAndItsUpperBound) {
     kv::test::FixedHost host;
     folivo::Folivo pdf(host);

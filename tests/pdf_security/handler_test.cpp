@@ -66,15 +66,4 @@ TEST(StandardSecurity, SameInputsSameEntriesAndBlankOwnerMeansUser) {
     }
 }
 
-TEST(StandardSecurity, DictionaryAndTrailerText) {
-    auto plain = [](std::string_view t) { return std::string(t); };
-    const auto weak = MakeStandardSecurity(0, "", "", "AB");
-    const std::string dict = EncryptionDictionary(weak, plain);
-    EXPECT_EQ(dict.substr(0, 22), "<< /Filter /Standard \n");
-    EXPECT_NE(dict.find("\n/P -64\n/V 1 /R 2 >>"), std::string::npos);
-    EXPECT_EQ(TrailerEncryptEntries(weak, 9), "/Encrypt 9 0 R /ID [<4142><4142>]");
-    const auto strong = MakeStandardSecurity(4096, "", "", "AB");
-    EXPECT_NE(EncryptionDictionary(strong, plain).find("\n/P -3904\n/V 2 /R 3 /Length 128 >>"), std::string::npos);
-}
-
 }  // namespace
