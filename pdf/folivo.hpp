@@ -155,7 +155,7 @@ private:
 
     // ---- pages (folivo_pages.cpp) ----
     std::string ContentPrefix() const;
-    void WritePageObject(int32_t pageObj);
+    void WritePageObject(int32_t contentObj);  // the page dictionary, naming its content stream
 
     // ---- colour (folivo_color.cpp) ----
     void ParseColor(std::string& Color, std::string& Second) const;
