@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "app/short_date.hpp"
 #include "platform/drives.hpp"
 #include "platform/instance_lock.hpp"
 #include "platform/registry.hpp"
@@ -15,6 +16,7 @@ Environment Environment::FromProcess() {
     environment.drivesRoot = platform::DriveMap::FromEnvironment().root();
     environment.lockFile =
         platform::InstanceLockPath(std::getenv("KVVELM_LOCK"), std::getenv("XDG_RUNTIME_DIR"));
+    environment.dateLocale = DateLocaleName();
     return environment;
 }
 

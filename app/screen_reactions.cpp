@@ -5,6 +5,7 @@
 #include "app/company_list.hpp"
 #include "app/program_end.hpp"
 #include "app/screen_controls.hpp"
+#include "app/short_date.hpp"
 #include "archive/number_text.hpp"
 
 namespace kv::app {
@@ -50,7 +51,7 @@ void OptionDoc_Click(Program& program, int index) {
     ScreenState& screen = program.screen;
     if (index == kCertificazioni) {
         screen.dateFrameVisible = true;
-        screen.date = platform::ShortDate(program.clock.Now());
+        screen.date = ShortDateIn(program.clock.Now(), program.environment.dateLocale);
         screen.focus = "txtdata";
     } else {
         screen.dateFrameVisible = false;
