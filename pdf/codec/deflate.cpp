@@ -16,8 +16,8 @@ constexpr size_t kMaxStoredBlock = 65535;
 enum class BlockType { kStored, kFixed, kDynamic };
 
 HuffmanCode FixedCode(int symbols, uint8_t (*lengthOf)(int)) {
-    std::vector<uint8_t> lengths(static_cast<size_t>(symbols));
-    for (int s = 0; s < symbols; ++s) lengths[static_cast<size_t>(s)] = lengthOf(s);
+    std::vector<uint8_t> lengths;
+    for (int s = 0; s < symbols; ++s) lengths.push_back(lengthOf(s));
     std::vector<uint16_t> codes = CanonicalCodes(lengths);
     return {std::move(lengths), std::move(codes)};
 }
@@ -36,8 +36,8 @@ const HuffmanCode& FixedDist() {
 // Bits of the extra fields of all lengths and distances; the same under every code.
 uint64_t ExtraBits(const Lz77Result& lz) {
     uint64_t bits = 0;
-    for (int c = 0; c < 29; ++c) bits += uint64_t{lz.litLenFreq[static_cast<size_t>(257 + c)]} * kLengthExtra[static_cast<size_t>(c)];
-    for (int c = 0; c < kDistSymbols; ++c) bits += uint64_t{lz.distFreq[static_cast<size_t>(c)]} * kDistExtra[static_cast<size_t>(c)];
+    for (size_t c = 0; c < kLengthExtra.size(); ++c) bits += uint64_t{lz.litLenFreq[257 + c]} * kLengthExtra[c];
+    for (size_t c = 0; c < lz.distFreq.size(); ++c) bits += uint64_t{lz.distFreq[c]} * kDistExtra[c];
     return bits;
 }
 
@@ -62,12 +62,12 @@ void WriteTokens(BitWriter& out, const Lz77Result& lz, const HuffmanCode& litLen
             out.Put(litLen.codes[t.value], litLen.lengths[t.value]);
             continue;
         }
-        const int lc = kLengthCodeOf[t.value];
-        out.Put(litLen.codes[static_cast<size_t>(257 + lc)], litLen.lengths[static_cast<size_t>(257 + lc)]);
-        out.Put(t.value - kLengthBase[static_cast<size_t>(lc)], kLengthExtra[static_cast<size_t>(lc)]);
-        const int dc = DistanceCode(t.distance);
-        out.Put(dist.codes[static_cast<size_t>(dc)], dist.lengths[static_cast<size_t>(dc)]);
-        out.Put(t.distance - kDistBase[static_cast<size_t>(dc)], kDistExtra[static_cast<size_t>(dc)]);
+        const size_t lc = kLengthCodeOf[t.value];
+        out.Put(litLen.codes[257 + lc], litLen.lengths[257 + lc]);
+        out.Put(t.value - kLengthBase[lc], kLengthExtra[lc]);
+        const auto dc = static_cast<size_t>(DistanceCode(t.distance));
+        out.Put(dist.codes[dc], dist.lengths[dc]);
+        out.Put(t.distance - kDistBase[dc], kDistExtra[dc]);
     }
     out.Put(litLen.codes[kEndOfBlock], litLen.lengths[kEndOfBlock]);
 }

@@ -80,7 +80,7 @@ DynamicHeader BuildDynamicHeader(const std::array<uint32_t, kLitLenSymbols>& lit
     h.codeLen = MakeCode(LimitedCodeLengths(clFreq, 7, 2));
 
     std::vector<uint8_t> ordered(kCodeLenSymbols);
-    for (int i = 0; i < kCodeLenSymbols; ++i) ordered[static_cast<size_t>(i)] = h.codeLen.lengths[kCodeLengthOrder[static_cast<size_t>(i)]];
+    for (size_t i = 0; i < ordered.size(); ++i) ordered[i] = h.codeLen.lengths[kCodeLengthOrder[i]];
     h.hclen = UsedPrefix(ordered, 4);
 
     h.bits = 5 + 5 + 4 + 3 * static_cast<uint64_t>(h.hclen);

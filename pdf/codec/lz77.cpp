@@ -24,8 +24,9 @@ int CommonLength(const uint8_t* a, const uint8_t* b, int limit) {
         std::memcpy(&x, a + n, 8);
         std::memcpy(&y, b + n, 8);
         if (x != y) {
-            const uint64_t diff = x ^ y;  // the first differing byte is the lowest in memory order
-            const int bit = std::endian::native == std::endian::little ? std::countr_zero(diff) : std::countl_zero(diff);
+            const uint64_t diff = x ^ y;  // the first differing byte comes first in memory order
+            constexpr bool kLittle = std::endian::native == std::endian::little;
+            const int bit = kLittle ? std::countr_zero(diff) : std::countl_zero(diff);
             return n + bit / 8;
         }
         n += 8;

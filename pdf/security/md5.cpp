@@ -71,7 +71,7 @@ std::string Md5(std::string_view data) {
     for (size_t pos = 0; pos < tailSize; pos += 64) ProcessBlock(state, tail + pos);
 
     std::string digest(16, '\0');
-    for (int i = 0; i < 16; ++i) digest[static_cast<size_t>(i)] = static_cast<char>(state[static_cast<size_t>(i / 4)] >> (8 * (i % 4)));
+    for (size_t i = 0; i < 16; ++i) digest[i] = static_cast<char>(state[i / 4] >> (8 * (i % 4)));
     return digest;
 }
 

@@ -18,7 +18,7 @@ constexpr int32_t kPermissions128 = kPermissions40 | 256 | 512 | 1024 | 2048;
 
 std::string PermissionBytes(int32_t p) {
     std::string bytes(4, '\0');
-    for (int i = 0; i < 4; ++i) bytes[static_cast<size_t>(i)] = static_cast<char>(static_cast<uint32_t>(p) >> (8 * i));
+    for (size_t i = 0; i < 4; ++i) bytes[i] = static_cast<char>(static_cast<uint32_t>(p) >> (8 * i));
     return bytes;
 }
 
@@ -90,7 +90,8 @@ SecurityState MakeStandardSecurity(int32_t mode, std::string_view ownerPwd, std:
 
 std::string ObjectKey(const SecurityState& security, int32_t objNum) {
     std::string salt(5, '\0');
-    for (int i = 0; i < 3; ++i) salt[static_cast<size_t>(i)] = static_cast<char>(static_cast<uint32_t>(objNum) >> (8 * i));
+    const auto number = static_cast<uint32_t>(objNum);
+    for (size_t i = 0; i < 3; ++i) salt[i] = static_cast<char>(number >> (8 * i));  // low byte first
     return Md5(security.fileKey + salt).substr(0, security.objectKeyLength);
 }
 
