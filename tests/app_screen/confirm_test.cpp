@@ -188,6 +188,9 @@ TEST_F(ConfirmTest, ConfirmResetsTheChoicesButKeepsTheListOrder) {
     EXPECT_FALSE(screen.waitPanelVisible);
     EXPECT_EQ(screen.waitPanelCaption, "");
     EXPECT_TRUE(screen.orderByName);
+    // The reset does not touch "Seleziona tutte le ditte", and unchoosing a report is no click.
+    EXPECT_TRUE(screen.allCompanies);
+    EXPECT_EQ(screen.allCompaniesCaption, "Deseleziona tutte le ditte");
     ASSERT_EQ(screen.companies.size(), listed.size());
     for (std::size_t i = 0; i < listed.size(); ++i) EXPECT_EQ(screen.companies[i].text, listed[i].text);
 }
