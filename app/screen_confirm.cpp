@@ -49,16 +49,30 @@ ReportOutcome RunReport(ReportDrivers& reports, const ReportRequest& request) {
 }  // namespace
 
 std::optional<std::string> ChoiceMessage(bool companyChosen, bool monthChosen, bool reportChosen) {
-    std::vector<std::string> missing;
-    if (!companyChosen) missing.push_back("una Ditta");
-    if (!monthChosen) missing.push_back("un Periodo");
-    if (!reportChosen) missing.push_back("un Documento");
-    if (missing.empty()) return std::nullopt;
-    std::string text = "Per proseguire \xE8 necessario scegliere " + missing.front();
-    for (std::size_t i = 1; i < missing.size(); ++i) {
-        text += (i + 1 == missing.size() ? " e " : ", ") + missing[i];
+    struct Row {
+        bool company, month, report;
+        const char* message;
+    };
+    // Tested in this order; the first row that matches gives the message.
+    static constexpr Row kRows[] = {
+        {false, false, false,
+         "Per proseguire \xE8 necessario scegliere una Ditta, un Periodo e un Documento da Stampare"},
+        {false, false, true,
+         "Per proseguire \xE8 necessario scegliere una Ditta e un Periodo da Stampare"},
+        {false, true, false,
+         "Per proseguire \xE8 necessario scegliere una Ditta e un Documento da Stampare"},
+        {true, false, false,
+         "Per proseguire \xE8 necessario scegliere un Periodo e un Documento da Stampare"},
+        {false, true, true, "Per proseguire \xE8 necessario scegliere una Ditta da Stampare"},
+        {true, true, false, "Per proseguire \xE8 necessario scegliere un Documento da Stampare"},
+        {true, false, true, "Per proseguire \xE8 necessario scegliere un Periodo da Stampare"},
+    };
+    for (const Row& row : kRows) {
+        if (row.company == companyChosen && row.month == monthChosen && row.report == reportChosen) {
+            return std::string(row.message);
+        }
     }
-    return text + " da Stampare";
+    return std::nullopt;
 }
 
 ReportRequest BuildReportRequest(const ScreenState& screen) {

@@ -9,7 +9,8 @@
 
 namespace kv::app {
 
-// The message for an incomplete choice, or nothing when company, month and report are all chosen.
+// The message for an incomplete choice ("Per proseguire è necessario scegliere ..."), or nothing
+// when company, month and report are all chosen. Texts are Windows-1252.
 std::optional<std::string> ChoiceMessage(bool companyChosen, bool monthChosen, bool reportChosen);
 
 // The request for the report chosen on the screen as it is now.
