@@ -35,6 +35,12 @@ int CommonLength(const uint8_t* a, const uint8_t* b, int limit) {
     return n;
 }
 
+uint16_t Load16(const uint8_t* p) {
+    uint16_t v;
+    std::memcpy(&v, p, 2);
+    return v;
+}
+
 struct Match {
     int length = 0;
     int distance = 0;
@@ -69,16 +75,17 @@ public:
         const uint8_t* here = data_ + pos;
         const uint32_t prefix = Prefix3(here);
         int chain = atLeast >= row_.good ? std::max(1, row_.chain >> 2) : row_.chain;
+        uint16_t scanEnd = Load16(here + best.length - 1);
         int32_t cand = head_[HashOf(prefix)];
         while (cand != kNone && pos - cand <= kMaxDistance) {
             const uint8_t* there = data_ + cand;
             // Only a candidate that agrees at the current best length can beat it.
-            if (there[best.length] == here[best.length] && there[best.length - 1] == here[best.length - 1] &&
-                Prefix3(there) == prefix) {
+            if (Load16(there + best.length - 1) == scanEnd && Prefix3(there) == prefix) {
                 const int len = kMinMatch + CommonLength(there + kMinMatch, here + kMinMatch, limit - kMinMatch);
                 if (len > best.length) {
                     best = {len, pos - cand};
                     if (len >= row_.nice || len == limit) break;
+                    scanEnd = Load16(here + best.length - 1);
                 }
             }
             if (--chain <= 0) break;
