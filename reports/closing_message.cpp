@@ -1,0 +1,60 @@
+#include "reports/closing_message.hpp"
+
+#include "output/pdf_folders.hpp"
+
+namespace kv::reports {
+
+namespace {
+
+constexpr const char* kMissingDataNothingFound =
+    "Attenzione, una o pi\xF9 parcelle non sono state stampate in quanto prive dei dati necessari "
+    "(CAMPI N016/N021)";
+constexpr const char* kPdfFolderIntro = "I file PDF creati sono contenuti nella relativa cartella situata in :";
+constexpr const char* kFeeNoteFolders = "\\FILE-PDF\\DITTA\\ANNO\\MESE\\PARC";
+
+platform::MessageBox Box(std::string title, std::string text) {
+    platform::MessageBox box;
+    box.title = std::move(title);
+    box.text = std::move(text);
+    box.icon = platform::Icon::Information;
+    return box;
+}
+
+}  // namespace
+
+platform::MessageBox CompanyReportClosing(const ReportForm& form, const std::string& name, bool nothingFound) {
+    const bool missingData = form.collection.DATIMANCANTI;
+    if (nothingFound) {
+        return Box(form.request.screenCaption, missingData ? kMissingDataNothingFound : kNothingFound);
+    }
+    const std::string title = "Stampa " + name;
+    if (!form.output.MODOPDF) {
+        if (!missingData) return Box(title, title + " terminata");
+        return Box(title, title + " terminata.\r\rATTENZIONE :\r\r"
+                                  "ALCUNE PARCELLE NON SONO STATE STAMPATE IN QUANTO PRIVE DEI\r"
+                                  "DATI NECESSARI PER LA STAMPA (CAMPI N016/N021)\r\r");
+    }
+    std::string text = std::string(kPdfFolderIntro) + "\r\r" +
+                       output::PdfFolderText(form.output.BASEPDF, kFeeNoteFolders);
+    if (missingData) {
+        text += "\r\r\rATTENZIONE :\r\r"
+                "ALCUNE PARCELLE NON SONO STATE CREATE IN QUANTO PRIVE DEI\r"
+                "DATI NECESSARI PER LA CREAZIONE (CAMPI N016/N021)";
+    }
+    return Box("Creazione modulo PDF " + name, text);
+}
+
+void ShowReportFailure(ReportForm& form, const std::string& name, const platform::RuntimeError& error) {
+    platform::MessageBox box;
+    box.title = "Stampa " + name;
+    box.text = "Errore " + std::to_string(error.number()) + "\r" + error.description();
+    box.icon = platform::Icon::Stop;
+    platform::ShowMessage(form.archive.services, box);
+}
+
+void ShowCompanyReportClosing(ReportForm& form, const std::string& name, bool nothingFound) {
+    if (!nothingFound && form.output.MODOPDF && form.output.PDFCREATO != 1) return;
+    platform::ShowMessage(form.archive.services, CompanyReportClosing(form, name, nothingFound));
+}
+
+}  // namespace kv::reports

@@ -1,0 +1,82 @@
+#include "reports/company_report.hpp"
+
+#include "archive/descriptors.hpp"
+#include "archive/number_text.hpp"
+#include "archive/repository.hpp"
+#include "output/page_forms.hpp"
+#include "output/pdf_document.hpp"
+#include "output/pdf_folders.hpp"
+#include "reports/closing_message.hpp"
+#include "reports/report_lines.hpp"
+#include "reports/report_text.hpp"
+
+namespace kv::reports {
+
+namespace {
+
+// Reads the company of a list entry into DITX; false when there is no live company to report.
+bool ReadCompany(ReportForm& form, const SelectedCompany& company) {
+    const double record = archive::NumericValue(company.code);
+    if (record < 1 || !ReadInto(form, kCompanyFile, record, form.archive.buffers.DITX)) return false;
+    return archive::RepoN(form.archive, archive::T001) != 0;
+}
+
+// One company: collect, print, end its output. True when the collection stored a note.
+bool RunCompany(ReportForm& form, const CompanyReportKind& kind) {
+    try {
+        kind.collect(form);
+        kind.print(form);
+        if (form.output.MODOPDF || kind.printerJobPerCompany) output::EndCompanyOutput(form.output);
+    } catch (const platform::RuntimeError& error) {
+        output::DiscardDocument(form.output);
+        ShowReportFailure(form, kind.name, error);
+    }
+    return form.collection.DOCTROVATI;
+}
+
+}  // namespace
+
+ReportOutcome RunCompanyReport(const ReportContext& context, const ReportRequest& request,
+                               const CompanyReportKind& kind) {
+    ReportForm form(context, request);
+    bool anyCompanyDone = false;  // some DITTAFATTA entry is True
+    for (const SelectedCompany& company : request.companies) {
+        if (!ReadCompany(form, company)) continue;
+        form.output.PAGINANUOVA = true;
+        form.companyCode = archive::RepoR(form.archive, archive::T001);
+        if (RunCompany(form, kind)) anyCompanyDone = true;
+    }
+    if (request.hideWaitPanel) request.hideWaitPanel();
+    ShowCompanyReportClosing(form, kind.name, !anyCompanyDone);
+    return ReportOutcome{form.collection.DATIMANCANTI, anyCompanyDone};
+}
+
+std::string CompanyLine(ReportForm& form) {
+    const std::string text = "DITTA: " + form.companyCode + " " + Trim(archive::RepoR(form.archive, archive::T002)) +
+                             " " + Trim(archive::RepoR(form.archive, archive::T003));
+    return PadOrCut(text, 99) + "Pag." + PageDigits(form.cursor.page);
+}
+
+void CompanyPageHeading(ReportForm& form, const std::string& title, const std::string& prefixCurrentYear,
+                        const std::string& prefixPreviousYear) {
+    ++form.cursor.page;
+    output::ReportDocument document;
+    document.company = form.companyCode;
+    document.kind = output::kKindFeeNotes;
+    document.period = form.currentPeriod;
+    document.prefix = form.request.currentYear ? prefixCurrentYear : prefixPreviousYear;
+    const bool firstPage = form.output.PAGINANUOVA;
+    if (form.output.MODOPDF) form.output.PAGINANUOVA = false;
+    output::OpenHeadingPage(form.output, document, firstPage);
+    output::HeadingFont(form.output, kListFontSize);
+    form.cursor.row = 0.5;
+    const std::string dashes = Repeat('-', kListWidth);
+    Line(form, 0.5, dashes, 0.35);
+    Line(form, 8, title, 0.35);
+    Line(form, 0.5, dashes, 0.35);
+    Line(form, 0.5, CompanyLine(form), 0.35);
+    Line(form, 0.5, dashes, 0.7);
+    form.cursor.items = 0;
+}
+
+}  // namespace kv::reports

@@ -1,0 +1,58 @@
+#include "reports/money.hpp"
+
+
+#include "archive/repository.hpp"
+#include "reports/report_text.hpp"
+
+namespace kv::reports {
+
+Cents CentsOfText(std::string_view text, char decimalMark) {
+    Cents whole = 0;
+    Cents fraction = 0;
+    int decimals = -1;  // -1: still in the whole part
+    bool negative = false;
+    bool started = false;
+    for (char c : text) {
+        if (c == ' ') continue;
+        if (c == '-' && !started) {
+            negative = true;
+            started = true;
+        } else if (c >= '0' && c <= '9') {
+            started = true;
+            if (decimals < 0) {
+                whole = whole * 10 + (c - '0');
+            } else if (decimals < 2) {
+                fraction = fraction * 10 + (c - '0');
+                ++decimals;
+            }
+        } else if (c == decimalMark && decimals < 0) {
+            started = true;
+            decimals = 0;
+        } else {
+            break;
+        }
+    }
+    for (int d = decimals < 0 ? 0 : decimals; d < 2; ++d) fraction *= 10;
+    const Cents value = whole * 100 + fraction;
+    return negative ? -value : value;
+}
+
+Cents CentsOfField(archive::ArchiveState& archive, std::string_view descriptor) {
+    return CentsOfText(archive::RepoR(archive, descriptor), '.');
+}
+
+std::string FormatAmount(Cents amount, char decimalSeparator) {
+    const Cents magnitude = amount < 0 ? -amount : amount;
+    std::string text = std::to_string(magnitude / 100);
+    const int cents = static_cast<int>(magnitude % 100);
+    text += decimalSeparator;
+    text += static_cast<char>('0' + cents / 10);
+    text += static_cast<char>('0' + cents % 10);
+    return amount < 0 ? "-" + text : text;
+}
+
+std::string AmountColumn(Cents amount, char decimalSeparator) {
+    return RightIn10(FormatAmount(amount, decimalSeparator));
+}
+
+}  // namespace kv::reports

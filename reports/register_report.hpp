@@ -1,0 +1,29 @@
+#pragma once
+// The register of fees paid to third parties ("Registro Compensi a Terzi"): per company, one line per
+// fee note grouped by payee, with the payee's totals; a page holds at most 65 lines.
+
+#include "reports/money.hpp"
+#include "reports/report_form.hpp"
+
+namespace kv::reports {
+
+ReportOutcome Registro_Compensi_Terzi(const ReportContext& context, const ReportRequest& request);
+
+// The register table of the company in DITX: whole year (year from N016), or the months chosen
+// (read from N021).
+void Registro_Compensi_Terzi_Array_Tutti(ReportForm& form);
+void Registro_Compensi_Terzi_Array_Mesi(ReportForm& form);
+
+inline constexpr int kRegisterLinesPerPage = 65;
+
+// The payee totals in cents, in the order of the totals line: gross, withholding, net, not subject,
+// advance expenses, VAT, total paid (table columns 7, 8, 9, 10, 19, 11, 12).
+struct RegisterTotals {
+    Cents amounts[7] = {};
+};
+
+// The body of the company; the totals block of a payee, which sets its totals back to 0.
+void Registro_Compensi_Terzi_Stampa(ReportForm& form);
+void Registro_Compensi_Terzi_Totali(ReportForm& form, RegisterTotals& totals);
+
+}  // namespace kv::reports

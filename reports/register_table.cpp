@@ -1,0 +1,76 @@
+// The register table: one row per stored note, amounts by the kind of fee.
+#include <optional>
+
+#include "archive/descriptors.hpp"
+#include "archive/repository.hpp"
+#include "reports/collection.hpp"
+#include "reports/payee_columns.hpp"
+#include "reports/register_report.hpp"
+#include "reports/report_text.hpp"
+
+namespace kv::reports {
+
+namespace {
+
+struct RegisterAmounts {
+    Cents gross, withholding, net, notSubject, vat, totalPaid;
+    std::optional<Cents> advanceExpenses;
+};
+
+// The amounts of the note in PARX; nothing when it is neither a fee (N006) nor a commission (N010).
+std::optional<RegisterAmounts> AmountsOf(ReportForm& form) {
+    auto cents = [&](std::string_view descriptor) { return CentsOfField(form.archive, descriptor); };
+    const Cents vat = cents(archive::N032);
+    if (const Cents fee = cents(archive::N006); fee != 0) {
+        const Cents withholding = cents(archive::N009);
+        const Cents net = fee - withholding;
+        return RegisterAmounts{fee, withholding, net, cents(archive::N007), vat, net + vat, std::nullopt};
+    }
+    if (const Cents commission = cents(archive::N010); commission != 0) {
+        const Cents withholding = cents(archive::N014);
+        const Cents advance = cents(archive::N012);
+        const Cents net = commission - withholding - advance;
+        return RegisterAmounts{commission, withholding, net, cents(archive::N011), vat, net + vat, advance};
+    }
+    return std::nullopt;
+}
+
+class RegisterRows : public NoteSink {
+public:
+    void Store(ReportForm& form) override {
+        const int row = NextRow(form);
+        if (row == 0) return;
+        ReportTable& t = form.table;
+        t.Cell(row, 1) = archive::RepoR(form.archive, archive::M001);
+        t.Cell(row, 2) = PayeeName(form);
+        t.Cell(row, 3) = PayeeBirthplace(form) + " IL GIORNO " + PayeeBirthDate(form);
+        t.Cell(row, 4) = PayeeDomicile(form);
+        t.Cell(row, 5) = DocumentNumber(form);
+        t.Cell(row, 6) = DayMonthYear(archive::RepoR(form.archive, archive::N021));
+        t.Cell(row, 13) = archive::RepoR(form.archive, archive::M004);
+        const std::optional<RegisterAmounts> a = AmountsOf(form);
+        if (!a) return;
+        const char separator = form.output.decimalSeparator;
+        t.Cell(row, 7) = AmountColumn(a->gross, separator);
+        t.Cell(row, 8) = AmountColumn(a->withholding, separator);
+        t.Cell(row, 9) = AmountColumn(a->net, separator);
+        t.Cell(row, 10) = AmountColumn(a->notSubject, separator);
+        t.Cell(row, 11) = AmountColumn(a->vat, separator);
+        t.Cell(row, 12) = AmountColumn(a->totalPaid, separator);
+        if (a->advanceExpenses) t.Cell(row, 19) = AmountColumn(*a->advanceExpenses, separator);
+    }
+};
+
+}  // namespace
+
+void Registro_Compensi_Terzi_Array_Tutti(ReportForm& form) {
+    RegisterRows rows;
+    CollectWholeYear(form, kMonthsFromN016, rows);
+}
+
+void Registro_Compensi_Terzi_Array_Mesi(ReportForm& form) {
+    RegisterRows rows;
+    CollectChosenMonths(form, kMonthsFromN021, rows);
+}
+
+}  // namespace kv::reports
