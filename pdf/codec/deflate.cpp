@@ -1,6 +1,8 @@
 #include "pdf/codec/deflate.hpp"
 
 #include <algorithm>
+#include <climits>
+#include <stdexcept>
 
 #include "pdf/codec/adler32.hpp"
 #include "pdf/codec/bit_writer.hpp"
@@ -95,6 +97,8 @@ void WriteBigEndian32(std::vector<uint8_t>& bytes, uint32_t value) {
 }  // namespace
 
 std::vector<uint8_t> DeflateZlib(std::span<const uint8_t> input, int quality) {
+    // Positions are 32-bit, like the upper bounds the writer passes around.
+    if (input.size() > size_t{INT32_MAX}) throw std::length_error("Deflate input larger than 2 GB");
     const LevelRow& row = kLevelRows[static_cast<size_t>(std::clamp(quality, 0, 3) + 4)];
     const Lz77Result lz = FindMatches(input, row);
     const uint64_t extra = ExtraBits(lz);
