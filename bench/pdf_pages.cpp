@@ -43,8 +43,10 @@ std::vector<std::string> ReportLines() {
 
 size_t HeapInUse() { return mallinfo2().uordblks; }
 
+// range(0): pages; range(1): compression mode (0 none, 2 Flate, as the reports use).
 void BM_ReportPages(benchmark::State& state) {
     const int pages = static_cast<int>(state.range(0));
+    const auto compression = static_cast<int32_t>(state.range(1));
     const auto lines = ReportLines();
     const std::string path =
         (std::filesystem::temp_directory_path() / ("folivo_bench_" + std::to_string(pages) + ".pdf")).string();
@@ -54,6 +56,7 @@ void BM_ReportPages(benchmark::State& state) {
         BenchHost host;
         folivo::Folivo pdf(host);
         pdf.SetScale(3);
+        pdf.SetCompression(compression);
         pdf.BeginDoc(path);
         pdf.SetFont("Courier New", 8);
         const size_t before = HeapInUse();
@@ -77,7 +80,10 @@ void BM_ReportPages(benchmark::State& state) {
     state.counters["peak_heap_bytes"] = static_cast<double>(peak);
 }
 
-BENCHMARK(BM_ReportPages)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+BENCHMARK(BM_ReportPages)
+    ->ArgsProduct({{100, 1000, 10000}, {0, 2}})
+    ->ArgNames({"pages", "compression"})
+    ->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 
 }  // namespace
 
