@@ -1,0 +1,132 @@
+// The fee-note collection on an installation of the test's own notes: which notes become rows, in
+// which order, with which columns, and when DATIMANCANTI is raised.
+
+#include "reports/collection.hpp"
+#include "reports/certificates_report.hpp"
+#include "reports/documents_report.hpp"
+#include "reports/register_report.hpp"
+#include "tests/reports/report_fixture.hpp"
+
+namespace kv::reports {
+namespace {
+
+class CollectionTest : public ReportTest {
+protected:
+    // Runs a collection for company 001 and returns column `column` of every row of the table.
+    std::vector<std::string> Column(void (*collect)(ReportForm&), const ReportRequest& request, int column) {
+        form_ = std::make_unique<ReportForm>(Context(), request);
+        ReadInto(*form_, kCompanyFile, NumericOf(request.companies.front().code), program_->archive.buffers.DITX);
+        collect(*form_);
+        std::vector<std::string> cells;
+        for (int row = 1; !form_->table.EndsAt(row); ++row) cells.push_back(form_->table.Cell(row, column));
+        return cells;
+    }
+    static double NumericOf(const std::string& code) { return std::stod(code); }
+
+    std::unique_ptr<ReportForm> form_;
+};
+
+TEST_F(CollectionTest, WholeYearStoresTheNotesOfTheYearInKeyOrderAndFlagsMissingMonths) {
+    WritePayees({Payee(1), Payee(2, "99"), Payee(3), Payee(4)});
+    WriteNotes({Note(1, 3, 5, "032024"), Note(1, 1, 2, "022024"), Note(1, 1, 1, "012024"),
+                Note(1, 1, 3, ""),          // no month: skipped, missing data
+                Note(1, 1, 4, "122023"),    // another year: skipped silently
+                Note(1, 2, 1, "012024"),    // payee marked 99: never looked at
+                Note(2, 4, 1, "012024")});  // another company
+    Start();
+    const auto numbers = Column(Elenco_Documenti_Array_Tutti, Request({"001"}), 5);
+    EXPECT_EQ(numbers, (std::vector<std::string>{"000001", "000002", "000005"}));
+    EXPECT_TRUE(form_->collection.DATIMANCANTI);
+    EXPECT_TRUE(form_->collection.DOCTROVATI);
+    EXPECT_EQ(form_->collection.RIGA, 3);
+    // The table is rebuilt for the next company: company 2 has only payee 4's note.
+    EXPECT_EQ(Column(Elenco_Documenti_Array_Tutti, Request({"002"}), 1), (std::vector<std::string>{"0004"}));
+}
+
+TEST_F(CollectionTest, WholeYearWithoutMissingMonthsLeavesTheFlagDownAndAnEmptyCompanyStoresNothing) {
+    WritePayees({Payee(1)});
+    WriteNotes({Note(1, 1, 1, "012024"), Note(1, 1, 2, "122023")});
+    Start();
+    EXPECT_EQ(Column(Elenco_Documenti_Array_Tutti, Request({"001"}), 5).size(), 1u);
+    EXPECT_FALSE(form_->collection.DATIMANCANTI);
+    EXPECT_TRUE(Column(Elenco_Documenti_Array_Tutti, Request({"003"}), 5).empty());
+    EXPECT_FALSE(form_->collection.DOCTROVATI);
+}
+
+TEST_F(CollectionTest, ChosenMonthsStoreTickedMonthsOnlyAndNeverAnotherCompanysNote) {
+    WritePayees({Payee(1), Payee(5)});
+    WriteNotes({Note(1, 1, 1, "012024"), Note(1, 1, 2, "022024"), Note(1, 1, 3, "032024"),
+                Note(1, 1, 4, ""),  // no month: matches none, no warning
+                Note(1, 5, 1, "032024"),
+                Note(2, 5, 1, "032024")});  // same payee code, next company: the key that follows 0010005000001
+    Start();
+    EXPECT_EQ(Column(Elenco_Documenti_Array_Mesi, Request({"001"}, {1, 3}), 5),
+              (std::vector<std::string>{"000001", "000003", "000001"}));
+    EXPECT_EQ(Column(Elenco_Documenti_Array_Mesi, Request({"001"}, {1, 3}), 1),
+              (std::vector<std::string>{"0001", "0001", "0005"}));
+    EXPECT_FALSE(form_->collection.DATIMANCANTI);
+}
+
+TEST_F(CollectionTest, TheRegisterChoosesMonthsByThePaymentDateTheOthersByN016) {
+    WritePayees({Payee(1)});
+    demo::DemoFeeNote paidLater = Note(1, 1, 1, "012024");
+    paidLater.paymentDate = "05022024";  // note of January, paid in February
+    WriteNotes({paidLater});
+    Start();
+    EXPECT_EQ(Column(Registro_Compensi_Terzi_Array_Mesi, Request({"001"}, {2}), 5).size(), 1u);
+    EXPECT_TRUE(Column(Registro_Compensi_Terzi_Array_Mesi, Request({"001"}, {1}), 5).empty());
+    EXPECT_EQ(Column(Elenco_Documenti_Array_Mesi, Request({"001"}, {1}), 5).size(), 1u);
+    EXPECT_TRUE(Column(Elenco_Documenti_Array_Mesi, Request({"001"}, {2}), 5).empty());
+    // Whole year: every report tests the year of N016.
+    EXPECT_EQ(Column(Registro_Compensi_Terzi_Array_Tutti, Request({"001"}), 5).size(), 1u);
+}
+
+TEST_F(CollectionTest, DocumentsTableColumnsHaveTheirWidthsAndFormats) {
+    WritePayees({Payee(1)});
+    demo::DemoFeeNote note = Note(1, 1, 7, "032024", 123456, 24691, 0);
+    note.documentDate = "09032024";
+    note.rate = 2000;
+    note.reference = "ASSEGNO BANCARIO";
+    WriteNotes({note});
+    Start();
+    const ReportRequest request = Request({"001"});
+    const demo::DemoPayee payee = Payee(1);
+    EXPECT_EQ(Column(Elenco_Documenti_Array_Tutti, request, 2).front(), payee.surname + " " + payee.name);
+    const std::string birth = payee.birthDate.substr(0, 2) + "/" + payee.birthDate.substr(2, 2) + "/" +
+                              payee.birthDate.substr(4);
+    EXPECT_EQ(form_->table.Cell(1, 3), payee.birthplace + " (" + payee.birthProvince + ") IL GIORNO " + birth +
+                                           " CODICE FISCALE " + payee.fiscalCode);
+    EXPECT_EQ(form_->table.Cell(1, 6), "   1234,56");
+    EXPECT_EQ(form_->table.Cell(1, 7), "      0,00");
+    EXPECT_EQ(form_->table.Cell(1, 8), "    246,91");
+    EXPECT_EQ(form_->table.Cell(1, 13), "1040      ");
+    EXPECT_EQ(form_->table.Cell(1, 14), "03/2024      ");
+    EXPECT_EQ(form_->table.Cell(1, 15), "09/03/2024");
+    EXPECT_EQ(form_->table.Cell(1, 16), "20,00     ");
+    EXPECT_EQ(form_->table.Cell(1, 17), "ASSEGNO BA");
+}
+
+TEST_F(CollectionTest, CertificatesSumEachPayeeIntoOneRowAndLeaveOutZeroSums) {
+    WritePayees({Payee(1), Payee(2), Payee(3)});
+    demo::DemoFeeNote example = Note(1, 1, 1, "012024", 100000, 20000, 22000);
+    example.fund = 4000;
+    example.stampDuty = 200;
+    demo::DemoFeeNote commission = Note(1, 3, 1, "022024", 0, 0, 0);
+    commission.commission = 50000;
+    commission.commissionWithholding = 5000;
+    commission.advanceExpenses = 3000;
+    WriteNotes({example, Note(1, 1, 2, "022024", 1050, 210, 0), Note(1, 2, 1, "012024", 0, 0, 0), commission});
+    Start();
+    EXPECT_EQ(Column(Elenco_Certificazioni_Array_Tutti, Request({"001"}), 1),
+              (std::vector<std::string>{"0001", "0003"}));
+    const ReportTable& t = form_->table;
+    EXPECT_EQ(t.Cell(1, 8), "   1010,50");   // gross
+    EXPECT_EQ(t.Cell(1, 12), "    750,50");  // taxable: 1010,50 - 220,00 - 40,00
+    EXPECT_EQ(t.Cell(1, 16), "    806,40");  // net: 1010,50 - 202,10 - 2,00 - 0
+    EXPECT_EQ(t.Cell(2, 8), "    500,00");
+    EXPECT_EQ(t.Cell(2, 16), "    420,00");  // 500,00 - 50,00 - 30,00
+    EXPECT_EQ(t.Cell(2, 19), "     30,00");
+}
+
+}  // namespace
+}  // namespace kv::reports
