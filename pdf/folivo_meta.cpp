@@ -1,6 +1,7 @@
 // Folivo: document information, viewer preferences, reusable objects, local spaces and tables.
 
 #include "pdf/core/viewer_prefs.hpp"
+#include "pdf/fonts/font_table.hpp"
 #include "pdf/folivo.hpp"
 
 namespace folivo {
@@ -38,7 +39,7 @@ void Folivo::BeginObject(const std::string& Alias, int32_t Options) {
 void Folivo::EndObject() {
     if (!content_.objectOpen) return;
     content_.objectOpen = false;
-    const std::string& alias = reusable_.table.back().alias;
+    const std::string alias = fonts::NameToken(reusable_.table.back().alias);
     const int32_t objNum = StartObject();
     WriteLine("<< /Type /XObject /Subtype /Form /FormType 1 /Name /" + alias + "\r/BBox [0 0 " +
               FormatNum(page_.width) + " " + FormatNum(page_.height) + "]\r/Matrix [1 0 0 1 0 0]");
@@ -48,7 +49,7 @@ void Folivo::EndObject() {
     resources_.xobjects += "/" + alias + " " + std::to_string(objNum) + " 0 R\r";
 }
 
-void Folivo::PlayObject(const std::string& Name) { AddContent("q /" + Name + " Do Q"); }
+void Folivo::PlayObject(const std::string& Name) { AddContent("q /" + fonts::NameToken(Name) + " Do Q"); }
 
 void Folivo::PlayAutomaticObjects(int32_t placement) {
     for (const ReusableObject& object : reusable_.table) {

@@ -86,15 +86,19 @@ TEST(ReusableObjects, RecordedOncePlayedOnEveryPage) {
     d.pdf.EndObject();
     d.pdf.BeginObject("OVER", 2);
     d.pdf.EndObject();
+    d.pdf.BeginObject("TWO WORDS");  // written as a valid name token
+    d.pdf.EndObject();
     d.pdf.BeginPage();
     d.pdf.PlayObject("LOGO");
     d.pdf.BeginPage();
+    d.pdf.PlayObject("TWO WORDS");
     const auto facts = d.Finish();
     EXPECT_EQ(facts.Bytes("xobjectLOGO"), "1 2 m\r3 4 m\r");
     EXPECT_EQ(facts["xobjectIGNORED"], "");
     const std::string auto_ = "q /UNDER Do Q\r";
     EXPECT_EQ(facts.Bytes("page1Content"), kPagePrefix + auto_ + "q /LOGO Do Q\rq /OVER Do Q\r");
-    EXPECT_EQ(facts.Bytes("page2Content"), kPagePrefix + auto_ + "q /OVER Do Q\r");
+    EXPECT_EQ(facts.Bytes("page2Content"), kPagePrefix + auto_ + "q /TWO#20WORDS Do Q\rq /OVER Do Q\r");
+    EXPECT_NE(kv::test::ReadFile(d.path).find("/Name /TWO#20WORDS\r"), std::string::npos);
 }
 
 TEST(LocalSpaces, SaveTransformAndRestore) {
