@@ -1,0 +1,12 @@
+#include "platform/qt/device_units.hpp"
+
+namespace kv::platform::qt {
+
+double TwipsToDevice(double twips, int dotsPerInch) { return twips * dotsPerInch / kTwipsPerInch; }
+
+double DeviceToTwips(double units, int dotsPerInch) {
+    if (dotsPerInch <= 0) return 0;
+    return units * kTwipsPerInch / dotsPerInch;
+}
+
+}  // namespace kv::platform::qt

@@ -1,0 +1,17 @@
+#include "platform/qt/reported_printer.hpp"
+
+namespace kv::platform::qt {
+
+void ReportedPrinter::Print(const std::string& text) {
+    Guarded(services_, [&] { device_->Print(text); });
+}
+
+void ReportedPrinter::NewPage() {
+    Guarded(services_, [&] { device_->NewPage(); });
+}
+
+void ReportedPrinter::EndDoc() {
+    Guarded(services_, [&] { device_->EndDoc(); });
+}
+
+}  // namespace kv::platform::qt

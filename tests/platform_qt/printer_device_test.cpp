@@ -1,0 +1,148 @@
+// The Qt printer object printing to PDF files (QPrinter's PDF output), read back by poppler: where
+// text lands, the font "Courier New" becomes, and when a job starts, breaks pages and ends.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "platform/errors.hpp"
+#include "platform/qt/qt_printer_device.hpp"
+#include "tests/platform_qt/printed_words.hpp"
+#include "tests/support/test_support.hpp"
+
+namespace kv::platform::qt {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr double kPointsPerTwip = 1.0 / 20;
+
+class PrinterDeviceTest : public ::testing::Test {
+protected:
+    PrinterDeviceTest() : dir_("qtprint") {}
+
+    // A device whose every job goes to the next numbered file: job-1.pdf, job-2.pdf ...
+    QtPrinterDevice NumberedFiles() {
+        return QtPrinterDevice([this] {
+            return PrintTarget{"", (dir_ / ("job-" + std::to_string(++jobsAsked_) + ".pdf")).string()};
+        });
+    }
+    fs::path Job(int number) const { return dir_ / ("job-" + std::to_string(number) + ".pdf"); }
+
+    test::TempDir dir_;
+    int jobsAsked_ = 0;
+};
+
+TEST_F(PrinterDeviceTest, TextTopSitsAtCurrentYAndPrintMovesToTheNextLine) {
+    QtPrinterDevice printer = NumberedFiles();
+    printer.SetFontName("Courier New");
+    printer.SetFontSize(12);
+    printer.SetCurrentX(1440);  // one inch
+    printer.SetCurrentY(2880);  // two inches
+    printer.Print("FIRST");
+    EXPECT_EQ(printer.CurrentX(), 0);
+    const double lineTwips = printer.CurrentY() - 2880;
+    EXPECT_NEAR(lineTwips, 12 * 20 * 1.1328, 10);  // Liberation Mono's line: 1.1328 em
+    printer.Print("SECOND");  // at the left edge, one line down
+    printer.SetCurrentX(5 * 567);
+    printer.SetCurrentY(-57);  // above the page's top edge, as the reports' first rows can be
+    printer.Print("EDGE");
+    printer.EndDoc();
+
+    EXPECT_QPDF_CLEAN(Job(1));
+    auto words = test::PrintedWords(Job(1));
+    auto first = test::FindWord(words, "FIRST");
+    EXPECT_NEAR(first.xMin, 72, 0.5);
+    EXPECT_NEAR(first.yMin, 144, 1.0);
+    EXPECT_NEAR(first.xMax - first.xMin, 5 * 0.6 * 12, 0.5);  // five 600/1000-em cells
+    auto second = test::FindWord(words, "SECOND");
+    EXPECT_NEAR(second.xMin, 0, 0.5);
+    EXPECT_NEAR(second.yMin - first.yMin, lineTwips * kPointsPerTwip, 0.5);
+    auto edge = test::FindWord(words, "EDGE");
+    EXPECT_NEAR(edge.xMin, 5 * 567 * kPointsPerTwip, 0.5);
+    EXPECT_NEAR(edge.yMin, -57 * kPointsPerTwip, 1.0);
+}
+
+TEST_F(PrinterDeviceTest, CourierNewPrintsAsLiberationMonoRegularAndBold) {
+    QtPrinterDevice printer = NumberedFiles();
+    printer.SetFontSize(9);
+    printer.SetFontBold(true);
+    printer.SetFontName("Courier New");
+    printer.Print("HEADING");
+    printer.SetFontBold(false);
+    printer.Print("Body line with \xE8 and \x80");  // Windows-1252 e-grave and euro sign
+    EXPECT_EQ(printer.FontName(), "Courier New");
+    EXPECT_EQ(printer.FontSize(), 9);
+    printer.EndDoc();
+
+    std::string fonts = test::FontList(Job(1));
+    EXPECT_NE(fonts.find("LiberationMono-Bold"), std::string::npos) << fonts;
+    EXPECT_NE(fonts.find("LiberationMono "), std::string::npos) << fonts;
+    EXPECT_NE(test::PdfToText(Job(1)).find("Body line with \xE8 and"), std::string::npos);
+    EXPECT_NE(test::Run("pdftotext " + test::ShellQuote(Job(1).string()) + " -").output.find("\u20AC"),
+              std::string::npos);
+}
+
+TEST_F(PrinterDeviceTest, JobStartsAtTheFirstPrintAndAnEmptyEndDocMakesNone) {
+    QtPrinterDevice printer = NumberedFiles();
+    printer.EndDoc();  // a company with nothing to print
+    printer.NewPage();
+    printer.EndDoc();
+    EXPECT_EQ(jobsAsked_, 0);
+    EXPECT_EQ(printer.JobsEnded(), 0);
+    EXPECT_FALSE(printer.JobOpen());
+
+    printer.SetCurrentY(3000);
+    printer.Print("ONE");
+    EXPECT_TRUE(printer.JobOpen());
+    printer.NewPage();
+    EXPECT_EQ(printer.CurrentY(), 0);  // a new page starts at its top
+    printer.Print("TWO");
+    printer.NewPage();  // just before EndDoc: no blank third page
+    printer.EndDoc();
+    EXPECT_EQ(printer.JobsEnded(), 1);
+    EXPECT_FALSE(printer.JobOpen());
+
+    printer.Print("THREE");  // the next company is a job of its own
+    printer.EndDoc();
+    printer.EndDoc();
+    EXPECT_EQ(printer.JobsEnded(), 2);
+    EXPECT_EQ(jobsAsked_, 2);
+
+    EXPECT_QPDF_CLEAN(Job(1));
+    EXPECT_EQ(test::PageCount(Job(1)), 2);
+    auto words = test::PrintedWords(Job(1));
+    EXPECT_EQ(test::FindWord(words, "ONE").page, 1);
+    EXPECT_EQ(test::FindWord(words, "TWO").page, 2);
+    EXPECT_NEAR(test::FindWord(words, "TWO").yMin, 0, 1.0);
+    EXPECT_EQ(test::PageCount(Job(2)), 1);
+    EXPECT_EQ(test::PrintedWords(Job(2)).front().text, "THREE");
+}
+
+TEST_F(PrinterDeviceTest, FailuresArePrinterErrorsAndARetryCanSucceed) {
+    bool reachable = false;
+    QtPrinterDevice printer([&] {
+        fs::path folder = reachable ? dir_.path() : dir_ / "missing" / "folder";
+        return PrintTarget{"", (folder / "job.pdf").string()};
+    });
+    try {
+        printer.Print("LOST");
+        ADD_FAILURE() << "a job that cannot start must fail";
+    } catch (const RuntimeError& error) {
+        EXPECT_EQ(error.number(), err::kPrinterError);
+    }
+    EXPECT_FALSE(printer.JobOpen());
+    reachable = true;
+    printer.Print("KEPT");  // the same operation again, once the printer is back
+    printer.EndDoc();
+    EXPECT_EQ(printer.JobsEnded(), 1);
+    EXPECT_EQ(test::PrintedWords(dir_ / "job.pdf").size(), 1u);
+
+    QtPrinterDevice unknown([] { return PrintTarget{"KVVELM no such queue", ""}; });
+    EXPECT_THROW(unknown.Print("X"), RuntimeError);
+    unknown.EndDoc();  // nothing started, nothing to end
+    EXPECT_EQ(unknown.JobsEnded(), 0);
+}
+
+}  // namespace
+}  // namespace kv::platform::qt
