@@ -79,6 +79,15 @@ TEST_F(BatchTest, EmptyPeriodRecordAndShortCompanyArchiveStillStart) {
         << result.output;
 }
 
+TEST_F(BatchTest, MissingLaunchFileLeavesTheInstallationCodeEmpty) {
+    fs::remove(demo_.drivesRoot / "c" / "CORVIN" / "CORVIN.INI");
+    auto result = Batch("--info");
+    EXPECT_EQ(result.status, 0) << result.output;
+    EXPECT_NE(result.output.find("Installation code: (none)\n"), std::string::npos) << result.output;
+    // The "$$" of the company archive's name stays, naming an archive that does not exist yet.
+    EXPECT_NE(result.output.find("Companies: 0\n"), std::string::npos) << result.output;
+}
+
 TEST_F(BatchTest, HelpAndBadCommandLines) {
     auto help = Batch("--help");
     EXPECT_EQ(help.status, 0);
