@@ -203,7 +203,10 @@ std::string Folivo::ReplaceText(std::string_view Text, std::string_view Find, st
 }
 
 std::string Folivo::QuoteString(std::string_view Text) {
-    return "(" + EscapeString(EncryptString(std::string(Text))) + ")";
+    std::string quoted = "(";
+    quoted += EscapeString(EncryptString(std::string(Text)));
+    quoted += ')';
+    return quoted;
 }
 
 void Folivo::PutStream(std::string Data, int32_t ObjNum, std::string Filters, int32_t Length1) {
