@@ -1,0 +1,121 @@
+// The list of documents written by kvvelm-batch on the demo installation, read back with pikepdf.
+
+#include "tests/e2e_reports/e2e_fixture.hpp"
+
+namespace kv::e2e {
+namespace {
+
+const std::string kDashes(105, '-');
+
+class DocumentsBatchTest : public BatchReportTest {};
+
+TEST_F(DocumentsBatchTest, FilesAreNamedAndEveryTextSitsAtItsRowAndColumn) {
+    const auto result = Batch("--report documenti --ditte 001,006");
+    ASSERT_EQ(result.status, 0) << result.output;
+    const fs::path rossi = CompanyFolder("001") / "PARD_AP_001_ROSSI COSTRUZIONI S.R.L..pdf";
+    const fs::path blank = CompanyFolder("006") / "PARD_AP_006.pdf";  // blank name: no "_" before .pdf
+    ASSERT_TRUE(fs::exists(rossi)) << result.output;
+    ASSERT_TRUE(fs::exists(blank)) << result.output;
+    EXPECT_EQ(AllPdfs().size(), 2u);
+    EXPECT_QPDF_CLEAN(rossi);
+    EXPECT_QPDF_CLEAN(blank);
+
+    const auto texts = ReadTexts(rossi);
+    const auto first = OnPage(texts, 1);
+    ASSERT_GE(first.size(), 9u);
+    struct Expected {
+        double x, y;
+        std::string text;
+    };
+    const Expected heading[] = {{0.5, 0.5, kDashes},
+                                {8, 0.85, "STAMPA ELENCO DOCUMENTI"},
+                                {0.5, 1.2, kDashes},
+                                {0.5, 1.55, "DITTA: 001 ROSSI COSTRUZIONI S.R.L."},
+                                {0.5, 1.9, kDashes},
+                                {0.5, 2.6, "PERCIPIENTE : 0001 ROSSI MARIO"},
+                                {0.5, 2.95, "NATO A      : TORINO (TO) IL GIORNO "},
+                                {0.5, 3.3, "DOMICILIO   : "},
+                                {0.5, 4.0, kDashes}};
+    for (size_t i = 0; i < std::size(heading); ++i) {
+        EXPECT_DOUBLE_EQ(first[i].x, heading[i].x) << first[i].text;
+        EXPECT_DOUBLE_EQ(first[i].y, heading[i].y) << first[i].text;
+        EXPECT_EQ(first[i].text.rfind(heading[i].text, 0), 0u) << first[i].text;
+        EXPECT_EQ(first[i].font, "CourierNew,Bold");
+        EXPECT_EQ(first[i].size, 9);
+    }
+    EXPECT_EQ(first[3].text.size(), 105u);
+    EXPECT_EQ(first[3].text.substr(99), "Pag.01");
+    // Six document blocks of 3.85 cm, each starting with its number below a dash line.
+    std::vector<PdfText> numbers;
+    for (const PdfText& text : first) {
+        if (text.text.rfind("NUMERO DOCUMENTO", 0) == 0) numbers.push_back(text);
+    }
+    ASSERT_EQ(numbers.size(), 6u);
+    for (int block = 0; block < 6; ++block) {
+        EXPECT_NEAR(numbers[block].y, 4.35 + block * 3.85, 0.006) << numbers[block].text;
+        EXPECT_EQ(numbers[block].text, "NUMERO DOCUMENTO : 00000" + std::to_string(block + 1));
+    }
+    const PdfText amounts = Find(first, "TOT.AMM.L.AUTONOMO:");
+    EXPECT_EQ(amounts.font, "CourierNew");
+    EXPECT_NEAR(amounts.y, 5.05, 0.006);
+    EXPECT_NEAR(Find(first, "DATI VERSAMENTO").y, 5.4 + 0.7, 0.006);
+
+    // Seventy documents of payee 0001: pages of six, each repeating the heading and the payee block.
+    const auto second = OnPage(texts, 2);
+    EXPECT_EQ(Find(second, "DITTA: 001").text.substr(99), "Pag.02");
+    EXPECT_DOUBLE_EQ(Find(second, "PERCIPIENTE : 0001 ROSSI MARIO").y, 2.6);
+    EXPECT_EQ(Find(second, "NUMERO DOCUMENTO").text, "NUMERO DOCUMENTO : 000007");
+    EXPECT_EQ(Find(OnPage(texts, 12), "NUMERO DOCUMENTO").text, "NUMERO DOCUMENTO : 000067");
+    // The next payee starts on a page of its own.
+    EXPECT_EQ(Find(OnPage(texts, 13), "PERCIPIENTE").text.rfind("PERCIPIENTE : 0002 ", 0), 0u);
+}
+
+TEST_F(DocumentsBatchTest, WholeYearSkipsNotesWithoutMonthAndSaysSo) {
+    const auto result = Batch("--report documenti --ditte 001");
+    ASSERT_EQ(result.status, 0) << result.output;
+    EXPECT_NE(result.output.find("ALCUNE PARCELLE NON SONO STATE CREATE IN QUANTO PRIVE DEI"), std::string::npos)
+        << result.output;
+    EXPECT_NE(result.output.find("/FILE-PDF/DITTA/ANNO/MESE/PARC"), std::string::npos) << result.output;
+    const std::string text = test::PdfToText(CompanyFolder("001") / "PARD_AP_001_ROSSI COSTRUZIONI S.R.L..pdf");
+    // Payee 0002's document 3 has no month; payee 0004's document 1 belongs to 2023.
+    EXPECT_NE(text.find("NUMERO DOCUMENTO : 000002"), std::string::npos);
+    const size_t payee2 = text.find("PERCIPIENTE : 0002");
+    const size_t payee3 = text.find("PERCIPIENTE : 0003");
+    ASSERT_NE(payee2, std::string::npos);
+    const std::string payee2Part = text.substr(payee2, payee3 - payee2);
+    EXPECT_EQ(payee2Part.find("NUMERO DOCUMENTO : 000003"), std::string::npos);
+    EXPECT_NE(payee2Part.find("NUMERO DOCUMENTO : 000008"), std::string::npos);
+}
+
+TEST_F(DocumentsBatchTest, ChosenMonthsPrintOnlyTheirNotesAndEveryFileIsClean) {
+    const auto result = Batch("--report documenti --ditte tutte --mesi 3,11");
+    ASSERT_EQ(result.status, 0) << result.output;
+    EXPECT_EQ(result.output.find("ATTENZIONE"), std::string::npos) << result.output;
+    const auto pdfs = AllPdfs();
+    ASSERT_GE(pdfs.size(), 3u);
+    int notes = 0;
+    for (const fs::path& pdf : pdfs) {
+        EXPECT_QPDF_CLEAN(pdf);
+        EXPECT_EQ(pdf.filename().string().rfind("PARD_AP_", 0), 0u) << pdf;
+        for (const PdfText& text : ReadTexts(pdf)) {
+            if (text.text.rfind("CODICE TRIBUTO", 0) != 0) continue;
+            const std::string month = text.text.substr(text.text.find("DATA CORRESPONS.: ") + 18, 7);
+            EXPECT_TRUE(month == "03/2024" || month == "11/2024") << month;
+            ++notes;
+        }
+    }
+    EXPECT_GT(notes, 0);
+}
+
+TEST_F(DocumentsBatchTest, CurrentYearFilesCarryTheirOwnPrefixAndAreReplacedOnTheNextRun) {
+    ASSERT_EQ(Batch("--report documenti --ditte 002 --anno corrente").status, 0);
+    const fs::path file = CompanyFolder("002") / "PARD_AC_002_IMPORT_EXPORT ADRIATICA S.P.A..pdf";
+    ASSERT_TRUE(fs::exists(file));
+    test::WriteFile(file, "old");
+    ASSERT_EQ(Batch("--report documenti --ditte 002 --anno corrente").status, 0);
+    EXPECT_QPDF_CLEAN(file);
+    EXPECT_EQ(AllPdfs().size(), 1u);
+}
+
+}  // namespace
+}  // namespace kv::e2e
