@@ -1,0 +1,151 @@
+// The certificates and the list of payees written by Folivo and read back with pikepdf and
+// pdftotext, and on the recording printer.
+
+#include <algorithm>
+
+#include "reports/certificates_report.hpp"
+#include "reports/payees_report.hpp"
+#include "tests/e2e_reports/pdf_texts.hpp"
+#include "tests/reports/report_fixture.hpp"
+
+namespace kv::reports {
+namespace {
+
+namespace fs = std::filesystem;
+using e2e::PdfText;
+
+class CertificatesTest : public ReportTest {
+protected:
+    fs::path RunToPdf(const ReportRequest& request) {
+        UseFolivo();
+        Elenco_Certificazioni(Context(), request);
+        const fs::path pdf = fs::path(program_->output.CARTELLAPDF) / "PARC_AP_001_ROSSI COSTRUZIONI S.R.L..pdf";
+        EXPECT_QPDF_CLEAN(pdf);
+        return pdf;
+    }
+
+    static std::string AmountOf(const std::vector<PdfText>& texts, const std::string& label) {
+        const std::string text = e2e::Find(texts, label).text;
+        return text.substr(text.find(": Euro ") + 7);
+    }
+};
+
+TEST_F(CertificatesTest, TheExampleCertificateWithItsDerivedAmountsAndWording) {
+    WritePayees({Payee(1)});
+    demo::DemoFeeNote note = Note(1, 1, 1, "012024", 100000, 20000, 22000);
+    note.fund = 4000;
+    note.stampDuty = 200;
+    note.rate = 2000;
+    WriteNotes({note});
+    Start();
+    const fs::path pdf = RunToPdf(Request({"001"}));
+    const auto texts = e2e::ReadTexts(pdf);
+    ASSERT_EQ(e2e::PageCount(texts), 1);
+    EXPECT_EQ(AmountOf(texts, "07."), "   1000,00");
+    EXPECT_EQ(AmountOf(texts, "8B."), "    220,00");
+    EXPECT_EQ(AmountOf(texts, "8C."), "     40,00");
+    EXPECT_EQ(AmountOf(texts, "09."), "    740,00");
+    EXPECT_EQ(AmountOf(texts, "10."), "    200,00");
+    EXPECT_EQ(AmountOf(texts, "11."), "      0,00");  // a zero inside a longer text is written
+    EXPECT_EQ(AmountOf(texts, "12."), "      2,00");
+    EXPECT_EQ(AmountOf(texts, "14."), "    798,00");
+    const PdfText attesta = e2e::Find(texts, "ATTESTA");
+    EXPECT_EQ(attesta.size, 12);
+    EXPECT_EQ(attesta.x, 9.5);
+    EXPECT_EQ(e2e::Find(texts, "a ritenuta d'acconto del ").text, "a ritenuta d'acconto del 20,00 %");
+    EXPECT_EQ(e2e::Find(texts, "31/01/2025").x, 1.8);
+    // pdftotext (Latin-1 output) decodes the single Windows-1252 bytes of the accented letters.
+    const std::string plain = test::PdfToText(pdf);
+    EXPECT_NE(plain.find("L'Importo delle ritenute \xE8 stato versato in conformit\xE0 alle disposizioni"),
+              std::string::npos)
+        << plain;
+}
+
+TEST_F(CertificatesTest, OneCertificatePerPayeeWithSumsAndTheYearChosenInTheSentence) {
+    WritePayees({Payee(1), Payee(2), Payee(3)});
+    WriteNotes({Note(1, 1, 1, "062023"), Note(1, 2, 1, "062023", 0, 0, 0), Note(1, 3, 1, "062023")});
+    Start();
+    const fs::path pdf = RunToPdf(Request({"001"}, {6}));  // months: no year test on the 2024 archive
+    const auto texts = e2e::ReadTexts(pdf);
+    ASSERT_EQ(e2e::PageCount(texts), 2);  // payee 2 sums to zero
+    EXPECT_EQ(e2e::Find(e2e::OnPage(texts, 2), "01. NOMINATIVO").text,
+              "01. NOMINATIVO          : " + Payee(3).surname + " " + Payee(3).name);
+    EXPECT_EQ(e2e::Find(texts, "che  nel  corso").text,
+              "che  nel  corso  dell'anno 2024  sono  stati  corrisposti  i seguenti compensi assoggettati");
+}
+
+TEST_F(CertificatesTest, EachCertificateIsAPrintJobOfItsOwn) {
+    WritePayees({Payee(1), Payee(2)});
+    WriteNotes({Note(1, 1, 1, "012024"), Note(1, 2, 1, "012024")});
+    Start();
+    UsePrinter();
+    Elenco_Certificazioni(Context(), Request({"001"}));
+    EXPECT_EQ(std::count(printer_.calls.begin(), printer_.calls.end(), "EndDoc"), 2);
+    EXPECT_EQ(std::count(printer_.calls.begin(), printer_.calls.end(), "NewPage"), 0);
+    EXPECT_EQ(printer_.printed.back().job, 2);
+    EXPECT_EQ(Messages().back().text, "Stampa Elenco Certificazioni terminata");
+}
+
+class PayeesTest : public ReportTest {
+protected:
+    fs::path Pdf() const { return fs::path(program_->output.BASEPDF) / "FILE-PDF" / "PERCIPIENTI" / "PERCIPIENTI.pdf"; }
+};
+
+TEST_F(PayeesTest, ThirtySeventhPayeeOnPageOneThirtyEighthOnPageTwoRemovedOnesLeftOut) {
+    std::vector<demo::DemoPayee> payees;
+    for (int code = 1; code <= 39; ++code) payees.push_back(Payee(code, code == 5 ? "99" : "00"));
+    WritePayees(payees);
+    Start();
+    UseFolivo();
+    Elenco_Percipienti_Stampa(Context(), Request({}));
+    EXPECT_QPDF_CLEAN(Pdf());
+    const auto texts = e2e::ReadTexts(Pdf());
+    ASSERT_EQ(e2e::PageCount(texts), 2);
+    const PdfText thirtySeventh = e2e::Find(texts, "0038");  // 0005 is left out
+    EXPECT_EQ(thirtySeventh.page, 1);
+    EXPECT_NEAR(thirtySeventh.y, 27.95, 0.006);
+    const PdfText thirtyEighth = e2e::Find(texts, "0039");
+    EXPECT_EQ(thirtyEighth.page, 2);
+    EXPECT_NEAR(thirtyEighth.y, 2.75, 0.006);
+    for (const PdfText& text : texts) EXPECT_NE(text.text.rfind("0005", 0), 0u);
+    const PdfText title = e2e::Find(texts, "COD. PERCIPIENTE");
+    EXPECT_EQ(title.text.find("CODICE FICALE"), 66u);
+    EXPECT_EQ(thirtySeventh.text.size(), 82u);
+    EXPECT_EQ(thirtySeventh.text.substr(66), Payee(38).fiscalCode);
+    EXPECT_EQ(e2e::Find(e2e::OnPage(texts, 2), "STAMPA ELENCO PERCIPIENTI").text.substr(72), "Pag.02");
+    EXPECT_EQ(Messages().back().title, "Creazione modulo PDF Elenco Percipienti");
+}
+
+TEST_F(PayeesTest, AnEmptyArchiveGivesTheHeadingAloneAndARunReplacesTheFile) {
+    WritePayees({});
+    Start();
+    UseFolivo();
+    Elenco_Percipienti_Stampa(Context(), Request({}));
+    EXPECT_QPDF_CLEAN(Pdf());
+    const auto texts = e2e::ReadTexts(Pdf());
+    EXPECT_EQ(texts.size(), 5u);
+    EXPECT_EQ(Messages().back().text, "Nessun Documento presente per il periodo selezionato");
+    test::WriteFile(Pdf(), "stale");
+    Elenco_Percipienti_Stampa(Context(), Request({}));
+    EXPECT_QPDF_CLEAN(Pdf());
+}
+
+TEST_F(PayeesTest, PrinterBreaksThePageBeforeThe38thAndNamesTheScreenInTheTitle) {
+    std::vector<demo::DemoPayee> payees;
+    for (int code = 1; code <= 38; ++code) payees.push_back(Payee(code));
+    WritePayees(payees);
+    Start();
+    UsePrinter();
+    Elenco_Percipienti_Stampa(Context(), Request({}));
+    EXPECT_EQ(std::count(printer_.calls.begin(), printer_.calls.end(), "NewPage"), 1);
+    EXPECT_EQ(std::count(printer_.calls.begin(), printer_.calls.end(), "EndDoc"), 1);
+    const auto last = std::find_if(printer_.printed.begin(), printer_.printed.end(),
+                                   [](const test::PrintedText& t) { return t.text.rfind("0038", 0) == 0; });
+    ASSERT_NE(last, printer_.printed.end());
+    EXPECT_EQ(last->page, 2);
+    EXPECT_EQ(last->y, 1219);  // Int((2.75 - 0.6) * 567)
+    EXPECT_EQ(Messages().back().title, "Stampa Elenco Percipienti - KVVELM");
+}
+
+}  // namespace
+}  // namespace kv::reports
