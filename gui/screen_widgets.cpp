@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QStyle>
 #include <map>
 #include <utility>
@@ -81,9 +82,15 @@ void Decorate(const std::map<Key, QWidget*>& made, const ScreenWidgets& widgets)
     Get<QLabel>(made, "Label2", 14)->setFont(wait);
     Get<QLabel>(made, "Label2", 15)->setFont(wait);
 
-    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    // The list's columns line up only in a fixed-pitch font: Courier New where it is installed
+    // (fontconfig gives Liberation Mono for it), else the system's fixed font.
+    QFont fixed("Courier New", 9);
     fixed.setStyleHint(QFont::TypeWriter);
     fixed.setFixedPitch(true);
+    QFontMetrics metrics(fixed);
+    if (metrics.horizontalAdvance('i') != metrics.horizontalAdvance('W')) {
+        fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    }
     widgets.ListAzi->setFont(fixed);
 
     QStyle* style = QApplication::style();

@@ -1,0 +1,208 @@
+// Conferma on the window: the choice messages, the wait panel and its progress bar while the report
+// runs, and the screen reset afterwards.
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QRadioButton>
+
+#include "output/pdf_writer.hpp"
+#include "tests/gui/window_fixture.hpp"
+#include "tests/support_output/recording_printer.hpp"
+
+namespace kv::gui {
+namespace {
+
+struct ChoiceCase {
+    bool company;
+    bool month;
+    bool report;
+    const char* message;  // UTF-8
+};
+
+class ChoiceMessageTest : public WindowTest {
+protected:
+    void Choose(const ChoiceCase& choice) {
+        if (choice.company) ClickItem(Control<QListWidget>("ListAzi"), 0);
+        if (!choice.month) Click("CheckTutti");  // unticking deselects every month
+        if (choice.report) Click("OptionDoc", 1);
+    }
+};
+
+TEST_F(ChoiceMessageTest, EachIncompleteChoiceHasItsMessage) {
+    // The cases without a report come first: once chosen, a report stays chosen until a confirm.
+    const ChoiceCase cases[] = {
+        {false, false, false,
+         "Per proseguire è necessario scegliere una Ditta, un Periodo e un Documento da Stampare"},
+        {false, true, false,
+         "Per proseguire è necessario scegliere una Ditta e un Documento da Stampare"},
+        {true, false, false,
+         "Per proseguire è necessario scegliere un Periodo e un Documento da Stampare"},
+        {true, true, false, "Per proseguire è necessario scegliere un Documento da Stampare"},
+        {false, false, true, "Per proseguire è necessario scegliere una Ditta e un Periodo da Stampare"},
+        {false, true, true, "Per proseguire è necessario scegliere una Ditta da Stampare"},
+        {true, false, true, "Per proseguire è necessario scegliere un Periodo da Stampare"},
+    };
+    Start();
+    std::size_t shown = 0;
+    for (const ChoiceCase& choice : cases) {
+        Choose(choice);
+        Click("CmdConferma");
+        ASSERT_EQ(boxes_.seen().size(), ++shown) << choice.message;
+        const SeenBox& box = boxes_.seen().back();
+        EXPECT_EQ(box.text, QString::fromUtf8(choice.message));
+        EXPECT_EQ(box.title, "Nuova Gestione Certificazione Parcelle");
+        EXPECT_EQ(box.icon, QMessageBox::Information);
+        EXPECT_EQ(box.buttons, QMessageBox::Ok);
+        // Nothing else changes: the choices stay for the user to complete.
+        EXPECT_EQ(Control<QRadioButton>("OptionDoc", 1)->isChecked(), choice.report);
+        EXPECT_EQ(SelectedRows("ListAzi").empty(), !choice.company);
+        EXPECT_EQ(SelectedRows("ListMesi").empty(), !choice.month);
+        // Put the screen back for the next case as the user would.
+        if (!choice.month) Click("CheckTutti");
+        if (choice.company) ClickItem(Control<QListWidget>("ListAzi"), 0);
+    }
+    EXPECT_TRUE(reports_.calls.empty());
+}
+
+TEST_F(WindowTest, PayeeListRunsWithoutAnyChoice) {
+    Start();
+    Click("CheckTutti");
+    Click("OptionDoc", 2);
+    Click("CmdConferma");
+    EXPECT_TRUE(boxes_.seen().empty());
+    ASSERT_EQ(reports_.calls.size(), 1u);
+    EXPECT_EQ(reports_.calls[0].report, 2);
+    EXPECT_TRUE(reports_.calls[0].request.companies.empty());
+}
+
+TEST_F(WindowTest, ConfirmShowsTheWaitPanelRunsTheReportAndResetsTheScreen) {
+    WriteCompanies({Company(2, "BETA SERVIZI SRL"), Company(7, "ALFA COSTRUZIONI SPA"),
+                    Company(3, "GAMMA IMPIANTI")});
+    Start();
+    Click("OptOrdListAzi", 1);
+    QStringList order = ListTexts("ListAzi");
+    ClickItem(Control<QListWidget>("ListAzi"), 0);
+    ClickItem(Control<QListWidget>("ListAzi"), 2);
+    Click("OptionAnno", 1);
+    Click("OptionStampa", 1);
+    Click("OptionDoc", 3);
+    int progressMaximum = -1;
+    reports_.during = [&](const app::ReportRequest&) {
+        progressMaximum = Control<QProgressBar>("ProgressDitte")->maximum();
+    };
+    Click("CmdConferma");
+
+    ASSERT_EQ(reports_.calls.size(), 1u);
+    const RecordingReports::Call& call = reports_.calls[0];
+    EXPECT_EQ(call.report, 3);
+    EXPECT_TRUE(call.waitPanelVisible);
+    EXPECT_TRUE(call.MODOPDF);
+    EXPECT_EQ(progressMaximum, 2);
+    ASSERT_EQ(call.request.companies.size(), 2u);
+    EXPECT_EQ(call.request.companies[0].code, "007");  // ALFA, first by name
+    EXPECT_EQ(call.request.companies[1].code, "003");  // GAMMA
+    EXPECT_TRUE(call.request.currentYear);
+    EXPECT_EQ(call.request.yearText, "2025");
+    EXPECT_EQ(call.request.certificateDate, "06/12/2026");
+
+    // Back to the initial choices; the list keeps its order and nothing is selected.
+    EXPECT_FALSE(Control("Frame12")->isVisible());
+    EXPECT_TRUE(Control<QRadioButton>("OptionAnno", 0)->isChecked());
+    EXPECT_EQ(Control<QLabel>("Label1", 1)->text(), "2024");
+    EXPECT_TRUE(Control<QCheckBox>("CheckTutti")->isChecked());
+    EXPECT_EQ(SelectedRows("ListMesi").size(), 12u);
+    for (int report = 0; report < 4; ++report) {
+        EXPECT_FALSE(Control<QRadioButton>("OptionDoc", report)->isChecked()) << report;
+    }
+    EXPECT_TRUE(Control<QRadioButton>("OptionStampa", 0)->isChecked());
+    EXPECT_TRUE(Control<QRadioButton>("OptOrdListAzi", 1)->isChecked());
+    EXPECT_EQ(ListTexts("ListAzi"), order);
+    EXPECT_TRUE(SelectedRows("ListAzi").empty());
+    EXPECT_TRUE(boxes_.seen().empty());
+}
+
+TEST_F(WindowTest, ReportThatHidesThePanelBeforeItsMessage) {
+    Start();
+    ClickItem(Control<QListWidget>("ListAzi"), 0);
+    Click("OptionDoc", 0);
+    bool visibleAfterHide = true;
+    reports_.during = [&](const app::ReportRequest& request) {
+        request.hideWaitPanel();
+        visibleAfterHide = Control("Frame12")->isVisible();
+    };
+    Click("CmdConferma");
+    EXPECT_FALSE(visibleAfterHide);
+}
+
+// A writer that does nothing: the progress bar counts the writers made, one per document.
+class NullWriter : public output::PdfWriter {
+public:
+    void SetDocProperty(const std::string&, const std::string&, const std::string&,
+                        const std::string&, const std::string&, const std::string&) override {}
+    void SetScale(int32_t, float) override {}
+    void SetPaperSize(int32_t, float, float) override {}
+    void SetMargins(float, float, float, float, bool) override {}
+    void SetPageView(int32_t) override {}
+    void SetViewerPreferences(int32_t) override {}
+    void SetCompression(int32_t, uint8_t) override {}
+    void SetProtection(int32_t, const std::string&, const std::string&) override {}
+    void BeginDoc(const std::string&) override {}
+    int32_t ErrNumber() const override { return 0; }
+    std::string ErrDescription() const override { return {}; }
+    void EndDoc() override {}
+    void Abort() override {}
+    void BeginPage() override {}
+    void SetFont(const std::string&, float, int32_t, int32_t) override {}
+    void DrawText(float, float, const std::string&, int32_t) override {}
+};
+
+TEST_F(WindowTest, ProgressBarAdvancesCompanyByCompany) {
+    Start();
+    Click("CheckAzi");
+    Click("OptionDoc", 0);
+    auto* progress = Control<QProgressBar>("ProgressDitte");
+    const int companies = Control<QListWidget>("ListAzi")->count();
+    ASSERT_GE(companies, 3);
+
+    // To PDF: each document the output layer begins is a company.
+    std::vector<int> values;
+    reports_.during = [&](const app::ReportRequest&) {
+        values.push_back(progress->value());
+        for (int document = 0; document < 2; ++document) {
+            auto writer = program_->output.makeWriter();
+            values.push_back(progress->value());
+        }
+    };
+    program_->output.makeWriter = [] { return std::make_unique<NullWriter>(); };
+    Click("OptionStampa", 1);
+    Click("CmdConferma");
+    EXPECT_EQ(values, (std::vector<int>{0, 1, 2}));
+    EXPECT_EQ(progress->maximum(), companies);
+    EXPECT_TRUE(program_->output.makeWriter() != nullptr);  // the factory is the program's again
+
+    // To the printer: each job that printed something; an empty job is no company.
+    test::RecordingPrinter printer;
+    program_->output.printer = &printer;
+    values.clear();
+    reports_.during = [&](const app::ReportRequest&) {
+        platform::PrinterDevice& device = *program_->output.printer;
+        device.EndDoc();
+        values.push_back(progress->value());
+        device.Print("DITTA 001");
+        device.EndDoc();
+        values.push_back(progress->value());
+    };
+    Click("CheckAzi");  // still ticked after the reset, which only deselected the companies
+    Click("CheckAzi");
+    ASSERT_EQ(SelectedRows("ListAzi").size(), static_cast<std::size_t>(companies));
+    Click("OptionDoc", 0);
+    Click("CmdConferma");
+    EXPECT_EQ(values, (std::vector<int>{0, 1}));
+    EXPECT_EQ(program_->output.printer, &printer);
+    EXPECT_EQ(printer.printed.size(), 1u);
+}
+
+}  // namespace
+}  // namespace kv::gui

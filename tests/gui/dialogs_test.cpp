@@ -1,0 +1,94 @@
+// The message boxes over QMessageBox, and kvvelm's whole run (start-up, window, end) through the
+// same function main calls.
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTimer>
+
+#include "gui/gui_main.hpp"
+#include "gui/qt_text.hpp"
+#include "platform/errors.hpp"
+#include "tests/gui/window_fixture.hpp"
+
+namespace kv::gui {
+namespace {
+
+TEST(QtDialogsTest, BoxesKeepTitleIconButtonsAndLines) {
+    QtDialogs dialogs;
+    BoxWatcher boxes;
+    platform::MessageBox question;
+    question.title = "Lumeo";
+    question.text = "ERR.STAMPANTE - SI VUOLE RITENTARE ?";
+    question.icon = platform::Icon::Stop;
+    question.buttons = platform::Buttons::YesNo;
+    boxes.Script(QMessageBox::No);
+    EXPECT_EQ(dialogs.Show(question), platform::Answer::No);
+    boxes.Script(QMessageBox::Yes);
+    EXPECT_EQ(dialogs.Show(question), platform::Answer::Yes);
+    EXPECT_EQ(dialogs.Show(question), platform::Answer::Yes);  // Yes is the default button
+
+    platform::MessageBox report;
+    report.title = "Lumeo KVVELM";
+    report.text = "Errore 53 File not found\r\nCARICAINST\r\n\r\nLEGGIREC (1-1)\r\n";
+    report.icon = platform::Icon::Exclamation;
+    EXPECT_EQ(dialogs.Show(report), platform::Answer::Ok);
+
+    ASSERT_EQ(boxes.seen().size(), 4u);
+    EXPECT_EQ(boxes.seen()[0].title, "Lumeo");
+    EXPECT_EQ(boxes.seen()[0].icon, QMessageBox::Critical);
+    EXPECT_EQ(boxes.seen()[0].buttons, QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(boxes.seen()[3].icon, QMessageBox::Warning);
+    EXPECT_EQ(boxes.seen()[3].buttons, QMessageBox::Ok);
+    EXPECT_EQ(boxes.seen()[3].text, "Errore 53 File not found\nCARICAINST\n\nLEGGIREC (1-1)");
+}
+
+TEST(QtDialogsTest, IconsOfTheFourKinds) {
+    EXPECT_EQ(QtIcon(platform::Icon::Stop), QMessageBox::Critical);
+    EXPECT_EQ(QtIcon(platform::Icon::Question), QMessageBox::Question);
+    EXPECT_EQ(QtIcon(platform::Icon::Exclamation), QMessageBox::Warning);
+    EXPECT_EQ(QtIcon(platform::Icon::Information), QMessageBox::Information);
+    EXPECT_EQ(QtIcon(platform::Icon::None), QMessageBox::NoIcon);
+}
+
+TEST(QtTextTest, WindowsTextCrossesTheQtBoundaryBothWays) {
+    const std::string cp1252 = "Per proseguire \xE8 necessario \x80 100 \x93ok\x94";
+    QString shown = ToQt(cp1252);
+    EXPECT_EQ(shown, QString::fromUtf8("Per proseguire è necessario € 100 “ok”"));
+    EXPECT_EQ(FromQt(shown), cp1252);
+    EXPECT_EQ(FromQt(QString::fromUtf8("日")), "?");
+    EXPECT_EQ(MessageText("a\rb\nc\r\n\r\nd"), "a\nb\nc\n\nd");
+}
+
+class RunWindowTest : public WindowTest {};
+
+TEST_F(RunWindowTest, StartsShowsTheWindowAndEndsWithUscita) {
+    writer_.reset();
+    bool clicked = false;
+    QTimer::singleShot(0, [&] {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top->objectName() != "FrmQTVELMNEW" || !top->isVisible()) continue;
+            if (auto* exit = top->findChild<QPushButton*>("CmdUscita")) {
+                clicked = true;
+                exit->click();
+            }
+        }
+    });
+    EXPECT_EQ(RunWindow(environment_, printers_, clock_), platform::exit_status::kNormal);
+    EXPECT_TRUE(clicked);
+    EXPECT_TRUE(boxes_.seen().empty());
+}
+
+TEST_F(RunWindowTest, ConfigurationErrorIsShownAndEndsTheProgram) {
+    writer_.reset();
+    environment_.registryFile = dir_ / "missing.reg";
+    environment_.drivesRoot = dir_ / "no-drives";
+    EXPECT_EQ(RunWindow(environment_, printers_, clock_), platform::exit_status::kFatal);
+    ASSERT_EQ(boxes_.seen().size(), 1u);
+    EXPECT_EQ(boxes_.seen()[0].title, "Lumeo");
+    EXPECT_EQ(boxes_.seen()[0].icon, QMessageBox::Critical);
+    EXPECT_EQ(boxes_.seen()[0].text,
+              "ERRORE DI CONFIGURAZIONE! CONTROLLARE I PERCORSI DI Lumeo CON IL PROGRAMMA TRAMEX");
+}
+
+}  // namespace
+}  // namespace kv::gui

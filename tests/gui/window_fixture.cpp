@@ -1,0 +1,116 @@
+#include "tests/gui/window_fixture.hpp"
+
+#include <QApplication>
+#include <QTest>
+
+#include "app/program_end.hpp"
+#include "app/start_up.hpp"
+#include "tools/demo/base_layout.hpp"
+
+namespace kv::gui {
+
+BoxWatcher::BoxWatcher() {
+    timer_.setInterval(10);
+    QObject::connect(&timer_, &QTimer::timeout, [this] { AnswerOpenBox(); });
+    timer_.start();
+}
+
+void BoxWatcher::AnswerOpenBox() {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box || !box->isVisible()) return;
+    seen_.push_back(SeenBox{box->windowTitle(), box->text(), box->icon(), box->standardButtons()});
+    QAbstractButton* button = box->defaultButton();
+    if (!script_.empty()) {
+        button = box->button(script_.front());
+        script_.pop_front();
+    }
+    if (!button) button = box->buttons().value(0);
+    button->click();
+}
+
+app::ReportOutcome RecordingReports::Record(const app::ReportRequest& request) {
+    QWidget* panel = window ? FindControl(window, "Frame12") : nullptr;
+    calls.push_back(Call{request.report, request, panel && panel->isVisible(),
+                         program && program->output.MODOPDF});
+    if (during) during(request);
+    return app::ReportOutcome{};
+}
+
+WindowTest::WindowTest()
+    : dir_("gui"), writer_(std::make_unique<demo::DemoWriter>(dir_.path() / "demo")) {
+    writer_->WriteStartUpPart();
+    const demo::DemoPaths& paths = writer_->paths();
+    environment_.registryFile = paths.registryFile;
+    environment_.drivesRoot = paths.drivesRoot;
+    environment_.lockFile = dir_.path() / "kvvelm.lock";
+}
+
+WindowTest::~WindowTest() {
+    window_.reset();
+    if (program_) app::CloseAllFiles(*program_);
+}
+
+void WindowTest::WriteCompanies(const std::vector<demo::DemoCompany>& companies) {
+    ASSERT_TRUE(writer_) << "companies are written before the program starts";
+    const auto length = static_cast<std::size_t>(demo::DemoRecordLength(1));
+    std::vector<std::string> records;
+    for (const demo::DemoCompany& company : companies) {
+        const auto number = static_cast<std::size_t>(company.code);
+        if (records.size() < number) records.resize(number, std::string(length, ' '));
+        records[number - 1] = demo::CompanyRecord(company, length);
+    }
+    writer_->WriteRecords(1, records);
+}
+
+void WindowTest::Start() {
+    writer_.reset();  // closes the archives the installation writer holds
+    program_ = std::make_unique<app::Program>(environment_, dialogs_, printers_, clock_);
+    app::StartUp(*program_);
+    window_ = std::make_unique<SelectionWindow>(*program_, reports_);
+    dialogs_.SetParent(window_.get());
+    reports_.window = window_.get();
+    reports_.program = program_.get();
+    window_->show();
+    window_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+}
+
+void WindowTest::Click(const char* name, int index) {
+    QWidget* widget = Control(name, index);
+    if (widget) QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(8, widget->height() / 2));
+}
+
+void WindowTest::ClickItem(QListWidget* list, int row) {
+    QRect place = list->visualItemRect(list->item(row));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, place.center());
+}
+
+void WindowTest::PressCtrlShiftP() {
+    QTest::keyClick(window_.get(), Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+}
+
+QStringList WindowTest::ListTexts(const char* name) {
+    QStringList texts;
+    auto* list = Control<QListWidget>(name);
+    for (int row = 0; list && row < list->count(); ++row) texts << list->item(row)->text();
+    return texts;
+}
+
+std::vector<int> WindowTest::SelectedRows(const char* name) {
+    std::vector<int> rows;
+    auto* list = Control<QListWidget>(name);
+    for (int row = 0; list && row < list->count(); ++row) {
+        if (list->item(row)->isSelected()) rows.push_back(row);
+    }
+    return rows;
+}
+
+demo::DemoCompany Company(int code, const std::string& name) {
+    demo::DemoCompany company{};
+    company.code = code;
+    company.status = "00";
+    company.name = name;
+    return company;
+}
+
+}  // namespace kv::gui

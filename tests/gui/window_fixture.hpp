@@ -1,0 +1,124 @@
+#pragma once
+// A demo installation in a scratch folder, a program started over it with the real Qt message
+// boxes, and its window shown on the offscreen platform; message boxes are answered by a watcher
+// that records them, and the report drivers record what they are asked.
+
+#include <gtest/gtest.h>
+
+#include <QListWidget>
+#include <QMessageBox>
+#include <QTimer>
+#include <deque>
+#include <functional>
+#include <ostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/program.hpp"
+#include "app/report_request.hpp"
+#include "gui/qt_dialogs.hpp"
+#include "gui/selection_window.hpp"
+#include "tests/support/test_support.hpp"
+#include "tools/demo/demo_companies.hpp"
+#include "tools/demo/demo_writer.hpp"
+
+// Qt strings in test failures as their text.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << text.toStdString(); }
+
+namespace kv::gui {
+
+// A message box as the user saw it (UTF-8 texts).
+struct SeenBox {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon;
+    QMessageBox::StandardButtons buttons;
+};
+
+// Answers every modal message box that opens while it lives: the scripted buttons first, then the
+// box's default button (OK, or Yes).
+class BoxWatcher {
+public:
+    BoxWatcher();
+    void Script(QMessageBox::StandardButton button) { script_.push_back(button); }
+    const std::vector<SeenBox>& seen() const { return seen_; }
+
+private:
+    void AnswerOpenBox();
+
+    QTimer timer_;
+    std::deque<QMessageBox::StandardButton> script_;
+    std::vector<SeenBox> seen_;
+};
+
+// Report drivers that record each call with what the window showed during it.
+class RecordingReports : public app::ReportDrivers {
+public:
+    struct Call {
+        int report;
+        app::ReportRequest request;
+        bool waitPanelVisible;
+        bool MODOPDF;
+    };
+
+    app::ReportOutcome Elenco_Documenti(const app::ReportRequest& r) override { return Record(r); }
+    app::ReportOutcome Registro_Compensi_Terzi(const app::ReportRequest& r) override {
+        return Record(r);
+    }
+    app::ReportOutcome Elenco_Percipienti_Stampa(const app::ReportRequest& r) override {
+        return Record(r);
+    }
+    app::ReportOutcome Elenco_Certificazioni(const app::ReportRequest& r) override {
+        return Record(r);
+    }
+
+    QWidget* window = nullptr;
+    const app::Program* program = nullptr;
+    std::function<void(const app::ReportRequest&)> during;  // what the report does meanwhile
+    std::vector<Call> calls;
+
+private:
+    app::ReportOutcome Record(const app::ReportRequest& request);
+};
+
+class WindowTest : public ::testing::Test {
+protected:
+    WindowTest();
+    ~WindowTest() override;
+
+    // Replaces the demo's company archive (record number = company code); before Start only.
+    void WriteCompanies(const std::vector<demo::DemoCompany>& companies);
+
+    // Starts the program and shows its window.
+    void Start();
+
+    template <class Widget = QWidget>
+    Widget* Control(const char* name, int index = -1) {
+        auto* widget = qobject_cast<Widget*>(FindControl(window_.get(), name, index));
+        EXPECT_NE(widget, nullptr) << name << "(" << index << ")";
+        return widget;
+    }
+
+    void Click(const char* name, int index = -1);
+    void ClickItem(QListWidget* list, int row);
+    void PressCtrlShiftP();
+    QStringList ListTexts(const char* name);
+    std::vector<int> SelectedRows(const char* name);
+
+    test::TempDir dir_;
+    std::unique_ptr<demo::DemoWriter> writer_;
+    app::Environment environment_;
+    QtDialogs dialogs_;
+    platform::FixedPrinters printers_{{"KVVELM_Laser"}, "KVVELM_Laser"};
+    platform::FixedClock clock_{platform::LocalDateTime{2026, 12, 6, 9, 30, 0, 60}};
+    std::unique_ptr<app::Program> program_;
+    RecordingReports reports_;
+    std::unique_ptr<SelectionWindow> window_;
+    BoxWatcher boxes_;
+};
+
+// A live company with a code and a name.
+demo::DemoCompany Company(int code, const std::string& name);
+
+}  // namespace kv::gui
