@@ -84,7 +84,7 @@ void Decorate(const std::map<Key, QWidget*>& made, const ScreenWidgets& widgets)
 
     // The list's columns line up only in a fixed-pitch font: Courier New where it is installed
     // (fontconfig gives Liberation Mono for it), else the system's fixed font.
-    QFont fixed("Courier New", 9);
+    QFont fixed("Courier New", 10);
     fixed.setStyleHint(QFont::TypeWriter);
     fixed.setFixedPitch(true);
     QFontMetrics metrics(fixed);

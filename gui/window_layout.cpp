@@ -28,7 +28,7 @@ constexpr std::array<ControlPlace, 33> kPlaces = {{
 
     {"FrameMesi", -1, "", {7305, 780, 2235, 3690}},
     {"Label5", -1, "FrameMesi", {120, 150, 1995, 300}},
-    {"ListMesi", -1, "FrameMesi", {120, 480, 1995, 2640}},
+    {"ListMesi", -1, "FrameMesi", {120, 480, 1995, 2595}},
     {"CheckTutti", -1, "FrameMesi", {120, 3210, 1995, 330}},
     {"Label4", -1, "", {9705, 780, 1995, 300}},
     {"OptionAnno", 1, "", {9705, 1110, 1995, 330}},
