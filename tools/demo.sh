@@ -24,3 +24,13 @@ echo "(optional: export KVVELM_PRINTERS=\"$KVVELM_PRINTERS\")"
 echo
 echo "\$ kvvelm-batch --info"
 "$build/cli/kvvelm-batch" --info
+
+# Every report of the demo installation to PDF: all companies, the previous year, all months.
+for report in documenti registro certificazioni percipienti; do
+  echo
+  echo "\$ kvvelm-batch --report $report --ditte tutte --uscita pdf"
+  "$build/cli/kvvelm-batch" --report "$report" --ditte tutte --uscita pdf
+done
+
+echo "PDF files written:"
+find "$demo/FILE-PDF" -name '*.pdf' | sort | sed "s|^$demo/|  demo/|"
