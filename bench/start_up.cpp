@@ -38,7 +38,10 @@ fs::path MakeInstallation(int companies) {
 void BM_StartUp(benchmark::State& state) {
     fs::path root = MakeInstallation(static_cast<int>(state.range(0)));
     kv::demo::DemoPaths paths(root);
-    kv::app::Environment environment{paths.registryFile, paths.drivesRoot, root / "kvvelm.lock"};
+    kv::app::Environment environment;
+    environment.registryFile = paths.registryFile;
+    environment.drivesRoot = paths.drivesRoot;
+    environment.lockFile = root / "kvvelm.lock";
     kv::platform::ScriptedDialogs dialogs;
     kv::platform::FixedPrinters printers({"Ufficio_Inkjet", "KVVELM_Laser"}, "Ufficio_Inkjet");
     kv::platform::FixedClock clock({2026, 12, 6, 9, 0, 0, 60});
