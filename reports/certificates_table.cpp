@@ -38,7 +38,7 @@ public:
 private:
     // Writes the row of the payee in PERX when any sum is not zero.
     void Elenco_Certificazioni_Scrivi_Totale(ReportForm& form) {
-        if (sums_.AllZero() || rows_ >= kTableRows) return;
+        if (sums_.AllZero()) return;
         const int row = ++rows_;
         const char separator = form.output.decimalSeparator;
         auto field = [&](std::string_view descriptor) { return archive::RepoR(form.archive, descriptor); };

@@ -1,5 +1,7 @@
 #include "reports/collection.hpp"
 
+#include <limits>
+
 #include "archive/descriptors.hpp"
 #include "archive/isam.hpp"
 #include "archive/number_text.hpp"
@@ -132,7 +134,7 @@ void Collect(ReportForm& form, bool ByN016, NoteSink& sink) {
 }
 
 int NextRow(ReportForm& form) {
-    if (form.collection.RIGA >= kTableRows) return 0;
+    if (form.collection.RIGA == std::numeric_limits<int16_t>::max()) return 0;
     return ++form.collection.RIGA;
 }
 

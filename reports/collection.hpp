@@ -38,8 +38,8 @@ void CollectChosenMonths(ReportForm& form, bool ByN016, NoteSink& sink);
 // The walk the request asks for: whole year when all months are ticked, else the chosen months.
 void Collect(ReportForm& form, bool ByN016, NoteSink& sink);
 
-// The next free row of the table for a note being stored (RIGA + 1, then RIGA moves on); 0 when the
-// table is full and the note cannot be stored.
+// The next free row of the table for a note being stored (RIGA + 1, then RIGA moves on); 0 only when
+// RIGA cannot count further (32767 rows).
 int NextRow(ReportForm& form);
 
 }  // namespace kv::reports

@@ -66,7 +66,7 @@ void CompanyPageHeading(ReportForm& form, const std::string& title, const std::s
     document.period = form.currentPeriod;
     document.prefix = form.request.currentYear ? prefixCurrentYear : prefixPreviousYear;
     const bool firstPage = form.output.PAGINANUOVA;
-    if (form.output.MODOPDF) form.output.PAGINANUOVA = false;
+    form.output.PAGINANUOVA = false;
     output::OpenHeadingPage(form.output, document, firstPage);
     output::HeadingFont(form.output, kListFontSize);
     form.cursor.row = 0.5;

@@ -7,25 +7,29 @@ namespace kv::reports {
 
 namespace {
 
-size_t IndexOf(int row, int column) {
-    if (row < 0 || row > kTableRows || column < 0 || column > kTableColumns) {
+void CheckIndex(int row, int column) {
+    if (row < 0 || column < 0 || column > kTableColumns) {
         throw platform::RuntimeError(platform::err::kSubscriptOutOfRange);
     }
-    return static_cast<size_t>(row) * (kTableColumns + 1) + static_cast<size_t>(column);
 }
 
 }  // namespace
 
-void ReportTable::Clear() {
-    for (int row = 1; row <= kTableRows; ++row) {
-        for (int column = 1; column <= kTableColumns; ++column) cells_[IndexOf(row, column)].clear();
-    }
+void ReportTable::Clear() { rows_.assign(kTableRows + 1, Row{}); }
+
+std::string& ReportTable::Cell(int row, int column) {
+    CheckIndex(row, column);
+    if (static_cast<size_t>(row) >= rows_.size()) rows_.resize(static_cast<size_t>(row) + 1);
+    return rows_[static_cast<size_t>(row)][static_cast<size_t>(column)];
 }
 
-std::string& ReportTable::Cell(int row, int column) { return cells_[IndexOf(row, column)]; }
+const std::string& ReportTable::Cell(int row, int column) const {
+    static const std::string kEmpty;
+    CheckIndex(row, column);
+    if (static_cast<size_t>(row) >= rows_.size()) return kEmpty;
+    return rows_[static_cast<size_t>(row)][static_cast<size_t>(column)];
+}
 
-const std::string& ReportTable::Cell(int row, int column) const { return cells_[IndexOf(row, column)]; }
-
-bool ReportTable::EndsAt(int row) const { return row > kTableRows || Trim(Cell(row, 1)).empty(); }
+bool ReportTable::EndsAt(int row) const { return Trim(Cell(row, 1)).empty(); }
 
 }  // namespace kv::reports

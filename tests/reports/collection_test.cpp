@@ -81,6 +81,20 @@ TEST_F(CollectionTest, TheRegisterChoosesMonthsByThePaymentDateTheOthersByN016) 
     EXPECT_EQ(Column(Registro_Compensi_Terzi_Array_Tutti, Request({"001"}), 5).size(), 1u);
 }
 
+TEST_F(CollectionTest, ACompanyWithMoreNotesThanTheTableStartsWithKeepsThemAll) {
+    WritePayees({Payee(1), Payee(2)});
+    std::vector<demo::DemoFeeNote> notes;
+    for (int payee = 1; payee <= 2; ++payee) {
+        for (int document = 1; document <= 600; ++document) notes.push_back(Note(1, payee, document, "012024"));
+    }
+    WriteNotes(notes);
+    Start();
+    const auto numbers = Column(Elenco_Documenti_Array_Tutti, Request({"001"}), 5);
+    ASSERT_EQ(numbers.size(), 1200u);
+    EXPECT_EQ(numbers.back(), "000600");
+    EXPECT_EQ(form_->table.Cell(1200, 1), "0002");
+}
+
 TEST_F(CollectionTest, DocumentsTableColumnsHaveTheirWidthsAndFormats) {
     WritePayees({Payee(1)});
     demo::DemoFeeNote note = Note(1, 1, 7, "032024", 123456, 24691, 0);
