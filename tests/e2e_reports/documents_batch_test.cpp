@@ -1,5 +1,7 @@
 // The list of documents written by kvvelm-batch on the demo installation, read back with pikepdf.
 
+#include <map>
+
 #include "tests/e2e_reports/e2e_fixture.hpp"
 
 namespace kv::e2e {
@@ -76,7 +78,9 @@ TEST_F(DocumentsBatchTest, WholeYearSkipsNotesWithoutMonthAndSaysSo) {
     EXPECT_NE(result.output.find("ALCUNE PARCELLE NON SONO STATE CREATE IN QUANTO PRIVE DEI"), std::string::npos)
         << result.output;
     EXPECT_NE(result.output.find("/FILE-PDF/DITTA/ANNO/MESE/PARC"), std::string::npos) << result.output;
-    const std::string text = test::PdfToText(CompanyFolder("001") / "PARD_AP_001_ROSSI COSTRUZIONI S.R.L..pdf");
+    const fs::path pdf = CompanyFolder("001") / "PARD_AP_001_ROSSI COSTRUZIONI S.R.L..pdf";
+    EXPECT_QPDF_CLEAN(pdf);
+    const std::string text = test::PdfToText(pdf);
     // Payee 0002's document 3 has no month; payee 0004's document 1 belongs to 2023.
     EXPECT_NE(text.find("NUMERO DOCUMENTO : 000002"), std::string::npos);
     const size_t payee2 = text.find("PERCIPIENTE : 0002");
@@ -115,6 +119,24 @@ TEST_F(DocumentsBatchTest, CurrentYearFilesCarryTheirOwnPrefixAndAreReplacedOnTh
     ASSERT_EQ(Batch("--report documenti --ditte 002 --anno corrente").status, 0);
     EXPECT_QPDF_CLEAN(file);
     EXPECT_EQ(AllPdfs().size(), 1u);
+}
+
+TEST_F(DocumentsBatchTest, EveryArchiveFileIsByteIdenticalAfterTheFourReports) {
+    auto snapshot = [&] {
+        std::map<std::string, std::string> files;
+        for (const auto& entry : fs::directory_iterator(demo_.archiveFolder)) {
+            files[entry.path().filename().string()] = test::ReadFile(entry.path());
+        }
+        return files;
+    };
+    ASSERT_EQ(Batch("--info").status, 0);  // start-up creates the archives it opens and finds missing
+    const auto before = snapshot();
+    for (const char* report : {"documenti", "registro", "certificazioni", "percipienti"}) {
+        EXPECT_EQ(Batch(std::string("--report ") + report + " --ditte tutte").status, 0) << report;
+    }
+    EXPECT_EQ(Batch("--report registro --ditte tutte --mesi 2,5 --anno corrente").status, 0);
+    EXPECT_TRUE(before == snapshot());
+    for (const fs::path& pdf : AllPdfs()) EXPECT_QPDF_CLEAN(pdf);
 }
 
 }  // namespace
