@@ -1,14 +1,16 @@
 #include "gui/gui_main.hpp"
 
 #include <QApplication>
+#include <memory>
 
+#include "app/archive_reports.hpp"
 #include "app/program.hpp"
 #include "app/program_end.hpp"
 #include "app/start_up.hpp"
-#include "gui/pending_reports.hpp"
 #include "gui/qt_dialogs.hpp"
 #include "gui/selection_window.hpp"
 #include "platform/errors.hpp"
+#include "platform/qt/system_printer.hpp"
 
 namespace kv::gui {
 
@@ -22,7 +24,13 @@ int RunWindow(const app::Environment& environment, const platform::Printers& pri
         app::CloseAllFiles(program);
         return end.status();
     }
-    PendingReports reports(program.services);
+    // Every print job goes to the printer start-up chose (none: the system's default).
+    std::unique_ptr<platform::PrinterDevice> printer =
+        platform::qt::MakeSystemPrinter(program.services, [&program] {
+            return platform::qt::PrintTarget{program.start.printerName, ""};
+        });
+    program.output.printer = printer.get();
+    app::ArchiveReports reports(program);
     SelectionWindow window(program, reports);
     dialogs.SetParent(&window);
     window.SetOnEnd([](int status) { QApplication::exit(status); });

@@ -3,15 +3,21 @@
 #include <QApplication>
 #include <clocale>
 #include <cstdlib>
+#include <memory>
 
 #include "gui/gui_main.hpp"
+#include "platform/qt/qt_printers.hpp"
 
 int main(int argc, char** argv) {
     QApplication qt(argc, argv);
-    // Qt takes the user's locale for the C library too; the program formats its numbers itself
-    // from LC_NUMERIC, so the C library keeps the "." of the PDF and archive texts.
+    // Qt sets the C library's locale from the user's; the program reads LC_NUMERIC itself, and
+    // the C library keeps the "." that the PDF and archive texts need.
     std::setlocale(LC_NUMERIC, "C");
     kv::platform::SystemClock clock;
-    auto printers = kv::platform::MakePrinters(std::getenv("KVVELM_PRINTERS"));
+    // KVVELM_PRINTERS names the printers for a test or a demo; otherwise the system's queues.
+    const char* printerSetting = std::getenv("KVVELM_PRINTERS");
+    std::unique_ptr<kv::platform::Printers> printers =
+        printerSetting != nullptr ? kv::platform::MakePrinters(printerSetting)
+                                  : std::make_unique<kv::platform::qt::QtPrinters>();
     return kv::gui::RunWindow(kv::app::Environment::FromProcess(), *printers, clock);
 }

@@ -47,6 +47,7 @@ WindowTest::WindowTest()
 
 WindowTest::~WindowTest() {
     window_.reset();
+    drivers_.reset();
     if (program_) app::CloseAllFiles(*program_);
 }
 
@@ -62,11 +63,13 @@ void WindowTest::WriteCompanies(const std::vector<demo::DemoCompany>& companies)
     writer_->WriteRecords(1, records);
 }
 
-void WindowTest::Start() {
+void WindowTest::Start(const DriversMaker& makeDrivers) {
     writer_.reset();  // closes the archives the installation writer holds
     program_ = std::make_unique<app::Program>(environment_, dialogs_, printers_, clock_);
     app::StartUp(*program_);
-    window_ = std::make_unique<SelectionWindow>(*program_, reports_);
+    if (makeDrivers) drivers_ = makeDrivers(*program_);
+    app::ReportDrivers& drivers = drivers_ ? *drivers_ : reports_;
+    window_ = std::make_unique<SelectionWindow>(*program_, drivers);
     dialogs_.SetParent(window_.get());
     reports_.window = window_.get();
     reports_.program = program_.get();

@@ -90,8 +90,10 @@ protected:
     // Replaces the demo's company archive (record number = company code); before Start only.
     void WriteCompanies(const std::vector<demo::DemoCompany>& companies);
 
-    // Starts the program and shows its window.
-    void Start();
+    // Starts the program and shows its window, which runs the recording reports or the drivers
+    // made for the started program.
+    using DriversMaker = std::function<std::unique_ptr<app::ReportDrivers>(app::Program&)>;
+    void Start(const DriversMaker& makeDrivers = {});
 
     template <class Widget = QWidget>
     Widget* Control(const char* name, int index = -1) {
@@ -114,6 +116,7 @@ protected:
     platform::FixedClock clock_{platform::LocalDateTime{2026, 12, 6, 9, 30, 0, 60}};
     std::unique_ptr<app::Program> program_;
     RecordingReports reports_;
+    std::unique_ptr<app::ReportDrivers> drivers_;
     std::unique_ptr<SelectionWindow> window_;
     BoxWatcher boxes_;
 };
