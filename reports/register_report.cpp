@@ -34,10 +34,6 @@ void Collect(ReportForm& form) {
     }
 }
 
-void Testata(ReportForm& form) {
-    CompanyPageHeading(form, "STAMPA REGISTRO COMPENSI A TERZI", "PARR_AC_", "PARR_AP_");
-}
-
 // The payee block with the column titles; `gap` follows "NUMERO" and "DOCUM.".
 void PayeeBlock(ReportForm& form, int row, const std::string& gap) {
     const ReportTable& t = form.table;
@@ -75,6 +71,10 @@ void DocumentLine(RegisterPrint& print, int row) {
 
 }  // namespace
 
+void Registro_Compensi_Terzi_Testata(ReportForm& form) {
+    CompanyPageHeading(form, "STAMPA REGISTRO COMPENSI A TERZI", "PARR_AC_", "PARR_AP_");
+}
+
 // The totals block of the payee just printed; the totals start again from 0.
 void Registro_Compensi_Terzi_Totali(ReportForm& form, RegisterTotals& totals) {
     const std::string dashes = Repeat('-', kListWidth);
@@ -102,12 +102,12 @@ void Registro_Compensi_Terzi_Stampa(ReportForm& form) {
                 Registro_Compensi_Terzi_Totali(form, print.totals);
                 output::BreakPrinterPage(form.output);
             }
-            Testata(form);
+            Registro_Compensi_Terzi_Testata(form);
             PayeeBlock(form, row, "   ");
             print.currentPayee = payee;
         } else if (form.cursor.items >= kRegisterLinesPerPage) {
             output::BreakPrinterPage(form.output);
-            Testata(form);
+            Registro_Compensi_Terzi_Testata(form);
             PayeeBlock(form, row, "  ");
         }
         DocumentLine(print, row);

@@ -22,7 +22,9 @@ struct RegisterTotals {
     Cents amounts[7] = {};
 };
 
-// The body of the company; the totals block of a payee, which sets its totals back to 0.
+// One page heading (that of the list of documents with this report's title and prefixes); the body
+// of the company; the totals block of a payee, which sets its totals back to 0.
+void Registro_Compensi_Terzi_Testata(ReportForm& form);
 void Registro_Compensi_Terzi_Stampa(ReportForm& form);
 void Registro_Compensi_Terzi_Totali(ReportForm& form, RegisterTotals& totals);
 
