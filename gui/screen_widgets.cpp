@@ -78,7 +78,7 @@ void Decorate(const std::map<Key, QWidget*>& made, const ScreenWidgets& widgets)
     Get<QLabel>(made, "Label1", 0)->setFont(title);
     widgets.yearLabel->setFont(title);
     QFont wait = title;
-    wait.setPointSize(11);
+    wait.setPointSize(10);
     Get<QLabel>(made, "Label2", 14)->setFont(wait);
     Get<QLabel>(made, "Label2", 15)->setFont(wait);
 
@@ -133,6 +133,7 @@ ScreenWidgets BuildScreenWidgets(QWidget* window) {
     widgets.ListMesi->setSelectionMode(QAbstractItemView::MultiSelection);
     widgets.ListAzi->setSelectionMode(QAbstractItemView::MultiSelection);
     widgets.Frame12->raise();  // over the two groups it covers while a report runs
+    widgets.Frame12->setAutoFillBackground(true);
     Decorate(made, widgets);
     return widgets;
 }

@@ -61,7 +61,14 @@ void SelectionWindow::ShowModel() { view_.Show(program_.screen); }
 
 template <class Action>
 void SelectionWindow::Act(Action&& action) {
-    if (endStatus_) return;
+    // One action at a time: what reaches the window while a report runs or a box is open (such as
+    // the window manager's close) waits for it to end.
+    if (endStatus_ || acting_) return;
+    acting_ = true;
+    struct Done {
+        bool& acting;
+        ~Done() { acting = false; }
+    } done{acting_};
     program_.screen.focus.clear();
     try {
         action();
@@ -95,7 +102,7 @@ void SelectionWindow::End(int status) {
 }
 
 void SelectionWindow::closeEvent(QCloseEvent* event) {
-    if (!endStatus_) Act([this] { app::Form_Unload(program_); });
+    if (!endStatus_ && !acting_) Act([this] { app::Form_Unload(program_); });
     if (endStatus_) {
         event->accept();
     } else {

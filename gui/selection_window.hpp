@@ -54,6 +54,7 @@ private:
     ScreenView view_;
     std::function<void(int)> onEnd_;
     std::optional<int> endStatus_;
+    bool acting_ = false;  // a model action (a report, a message box) is under way
 };
 
 }  // namespace kv::gui

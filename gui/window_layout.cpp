@@ -22,9 +22,9 @@ constexpr std::array<ControlPlace, 33> kPlaces = {{
     {"OptOrdListAzi", 0, "FrameOrdAz", {180, 390, 1230, 330}},
     {"OptOrdListAzi", 1, "FrameOrdAz", {1500, 390, 1950, 330}},
     {"Frame12", -1, "", app::kWaitPanelRect},
-    {"Label2", 14, "Frame12", {180, 120, 3000, 330}},
-    {"Label2", 15, "Frame12", {180, 480, 3000, 330}},
-    {kProgressName, -1, "Frame12", {3360, 330, 3525, 360}},
+    {"Label2", 14, "Frame12", {180, 120, 3450, 330}},
+    {"Label2", 15, "Frame12", {180, 480, 3450, 330}},
+    {kProgressName, -1, "Frame12", {3750, 300, 3135, 360}},
 
     {"FrameMesi", -1, "", {7305, 780, 2235, 3690}},
     {"Label5", -1, "FrameMesi", {120, 150, 1995, 300}},

@@ -136,6 +136,22 @@ TEST_F(WindowTest, ReportThatHidesThePanelBeforeItsMessage) {
     EXPECT_FALSE(visibleAfterHide);
 }
 
+TEST_F(WindowTest, ClosingWhileAReportRunsWaitsForIt) {
+    Start();
+    ClickItem(Control<QListWidget>("ListAzi"), 0);
+    Click("OptionDoc", 0);
+    bool closed = true;
+    reports_.during = [&](const app::ReportRequest&) { closed = window_->close(); };
+    Click("CmdConferma");
+    EXPECT_FALSE(closed);
+    EXPECT_FALSE(window_->endStatus().has_value());
+    EXPECT_TRUE(window_->isVisible());
+    ASSERT_EQ(reports_.calls.size(), 1u);
+    // Afterwards the window closes as usual.
+    EXPECT_TRUE(window_->close());
+    EXPECT_EQ(window_->endStatus(), 0);
+}
+
 // A writer that does nothing: the progress bar counts the writers made, one per document.
 class NullWriter : public output::PdfWriter {
 public:

@@ -42,14 +42,6 @@ TEST(QtDialogsTest, BoxesKeepTitleIconButtonsAndLines) {
     EXPECT_EQ(boxes.seen()[3].text, "Errore 53 File not found\nCARICAINST\n\nLEGGIREC (1-1)");
 }
 
-TEST(QtDialogsTest, IconsOfTheFourKinds) {
-    EXPECT_EQ(QtIcon(platform::Icon::Stop), QMessageBox::Critical);
-    EXPECT_EQ(QtIcon(platform::Icon::Question), QMessageBox::Question);
-    EXPECT_EQ(QtIcon(platform::Icon::Exclamation), QMessageBox::Warning);
-    EXPECT_EQ(QtIcon(platform::Icon::Information), QMessageBox::Information);
-    EXPECT_EQ(QtIcon(platform::Icon::None), QMessageBox::NoIcon);
-}
-
 TEST(QtTextTest, WindowsTextCrossesTheQtBoundaryBothWays) {
     const std::string cp1252 = "Per proseguire \xE8 necessario \x80 100 \x93ok\x94";
     QString shown = ToQt(cp1252);
