@@ -5,14 +5,28 @@
 
 #include "app/archive_reports.hpp"
 #include "cli/batch_main.hpp"
+#include "platform/qt/qt_printers.hpp"
+#include "platform/qt/qt_session.hpp"
+#include "platform/qt/system_printer.hpp"
 
 int main(int argc, char** argv) {
     std::vector<std::string> arguments(argv + 1, argv + argc);
     kv::platform::SystemClock clock;
-    auto printers = kv::platform::MakePrinters(std::getenv("KVVELM_PRINTERS"));
+    // Qt on the offscreen platform: the printers and fonts without a display.
+    kv::platform::qt::QtSession qt;
+    const char* printerSetting = std::getenv("KVVELM_PRINTERS");
+    std::unique_ptr<kv::platform::Printers> printers =
+        printerSetting != nullptr ? kv::platform::MakePrinters(printerSetting)
+                                  : std::make_unique<kv::platform::qt::QtPrinters>();
+    std::unique_ptr<kv::platform::PrinterDevice> printer;
     return kv::cli::RunBatch(arguments, kv::app::Environment::FromProcess(), *printers, clock,
                              std::cout, std::cerr,
-                             [](kv::app::Program& program, std::ostream&) -> std::unique_ptr<kv::app::ReportDrivers> {
+                             [&printer](kv::app::Program& program, std::ostream&) -> std::unique_ptr<kv::app::ReportDrivers> {
+                                 // Start-up has chosen the printer by now; every job goes to it.
+                                 printer = kv::platform::qt::MakeSystemPrinter(program.services, [&program] {
+                                     return kv::platform::qt::PrintTarget{program.start.printerName, ""};
+                                 });
+                                 program.output.printer = printer.get();
                                  return std::make_unique<kv::app::ArchiveReports>(program);
                              });
 }

@@ -1,0 +1,132 @@
+// Real printing end to end: kvvelm-batch on a generated demo installation prints the list of
+// documents with --uscita stampa through CUPS to a cups-pdf queue; every company is a job of its own
+// whose text, read back by pdftotext, is the report the PDF target writes. Without any printer the
+// printer target fails with the printer question and the PDF target still works.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <sstream>
+
+#include "tests/e2e_print/cups_service.hpp"
+#include "tests/support/test_support.hpp"
+#include "tools/demo/demo_writer.hpp"
+
+namespace kv::e2e {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kBatch = fs::path(KV_BINARY_DIR) / "cli" / "kvvelm-batch";
+const fs::path kMakeDemo = fs::path(KV_BINARY_DIR) / "tools" / "demo" / "kvvelm-mkdemo";
+constexpr const char* kNoPrintingService = "CUPS_SERVER=/nonexistent/cups.sock";
+
+// A document's lines as pdftotext -layout shows them, trimmed, runs of blanks made one, empty lines
+// dropped: the same on paper and in a PDF file, whatever the margins.
+std::vector<std::string> NormalizedLines(const fs::path& pdf) {
+    std::vector<std::string> lines;
+    std::istringstream text(test::PdfToText(pdf, true));
+    for (std::string line; std::getline(text, line);) {
+        std::istringstream words(line);
+        std::string normalized;
+        for (std::string word; words >> word;) normalized += (normalized.empty() ? "" : " ") + word;
+        if (!normalized.empty()) lines.push_back(normalized);
+    }
+    return lines;
+}
+
+// The company code of a list of documents ("DITTA: 003 ..."); empty when no line names one.
+std::string CompanyOf(const std::vector<std::string>& lines) {
+    for (const std::string& line : lines) {
+        if (line.rfind("DITTA: ", 0) == 0) return line.substr(7, 3);
+    }
+    return "";
+}
+
+class PrintBatchTest : public ::testing::Test {
+protected:
+    PrintBatchTest() : dir_("e2e-print"), demo_(dir_ / "demo") {}
+
+    void SetUp() override {
+        ASSERT_TRUE(fs::exists(kBatch)) << "build kvvelm-batch first";
+        auto made = test::Run(test::ShellQuote(kMakeDemo.string()) + " " + test::ShellQuote(demo_.root.string()));
+        ASSERT_EQ(made.status, 0) << made.output;
+    }
+
+    // kvvelm-batch on the demo installation with the system's printers (no KVVELM_PRINTERS list).
+    test::CommandResult Batch(const std::string& arguments, const std::string& environment = "") {
+        return test::Run("env -u KVVELM_PRINTERS KVVELM_REGISTRY=" +
+                         test::ShellQuote(demo_.registryFile.string()) +
+                         " KVVELM_DRIVES=" + test::ShellQuote(demo_.drivesRoot.string()) +
+                         " KVVELM_LOCK=" + test::ShellQuote((dir_ / "kvvelm.lock").string()) + " " +
+                         environment + " timeout 120 " + test::ShellQuote(kBatch.string()) + " " +
+                         arguments + " </dev/null");
+    }
+
+    // The PDF target's documents by company code.
+    std::map<std::string, fs::path> PdfDocuments() const {
+        std::map<std::string, fs::path> documents;
+        for (const auto& entry : fs::recursive_directory_iterator(demo_.root / "FILE-PDF")) {
+            if (entry.path().extension() == ".pdf")
+                documents[CompanyOf(NormalizedLines(entry.path()))] = entry.path();
+        }
+        return documents;
+    }
+
+    test::TempDir dir_;
+    demo::DemoPaths demo_;
+};
+
+TEST_F(PrintBatchTest, EachCompanyIsAPrintJobHoldingTheReportsLines) {
+    if (std::string why = test::CupsService::Unavailable(); !why.empty()) GTEST_SKIP() << why;
+    auto written = Batch("--report documenti --ditte tutte --uscita pdf");
+    ASSERT_EQ(written.status, 0) << written.output;
+    const auto documents = PdfDocuments();
+    ASSERT_EQ(documents.size(), 7u);
+
+    const fs::path out = dir_ / "printed";
+    fs::create_directories(out);
+    test::CupsService cups;
+    cups.AddPdfQueue(demo::kDemoPrinter, out);  // the queue the printer-settings file names
+
+    auto info = Batch("--info");
+    EXPECT_NE(info.output.find("Printer: KVVELM_Laser (printer-settings file)"), std::string::npos)
+        << info.output;
+    auto printed = Batch("--report documenti --ditte tutte --uscita stampa");
+    ASSERT_EQ(printed.status, 0) << printed.output;
+    EXPECT_EQ(printed.output.find("ERR.STAMPANTE"), std::string::npos) << printed.output;
+
+    const auto jobs = cups.WaitForJobs(out, documents.size(), std::chrono::seconds(90));
+    ASSERT_EQ(jobs.size(), documents.size());
+    std::vector<std::string> companies;
+    for (const fs::path& job : jobs) {
+        EXPECT_QPDF_CLEAN(job);
+        const auto lines = NormalizedLines(job);
+        companies.push_back(CompanyOf(lines));
+        auto document = documents.find(companies.back());
+        ASSERT_NE(document, documents.end()) << job << " names no company of the report";
+        EXPECT_EQ(lines, NormalizedLines(document->second)) << job;
+    }
+    // One job per company, in the order of the company list.
+    EXPECT_EQ(companies, (std::vector<std::string>{"001", "002", "003", "005", "006", "007", "008"}));
+}
+
+TEST_F(PrintBatchTest, WithoutPrintersTheDefaultIsNoneAndOnlyThePdfTargetWorks) {
+    auto info = Batch("--info", kNoPrintingService);
+    EXPECT_EQ(info.status, 0) << info.output;
+    EXPECT_NE(info.output.find("Printer: (none)\n"), std::string::npos) << info.output;
+
+    auto printed = Batch("--report documenti --ditte 001 --uscita stampa", kNoPrintingService);
+    EXPECT_EQ(printed.status, 2) << printed.output;  // nobody answers: no retry, then close
+    EXPECT_NE(printed.output.find("ERR.STAMPANTE - SI VUOLE RITENTARE ?"), std::string::npos)
+        << printed.output;
+    EXPECT_NE(printed.output.find("CHIUDERE IL PROGRAMMA ?"), std::string::npos) << printed.output;
+
+    auto written = Batch("--report documenti --ditte 001 --uscita pdf", kNoPrintingService);
+    EXPECT_EQ(written.status, 0) << written.output;
+    EXPECT_EQ(PdfDocuments().size(), 1u);
+}
+
+}  // namespace
+}  // namespace kv::e2e
