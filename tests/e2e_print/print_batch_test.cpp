@@ -110,6 +110,11 @@ TEST_F(PrintBatchTest, EachCompanyIsAPrintJobHoldingTheReportsLines) {
     }
     // One job per company, in the order of the company list.
     EXPECT_EQ(companies, (std::vector<std::string>{"001", "002", "003", "005", "006", "007", "008"}));
+
+    // The printer-settings file's name must match a queue exactly, letter case included.
+    test::WriteFile(demo_.archiveFolder / "STAMPSTD.TXT", "STAMPANTE STANDARD\r\nkvvelm_laser\r\n");
+    info = Batch("--info");
+    EXPECT_EQ(info.output.find("(printer-settings file)"), std::string::npos) << info.output;
 }
 
 TEST_F(PrintBatchTest, WithoutPrintersTheDefaultIsNoneAndOnlyThePdfTargetWorks) {
