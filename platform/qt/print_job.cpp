@@ -26,7 +26,7 @@ void AimAtFile(QPrinter& printer, const std::string& pdfFile) {
 void AimAtPrinter(QPrinter& printer, const std::string& printerName) {
     QString name = ToQString(printerName);
     if (name.isEmpty()) name = QPrinterInfo::defaultPrinterName();
-    if (name.isEmpty()) PrinterFailure("no printer installed");
+    if (name.isEmpty()) PrinterFailure("no printer chosen and no default printer");
     if (QPrinterInfo::printerInfo(name).isNull()) PrinterFailure("no printer named " + printerName);
     printer.setPrinterName(name);
     if (printer.outputFormat() != QPrinter::NativeFormat) PrinterFailure("cannot print to " + printerName);

@@ -19,7 +19,8 @@ constexpr const char* kRetryQuestion = "ERR.STAMPANTE - SI VUOLE RITENTARE ?";
 constexpr const char* kCloseQuestion =
     "CHIUDERE IL PROGRAMMA ? (se si risp.NO il progr.perde la riga e prosegue)";
 
-// A printer that fails its next `failures` operations, then records what it prints.
+// A printer that fails its next `failures` operations, then records what it prints; fonts and
+// position are the Qt printer object's own, which never fail.
 class FlakyPrinter : public QtPrinterDevice {
 public:
     explicit FlakyPrinter(int failures)
