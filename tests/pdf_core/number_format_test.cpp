@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstdio>
 #include <string>
+#include <utility>
 
 #include "pdf/core/number_format.hpp"
 #include "tests/support/test_support.hpp"
@@ -15,34 +16,21 @@ namespace {
 
 TEST(RoundValue, RoundsHalfAwayFromZeroInSinglePrecision) {
     // 842 - 28.346457 as a single is 813.65350...; times 1000 in single precision it is
-    // exactly 813653.5, which must round up.
-    const float height = 842.0f - 28.346457f;
-    EXPECT_FLOAT_EQ(RoundValue(height), 813.654f);
-    EXPECT_FLOAT_EQ(RoundValue(595.2756f), 595.276f);
-    EXPECT_FLOAT_EQ(RoundValue(0.0005f), 0.001f);
-    EXPECT_FLOAT_EQ(RoundValue(-0.0005f), -0.001f);
-    EXPECT_FLOAT_EQ(RoundValue(-2.4444f), -2.444f);
-    EXPECT_FLOAT_EQ(RoundValue(0.0004f), 0.0f);
+    // exactly 813653.5, which must round up (wholly in float it would give 813.6541).
+    const std::pair<float, float> cases[] = {{842.0f - 28.346457f, 813.654f}, {595.2756f, 595.276f},
+                                             {0.0005f, 0.001f},               {-0.0005f, -0.001f},
+                                             {-2.4444f, -2.444f},             {0.0004f, 0.0f}};
+    for (const auto& [value, rounded] : cases) EXPECT_FLOAT_EQ(RoundValue(value), rounded) << value;
 }
 
-TEST(FormatNum, WritesSevenSignificantDigitsWithoutTrailingZeros) {
-    EXPECT_EQ(FormatNum(595.2756f), "595.276");
-    EXPECT_EQ(FormatNum(842.0f - 28.346457f), "813.654");
-    EXPECT_EQ(FormatNum(12.0f), "12");
-    EXPECT_EQ(FormatNum(0.5f), "0.5");
-    EXPECT_EQ(FormatNum(12345.678f), "12345.68");
-    EXPECT_EQ(FormatNum(-1.25f), "-1.25");
-    EXPECT_EQ(FormatNum(100.0f), "100");
-    EXPECT_EQ(FormatNum(1.0f / 3.0f), "0.333");
-}
-
-TEST(FormatNum, NeverWritesMinusZeroOrAnExponent) {
-    EXPECT_EQ(FormatNum(-0.0004f), "0");
-    EXPECT_EQ(FormatNum(-0.0f), "0");
-    EXPECT_EQ(FormatNum(0.0f), "0");
-    EXPECT_EQ(FormatNum(0.001f), "0.001");
-    EXPECT_EQ(FormatNum(12345678.0f), "12345680");
-    EXPECT_EQ(FormatNum(-30000000.0f), "-30000000");
+TEST(FormatNum, SevenSignificantDigitsNoTrailingZerosNoMinusZeroNoExponent) {
+    const std::pair<float, const char*> cases[] = {
+        {595.2756f, "595.276"}, {842.0f - 28.346457f, "813.654"}, {12.0f, "12"},
+        {0.5f, "0.5"},          {12345.678f, "12345.68"},         {-1.25f, "-1.25"},
+        {100.0f, "100"},        {1.0f / 3.0f, "0.333"},           {-0.0004f, "0"},
+        {-0.0f, "0"},           {0.001f, "0.001"},                {12345678.0f, "12345680"},
+        {-30000000.0f, "-30000000"}};
+    for (const auto& [value, text] : cases) EXPECT_EQ(FormatNum(value), text) << value;
 }
 
 TEST(FormatNum, EveryThousandthBelowAThousandIsExact) {

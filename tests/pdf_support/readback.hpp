@@ -1,0 +1,161 @@
+#pragma once
+// Shared by the pdf test suites: a host with a fixed clock, a scratch document, and reading our
+// files back through outside tools only (pikepdf via probe.py, poppler's pdftotext -bbox).
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "pdf/folivo.hpp"
+#include "pdf/host.hpp"
+#include "tests/support/test_support.hpp"
+
+namespace folivo::test {
+
+// A host with a fixed clock and random source that records what it was asked to do.
+class FakeHost : public Host {
+public:
+    int retriesToGrant = 0;  // how many retry messages are answered "retry"
+    int messages = 0;
+    std::string lastTitle;
+    std::string lastText;
+    std::string opened;
+    LocalTime now{2026, 12, 6, 9, 5, 7};
+    double random = 0.42;
+
+    bool ShowRetryMessage(const std::string& title, const std::string& text) override {
+        ++messages;
+        lastTitle = title;
+        lastText = text;
+        return retriesToGrant-- > 0;
+    }
+    void ShellOpen(const std::string& path) override { opened = path; }
+    LocalTime Now() override { return now; }
+    double Random() override { return random; }
+};
+
+inline bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+inline std::string FromHex(const std::string& hex) {
+    std::string bytes;
+    for (size_t i = 0; i + 1 < hex.size(); i += 2) bytes += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
+    return bytes;
+}
+
+// Runs probe.py with a command and the file; fails the test when pikepdf cannot read it.
+inline std::string Probe(const std::string& command, const std::filesystem::path& pdf, const std::string& args = "") {
+    const auto run = kv::test::Python(kv::test::ShellQuote(std::string(KV_SOURCE_DIR) + "/tests/pdf_support/probe.py") +
+                                      " " + command + " " + kv::test::ShellQuote(pdf.string()) + " " + args);
+    EXPECT_EQ(run.status, 0) << run.output;
+    return run.output;
+}
+
+// The decoded content stream of a 1-based page.
+inline std::string PageContent(const std::filesystem::path& pdf, int page = 1) {
+    return Probe("content", pdf, std::to_string(page));
+}
+
+// One line per font object (name|Subtype|BaseFont|BaseEncoding), then the first page's font names.
+inline std::string FontSummary(const std::filesystem::path& pdf) { return Probe("fonts", pdf); }
+
+// The facts probe.py prints, by key: pages and their boxes and contents, information strings,
+// catalog entries, metadata and reusable objects.
+class PdfFacts {
+public:
+    explicit PdfFacts(const std::filesystem::path& pdf) : output_(Probe("facts", pdf)) {
+        std::istringstream lines(output_);
+        for (std::string line; std::getline(lines, line);) {
+            const size_t space = line.find(' ');
+            if (space != std::string::npos) facts_[line.substr(0, space)] = line.substr(space + 1);
+        }
+    }
+    // The value of a key, "" when absent.
+    std::string operator[](const std::string& key) const {
+        const auto it = facts_.find(key);
+        return it == facts_.end() ? "" : it->second;
+    }
+    // Bytes of a hex-valued key (contents, information strings, metadata).
+    std::string Bytes(const std::string& key) const { return FromHex((*this)[key]); }
+    const std::string& output() const { return output_; }
+
+private:
+    std::string output_;
+    std::map<std::string, std::string> facts_;
+};
+
+struct WordBox {
+    std::string word;  // UTF-8
+    double xMin = 0, yMin = 0, xMax = 0, yMax = 0;  // points, Y downwards from the top of the page
+};
+
+// The words of the first page with their boxes, in reading order, as pdftotext -bbox places them.
+inline std::vector<WordBox> WordBoxes(const std::filesystem::path& pdf) {
+    const auto run = kv::test::Run("pdftotext -enc UTF-8 -bbox -f 1 -l 1 " + kv::test::ShellQuote(pdf.string()) + " -");
+    EXPECT_EQ(run.status, 0) << run.output;
+    static const std::regex word(
+        R"re(<word xMin="([-0-9.]+)" yMin="([-0-9.]+)" xMax="([-0-9.]+)" yMax="([-0-9.]+)">([^<]*)</word>)re");
+    std::vector<WordBox> boxes;
+    for (auto it = std::sregex_iterator(run.output.begin(), run.output.end(), word); it != std::sregex_iterator(); ++it) {
+        const auto& m = *it;
+        boxes.push_back({m[5], std::stod(m[1]), std::stod(m[2]), std::stod(m[3]), std::stod(m[4])});
+    }
+    return boxes;
+}
+
+// The first box of a word; fails the test when there is none.
+inline WordBox FindWord(const std::vector<WordBox>& boxes, const std::string& word) {
+    for (const auto& box : boxes) {
+        if (box.word == word) return box;
+    }
+    ADD_FAILURE() << "word not found: " << word;
+    return {word};
+}
+
+// A writer on a fixed-clock host with its file in a scratch folder.
+struct Doc {
+    kv::test::TempDir dir{"pdf"};
+    FakeHost host;
+    Folivo pdf{host};
+    std::filesystem::path path = dir / "out.pdf";
+
+    // Ends the document and checks it with qpdf.
+    const std::filesystem::path& Finish() {
+        pdf.EndDoc();
+        EXPECT_QPDF_CLEAN(path);
+        return path;
+    }
+};
+
+inline constexpr const char* kSampleTitle = "Elenco Documenti (2026)";
+inline constexpr const char* kSampleAuthor = "Studio Bianchi";
+inline constexpr const char* kSampleLine = "ROSSI MARIO fattura 123 imponibile 1500,00";
+
+// A two-page report-like document with the sample title, author and text; `setup` runs after
+// BeginDoc and SetDocProperty, before the first page (where SetCompression and SetProtection go).
+inline void WriteSampleDocument(const std::filesystem::path& file, const std::function<void(Folivo&)>& setup) {
+    FakeHost host;
+    Folivo pdf(host);
+    pdf.BeginDoc(file.string());
+    pdf.SetDocProperty(kSampleTitle, "Compensi \xE0 terzi", kSampleAuthor);
+    setup(pdf);
+    for (int page = 1; page <= 2; ++page) {
+        pdf.BeginPage();
+        pdf.SetFont("Courier", 10);
+        for (int line = 0; line < 40; ++line) {
+            pdf.DrawText(20, 20 + 12.0f * static_cast<float>(line),
+                         std::string(kSampleLine) + " riga " + std::to_string(page * 100 + line));
+        }
+        pdf.EndPage();
+    }
+    pdf.EndDoc();
+}
+
+}  // namespace folivo::test
