@@ -25,7 +25,7 @@ TEST(QtDialogsTest, BoxesKeepTitleIconButtonsAndLines) {
     EXPECT_EQ(dialogs.Show(question), platform::Answer::No);
     boxes.Script(QMessageBox::Yes);
     EXPECT_EQ(dialogs.Show(question), platform::Answer::Yes);
-    EXPECT_EQ(dialogs.Show(question), platform::Answer::Yes);  // Yes is the default button
+    EXPECT_EQ(dialogs.Show(question), platform::Answer::No);
 
     platform::MessageBox report;
     report.title = "Lumeo KVVELM";
@@ -34,6 +34,7 @@ TEST(QtDialogsTest, BoxesKeepTitleIconButtonsAndLines) {
     EXPECT_EQ(dialogs.Show(report), platform::Answer::Ok);
 
     ASSERT_EQ(boxes.seen().size(), 4u);
+    EXPECT_EQ(boxes.seen()[0].defaultButton, QMessageBox::Yes);
     EXPECT_EQ(boxes.seen()[0].title, "Lumeo");
     EXPECT_EQ(boxes.seen()[0].icon, QMessageBox::Critical);
     EXPECT_EQ(boxes.seen()[0].buttons, QMessageBox::Yes | QMessageBox::No);

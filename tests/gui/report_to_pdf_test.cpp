@@ -1,10 +1,13 @@
 // A whole report through the window: the list of documents of the demo installation to PDF, with
-// the wait panel's progress bar following the companies; the files judged by qpdf and pdftotext.
+// the wait panel's progress bar following the companies, the files judged by qpdf and pdftotext;
+// and to a printer that fails, with the error reporter's questions in the window's message boxes.
 
 #include <QProgressBar>
 #include <filesystem>
 
 #include "app/archive_reports.hpp"
+#include "platform/errors.hpp"
+#include "platform/qt/system_printer.hpp"
 #include "tests/gui/window_fixture.hpp"
 #include "tools/demo/fee_note_writer.hpp"
 
@@ -55,6 +58,41 @@ TEST_F(WindowTest, ListOfDocumentsToPdfThroughTheWindow) {
     EXPECT_EQ(boxes_.seen().back().title, "Creazione modulo PDF Elenco Documenti");
     EXPECT_FALSE(Control("Frame12")->isVisible());
     EXPECT_TRUE(SelectedRows("ListAzi").empty());
+}
+
+TEST_F(WindowTest, PrinterFailureAsksAndCanCloseTheProgram) {
+    demo::WriteFeeNotePart(*writer_);
+    Start([](app::Program& program) { return std::make_unique<app::ArchiveReports>(program); });
+    int ended = -1;
+    window_->SetOnEnd([&](int status) { ended = status; });
+    // The real printer object, aimed at a printer the system does not have: every print fails
+    // with error 482, which goes to the error reporter.
+    auto printer = platform::qt::MakeSystemPrinter(program_->services, [] {
+        return platform::qt::PrintTarget{"KVVELM_stampante_assente", ""};
+    });
+    program_->output.printer = printer.get();
+    ClickItem(Control<QListWidget>("ListAzi"), 0);
+    Click("OptionAnno", 1);
+    Click("OptionDoc", 0);
+    boxes_.Script(QMessageBox::No);   // do not try again
+    boxes_.Script(QMessageBox::Yes);  // close the program
+    Click("CmdConferma");
+
+    ASSERT_EQ(boxes_.seen().size(), 2u);
+    const SeenBox& retry = boxes_.seen()[0];
+    EXPECT_EQ(retry.title, "Lumeo");
+    EXPECT_EQ(retry.text, "ERR.STAMPANTE - SI VUOLE RITENTARE ?");
+    EXPECT_EQ(retry.icon, QMessageBox::Critical);
+    EXPECT_EQ(retry.buttons, QMessageBox::Yes | QMessageBox::No);
+    const SeenBox& close = boxes_.seen()[1];
+    EXPECT_EQ(close.title, "Lumeo");
+    EXPECT_EQ(close.text,
+              "CHIUDERE IL PROGRAMMA ? (se si risp.NO il progr.perde la riga e prosegue)");
+    EXPECT_EQ(close.icon, QMessageBox::Warning);
+    EXPECT_EQ(close.buttons, QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(ended, platform::exit_status::kFatal);
+    EXPECT_EQ(window_->endStatus(), ended);
+    EXPECT_FALSE(window_->isVisible());
 }
 
 }  // namespace

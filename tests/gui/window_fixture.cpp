@@ -18,8 +18,11 @@ BoxWatcher::BoxWatcher() {
 void BoxWatcher::AnswerOpenBox() {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (!box || !box->isVisible()) return;
-    seen_.push_back(SeenBox{box->windowTitle(), box->text(), box->icon(), box->standardButtons()});
-    QAbstractButton* button = box->defaultButton();
+    QAbstractButton* preset = box->defaultButton();
+    seen_.push_back(SeenBox{box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
+                            preset ? box->standardButton(preset) : QMessageBox::NoButton});
+    QAbstractButton* button = box->button(QMessageBox::No);
+    if (!button) button = box->button(QMessageBox::Ok);
     if (!script_.empty()) {
         button = box->button(script_.front());
         script_.pop_front();

@@ -34,10 +34,11 @@ struct SeenBox {
     QString text;
     QMessageBox::Icon icon;
     QMessageBox::StandardButtons buttons;
+    QMessageBox::StandardButton defaultButton;
 };
 
-// Answers every modal message box that opens while it lives: the scripted buttons first, then the
-// box's default button (OK, or Yes).
+// Answers every modal message box that opens while it lives: the scripted buttons first, then OK,
+// or No for a question (so an unscripted printer error never retries for ever).
 class BoxWatcher {
 public:
     BoxWatcher();
