@@ -58,6 +58,13 @@ inline std::string Probe(const std::string& command, const std::filesystem::path
     return run.output;
 }
 
+// pdftotext output in UTF-8.
+inline std::string Utf8Text(const std::filesystem::path& pdf) {
+    const auto run = kv::test::Run("pdftotext -enc UTF-8 " + kv::test::ShellQuote(pdf.string()) + " -");
+    EXPECT_EQ(run.status, 0) << run.output;
+    return run.output;
+}
+
 // The decoded content stream of a 1-based page.
 inline std::string PageContent(const std::filesystem::path& pdf, int page = 1) {
     return Probe("content", pdf, std::to_string(page));

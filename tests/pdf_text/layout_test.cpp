@@ -7,7 +7,6 @@
 #include "pdf/text/line_layout.hpp"
 #include "pdf/text/measure.hpp"
 #include "pdf/text/paint_operator.hpp"
-#include "pdf/text/split.hpp"
 #include "pdf/text/text_box.hpp"
 
 namespace folivo::text {
@@ -17,43 +16,6 @@ namespace {
 TextMeasure Courier10(SpacingState state = {}) {
     state.fontSize = 10;
     return TextMeasure(fonts::kCourier, state);
-}
-
-TEST(TextMeasure, SumsWidthsThenSpacingScalingAndUnits) {
-    const TextMeasure arial(fonts::kHelvetica, {10, 0, 0, 100, 1});
-    EXPECT_FLOAT_EQ(arial.Length("AA"), 13.34f);
-    EXPECT_FLOAT_EQ(arial.Length(""), 0);
-    // Bytes above 127 are measured by their own code (Euro 556, e grave 556).
-    EXPECT_FLOAT_EQ(arial.Length("\x80\xE8"), 11.12f);
-
-    // 3 characters, 1 space: 18 + 1 x 2 word spacing + 3 x 0.5 char spacing = 21.5 points;
-    // 50 % scaling halves it; at 2 points per unit that is 5.375 units.
-    const TextMeasure spaced = Courier10({0, 0.5f, 2, 50, 2});
-    EXPECT_FLOAT_EQ(spaced.Length("a b"), 5.375f);
-    EXPECT_FLOAT_EQ(spaced.AtFullScale().Length("a b"), 10.75f);
-}
-
-TEST(LinePlan, AlignsLeftRightAndCentreWithinTheWidth) {
-    const TextMeasure m = Courier10();
-    LinePlan left = PlanLine("abcd", 100, 0, kAlignLeft, m);
-    EXPECT_FLOAT_EQ(left.length, 24);
-    EXPECT_FLOAT_EQ(left.dx, 0);
-    EXPECT_EQ(left.adjust, LineAdjust::kNone);
-
-    EXPECT_FLOAT_EQ(PlanLine("abcd", 100, 0, kAlignRight, m).dx, 76);
-    EXPECT_FLOAT_EQ(PlanLine("abcd", 100, 0, kAlignCenter, m).dx, 38);
-    // With no width, right alignment ends the text at X and centre centres it on X.
-    EXPECT_FLOAT_EQ(PlanLine("abcd", 0, 0, kAlignRight, m).dx, -24);
-    EXPECT_FLOAT_EQ(PlanLine("abcd", 0, 0, kAlignCenter, m).dx, -12);
-
-    // The indent counts in the length and moves the start.
-    const LinePlan indented = PlanLine("abcd", 100, 5, kAlignRight, m);
-    EXPECT_FLOAT_EQ(indented.length, 29);
-    EXPECT_FLOAT_EQ(indented.dx, 76);
-
-    // Combinations outside the known values align left; vertical bits are not alignments here.
-    EXPECT_FLOAT_EQ(PlanLine("abcd", 100, 0, kAlignRight | kAlignCenter, m).dx, 0);
-    EXPECT_FLOAT_EQ(PlanLine("abcd", 100, 0, 0, m).dx, 0);
 }
 
 TEST(LinePlan, JustifySpreadsTheGapOverTheWordGaps) {
@@ -165,26 +127,10 @@ TEST(TextBox, HeightLimitReturnsTheRestAndContinuesMidParagraph) {
     EXPECT_EQ(layout.rest, std::string("\0bbb ccc", 8));
 }
 
-TEST(TextHelpers, SplitJoinTrimAndCollapse) {
-    EXPECT_EQ(SplitText("a  b", " "), (std::vector<std::string>{"a", "", "b"}));
-    EXPECT_EQ(SplitText("", " "), (std::vector<std::string>{""}));
-    EXPECT_EQ(SplitText("x\r\ny", "\r\n"), (std::vector<std::string>{"x", "y"}));
-    EXPECT_EQ(JoinText({"a", "b", "c"}, "-", 1), "b-c");
-    EXPECT_EQ(TrimSpaces("  a b  "), "a b");
-    EXPECT_EQ(TrimSpaces("   "), "");
-    EXPECT_EQ(ReplaceRepeatedly("a     b", "  ", " "), "a b");
-    EXPECT_EQ(ReplaceRepeatedly("keep", "", "x"), "keep");
-}
-
 TEST(TextHelpers, PaintOperatorsByOptions) {
-    EXPECT_EQ(PaintOperator(0), "S");
-    EXPECT_EQ(PaintOperator(1), "");
-    EXPECT_EQ(PaintOperator(2), "h S");
-    EXPECT_EQ(PaintOperator(3), "h");
-    EXPECT_EQ(PaintOperator(4), "B*");
-    EXPECT_EQ(PaintOperator(5), "f*");
-    EXPECT_EQ(PaintOperator(6), "b*");
-    EXPECT_EQ(PaintOperator(128), "W S");
+    const std::pair<int32_t, const char*> cases[] = {{0, "S"},  {1, ""},   {2, "h S"},  {3, "h"},
+                                                     {4, "B*"}, {5, "f*"}, {6, "b*"}, {128, "W S"}};
+    for (const auto& [options, op] : cases) EXPECT_EQ(PaintOperator(options), op) << options;
 }
 
 }  // namespace

@@ -16,46 +16,41 @@ uint16_t Width(std::string_view base, int32_t style, unsigned char code) {
     return (*MetricsFor(base, style).widths)[code];
 }
 
-TEST(StandardMetrics, TellingWidthsOfArialAndTimes) {
-    EXPECT_EQ(Width("Arial", 0, ' '), 278);
-    EXPECT_EQ(Width("Arial", 0, 'A'), 667);
-    EXPECT_EQ(Width("Arial", kStyleBold, 'A'), 722);
-    EXPECT_EQ(Width("Arial", kStyleBold | kStyleItalic, 'A'), 722);
-    EXPECT_EQ(Width("Arial", kStyleItalic, 'A'), 667);
-    EXPECT_EQ(Width("Arial", 0, 'a'), 556);
-    EXPECT_EQ(Width("Arial", 0, 128), 556);   // Euro
-    EXPECT_EQ(Width("Arial", 0, 198), 1000);  // AE
-
-    EXPECT_EQ(Width("TimesNewRoman", 0, 'A'), 722);
-    EXPECT_EQ(Width("TimesNewRoman", kStyleItalic, 'A'), 611);
-    EXPECT_EQ(Width("TimesNewRoman", kStyleBold | kStyleItalic, 'A'), 667);
-    EXPECT_EQ(Width("TimesNewRoman", 0, 'a'), 444);
-    EXPECT_EQ(Width("TimesNewRoman", kStyleBold, 'a'), 500);
-    EXPECT_EQ(Width("TimesNewRoman", 0, 198), 889);
-    EXPECT_EQ(Width("TimesNewRoman", kStyleBold, 198), 1000);
-    EXPECT_EQ(Width("TimesNewRoman", kStyleBold | kStyleItalic, 198), 944);
-}
-
-TEST(StandardMetrics, WindowsCodesMapToTheirGlyphsNotToStandardEncoding) {
-    // 39 and 96 are the straight quote and grave in Windows-1252, the curly quotes in the AFM.
-    EXPECT_EQ(Width("Arial", 0, 39), 191);
-    EXPECT_EQ(Width("Arial", 0, 96), 333);
-    EXPECT_EQ(Width("Arial", 0, 160), Width("Arial", 0, ' '));  // no-break space
-    EXPECT_EQ(Width("Arial", 0, 173), Width("Arial", 0, '-'));  // soft hyphen
-    EXPECT_EQ(Width("TimesNewRoman", 0, 0xE8), 444);           // e grave
-    EXPECT_EQ(Width("TimesNewRoman", 0, 0x99), 980);           // trademark
+TEST(StandardMetrics, TellingWidthsOfEveryFamily) {
+    constexpr int32_t kBI = kStyleBold | kStyleItalic;
+    const struct {
+        const char* base;
+        int32_t style;
+        unsigned char code;
+        uint16_t width;
+    } cases[] = {
+        {"Arial", 0, ' ', 278},  {"Arial", 0, 'A', 667},   {"Arial", kStyleBold, 'A', 722},
+        {"Arial", kBI, 'A', 722}, {"Arial", kStyleItalic, 'A', 667}, {"Arial", 0, 'a', 556},
+        {"Arial", 0, 128, 556},  // Euro
+        {"Arial", 0, 198, 1000},  // AE
+        // 39 and 96 are the straight quote and grave in Windows-1252, the curly quotes in the AFM.
+        {"Arial", 0, 39, 191},   {"Arial", 0, 96, 333},
+        {"Arial", 0, 160, 278},  // no-break space as space
+        {"Arial", 0, 173, 333},  // soft hyphen as hyphen
+        {"TimesNewRoman", 0, 'A', 722},           {"TimesNewRoman", kStyleItalic, 'A', 611},
+        {"TimesNewRoman", kBI, 'A', 667},         {"TimesNewRoman", 0, 'a', 444},
+        {"TimesNewRoman", kStyleBold, 'a', 500},  {"TimesNewRoman", 0, 198, 889},
+        {"TimesNewRoman", kStyleBold, 198, 1000}, {"TimesNewRoman", kBI, 198, 944},
+        {"TimesNewRoman", 0, 0xE8, 444},  // e grave
+        {"TimesNewRoman", 0, 0x99, 980},  // trademark
+        {"Symbol", 0, 'a', 631},          // alpha
+        {"Symbol", kStyleBold, 'a', 631}, // no bold face
+        {"Symbol", 0, 128, 0},            // empty in the core font
+        {"ZapfDingbats", 0, 'A', 692},    // a10 in the dingbats' own code
+        {"ZapfDingbats", 0, 128, 390},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Width(c.base, c.style, c.code), c.width) << c.base << " " << c.style << " " << int(c.code);
+    }
     for (int code = 0; code < 256; ++code) {
         EXPECT_EQ(Width("CourierNew", code % 4, static_cast<unsigned char>(code)), 600) << code;
         EXPECT_GT(Width("Arial", 0, static_cast<unsigned char>(code)), 0) << code;
     }
-}
-
-TEST(StandardMetrics, SymbolFontsKeepTheirOwnCodes) {
-    EXPECT_EQ(Width("Symbol", 0, 'a'), 631);          // alpha
-    EXPECT_EQ(Width("Symbol", kStyleBold, 'a'), 631); // no bold face
-    EXPECT_EQ(Width("Symbol", 0, 128), 0);            // empty in the core font
-    EXPECT_EQ(Width("ZapfDingbats", 0, 'A'), 692);    // a10 in the dingbats' own code
-    EXPECT_EQ(Width("ZapfDingbats", 0, 128), 390);
 }
 
 TEST(StandardMetrics, CommittedTablesMatchTheGenerator) {
@@ -96,35 +91,6 @@ TEST(FontRequests, ResourceNamesKeysAndStyleSuffixes) {
     EXPECT_EQ(other.key, "MYFONT");
     EXPECT_THROW(RequestFor("   ", 0, 0), std::exception);
     EXPECT_EQ(NameToken("Odd(Name)/#\xE8"), "Odd#28Name#29#2F#23#E8");
-}
-
-TEST(FontRequests, TableFindsByKeyAndEncoding) {
-    FontTable table;
-    EXPECT_EQ(table.Find("ARIAL", 0), 0);
-    const int32_t arial = table.Add(StandardRecord(RequestFor("Arial", 0, 0)));
-    const int32_t bold = table.Add(StandardRecord(RequestFor("Arial", 1, 0)));
-    EXPECT_EQ(table.Find("ARIAL", 0), arial);
-    EXPECT_EQ(table.Find("ARIAL,BOLD", 0), bold);
-    EXPECT_EQ(table.Find("ARIAL", kMacRomanEncoding), 0);
-    EXPECT_EQ(table.Find("arial", 0), 0);  // keys are upper case
-    EXPECT_THROW(table.At(0), std::exception);
-    EXPECT_THROW(table.At(3), std::exception);
-}
-
-TEST(FontRequests, DictionaryLinesNameTheEncodingExceptForSymbolFonts) {
-    FontRecord arial = StandardRecord(RequestFor("Arial", 0, 0));
-    auto lines = FontDictionaryLines(arial);
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[0],
-              "<< /Type /Font /Subtype /Type1 /Name /Arial /BaseFont /Arial /FirstChar 0 /LastChar 255");
-    EXPECT_EQ(lines[1], "/Encoding << /Type /Encoding /BaseEncoding /WinAnsiEncoding>>");
-
-    FontRecord mac = StandardRecord(RequestFor("Times", 2, kMacRomanEncoding));
-    EXPECT_NE(FontDictionaryLines(mac)[0].find("/Name /MACTimesNewRoman,Italic "), std::string::npos);
-    EXPECT_NE(FontDictionaryLines(mac)[1].find("/MacRomanEncoding"), std::string::npos);
-
-    EXPECT_EQ(FontDictionaryLines(StandardRecord(RequestFor("Symbol", 0, 0))).size(), 1u);
-    EXPECT_EQ(FontDictionaryLines(StandardRecord(RequestFor("ZapfDingbats", 0, 0))).size(), 1u);
 }
 
 }  // namespace

@@ -3,45 +3,31 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 
-#include "pdf/folivo.hpp"
-#include "tests/pdf_text/pdf_readback.hpp"
-#include "tests/support/test_support.hpp"
+#include "tests/pdf_support/readback.hpp"
 
+namespace folivo::test {
 namespace {
-
-using folivo::Folivo;
-using namespace kv::test::pdftext;
 
 // Courier 10 pt: 6 points a character, lines 11.33 points apart, descent 3 points.
 constexpr double kLine = 11.33;
 
-bool Contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
-
-// Writes one page in Courier 10 with what `draw` does and returns the file, checked by qpdf.
-std::filesystem::path CourierPage(const kv::test::TempDir& dir, const std::string& name,
-                                  const std::function<void(Folivo&)>& draw) {
-    const auto file = dir / (name + ".pdf");
-    Folivo pdf;
-    pdf.BeginDoc(file.string());
-    pdf.BeginPage();
-    pdf.SetFont("Courier", 10);
-    draw(pdf);
-    pdf.EndDoc();
-    EXPECT_QPDF_CLEAN(file);
-    return file;
+// Writes one page in Courier 10 with what `draw` does; returns the file, checked by qpdf.
+std::filesystem::path CourierPage(Doc& d, const std::function<void(Folivo&)>& draw) {
+    d.pdf.BeginDoc(d.path.string());
+    d.pdf.BeginPage();
+    d.pdf.SetFont("Courier", 10);
+    draw(d.pdf);
+    return d.Finish();
 }
 
 const std::string kSixWords = "aaaa bbbb cccc dddd eeee ffff";
 
 TEST(TextBoxPdf, WrapsWordsIntoLinesAtTheBoxEdge) {
-    kv::test::TempDir dir("boxwrap");
+    Doc d;
     std::string rest = "unset";
-    const auto file = CourierPage(dir, "wrap", [&](Folivo& pdf) {
+    const auto file = CourierPage(d, [&](Folivo& pdf) {
         rest = pdf.DrawTextBox(50, 100, 100, 0, kSixWords, 0, 1, 1);
         EXPECT_FLOAT_EQ(pdf.GetX(), 50);
         EXPECT_NEAR(pdf.GetY(), 100 + 2 * kLine, 1e-3);
@@ -52,13 +38,13 @@ TEST(TextBoxPdf, WrapsWordsIntoLinesAtTheBoxEdge) {
     const auto boxes = WordBoxes(file);
     const auto a = FindWord(boxes, "aaaa");
     const auto c = FindWord(boxes, "cccc");
-    const auto d = FindWord(boxes, "dddd");
+    const auto dd = FindWord(boxes, "dddd");
     // "aaaa bbbb cccc" is 84 points; " dddd" would make 114 > 100.
     EXPECT_NEAR(a.xMin, 50, 0.3);
     EXPECT_NEAR(c.xMax, 134, 0.3);
     EXPECT_NEAR(c.yMin, a.yMin, 0.01);
-    EXPECT_NEAR(d.xMin, 50, 0.3);
-    EXPECT_NEAR(d.yMin - a.yMin, kLine, 0.05);
+    EXPECT_NEAR(dd.xMin, 50, 0.3);
+    EXPECT_NEAR(dd.yMin - a.yMin, kLine, 0.05);
     // The first baseline is one line below the top, raised by the descent: glyph boxes reach
     // below it and stay inside the first line.
     EXPECT_GT(a.yMax, 100 + kLine - 3 - 0.5);
@@ -81,8 +67,8 @@ TEST(TextBoxPdf, WrapsWordsIntoLinesAtTheBoxEdge) {
 }
 
 TEST(TextBoxPdf, VerticalAlignmentPlacesTheBlockInTheBox) {
-    kv::test::TempDir dir("boxvalign");
-    const auto file = CourierPage(dir, "valign", [](Folivo& pdf) {
+    Doc d;
+    const auto file = CourierPage(d, [](Folivo& pdf) {
         pdf.DrawTextBox(50, 100, 100, 100, kSixWords, 0, 16, 1);        // bottom
         pdf.DrawTextBox(300, 100, 100, 100, "aaaa bbbb cccc", 0, 32, 1);  // middle
     });
@@ -94,9 +80,9 @@ TEST(TextBoxPdf, VerticalAlignmentPlacesTheBlockInTheBox) {
 }
 
 TEST(TextBoxPdf, AFullBoxReturnsTheRestAndTheNextBoxContinuesIt) {
-    kv::test::TempDir dir("boxrest");
+    Doc d;
     std::string rest;
-    const auto file = CourierPage(dir, "rest", [&](Folivo& pdf) {
+    const auto file = CourierPage(d, [&](Folivo& pdf) {
         // Room for two lines; the first line of a paragraph is indented by 20 points.
         rest = pdf.DrawTextBox(50, 100, 100, 25, kSixWords + "\r\nnext", 20, 1, 0);
         pdf.DrawTextBox(300, 100, 100, 0, rest, 20, 1, 0);
@@ -114,8 +100,8 @@ TEST(TextBoxPdf, AFullBoxReturnsTheRestAndTheNextBoxContinuesIt) {
 }
 
 TEST(TextBoxPdf, ShrinkAndFitScaleTheLineToTheWidth) {
-    kv::test::TempDir dir("boxfit");
-    const auto file = CourierPage(dir, "fit", [](Folivo& pdf) {
+    Doc d;
+    const auto file = CourierPage(d, [](Folivo& pdf) {
         pdf.DrawTextBox(50, 100, 60, 0, "aaaa bbbb cccc", 0, 128, 1);  // 84 points into 60
         pdf.DrawTextBox(50, 200, 120, 0, "aaaa bbbb", 0, 256, 1);      // 54 points into 120
         pdf.DrawTextBox(50, 300, 120, 0, "aaaa bbbb", 0, 128, 1);      // short: not shrunk
@@ -133,8 +119,8 @@ TEST(TextBoxPdf, ShrinkAndFitScaleTheLineToTheWidth) {
 }
 
 TEST(FlowingText, WriteTextContinuesTheLineWithSuperAndSubscripts) {
-    kv::test::TempDir dir("flow");
-    const auto file = CourierPage(dir, "flow", [](Folivo& pdf) {
+    Doc d;
+    const auto file = CourierPage(d, [](Folivo& pdf) {
         pdf.SetXY(50, 300);
         pdf.WriteText("Base");
         EXPECT_FLOAT_EQ(pdf.GetX(), 74);
@@ -166,8 +152,8 @@ TEST(FlowingText, WriteTextContinuesTheLineWithSuperAndSubscripts) {
 }
 
 TEST(FlowingText, FontObjectPrecedesThePageThatUsesIt) {
-    kv::test::TempDir dir("order");
-    const auto file = CourierPage(dir, "order", [](Folivo& pdf) { pdf.DrawText(10, 20, "x"); });
+    Doc d;
+    const auto file = CourierPage(d, [](Folivo& pdf) { pdf.DrawText(10, 20, "x"); });
     const std::string bytes = kv::test::ReadFile(file);
     const size_t font = bytes.find("\n4 0 obj\n<< /Type /Font /Subtype /Type1 /Name /CourierNew ");
     const size_t page = bytes.find("\n5 0 obj\n<< /Type /Page ");
@@ -178,3 +164,4 @@ TEST(FlowingText, FontObjectPrecedesThePageThatUsesIt) {
 }
 
 }  // namespace
+}  // namespace folivo::test
