@@ -3,12 +3,31 @@
 #include <QApplication>
 #include <clocale>
 #include <cstdlib>
+#include <iostream>
 #include <memory>
 
 #include "gui/gui_main.hpp"
+#include "platform/errors.hpp"
 #include "platform/qt/qt_printers.hpp"
 
+namespace {
+
+// Qt aborts when it finds no display; say so plainly instead.
+bool HasDisplay() {
+    auto set = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value != nullptr && *value != '\0';
+    };
+    return set("DISPLAY") || set("WAYLAND_DISPLAY") || set("QT_QPA_PLATFORM");
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    if (!HasDisplay()) {
+        std::cerr << "kvvelm: no display (DISPLAY is not set); without one, use kvvelm-batch\n";
+        return kv::platform::exit_status::kFatal;
+    }
     QApplication qt(argc, argv);
     // Qt sets the C library's locale from the user's; the program reads LC_NUMERIC itself, and
     // the C library keeps the "." that the PDF and archive texts need.

@@ -85,3 +85,16 @@ TEST_F(RunWindowTest, ConfigurationErrorIsShownAndEndsTheProgram) {
 
 }  // namespace
 }  // namespace kv::gui
+
+namespace kv::gui {
+namespace {
+
+TEST(KvvelmProgramTest, WithoutADisplaySaysSoInsteadOfAborting) {
+    test::CommandResult result = test::Run(
+        "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " KV_BINARY_DIR "/gui/kvvelm");
+    EXPECT_EQ(result.status, platform::exit_status::kFatal) << result.output;
+    EXPECT_NE(result.output.find("no display"), std::string::npos) << result.output;
+}
+
+}  // namespace
+}  // namespace kv::gui
