@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "app/program_end.hpp"
 #include "tests/gui/window_fixture.hpp"
 
 namespace kv::gui {
@@ -108,20 +109,6 @@ TEST_F(WindowTest, ReorderingTheCompanyList) {
     EXPECT_EQ(ListTexts("ListAzi"), byCode);
 }
 
-TEST_F(WindowTest, SelectingCompaniesByClickAndAllAtOnce) {
-    WriteCompanies({Company(2, "BETA SERVIZI SRL"), Company(7, "ALFA COSTRUZIONI SPA")});
-    Start();
-    auto* companies = Control<QListWidget>("ListAzi");
-    ClickItem(companies, 1);
-    EXPECT_EQ(program_->screen.companySelected, (std::vector<bool>{false, true}));
-    EXPECT_EQ(program_->screen.currentCompany, 1);
-    Click("CheckAzi");
-    EXPECT_EQ(SelectedRows("ListAzi"), (std::vector<int>{0, 1}));
-    Click("CheckAzi");
-    EXPECT_TRUE(SelectedRows("ListAzi").empty());
-    EXPECT_EQ(program_->screen.companySelected, (std::vector<bool>{false, false}));
-}
-
 TEST_F(WindowTest, CtrlShiftPShowsTheInformationBox) {
     Start();
     QTest::keyClick(window_.get(), Qt::Key_P, Qt::ControlModifier);  // not without Shift
@@ -141,7 +128,7 @@ TEST_F(WindowTest, CtrlShiftPShowsTheInformationBox) {
     EXPECT_FALSE(window_->endStatus().has_value());
 }
 
-TEST_F(WindowTest, UscitaEndsTheProgramNormally) {
+TEST_F(WindowTest, UscitaAndClosingEndTheProgramNormally) {
     Start();
     int ended = -1;
     window_->SetOnEnd([&](int status) { ended = status; });
@@ -151,15 +138,14 @@ TEST_F(WindowTest, UscitaEndsTheProgramNormally) {
     EXPECT_FALSE(window_->isVisible());
     Click("CmdConferma");  // after the end nothing reaches the model
     EXPECT_TRUE(reports_.calls.empty());
-}
 
-TEST_F(WindowTest, ClosingTheWindowEndsTheProgramNormally) {
+    window_.reset();
+    app::CloseAllFiles(*program_);
     Start();
-    int ended = -1;
+    ended = -1;
     window_->SetOnEnd([&](int status) { ended = status; });
     EXPECT_TRUE(window_->close());
     EXPECT_EQ(ended, 0);
-    EXPECT_EQ(window_->endStatus(), 0);
     EXPECT_TRUE(boxes_.seen().empty());
 }
 
