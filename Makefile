@@ -6,6 +6,7 @@ JOBS      ?= $(shell nproc)
 PACKAGES  := g++ cmake ninja-build make python3 libgtest-dev libgmock-dev libbenchmark-dev \
              zlib1g-dev qpdf poppler-utils python3-pikepdf fonts-liberation locales \
              qt6-base-dev cups cups-client cups-daemon cups-filters printer-driver-cups-pdf \
+             libcups2-dev \
              xvfb x11-utils imagemagick
 
 .PHONY: demo test deps build clean

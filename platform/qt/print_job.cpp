@@ -5,6 +5,7 @@
 #include <QPrinterInfo>
 
 #include "platform/errors.hpp"
+#include "platform/qt/cups_queue.hpp"
 #include "platform/qt/device_units.hpp"
 #include "platform/qt/qt_text.hpp"
 
@@ -28,6 +29,7 @@ void AimAtPrinter(QPrinter& printer, const std::string& printerName) {
     if (name.isEmpty()) name = QPrinterInfo::defaultPrinterName();
     if (name.isEmpty()) PrinterFailure("no printer chosen and no default printer");
     if (QPrinterInfo::printerInfo(name).isNull()) PrinterFailure("no printer named " + printerName);
+    if (std::string refusal = QueueRefusal(name.toStdString()); !refusal.empty()) PrinterFailure(refusal);
     printer.setPrinterName(name);
     if (printer.outputFormat() != QPrinter::NativeFormat) PrinterFailure("cannot print to " + printerName);
     printer.setFullPage(false);

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/file.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -20,6 +21,7 @@ namespace {
 
 constexpr const char* kScheduler = "/usr/sbin/cupsd";
 constexpr const char* kPdfBackend = "/usr/lib/cups/backend/cups-pdf";
+constexpr const char* kServiceLock = "/tmp/kvvelm-printing-test.lock";
 constexpr const char* kPdfModel = "lsb/usr/cups-pdf/CUPS-PDF_opt.ppd";
 constexpr auto kPoll = std::chrono::milliseconds(100);
 
@@ -71,11 +73,13 @@ std::string CupsService::Unavailable() {
     return "";
 }
 
-CupsService::CupsService() {
+CupsService::CupsService() : lock_(::open(kServiceLock, O_CREAT | O_RDWR | O_CLOEXEC, 0644)) {
+    if (lock_ < 0 || ::flock(lock_, LOCK_EX) != 0) throw std::runtime_error("cannot lock the printing service");
     if (SchedulerRunning()) return;
     started_ = SpawnScheduler();
     if (!WaitUntil(SchedulerRunning, std::chrono::seconds(15))) {
         Stop();
+        ::close(lock_);
         throw std::runtime_error("the CUPS scheduler did not start");
     }
 }
@@ -87,6 +91,7 @@ CupsService::~CupsService() {
         fs::remove(QueueSettings(queue), ignored);
     }
     Stop();
+    ::close(lock_);
 }
 
 void CupsService::Stop() {
@@ -112,6 +117,11 @@ void CupsService::AddPdfQueue(const std::string& name, const fs::path& outFolder
                               " -E -m " + kPdfModel + " -o pdftops-renderer-default=pdftocairo");
     if (added.status != 0) throw std::runtime_error("lpadmin failed: " + added.output);
     queues_.push_back(name);
+}
+
+void CupsService::SetAccepting(const std::string& queue, bool accepting) {
+    CommandResult done = Run((accepting ? "cupsaccept " : "cupsreject ") + ShellQuote(queue));
+    if (done.status != 0) throw std::runtime_error("cannot change " + queue + ": " + done.output);
 }
 
 std::vector<fs::path> CupsService::WaitForJobs(const fs::path& outFolder, size_t count,

@@ -125,6 +125,27 @@ TEST_F(PrintBatchTest, EachCompanyIsAPrintJobHoldingTheReportsLines) {
     EXPECT_EQ(info.output.find("(printer-settings file)"), std::string::npos) << info.output;
 }
 
+TEST_F(PrintBatchTest, AQueueRefusingJobsIsAPrinterErrorNotALostJob) {
+    if (std::string why = test::CupsService::Unavailable(); !why.empty()) GTEST_SKIP() << why;
+    const fs::path out = dir_ / "printed";
+    fs::create_directories(out);
+    test::CupsService cups;
+    cups.AddPdfQueue(demo::kDemoPrinter, out);
+    cups.SetAccepting(demo::kDemoPrinter, false);
+
+    auto refused = Batch("--report documenti --ditte 001 --uscita stampa");
+    EXPECT_EQ(refused.status, 2) << refused.output;  // nobody answers: no retry, then close
+    EXPECT_NE(refused.output.find("ERR.STAMPANTE - SI VUOLE RITENTARE ?"), std::string::npos)
+        << refused.output;
+
+    cups.SetAccepting(demo::kDemoPrinter, true);
+    auto printed = Batch("--report documenti --ditte 001 --uscita stampa");
+    EXPECT_EQ(printed.status, 0) << printed.output;
+    const auto jobs = cups.WaitForJobs(out, 1, std::chrono::seconds(60));
+    ASSERT_EQ(jobs.size(), 1u);  // the refused run sent nothing
+    EXPECT_EQ(CompanyOf(NormalizedLines(jobs.front())), "001");
+}
+
 TEST_F(PrintBatchTest, WithoutPrintersTheDefaultIsNoneAndOnlyThePdfTargetWorks) {
     auto info = Batch("--info", kNoPrintingService);
     EXPECT_EQ(info.status, 0) << info.output;
