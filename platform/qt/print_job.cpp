@@ -8,6 +8,7 @@
 #include "platform/qt/cups_queue.hpp"
 #include "platform/qt/device_units.hpp"
 #include "platform/qt/qt_text.hpp"
+#include "platform/text_encoding.hpp"
 
 namespace kv::platform::qt {
 
@@ -29,7 +30,8 @@ void AimAtPrinter(QPrinter& printer, const std::string& printerName) {
     if (name.isEmpty()) name = QPrinterInfo::defaultPrinterName();
     if (name.isEmpty()) PrinterFailure("no printer chosen and no default printer");
     if (QPrinterInfo::printerInfo(name).isNull()) PrinterFailure("no printer named " + printerName);
-    if (std::string refusal = QueueRefusal(name.toStdString()); !refusal.empty()) PrinterFailure(refusal);
+    std::string refusal = QueueRefusal(name.toStdString());
+    if (!refusal.empty()) PrinterFailure(Utf8ToCp1252(refusal));
     printer.setPrinterName(name);
     if (printer.outputFormat() != QPrinter::NativeFormat) PrinterFailure("cannot print to " + printerName);
     printer.setFullPage(false);
