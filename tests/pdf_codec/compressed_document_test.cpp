@@ -6,8 +6,7 @@
 
 #include <regex>
 
-#include "tests/pdf_security/sample_document.hpp"
-#include "tests/support/test_support.hpp"
+#include "tests/pdf_support/readback.hpp"
 
 namespace {
 
@@ -32,9 +31,9 @@ RawStream FirstContentStream(const std::string& file) {
 
 std::string Write(const kv::test::TempDir& dir, const std::string& name, int32_t mode, uint8_t quality = 0) {
     const auto pdf = dir / name;
-    kv::test::WriteSampleDocument(pdf, [&](folivo::Folivo& f) { f.SetCompression(mode, quality); });
+    folivo::test::WriteSampleDocument(pdf, [&](folivo::Folivo& f) { f.SetCompression(mode, quality); });
     EXPECT_QPDF_CLEAN(pdf);
-    EXPECT_NE(kv::test::PdfToText(pdf).find(std::string(kv::test::kSampleLine) + " riga 239"), std::string::npos);
+    EXPECT_NE(kv::test::PdfToText(pdf).find(std::string(folivo::test::kSampleLine) + " riga 239"), std::string::npos);
     return kv::test::ReadFile(pdf);
 }
 
@@ -63,7 +62,7 @@ TEST(CompressedDocument, FilterListsAreInDecodingOrder) {
 }
 
 TEST(ZzToFlateDecode, ReplacesTheArrayAndItsUpperBound) {
-    kv::test::FixedHost host;
+    folivo::test::FakeHost host;
     folivo::Folivo pdf(host);
     const std::string text(5000, 'a');
     std::vector<uint8_t> bytes(text.begin(), text.end());

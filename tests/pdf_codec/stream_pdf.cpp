@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <stdexcept>
 
-#include "tests/support/test_support.hpp"
+#include "tests/pdf_support/readback.hpp"
 
 namespace kv::test {
 
@@ -38,11 +38,9 @@ void WriteStreamPdf(const std::filesystem::path& file, const std::vector<Carried
 
 std::vector<std::vector<uint8_t>> DecodeWithPikepdf(const std::filesystem::path& pdf, size_t count,
                                                     const std::filesystem::path& dir) {
-    const std::string script = std::string(KV_SOURCE_DIR) + "/tests/pdf_codec/decoded_streams.py";
-    std::string args;
+    std::string args = ShellQuote(dir.string());
     for (size_t i = 0; i < count; ++i) args += " " + std::to_string(4 + i);
-    const auto r = Python(ShellQuote(script) + " " + ShellQuote(pdf.string()) + " " + ShellQuote(dir.string()) + args);
-    if (r.status != 0) throw std::runtime_error("pikepdf could not decode: " + r.output);
+    folivo::test::Probe("streams", pdf, args);
     std::vector<std::vector<uint8_t>> decoded;
     for (size_t i = 0; i < count; ++i) {
         const std::string bytes = ReadFile(dir / (std::to_string(4 + i) + ".bin"));

@@ -5,8 +5,7 @@
 
 #include <regex>
 
-#include "tests/pdf_security/sample_document.hpp"
-#include "tests/support/test_support.hpp"
+#include "tests/pdf_support/readback.hpp"
 
 namespace {
 
@@ -52,7 +51,7 @@ void ExpectOpensWith(const std::filesystem::path& pdf, const Protection& p) {
         const auto check = kv::test::QpdfCheck(pdf, password);
         EXPECT_EQ(check.status, 0) << check.output;
         const std::string text = TextWith(pdf, option, password);
-        EXPECT_NE(text.find(std::string(kv::test::kSampleLine) + " riga 139"), std::string::npos) << text;
+        EXPECT_NE(text.find(std::string(folivo::test::kSampleLine) + " riga 139"), std::string::npos) << text;
         EXPECT_NE(text.find("riga 201"), std::string::npos);
     }
     const std::string shown = ShowEncryption(pdf, owner);
@@ -63,7 +62,7 @@ void ExpectOpensWith(const std::filesystem::path& pdf, const Protection& p) {
     }
     const std::string info = PdfInfo(pdf, p.user);
     EXPECT_TRUE(std::regex_search(info, std::regex(R"(Title: +Elenco Documenti \(2026\)\n)"))) << info;
-    EXPECT_TRUE(std::regex_search(info, std::regex(std::string("Author: +") + kv::test::kSampleAuthor + "\n"))) << info;
+    EXPECT_TRUE(std::regex_search(info, std::regex(std::string("Author: +") + folivo::test::kSampleAuthor + "\n"))) << info;
 }
 
 TEST(ProtectedDocument, OpensWithUserAndOwnerPasswordsAtBothStrengths) {
@@ -82,7 +81,7 @@ TEST(ProtectedDocument, OpensWithUserAndOwnerPasswordsAtBothStrengths) {
         const Protection& p = cases[i];
         SCOPED_TRACE("mode " + std::to_string(p.mode));
         const auto pdf = dir / ("case" + std::to_string(i) + ".pdf");
-        kv::test::WriteSampleDocument(pdf, [&](folivo::Folivo& f) { f.SetProtection(p.mode, p.owner, p.user); });
+        folivo::test::WriteSampleDocument(pdf, [&](folivo::Folivo& f) { f.SetProtection(p.mode, p.owner, p.user); });
         ExpectOpensWith(pdf, p);
         const std::string shown = ShowEncryption(pdf, p.owner.empty() ? p.user : p.owner);
         EXPECT_NE(shown.find((p.mode & 4096) ? "R = 3" : "R = 2"), std::string::npos) << shown;
@@ -95,14 +94,14 @@ TEST(ProtectedDocument, OpensWithUserAndOwnerPasswordsAtBothStrengths) {
 
 TEST(ProtectedDocument, PermissionNumbersAndVersionInTheFile) {
     kv::test::TempDir dir("perm");
-    kv::test::WriteSampleDocument(dir / "none.pdf", [](folivo::Folivo& f) { f.SetProtection(0, "", ""); });
+    folivo::test::WriteSampleDocument(dir / "none.pdf", [](folivo::Folivo& f) { f.SetProtection(0, "", ""); });
     const std::string none = kv::test::ReadFile(dir / "none.pdf");
     EXPECT_NE(none.find("\n/P -64\n/V 1 /R 2 >>"), std::string::npos);
     EXPECT_EQ(none.substr(0, 9), "%PDF-1.3\n");
     EXPECT_EQ(kv::test::PdfToText(dir / "none.pdf").find("riga 100") != std::string::npos, true)
         << "opens without a password";
 
-    kv::test::WriteSampleDocument(dir / "strong.pdf", [](folivo::Folivo& f) { f.SetProtection(4096 + 4 + 16, "own", ""); });
+    folivo::test::WriteSampleDocument(dir / "strong.pdf", [](folivo::Folivo& f) { f.SetProtection(4096 + 4 + 16, "own", ""); });
     const std::string strong = kv::test::ReadFile(dir / "strong.pdf");
     EXPECT_NE(strong.find("\n/P -3884\n/V 2 /R 3 /Length 128 >>"), std::string::npos);
     EXPECT_EQ(strong.substr(0, 9), "%PDF-1.4\n");
@@ -112,9 +111,9 @@ TEST(ProtectedDocument, PermissionNumbersAndVersionInTheFile) {
 TEST(ProtectedDocument, SameInputsGiveIdenticalEntriesAndIdentifier) {
     kv::test::TempDir dir("repeat");
     auto protect = [](folivo::Folivo& f) { f.SetProtection(4096 + 4, "proprietario", "lettore"); };
-    kv::test::WriteSampleDocument(dir / "a.pdf", protect);
-    kv::test::WriteSampleDocument(dir / "b.pdf", protect);
-    kv::test::WriteSampleDocument(dir / "c.pdf", [](folivo::Folivo& f) { f.SetProtection(4096 + 4, "proprietario", "altro"); });
+    folivo::test::WriteSampleDocument(dir / "a.pdf", protect);
+    folivo::test::WriteSampleDocument(dir / "b.pdf", protect);
+    folivo::test::WriteSampleDocument(dir / "c.pdf", [](folivo::Folivo& f) { f.SetProtection(4096 + 4, "proprietario", "altro"); });
     const std::string a = kv::test::ReadFile(dir / "a.pdf");
     const std::string b = kv::test::ReadFile(dir / "b.pdf");
     const std::string c = kv::test::ReadFile(dir / "c.pdf");
@@ -128,8 +127,8 @@ TEST(ProtectedDocument, SameInputsGiveIdenticalEntriesAndIdentifier) {
 
 TEST(ProtectedDocument, StringsAndStreamsAreEncipheredButNotBeforeTheCall) {
     kv::test::TempDir dir("cipher");
-    kv::test::WriteSampleDocument(dir / "plain.pdf", [](folivo::Folivo&) {});
-    kv::test::WriteSampleDocument(dir / "secret.pdf", [](folivo::Folivo& f) { f.SetProtection(4, "o", "u"); });
+    folivo::test::WriteSampleDocument(dir / "plain.pdf", [](folivo::Folivo&) {});
+    folivo::test::WriteSampleDocument(dir / "secret.pdf", [](folivo::Folivo& f) { f.SetProtection(4, "o", "u"); });
     const std::string plain = kv::test::ReadFile(dir / "plain.pdf");
     const std::string secret = kv::test::ReadFile(dir / "secret.pdf");
     EXPECT_NE(plain.find("ROSSI MARIO"), std::string::npos);
@@ -150,7 +149,7 @@ TEST(ProtectedDocument, CompressionUnderEncryption) {
     for (int32_t mode : {2, 3, 10, 31}) {
         SCOPED_TRACE("compression " + std::to_string(mode));
         const auto pdf = dir / ("m" + std::to_string(mode) + ".pdf");
-        kv::test::WriteSampleDocument(pdf, [mode](folivo::Folivo& f) {
+        folivo::test::WriteSampleDocument(pdf, [mode](folivo::Folivo& f) {
             f.SetCompression(mode, 2);
             f.SetProtection(4096 + 4, "o", "u");
         });
@@ -162,13 +161,13 @@ TEST(ProtectedDocument, BadInput) {
     kv::test::TempDir dir("bad");
     // Passwords longer than 32 characters act as their first 32.
     const std::string longUser(45, 'k');
-    kv::test::WriteSampleDocument(dir / "long.pdf", [&](folivo::Folivo& f) { f.SetProtection(4, "", longUser); });
-    kv::test::WriteSampleDocument(dir / "cut.pdf", [&](folivo::Folivo& f) { f.SetProtection(4, "", longUser.substr(0, 32)); });
+    folivo::test::WriteSampleDocument(dir / "long.pdf", [&](folivo::Folivo& f) { f.SetProtection(4, "", longUser); });
+    folivo::test::WriteSampleDocument(dir / "cut.pdf", [&](folivo::Folivo& f) { f.SetProtection(4, "", longUser.substr(0, 32)); });
     EXPECT_EQ(kv::test::ReadFile(dir / "long.pdf"), kv::test::ReadFile(dir / "cut.pdf"));
     EXPECT_EQ(kv::test::QpdfCheck(dir / "long.pdf", longUser.substr(0, 32)).status, 0);
 
     // Unknown compression bits are refused and leave the previous setting.
-    kv::test::WriteSampleDocument(dir / "bits.pdf", [](folivo::Folivo& f) {
+    folivo::test::WriteSampleDocument(dir / "bits.pdf", [](folivo::Folivo& f) {
         f.SetCompression(2);
         EXPECT_THROW(f.SetCompression(2 + 64), folivo::Error);
         EXPECT_THROW(f.SetCompression(-1), folivo::Error);
@@ -180,7 +179,7 @@ TEST(ProtectedDocument, BadInput) {
     // A stream of no bytes, enciphered as it is and after every filter.
     for (int32_t compression : {0, 31}) {
         const auto pdf = dir / ("empty" + std::to_string(compression) + ".pdf");
-        kv::test::WriteSampleDocument(pdf, [compression](folivo::Folivo& f) {
+        folivo::test::WriteSampleDocument(pdf, [compression](folivo::Folivo& f) {
             f.SetCompression(compression);
             f.SetProtection(4096, "", "");
             f.BeginObject("vuoto");
