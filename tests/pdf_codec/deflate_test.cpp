@@ -144,17 +144,6 @@ TEST(Huffman, LengthsRespectTheLimitAndFormCompleteCodes) {
     EXPECT_EQ(two[5], 1);
 }
 
-TEST(Huffman, CanonicalCodesFollowTheFormatExample) {
-    // RFC 1951 3.2.2: lengths (3,3,3,3,3,2,4,4) give F=00, A=010 ... H=1111; ours are bit-reversed.
-    const std::vector<uint8_t> lengths{3, 3, 3, 3, 3, 2, 4, 4};
-    const auto codes = folivo::codec::CanonicalCodes(lengths);
-    EXPECT_EQ(codes[5], 0b00);
-    EXPECT_EQ(codes[0], 0b010);    // 010 reversed
-    EXPECT_EQ(codes[1], 0b110);    // 011 reversed
-    EXPECT_EQ(codes[6], 0b0111);   // 1110 reversed
-    EXPECT_EQ(codes[7], 0b1111);
-}
-
 TEST(CodeLengthRuns, RunsAreCutAtTheFormatsLimits) {
     using folivo::codec::CodeLengthItem;
     auto runs = [](std::vector<uint8_t> lengths) {

@@ -45,36 +45,12 @@ TEST(LinePlan, ShrinkAndFitScaleAtFullWidthMeasure) {
     EXPECT_EQ(PlanLine("abcdefghij", 30, 0, kAlignFit, half).adjust, LineAdjust::kScaling);
 }
 
-TEST(TextBox, WrapsAtSpacesWithinTheWidth) {
-    // 6 points a character: "aaa bbb" is 42 points, so a 45-point box holds two 3-letter words.
-    const TextMeasure m = Courier10();
-    BoxRequest request{"aaa bbb ccc dd e", 45, 0, kAlignLeft, 11.33f, 0};
-    BoxLayout layout = BreakTextBox(request, m);
-    ASSERT_EQ(layout.lines.size(), 3u);
-    EXPECT_EQ(layout.lines[0].text, "aaa bbb");
-    EXPECT_EQ(layout.lines[1].text, "ccc dd");
-    EXPECT_EQ(layout.lines[2].text, "e");
-    EXPECT_TRUE(layout.lines[0].first);
-    EXPECT_FALSE(layout.lines[1].first);
-    EXPECT_TRUE(layout.lines[2].last);
-    EXPECT_FALSE(layout.lines[1].last);
-    EXPECT_EQ(layout.rest, "");
-
-    // The indentation narrows the first line only.
-    request.indentation = 10;
-    layout = BreakTextBox(request, m);
-    EXPECT_EQ(layout.lines[0].text, "aaa");
-    EXPECT_EQ(layout.lines[1].text, "bbb ccc");
-
-    // A word longer than the box stands alone on its line.
-    request = {"abcdefghij xy", 30, 0, kAlignLeft, 11.33f, 0};
-    layout = BreakTextBox(request, m);
+TEST(TextBox, AWordLongerThanTheBoxStandsAloneOnItsLine) {
+    // Wrapping at the box edge, indentation and shrinking are read back from files elsewhere.
+    const BoxLayout layout = BreakTextBox({"abcdefghij xy", 30, 0, kAlignLeft, 11.33f, 0}, Courier10());
     ASSERT_EQ(layout.lines.size(), 2u);
     EXPECT_EQ(layout.lines[0].text, "abcdefghij");
-
-    // Shrink and fit take a whole paragraph on one line.
-    request.align = kAlignShrink;
-    EXPECT_EQ(BreakTextBox(request, m).lines.size(), 1u);
+    EXPECT_EQ(layout.lines[1].text, "xy");
 }
 
 TEST(TextBox, ParagraphsAtLineEndsWithEmptyOnesKept) {
@@ -94,37 +70,16 @@ TEST(TextBox, ParagraphsAtLineEndsWithEmptyOnesKept) {
     EXPECT_EQ(BoxParagraphs("a  b", kAlignLeft), (std::vector<std::string>{"a  b"}));
 }
 
-TEST(TextBox, HeightLimitReturnsTheRestAndContinuesMidParagraph) {
+TEST(TextBox, HeightLimitCutsBetweenOrInsideParagraphs) {
+    // A cut inside a paragraph is marked by code 0 (read back from files elsewhere); a cut between
+    // paragraphs leaves no mark; a box that ends with the text leaves nothing; the first line is
+    // placed even when the box is lower than a line.
     const TextMeasure m = Courier10();
-    // Lines of 10 points in a 25-point box: after line 2, a third would need 30.
-    BoxRequest request{"aaa bbb ccc ddd eee\r\nnext para", 45, 5, kAlignLeft, 10, 25};
-    BoxLayout layout = BreakTextBox(request, m);
-    ASSERT_EQ(layout.lines.size(), 2u);
-    EXPECT_EQ(layout.lines[0].text, "aaa");
-    EXPECT_EQ(layout.lines[1].text, "bbb ccc");
-    EXPECT_EQ(layout.rest, std::string("\0ddd eee\r\nnext para", 19));
-
-    // Passed back, the rest continues without the indentation of a paragraph start (with it,
-    // "ddd eee" would not fit); the next paragraph is indented again.
-    request.text = layout.rest;
-    request.heightLimit = 0;
-    layout = BreakTextBox(request, m);
-    ASSERT_EQ(layout.lines.size(), 3u);
-    EXPECT_EQ(layout.lines[0].text, "ddd eee");
-    EXPECT_FALSE(layout.lines[0].first);
-    EXPECT_TRUE(layout.lines[0].last);
-    EXPECT_EQ(layout.lines[1].text, "next");
-    EXPECT_TRUE(layout.lines[1].first);
-
-    // A cut between paragraphs leaves no continuation mark; a box that ends with the text
-    // leaves nothing; the first line is placed even when the box is lower than a line.
-    layout = BreakTextBox({"aaa\r\nbbb\r\nccc", 45, 0, kAlignLeft, 10, 25}, m);
-    EXPECT_EQ(layout.rest, "ccc");
-    layout = BreakTextBox({"aaa\r\nbbb", 45, 0, kAlignLeft, 10, 25}, m);
-    EXPECT_EQ(layout.rest, "");
-    layout = BreakTextBox({"aaa bbb ccc", 20, 0, kAlignLeft, 10, 5}, m);
-    ASSERT_EQ(layout.lines.size(), 1u);
-    EXPECT_EQ(layout.rest, std::string("\0bbb ccc", 8));
+    EXPECT_EQ(BreakTextBox({"aaa\r\nbbb\r\nccc", 45, 0, kAlignLeft, 10, 25}, m).rest, "ccc");
+    EXPECT_EQ(BreakTextBox({"aaa\r\nbbb", 45, 0, kAlignLeft, 10, 25}, m).rest, "");
+    const BoxLayout low = BreakTextBox({"aaa bbb ccc", 20, 0, kAlignLeft, 10, 5}, m);
+    ASSERT_EQ(low.lines.size(), 1u);
+    EXPECT_EQ(low.rest, std::string("\0bbb ccc", 8));
 }
 
 TEST(TextHelpers, PaintOperatorsByOptions) {
