@@ -1,35 +1,10 @@
 #include "pdf/core/xmp.hpp"
 
-#include <array>
-#include <cstdint>
+#include "pdf/text/windows1252.hpp"
 
 namespace folivo {
 
 namespace {
-
-// Unicode code points of the Windows-1252 codes 0x80..0x9F (0 where the code is unassigned).
-constexpr std::array<uint16_t, 32> kCp1252High = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
-void AppendUtf8(std::string& out, uint32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
-uint32_t CodePoint(unsigned char c) {
-    if (c >= 0x80 && c < 0xA0) return kCp1252High[c - 0x80] ? kCp1252High[c - 0x80] : 0xFFFD;
-    return c;
-}
 
 constexpr const char* kRdf = "http://www.w3.org/1999/02/22-rdf-syntax-ns#";
 constexpr const char* kIx = "http://ns.adobe.com/iX/1.0/";
@@ -95,7 +70,7 @@ std::string XmlText(const std::string& cp1252) {
             case '&': out += "&amp;"; break;
             case '<': out += "&lt;"; break;
             case '>': out += "&gt;"; break;
-            default: AppendUtf8(out, CodePoint(c));
+            default: text::AppendUtf8(out, text::Windows1252Char(c));
         }
     }
     return out;

@@ -41,6 +41,25 @@ char32_t NextChar(std::string_view s, size_t& pos) {
 
 }  // namespace
 
+char32_t Windows1252Char(unsigned char byte) {
+    if (byte < 0x80 || byte >= 0xA0) return byte;
+    const char32_t c = kHighControls[byte - 0x80];
+    return c ? c : 0xFFFD;
+}
+
+void AppendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
 std::string Utf8ToWindows1252(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
