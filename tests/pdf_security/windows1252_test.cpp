@@ -1,4 +1,4 @@
-// The UTF-8 to Windows-1252 helper against Python's cp1252 codec, byte by byte.
+// The Windows-1252 helper, both ways, against Python's cp1252 codec, byte by byte.
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 namespace folivo::text {
 namespace {
 
-TEST(Windows1252, EveryAssignedByteRoundTripsFromItsUtf8Form) {
+TEST(Windows1252, EveryAssignedByteConvertsBothWays) {
     const auto r = kv::test::Python(std::string(KV_SOURCE_DIR) + "/tests/pdf_security/cp1252_table.py");
     ASSERT_EQ(r.status, 0) << r.output;
     size_t checked = 0;
@@ -16,8 +16,11 @@ TEST(Windows1252, EveryAssignedByteRoundTripsFromItsUtf8Form) {
         end = r.output.find('\n', pos + 1);
         ASSERT_NE(end, std::string::npos);
         const std::string expected = r.output.substr(pos, 1);
-        EXPECT_EQ(Utf8ToWindows1252(r.output.substr(pos + 1, end - pos - 1)), expected)
-            << "byte " << int(static_cast<unsigned char>(expected[0]));
+        const std::string utf8 = r.output.substr(pos + 1, end - pos - 1);
+        EXPECT_EQ(Utf8ToWindows1252(utf8), expected) << "byte " << int(static_cast<unsigned char>(expected[0]));
+        std::string back;  // and the other way, as the XMP packet writes it
+        AppendUtf8(back, Windows1252Char(static_cast<unsigned char>(expected[0])));
+        EXPECT_EQ(back, utf8);
     }
     EXPECT_EQ(checked, 224u - 5u);  // 0x20..0xFF without the five unassigned bytes
 }
