@@ -2,15 +2,22 @@
 
 namespace folivo::codec {
 
-std::vector<uint8_t> EncodeAsciiHex(std::span<const uint8_t> input) {
+void AppendHexByte(std::string& out, uint8_t byte) {
     static constexpr char kDigits[] = "0123456789ABCDEF";
-    std::vector<uint8_t> out;
-    out.reserve(input.size() * 2);
-    for (uint8_t byte : input) {
-        out.push_back(static_cast<uint8_t>(kDigits[byte >> 4]));
-        out.push_back(static_cast<uint8_t>(kDigits[byte & 15]));
-    }
+    out += kDigits[byte >> 4];
+    out += kDigits[byte & 15];
+}
+
+std::string HexText(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size() * 2);
+    for (char c : bytes) AppendHexByte(out, static_cast<uint8_t>(c));
     return out;
+}
+
+std::vector<uint8_t> EncodeAsciiHex(std::span<const uint8_t> input) {
+    const std::string text = HexText({reinterpret_cast<const char*>(input.data()), input.size()});
+    return {text.begin(), text.end()};
 }
 
 }  // namespace folivo::codec

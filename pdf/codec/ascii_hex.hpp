@@ -1,11 +1,18 @@
 #pragma once
-// ASCIIHexDecode form: two upper-case hexadecimal digits per byte, no end marker.
+// Upper-case hexadecimal text, two digits per byte: the ASCIIHexDecode form (no end marker), the
+// file identifier and the escapes of name tokens.
 
 #include <cstdint>
 #include <span>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace folivo::codec {
+
+void AppendHexByte(std::string& out, uint8_t byte);
+
+std::string HexText(std::string_view bytes);
 
 std::vector<uint8_t> EncodeAsciiHex(std::span<const uint8_t> input);
 

@@ -34,15 +34,4 @@ std::string ReplaceText(std::string_view text, std::string_view find, std::strin
     return out;
 }
 
-std::string HexBytes(std::string_view bytes) {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    std::string out;
-    out.reserve(bytes.size() * 2);
-    for (unsigned char b : bytes) {
-        out += kDigits[b >> 4];
-        out += kDigits[b & 15];
-    }
-    return out;
-}
-
 }  // namespace folivo

@@ -15,7 +15,4 @@ std::string EscapeString(std::string_view text);
 std::string ReplaceText(std::string_view text, std::string_view find, std::string_view replacement,
                         int32_t start = 1, int32_t count = -1);
 
-// Upper-case hexadecimal, two digits per byte.
-std::string HexBytes(std::string_view bytes);
-
 }  // namespace folivo

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "pdf/codec/ascii_hex.hpp"
 #include "pdf/error.hpp"
 #include "pdf/fonts/standard_fonts.hpp"
 
@@ -90,14 +91,12 @@ std::vector<std::string> FontDictionaryLines(const FontRecord& record) {
 
 std::string NameToken(std::string_view name) {
     static constexpr std::string_view kDelimiters = "()<>[]{}/%#";
-    static constexpr char kHex[] = "0123456789ABCDEF";
     std::string token;
     for (char c : name) {
         const auto byte = static_cast<unsigned char>(c);
         if (byte < 0x21 || byte > 0x7E || kDelimiters.find(c) != std::string_view::npos) {
             token += '#';
-            token += kHex[byte >> 4];
-            token += kHex[byte & 15];
+            codec::AppendHexByte(token, byte);
         } else {
             token += c;
         }

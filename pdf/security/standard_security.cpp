@@ -1,5 +1,6 @@
 #include "pdf/security/standard_security.hpp"
 
+#include "pdf/codec/ascii_hex.hpp"
 #include "pdf/security/md5.hpp"
 #include "pdf/security/rc4.hpp"
 
@@ -40,16 +41,6 @@ std::string Md5Repeated(std::string digest, int times, size_t keep) {
 }
 
 bool IsBlank(std::string_view text) { return text.find_first_not_of(' ') == std::string_view::npos; }
-
-std::string Hex(std::string_view bytes) {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    std::string hex;
-    for (char c : bytes) {
-        hex += kDigits[static_cast<uint8_t>(c) >> 4];
-        hex += kDigits[static_cast<uint8_t>(c) & 15];
-    }
-    return hex;
-}
 
 }  // namespace
 
@@ -108,7 +99,7 @@ std::string EncryptionDictionary(const SecurityState& security, std::string (*es
 }
 
 std::string TrailerEncryptEntries(const SecurityState& security, int32_t encryptObj) {
-    const std::string id = Hex(security.fileIdText);
+    const std::string id = codec::HexText(security.fileIdText);
     return "/Encrypt " + std::to_string(encryptObj) + " 0 R /ID [<" + id + "><" + id + ">]";
 }
 
