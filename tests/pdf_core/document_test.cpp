@@ -36,13 +36,14 @@ TEST(DocumentLayout, EndDocRightAfterBeginDocGivesOneBlankPage) {
 
 TEST(DocumentLayout, FontPageContentThenSharedObjects) {
     Doc d;
-    d.pdf.BeginDoc(d.path.string());
-    d.pdf.BeginPage();
-    d.pdf.SetFont("Courier New", 10);
-    d.pdf.DrawText(50, 50, "Elenco Documenti");
-    const auto layout = ReadLayout(kv::test::ReadFile(d.Finish()));
+    d.Page("Courier New").DrawText(50, 50, "Elenco Documenti");
+    const std::string bytes = kv::test::ReadFile(d.Finish());
+    const auto layout = ReadLayout(bytes);
     ExpectSoundLayout(layout, {4, 5, 6, 7, 3, 2, 1, 8, 9}, 10);
     EXPECT_TRUE(Contains(layout.trailer, "<< /Size 10 /Info 9 0 R /Root 8 0 R\n>>\nstartxref\n")) << layout.trailer;
+    // The font object comes first, ahead of the page that uses it.
+    ExpectContains(bytes, {"\n4 0 obj\n<< /Type /Font /Subtype /Type1 /Name /CourierNew ", "\n5 0 obj\n<< /Type /Page ",
+                           "/Font <</CourierNew 4 0 R >>"});
     EXPECT_TRUE(Contains(kv::test::PdfToText(d.path), "Elenco Documenti"));
 }
 
@@ -60,8 +61,7 @@ TEST(DocumentLayout, ContentLinesEndWithCarriageReturnFileLinesWithLineFeed) {
     EXPECT_EQ(PdfFacts(d.path).Bytes("page1Content"),
               "1 0 0 -1 0 842 cm \r0 0 0 rg\r0 0 0 RG\r10 20.5 m\r1 0 0 1 1 2 cm\r");
     const std::string bytes = kv::test::ReadFile(d.path);
-    EXPECT_TRUE(Contains(bytes, "\n4 0 obj\n<< /Type /Page"));
-    EXPECT_TRUE(Contains(bytes, "\nendobj\n5 0 obj\n<<\n/Length "));
+    ExpectContains(bytes, {"\n4 0 obj\n<< /Type /Page", "\nendobj\n5 0 obj\n<<\n/Length "});
     EXPECT_FALSE(Contains(bytes, "\r\n4 0 obj"));
 }
 
@@ -100,9 +100,7 @@ TEST(DocumentInfo, StringsEscapedInTheDictionaryAndXmlInTheCountedXmpPacket) {
     d.pdf.SetDocProperty("Citt\xE0 & <Co> (bozza) \\ 2026", "", "Studio Rossi");
     d.pdf.BeginDoc(d.path.string());
     const std::string bytes = kv::test::ReadFile(d.Finish());
-    EXPECT_TRUE(Contains(bytes, "/Title (Citt\xE0 & <Co> \\(bozza\\) \\\\ 2026)\r"));
-    EXPECT_TRUE(Contains(bytes, "/Subject ()\r"));
-    EXPECT_TRUE(Contains(bytes, "/Keywords ()\r"));
+    ExpectContains(bytes, {"/Title (Citt\xE0 & <Co> \\(bozza\\) \\\\ 2026)\r", "/Subject ()\r", "/Keywords ()\r"});
 
     PdfFacts facts(d.path);
     EXPECT_EQ(facts.Bytes("infoTitle"), "Citt\xE0 & <Co> (bozza) \\ 2026");
@@ -115,8 +113,8 @@ TEST(DocumentInfo, StringsEscapedInTheDictionaryAndXmlInTheCountedXmpPacket) {
     const size_t at = packet.find("bytes='");
     ASSERT_NE(at, std::string::npos);
     EXPECT_EQ(std::stoul(packet.substr(at + 7)), packet.size());
-    EXPECT_TRUE(Contains(packet, "<pdf:Title>Citt\xC3\xA0 &amp; &lt;Co&gt; (bozza) \\ 2026</pdf:Title>\r"));
-    EXPECT_TRUE(Contains(packet, "  <rdf:li xml:lang='x-default'></rdf:li>\r"));
+    ExpectContains(packet, {"<pdf:Title>Citt\xC3\xA0 &amp; &lt;Co&gt; (bozza) \\ 2026</pdf:Title>\r",
+                            "  <rdf:li xml:lang='x-default'></rdf:li>\r"});
     EXPECT_TRUE(packet.ends_with("<?xpacket end='r'?>\r"));
     EXPECT_EQ(facts["metadataXml"], "ok") << facts.output();
 }

@@ -44,6 +44,11 @@ inline bool Contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
 
+// Fails the test for each part the text lacks.
+inline void ExpectContains(const std::string& text, std::initializer_list<std::string> parts) {
+    for (const auto& part : parts) EXPECT_TRUE(Contains(text, part)) << "missing: " << part << "\nin:\n" << text;
+}
+
 inline std::string FromHex(const std::string& hex) {
     std::string bytes;
     for (size_t i = 0; i + 1 < hex.size(); i += 2) bytes += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
@@ -132,6 +137,14 @@ struct Doc {
     FakeHost host;
     Folivo pdf{host};
     std::filesystem::path path = dir / "out.pdf";
+
+    // Opens the document and its first page with a font selected.
+    Folivo& Page(const std::string& font = "Courier", float size = 10) {
+        pdf.BeginDoc(path.string());
+        pdf.BeginPage();
+        pdf.SetFont(font, size);
+        return pdf;
+    }
 
     // Ends the document and checks it with qpdf.
     const std::filesystem::path& Finish() {

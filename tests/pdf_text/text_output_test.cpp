@@ -38,8 +38,8 @@ TEST(TextOutput, EveryStandardFaceAndSizeReadsBack) {
     // Twelve faces: the aliases share the records of Times New Roman, Arial and Courier New.
     const std::string fonts = FontSummary(d.path);
     EXPECT_EQ(Count(fonts, "|Type1|"), 12) << fonts;
-    EXPECT_TRUE(Contains(fonts, "TimesNewRoman,BoldItalic|Type1|TimesNewRoman,BoldItalic|WinAnsiEncoding")) << fonts;
-    EXPECT_TRUE(Contains(fonts, "CourierNew,Italic|Type1|CourierNew,Italic|WinAnsiEncoding")) << fonts;
+    ExpectContains(fonts, {"TimesNewRoman,BoldItalic|Type1|TimesNewRoman,BoldItalic|WinAnsiEncoding",
+                           "CourierNew,Italic|Type1|CourierNew,Italic|WinAnsiEncoding"});
     // A bigger size draws bigger glyphs.
     const auto boxes = WordBoxes(d.path);
     const auto small = FindWord(boxes, "F1Regular8");
@@ -70,31 +70,22 @@ TEST(TextOutput, FontObjectsAreWrittenOnceAndSymbolFontsKeepTheirEncoding) {
 
     const std::string fonts = "\n" + FontSummary(d.path);
     EXPECT_EQ(Count(fonts, "\nTimesNewRoman,BoldItalic|"), 1) << fonts;
-    for (const char* line : {"MACArial|Type1|Arial|MacRomanEncoding", "Symbol|Type1|Symbol|-",
-                             "ZapfDingbats|Type1|ZapfDingbats|-", "\nArial|Type1|Arial|WinAnsiEncoding",
-                             "My(Odd)Font|Type1|My(Odd)Font|WinAnsiEncoding",
-                             "resources:Arial,MACArial,My(Odd)Font,Symbol,TimesNewRoman,BoldItalic,ZapfDingbats"}) {
-        EXPECT_TRUE(Contains(fonts, line)) << line << " missing from:" << fonts;
-    }
-    const std::string content = PageContent(d.path);
-    EXPECT_TRUE(Contains(content, "/TimesNewRoman,BoldItalic 12 Tf 12 TL")) << content;
-    EXPECT_TRUE(Contains(content, "/MACArial 12 Tf 12 TL")) << content;
-    EXPECT_TRUE(Contains(content, "/Symbol 10 Tf")) << content;
+    ExpectContains(fonts, {"MACArial|Type1|Arial|MacRomanEncoding", "Symbol|Type1|Symbol|-",
+                           "ZapfDingbats|Type1|ZapfDingbats|-", "\nArial|Type1|Arial|WinAnsiEncoding",
+                           "My(Odd)Font|Type1|My(Odd)Font|WinAnsiEncoding",
+                           "resources:Arial,MACArial,My(Odd)Font,Symbol,TimesNewRoman,BoldItalic,ZapfDingbats"});
+    ExpectContains(PageContent(d.path),
+                   {"/TimesNewRoman,BoldItalic 12 Tf 12 TL", "/MACArial 12 Tf 12 TL", "/Symbol 10 Tf"});
     // Symbol's own codes: a b g are alpha, beta, gamma.
     EXPECT_TRUE(Contains(Utf8Text(d.path), "\xCE\xB1\xCE\xB2\xCE\xB3"));
 }
 
 TEST(TextOutput, WindowsCodePageBytesReachTheFileAsSingleBytes) {
     Doc d;
-    d.pdf.BeginDoc(d.path.string());
-    d.pdf.BeginPage();
-    d.pdf.SetFont("Arial", 12);
-    d.pdf.DrawText(40, 60, "Citt\xE0 Caff\xE8 \x80 12 (note) back\\slash");
+    d.Page("Arial", 12).DrawText(40, 60, "Citt\xE0 Caff\xE8 \x80 12 (note) back\\slash");
     d.Finish();
-    const std::string content = PageContent(d.path);
-    EXPECT_TRUE(Contains(content, "(Citt\xE0 Caff\xE8 \x80 12 \\(note\\) back\\\\slash) Tj")) << content;
-    const std::string text = Utf8Text(d.path);
-    EXPECT_TRUE(Contains(text, "Citt\xC3\xA0 Caff\xC3\xA8 \xE2\x82\xAC 12 (note) back\\slash")) << text;
+    ExpectContains(PageContent(d.path), {"(Citt\xE0 Caff\xE8 \x80 12 \\(note\\) back\\\\slash) Tj"});
+    ExpectContains(Utf8Text(d.path), {"Citt\xC3\xA0 Caff\xC3\xA8 \xE2\x82\xAC 12 (note) back\\slash"});
 }
 
 TEST(TextOutput, MeasuresWithTheSelectedFontAndScale) {
@@ -141,10 +132,7 @@ TEST(TextOutput, TextMembersWithoutAFontFailClearlyAndTheDocumentStillCloses) {
 
 TEST(TextOutput, AlignmentsLinesAndSpacingLandWhereAsked) {
     Doc d;
-    d.pdf.BeginDoc(d.path.string());
-    d.pdf.BeginPage();
-    d.pdf.SetFont("Courier", 10);
-    d.pdf.DrawText(300, 100, "RightEnd", 10);  // 10 modulo 8 = 2: ends at X
+    d.Page().DrawText(300, 100, "RightEnd", 10);  // 10 modulo 8 = 2: ends at X
     EXPECT_FLOAT_EQ(d.pdf.GetX(), 348);        // X + length, not the drawn end
     d.pdf.DrawText(300, 150, "Centred", 4);
     d.pdf.SetFont("Courier", 10, 4 | 16);  // underline and strike-through
@@ -164,13 +152,11 @@ TEST(TextOutput, AlignmentsLinesAndSpacingLandWhereAsked) {
     EXPECT_NEAR((centred.xMin + centred.xMax) / 2, 300, 0.5);
     EXPECT_TRUE(Contains(kv::test::PdfToText(d.path), "Spaced words"));
 
+    // Underline at 1.25 and strike-through at -3 below and above the baseline; no overline.
     const std::string content = PageContent(d.path);
-    EXPECT_TRUE(Contains(content, "1 0 0 -1 252 100 Tm\r(RightEnd) Tj")) << content;
-    EXPECT_TRUE(Contains(content, "0.625 w 1 0 0 1 100 200 cm\r")) << content;
-    EXPECT_TRUE(Contains(content, "0 1.25 m 30 1.25 l S\r")) << content;  // underline
-    EXPECT_TRUE(Contains(content, "0 -3 m 30 -3 l S\r")) << content;      // strike-through
-    EXPECT_FALSE(Contains(content, "0 -8 m")) << content;                 // no overline
-    EXPECT_TRUE(Contains(content, "0.5 Tc\r2 Tw\r90 Tz\r1 Tr\r")) << content;
+    ExpectContains(content, {"1 0 0 -1 252 100 Tm\r(RightEnd) Tj", "0.625 w 1 0 0 1 100 200 cm\r",
+                             "0 1.25 m 30 1.25 l S\r", "0 -3 m 30 -3 l S\r", "0.5 Tc\r2 Tw\r90 Tz\r1 Tr\r"});
+    EXPECT_FALSE(Contains(content, "0 -8 m")) << content;
 }
 
 }  // namespace
