@@ -1,5 +1,5 @@
-// Whole documents written with SetProtection, opened by qpdf, poppler and pikepdf with the user
-// and the owner password.
+// Whole documents written with SetProtection, opened by qpdf and poppler with the user and the
+// owner password.
 
 #include <gtest/gtest.h>
 
@@ -7,9 +7,9 @@
 
 #include "tests/pdf_support/readback.hpp"
 
+namespace folivo::test {
 namespace {
 
-using kv::test::Run;
 using kv::test::ShellQuote;
 
 struct Protection {
@@ -20,7 +20,7 @@ struct Protection {
 
 // The output of an outside tool that must succeed.
 std::string Ran(const std::string& command) {
-    const auto r = Run(command);
+    const auto r = kv::test::Run(command);
     EXPECT_EQ(r.status, 0) << command << "\n" << r.output;
     return r.output;
 }
@@ -36,9 +36,10 @@ std::string Between(const std::string& bytes, const std::string& from, const std
     return a == std::string::npos || b == std::string::npos ? "" : bytes.substr(a, b - a);
 }
 
-// pdftotext with the owner password (-opw) or the user password (-upw).
-std::string TextWith(const std::filesystem::path& pdf, const std::string& option, const std::string& password) {
-    return Ran("pdftotext -enc Latin1 " + option + " " + ShellQuote(password) + " " + ShellQuote(pdf.string()) + " -");
+// Writes the sample document with `setup` and returns its bytes.
+std::string Sample(const std::filesystem::path& pdf, const std::function<void(Folivo&)>& setup) {
+    WriteSampleDocument(pdf, setup);
+    return kv::test::ReadFile(pdf);
 }
 
 // Opens the file with both passwords through qpdf, pdftotext, pdfinfo and qpdf --show-encryption,
@@ -49,25 +50,20 @@ void ExpectOpensWith(const std::filesystem::path& pdf, const Protection& p) {
         SCOPED_TRACE(std::string(option) + " '" + password + "'");
         const auto check = kv::test::QpdfCheck(pdf, password);
         EXPECT_EQ(check.status, 0) << check.output;
-        const std::string text = TextWith(pdf, option, password);
-        EXPECT_NE(text.find(std::string(folivo::test::kSampleLine) + " riga 139"), std::string::npos) << text;
-        EXPECT_NE(text.find("riga 201"), std::string::npos);
+        ExpectContains(Ran("pdftotext -enc Latin1 " + std::string(option) + " " + ShellQuote(password) + " " +
+                           ShellQuote(pdf.string()) + " -"),
+                       {std::string(kSampleLine) + " riga 139", "riga 201"});
     }
-    const std::string shown = ShowEncryption(pdf, owner);
-    EXPECT_NE(shown.find("Supplied password is owner password"), std::string::npos) << shown;
-    EXPECT_NE(shown.find((p.mode & 4096) ? "R = 3" : "R = 2"), std::string::npos) << shown;
-    for (const auto& [bit, name] : {std::pair{4, "print low resolution: "}, std::pair{16, "extract for any purpose: "}}) {
-        EXPECT_NE(shown.find(std::string(name) + ((p.mode & bit) ? "allowed" : "not allowed")), std::string::npos)
-            << shown;
-    }
+    ExpectContains(ShowEncryption(pdf, owner),
+                   {"Supplied password is owner password", (p.mode & 4096) ? "R = 3" : "R = 2",
+                    std::string("print low resolution: ") + ((p.mode & 4) ? "allowed" : "not allowed"),
+                    std::string("extract for any purpose: ") + ((p.mode & 16) ? "allowed" : "not allowed")});
     if (!p.owner.empty() && p.owner != p.user) {
-        const std::string asUser = ShowEncryption(pdf, p.user);
-        EXPECT_NE(asUser.find("Supplied password is user password"), std::string::npos) << asUser;
+        ExpectContains(ShowEncryption(pdf, p.user), {"Supplied password is user password"});
     }
     const std::string info = Ran("pdfinfo -upw " + ShellQuote(p.user) + " " + ShellQuote(pdf.string()));
     EXPECT_TRUE(std::regex_search(info, std::regex(R"(Title: +Elenco Documenti \(2026\)\n)"))) << info;
-    EXPECT_TRUE(std::regex_search(info, std::regex(std::string("Author: +") + folivo::test::kSampleAuthor + "\n")))
-        << info;
+    EXPECT_TRUE(std::regex_search(info, std::regex(std::string("Author: +") + kSampleAuthor + "\n"))) << info;
 }
 
 TEST(ProtectedDocument, OpensWithUserAndOwnerPasswordsAtBothStrengths) {
@@ -88,25 +84,21 @@ TEST(ProtectedDocument, OpensWithUserAndOwnerPasswordsAtBothStrengths) {
     for (const auto& [p, entry] : cases) {
         SCOPED_TRACE("mode " + std::to_string(p.mode));
         const auto pdf = dir / ("case" + std::to_string(p.mode) + ".pdf");
-        folivo::test::WriteSampleDocument(pdf, [&](folivo::Folivo& f) { f.SetProtection(p.mode, p.owner, p.user); });
+        const std::string bytes = Sample(pdf, [&](Folivo& f) { f.SetProtection(p.mode, p.owner, p.user); });
         ExpectOpensWith(pdf, p);
-        const std::string bytes = kv::test::ReadFile(pdf);
-        EXPECT_NE(bytes.find(entry), std::string::npos);
+        EXPECT_TRUE(Contains(bytes, entry));
         EXPECT_EQ(bytes.substr(0, 9), (p.mode & 4096) ? "%PDF-1.4\n" : "%PDF-1.3\n");
         EXPECT_TRUE(std::regex_search(bytes, std::regex("/Encrypt [0-9]+ 0 R /ID \\[<([0-9A-F]+)><\\1>\\]\n>>")));
     }
-    EXPECT_NE(kv::test::PdfToText(dir / "case0.pdf").find("riga 100"), std::string::npos) << "opens without a password";
+    EXPECT_TRUE(Contains(kv::test::PdfToText(dir / "case0.pdf"), "riga 100")) << "opens without a password";
 }
 
 TEST(ProtectedDocument, SameInputsGiveIdenticalEntriesAndIdentifier) {
     kv::test::TempDir dir("repeat");
-    auto protect = [](folivo::Folivo& f) { f.SetProtection(4096 + 4, "proprietario", "lettore"); };
-    folivo::test::WriteSampleDocument(dir / "a.pdf", protect);
-    folivo::test::WriteSampleDocument(dir / "b.pdf", protect);
-    folivo::test::WriteSampleDocument(dir / "c.pdf", [](folivo::Folivo& f) { f.SetProtection(4096 + 4, "proprietario", "altro"); });
-    const std::string a = kv::test::ReadFile(dir / "a.pdf");
-    const std::string b = kv::test::ReadFile(dir / "b.pdf");
-    const std::string c = kv::test::ReadFile(dir / "c.pdf");
+    auto protect = [](Folivo& f) { f.SetProtection(4096 + 4, "proprietario", "lettore"); };
+    const std::string a = Sample(dir / "a.pdf", protect);
+    const std::string b = Sample(dir / "b.pdf", protect);
+    const std::string c = Sample(dir / "c.pdf", [](Folivo& f) { f.SetProtection(4096 + 4, "proprietario", "altro"); });
     const std::string entriesA = Between(a, "/Filter /Standard", "/V 2");
     ASSERT_FALSE(entriesA.empty());
     EXPECT_EQ(entriesA, Between(b, "/Filter /Standard", "/V 2"));
@@ -117,21 +109,16 @@ TEST(ProtectedDocument, SameInputsGiveIdenticalEntriesAndIdentifier) {
 
 TEST(ProtectedDocument, StringsAndStreamsAreEncipheredButNotBeforeTheCall) {
     kv::test::TempDir dir("cipher");
-    folivo::test::WriteSampleDocument(dir / "plain.pdf", [](folivo::Folivo&) {});
-    folivo::test::WriteSampleDocument(dir / "secret.pdf", [](folivo::Folivo& f) { f.SetProtection(4, "o", "u"); });
-    const std::string plain = kv::test::ReadFile(dir / "plain.pdf");
-    const std::string secret = kv::test::ReadFile(dir / "secret.pdf");
-    EXPECT_NE(plain.find("ROSSI MARIO"), std::string::npos);
-    EXPECT_NE(plain.find("(Studio Bianchi)"), std::string::npos);
-    EXPECT_EQ(secret.find("ROSSI MARIO"), std::string::npos) << "content streams are enciphered";
-    EXPECT_EQ(secret.find("Studio Bianchi"), std::string::npos) << "information strings are enciphered";
-    EXPECT_EQ(secret.find("Elenco Documenti"), std::string::npos);
+    ExpectContains(Sample(dir / "plain.pdf", [](Folivo&) {}), {"ROSSI MARIO", "(Studio Bianchi)"});
+    const std::string secret = Sample(dir / "secret.pdf", [](Folivo& f) { f.SetProtection(4, "o", "u"); });
+    EXPECT_FALSE(Contains(secret, "ROSSI MARIO")) << "content streams are enciphered";
+    EXPECT_FALSE(Contains(secret, "Studio Bianchi")) << "information strings are enciphered";
+    EXPECT_FALSE(Contains(secret, "Elenco Documenti"));
     // With the owner password qpdf writes a decrypted copy whose strings read back.
     const auto out = dir / "decrypted.pdf";
-    const auto r = kv::test::Run("qpdf --password=o --decrypt " + ShellQuote((dir / "secret.pdf").string()) + " " + ShellQuote(out.string()));
-    ASSERT_EQ(r.status, 0) << r.output;
+    Ran("qpdf --password=o --decrypt " + ShellQuote((dir / "secret.pdf").string()) + " " + ShellQuote(out.string()));
     EXPECT_QPDF_CLEAN(out);
-    EXPECT_NE(kv::test::ReadFile(out).find("(Studio Bianchi)"), std::string::npos);
+    EXPECT_TRUE(Contains(kv::test::ReadFile(out), "(Studio Bianchi)"));
 }
 
 TEST(ProtectedDocument, CompressionUnderEncryption) {
@@ -139,7 +126,7 @@ TEST(ProtectedDocument, CompressionUnderEncryption) {
     for (int32_t mode : {2, 3, 10, 31}) {
         SCOPED_TRACE("compression " + std::to_string(mode));
         const auto pdf = dir / ("m" + std::to_string(mode) + ".pdf");
-        folivo::test::WriteSampleDocument(pdf, [mode](folivo::Folivo& f) {
+        WriteSampleDocument(pdf, [mode](Folivo& f) {
             f.SetCompression(mode, 2);
             f.SetProtection(4096 + 4, "o", "u");
         });
@@ -151,34 +138,32 @@ TEST(ProtectedDocument, BadInput) {
     kv::test::TempDir dir("bad");
     // Passwords longer than 32 characters act as their first 32.
     const std::string longUser(45, 'k');
-    folivo::test::WriteSampleDocument(dir / "long.pdf", [&](folivo::Folivo& f) { f.SetProtection(4, "", longUser); });
-    folivo::test::WriteSampleDocument(dir / "cut.pdf", [&](folivo::Folivo& f) { f.SetProtection(4, "", longUser.substr(0, 32)); });
-    EXPECT_EQ(kv::test::ReadFile(dir / "long.pdf"), kv::test::ReadFile(dir / "cut.pdf"));
+    EXPECT_EQ(Sample(dir / "long.pdf", [&](Folivo& f) { f.SetProtection(4, "", longUser); }),
+              Sample(dir / "cut.pdf", [&](Folivo& f) { f.SetProtection(4, "", longUser.substr(0, 32)); }));
     EXPECT_EQ(kv::test::QpdfCheck(dir / "long.pdf", longUser.substr(0, 32)).status, 0);
 
     // Unknown compression bits are refused and leave the previous setting.
-    folivo::test::WriteSampleDocument(dir / "bits.pdf", [](folivo::Folivo& f) {
+    const std::string bits = Sample(dir / "bits.pdf", [](Folivo& f) {
         f.SetCompression(2);
-        EXPECT_THROW(f.SetCompression(2 + 64), folivo::Error);
-        EXPECT_THROW(f.SetCompression(-1), folivo::Error);
+        EXPECT_THROW(f.SetCompression(2 + 64), Error);
+        EXPECT_THROW(f.SetCompression(-1), Error);
     });
-    const std::string bits = kv::test::ReadFile(dir / "bits.pdf");
-    EXPECT_NE(bits.find("/Filter [/FlateDecode ]"), std::string::npos);
+    EXPECT_TRUE(Contains(bits, "/Filter [/FlateDecode ]"));
     EXPECT_QPDF_CLEAN(dir / "bits.pdf");
 
     // A stream of no bytes, enciphered as it is and after every filter.
     for (int32_t compression : {0, 31}) {
         const auto pdf = dir / ("empty" + std::to_string(compression) + ".pdf");
-        folivo::test::WriteSampleDocument(pdf, [compression](folivo::Folivo& f) {
+        const std::string bytes = Sample(pdf, [compression](Folivo& f) {
             f.SetCompression(compression);
             f.SetProtection(4096, "", "");
             f.BeginObject("vuoto");
             f.EndObject();
         });
-        const auto check = kv::test::QpdfCheck(pdf);
-        EXPECT_EQ(check.status, 0) << check.output;
-        EXPECT_EQ(kv::test::ReadFile(pdf).find("/Length 0 >>") != std::string::npos, compression == 0);
+        EXPECT_QPDF_CLEAN(pdf);
+        EXPECT_EQ(Contains(bytes, "/Length 0 >>"), compression == 0);
     }
 }
 
 }  // namespace
+}  // namespace folivo::test
