@@ -70,6 +70,19 @@ TEST(PageRotation, DefaultRotationForLaterPagesOrOnlyTheOpenOne) {
     EXPECT_EQ(kv::test::ReadFile(w.path).find("/Rotate 0"), std::string::npos);
 }
 
+TEST(PageObject, DictionaryLinesAsLaidOut) {
+    Written w;
+    w.pdf.SetPageView(3);
+    w.pdf.SetPaperSize(1);
+    w.pdf.BeginPage();
+    w.Finish();
+    // Each entry on its own CR-ended line, the resources reference closed by ">>" directly.
+    EXPECT_TRUE(Contains(kv::test::ReadFile(w.path),
+                         "\n4 0 obj\n<< /Type /Page /Parent 1 0 R /Contents 5 0 R\r/Rotate 90\r"
+                         "/MediaBox [0 0 842 596]\r/CropBox [0 0 842 596]\r/BleedBox [0 0 842 596]\r"
+                         "/Resources 2 0 R>>\nendobj\n5 0 obj\n<<\n/Length "));
+}
+
 TEST(PageCoordinates, MillimetresWithMarginsMoveTheOrigin) {
     Written w;
     w.pdf.SetScale(2);
