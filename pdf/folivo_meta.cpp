@@ -46,7 +46,7 @@ void Folivo::EndObject() {
     PutStream(std::string(content_.object.Text()), objNum);
     CloseObject();
     content_.object.Reset();
-    resources_.xobjects += "/" + alias + " " + std::to_string(objNum) + " 0 R\r";
+    resources_.xobjects += "/" + alias + " " + std::to_string(objNum) + " 0 R \r";
 }
 
 void Folivo::PlayObject(const std::string& Name) { AddContent("q /" + fonts::NameToken(Name) + " Do Q"); }
