@@ -21,33 +21,14 @@ TEST(StandardSecurity, PermissionValues) {
     for (const auto& [mode, value] : cases) EXPECT_EQ(PermissionValue(mode), value) << mode;
 }
 
-TEST(StandardSecurity, PasswordsArePaddedOrCutTo32Bytes) {
-    const std::string empty = PadPassword("");
-    ASSERT_EQ(empty.size(), 32u);
-    EXPECT_EQ(static_cast<unsigned char>(empty[0]), 0x28);
-    EXPECT_EQ(static_cast<unsigned char>(empty[31]), 0x7A);
-    EXPECT_EQ(PadPassword("abc").substr(0, 4), "abc\x28");
-    const std::string longer(40, 'p');
-    EXPECT_EQ(PadPassword(longer), std::string(32, 'p'));
-}
-
-TEST(StandardSecurity, KeyAndEntrySizesByStrength) {
-    const auto weak = MakeStandardSecurity(4, "owner", "user", "id");
-    EXPECT_EQ(weak.revision, 2);
-    EXPECT_EQ(weak.fileKey.size(), 5u);
-    EXPECT_EQ(weak.ownerEntry.size(), 32u);
-    EXPECT_EQ(weak.userEntry.size(), 32u);
-    EXPECT_EQ(ObjectKey(weak, 7).size(), 10u);
-
+TEST(StandardSecurity, ObjectKeySizesAndTheBlankTailOfTheRevision3UserEntry) {
+    // Padding, file keys and object keys are judged by qpdf decrypting whole files; these sizes
+    // and the blank tail are what a reader does not look at.
+    EXPECT_EQ(ObjectKey(MakeStandardSecurity(4, "owner", "user", "id"), 7).size(), 10u);
     const auto strong = MakeStandardSecurity(4096 + 4, "owner", "user", "id");
-    EXPECT_EQ(strong.revision, 3);
-    EXPECT_EQ(strong.fileKey.size(), 16u);
+    EXPECT_EQ(ObjectKey(strong, 7).size(), 16u);
     EXPECT_EQ(strong.userEntry.size(), 32u);
     EXPECT_EQ(strong.userEntry.substr(16), std::string(16, ' '));
-    EXPECT_EQ(ObjectKey(strong, 7).size(), 16u);
-    // The object key salts MD5 with the number's three low bytes and a zero generation.
-    EXPECT_EQ(ObjectKey(strong, 0x030201), Md5(strong.fileKey + std::string("\x01\x02\x03\0\0", 5)));
-    EXPECT_NE(ObjectKey(strong, 7), ObjectKey(strong, 8));
 }
 
 TEST(StandardSecurity, BlankOwnerMeansUserAndOnlyTheKeyFollowsTheIdentifier) {
