@@ -75,7 +75,7 @@ void Folivo::EndSpace() { AddContent("Q"); }
 
 void Folivo::SaveTableSettings() {
     table_.saved = {colors_.fill, colors_.fillPattern, colors_.line, colors_.linePattern, colors_.text,
-                    colors_.textPattern, lineWidth_, page_.curX, page_.curY};
+                    colors_.textPattern, text_, lineWidth_, page_.curX, page_.curY};
 }
 
 void Folivo::RestoreTableSettings(float curX, float curY) {
@@ -86,6 +86,7 @@ void Folivo::RestoreTableSettings(float curX, float curY) {
     colors_.linePattern = s.linePattern;
     colors_.text = s.text;
     colors_.textPattern = s.textPattern;
+    text_ = s.font;
     lineWidth_ = s.lineWidth;
     SetXY(curX, curY);
 }

@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "pdf/text/text_state.hpp"
+
 namespace folivo {
 
 // What a table saves on BeginTable and each row and column restores when it ends.
@@ -13,6 +15,7 @@ struct GraphicSettings {
     std::string linePattern;
     std::string text;
     std::string textPattern;
+    text::TextState font;  // the selected font and size
     float lineWidth = 0;  // points
     float curX = 0;       // points
     float curY = 0;

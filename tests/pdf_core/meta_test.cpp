@@ -133,6 +133,26 @@ TEST(Tables, RowsAndColumnsAreNestedFramedCells) {
                            "Q\r");
 }
 
+TEST(Tables, FontChosenInsideACellEndsWithTheCell) {
+    Doc d;
+    const auto facts = Written(d, [](Folivo& pdf) {
+        pdf.BeginPage();
+        pdf.SetFont("Courier", 10);
+        pdf.BeginTable(10, 100);
+        pdf.BeginRow(20);
+        pdf.BeginColumn(50);
+        pdf.SetFont("Arial", 14, 1);
+        pdf.EndColumn();
+        EXPECT_FLOAT_EQ(pdf.TextHeight(), 11.33f);  // Courier 10 again
+        pdf.BeginColumn(50);
+        pdf.SetFont("Times", 8);
+        pdf.EndTable();
+        pdf.DrawText(0, 200, "After");
+    });
+    EXPECT_TRUE(Contains(facts.Bytes("page1Content"), "BT\r/CourierNew 10 Tf 10 TL\r1 0 0 -1 0 200 Tm\r(After) Tj"))
+        << facts.Bytes("page1Content");
+}
+
 TEST(ColorMembers, WriteFillAndStrokeOperators) {
     Doc d;
     const auto facts = Written(d, [](Folivo& pdf) {
