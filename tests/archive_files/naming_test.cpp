@@ -5,6 +5,7 @@
 #include "archive/file_naming.hpp"
 #include "archive/file_open.hpp"
 #include "tests/archive_files/archive_fixture.hpp"
+#include "tests/support/error_of.hpp"
 
 namespace kv::test {
 namespace {
@@ -27,9 +28,10 @@ protected:
 
     // The text of the one box shown before the program ended.
     std::string EndingMessage(double number) {
+        const size_t before = fx.dialogs.shown().size();
         EXPECT_THROW(DAMMIFILE(st, number), platform::ProgramEnd);
-        if (fx.dialogs.shown().size() != 1) return "boxes: " + std::to_string(fx.dialogs.shown().size());
-        const platform::MessageBox& box = fx.dialogs.shown()[0];
+        if (fx.dialogs.shown().size() != before + 1) return "boxes: " + std::to_string(fx.dialogs.shown().size());
+        const platform::MessageBox& box = fx.dialogs.shown().back();
         EXPECT_EQ(box.buttons, platform::Buttons::Ok);
         EXPECT_EQ(box.icon, platform::Icon::None);
         return box.text;
@@ -84,24 +86,21 @@ TEST_F(Naming, YearRegionProvinceAndInstallationCodes) {
     EXPECT_EQ(st.installationCode, "Q1");
 }
 
-TEST_F(Naming, MissingCompanyEndsTheProgramWithItsMessage) {
-    EXPECT_EQ(EndingMessage(1), "ERRORE OPEN FILE - MANCA DITTAOPEN 1");
-}
-
-TEST_F(Naming, MissingYearEndsTheProgramWithItsMessage) {
-    st.DITTA = "1";
-    st.ANNO = "0";
-    EXPECT_EQ(EndingMessage(2), "ERRORE OPEN - MANCA ANNO - 2");
-}
-
-TEST_F(Naming, MissingRegionEndsTheProgramWithItsMessage) {
-    st.REGIONE = "XX";
-    EXPECT_EQ(EndingMessage(3), "ERRORE OPEN - MANCA REGIONE - 3");
-}
-
-TEST_F(Naming, OneLetterProvinceEndsTheProgramWithItsMessage) {
-    st.PROVINCIA = "M";
-    EXPECT_EQ(EndingMessage(4), "ERRORE OPEN - MANCA PROVINCIA - 4");
+TEST_F(Naming, EachMissingCodeEndsTheProgramWithItsMessage) {
+    const struct {
+        double file;
+        const char *company, *year, *region, *province, *message;
+    } cases[] = {{1, "", "", "", "", "ERRORE OPEN FILE - MANCA DITTAOPEN 1"},
+                 {2, "1", "0", "", "", "ERRORE OPEN - MANCA ANNO - 2"},
+                 {3, "", "", "XX", "", "ERRORE OPEN - MANCA REGIONE - 3"},
+                 {4, "", "", "", "M", "ERRORE OPEN - MANCA PROVINCIA - 4"}};
+    for (const auto& c : cases) {
+        st.DITTA = c.company;
+        st.ANNO = c.year;
+        st.REGIONE = c.region;
+        st.PROVINCIA = c.province;
+        EXPECT_EQ(EndingMessage(c.file), c.message);
+    }
 }
 
 TEST_F(Naming, FatalMessageClosesEveryOpenFileFirst) {
@@ -167,12 +166,7 @@ TEST_F(Naming, BaseRecordPastItsEndReachesTheReporter) {
 TEST_F(Naming, WithoutAReporterTheErrorReachesTheCaller) {
     st.services.reporter = nullptr;
     std::filesystem::remove(fx.Folder() / "QTBASE.DAT");
-    try {
-        DAMMIFILE(st, 1);
-        ADD_FAILURE() << "no error";
-    } catch (const platform::RuntimeError& e) {
-        EXPECT_EQ(e.number(), 53);
-    }
+    EXPECT_EQ(ErrorOf([&] { DAMMIFILE(st, 1); }).number(), 53);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "archive/file_open.hpp"
 #include "archive/file_table.hpp"
 #include "isam_fixture.hpp"
+#include "tests/support/error_of.hpp"
 
 namespace kv::test {
 namespace {
@@ -28,14 +29,9 @@ protected:
     }
     // Runs an operation and returns the description of the run-time error it raised.
     std::string ErrorOf(const std::string& key, double code) {
-        try {
-            Isam(kIndex, key, code, 77);
-        } catch (const platform::RuntimeError& error) {
-            EXPECT_EQ(error.number(), platform::err::kInvalidFormat);
-            return error.description();
-        }
-        ADD_FAILURE() << "no error";
-        return {};
+        const platform::RuntimeError error = test::ErrorOf([&] { Isam(kIndex, key, code, 77); });
+        EXPECT_EQ(error.number(), platform::err::kInvalidFormat);
+        return error.description();
     }
 };
 

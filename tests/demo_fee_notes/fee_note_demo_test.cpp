@@ -6,9 +6,8 @@
 
 #include <map>
 #include <set>
-#include <sstream>
 
-#include "tests/support/test_support.hpp"
+#include "tests/support/isam_listing.hpp"
 #include "tools/demo/base_layout.hpp"
 #include "tools/demo/fee_note_writer.hpp"
 #include "tools/demo/fiscal_code.hpp"
@@ -32,19 +31,6 @@ std::string Field(const std::string& record, size_t position, size_t length) {
     return record.substr(position - 1, length);
 }
 
-// key -> record number, as the independent reader lists the index.
-std::map<std::string, long> ReadIndex(const std::filesystem::path& index) {
-    CommandResult listed = Python(ShellQuote(std::string(KV_SOURCE_DIR) + "/tests/isam_reader.py") + " " +
-                                  ShellQuote(index.string()) + " 13");
-    EXPECT_EQ(listed.status, 0) << listed.output;
-    std::map<std::string, long> keys;
-    std::istringstream lines(listed.output);
-    std::string key;
-    long record = 0;
-    while (lines >> key >> record) keys[key] = record;
-    return keys;
-}
-
 class FeeNoteDemo : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -59,7 +45,7 @@ protected:
 
 // Every note is indexed once, under the key its record carries; the index has several leaves.
 void ExpectIndexMatchesData(const std::filesystem::path& index, const std::filesystem::path& data, int dataFile) {
-    std::map<std::string, long> keys = ReadIndex(index);
+    std::map<std::string, long> keys = IndexKeys(index, 13);
     std::vector<std::string> records = Records(data, dataFile);
     ASSERT_GT(records.size(), 128u);
     ASSERT_EQ(keys.size(), records.size());
@@ -91,7 +77,7 @@ TEST_F(FeeNoteDemo, PayeesCoverTheReportCases) {
     EXPECT_GE(live, 38);
     ASSERT_EQ(removed.size(), 1u);
 
-    std::map<std::string, long> current = ReadIndex(Archive("PARCAC01.IDX"));
+    std::map<std::string, long> current = IndexKeys(Archive("PARCAC01.IDX"), 13);
     std::map<std::string, int> perCompanyPayee;
     std::set<std::string> payeesWithNotes;
     for (const auto& [key, record] : current) {

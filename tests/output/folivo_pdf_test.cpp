@@ -8,6 +8,7 @@
 #include "output/pdf_folders.hpp"
 #include "output/print_text.hpp"
 #include "tests/output/output_fixture.hpp"
+#include "tests/support/error_of.hpp"
 
 namespace kv::output {
 namespace {
@@ -168,12 +169,8 @@ TEST_F(FolivoDocument, PosixArchivesGetTheirDocumentsBesideThem) {
 
 TEST_F(FolivoDocument, AFileThatCannotBeWrittenLeavesNothingFinishedLooking) {
     fs::create_directories(Folder() / "PARD_AC_001_L'ARTE A_B SRL.pdf.part");  // in the writer's way
-    try {
-        OpenHeadingPage(state, document, true);
-        ADD_FAILURE() << "no error";
-    } catch (const platform::RuntimeError& error) {
-        EXPECT_THAT(error.description(), HasSubstr("D:\\DATI\\FILE-PDF\\001\\2006\\12\\PARC\\PARD_AC_001_L'ARTE A_B SRL.pdf: "));
-    }
+    EXPECT_THAT(test::ErrorOf([&] { OpenHeadingPage(state, document, true); }).description(),
+                HasSubstr("D:\\DATI\\FILE-PDF\\001\\2006\\12\\PARC\\PARD_AC_001_L'ARTE A_B SRL.pdf: "));
     EXPECT_FALSE(state.PDFAPERTO);
     EXPECT_FALSE(fs::exists(Pdf()));
     EXPECT_TRUE(fs::is_directory(Pdf().string() + ".part")) << "what was in the way is not ours to delete";

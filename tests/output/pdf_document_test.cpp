@@ -8,6 +8,7 @@
 #include "output/pdf_folders.hpp"
 #include "output/print_text.hpp"
 #include "tests/output/output_fixture.hpp"
+#include "tests/support/error_of.hpp"
 
 namespace kv::output {
 namespace {
@@ -15,6 +16,7 @@ namespace {
 namespace fs = std::filesystem;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
+using test::ErrorOf;
 
 class PdfDocument : public OutputFixture {
 protected:
@@ -38,17 +40,6 @@ protected:
         for (const auto& entry : fs::directory_iterator(Folder())) names.push_back(entry.path().filename());
         std::sort(names.begin(), names.end());
         return names;
-    }
-
-    // The error of an action that must fail.
-    platform::RuntimeError ErrorOf(const std::function<void()>& action) {
-        try {
-            action();
-        } catch (const platform::RuntimeError& error) {
-            return error;
-        }
-        ADD_FAILURE() << "no error";
-        return platform::RuntimeError(0, "");
     }
 };
 
@@ -110,13 +101,6 @@ TEST_F(PdfDocument, NumberingKeepsTheOlderFile) {
     CREAPDF(state, "PARD_AC_", PdfDocumentOptions{true, false, true});
     CHIUDIPDF(state);
     EXPECT_THAT(Files(), ElementsAre("PARD_AC_001_ROSSI SRL.pdf", "PARD_AC_001_ROSSI SRL_001.pdf"));
-}
-
-TEST_F(PdfDocument, PayeesListIsNamedByItsPrefix) {
-    CREACARTELLEPDF(state, "001", kKindPayees, "200612");
-    CREAPDF(state, "PERCIPIENTI", PdfDocumentOptions{true, true, false});
-    CHIUDIPDF(state);
-    EXPECT_TRUE(fs::exists(Host("D:\\DATI\\FILE-PDF\\PERCIPIENTI\\PERCIPIENTI.pdf")));
 }
 
 TEST_F(PdfDocument, AFailedFinishLeavesNoFileAndNamesIt) {

@@ -6,6 +6,7 @@
 #include "output/pdf_folders.hpp"
 #include "output/pdf_naming.hpp"
 #include "tests/output/output_fixture.hpp"
+#include "tests/support/error_of.hpp"
 
 namespace kv::output {
 namespace {
@@ -85,13 +86,9 @@ TEST_F(PdfFolders, PosixArchivesKeepPosixPaths) {
 TEST_F(PdfFolders, AFolderThatCannotBeMadeIsAnErrorNamingIt) {
     SetArchives("D:\\DATI\\ARCHIVI");
     test::WriteFile(Host("D:\\DATI") / "FILE-PDF", "a file where the folder should be");
-    try {
-        CREACARTELLEPDF(state, "001", "PARC", "200612");
-        ADD_FAILURE() << "no error";
-    } catch (const platform::RuntimeError& error) {
-        EXPECT_THAT(error.description(), ::testing::HasSubstr("D:\\DATI\\FILE-PDF"));
-        EXPECT_NE(error.number(), 0);
-    }
+    const auto error = test::ErrorOf([&] { CREACARTELLEPDF(state, "001", "PARC", "200612"); });
+    EXPECT_THAT(error.description(), ::testing::HasSubstr("D:\\DATI\\FILE-PDF"));
+    EXPECT_NE(error.number(), 0);
 }
 
 using Numbering = OutputFixture;

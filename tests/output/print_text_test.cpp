@@ -9,6 +9,7 @@
 #include "output/number_test.hpp"
 #include "output/print_text.hpp"
 #include "tests/output/output_fixture.hpp"
+#include "tests/support/error_of.hpp"
 
 namespace kv::output {
 namespace {
@@ -134,12 +135,7 @@ TEST_F(StampOnPrinter, PositionsEvenWhenNothingIsPrinted) {
 TEST_F(StampOnPrinter, NoPrinterIsAPrinterErrorAndTheLineIsStillEmptied) {
     state.printer = nullptr;
     std::string line = "TEXT";
-    try {
-        STAMPATESTO(state, 1, 1, line);
-        ADD_FAILURE() << "no error";
-    } catch (const platform::RuntimeError& error) {
-        EXPECT_EQ(error.number(), 482);
-    }
+    EXPECT_EQ(test::ErrorOf([&] { STAMPATESTO(state, 1, 1, line); }).number(), 482);
     EXPECT_EQ(line, "");
 }
 
