@@ -5,7 +5,6 @@
 
 #include "platform/call_trail.hpp"
 #include "platform/error_reporter.hpp"
-#include "platform/scripted_dialogs.hpp"
 #include "platform/terminal_dialogs.hpp"
 #include "platform/text_encoding.hpp"
 
@@ -71,19 +70,6 @@ TEST(TerminalDialogs, PrintTitleLinesAndBlankAndAnswerQuestionsSafely) {
     out.str("");
     dialogs.Show(MessageBox{"Perch\xE8", "\x80 5", Icon::None, Buttons::Ok, {}});
     EXPECT_EQ(out.str(), "Perch\xC3\xA8\n\xE2\x82\xAC 5\n\n");
-}
-
-TEST(ScriptedDialogs, RecordEveryBoxAndReturnScriptedAnswersThenSafeOnes) {
-    ScriptedDialogs dialogs({Answer::Yes});
-    MessageBox question{"Lumeo", "Q", Icon::Question, Buttons::YesNo, {}};
-    EXPECT_EQ(dialogs.Show(question), Answer::Yes);
-    EXPECT_EQ(dialogs.Show(question), Answer::No);
-    dialogs.Script(Answer::Yes);
-    EXPECT_EQ(dialogs.Show(question), Answer::Yes);
-    EXPECT_EQ(dialogs.Show(MessageBox{"T", "ok", Icon::Information, Buttons::Ok, {}}), Answer::Ok);
-    ASSERT_EQ(dialogs.shown().size(), 4u);
-    EXPECT_EQ(dialogs.shown()[3].text, "ok");
-    EXPECT_EQ(dialogs.shown()[3].icon, Icon::Information);
 }
 
 TEST(TextEncoding, Cp1252AndUtf8RoundTripAndLinesSplitOnEveryBreak) {

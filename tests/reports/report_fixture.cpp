@@ -90,23 +90,4 @@ ReportContext ReportTest::Context() {
     return ReportContext{program_->archive, program_->output, program_->start.currentPeriod};
 }
 
-std::vector<std::string> ReportTest::DrawnTexts() const {
-    std::vector<std::string> texts;
-    for (const std::string& call : log_->calls) {
-        if (call.rfind("DrawText(", 0) != 0) continue;
-        // DrawText(x,y,TEXT,1): the text lies between the second comma and the last one.
-        const size_t first = call.find(',');
-        const size_t second = call.find(',', first + 1);
-        const size_t last = call.rfind(',');
-        texts.push_back(call.substr(second + 1, last - second - 1));
-    }
-    return texts;
-}
-
-int ReportTest::Calls(const std::string& prefix) const {
-    int count = 0;
-    for (const std::string& call : log_->calls) count += call.rfind(prefix, 0) == 0 ? 1 : 0;
-    return count;
-}
-
 }  // namespace kv::reports

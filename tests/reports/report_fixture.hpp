@@ -50,10 +50,6 @@ protected:
 
     ReportContext Context();
 
-    // Texts drawn (recording writer), in order.
-    std::vector<std::string> DrawnTexts() const;
-    int Calls(const std::string& prefix) const;  // recorded writer calls starting with prefix
-
     const std::vector<platform::MessageBox>& Messages() const { return dialogs_.shown(); }
 
     test::TempDir dir_;
