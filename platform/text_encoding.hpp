@@ -8,6 +8,9 @@ namespace kv::platform {
 
 std::string Cp1252ToUtf8(const std::string& bytes);
 
+// Appends a Unicode code point as UTF-8 (one to four bytes).
+void AppendUtf8(std::string& out, char32_t cp);
+
 // Characters outside Windows-1252 become "?"; invalid UTF-8 bytes are taken as Windows-1252.
 std::string Utf8ToCp1252(const std::string& text);
 
