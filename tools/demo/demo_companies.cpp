@@ -32,8 +32,7 @@ std::string CompanyRecord(const DemoCompany& company, std::size_t recordLength) 
     std::string record = BlankRecord(recordLength);
     PutField(record, d::T261, company.status);
     PutField(record, d::T001, std::to_string(company.code));
-    PutField(record, d::T002, company.name.substr(0, std::min<std::size_t>(30, company.name.size())));
-    if (company.name.size() > 30) PutField(record, d::T003, company.name.substr(30));
+    PutSplit(record, d::T002, 30, d::T003, company.name);
     PutField(record, d::T012, company.fiscalCode);
     PutField(record, d::T004, company.address);
     PutField(record, d::T005, company.postcode);

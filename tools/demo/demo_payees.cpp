@@ -98,13 +98,6 @@ DemoPayee MakePayee(int code) {
                      code != kPayeeWithoutNotes};
 }
 
-// Puts a text over two fields: what the first does not hold goes on in the second.
-void PutSplit(std::string& record, std::string_view first, size_t firstLength, std::string_view second,
-              const std::string& text) {
-    PutField(record, first, text.substr(0, std::min(firstLength, text.size())));
-    if (text.size() > firstLength) PutField(record, second, text.substr(firstLength));
-}
-
 }  // namespace
 
 const std::vector<DemoPayee>& DemoPayees() {

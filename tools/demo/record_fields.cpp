@@ -1,5 +1,6 @@
 #include "tools/demo/record_fields.hpp"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace kv::demo {
@@ -22,6 +23,12 @@ void PutField(std::string& record, std::string_view descriptor, std::string_view
         throw std::out_of_range("field " + std::string(descriptor) + " outside the record");
     }
     record.replace(position - 1, length, field);
+}
+
+void PutSplit(std::string& record, std::string_view first, std::size_t firstLength, std::string_view second,
+              std::string_view text) {
+    PutField(record, first, text.substr(0, std::min(firstLength, text.size())));
+    if (text.size() > firstLength) PutField(record, second, text.substr(firstLength));
 }
 
 }  // namespace kv::demo

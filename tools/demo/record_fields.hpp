@@ -15,4 +15,8 @@ std::string BlankRecord(std::size_t length);
 // types) are given as digits and padded with zeros on the left.
 void PutField(std::string& record, std::string_view descriptor, std::string_view value);
 
+// Puts a text over two fields: what the first (of `firstLength`) does not hold goes on in the second.
+void PutSplit(std::string& record, std::string_view first, std::size_t firstLength, std::string_view second,
+              std::string_view text);
+
 }  // namespace kv::demo
