@@ -37,8 +37,10 @@ FieldLocation Locate(std::string_view descriptor) {
     return location;
 }
 
-// Characters [start, start + length) of a text, 0-based, shorter or empty past its end.
+// Characters [start, start + length) of a text, 0-based, shorter or empty past its end; a start
+// before the text (an occurrence that moves the field back) is an invalid argument.
 std::string_view Cut(std::string_view text, int64_t start, int32_t length) {
+    if (start < 0) throw platform::RuntimeError(platform::err::kInvalidArgument);
     if (start >= static_cast<int64_t>(text.size())) return {};
     return text.substr(static_cast<size_t>(start), static_cast<size_t>(length));
 }

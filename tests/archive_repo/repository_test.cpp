@@ -136,7 +136,9 @@ TEST_F(RepositoryTest, MalformedDescriptorGoesToTheErrorReporterAfterRepoR) {
     services.trail.TRACCIA("LEGGIREC (63-1)");
     EXPECT_EQ(RepoR(state, "PARX$,00000,05,A,0,N001", std::nullopt, "abcdef"), "");
     EXPECT_EQ(RepoR(state, "PARX$,0001", std::nullopt, "abcdef"), "");
-    EXPECT_EQ(reporter.numbers, (std::vector<int>{5, 5}));
+    // An occurrence that moves the field before the record's first character.
+    EXPECT_EQ(RepoR(state, "DICX$,00101,05,A,0,J001", -20, std::string(200, 'x')), "");
+    EXPECT_EQ(reporter.numbers, (std::vector<int>{5, 5, 5}));
     EXPECT_EQ(reporter.lastTrailName, "RepoR");
 }
 
