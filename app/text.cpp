@@ -2,13 +2,6 @@
 
 namespace kv::app {
 
-std::string Trim(std::string_view text) {
-    auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return "";
-    auto last = text.find_last_not_of(" \t");
-    return std::string(text.substr(first, last - first + 1));
-}
-
 std::string UpperCase(std::string_view text) {
     std::string upper(text);
     for (char& c : upper) {

@@ -4,10 +4,12 @@
 #include <string>
 #include <string_view>
 
+#include "platform/text_trim.hpp"
+
 namespace kv::app {
 
-// Leading and trailing blanks removed (spaces and tabs, as the suite's files pad with spaces).
-std::string Trim(std::string_view text);
+// Leading and trailing spaces and tabs removed.
+using platform::Trim;
 
 // Upper case in Windows-1252: ASCII letters and the accented letters of the code page.
 std::string UpperCase(std::string_view text);

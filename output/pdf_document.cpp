@@ -6,6 +6,7 @@
 #include "archive/descriptors.hpp"
 #include "archive/repository.hpp"
 #include "output/pdf_naming.hpp"
+#include "platform/text_trim.hpp"
 
 namespace kv::output {
 
@@ -19,12 +20,6 @@ constexpr int32_t kViewerPreferences = 768;
 constexpr int32_t kCompressionMode = 4;
 constexpr uint8_t kCompressionQuality = 3;
 constexpr int32_t kProtectionMode = 20;
-
-std::string TrimSpaces(const std::string& text) {
-    const size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 int ErrorNumberOf(const std::error_code& code) {
     switch (code.value()) {
@@ -47,8 +42,8 @@ void ApplySettings(OutputState& state, PdfWriter& writer, const std::string& pre
     writer.SetPageView(0);
     writer.SetViewerPreferences(kViewerPreferences);
     if (compress) writer.SetCompression(kCompressionMode, kCompressionQuality);
-    const std::string userPassword = TrimSpaces(archive::RepoR(state.archive, archive::T364));
-    const std::string ownerPassword = TrimSpaces(archive::RepoR(state.archive, archive::F357));
+    const std::string userPassword = platform::Trim(archive::RepoR(state.archive, archive::T364), " ");
+    const std::string ownerPassword = platform::Trim(archive::RepoR(state.archive, archive::F357), " ");
     if (!userPassword.empty() && !ownerPassword.empty())
         writer.SetProtection(kProtectionMode, ownerPassword, userPassword);
 }

@@ -2,16 +2,11 @@
 
 #include "platform/errors.hpp"
 #include "platform/paths.hpp"
+#include "platform/text_trim.hpp"
 
 namespace kv::output {
 
 namespace {
-
-std::string TrimSpaces(const std::string& text) {
-    const size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 void EnsureFolder(const platform::Files& files, const std::string& folder) {
     if (files.FolderExists(folder)) return;
@@ -26,7 +21,7 @@ void EnsureFolder(const platform::Files& files, const std::string& folder) {
 }  // namespace
 
 std::string BaseFolderOf(const std::string& archivesFolder) {
-    const std::string folder = TrimSpaces(archivesFolder);
+    const std::string folder = platform::Trim(archivesFolder, " ");
     if (!platform::IsWindowsStyle(folder)) {
         const std::string parent = platform::ParentPath(folder);
         return parent.empty() ? "." : parent;

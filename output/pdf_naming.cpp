@@ -6,6 +6,7 @@
 #include "archive/number_text.hpp"
 #include "archive/repository.hpp"
 #include "platform/paths.hpp"
+#include "platform/text_trim.hpp"
 
 namespace kv::output {
 
@@ -13,12 +14,6 @@ namespace {
 
 constexpr size_t kCompanyNameLength = 30;
 constexpr int kLastNumber = 9999;
-
-std::string TrimSpaces(const std::string& text) {
-    const size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 bool EndsWith(const std::string& text, const std::string& tail) {
     return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
@@ -52,7 +47,7 @@ std::string PdfFileName(const std::string& prefix, bool nameOnly, const std::str
     if (nameOnly) {
         name = prefix + ".pdf";
     } else {
-        const std::string cut = TrimSpaces(TrimSpaces(companyName).substr(0, kCompanyNameLength));
+        const std::string cut = platform::Trim(platform::Trim(companyName, " ").substr(0, kCompanyNameLength), " ");
         name = prefix + companyCode + "_" + cut + ".pdf";
     }
     if (EndsWith(name, "_.pdf")) name = name.substr(0, name.size() - 5) + ".pdf";
