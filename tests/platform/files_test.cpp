@@ -1,10 +1,11 @@
-// The file port on real files: case-insensitive names, error numbers, positioned and line access,
-// and another process using the same file at the same time.
+// The file port on real files: case-insensitive names, error numbers, positioned and line access
+// (sharing with another process is tested through the archive files).
 #include <gtest/gtest.h>
 
 #include <functional>
 
 #include "platform/files.hpp"
+#include "tests/support/error_of.hpp"
 #include "tests/support/test_support.hpp"
 
 namespace kv::platform {
@@ -20,14 +21,7 @@ protected:
     TempDir dir{"files"};
     Files files{DriveMap(dir.path() / "drives")};
 
-    int ErrorOf(const std::function<void()>& action) {
-        try {
-            action();
-        } catch (const RuntimeError& e) {
-            return e.number();
-        }
-        return 0;
-    }
+    static int ErrorOf(const std::function<void()>& action) { return test::ErrorOf(action).number(); }
 };
 
 TEST_F(FilePort, NamesMatchWithoutRegardToCaseWhenTheExactOneIsMissing) {
@@ -101,18 +95,6 @@ TEST_F(FilePort, LinesEndAtCrLfCrOrLfAndWriteWithCrLf) {
     out.WriteLine("HP LaserJet");
     out.WriteLine("");
     EXPECT_EQ(ReadFile(dir / "w.txt"), "HP LaserJet\r\n\r\n");
-}
-
-TEST_F(FilePort, AnotherProcessWritesWhileTheFileIsHeldOpen) {
-    std::string path = (dir / "shared.dat").string();
-    SharedFile held = files.Open(path, OpenMode::ReadWrite);
-    held.WriteAt(0, "AAAA");
-    auto status = test::Run("printf BBBB >> " + test::ShellQuote(path) + " && cat " + test::ShellQuote(path));
-    ASSERT_EQ(status.status, 0);
-    EXPECT_EQ(status.output, "AAAABBBB");
-    char buffer[4];
-    EXPECT_EQ(held.ReadAt(4, buffer, 4), 4u);
-    EXPECT_EQ(std::string(buffer, 4), "BBBB");
 }
 
 }  // namespace
