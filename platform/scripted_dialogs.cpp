@@ -10,4 +10,10 @@ Answer ScriptedDialogs::Show(const MessageBox& box) {
     return answer;
 }
 
+std::vector<std::string> ScriptedDialogs::texts() const {
+    std::vector<std::string> all;
+    for (const MessageBox& box : shown_) all.push_back(box.text);
+    return all;
+}
+
 }  // namespace kv::platform

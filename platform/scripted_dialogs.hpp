@@ -18,6 +18,8 @@ public:
 
     void Script(Answer answer) { answers_.push_back(answer); }
     const std::vector<MessageBox>& shown() const { return shown_; }
+    // The texts of the boxes shown, in order.
+    std::vector<std::string> texts() const;
 
 private:
     std::deque<Answer> answers_;

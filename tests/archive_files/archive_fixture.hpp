@@ -31,9 +31,6 @@ struct BaseRow {
     int recordLength;
 };
 
-// The 79-byte base record of a row.
-std::string BaseRecord(const BaseRow& row);
-
 class ArchiveFixture {
 public:
     explicit ArchiveFixture(const std::map<int, BaseRow>& rows);

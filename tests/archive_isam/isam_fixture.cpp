@@ -14,31 +14,14 @@ IsamFixture::IsamFixture() : services(platform::Files(platform::DriveMap(dir.pat
 }
 
 void IsamFixture::SetBaseRow(int logicalFile, const std::string& nameTemplate, int recordLength) {
-    std::filesystem::path base = dir / archive::kBaseFileName;
-    std::string bytes = std::filesystem::exists(base) ? ReadFile(base) : std::string();
-    const size_t rowSize = archive::kBaseRecordLength;
-    if (bytes.size() < logicalFile * rowSize) bytes.resize(logicalFile * rowSize, ' ');
-    char length[6];
-    std::snprintf(length, sizeof length, "%05d", recordLength);
-    std::string row = "   " + nameTemplate;
-    row.resize(32, ' ');
-    row += length;
-    row.resize(rowSize - 2, ' ');
-    row += "\r\n";
-    bytes.replace(static_cast<size_t>(logicalFile - 1) * rowSize, rowSize, row);
-    WriteFile(base, bytes);
+    baseRows.push_back({logicalFile, nameTemplate, recordLength});  // a later row of the same file wins
+    WriteFile(dir / archive::kBaseFileName, demo::BaseFileBytes(baseRows));
 }
 
 std::string IsamFixture::Key(long long number) {
     char text[16];
     std::snprintf(text, sizeof text, "%013lld", number);
     return text;
-}
-
-std::vector<std::string> IsamFixture::Messages() const {
-    std::vector<std::string> texts;
-    for (const auto& box : dialogs.shown()) texts.push_back(box.text);
-    return texts;
 }
 
 std::map<std::string, double> IsamFixture::Walk(double file, int keyLength, size_t limit) {

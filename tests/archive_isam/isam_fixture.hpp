@@ -10,6 +10,7 @@
 #include "archive/archive_state.hpp"
 #include "archive/isam.hpp"
 #include "platform/scripted_dialogs.hpp"
+#include "tools/demo/base_layout.hpp"
 #include "tests/support/test_support.hpp"
 
 namespace kv::test {
@@ -32,7 +33,7 @@ protected:
     // A 13-digit key from a number.
     static std::string Key(long long number);
     // The message texts shown so far.
-    std::vector<std::string> Messages() const;
+    std::vector<std::string> Messages() const { return dialogs.texts(); }
     // Every key of the index reached by read-next from a blank key, with its record.
     std::map<std::string, double> Walk(double file, int keyLength, size_t limit = 1000000);
 
@@ -40,6 +41,7 @@ protected:
     platform::ScriptedDialogs dialogs;
     platform::Services services;
     archive::ArchiveState state;
+    std::vector<demo::BaseRow> baseRows;  // rows written to the base file so far
 };
 
 }  // namespace kv::test

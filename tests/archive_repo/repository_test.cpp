@@ -32,11 +32,7 @@ protected:
         services.reporter = &reporter;
     }
 
-    std::vector<std::string> Messages() const {
-        std::vector<std::string> texts;
-        for (const auto& box : dialogs.shown()) texts.push_back(box.text);
-        return texts;
-    }
+    std::vector<std::string> Messages() const { return dialogs.texts(); }
 
     test::TempDir dir{"archive_repo"};
     platform::ScriptedDialogs dialogs;
