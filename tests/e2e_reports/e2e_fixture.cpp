@@ -28,6 +28,13 @@ test::CommandResult BatchReportTest::Batch(const std::string& arguments) {
     return test::Run("env " + environment + test::ShellQuote(kBatch.string()) + " " + arguments + " </dev/null");
 }
 
+std::vector<PdfText> BatchReportTest::BatchTexts(const std::string& arguments, const fs::path& pdf) {
+    const test::CommandResult result = Batch(arguments);
+    EXPECT_EQ(result.status, 0) << result.output;
+    EXPECT_QPDF_CLEAN(pdf);
+    return ReadTexts(pdf);
+}
+
 fs::path BatchReportTest::CompanyFolder(const std::string& code) const {
     return PdfRoot() / code / "2025" / "12" / "PARC";
 }

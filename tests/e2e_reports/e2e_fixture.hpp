@@ -21,6 +21,8 @@ protected:
     explicit BatchReportTest(int scale = 1);
 
     test::CommandResult Batch(const std::string& arguments);
+    // Runs a report that must succeed and writes `pdf`: the file passes qpdf; its texts as pikepdf reads them.
+    std::vector<PdfText> BatchTexts(const std::string& arguments, const fs::path& pdf);
 
     // The folder of a company's documents: FILE-PDF/<code>/2025/12/PARC.
     fs::path CompanyFolder(const std::string& code) const;

@@ -60,11 +60,8 @@ protected:
 };
 
 TEST_F(TotalsBatchTest, RegisterTotalsAreExactToTheCentForEveryPayee) {
-    const auto result = Batch("--report registro --ditte 001");
-    ASSERT_EQ(result.status, 0) << result.output;
-    const fs::path pdf = CompanyFolder("001") / "PARR_AP_001_ROSSI COSTRUZIONI S.R.L..pdf";
-    EXPECT_QPDF_CLEAN(pdf);
-    const auto texts = ReadTexts(pdf);
+    const auto texts =
+        BatchTexts("--report registro --ditte 001", CompanyFolder("001") / "PARR_AP_001_ROSSI COSTRUZIONI S.R.L..pdf");
     const auto expected = ExpectedByPayee(1);
     int notes = 0;
     for (const auto& [payee, sums] : expected) notes += sums.notes;
@@ -92,11 +89,8 @@ TEST_F(TotalsBatchTest, RegisterTotalsAreExactToTheCentForEveryPayee) {
 }
 
 TEST_F(TotalsBatchTest, CertificateSumsAreExactToTheCentForEveryPayee) {
-    const auto result = Batch("--report certificazioni --ditte 001 --data 28/02/2025");
-    ASSERT_EQ(result.status, 0) << result.output;
-    const fs::path pdf = CompanyFolder("001") / "PARC_AP_001_ROSSI COSTRUZIONI S.R.L..pdf";
-    EXPECT_QPDF_CLEAN(pdf);
-    const auto texts = ReadTexts(pdf);
+    const auto texts = BatchTexts("--report certificazioni --ditte 001 --data 28/02/2025",
+                                  CompanyFolder("001") / "PARC_AP_001_ROSSI COSTRUZIONI S.R.L..pdf");
     const auto expected = ExpectedByPayee(1);
     ASSERT_EQ(PageCount(texts), static_cast<int>(expected.size()));
     int page = 0;

@@ -55,32 +55,27 @@ TEST(FileName, ReportCompanyAndNameCases) {
 
 using PdfFolders = OutputFixture;
 
-TEST_F(PdfFolders, WindowsArchivesGiveTheTreeBesideThem) {
-    SetArchives("D:\\DATI\\ARCHIVI");
-    CREACARTELLEPDF(state, "001", "PARC", "200612");
-    EXPECT_EQ(state.BASEPDF, "D:\\DATI");
-    EXPECT_EQ(state.CARTELLAPDF, "D:\\DATI\\FILE-PDF\\001\\2006\\12\\PARC");
-    EXPECT_TRUE(fs::is_directory(dir.path() / "drives/d/DATI/FILE-PDF/001/2006/12/PARC"));
-    CREACARTELLEPDF(state, "001", "PARC", "200612");  // existing folders are fine
-    CREACARTELLEPDF(state, "001", "PERCIPIENTI", "200612");
-    EXPECT_EQ(state.CARTELLAPDF, "D:\\DATI\\FILE-PDF\\PERCIPIENTI");
-}
-
-TEST_F(PdfFolders, DriveRootGivesTheDrive) {
-    SetArchives("C:\\");
-    CREACARTELLEPDF(state, "004", "PERCIPIENTI", "202401");
-    EXPECT_EQ(state.BASEPDF, "C:");
-    EXPECT_EQ(state.CARTELLAPDF, "C:\\FILE-PDF\\PERCIPIENTI");
-    EXPECT_TRUE(fs::is_directory(dir.path() / "drives/c/FILE-PDF/PERCIPIENTI"));
-}
-
-TEST_F(PdfFolders, PosixArchivesKeepPosixPaths) {
-    const std::string archives = (dir.path() / "dati" / "archivi").string();
-    SetArchives(archives);
-    CREACARTELLEPDF(state, "002", "PARC", "202412");
-    EXPECT_EQ(state.BASEPDF, (dir.path() / "dati").string());
-    EXPECT_EQ(state.CARTELLAPDF, (dir.path() / "dati/FILE-PDF/002/2024/12/PARC").string());
-    EXPECT_TRUE(fs::is_directory(state.CARTELLAPDF));
+TEST_F(PdfFolders, TheTreeGoesBesideTheArchivesInTheirStyle) {
+    const std::string posix = (dir.path() / "dati").string();
+    const struct {
+        std::string archives, code, kind, period, base, folder, host;
+    } cases[] = {
+        {"D:\\DATI\\ARCHIVI", "001", "PARC", "200612", "D:\\DATI", "D:\\DATI\\FILE-PDF\\001\\2006\\12\\PARC",
+         (dir.path() / "drives/d/DATI/FILE-PDF/001/2006/12/PARC").string()},
+        {"D:\\DATI\\ARCHIVI", "001", "PERCIPIENTI", "200612", "D:\\DATI", "D:\\DATI\\FILE-PDF\\PERCIPIENTI",
+         (dir.path() / "drives/d/DATI/FILE-PDF/PERCIPIENTI").string()},
+        {"C:\\", "004", "PERCIPIENTI", "202401", "C:", "C:\\FILE-PDF\\PERCIPIENTI",
+         (dir.path() / "drives/c/FILE-PDF/PERCIPIENTI").string()},
+        {posix + "/archivi", "002", "PARC", "202412", posix, posix + "/FILE-PDF/002/2024/12/PARC",
+         posix + "/FILE-PDF/002/2024/12/PARC"},
+    };
+    for (const auto& c : cases) {
+        SetArchives(c.archives);
+        for (int run = 0; run < 2; ++run) CREACARTELLEPDF(state, c.code, c.kind, c.period);  // existing folders are fine
+        EXPECT_EQ(state.BASEPDF, c.base) << c.archives;
+        EXPECT_EQ(state.CARTELLAPDF, c.folder) << c.archives;
+        EXPECT_TRUE(fs::is_directory(c.host)) << c.host;
+    }
 }
 
 TEST_F(PdfFolders, AFolderThatCannotBeMadeIsAnErrorNamingIt) {
