@@ -29,17 +29,17 @@ const std::vector<DemoCompany>& DemoCompanies() {
 
 std::string CompanyRecord(const DemoCompany& company, std::size_t recordLength) {
     namespace d = kv::archive;
-    std::string record = BlankRecord(recordLength);
-    PutField(record, d::T261, company.status);
-    PutField(record, d::T001, std::to_string(company.code));
+    std::string record = RecordOf(recordLength, {
+        {d::T261, company.status},
+        {d::T001, std::to_string(company.code)},
+        {d::T012, company.fiscalCode},
+        {d::T004, company.address},
+        {d::T005, company.postcode},
+        {d::T006, company.town},
+        {d::T007, company.province},
+        {d::T013, company.vatNumber},
+        {d::T364, company.pdfPassword}});
     PutSplit(record, d::T002, 30, d::T003, company.name);
-    PutField(record, d::T012, company.fiscalCode);
-    PutField(record, d::T004, company.address);
-    PutField(record, d::T005, company.postcode);
-    PutField(record, d::T006, company.town);
-    PutField(record, d::T007, company.province);
-    PutField(record, d::T013, company.vatNumber);
-    PutField(record, d::T364, company.pdfPassword);
     return record;
 }
 

@@ -94,10 +94,6 @@ void MarkSpecialCases(std::vector<DemoFeeNote>& notes, int year) {
     }
 }
 
-void PutCents(std::string& record, std::string_view descriptor, int64_t cents) {
-    PutField(record, descriptor, std::to_string(cents));
-}
-
 }  // namespace
 
 std::vector<DemoFeeNote> DemoFeeNotes(int year, const FeeNoteOptions& options) {
@@ -125,30 +121,29 @@ std::string FeeNoteKey(const DemoFeeNote& note) {
 
 std::string FeeNoteRecord(const DemoFeeNote& note, std::size_t recordLength) {
     namespace d = kv::archive;
-    std::string record = BlankRecord(recordLength);
     const DemoPayee& payee = DemoPayees()[static_cast<size_t>(note.payee - 1)];
-    PutField(record, d::N099, "00");
-    PutField(record, d::N001, FeeNoteKey(note));
-    PutField(record, d::N003, payee.surname);
-    PutField(record, d::N004, payee.name);
-    PutCents(record, d::N006, note.fee);
-    PutCents(record, d::N007, note.notSubject);
-    PutCents(record, d::N009, note.withholding);
-    PutCents(record, d::N010, note.commission);
-    PutCents(record, d::N011, note.commissionNotSubject);
-    PutCents(record, d::N012, note.advanceExpenses);
-    PutCents(record, d::N014, note.commissionWithholding);
-    PutCents(record, d::N020, note.rate);
-    PutCents(record, d::N029, note.separateWithholding);
-    PutCents(record, d::N032, note.vat);
-    PutCents(record, d::N033, note.fund);
-    PutCents(record, d::N034, note.stampDuty);
-    PutField(record, d::N015, note.taxCode);
-    PutField(record, d::N019, note.reference);
-    PutField(record, d::N017, note.documentDate);
-    PutField(record, d::N021, note.paymentDate);
-    PutField(record, d::N016, note.month);
-    return record;
+    return RecordOf(recordLength, {
+        {d::N099, "00"},
+        {d::N001, FeeNoteKey(note)},
+        {d::N003, payee.surname},
+        {d::N004, payee.name},
+        {d::N006, std::to_string(note.fee)},
+        {d::N007, std::to_string(note.notSubject)},
+        {d::N009, std::to_string(note.withholding)},
+        {d::N010, std::to_string(note.commission)},
+        {d::N011, std::to_string(note.commissionNotSubject)},
+        {d::N012, std::to_string(note.advanceExpenses)},
+        {d::N014, std::to_string(note.commissionWithholding)},
+        {d::N020, std::to_string(note.rate)},
+        {d::N029, std::to_string(note.separateWithholding)},
+        {d::N032, std::to_string(note.vat)},
+        {d::N033, std::to_string(note.fund)},
+        {d::N034, std::to_string(note.stampDuty)},
+        {d::N015, note.taxCode},
+        {d::N019, note.reference},
+        {d::N017, note.documentDate},
+        {d::N021, note.paymentDate},
+        {d::N016, note.month}});
 }
 
 }  // namespace kv::demo

@@ -111,21 +111,21 @@ const std::vector<DemoPayee>& DemoPayees() {
 
 std::string PayeeRecord(const DemoPayee& payee, std::size_t recordLength) {
     namespace d = kv::archive;
-    std::string record = BlankRecord(recordLength);
-    PutField(record, d::M099, payee.status);
-    PutField(record, d::M001, std::to_string(payee.code));
-    PutField(record, d::M002, payee.surname);
-    PutField(record, d::M003, payee.name);
-    PutField(record, d::M004, payee.fiscalCode);
-    PutField(record, d::M006, payee.birthplace);
-    PutField(record, d::M007, payee.birthProvince);
-    PutField(record, d::M005, payee.birthDate);
+    std::string record = RecordOf(recordLength, {
+        {d::M099, payee.status},
+        {d::M001, std::to_string(payee.code)},
+        {d::M002, payee.surname},
+        {d::M003, payee.name},
+        {d::M004, payee.fiscalCode},
+        {d::M006, payee.birthplace},
+        {d::M007, payee.birthProvince},
+        {d::M005, payee.birthDate},
+        {d::M011, payee.province},
+        {d::M017, payee.reasonCode},
+        {d::M028, payee.reason},
+        {d::M018, payee.withholdingRate}});
     PutSplit(record, d::M010, 23, d::M027, payee.address);
     PutSplit(record, d::M009, 20, d::M026, payee.town);
-    PutField(record, d::M011, payee.province);
-    PutField(record, d::M017, payee.reasonCode);
-    PutField(record, d::M028, payee.reason);
-    PutField(record, d::M018, payee.withholdingRate);
     return record;
 }
 

@@ -25,6 +25,12 @@ void PutField(std::string& record, std::string_view descriptor, std::string_view
     record.replace(position - 1, length, field);
 }
 
+std::string RecordOf(std::size_t length, std::initializer_list<FieldValue> fields) {
+    std::string record = BlankRecord(length);
+    for (const FieldValue& field : fields) PutField(record, field.descriptor, field.value);
+    return record;
+}
+
 void PutSplit(std::string& record, std::string_view first, std::size_t firstLength, std::string_view second,
               std::string_view text) {
     PutField(record, first, text.substr(0, std::min(firstLength, text.size())));
