@@ -4,7 +4,7 @@
 BUILD     ?= build
 JOBS      ?= $(shell nproc)
 PACKAGES  := g++ cmake ninja-build make python3 libgtest-dev libgmock-dev libbenchmark-dev \
-             zlib1g-dev qpdf poppler-utils python3-pikepdf fonts-liberation locales \
+             zlib1g-dev qpdf poppler-utils python3-pikepdf python3-fonttools fonts-liberation locales \
              qt6-base-dev cups cups-client cups-daemon cups-filters printer-driver-cups-pdf \
              libcups2-dev \
              xvfb x11-utils imagemagick

@@ -94,6 +94,12 @@ public:
     std::string DrawTextBox(float X, float Y, float Width, float Height, const std::string& Text,
                             float Indentation = 0, int32_t Align = 0, int32_t Options = 0);
 
+    // ---- TrueType (defined in folivo_truetype.cpp) ----
+    // Reads a TrueType file, registers it under the alias (the font's full name without spaces when
+    // empty) and writes its objects; returns the alias. Errors are recorded in ErrNumber.
+    std::string AddFont(const std::string& TTFFile, const std::string& FontAlias = "", bool Embedded = true,
+                        int32_t Encoding = 0);
+
     // ---- compression and protection (defined in folivo_filters.cpp) ----
     void SetCompression(int32_t CompressionMode, uint8_t Quality = 0);
     void zzToFlateDecode(std::vector<uint8_t>& ByteArray, int32_t& BufCount, uint8_t CompressionQuality);
@@ -181,6 +187,8 @@ private:
     void PutFontObjects(int32_t index);
     // Writes the objects of fonts selected before the file was open (called by EndDoc).
     void PutPendingFonts();
+    // The descriptor and font file objects that follow a TrueType font's dictionary.
+    void PutTrueTypeObjects(fonts::FontRecord& record);
     void ResetText();  // called by ResetState
     const fonts::FontRecord& CurrentFont() const;  // throws when no font is selected
     text::TextMeasure Measure() const;

@@ -7,6 +7,7 @@
 #include "pdf/text/paint_operator.hpp"
 #include "pdf/text/split.hpp"
 #include "pdf/text/text_box.hpp"
+#include "pdf/truetype/font_descriptor.hpp"
 
 namespace folivo {
 namespace {
@@ -42,7 +43,7 @@ void Folivo::SetFont(const std::string& FontFamily, float Size, int32_t Style, i
         index = fonts_.Add(fonts::StandardRecord(request));
         PutFontObjects(index);
     }
-    text_.fontName = request.resourceName;
+    text_.fontName = fonts_.At(index).resourceName;  // a TrueType alias keeps its own
     text_.fontIndex = index;
 }
 
@@ -53,8 +54,12 @@ void Folivo::PutFontObjects(int32_t index) {
     if (record.objectNumber != 0 || !sink_.IsOpen()) return;
     record.objectNumber = StartObject();
     for (const auto& line : fonts::FontDictionaryLines(record)) WriteLine(line);
+    if (record.trueType) {
+        for (const auto& line : truetype::DictionaryLines(record.objectNumber + 1, record.widths)) WriteLine(line);
+    }
     WriteLine(fonts::kFontDictionaryEnd);
     CloseObject();
+    if (record.trueType) PutTrueTypeObjects(record);
     resources_.fonts += fonts::FontReference(record);
 }
 

@@ -1,0 +1,86 @@
+// Folivo's TrueType members: reading a font file, registering it with the fonts of the document and
+// writing its descriptor and embedded file.
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <utility>
+
+#include "pdf/folivo.hpp"
+#include "pdf/fonts/standard_fonts.hpp"
+#include "pdf/truetype/font_descriptor.hpp"
+#include "pdf/truetype/truetype_font.hpp"
+
+namespace folivo {
+namespace {
+
+std::string ReadFontFile(const std::string& path) {
+    std::error_code ec;
+    if (path.empty() || !std::filesystem::is_regular_file(path, ec)) {
+        throw Error(kErrFileNotFound, "File not found: " + path);
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw Error(kErrPermissionDenied, "Permission denied: " + path);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// The font record of a TrueType font registered under `key`.
+fonts::FontRecord TrueTypeRecord(const truetype::TrueTypeFont& font, const std::string& key,
+                                 const std::string& resourceName, int32_t encoding) {
+    fonts::FontRecord record;
+    record.key = key;
+    record.trueType = true;
+    record.baseFontName = truetype::BaseFontName(font);
+    record.widths = font.widths;
+    record.height = font.ascent + std::abs(font.descent);
+    record.descent = font.descent;
+    // SetFont looks fonts up with Windows ANSI (0) or Mac Roman (1) only.
+    record.encoding = encoding == fonts::kMacRomanEncoding ? fonts::kMacRomanEncoding : 0;
+    record.resourceName = resourceName;
+    return record;
+}
+
+}  // namespace
+
+std::string Folivo::AddFont(const std::string& TTFFile, const std::string& FontAlias, bool Embedded,
+                            int32_t Encoding) {
+    std::string alias = FontAlias;
+    try {
+        std::string bytes = ReadFontFile(TTFFile);
+        const truetype::TrueTypeFont font = truetype::ReadTrueType(bytes);
+        if (alias.empty()) alias = font.fullName;
+        fonts::FontRecord record =
+            TrueTypeRecord(font, fonts::UpperAscii(alias), fonts::WithoutSpaces(alias), Encoding);
+        if (fonts_.Find(record.key, record.encoding) != 0) return alias;  // registered already
+        record.descriptor = truetype::DescriptorText(font, FormatNum(font.italicAngle));
+        if (Embedded) record.fontFile = std::move(bytes);
+        PutFontObjects(fonts_.Add(std::move(record)));
+    } catch (const Error& error) {
+        SetError("AddFont", error, TTFFile);
+    }
+    return alias;
+}
+
+void Folivo::PutTrueTypeObjects(fonts::FontRecord& record) {
+    int32_t descriptorObj = record.objectNumber + 1;
+    StartObject(descriptorObj);
+    const bool embedded = !record.fontFile.empty();
+    WriteLine("<< /Type /FontDescriptor /FontName /" + fonts::NameToken(record.baseFontName) + " " +
+              record.descriptor + " ");
+    if (!embedded) {
+        WriteLine(" >>");
+        CloseObject();
+        return;
+    }
+    WriteLine("/FontFile2 " + std::to_string(descriptorObj + 1) + " 0 R >>");
+    CloseObject();
+    int32_t fileObj = descriptorObj + 1;
+    StartObject(fileObj);
+    WriteLine("<<");
+    const auto length = static_cast<int32_t>(record.fontFile.size());
+    PutStream(std::exchange(record.fontFile, std::string()), fileObj, "", length);
+    CloseObject();
+}
+
+}  // namespace folivo

@@ -1,0 +1,100 @@
+#include "pdf/truetype/char_map.hpp"
+
+#include "pdf/text/windows1252.hpp"
+
+namespace folivo::truetype {
+namespace {
+
+constexpr uint16_t kPlatformUnicode = 0;
+constexpr uint16_t kPlatformMicrosoft = 3;
+constexpr uint16_t kEncodingSymbol = 0;
+constexpr uint16_t kEncodingUnicodeBmp = 1;
+constexpr uint16_t kFormatSegments = 4;
+constexpr char32_t kUnassigned = 0xFFFD;
+
+// The four arrays of a format 4 subtable, each segCount 16-bit values long.
+class SegmentMap {
+public:
+    SegmentMap(const ByteReader& reader, uint64_t offset) : reader_(reader) {
+        segCount_ = reader.U16(offset + 6) / 2u;
+        ends_ = offset + 14;
+        starts_ = ends_ + 2ull * segCount_ + 2;  // a reserved 16-bit pad follows the end codes
+        deltas_ = starts_ + 2ull * segCount_;
+        rangeOffsets_ = deltas_ + 2ull * segCount_;
+        reader.Require(ends_, 8ull * segCount_ + 2, "the character map segments");
+    }
+
+    // The glyph of one character, 0 when no segment holds it. `modulo` folds each segment's codes
+    // into 0..4095 first.
+    uint16_t GlyphOf(uint32_t code, bool modulo) const {
+        for (uint64_t i = 0; i < segCount_; ++i) {
+            uint32_t start = reader_.U16(starts_ + 2 * i);
+            uint32_t end = reader_.U16(ends_ + 2 * i);
+            if (modulo && start >= 0xF000 && end <= 0xF0FF) {
+                start %= 4096;
+                end %= 4096;
+            }
+            if (code >= start && code <= end) return GlyphInSegment(i, code, start);
+        }
+        return 0;
+    }
+
+private:
+    uint16_t GlyphInSegment(uint64_t i, uint32_t code, uint32_t start) const {
+        const uint16_t delta = reader_.U16(deltas_ + 2 * i);
+        const uint16_t rangeOffset = reader_.U16(rangeOffsets_ + 2 * i);
+        if (rangeOffset == 0) return static_cast<uint16_t>(code + delta);
+        // idRangeOffset counts bytes from its own position to the glyph array entry.
+        const uint64_t at = rangeOffsets_ + 2 * i + rangeOffset + 2ull * (code - start);
+        const uint16_t glyph = reader_.U16(at);
+        return glyph == 0 ? 0 : static_cast<uint16_t>(glyph + delta);
+    }
+
+    const ByteReader& reader_;
+    uint64_t segCount_ = 0;
+    uint64_t ends_ = 0;
+    uint64_t starts_ = 0;
+    uint64_t deltas_ = 0;
+    uint64_t rangeOffsets_ = 0;
+};
+
+// Preference of a subtable by platform and encoding; 0 means not usable.
+int Rank(uint16_t platform, uint16_t encoding) {
+    if (platform == kPlatformMicrosoft && encoding == kEncodingUnicodeBmp) return 3;
+    if (platform == kPlatformMicrosoft && encoding == kEncodingSymbol) return 2;
+    if (platform == kPlatformUnicode) return 1;
+    return 0;
+}
+
+}  // namespace
+
+std::optional<CharMapSubtable> FindCharMap(const ByteReader& reader, uint64_t cmapOffset) {
+    const uint16_t count = reader.U16(cmapOffset + 2);
+    std::optional<CharMapSubtable> best;
+    int bestRank = 0;
+    for (uint64_t i = 0; i < count; ++i) {
+        const uint64_t record = cmapOffset + 4 + 8 * i;
+        const uint16_t platform = reader.U16(record);
+        const uint16_t encoding = reader.U16(record + 2);
+        const uint64_t offset = cmapOffset + reader.U32(record + 4);
+        const int rank = Rank(platform, encoding);
+        if (rank <= bestRank || reader.U16(offset) != kFormatSegments) continue;
+        best = CharMapSubtable{offset, platform == kPlatformMicrosoft && encoding == kEncodingSymbol};
+        bestRank = rank;
+    }
+    return best;
+}
+
+GlyphTable MapCodes(const ByteReader& reader, const CharMapSubtable& subtable) {
+    const SegmentMap segments(reader, subtable.offset);
+    GlyphTable glyphs{};
+    for (uint32_t code = 0; code < glyphs.size(); ++code) {
+        const char32_t c = subtable.symbol ? code : text::Windows1252Char(static_cast<unsigned char>(code));
+        // The five bytes Windows-1252 leaves unassigned draw the missing glyph, not U+FFFD's.
+        if (c == kUnassigned) continue;
+        glyphs[code] = segments.GlyphOf(static_cast<uint32_t>(c), subtable.symbol);
+    }
+    return glyphs;
+}
+
+}  // namespace folivo::truetype

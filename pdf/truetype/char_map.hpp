@@ -1,0 +1,28 @@
+#pragma once
+// The character map of a TrueType font: which glyph draws each single-byte character code.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+#include "pdf/truetype/byte_reader.hpp"
+
+namespace folivo::truetype {
+
+using GlyphTable = std::array<uint16_t, 256>;  // glyph index by code; 0 (the missing glyph) when unmapped
+
+// A format 4 subtable of 'cmap'.
+struct CharMapSubtable {
+    uint64_t offset = 0;  // from the start of the file
+    bool symbol = false;  // Microsoft symbol encoding: codes live at U+F020..U+F0FF
+};
+
+// Picks the subtable to use: Microsoft Unicode, then Microsoft symbol, then a Unicode-platform one,
+// each in format 4. Nothing when the font has none of them.
+std::optional<CharMapSubtable> FindCharMap(const ByteReader& reader, uint64_t cmapOffset);
+
+// The glyph of each code. Text codes are Windows-1252 bytes, so a Unicode map is searched for the
+// character each byte stands for; a symbol map for the code modulo 4096 (U+F041 draws code 0x41).
+GlyphTable MapCodes(const ByteReader& reader, const CharMapSubtable& subtable);
+
+}  // namespace folivo::truetype

@@ -1,0 +1,34 @@
+#pragma once
+// The metrics of a TrueType font that a PDF font dictionary and descriptor need, read from the
+// file's bytes and converted to thousandths of the em.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "pdf/fonts/core_metrics.hpp"
+
+namespace folivo::truetype {
+
+struct TrueTypeFont {
+    std::string fullName;                // name ID 4, spaces dropped
+    std::array<int32_t, 4> bbox{};       // xMin, yMin, xMax, yMax
+    int32_t ascent = 0;                  // OS/2 usWinAscent
+    int32_t descent = 0;                 // OS/2 usWinDescent, negated
+    int32_t avgWidth = 0;                // OS/2 xAvgCharWidth
+    int32_t maxWidth = 0;                // hhea advanceWidthMax
+    int32_t missingWidth = 0;            // advance of glyph 0
+    uint16_t weightClass = 400;          // OS/2 usWeightClass
+    float italicAngle = 0;               // degrees, two decimals
+    bool fixedPitch = false;             // post isFixedPitch
+    bool symbolic = false;               // the character map is the Microsoft symbol one
+    fonts::WidthTable widths{};          // advance of each code's glyph
+};
+
+// Reads the font; throws folivo::Error when the file is damaged (a table missing or lying past the
+// end, a zero em size). Fonts without an OS/2 table take ascent and descent from hhea; fonts without
+// a usable character map measure every code with the missing glyph's width.
+TrueTypeFont ReadTrueType(std::string_view bytes);
+
+}  // namespace folivo::truetype

@@ -1,0 +1,94 @@
+"""Independent readings for the TrueType tests, with fontTools and pikepdf.
+
+  truetype_probe.py widths TTF        the advance of each Windows-1252 code 0..255 in thousandths,
+                                      from the font's cmap and hmtx (the missing glyph when unmapped)
+  truetype_probe.py metrics TTF       the same line "fonts" prints, as the font's own tables give it
+  truetype_probe.py fonts PDF DIR     one line per TrueType font: BaseFont, then "key value" pairs of its
+                                      dictionary and descriptor; the embedded file goes to DIR/BaseFont.ttf
+"""
+import math
+import os
+import sys
+
+import pikepdf
+from fontTools.ttLib import TTFont
+
+
+def widths(path):
+    font = TTFont(path)
+    upem = font["head"].unitsPerEm
+    cmap = font.getBestCmap() or {}
+    hmtx = font["hmtx"]
+    glyph_order = font.getGlyphOrder()
+    out = []
+    for code in range(256):
+        try:
+            char = ord(bytes([code]).decode("cp1252"))
+        except UnicodeDecodeError:
+            char = None
+        glyph = cmap.get(char, glyph_order[0]) if char is not None else glyph_order[0]
+        out.append(math.floor(hmtx[glyph][0] * 1000 / upem + 0.5))
+    print(" ".join(str(w) for w in out))
+
+
+def scaled(value, upem):
+    x = value * 1000 / upem
+    return int(math.copysign(math.floor(abs(x) + 0.5), x))
+
+
+def metrics(path):
+    font = TTFont(path)
+    upem = font["head"].unitsPerEm
+    os2, head, hhea, post = font["OS/2"], font["head"], font["hhea"], font["post"]
+    full = next(r.toUnicode() for r in font["name"].names
+                if r.nameID == 4 and r.platformID == 3 and r.langID == 1033).replace(" ", "")
+    angle = round(post.italicAngle, 2)
+    bold = os2.usWeightClass > 500
+    suffix = ("Bold" if bold else "") + ("Italic" if angle != 0 else "")
+    ascent = scaled(os2.usWinAscent, upem)
+    flags = (32 if font["cmap"].getcmap(3, 1) else 4) + (64 if angle != 0 else 0) + (1 if post.isFixedPitch else 0)
+    fields = [("Flags", flags), ("StemV", 120 if bold else 70), ("ItalicAngle", number(angle)),
+              ("Ascent", ascent), ("Descent", -scaled(os2.usWinDescent, upem)), ("CapHeight", ascent),
+              ("XHeight", ascent // 2), ("MaxWidth", scaled(hhea.advanceWidthMax, upem)),
+              ("AvgWidth", scaled(os2.xAvgCharWidth, upem)),
+              ("MissingWidth", scaled(font["hmtx"][font.getGlyphOrder()[0]][0], upem)),
+              ("FontBBox", ",".join(str(scaled(v, upem)) for v in (head.xMin, head.yMin, head.xMax, head.yMax))),
+              ("Length1", os.path.getsize(path))]
+    print(full + ("," + suffix if suffix else ""), " ".join(f"{k} {v}" for k, v in fields))
+
+
+def number(value):
+    return str(float(value)).rstrip("0").rstrip(".")
+
+
+def fonts(path, folder):
+    pdf = pikepdf.open(path)
+    for obj in pdf.objects:
+        if not isinstance(obj, pikepdf.Dictionary) or obj.get("/Subtype") != "/TrueType":
+            continue
+        base = str(obj.BaseFont)[1:]
+        desc = obj.FontDescriptor
+        fields = [("FirstChar", int(obj.FirstChar)), ("LastChar", int(obj.LastChar)),
+                  ("Widths", ",".join(str(int(w)) for w in obj.Widths))]
+        for key in ("Flags", "StemV", "ItalicAngle", "Ascent", "Descent", "CapHeight", "XHeight",
+                    "MaxWidth", "AvgWidth", "MissingWidth"):
+            fields.append((key, number(desc[f"/{key}"])))
+        fields.append(("FontBBox", ",".join(number(v) for v in desc.FontBBox)))
+        fields.append(("FontName", str(desc.FontName)[1:]))
+        stream = desc.get("/FontFile2")
+        fields.append(("Length1", int(stream.Length1) if stream is not None else "-"))
+        filters = stream.get("/Filter") if stream is not None else None
+        fields.append(("Filter", ",".join(str(f) for f in filters) if filters else "-"))
+        if stream is not None:
+            with open(os.path.join(folder, base + ".ttf"), "wb") as out:
+                out.write(stream.read_bytes())
+        print(base, " ".join(f"{k} {v}" for k, v in fields))
+
+
+if __name__ == "__main__":
+    if sys.argv[1] == "widths":
+        widths(sys.argv[2])
+    elif sys.argv[1] == "metrics":
+        metrics(sys.argv[2])
+    else:
+        fonts(sys.argv[2], sys.argv[3])
