@@ -78,6 +78,7 @@ void Folivo::ResetState() {
     lastArea_ = Area{};
     resources_ = ResourceLists{};
     reusable_ = ReusableObjects{};
+    images_ = image::ImageTable{};
     table_ = TableLayout{};
     spacing_ = TextSpacing{};
     ResetText();
@@ -137,6 +138,7 @@ void Folivo::EndDoc() {
     if (pages_.Count() == 0) BeginPage();
     if (content_.pageOpen) EndPage();
     PutPendingFonts();  // fonts selected before the file was open
+    PutPendingImages();
     WriteEncryptionObject();
     const int32_t metadataObj = WriteMetadataObject();
     WriteResourceObjects();

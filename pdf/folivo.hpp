@@ -34,6 +34,7 @@
 #include "pdf/text/measure.hpp"
 #include "pdf/text/text_state.hpp"
 #include "pdf/host.hpp"
+#include "pdf/image/image_table.hpp"
 #include "pdf/security/standard_security.hpp"
 
 namespace folivo {
@@ -111,6 +112,14 @@ public:
     void SetColorText(const std::string& Color);
     void SetLineWidth(float Width);
 
+    // ---- images (defined in folivo_image.cpp) ----
+    // BMP, GIF, TGA and JPEG files become image objects written once per file and frame; sizes of 0
+    // follow from the picture (one pixel per point, or its aspect ratio). FrameNumber picks the
+    // picture of a GIF file (from 1); ColorMask "#RRGGBB" is the transparent colour of a BMP.
+    // A file that cannot be read is recorded in ErrNumber/ErrSource/ErrDescription and not drawn.
+    void DrawImage(const std::string& Filename, float DestX = 0, float DestY = 0, float ImgWidth = 0,
+                   float ImgHeight = 0, int16_t FrameNumber = 1, const std::string& ColorMask = "");
+
     // ---- metadata, viewer preferences and reusable objects ----
     void SetDocProperty(const std::string& DocTitle = "", const std::string& DocSubject = "",
                         const std::string& DocAuthor = "", const std::string& DocCreator = "",
@@ -178,6 +187,15 @@ private:
     void SaveTableSettings();
     void RestoreTableSettings(float curX, float curY);  // user units
     void DrawCell(float width, float height);
+
+    // ---- images (folivo_image.cpp) ----
+    // The entry number for the file and frame, reading the file the first time; 0 when unreadable.
+    int32_t FindOrReadImage(const std::string& fileName, const std::string& extension, int32_t frame,
+                            const std::string& colorMask);
+    void WriteImageObject(int32_t number, const image::Raster& raster);
+    void PutPendingImages();  // images drawn before the file was open (called by EndDoc)
+    void PlaceImage(int32_t number, float DestX, float DestY, float ImgWidth, float ImgHeight);
+    image::ImageTable images_;
 
     // ---- fonts and text (folivo_text.cpp) ----
     // One positioned line (all text members and barcode captions); lengths in user units.
