@@ -14,12 +14,6 @@ std::string_view First(std::string_view text, size_t count) { return text.substr
 
 }  // namespace
 
-std::string Trim(std::string_view text) {
-    const size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
-}
-
 std::string PadOrCut(std::string_view text, size_t width) {
     std::string result(First(text, width));
     result.resize(width, ' ');

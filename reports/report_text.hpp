@@ -4,10 +4,12 @@
 #include <string>
 #include <string_view>
 
+#include "platform/text_trim.hpp"
+
 namespace kv::reports {
 
-// The text without blanks at either end.
-std::string Trim(std::string_view text);
+// The text without spaces at either end.
+inline std::string Trim(std::string_view text) { return platform::Trim(text, " "); }
 
 // The text padded with spaces or cut to exactly `width` characters.
 std::string PadOrCut(std::string_view text, size_t width);
