@@ -5,8 +5,10 @@
 #include "pdf/folivo.hpp"
 #include "pdf/image/bmp_reader.hpp"
 #include "pdf/image/byte_source.hpp"
+#include "pdf/image/gif_reader.hpp"
 #include "pdf/image/image_file.hpp"
 #include "pdf/image/jpeg_reader.hpp"
+#include "pdf/image/tga_reader.hpp"
 
 namespace folivo {
 
@@ -21,12 +23,13 @@ std::string ExtensionOf(const std::string& fileName) {
 
 image::Raster ReadRaster(const std::string& extension, const std::string& fileName, int32_t frame,
                          const std::string& colorMask) {
-    (void)frame;
-    if (extension != ".BMP" && extension != ".JPG") {
+    if (extension != ".BMP" && extension != ".GIF" && extension != ".TGA" && extension != ".JPG") {
         throw image::FormatError("unsupported image type " + extension);
     }
     const std::string file = image::ReadImageFile(fileName);
     if (extension == ".BMP") return image::ReadBmp(file, colorMask);
+    if (extension == ".GIF") return image::ReadGif(file, frame);
+    if (extension == ".TGA") return image::ReadTga(file);
     return image::ReadJpeg(file);
 }
 

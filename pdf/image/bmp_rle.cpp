@@ -1,5 +1,7 @@
 #include "pdf/image/bmp_rle.hpp"
 
+#include <algorithm>
+
 namespace folivo::image {
 
 namespace {

@@ -44,6 +44,12 @@ INSTANTIATE_TEST_SUITE_P(
                0},
         Sample{"bmp24", "-type TrueColor", "t.bmp", "BMP3", "20 20 8 /DeviceRGB - -", 0},
         Sample{"bmp32", "-type TrueColorAlpha", "a.bmp", "BMP", "20 20 8 /DeviceRGB - -", 0},
+        Sample{"gif", "", "q.gif", "", "20 20 2 [/Indexed /DeviceRGB 3] - - 12", 0},
+        Sample{"gif_interlaced", "-interlace GIF", "i.gif", "", "20 20 2 [/Indexed /DeviceRGB 3] - - 12", 0},
+        // This ImageMagick stores bottom-origin TGA rows top first, so its files are made top-origin.
+        Sample{"tga32", "-orient TopLeft", "q.tga", "", "20 20 8 /DeviceRGB - -", 0},
+        Sample{"tga24_rle", "-type TrueColor -orient TopLeft -compress RLE", "r.tga", "", "20 20 8 /DeviceRGB - -",
+               0},
         Sample{"jpeg_rgb", "-quality 95", "c.jpg", "", "20 20 8 /DeviceRGB [/DCTDecode] -", 40}),
     [](const auto& info) { return std::string(info.param.label); });
 
