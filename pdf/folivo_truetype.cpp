@@ -50,8 +50,9 @@ std::string Folivo::AddFont(const std::string& TTFFile, const std::string& FontA
         std::string bytes = ReadFontFile(TTFFile);
         const truetype::TrueTypeFont font = truetype::ReadTrueType(bytes);
         if (alias.empty()) alias = font.fullName;
-        fonts::FontRecord record =
-            TrueTypeRecord(font, fonts::UpperAscii(alias), fonts::WithoutSpaces(alias), Encoding);
+        // The resource name keeps the alias's spaces: a standard font SetFont makes of the same
+        // family (spaces dropped) must not share it.
+        fonts::FontRecord record = TrueTypeRecord(font, fonts::UpperAscii(alias), alias, Encoding);
         if (fonts_.Find(record.key, record.encoding) != 0) return alias;  // registered already
         record.descriptor = truetype::DescriptorText(font, FormatNum(font.italicAngle));
         if (Embedded) record.fontFile = std::move(bytes);

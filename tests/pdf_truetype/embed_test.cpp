@@ -13,12 +13,13 @@ struct EmbedCase {
     std::string base;      // expected /BaseFont
     bool embedded;
     int32_t compression;   // SetCompression mode: 0 or Flate (2)
+    bool protect = false;  // 128-bit RC4 with an owner password only
 };
 
 const std::vector<EmbedCase> kCases = {
     {kLiberation + "LiberationSans-Regular.ttf", "LiberationSans", true, 0},
     {kLiberation + "LiberationSerif-Bold.ttf", "LiberationSerifBold,Bold", true, 2},
-    {kLiberation + "LiberationMono-Regular.ttf", "LiberationMono", true, 2},
+    {kLiberation + "LiberationMono-Regular.ttf", "LiberationMono", true, 2, true},
     {kLiberation + "LiberationSans-BoldItalic.ttf", "LiberationSansBoldItalic,BoldItalic", false, 0},
     {kDejaVu + "DejaVuSerif-Italic.ttf", "DejaVuSerifItalic,Italic", true, 2},
 };
@@ -38,6 +39,7 @@ TEST(TrueTypeEmbed, DocumentCarriesTheFontAsItsTablesDescribeIt) {
         Doc doc;
         doc.pdf.BeginDoc(doc.path.string());
         doc.pdf.SetCompression(c.compression);
+        if (c.protect) doc.pdf.SetProtection(4096 + 4, "proprietario", "");
         EXPECT_EQ(doc.pdf.AddFont(c.file, "Body", c.embedded), "Body");
         EXPECT_EQ(doc.pdf.ErrNumber(), 0) << doc.pdf.ErrDescription();
         doc.pdf.BeginPage();

@@ -1,0 +1,119 @@
+// Damaged and missing font files: AddFont records the error under its own name, registers nothing,
+// and the document still ends as a valid file.
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <functional>
+
+#include "tests/pdf_truetype/truetype_fixture.hpp"
+
+namespace folivo::test {
+namespace {
+
+const std::string kSans = kLiberation + "LiberationSans-Regular.ttf";
+
+void Put16(std::string& bytes, size_t at, uint16_t value) {
+    bytes.at(at) = static_cast<char>(value >> 8);
+    bytes.at(at + 1) = static_cast<char>(value & 0xFF);
+}
+
+void Put32(std::string& bytes, size_t at, uint32_t value) {
+    Put16(bytes, at, static_cast<uint16_t>(value >> 16));
+    Put16(bytes, at + 2, static_cast<uint16_t>(value & 0xFFFF));
+}
+
+uint32_t Get32(const std::string& bytes, size_t at) {
+    uint32_t value = 0;
+    for (size_t i = 0; i < 4; ++i) value = (value << 8) | static_cast<unsigned char>(bytes.at(at + i));
+    return value;
+}
+
+// Byte position of a table's directory record.
+size_t RecordOf(const std::string& bytes, const std::string& tag) {
+    const size_t count = (static_cast<unsigned char>(bytes[4]) << 8) | static_cast<unsigned char>(bytes[5]);
+    for (size_t i = 0; i < count; ++i) {
+        if (bytes.compare(12 + 16 * i, 4, tag) == 0) return 12 + 16 * i;
+    }
+    ADD_FAILURE() << "no table " << tag;
+    return 0;
+}
+
+// Byte position of the Microsoft Unicode subtable record inside 'cmap'.
+size_t UnicodeCmapRecord(const std::string& bytes) {
+    const size_t cmap = Get32(bytes, RecordOf(bytes, "cmap") + 8);
+    for (size_t at = cmap + 4;; at += 8) {
+        if (bytes.at(at + 1) == 3 && bytes.at(at + 3) == 1) return at;
+    }
+}
+
+struct DamageCase {
+    const char* what;
+    std::function<void(std::string&)> damage;
+    int32_t number;    // expected ErrNumber
+    const char* says;  // part of the expected ErrDescription
+};
+
+// Offset of a table, from its directory record.
+size_t TableAt(const std::string& b, const std::string& tag) { return Get32(b, RecordOf(b, tag) + 8); }
+
+const std::vector<DamageCase> kDamage = {
+    {"empty file", [](std::string& b) { b.clear(); }, 9, "byte 4 ends past the end of the file (0 bytes)"},
+    {"text instead of a font", [](std::string& b) { b = "not a font at all\n"; }, 9, "the table directory"},
+    {"cut inside the table directory", [](std::string& b) { b.resize(100); }, 9, "the table directory"},
+    {"cut in half", [](std::string& b) { b.resize(b.size() / 2); }, 9, "ends past the end of the file"},
+    {"zero tables", [](std::string& b) { Put16(b, 4, 0); }, 9, "lists no tables"},
+    {"huge table count", [](std::string& b) { Put16(b, 4, 0xFFFF); }, 9, "the table directory"},
+    {"hmtx offset past the end", [](std::string& b) { Put32(b, RecordOf(b, "hmtx") + 8, 0xFFFFFFF0u); }, 9,
+     "table 'hmtx'"},
+    {"head length past the end", [](std::string& b) { Put32(b, RecordOf(b, "head") + 12, 0x7FFFFFFFu); }, 9,
+     "table 'head'"},
+    {"no hmtx table", [](std::string& b) { b[RecordOf(b, "hmtx") + 3] = 'X'; }, 9, "no 'hmtx' table"},
+    {"unitsPerEm zero", [](std::string& b) { Put16(b, TableAt(b, "head") + 18, 0); }, 11, "unitsPerEm is 0"},
+    {"no horizontal metrics", [](std::string& b) { Put16(b, TableAt(b, "hhea") + 34, 0); }, 9, "no metrics"},
+    {"cmap subtable past the end", [](std::string& b) { Put32(b, UnicodeCmapRecord(b) + 4, 0x7FFFFFF0u); }, 9,
+     "a 16-bit value"},
+    {"huge cmap segment count",
+     [](std::string& b) { Put16(b, TableAt(b, "cmap") + Get32(b, UnicodeCmapRecord(b) + 4) + 6, 0xFFFE); }, 9,
+     "the character map segments"},
+    {"huge name count", [](std::string& b) { Put16(b, TableAt(b, "name") + 2, 0xFFFF); }, 9, "a 16-bit value"},
+};
+
+TEST(TrueTypeDamage, DamagedFontIsRecordedAndTheDocumentStillEnds) {
+    const std::string good = kv::test::ReadFile(kSans);
+    for (const DamageCase& c : kDamage) {
+        SCOPED_TRACE(c.what);
+        Doc doc;
+        std::string bytes = good;
+        c.damage(bytes);
+        const auto font = doc.dir / "damaged.ttf";
+        kv::test::WriteFile(font, bytes);
+
+        Folivo& pdf = doc.Page();
+        EXPECT_EQ(pdf.AddFont(font.string(), "Rotto"), "Rotto");
+        EXPECT_EQ(pdf.ErrNumber(), c.number) << pdf.ErrDescription();
+        EXPECT_TRUE(Contains(pdf.ErrDescription(), c.says)) << pdf.ErrDescription();
+        EXPECT_EQ(pdf.ErrSource(), "Folivo.AddFont");
+        EXPECT_TRUE(Contains(pdf.ErrDescription(), font.string())) << pdf.ErrDescription();
+        pdf.SetFont("Rotto", 10);  // not registered: a standard font of that name
+        pdf.DrawText(10, 10, "Dopo l'errore");
+        doc.Finish();
+        EXPECT_TRUE(TrueTypeFonts(doc.path, doc.dir.path()).empty());
+        EXPECT_TRUE(Contains(kv::test::PdfToText(doc.path), "Dopo l'errore"));
+    }
+}
+
+TEST(TrueTypeDamage, MissingFileIsErrorFiftyThree) {
+    for (const std::string& path : {std::string("/nonexistent/font.ttf"), std::string()}) {
+        Doc doc;
+        Folivo& pdf = doc.Page();
+        EXPECT_EQ(pdf.AddFont(path, ""), "");
+        EXPECT_EQ(pdf.ErrNumber(), 53);
+        EXPECT_EQ(pdf.ErrSource(), "Folivo.AddFont");
+        doc.Finish();
+        EXPECT_TRUE(TrueTypeFonts(doc.path, doc.dir.path()).empty());
+    }
+}
+
+}  // namespace
+}  // namespace folivo::test
