@@ -76,6 +76,7 @@ void Folivo::ResetState() {
     pages_ = PageList{};
     colors_ = ColorState{};
     lastArea_ = Area{};
+    graphics_ = graphics::GraphicsState{};
     resources_ = ResourceLists{};
     reusable_ = ReusableObjects{};
     images_ = image::ImageTable{};

@@ -30,6 +30,8 @@
 #include "pdf/core/text_spacing.hpp"
 #include "pdf/error.hpp"
 #include "pdf/fonts/font_table.hpp"
+#include "pdf/graphics/graphics_state.hpp"
+#include "pdf/graphics/path_text.hpp"
 #include "pdf/text/line_layout.hpp"
 #include "pdf/text/measure.hpp"
 #include "pdf/text/text_state.hpp"
@@ -112,6 +114,34 @@ public:
     void SetColorText(const std::string& Color);
     void SetLineWidth(float Width);
 
+    // ---- graphics (defined in folivo_graphics.cpp) ----
+    // Options bits: 1 no stroke (fill only with 4), 2 close, 4 fill (even-odd), 128 also clip.
+    void DrawLine(float X1, float Y1, float X2, float Y2, int32_t Options = 0);
+    void DrawLineTo(float X, float Y, int32_t Options = 0);
+    // X1, Y1, X2, Y2 ...; an odd last number is ignored, fewer than one pair draws nothing.
+    void DrawPolyline(const std::vector<float>& Points, int32_t Options = 0);
+    void DrawPolygon(float X, float Y, float Ray, int16_t Sides, int32_t Options = 0);
+    // RoundedCorner bits: 1 top-left, 2 top-right, 4 bottom-right, 8 bottom-left.
+    void DrawRect(float X, float Y, float xDim, float YDim, int32_t Options = 0, float Ray = 0,
+                  int32_t RoundedCorner = 15);
+    void DrawEllipse(float X, float Y, float XRay, float YRay, int32_t Options = 0);
+    void DrawCircle(float X, float Y, float Ray, int32_t Options = 0);
+    void DrawArc(float X, float Y, float Ray, float StartAngle, float EndAngle, float Ratio = 1, bool Pie = false,
+                 float Quality = 1, int32_t Options = 0);
+    void DrawCurve(int16_t CurveType, float X1, float Y1, float X2, float Y2, float X3 = 0, float Y3 = 0,
+                   int32_t Options = 0);
+    void SetDash(const std::string& Pattern, float Phase = 0);
+    void SetLineStyle(int32_t Style, float MiterLimit = 0);
+    void SetAlpha(int32_t Value);
+    void AddGradient(const std::string& Alias, int32_t Style, const std::string& StartColor,
+                     const std::string& EndColor, float XStart, float YStart, float XEnd, float YEnd,
+                     float RStart = 0, float REnd = 0, bool ExtendBefore = false, bool ExtendAfter = false);
+    void BeginTiling(const std::string& Alias, float XMin, float YMin, float XMax, float YMax, float XStep,
+                     float YStep, int32_t Style = 0);
+    void EndTiling();
+    // The rectangle of the last shape in PDF points (Y upwards), for a link over it.
+    const Area& LastArea() const { return lastArea_; }
+
     // ---- images (defined in folivo_image.cpp) ----
     // BMP, GIF, TGA and JPEG files become image objects written once per file and frame; sizes of 0
     // follow from the picture (one pixel per point, or its aspect ratio). FrameNumber picks the
@@ -177,6 +207,12 @@ private:
     std::string ColorToRGB(std::string_view Hex) const;
     // Parses Color into `stored`/`pattern` and adds the operators for it (rg/cs/scn or RG/CS/SCN).
     void ApplyColor(const std::string& Color, bool stroke);
+
+    // ---- graphics (folivo_graphics.cpp) ----
+    void PaintPath(int32_t Options);
+    void SetLastArea(float X1, float Y1, float X2, float Y2);  // a box in user units
+    void AddPath(const graphics::PathText& path, int32_t Options);
+    graphics::GraphicsState graphics_;
 
     // ---- metadata and reusable objects (folivo_meta.cpp) ----
     void WriteViewerPreferenceLines();
