@@ -7,7 +7,7 @@ PACKAGES  := g++ cmake ninja-build make python3 libgtest-dev libgmock-dev libben
              zlib1g-dev qpdf poppler-utils python3-pikepdf python3-fonttools fonts-liberation locales \
              qt6-base-dev cups cups-client cups-daemon cups-filters printer-driver-cups-pdf \
              libcups2-dev \
-             xvfb x11-utils imagemagick
+             xvfb x11-utils imagemagick zbar-tools
 
 .PHONY: demo test deps build clean
 

@@ -214,6 +214,10 @@ private:
     void AddPath(const graphics::PathText& path, int32_t Options);
     graphics::GraphicsState graphics_;
 
+    // ---- barcodes (folivo_barcode.cpp) ----
+    void DrawBars(const barcode::Symbol& symbol, float left, float top);  // points
+    void DrawBarCaptions(const barcode::Symbol& symbol, float X, float Y);  // user units
+
     // ---- metadata and reusable objects (folivo_meta.cpp) ----
     void WriteViewerPreferenceLines();
     // Plays the reusable objects whose Options ask for it: 1 under every page's content, 2 over it.

@@ -1,0 +1,102 @@
+// Where and how often a picture is drawn: reuse of one image object, GIF frames, sizes that follow
+// the picture's aspect ratio, colour keys, and pictures drawn before the file was open.
+
+#include <gtest/gtest.h>
+
+#include "tests/pdf_image/image_test_support.hpp"
+
+namespace folivo::test {
+namespace {
+
+class Placement : public ::testing::Test {
+protected:
+    kv::test::TempDir dir{"pdf_image"};
+    std::filesystem::path pdf = dir / "page.pdf";
+};
+
+TEST_F(Placement, SamePictureTwiceIsOneObjectDrawnTwice) {
+    const auto bmp = MakeSample(dir, kQuarters, "q.bmp", "BMP3");
+    EXPECT_EQ(WritePage(pdf, [&](Folivo& doc) {
+                  doc.DrawImage(bmp.string(), 100, 100, 40, 40);
+                  doc.DrawImage(bmp.string(), 200, 100, 40, 40);
+              }),
+              0);
+    EXPECT_QPDF_CLEAN(pdf);
+    const auto info = ImageInfo(pdf);
+    ASSERT_EQ(info.size(), 2u);
+    EXPECT_EQ(info[1], "do 2");
+    ExpectColors(pdf, {{"210,110", {0, 255, 0}}, {"230,130", {255, 0, 0}}}, 0);
+}
+
+TEST_F(Placement, EachGifFrameIsItsOwnImageAndAMissingFrameIsRecorded) {
+    const auto gif = MakeSample(dir, "-size 20x20 xc:red xc:blue", "two.gif");
+    int32_t missingFrameError = 0;
+    WritePage(pdf, [&](Folivo& doc) {
+        doc.DrawImage(gif.string(), 100, 100, 20, 20, 1);
+        doc.DrawImage(gif.string(), 200, 100, 20, 20, 2);
+        doc.DrawImage(gif.string(), 300, 100, 20, 20, 3);
+        missingFrameError = doc.ErrNumber();
+        EXPECT_EQ(doc.ErrSource(), "Folivo.DrawImage");
+    });
+    EXPECT_EQ(missingFrameError, 321);
+    EXPECT_QPDF_CLEAN(pdf);
+    const auto info = ImageInfo(pdf);
+    ASSERT_EQ(info.size(), 3u);
+    EXPECT_EQ(info[2], "do 2");
+    ExpectColors(pdf, {{"110,110", {255, 0, 0}}, {"210,110", {0, 0, 255}}, {"310,110", {255, 255, 255}}}, 0);
+}
+
+TEST_F(Placement, AMissingSizeFollowsThePictureAspectRatio) {
+    const auto bmp = MakeSample(dir, "-size 20x10 xc:red -type TrueColor", "wide.bmp", "BMP3");
+    Area area;
+    WritePage(pdf, [&](Folivo& doc) {
+        doc.DrawImage(bmp.string(), 100, 100, 0, 50);  // 100 x 50
+        doc.DrawImage(bmp.string(), 300, 100, 40, 0);  // 40 x 20
+        area = doc.LastArea();
+        doc.DrawImage(bmp.string(), 100, 300);         // 20 x 10, a pixel per point
+    });
+    EXPECT_QPDF_CLEAN(pdf);
+    EXPECT_FLOAT_EQ(area.x1, 300);
+    EXPECT_FLOAT_EQ(area.x2, 340);
+    EXPECT_FLOAT_EQ(area.y2 - area.y1, 20);
+    ExpectColors(pdf, {{"195,145", {255, 0, 0}}, {"205,145", {255, 255, 255}}, {"195,155", {255, 255, 255}},
+                       {"338,118", {255, 0, 0}}, {"338,122", {255, 255, 255}},
+                       {"118,308", {255, 0, 0}}, {"122,308", {255, 255, 255}}},
+                 0);
+}
+
+TEST_F(Placement, ColourKeysHideTheMaskedColour) {
+    const auto rgb = MakeSample(dir, kQuarters + " -type TrueColor", "t.bmp", "BMP3");
+    const auto indexed = MakeSample(dir, kQuarters + " -type Palette", "p.bmp", "BMP3");
+    const auto gif = MakeSample(dir, kQuarters + " -transparent blue", "t.gif");
+    WritePage(pdf, [&](Folivo& doc) {
+        doc.DrawImage(rgb.string(), 100, 100, 40, 40, 1, "#0000FF");
+        doc.DrawImage(indexed.string(), 200, 100, 40, 40, 1, "#0000FF");
+        doc.DrawImage(gif.string(), 300, 100, 40, 40);
+    });
+    EXPECT_QPDF_CLEAN(pdf);
+    const auto info = ImageInfo(pdf);
+    ASSERT_EQ(info.size(), 4u);
+    EXPECT_NE(info[0].find(" [0 0 0 0 255 255] "), std::string::npos) << info[0];
+    EXPECT_NE(info[1].find("] - ["), std::string::npos) << info[1];  // an index pair
+    EXPECT_NE(info[2].find("] - ["), std::string::npos) << info[2];
+    ExpectColors(pdf, {{"130,110", {255, 255, 255}}, {"230,110", {255, 255, 255}}, {"330,110", {255, 255, 255}},
+                       {"110,110", {0, 255, 0}}, {"210,110", {0, 255, 0}}, {"310,130", {255, 0, 0}}},
+                 0);
+}
+
+TEST_F(Placement, PictureDrawnBeforeTheFileIsOpenIsWrittenAtTheEnd) {
+    const auto tga = MakeSample(dir, kQuarters + " -orient TopLeft", "q.tga");
+    {
+        Folivo doc;
+        doc.BeginPage();
+        doc.DrawImage(tga.string(), 100, 100, 40, 40);
+        doc.BeginDoc(pdf.string());
+        doc.EndDoc();
+    }
+    EXPECT_QPDF_CLEAN(pdf);
+    ExpectColors(pdf, kQuarterPoints, 0);
+}
+
+}  // namespace
+}  // namespace folivo::test
