@@ -1,0 +1,76 @@
+#include "pdf/graphics/stroke_style.hpp"
+
+#include <cctype>
+#include <cstdlib>
+
+#include "pdf/core/number_format.hpp"
+
+namespace folivo::graphics {
+
+namespace {
+
+std::string TrimmedUpper(const std::string& text) {
+    const size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return "";
+    std::string out = text.substr(first, text.find_last_not_of(' ') - first + 1);
+    for (char& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return out;
+}
+
+// Dash lengths of the named patterns, in user units; nullptr for a name not listed.
+const std::vector<float>* NamedDash(const std::string& name) {
+    static const std::vector<float> kDash{0.1f};
+    static const std::vector<float> kDot{0.05f};
+    static const std::vector<float> kDashDot{0.1f, 0.05f, 0.05f, 0.05f};
+    static const std::vector<float> kDashDotDot{0.1f, 0.05f, 0.05f, 0.05f, 0.05f, 0.05f};
+    if (name == "DASH") return &kDash;
+    if (name == "DOT") return &kDot;
+    if (name == "DASHDOT") return &kDashDot;
+    if (name == "DASHDOTDOT") return &kDashDotDot;
+    return nullptr;
+}
+
+// The leading decimal number of a list item ("3mm" -> 3, " 2.5" -> 2.5, "x" -> 0).
+float LeadingNumber(const std::string& item) {
+    const size_t first = item.find_first_not_of(' ');
+    if (first == std::string::npos) return 0;
+    size_t end = first;
+    if (item[end] == '-' || item[end] == '+') ++end;
+    while (end < item.size() && (std::isdigit(static_cast<unsigned char>(item[end])) || item[end] == '.')) ++end;
+    return std::strtof(item.substr(first, end - first).c_str(), nullptr);
+}
+
+}  // namespace
+
+std::string DashOperator(const std::string& pattern, float phase, float scale) {
+    const std::string name = TrimmedUpper(pattern);
+    std::string list;
+    if (name.empty() || name == "SOLID") {
+        phase = 0;
+    } else if (const auto* lengths = NamedDash(name)) {
+        for (float length : *lengths) list += (list.empty() ? "" : " ") + FormatNum(length * scale);
+    } else {
+        size_t start = 0;
+        for (;;) {
+            const size_t end = name.find(';', start);
+            list += " " + FormatNum(LeadingNumber(name.substr(start, end - start)) * scale);
+            if (end == std::string::npos) break;
+            start = end + 1;
+        }
+    }
+    return "[" + list + " ] " + FormatNum(phase * scale) + " d";
+}
+
+std::vector<std::string> LineStyleOperators(int32_t style, float miterLimit) {
+    std::vector<std::string> ops{std::to_string((style & 112) / 32) + " J", std::to_string((style & 7) / 2) + " j"};
+    if (miterLimit >= 1) ops.push_back(FormatNum(miterLimit) + " M");
+    return ops;
+}
+
+std::string OpacityText(int32_t percent) {
+    if (percent < 0) return "0";
+    if (percent > 100) return "1";
+    return FormatNum(static_cast<float>(percent) / 100.0f);
+}
+
+}  // namespace folivo::graphics
