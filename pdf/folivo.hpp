@@ -16,6 +16,7 @@
 #include <string_view>
 #include <vector>
 
+#include "pdf/barcode/symbol.hpp"
 #include "pdf/codec/filter_chain.hpp"
 #include "pdf/core/color_state.hpp"
 #include "pdf/core/content_router.hpp"
@@ -141,6 +142,13 @@ public:
     void EndTiling();
     // The rectangle of the last shape in PDF points (Y upwards), for a link over it.
     const Area& LastArea() const { return lastArea_; }
+
+    // ---- barcodes (defined in folivo_barcode.cpp) ----
+    // BarCodeType 0 EAN-13, 1 Code 39 full ASCII, 2 Interleaved 2 of 5, 3 POSTNET, 4 Code 128, 5 EAN-8.
+    // X, Y: top-left corner of the quiet zone; Height 0 = standard. Returns the width with the quiet
+    // zones, 0 (and nothing drawn) for an unknown type or refused data.
+    float DrawBarCode(int32_t BarCodeType, const std::string& Code, float& X, float& Y, bool ShowCode = false,
+                      float ZoomFactor = 1, float Height = 0, bool AddCheck = false);
 
     // ---- images (defined in folivo_image.cpp) ----
     // BMP, GIF, TGA and JPEG files become image objects written once per file and frame; sizes of 0

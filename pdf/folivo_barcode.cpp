@@ -44,7 +44,9 @@ void Folivo::DrawBarCaptions(const barcode::Symbol& symbol, float X, float Y) {
     SetFont("CourierNew", symbol.fontSize);
     SetColorText("#000000");
     const float baseline = Y + (symbol.barHeight + 1.6f * symbol.band) / s;
-    for (const barcode::Caption& caption : symbol.captions) DrawText(X + caption.x / s, baseline, caption.text, caption.align);
+    for (const barcode::Caption& caption : symbol.captions) {
+        DrawText(X + caption.x / s, baseline, caption.text, caption.align);
+    }
     text_ = savedText;
     colors_ = savedColors;
     lineWidth_ = savedLineWidth;

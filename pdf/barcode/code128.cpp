@@ -90,7 +90,9 @@ std::optional<std::vector<int>> Code128Values(std::string_view data) {
         }
     }
     int sum = values[0];
-    for (size_t position = 1; position < values.size(); ++position) sum += static_cast<int>(position) * values[position];
+    for (size_t position = 1; position < values.size(); ++position) {
+        sum += static_cast<int>(position) * values[position];
+    }
     values.push_back(sum % 103);
     values.push_back(kCode128Stop);
     return values;

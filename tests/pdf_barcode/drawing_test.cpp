@@ -21,7 +21,8 @@ std::string Decode(const std::filesystem::path& pdf) {
     const auto render = kv::test::Run("pdftoppm -r 300 -gray -png -f 1 -l 1 -singlefile " +
                                       kv::test::ShellQuote(pdf.string()) + " " + kv::test::ShellQuote(prefix.string()));
     EXPECT_EQ(render.status, 0) << render.output;
-    return kv::test::Run("zbarimg -q --nodbus " + kv::test::ShellQuote(prefix.string() + ".png") + " 2>/dev/null").output;
+    const std::string png = kv::test::ShellQuote(prefix.string() + ".png");
+    return kv::test::Run("zbarimg -q --nodbus " + png + " 2>/dev/null").output;
 }
 
 // A page with one barcode at (50, 40) points; returns the drawn width.
@@ -92,7 +93,8 @@ TEST(BarcodeDrawing, Code39BarsAreStrokedLines) {
     DrawOne(d, 1, "A");
     const std::string content = PageContent(d.Finish());
     static const std::regex line(R"(([\d.]+) w ([\d.]+) ([\d.]+) m ([\d.]+) ([\d.]+) l S)");
-    const auto count = std::distance(std::sregex_iterator(content.begin(), content.end(), line), std::sregex_iterator());
+    const auto count =
+        std::distance(std::sregex_iterator(content.begin(), content.end(), line), std::sregex_iterator());
     EXPECT_EQ(count, 15);  // "*A*": five bars a character
     EXPECT_FALSE(Contains(content, "re f*"));
     EXPECT_TRUE(Contains(content, "2.16 w")) << content;  // a wide bar: three narrow 0.72
