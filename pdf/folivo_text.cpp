@@ -55,7 +55,8 @@ void Folivo::PutFontObjects(int32_t index) {
     record.objectNumber = StartObject();
     for (const auto& line : fonts::FontDictionaryLines(record)) WriteLine(line);
     if (record.trueType) {
-        for (const auto& line : truetype::DictionaryLines(record.objectNumber + 1, record.widths)) WriteLine(line);
+        const int32_t descriptorObj = record.objectNumber + 1;
+        for (const auto& line : truetype::DictionaryLines(descriptorObj, record.widths)) WriteLine(line);
     }
     WriteLine(fonts::kFontDictionaryEnd);
     CloseObject();

@@ -11,6 +11,8 @@ constexpr uint16_t kEncodingSymbol = 0;
 constexpr uint16_t kEncodingUnicodeBmp = 1;
 constexpr uint16_t kFormatSegments = 4;
 constexpr char32_t kUnassigned = 0xFFFD;
+constexpr uint32_t kSymbolBase = 0xF000;
+constexpr uint32_t kSymbolLast = 0xF0FF;
 
 // The four arrays of a format 4 subtable, each segCount 16-bit values long.
 class SegmentMap {
@@ -24,17 +26,15 @@ public:
         reader.Require(ends_, 8ull * segCount_ + 2, "the character map segments");
     }
 
-    // The glyph of one character, 0 when no segment holds it. `modulo` folds each segment's codes
-    // into 0..4095 first.
+    // The glyph of one character, 0 when no segment holds it. `modulo` takes the codes of segments
+    // in the symbol area modulo 4096.
     uint16_t GlyphOf(uint32_t code, bool modulo) const {
         for (uint64_t i = 0; i < segCount_; ++i) {
-            uint32_t start = reader_.U16(starts_ + 2 * i);
-            uint32_t end = reader_.U16(ends_ + 2 * i);
-            if (modulo && start >= 0xF000 && end <= 0xF0FF) {
-                start %= 4096;
-                end %= 4096;
-            }
-            if (code >= start && code <= end) return GlyphInSegment(i, code, start);
+            const uint32_t start = reader_.U16(starts_ + 2 * i);
+            const uint32_t end = reader_.U16(ends_ + 2 * i);
+            // Symbol fonts place their codes at U+F020..U+F0FF; idDelta counts from there.
+            const uint32_t fold = modulo && start >= kSymbolBase && end <= kSymbolLast ? kSymbolBase : 0;
+            if (code + fold >= start && code + fold <= end) return GlyphInSegment(i, code + fold, start);
         }
         return 0;
     }

@@ -10,6 +10,9 @@
 namespace folivo::truetype {
 namespace {
 
+constexpr uint32_t kCollectionTag = 0x74746366;  // "ttcf"
+constexpr uint32_t kCffOutlineTag = 0x4F54544F;  // "OTTO"
+
 // Font units to thousandths of the em.
 class Scale {
 public:
@@ -84,10 +87,22 @@ void ReadWidths(const ByteReader& reader, const TableDirectory& tables, uint64_t
     }
 }
 
+// Collections and CFF-outline fonts would need another kind of embedded file than FontFile2.
+void RequireSingleTrueTypeFont(const ByteReader& reader) {
+    const uint32_t tag = reader.U32(0);
+    if (tag == kCollectionTag) {
+        throw Error(kErrDamagedFont, "TrueType collections are not supported: use a single-font .ttf file");
+    }
+    if (tag == kCffOutlineTag) {
+        throw Error(kErrDamagedFont, "OpenType fonts with CFF outlines are not supported: use a .ttf file");
+    }
+}
+
 }  // namespace
 
 TrueTypeFont ReadTrueType(std::string_view bytes) {
     const ByteReader reader(bytes);
+    RequireSingleTrueTypeFont(reader);
     const TableDirectory tables(reader);
     const uint64_t head = tables.Require("head");
     const uint64_t hhea = tables.Require("hhea");

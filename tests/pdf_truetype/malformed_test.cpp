@@ -58,7 +58,9 @@ struct DamageCase {
 size_t TableAt(const std::string& b, const std::string& tag) { return Get32(b, RecordOf(b, tag) + 8); }
 
 const std::vector<DamageCase> kDamage = {
-    {"empty file", [](std::string& b) { b.clear(); }, 9, "byte 4 ends past the end of the file (0 bytes)"},
+    {"empty file", [](std::string& b) { b.clear(); }, 9, "ends past the end of the file (0 bytes)"},
+    {"font collection", [](std::string& b) { b.replace(0, 4, "ttcf"); }, 9, "collections are not supported"},
+    {"CFF outlines", [](std::string& b) { b.replace(0, 4, "OTTO"); }, 9, "CFF outlines are not supported"},
     {"text instead of a font", [](std::string& b) { b = "not a font at all\n"; }, 9, "the table directory"},
     {"cut inside the table directory", [](std::string& b) { b.resize(100); }, 9, "the table directory"},
     {"cut in half", [](std::string& b) { b.resize(b.size() / 2); }, 9, "ends past the end of the file"},

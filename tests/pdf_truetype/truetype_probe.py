@@ -3,6 +3,8 @@
   truetype_probe.py widths TTF        the advance of each Windows-1252 code 0..255 in thousandths,
                                       from the font's cmap and hmtx (the missing glyph when unmapped)
   truetype_probe.py metrics TTF       the same line "fonts" prints, as the font's own tables give it
+  truetype_probe.py build OUT KIND    writes a small font: "symbol" (a Microsoft symbol cmap at U+F041,
+                                      U+F042) or "plain" (a Unicode cmap, no OS/2 table)
   truetype_probe.py fonts PDF DIR     one line per TrueType font: BaseFont, then "key value" pairs of its
                                       dictionary and descriptor; the embedded file goes to DIR/BaseFont.ttf
 """
@@ -57,6 +59,37 @@ def metrics(path):
     print(full + ("," + suffix if suffix else ""), " ".join(f"{k} {v}" for k, v in fields))
 
 
+def build(path, kind):
+    from fontTools.fontBuilder import FontBuilder
+    from fontTools.pens.ttGlyphPen import TTGlyphPen
+
+    def box(width):
+        pen = TTGlyphPen(None)
+        pen.moveTo((50, 0)); pen.lineTo((50, 600)); pen.lineTo((width - 50, 600)); pen.lineTo((width - 50, 0))
+        pen.closePath()
+        return pen.glyph()
+
+    advances = {".notdef": 500, "A": 700, "B": 300}
+    builder = FontBuilder(2000, isTTF=True)
+    builder.setupGlyphOrder(list(advances))
+    base = 0xF040 if kind == "symbol" else 0x40
+    builder.setupCharacterMap({base + 1: "A", base + 2: "B"})
+    builder.setupGlyf({name: box(w) for name, w in advances.items()})
+    builder.setupHorizontalMetrics({name: (w * 2, 50) for name, w in advances.items()})
+    builder.setupHorizontalHeader(ascent=1600, descent=-400)
+    builder.setupNameTable({"familyName": "Prova", "styleName": "Regular", "fullName": "Prova Piccola"})
+    builder.setupOS2(usWinAscent=1800, usWinDescent=500, usWeightClass=400)
+    builder.setupPost()
+    cmap = builder.font["cmap"]
+    if kind == "symbol":
+        cmap.tables = [t for t in cmap.tables if t.platformID == 3]
+        for table in cmap.tables:
+            table.platEncID = 0
+    else:
+        del builder.font["OS/2"]
+    builder.save(path)
+
+
 def number(value):
     return str(float(value)).rstrip("0").rstrip(".")
 
@@ -88,6 +121,8 @@ def fonts(path, folder):
 if __name__ == "__main__":
     if sys.argv[1] == "widths":
         widths(sys.argv[2])
+    elif sys.argv[1] == "build":
+        build(sys.argv[2], sys.argv[3])
     elif sys.argv[1] == "metrics":
         metrics(sys.argv[2])
     else:
