@@ -152,21 +152,6 @@ TEST_F(FolivoDocument, TheSameReportAgainReplacesTheFileWithTheSameBytes) {
     EXPECT_QPDF_CLEAN(Pdf());
 }
 
-TEST_F(FolivoDocument, PosixArchivesGetTheirDocumentsBesideThem) {
-    SetArchives((dir.path() / "srv" / "archivi").string());
-    CREACARTELLEPDF(state, "001", kKindPayees, "200612");
-    CREAPDF(state, "PERCIPIENTI", PdfDocumentOptions{true, true, false});
-    HeadingFont(state, 12);
-    std::string line = "ELENCO PERCIPIENTI";
-    STAMPATESTO(state, 1, 1, line);
-    CHIUDIPDF(state);
-    const fs::path pdf = dir.path() / "srv" / "FILE-PDF" / "PERCIPIENTI" / "PERCIPIENTI.pdf";
-    EXPECT_EQ(state.document.path, "");
-    ASSERT_TRUE(fs::exists(pdf));
-    EXPECT_QPDF_CLEAN(pdf);
-    EXPECT_THAT(test::PdfToText(pdf), HasSubstr("ELENCO PERCIPIENTI"));
-}
-
 TEST_F(FolivoDocument, AFileThatCannotBeWrittenLeavesNothingFinishedLooking) {
     fs::create_directories(Folder() / "PARD_AC_001_L'ARTE A_B SRL.pdf.part");  // in the writer's way
     EXPECT_THAT(test::ErrorOf([&] { OpenHeadingPage(state, document, true); }).description(),
