@@ -157,8 +157,8 @@ void Folivo::SetLineStyle(int32_t Style, float MiterLimit) {
 
 void Folivo::SetAlpha(int32_t Value) {
     const std::string opacity = graphics::OpacityText(Value);
+    const int32_t objNum = StartObject();  // throws when no file is open, before anything changes
     const int32_t n = ++graphics_.extGStateCount;
-    const int32_t objNum = StartObject();
     WriteLine("<</Type /ExtGState /ca " + opacity + " /CA " + opacity + " /BM /Normal >>");
     CloseObject();
     resources_.extGStates += "/GSTATE_" + std::to_string(n) + " " + std::to_string(objNum) + " 0 R ";
