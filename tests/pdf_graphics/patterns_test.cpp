@@ -1,0 +1,135 @@
+// Gradients and tiling patterns: pattern dictionaries and cells read back with pikepdf, what they
+// paint checked on pages rendered by poppler.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/pdf_graphics/render.hpp"
+#include "tests/pdf_support/readback.hpp"
+
+namespace folivo::test {
+namespace {
+
+std::string GraphicsFacts(const std::filesystem::path& pdf) {
+    const auto run = kv::test::Python(kv::test::ShellQuote(std::string(KV_SOURCE_DIR) +
+                                                           "/tests/pdf_graphics/graphics_probe.py") +
+                                      " " + kv::test::ShellQuote(pdf.string()));
+    EXPECT_EQ(run.status, 0) << run.output;
+    return run.output;
+}
+
+std::string Hex(const std::string& bytes) {
+    static const char* digits = "0123456789abcdef";
+    std::string hex;
+    for (unsigned char c : bytes) hex += std::string{digits[c >> 4], digits[c & 15]};
+    return hex;
+}
+
+struct Probe {
+    int x, y;
+    Rgb color;
+};
+
+void ExpectColors(const Rendered& page, std::initializer_list<Probe> probes) {
+    for (const auto& p : probes) {
+        EXPECT_TRUE(Near(page.At(p.x, p.y), p.color, 8)) << p.x << "," << p.y << " is " << Show(page.At(p.x, p.y));
+    }
+}
+
+TEST(Gradients, LinearAndRadialShadingsPaintBetweenTheirColours) {
+    Doc d;
+    d.pdf.BeginDoc(d.path.string());
+    d.pdf.BeginPage();
+    d.pdf.AddGradient(" sky ", 0, "red", "blue", 0, 0, 200, 0);
+    d.pdf.AddGradient("glow", 1, "#FFFFFF", "%0", 300, 100, 300, 100, 0, 50, false, true);
+    d.pdf.SetColorFill("SKY");
+    d.pdf.DrawRect(0, 0, 200, 100, 5);
+    d.pdf.SetColorFill("glow");
+    d.pdf.DrawRect(240, 40, 120, 120, 5);
+    d.Finish();
+    ExpectContains(kv::test::ReadFile(d.path),
+                   {"<</Type /Pattern /PatternType 2 /Matrix [ 1 0 0 -1 0 842] /Shading <<\r\n/ColorSpace /DeviceRGB\r"
+                    "/ShadingType 2 /Coords [0 0 200 0]\r/Extend [false false] \r/Function \r"
+                    "<< /FunctionType 3 /Domain [0.000 1.000] /Bounds [] /Encode [0 1 ] \r/Functions [\r"
+                    "<< /FunctionType 2 /Domain [0.000 1.000] /C0 [1 0 0] /C1 [0 0 1] /N 1 >>]\r>>\r>>\r>>\nendobj",
+                    "/Pattern cs /SKY scn\r0 0 200 100 re\rf*"});
+    ExpectContains(GraphicsFacts(d.path),
+                   {"pattern/SKY type=2 matrix=1 0 0 -1 0 842",
+                    "shading/GLOW type=3 coords=300 100 0 300 100 50 extend=false true c0=1 1 1 c1=0 0 0"});
+    ExpectColors(Rendered(d.path), {{3, 50, {255, 0, 0}},
+                                    {100, 50, {128, 0, 127}},
+                                    {197, 50, {0, 0, 255}},
+                                    {300, 100, {255, 255, 255}},
+                                    {325, 100, {128, 128, 128}},
+                                    {245, 45, {0, 0, 0}}});
+}
+
+TEST(Gradients, InsideAReusableObjectYCountsFromTheBottom) {
+    Doc d;
+    d.pdf.BeginDoc(d.path.string());
+    d.pdf.BeginObject("logo");
+    d.pdf.AddGradient("fade", 0, "red", "blue", 0, 100, 0, 200);
+    d.pdf.EndObject();
+    d.Finish();
+    ExpectContains(GraphicsFacts(d.path), {"shading/FADE type=2 coords=0 742 0 642"});
+}
+
+TEST(Gradients, BadColourWritesNothing) {
+    Doc d;
+    d.pdf.BeginDoc(d.path.string());
+    try {
+        d.pdf.AddGradient("bad", 0, "#GG0000", "blue", 0, 0, 10, 10);
+        ADD_FAILURE() << "accepted";
+    } catch (const Error& error) {
+        EXPECT_EQ(error.number(), kErrTypeMismatch);
+    }
+    d.Finish();
+    EXPECT_FALSE(Contains(GraphicsFacts(d.path), "pattern")) << "no pattern object or resource";
+}
+
+TEST(Tiling, ColouredCellRepeatsWithItsOwnColours) {
+    Doc d;
+    d.pdf.BeginDoc(d.path.string());
+    d.pdf.BeginPage();
+    d.pdf.BeginTiling("stripes", 0, 0, 10, 10, 10, 10, 0);
+    d.pdf.BeginTiling("ignored", 0, 0, 99, 99, 99, 99, 1);  // no nesting: only the flag follows
+    d.pdf.SetColorFill("red");                               // dropped: the flag says uncoloured
+    d.pdf.BeginTiling("ignored", 0, 0, 99, 99, 99, 99, 0);
+    d.pdf.SetColorFill("red");
+    d.pdf.DrawRect(0, 0, 5, 10, 5);
+    d.pdf.EndTiling();
+    d.pdf.EndTiling();  // none open: nothing
+    d.pdf.SetColorFill("stripes");
+    d.pdf.DrawRect(100, 100, 100, 100, 5);
+    d.Finish();
+    const std::string facts = GraphicsFacts(d.path);
+    ExpectContains(facts, {"tiling/STRIPES paint=1 bbox=0 0 10 10 step=10,10 cell=" +
+                           Hex("1 0 0 -1 0 10 cm\r1 0 0 rg\r0 0 5 10 re\rf*\r")});
+    EXPECT_FALSE(Contains(facts, "IGNORED")) << facts;
+    ExpectColors(Rendered(d.path), {{102, 150, {255, 0, 0}}, {107, 150, {255, 255, 255}},
+                                    {192, 120, {255, 0, 0}}, {98, 150, {255, 255, 255}}});
+}
+
+TEST(Tiling, UncolouredCellTakesTheColourNamedWithIt) {
+    Doc d;
+    d.pdf.BeginDoc(d.path.string());
+    d.pdf.SetCompression(2);  // the cell is a stream like any other
+    d.pdf.BeginPage();
+    d.pdf.BeginTiling(" grid", 0, 0, 10, 10, 10, 10, 1);
+    d.pdf.SetColorFill("red");  // an uncoloured cell has no colours of its own
+    d.pdf.DrawRect(0, 0, 10, 5, 5);
+    d.pdf.EndTiling();
+    d.pdf.SetColorFill("grid;#0000FF");
+    d.pdf.DrawRect(100, 100, 100, 100, 5);
+    d.Finish();
+    ExpectContains(PageContent(d.path), {"/xxCSxx cs 0 0 1 /GRID scn\r100 100 100 100 re\rf*"});
+    ExpectContains(GraphicsFacts(d.path), {"cs/xxCSxx /Pattern /DeviceRGB",
+                                           "tiling/GRID paint=2 bbox=0 0 10 10 step=10,10 cell=" +
+                                               Hex("1 0 0 -1 0 10 cm\r0 0 10 5 re\rf*\r")});
+    ExpectColors(Rendered(d.path), {{150, 144, {0, 0, 255}}, {150, 149, {255, 255, 255}},
+                                    {150, 154, {0, 0, 255}}, {150, 99, {255, 255, 255}}});
+}
+
+}  // namespace
+}  // namespace folivo::test
