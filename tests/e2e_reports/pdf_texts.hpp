@@ -32,17 +32,9 @@ inline std::vector<PdfText> ReadTexts(const fs::path& pdf) {
     while (std::getline(lines, line)) {
         std::istringstream fields(line);
         PdfText text;
-        std::string page, x, y, size;
-        std::getline(fields, page, '\t');
-        std::getline(fields, x, '\t');
-        std::getline(fields, y, '\t');
-        std::getline(fields, text.font, '\t');
-        std::getline(fields, size, '\t');
+        fields >> text.page >> text.x >> text.y >> text.font >> text.size;
+        fields.get();  // the tab before the text, which keeps its own blanks
         std::getline(fields, text.text);
-        text.page = std::stoi(page);
-        text.x = std::stod(x);
-        text.y = std::stod(y);
-        text.size = std::stod(size);
         texts.push_back(text);
     }
     return texts;
