@@ -5,19 +5,10 @@
 
 #include <string>
 
-#include "tests/pdf_graphics/render.hpp"
-#include "tests/pdf_support/readback.hpp"
+#include "tests/pdf_graphics/graphics_readback.hpp"
 
 namespace folivo::test {
 namespace {
-
-std::string GraphicsFacts(const std::filesystem::path& pdf) {
-    const auto run = kv::test::Python(kv::test::ShellQuote(std::string(KV_SOURCE_DIR) +
-                                                           "/tests/pdf_graphics/graphics_probe.py") +
-                                      " " + kv::test::ShellQuote(pdf.string()));
-    EXPECT_EQ(run.status, 0) << run.output;
-    return run.output;
-}
 
 std::string Hex(const std::string& bytes) {
     static const char* digits = "0123456789abcdef";

@@ -7,18 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "tests/pdf_graphics/render.hpp"
-#include "tests/pdf_support/readback.hpp"
+#include "tests/pdf_graphics/graphics_readback.hpp"
 
 namespace folivo::test {
 namespace {
-
-// The content a page's drawing added: after the flip matrix and the black colours of BeginPage.
-std::string Drawn(const std::string& content) {
-    const std::string opening = "0 0 0 rg\r0 0 0 RG\r";
-    const size_t at = content.find(opening);
-    return at == std::string::npos ? content : content.substr(at + opening.size());
-}
 
 struct ShapeCase {
     const char* name;

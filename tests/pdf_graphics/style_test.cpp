@@ -6,25 +6,10 @@
 #include <functional>
 #include <string>
 
-#include "tests/pdf_graphics/render.hpp"
-#include "tests/pdf_support/readback.hpp"
+#include "tests/pdf_graphics/graphics_readback.hpp"
 
 namespace folivo::test {
 namespace {
-
-std::string Drawn(const std::string& content) {
-    const std::string opening = "0 0 0 rg\r0 0 0 RG\r";
-    const size_t at = content.find(opening);
-    return at == std::string::npos ? content : content.substr(at + opening.size());
-}
-
-std::string GraphicsFacts(const std::filesystem::path& pdf) {
-    const auto run = kv::test::Python(kv::test::ShellQuote(std::string(KV_SOURCE_DIR) +
-                                                           "/tests/pdf_graphics/graphics_probe.py") +
-                                      " " + kv::test::ShellQuote(pdf.string()));
-    EXPECT_EQ(run.status, 0) << run.output;
-    return run.output;
-}
 
 TEST(LineStyle, OperatorsForDashesCapsJoinsAndWidths) {
     const struct {
