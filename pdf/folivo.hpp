@@ -38,6 +38,7 @@
 #include "pdf/text/text_state.hpp"
 #include "pdf/host.hpp"
 #include "pdf/image/image_table.hpp"
+#include "pdf/image/vector_target.hpp"
 #include "pdf/security/standard_security.hpp"
 
 namespace folivo {
@@ -243,6 +244,12 @@ private:
     void WriteImageObject(int32_t number, const image::Raster& raster);
     void PutPendingImages();  // images drawn before the file was open (called by EndDoc)
     void PlaceImage(int32_t number, float DestX, float DestY, float ImgWidth, float ImgHeight);
+    // Metafiles and PostScript pictures are translated into content at every call.
+    using VectorPlayer = std::vector<std::string> (*)(std::string_view, image::VectorTarget);
+    void PlayWMF(const std::string& fileName, float DestX, float DestY, float ImgWidth, float ImgHeight);
+    void PlayEPS(const std::string& fileName, float DestX, float DestY, float ImgWidth, float ImgHeight);
+    void PlayVectorFile(const std::string& fileName, VectorPlayer player, float DestX, float DestY,
+                        float ImgWidth, float ImgHeight);
     image::ImageTable images_;
 
     // ---- fonts and text (folivo_text.cpp) ----

@@ -1,14 +1,17 @@
-// Folivo: raster images (BMP, GIF, TGA, JPEG) as image XObjects written once per file and frame.
+// Folivo: raster images (BMP, GIF, TGA, JPEG) as image XObjects written once per file and frame;
+// vector pictures (Windows metafiles, Illustrator PostScript) as content at every call.
 
 #include <algorithm>
 
 #include "pdf/folivo.hpp"
 #include "pdf/image/bmp_reader.hpp"
 #include "pdf/image/byte_source.hpp"
+#include "pdf/image/eps_player.hpp"
 #include "pdf/image/gif_reader.hpp"
 #include "pdf/image/image_file.hpp"
 #include "pdf/image/jpeg_reader.hpp"
 #include "pdf/image/tga_reader.hpp"
+#include "pdf/image/wmf_player.hpp"
 
 namespace folivo {
 
@@ -37,8 +40,39 @@ image::Raster ReadRaster(const std::string& extension, const std::string& fileNa
 
 void Folivo::DrawImage(const std::string& Filename, float DestX, float DestY, float ImgWidth, float ImgHeight,
                        int16_t FrameNumber, const std::string& ColorMask) {
-    const int32_t number = FindOrReadImage(Filename, ExtensionOf(Filename), FrameNumber, ColorMask);
+    const std::string extension = ExtensionOf(Filename);
+    if (extension == ".EPS" || extension == ".AI") {
+        PlayEPS(Filename, DestX, DestY, ImgWidth, ImgHeight);
+        return;
+    }
+    if (extension == ".WMF") {
+        PlayWMF(Filename, DestX, DestY, ImgWidth, ImgHeight);
+        return;
+    }
+    const int32_t number = FindOrReadImage(Filename, extension, FrameNumber, ColorMask);
     if (number > 0) PlaceImage(number, DestX, DestY, ImgWidth, ImgHeight);
+}
+
+void Folivo::PlayWMF(const std::string& fileName, float DestX, float DestY, float ImgWidth, float ImgHeight) {
+    PlayVectorFile(fileName, image::PlayWmf, DestX, DestY, ImgWidth, ImgHeight);
+}
+
+void Folivo::PlayEPS(const std::string& fileName, float DestX, float DestY, float ImgWidth, float ImgHeight) {
+    PlayVectorFile(fileName, image::PlayEps, DestX, DestY, ImgWidth, ImgHeight);
+}
+
+void Folivo::PlayVectorFile(const std::string& fileName, VectorPlayer player, float DestX, float DestY,
+                            float ImgWidth, float ImgHeight) {
+    const float s = page_.scale;
+    std::vector<std::string> lines;
+    try {
+        lines = player(image::ReadImageFile(fileName), {DestX * s, DestY * s, ImgWidth * s, ImgHeight * s});
+    } catch (const Error& error) {
+        // Nothing of a damaged picture is drawn; the error is recorded and the document goes on.
+        SetError("DrawImage", error, fileName);
+        return;
+    }
+    for (const std::string& line : lines) AddContent(line);
 }
 
 int32_t Folivo::FindOrReadImage(const std::string& fileName, const std::string& extension, int32_t frame,
