@@ -13,7 +13,10 @@ constexpr float kCaptionPoints = 10.08f;
 constexpr float kBandPoints = 4.68f;
 }  // namespace
 
-float ClampZoom(float zoom) { return std::clamp(zoom, kMinZoom, kMaxZoom); }
+float ClampZoom(float zoom) {
+    if (!(zoom >= kMinZoom)) return kMinZoom;  // also a NaN
+    return std::min(zoom, kMaxZoom);
+}
 
 float CaptionSize(float zoom) { return zoom * kCaptionPoints; }
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <regex>
 #include <string>
 #include <vector>
@@ -112,6 +113,7 @@ TEST(BarcodeDrawing, WidthsZoomAndScale) {
         {0, "400638133393", 1, 113, 0.936f},  // 11 + 95 + 7 modules
         {0, "400638133393", 0, 113, 0.936f * 0.8f},
         {0, "400638133393", 5, 113, 0.936f * 2},
+        {0, "400638133393", std::nanf(""), 113, 0.936f * 0.8f},
         {5, "9638507", 1, 85, 0.936f},             // 11 + 67 + 7
         {4, "1234567890", 1, 10 + 90 + 10, 0.72f},  // start, 5 pairs, check: 7 x 11, stop 13
         {1, "A", 1, 10 + 3 * 16 - 1 + 10, 0.72f},   // 16 narrow a character, no gap after the last
