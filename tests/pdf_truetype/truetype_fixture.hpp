@@ -1,6 +1,6 @@
 #pragma once
-// Shared by the TrueType tests: the fonts installed on the machine, and what fontTools and pikepdf
-// read from a font file or from a written document.
+// Shared by the TrueType tests: the installed fonts, and what fontTools, pikepdf and pdffonts read from
+// a font file or a written document, as "key value" entries.
 
 #include <gtest/gtest.h>
 
@@ -19,30 +19,15 @@ namespace folivo::test {
 inline const std::string kLiberation = "/usr/share/fonts/truetype/liberation/";
 inline const std::string kDejaVu = "/usr/share/fonts/truetype/dejavu/";
 
-inline std::string ProbeScript() {
-    return kv::test::ShellQuote(std::string(KV_SOURCE_DIR) + "/tests/pdf_truetype/truetype_probe.py");
-}
-
-// The advance of each code 0..255 in thousandths, as fontTools reads the font.
-inline std::vector<int> ReferenceWidths(const std::string& ttf) {
-    const auto run = kv::test::Python(ProbeScript() + " widths " + kv::test::ShellQuote(ttf));
-    EXPECT_EQ(run.status, 0) << run.output;
-    std::istringstream in(run.output);
-    std::vector<int> widths;
-    for (int w = 0; in >> w;) widths.push_back(w);
-    return widths;
-}
-
-// One TrueType font of a document: its dictionary and descriptor entries by key.
 using FontEntries = std::map<std::string, std::string>;
+using NamedEntries = std::map<std::string, FontEntries>;  // by base font name
 
-// The TrueType fonts of a document by base font name; embedded files are written into `folder`.
-inline std::map<std::string, FontEntries> TrueTypeFonts(const std::filesystem::path& pdf,
-                                                        const std::filesystem::path& folder) {
-    const auto run = kv::test::Python(ProbeScript() + " fonts " + kv::test::ShellQuote(pdf.string()) + " " +
-                                      kv::test::ShellQuote(folder.string()));
+// Runs truetype_probe.py and reads its lines: a base font name, then key value pairs.
+inline NamedEntries Probe(const std::string& args) {
+    const auto run = kv::test::Python(
+        kv::test::ShellQuote(std::string(KV_SOURCE_DIR) + "/tests/pdf_truetype/truetype_probe.py") + " " + args);
     EXPECT_EQ(run.status, 0) << run.output;
-    std::map<std::string, FontEntries> fonts;
+    NamedEntries fonts;
     std::istringstream lines(run.output);
     for (std::string line; std::getline(lines, line);) {
         std::istringstream words(line);
@@ -53,37 +38,36 @@ inline std::map<std::string, FontEntries> TrueTypeFonts(const std::filesystem::p
     return fonts;
 }
 
-// The base font name and entries a font's own tables call for, as fontTools reads them.
-inline std::pair<std::string, FontEntries> ReferenceEntries(const std::string& ttf) {
-    const auto run = kv::test::Python(ProbeScript() + " metrics " + kv::test::ShellQuote(ttf));
-    EXPECT_EQ(run.status, 0) << run.output;
-    std::istringstream line(run.output);
-    std::string base, key, value;
-    line >> base;
-    FontEntries entries;
-    while (line >> key >> value) entries[key] = value;
-    return {base, entries};
+// The base font name and entries the font's own tables call for.
+inline NamedEntries ReferenceEntries(const std::string& ttf) {
+    return Probe("metrics " + kv::test::ShellQuote(ttf));
 }
 
-// The comma-separated widths the probe prints.
+// The TrueType fonts of a document; embedded files are written to `folder`/<base font name>.ttf.
+inline NamedEntries TrueTypeFonts(const std::filesystem::path& pdf, const std::filesystem::path& folder) {
+    return Probe("fonts " + kv::test::ShellQuote(pdf.string()) + " " + kv::test::ShellQuote(folder.string()));
+}
+
+// Runs a probe command that writes a file, such as "build OUT KIND".
+inline void ProbeWrites(const std::string& args) { Probe(args); }
+
 inline std::string JoinWidths(const std::vector<int>& widths) {
     std::string text;
     for (int w : widths) text += (text.empty() ? "" : ",") + std::to_string(w);
     return text;
 }
 
-// `pdffonts` output of a document.
-inline std::string PdfFonts(const std::filesystem::path& pdf) {
-    return kv::test::Run("pdffonts " + kv::test::ShellQuote(pdf.string())).output;
-}
-
-// The pdffonts row of a font, empty when the document has none of that name.
-inline std::string PdfFontsRow(const std::string& listing, const std::string& base) {
-    std::istringstream lines(listing);
+// The type and "emb" columns of a font's row in pdffonts' listing ("" when it lists none of that name).
+inline std::pair<std::string, std::string> PdfFontsTypeAndEmbedded(const std::filesystem::path& pdf,
+                                                                   const std::string& base) {
+    std::istringstream lines(kv::test::Run("pdffonts " + kv::test::ShellQuote(pdf.string())).output);
     for (std::string line; std::getline(lines, line);) {
-        if (line.rfind(base + " ", 0) == 0) return line;
+        std::istringstream columns(line);
+        std::string name, type, encoding, embedded;
+        columns >> name >> type >> encoding >> embedded;
+        if (name == base) return {type, embedded};
     }
-    return "";
+    return {};
 }
 
 }  // namespace folivo::test

@@ -1,8 +1,7 @@
 """Independent readings for the TrueType tests, with fontTools and pikepdf.
 
-  truetype_probe.py widths TTF        the advance of each Windows-1252 code 0..255 in thousandths,
-                                      from the font's cmap and hmtx (the missing glyph when unmapped)
-  truetype_probe.py metrics TTF       the same line "fonts" prints, as the font's own tables give it
+  truetype_probe.py metrics TTF       the line "fonts" prints, as the font's own tables give it; the widths
+                                      are the advances of the Windows-1252 characters (missing glyph if unmapped)
   truetype_probe.py build OUT KIND    writes a small font: "symbol" (a Microsoft symbol cmap at U+F041,
                                       U+F042) or "plain" (a Unicode cmap, no OS/2 table)
   truetype_probe.py fonts PDF DIR     one line per TrueType font: BaseFont, then "key value" pairs of its
@@ -14,23 +13,6 @@ import sys
 
 import pikepdf
 from fontTools.ttLib import TTFont
-
-
-def widths(path):
-    font = TTFont(path)
-    upem = font["head"].unitsPerEm
-    cmap = font.getBestCmap() or {}
-    hmtx = font["hmtx"]
-    glyph_order = font.getGlyphOrder()
-    out = []
-    for code in range(256):
-        try:
-            char = ord(bytes([code]).decode("cp1252"))
-        except UnicodeDecodeError:
-            char = None
-        glyph = cmap.get(char, glyph_order[0]) if char is not None else glyph_order[0]
-        out.append(math.floor(hmtx[glyph][0] * 1000 / upem + 0.5))
-    print(" ".join(str(w) for w in out))
 
 
 def scaled(value, upem):
@@ -56,6 +38,10 @@ def metrics(path):
               ("MissingWidth", scaled(font["hmtx"][font.getGlyphOrder()[0]][0], upem)),
               ("FontBBox", ",".join(str(scaled(v, upem)) for v in (head.xMin, head.yMin, head.xMax, head.yMax))),
               ("Length1", os.path.getsize(path))]
+    cmap, order = font.getBestCmap(), font.getGlyphOrder()
+    chars = [bytes([code]).decode("cp1252", errors="replace") for code in range(256)]
+    advances = [font["hmtx"][cmap.get(ord(c), order[0]) if c != "\ufffd" else order[0]][0] for c in chars]
+    fields.append(("Widths", ",".join(str(scaled(a, upem)) for a in advances)))
     print(full + ("," + suffix if suffix else ""), " ".join(f"{k} {v}" for k, v in fields))
 
 
@@ -119,9 +105,7 @@ def fonts(path, folder):
 
 
 if __name__ == "__main__":
-    if sys.argv[1] == "widths":
-        widths(sys.argv[2])
-    elif sys.argv[1] == "build":
+    if sys.argv[1] == "build":
         build(sys.argv[2], sys.argv[3])
     elif sys.argv[1] == "metrics":
         metrics(sys.argv[2])
