@@ -2,6 +2,7 @@
 
 #include "pdf/barcode/code128.hpp"
 
+#include <algorithm>
 #include <array>
 
 namespace folivo::barcode {
@@ -120,7 +121,11 @@ Symbol BuildCode128(std::string_view data, const Sizing& sizing) {
     const std::string modules = Code128Modules(*values);
     AddModules(symbol, modules, kQuietModules * m, m, symbol.barHeight);
     symbol.width = (2 * kQuietModules + static_cast<float>(modules.size())) * m;
-    if (sizing.showCode) symbol.captions.push_back({std::string(data), symbol.width / 2, 4});
+    if (sizing.showCode) {
+        std::string caption(data);  // FNC1 marks are not shown
+        caption.erase(std::remove(caption.begin(), caption.end(), static_cast<char>(kFnc1Byte)), caption.end());
+        symbol.captions.push_back({caption, symbol.width / 2, 4});
+    }
     return symbol;
 }
 

@@ -19,7 +19,7 @@ inline constexpr int kCode128Fnc1 = 102;
 inline constexpr int kCode128Stop = 106;
 
 // The symbol values: start, data with switches, check value, stop. Accepts the bytes 32 to 126
-// and 198 (written as FNC1); nullopt for empty data or any other byte.
+// and 198 (written as FNC1, for GS1 data); nullopt for empty data or any other byte.
 std::optional<std::vector<int>> Code128Values(std::string_view data);
 
 // The modules of the symbol values ("1" dark), 11 a value and 13 for the stop.

@@ -58,6 +58,7 @@ TEST(BarcodeDrawing, EverySymbologyDecodesBack) {
         {4, "1234567890", false, "CODE-128:1234567890"},
         {4, "AB1234567CD", false, "CODE-128:AB1234567CD"},
         {4, "12345x", false, "CODE-128:12345x"},
+        {4, "\xC6" "0104006381333931", false, "CODE-128:0104006381333931"},  // FNC1 first: GS1
     };
     for (const auto& c : cases) {
         Doc d;
@@ -171,6 +172,14 @@ TEST(BarcodeDrawing, CaptionsAndRestoredState) {
     EXPECT_TRUE(Contains(content.substr(after - 30, 30), "14")) << content.substr(after - 30);
     EXPECT_TRUE(Contains(FontSummary(d.path), "CourierNew"));
     EXPECT_EQ(content.rfind("q 0 g 0 G"), content.find("q 0 g 0 G"));
+}
+
+TEST(BarcodeDrawing, Code128CaptionLeavesOutFnc1) {
+    Doc d;
+    DrawOne(d, 4, "\xC6" "0104006381333931", true);
+    const std::string text = kv::test::PdfToText(d.Finish());
+    EXPECT_TRUE(Contains(text, "0104006381333931")) << text;
+    EXPECT_FALSE(Contains(text, "\xC3\x86")) << text;  // no "Æ" in the UTF-8 text
 }
 
 TEST(BarcodeDrawing, NoCaptionLeavesTheFontAlone) {
