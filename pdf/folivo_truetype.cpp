@@ -48,7 +48,9 @@ std::string Folivo::AddFont(const std::string& TTFFile, const std::string& FontA
     std::string alias = FontAlias;
     try {
         std::string bytes = ReadFontFile(TTFFile);
-        const truetype::TrueTypeFont font = truetype::ReadTrueType(bytes);
+        const auto codePage = Encoding == fonts::kMacRomanEncoding ? truetype::CodePage::kMacRoman
+                                                                   : truetype::CodePage::kWindows1252;
+        const truetype::TrueTypeFont font = truetype::ReadTrueType(bytes, codePage);
         if (alias.empty()) alias = font.fullName;
         // The resource name keeps the alias's spaces: a standard font SetFont makes of the same
         // family (spaces dropped) must not share it.

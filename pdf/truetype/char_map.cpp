@@ -1,6 +1,7 @@
 #include "pdf/truetype/char_map.hpp"
 
 #include "pdf/text/windows1252.hpp"
+#include "pdf/truetype/mac_roman.hpp"
 
 namespace folivo::truetype {
 namespace {
@@ -66,6 +67,11 @@ int Rank(uint16_t platform, uint16_t encoding) {
     return 0;
 }
 
+char32_t CharOf(uint32_t code, CodePage codePage) {
+    const auto byte = static_cast<unsigned char>(code);
+    return codePage == CodePage::kMacRoman ? MacRomanChar(byte) : text::Windows1252Char(byte);
+}
+
 }  // namespace
 
 std::optional<CharMapSubtable> FindCharMap(const ByteReader& reader, uint64_t cmapOffset) {
@@ -85,11 +91,11 @@ std::optional<CharMapSubtable> FindCharMap(const ByteReader& reader, uint64_t cm
     return best;
 }
 
-GlyphTable MapCodes(const ByteReader& reader, const CharMapSubtable& subtable) {
+GlyphTable MapCodes(const ByteReader& reader, const CharMapSubtable& subtable, CodePage codePage) {
     const SegmentMap segments(reader, subtable.offset);
     GlyphTable glyphs{};
     for (uint32_t code = 0; code < glyphs.size(); ++code) {
-        const char32_t c = subtable.symbol ? code : text::Windows1252Char(static_cast<unsigned char>(code));
+        const char32_t c = subtable.symbol ? code : CharOf(code, codePage);
         // The five bytes Windows-1252 leaves unassigned draw the missing glyph, not U+FFFD's.
         if (c == kUnassigned) continue;
         glyphs[code] = segments.GlyphOf(static_cast<uint32_t>(c), subtable.symbol);

@@ -9,6 +9,9 @@
 
 namespace folivo::truetype {
 
+// The code page whose characters the single-byte text codes stand for.
+enum class CodePage { kWindows1252, kMacRoman };
+
 using GlyphTable = std::array<uint16_t, 256>;  // glyph index by code; 0 (the missing glyph) when unmapped
 
 // A format 4 subtable of 'cmap'.
@@ -21,8 +24,8 @@ struct CharMapSubtable {
 // each in format 4. Nothing when the font has none of them.
 std::optional<CharMapSubtable> FindCharMap(const ByteReader& reader, uint64_t cmapOffset);
 
-// The glyph of each code. Text codes are Windows-1252 bytes, so a Unicode map is searched for the
-// character each byte stands for; a symbol map for the code modulo 4096 (U+F041 draws code 0x41).
-GlyphTable MapCodes(const ByteReader& reader, const CharMapSubtable& subtable);
+// The glyph of each code. A Unicode map is searched for the character each byte stands for in the
+// code page; a symbol map for the code modulo 4096 (U+F041 draws code 0x41).
+GlyphTable MapCodes(const ByteReader& reader, const CharMapSubtable& subtable, CodePage codePage);
 
 }  // namespace folivo::truetype

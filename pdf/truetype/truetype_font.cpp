@@ -72,13 +72,13 @@ private:
 };
 
 void ReadWidths(const ByteReader& reader, const TableDirectory& tables, uint64_t hhea,
-                const Scale& scale, TrueTypeFont& font) {
+                const Scale& scale, CodePage codePage, TrueTypeFont& font) {
     const Advances advance(reader, tables.Require("hmtx"), reader.U16(hhea + 34));
     font.missingWidth = scale(advance(0));
     GlyphTable glyphs{};
     if (const auto cmap = tables.Find("cmap")) {
         if (const auto subtable = FindCharMap(reader, *cmap)) {
-            glyphs = MapCodes(reader, *subtable);
+            glyphs = MapCodes(reader, *subtable, codePage);
             font.symbolic = subtable->symbol;
         }
     }
@@ -100,7 +100,7 @@ void RequireSingleTrueTypeFont(const ByteReader& reader) {
 
 }  // namespace
 
-TrueTypeFont ReadTrueType(std::string_view bytes) {
+TrueTypeFont ReadTrueType(std::string_view bytes, CodePage codePage) {
     const ByteReader reader(bytes);
     RequireSingleTrueTypeFont(reader);
     const TableDirectory tables(reader);
@@ -112,7 +112,7 @@ TrueTypeFont ReadTrueType(std::string_view bytes) {
     ReadHead(reader, head, scale, font);
     ReadVertical(reader, tables, hhea, scale, font);
     ReadPost(reader, tables, font);
-    ReadWidths(reader, tables, hhea, scale, font);
+    ReadWidths(reader, tables, hhea, scale, codePage, font);
     if (const auto name = tables.Find("name")) font.fullName = FullName(reader, *name);
     if (font.fullName.empty()) throw Error(kErrDamagedFont, "Damaged TrueType font: the font has no name");
     return font;

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "pdf/fonts/core_metrics.hpp"
+#include "pdf/truetype/char_map.hpp"
 
 namespace folivo::truetype {
 
@@ -28,7 +29,8 @@ struct TrueTypeFont {
 
 // Reads the font; throws folivo::Error when the file is damaged (a table missing or lying past the
 // end, a zero em size). Fonts without an OS/2 table take ascent and descent from hhea; fonts without
-// a usable character map measure every code with the missing glyph's width.
-TrueTypeFont ReadTrueType(std::string_view bytes);
+// a usable character map measure every code with the missing glyph's width. Widths are those of the
+// characters the codes stand for in `codePage`.
+TrueTypeFont ReadTrueType(std::string_view bytes, CodePage codePage = CodePage::kWindows1252);
 
 }  // namespace folivo::truetype

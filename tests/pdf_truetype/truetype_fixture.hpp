@@ -38,9 +38,9 @@ inline NamedEntries Probe(const std::string& args) {
     return fonts;
 }
 
-// The base font name and entries the font's own tables call for.
-inline NamedEntries ReferenceEntries(const std::string& ttf) {
-    return Probe("metrics " + kv::test::ShellQuote(ttf));
+// The base font name and entries the font's own tables call for, widths by a Python codec's characters.
+inline NamedEntries ReferenceEntries(const std::string& ttf, const std::string& codec = "cp1252") {
+    return Probe("metrics " + kv::test::ShellQuote(ttf) + " " + codec);
 }
 
 // The TrueType fonts of a document; embedded files are written to `folder`/<base font name>.ttf.

@@ -1,7 +1,8 @@
 """Independent readings for the TrueType tests, with fontTools and pikepdf.
 
-  truetype_probe.py metrics TTF       the line "fonts" prints, as the font's own tables give it; the widths
-                                      are the advances of the Windows-1252 characters (missing glyph if unmapped)
+  truetype_probe.py metrics TTF [CODEC]  the line "fonts" prints, as the font's own tables give it; the
+                                      widths are the advances of the characters of the codec (cp1252 unless
+                                      given), the missing glyph's where a code has no character
   truetype_probe.py build OUT KIND    writes a small font: "symbol" (a Microsoft symbol cmap at U+F041,
                                       U+F042) or "plain" (a Unicode cmap, no OS/2 table)
   truetype_probe.py fonts PDF DIR     one line per TrueType font: BaseFont, then "key value" pairs of its
@@ -20,7 +21,7 @@ def scaled(value, upem):
     return int(math.copysign(math.floor(abs(x) + 0.5), x))
 
 
-def metrics(path):
+def metrics(path, codec):
     font = TTFont(path)
     upem = font["head"].unitsPerEm
     os2, head, hhea, post = font["OS/2"], font["head"], font["hhea"], font["post"]
@@ -39,7 +40,7 @@ def metrics(path):
               ("FontBBox", ",".join(str(scaled(v, upem)) for v in (head.xMin, head.yMin, head.xMax, head.yMax))),
               ("Length1", os.path.getsize(path))]
     cmap, order = font.getBestCmap(), font.getGlyphOrder()
-    chars = [bytes([code]).decode("cp1252", errors="replace") for code in range(256)]
+    chars = [bytes([code]).decode(codec, errors="replace") for code in range(256)]
     advances = [font["hmtx"][cmap.get(ord(c), order[0]) if c != "\ufffd" else order[0]][0] for c in chars]
     fields.append(("Widths", ",".join(str(scaled(a, upem)) for a in advances)))
     print(full + ("," + suffix if suffix else ""), " ".join(f"{k} {v}" for k, v in fields))
@@ -108,6 +109,6 @@ if __name__ == "__main__":
     if sys.argv[1] == "build":
         build(sys.argv[2], sys.argv[3])
     elif sys.argv[1] == "metrics":
-        metrics(sys.argv[2])
+        metrics(sys.argv[2], sys.argv[3] if len(sys.argv) > 3 else "cp1252")
     else:
         fonts(sys.argv[2], sys.argv[3])
