@@ -174,6 +174,23 @@ TEST(BarcodeDrawing, CaptionsAndRestoredState) {
     EXPECT_EQ(content.rfind("q 0 g 0 G"), content.find("q 0 g 0 G"));
 }
 
+TEST(BarcodeDrawing, CaptionsSitCentredUnderTheBars) {
+    struct Case {
+        int32_t type;
+        std::string code;
+        std::string word;
+    };
+    const std::vector<Case> cases = {
+        {1, "CENTRE", "CENTRE"}, {2, "1234", "1234"}, {3, "12345", "123455"}, {4, "Centre", "Centre"}};
+    for (const auto& c : cases) {
+        Doc d;
+        const float width = DrawOne(d, c.type, c.code, true);
+        const auto box = FindWord(WordBoxes(d.Finish()), c.word);
+        EXPECT_NEAR((box.xMin + box.xMax) / 2, 50 + width / 2, 0.5) << c.code;
+        EXPECT_GT(box.yMax, 40 + 14.4) << c.code;  // under the bars (14.4 points at most)
+    }
+}
+
 TEST(BarcodeDrawing, Code128CaptionLeavesOutFnc1) {
     Doc d;
     DrawOne(d, 4, "\xC6" "0104006381333931", true);
