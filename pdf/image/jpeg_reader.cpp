@@ -51,7 +51,8 @@ Raster ReadJpeg(std::string_view file) {
             r.width = b.U16BE(at + 6);
             r.colorSpace = ColorSpaceOf(b.U8(at + 8));
             if (r.colorSpace.empty()) throw FormatError("unsupported JPEG component count");
-            CheckDimensions(r.width, r.height);
+            // The samples are not decoded here, so any size the frame header can hold is accepted.
+            if (r.width == 0 || r.height == 0) throw FormatError("zero JPEG image size");
             r.samples = std::string(file);
             r.filter = "/DCTDecode ";
             r.topRowFirst = true;
