@@ -211,11 +211,30 @@ TEST(BarcodeDrawing, NoCaptionLeavesTheFontAlone) {
 }
 
 TEST(BarcodeDrawing, GivenHeightIncludesTheTextBand) {
-    Doc d;
-    DrawOne(d, 4, "HEIGHT", true, 1, 30);
-    const std::vector<float> heights = BarHeights(PageContent(d.Finish()));
-    ASSERT_FALSE(heights.empty());
-    EXPECT_NEAR(heights.front(), 30 - 4.68, 1e-3);
+    struct Case {
+        int32_t type;
+        std::string code;
+        bool showCode;
+        float height;
+        float bar;    // ordinary bars
+        float guard;  // the first bar (EAN guards reach through the text band)
+    };
+    const std::vector<Case> cases = {
+        {4, "HEIGHT", true, 30, 30 - 4.68f, 30 - 4.68f},
+        {4, "HEIGHT", false, 30, 30, 30},
+        {4, "HEIGHT", true, 3, 0.72f, 0.72f},  // nothing left: one module
+        {0, "400638133393", false, 0, 64.8f, 64.8f + 4.68f},
+        {0, "400638133393", true, 40, 40 - 4.68f, 40},
+        {5, "9638507", true, 0, 48.96f, 48.96f + 4.68f},
+    };
+    for (const auto& c : cases) {
+        Doc d;
+        DrawOne(d, c.type, c.code, c.showCode, 1, c.height);
+        const std::vector<float> heights = BarHeights(PageContent(d.Finish()));
+        ASSERT_GT(heights.size(), 2u);
+        EXPECT_NEAR(heights[0], c.guard, 1e-3) << c.code << " " << c.height;
+        EXPECT_NEAR(heights[2], c.bar, 1e-3) << c.code << " " << c.height;
+    }
 }
 
 }  // namespace
