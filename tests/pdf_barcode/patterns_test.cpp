@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
 #include <string>
 #include <vector>
 
+#include "pdf/barcode/barcode.hpp"
 #include "pdf/barcode/code128.hpp"
 #include "pdf/barcode/code39.hpp"
 #include "pdf/barcode/ean.hpp"
@@ -141,6 +143,25 @@ TEST(BarcodeCode128, EveryValueIsElevenModulesAndTheStopThirteen) {
         EXPECT_EQ(std::count(modules.begin(), modules.end(), '1') % 2, 0) << value;  // even parity of bars
     }
     EXPECT_EQ(Code128Modules({kCode128Stop}), "1100011101011");
+}
+
+TEST(BarcodeGeometry, AnyBytesGiveBarsInsideTheSymbolOrNothing) {
+    std::mt19937 random(1234);
+    const std::string alphabet = std::string("0123456789") + "ABCxyz -.$%\x01\x7F\xC6\xE9";
+    for (int32_t type = -1; type <= 6; ++type) {
+        for (int round = 0; round < 200; ++round) {
+            std::string data(random() % 20, ' ');
+            for (char& c : data) c = alphabet[random() % alphabet.size()];
+            const Symbol symbol = BuildBarcode(type, data, {1.5f, 0, true, round % 2 == 0});
+            ASSERT_EQ(symbol.bars.empty(), symbol.width == 0) << type << " " << data;
+            for (const Bar& bar : symbol.bars) {
+                ASSERT_GT(bar.width, 0) << type << " " << data;
+                ASSERT_GT(bar.height, 0) << type << " " << data;
+                ASSERT_GE(bar.x, 0) << type << " " << data;
+                ASSERT_LE(bar.x + bar.width, symbol.width) << type << " " << data;
+            }
+        }
+    }
 }
 
 }  // namespace
