@@ -105,23 +105,32 @@ std::array<Channel, 3> MasksOf(const ByteSource& b, const BmpHeader& h) {
     return {Channel{0xFF0000}, Channel{0x00FF00}, Channel{0x0000FF}};
 }
 
+uint32_t PixelAt(std::string_view row, size_t at, size_t bytes) {
+    uint32_t v = 0;
+    for (size_t k = 0; k < bytes; ++k) v |= static_cast<uint32_t>(static_cast<uint8_t>(row[at + k])) << (8 * k);
+    return v;
+}
+
 std::string ReadDirectRows(const ByteSource& b, const BmpHeader& h) {
     const uint64_t stride = Stride(h);
     b.Require(h.dataOffset, stride * static_cast<uint64_t>(h.height), "BMP pixel data");
     const auto masks = MasksOf(b, h);
-    const uint64_t bytesPerPixel = static_cast<uint64_t>(h.bits) / 8;
-    std::string rgb;
-    rgb.reserve(static_cast<size_t>(h.width) * static_cast<size_t>(h.height) * 3);
+    const size_t bytesPerPixel = static_cast<size_t>(h.bits) / 8;
+    const size_t width = static_cast<size_t>(h.width);
+    std::string rgb(width * static_cast<size_t>(h.height) * 3, '\0');
+    char* out = rgb.data();
     for (int32_t row = 0; row < h.height; ++row) {
-        const uint64_t start = RowOffset(h, row, stride);
-        for (int32_t x = 0; x < h.width; ++x) {
-            const uint64_t p = start + static_cast<uint64_t>(x) * bytesPerPixel;
-            if (h.bits == 24) {
-                rgb += {static_cast<char>(b.U8(p + 2)), static_cast<char>(b.U8(p + 1)), static_cast<char>(b.U8(p))};
+        const std::string_view pixels = b.Bytes(RowOffset(h, row, stride), width * bytesPerPixel);
+        for (size_t x = 0; x < width; ++x, out += 3) {
+            const size_t at = x * bytesPerPixel;
+            if (h.bits == 24) {  // blue, green, red
+                out[0] = pixels[at + 2];
+                out[1] = pixels[at + 1];
+                out[2] = pixels[at];
                 continue;
             }
-            const uint32_t pixel = h.bits == 16 ? b.U16LE(p) : b.U32LE(p);
-            for (const Channel& c : masks) rgb += static_cast<char>(c.Of(pixel));
+            const uint32_t pixel = PixelAt(pixels, at, bytesPerPixel);
+            for (size_t c = 0; c < 3; ++c) out[c] = static_cast<char>(masks[c].Of(pixel));
         }
     }
     return rgb;
