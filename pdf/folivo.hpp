@@ -155,6 +155,7 @@ public:
     // BMP, GIF, TGA and JPEG files become image objects written once per file and frame; sizes of 0
     // follow from the picture (one pixel per point, or its aspect ratio). FrameNumber picks the
     // picture of a GIF file (from 1); ColorMask "#RRGGBB" is the transparent colour of a BMP.
+    // Windows metafiles (.WMF) and Illustrator PostScript (.EPS, .AI) are drawn as page content.
     // A file that cannot be read is recorded in ErrNumber/ErrSource/ErrDescription and not drawn.
     void DrawImage(const std::string& Filename, float DestX = 0, float DestY = 0, float ImgWidth = 0,
                    float ImgHeight = 0, int16_t FrameNumber = 1, const std::string& ColorMask = "");
