@@ -2,7 +2,6 @@
 // patterns.
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 
 #include "pdf/folivo.hpp"
@@ -11,23 +10,18 @@
 #include "pdf/graphics/shapes.hpp"
 #include "pdf/graphics/stroke_style.hpp"
 #include "pdf/graphics/tiling.hpp"
+#include "pdf/graphics/upper_name.hpp"
 #include "pdf/text/paint_operator.hpp"
 
 namespace folivo {
 
 namespace {
 
-std::string TrimmedUpper(std::string text) {
-    const size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return "";
-    text = text.substr(first, text.find_last_not_of(' ') - first + 1);
-    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
-}
+constexpr int32_t kErrOverflow = 6;
 
 // A Basic Integer from a Single: rounded half to even, kept within 16 bits.
 int16_t ToInteger(float value) {
-    if (!(std::fabs(value) < 32767.5f)) throw Error(6, "Overflow");
+    if (!(std::fabs(value) < 32767.5f)) throw Error(kErrOverflow, "Overflow");
     return static_cast<int16_t>(std::nearbyint(value));
 }
 
@@ -187,7 +181,7 @@ void Folivo::AddGradient(const std::string& Alias, int32_t Style, const std::str
     const int32_t objNum = StartObject();
     WriteLine(text);
     CloseObject();
-    resources_.patterns += "/" + TrimmedUpper(Alias) + " " + std::to_string(objNum) + " 0 R \r";
+    resources_.patterns += "/" + graphics::TrimmedUpper(Alias) + " " + std::to_string(objNum) + " 0 R \r";
 }
 
 void Folivo::BeginTiling(const std::string& Alias, float XMin, float YMin, float XMax, float YMax, float XStep,
@@ -195,7 +189,7 @@ void Folivo::BeginTiling(const std::string& Alias, float XMin, float YMin, float
     if (!content_.tilingOpen) {
         const graphics::TilingCell cell{XMin, YMin, XMax, YMax, XStep, YStep, Style};
         content_.tilingOpen = true;
-        graphics_.tilingName = TrimmedUpper(Alias);
+        graphics_.tilingName = graphics::TrimmedUpper(Alias);
         graphics_.tilingHeader = graphics::TilingHeader(cell, page_.scale);
         content_.tiling.Reset();
         content_.tiling.Append(graphics::TilingFlip(cell, page_.scale) + "\r");

@@ -4,18 +4,11 @@
 #include <cstdlib>
 
 #include "pdf/core/number_format.hpp"
+#include "pdf/graphics/upper_name.hpp"
 
 namespace folivo::graphics {
 
 namespace {
-
-std::string TrimmedUpper(const std::string& text) {
-    const size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return "";
-    std::string out = text.substr(first, text.find_last_not_of(' ') - first + 1);
-    for (char& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return out;
-}
 
 // Dash lengths of the named patterns, in user units; nullptr for a name not listed.
 const std::vector<float>* NamedDash(const std::string& name) {

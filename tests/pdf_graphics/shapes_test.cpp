@@ -107,6 +107,7 @@ TEST(Shapes, BadArgumentsFailBeforeWriting) {
     } cases[] = {
         {"polygon of no sides", [&] { d.pdf.DrawPolygon(50, 50, 10, 0); }, kErrDivisionByZero},
         {"arc step 0", [&] { d.pdf.DrawArc(50, 50, 10, 0, 90, 1, false, 0.4f); }, kErrInvalidCall},
+        {"arc step beyond an Integer", [&] { d.pdf.DrawArc(50, 50, 10, 0, 90, 1, false, 40000); }, 6},
         {"arc of a billion points", [&] { d.pdf.DrawArc(50, 50, 10, 0, 1e9f, 1, false, 1); }, kErrInvalidCall},
     };
     for (const auto& c : cases) {
