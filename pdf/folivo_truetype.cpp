@@ -52,9 +52,10 @@ std::string Folivo::AddFont(const std::string& TTFFile, const std::string& FontA
                                                                    : truetype::CodePage::kWindows1252;
         const truetype::TrueTypeFont font = truetype::ReadTrueType(bytes, codePage);
         if (alias.empty()) alias = font.fullName;
-        // The resource name keeps the alias's spaces: a standard font SetFont makes of the same
-        // family (spaces dropped) must not share it.
-        fonts::FontRecord record = TrueTypeRecord(font, fonts::UpperAscii(alias), alias, Encoding);
+        // The resource name keeps the alias's spaces, so that a standard font SetFont makes of the
+        // same family (spaces dropped) does not share it. Mac Roman names carry SetFont's prefix.
+        const std::string name = (codePage == truetype::CodePage::kMacRoman ? "MAC" : "") + alias;
+        fonts::FontRecord record = TrueTypeRecord(font, fonts::UpperAscii(name), name, Encoding);
         if (fonts_.Find(record.key, record.encoding) != 0) return alias;  // registered already
         record.descriptor = truetype::DescriptorText(font, FormatNum(font.italicAngle));
         if (Embedded) record.fontFile = std::move(bytes);

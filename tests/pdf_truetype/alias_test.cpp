@@ -55,6 +55,19 @@ TEST(TrueTypeAlias, AliasIsMatchedWithoutRegardToCaseAndWrittenOnce) {
     EXPECT_TRUE(Contains(kv::test::PdfToText(doc.path), "CORPO"));
 }
 
+TEST(TrueTypeAlias, OneAliasServesBothEncodings) {
+    Doc doc;
+    Folivo& pdf = doc.Page();
+    for (int32_t encoding : {0, 1}) {
+        EXPECT_EQ(pdf.AddFont(kSans, "Corpo", true, encoding), "Corpo");
+        pdf.SetFont("Corpo", 11, 0, encoding);
+        pdf.DrawText(10, 20.0f + 20.0f * static_cast<float>(encoding), "codifica " + std::to_string(encoding));
+    }
+    doc.Finish();  // two font resources, so two names
+    const std::string text = kv::test::PdfToText(doc.path);
+    EXPECT_TRUE(Contains(text, "codifica 0") && Contains(text, "codifica 1")) << text;
+}
+
 TEST(TrueTypeAlias, FontAddedBeforeTheFileOpensIsWrittenAtTheEnd) {
     Doc doc;
     EXPECT_EQ(doc.pdf.AddFont(kSans, "Testo"), "Testo");

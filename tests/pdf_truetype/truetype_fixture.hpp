@@ -57,17 +57,20 @@ inline std::string JoinWidths(const std::vector<int>& widths) {
     return text;
 }
 
-// The type and "emb" columns of a font's row in pdffonts' listing ("" when it lists none of that name).
-inline std::pair<std::string, std::string> PdfFontsTypeAndEmbedded(const std::filesystem::path& pdf,
-                                                                   const std::string& base) {
+// The fonts pdffonts lists, by name: their type and "emb" columns.
+inline std::map<std::string, std::pair<std::string, std::string>> PdfFontsListing(const std::filesystem::path& pdf) {
     std::istringstream lines(kv::test::Run("pdffonts " + kv::test::ShellQuote(pdf.string())).output);
-    for (std::string line; std::getline(lines, line);) {
+    std::map<std::string, std::pair<std::string, std::string>> fonts;
+    std::string line;
+    for (int header = 0; header < 2 && std::getline(lines, line); ++header) {
+    }
+    while (std::getline(lines, line)) {
         std::istringstream columns(line);
         std::string name, type, encoding, embedded;
         columns >> name >> type >> encoding >> embedded;
-        if (name == base) return {type, embedded};
+        fonts[name] = {type, embedded};
     }
-    return {};
+    return fonts;
 }
 
 }  // namespace folivo::test
