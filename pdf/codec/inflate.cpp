@@ -1,0 +1,228 @@
+#include "pdf/codec/inflate.hpp"
+
+#include <array>
+
+#include "pdf/codec/adler32.hpp"
+
+namespace folivo::codec {
+namespace {
+
+constexpr std::array<uint16_t, 29> kLengthBase = {3,  4,  5,  6,  7,  8,  9,  10, 11,  13,
+                                                  15, 17, 19, 23, 27, 31, 35, 43, 51,  59,
+                                                  67, 83, 99, 115, 131, 163, 195, 227, 258};
+constexpr std::array<uint8_t, 29> kLengthExtra = {0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 2, 2, 2,
+                                                  2, 3, 3, 3, 3, 4, 4, 4, 4, 5, 5, 5, 5, 0};
+constexpr std::array<uint16_t, 30> kDistBase = {1,    2,    3,    4,    5,    7,     9,    13,
+                                                17,   25,   33,   49,   65,   97,    129,  193,
+                                                257,  385,  513,  769,  1025, 1537,  2049, 3073,
+                                                4097, 6145, 8193, 12289, 16385, 24577};
+constexpr std::array<uint8_t, 30> kDistExtra = {0, 0, 0, 0, 1, 1, 2, 2,  3,  3,  4,  4,  5,  5,  6,
+                                                6, 7, 7, 8, 8, 9, 9, 10, 10, 11, 11, 12, 12, 13, 13};
+constexpr std::array<uint8_t, 19> kCodeLengthOrder = {16, 17, 18, 0, 8,  7, 9,  6, 10, 5,
+                                                      11, 4,  12, 3, 13, 2, 14, 1, 15};
+
+struct DecodeError {
+    const char* what;
+};
+
+// Bits are taken least significant first; reading past the end is an error.
+class BitReader {
+public:
+    explicit BitReader(std::span<const uint8_t> data) : data_(data) {}
+    uint32_t Bits(int count) {
+        uint32_t value = 0;
+        for (int i = 0; i < count; ++i) value |= uint32_t{Bit()} << i;
+        return value;
+    }
+    uint8_t Bit() {
+        if (pos_ >= data_.size()) throw DecodeError{"Flate data ends early"};
+        uint8_t bit = (data_[pos_] >> bit_) & 1;
+        if (++bit_ == 8) {
+            bit_ = 0;
+            ++pos_;
+        }
+        return bit;
+    }
+    void AlignToByte() {
+        if (bit_ != 0) {
+            bit_ = 0;
+            ++pos_;
+        }
+    }
+    uint8_t Byte() {
+        if (pos_ >= data_.size()) throw DecodeError{"Flate data ends early"};
+        return data_[pos_++];
+    }
+    size_t Position() const { return pos_; }
+
+private:
+    std::span<const uint8_t> data_;
+    size_t pos_ = 0;
+    int bit_ = 0;
+};
+
+// Canonical Huffman decoding table: symbol counts per length and symbols in code order.
+class Huffman {
+public:
+    Huffman(const uint8_t* lengths, int count) {
+        for (int s = 0; s < count; ++s) ++counts_[lengths[s]];
+        counts_[0] = 0;
+        std::array<uint16_t, 16> offsets{};
+        int left = 1;
+        for (int len = 1; len < 16; ++len) {
+            left = (left << 1) - counts_[len];
+            if (left < 0) throw DecodeError{"Flate code lengths over-subscribed"};
+            if (len > 1) offsets[len] = static_cast<uint16_t>(offsets[len - 1] + counts_[len - 1]);
+        }
+        for (int s = 0; s < count; ++s)
+            if (lengths[s] != 0) symbols_[offsets[lengths[s]]++] = static_cast<uint16_t>(s);
+    }
+    int Decode(BitReader& in) const {
+        int code = 0, first = 0, index = 0;
+        for (int len = 1; len < 16; ++len) {
+            code |= in.Bit();
+            int count = counts_[len];
+            if (code - first < count) return symbols_[index + code - first];
+            index += count;
+            first = (first + count) << 1;
+            code <<= 1;
+        }
+        throw DecodeError{"invalid Flate code"};
+    }
+
+private:
+    std::array<uint16_t, 16> counts_{};
+    std::array<uint16_t, 288> symbols_{};
+};
+
+class Inflater {
+public:
+    Inflater(std::span<const uint8_t> input, size_t limit) : in_(input), limit_(limit) {}
+
+    std::vector<uint8_t> Run() {
+        bool last = false;
+        while (!last) {
+            last = in_.Bit() != 0;
+            switch (in_.Bits(2)) {
+                case 0: Stored(); break;
+                case 1: Fixed(); break;
+                case 2: Dynamic(); break;
+                default: throw DecodeError{"invalid Flate block type"};
+            }
+        }
+        return std::move(out_);
+    }
+    size_t Consumed() { in_.AlignToByte(); return in_.Position(); }
+
+private:
+    void Put(uint8_t byte) {
+        if (out_.size() >= limit_) throw DecodeError{"Flate output too large"};
+        out_.push_back(byte);
+    }
+    void Stored() {
+        in_.AlignToByte();
+        uint32_t len = in_.Byte() | (uint32_t{in_.Byte()} << 8);
+        uint32_t nlen = in_.Byte() | (uint32_t{in_.Byte()} << 8);
+        if ((len ^ 0xFFFFu) != nlen) throw DecodeError{"stored block length check failed"};
+        for (uint32_t i = 0; i < len; ++i) Put(in_.Byte());
+    }
+    void Fixed() {
+        std::array<uint8_t, 288> lit{};
+        for (int s = 0; s < 288; ++s) lit[s] = s < 144 ? 8 : s < 256 ? 9 : s < 280 ? 7 : 8;
+        std::array<uint8_t, 30> dist{};
+        dist.fill(5);
+        Codes(Huffman(lit.data(), 288), Huffman(dist.data(), 30));
+    }
+    void Dynamic() {
+        int nlit = static_cast<int>(in_.Bits(5)) + 257;
+        int ndist = static_cast<int>(in_.Bits(5)) + 1;
+        int ncode = static_cast<int>(in_.Bits(4)) + 4;
+        if (nlit > 286 || ndist > 30) throw DecodeError{"bad Flate table sizes"};
+        std::array<uint8_t, 19> clen{};
+        for (int i = 0; i < ncode; ++i) clen[kCodeLengthOrder[i]] = static_cast<uint8_t>(in_.Bits(3));
+        Huffman code_lengths(clen.data(), 19);
+        std::array<uint8_t, 316> lengths{};
+        int n = 0;
+        while (n < nlit + ndist) {
+            int sym = code_lengths.Decode(in_);
+            if (sym < 16) {
+                lengths[n++] = static_cast<uint8_t>(sym);
+                continue;
+            }
+            uint8_t value = 0;
+            int repeat = 0;
+            if (sym == 16) {
+                if (n == 0) throw DecodeError{"Flate length repeat without a previous length"};
+                value = lengths[n - 1];
+                repeat = 3 + static_cast<int>(in_.Bits(2));
+            } else {
+                repeat = sym == 17 ? 3 + static_cast<int>(in_.Bits(3)) : 11 + static_cast<int>(in_.Bits(7));
+            }
+            if (n + repeat > nlit + ndist) throw DecodeError{"Flate code lengths overrun"};
+            while (repeat-- > 0) lengths[n++] = value;
+        }
+        if (lengths[256] == 0) throw DecodeError{"Flate block without an end code"};
+        Codes(Huffman(lengths.data(), nlit), Huffman(lengths.data() + nlit, ndist));
+    }
+    void Codes(const Huffman& lit, const Huffman& dist) {
+        for (;;) {
+            int sym = lit.Decode(in_);
+            if (sym < 256) {
+                Put(static_cast<uint8_t>(sym));
+                continue;
+            }
+            if (sym == 256) return;
+            sym -= 257;
+            if (sym >= 29) throw DecodeError{"invalid Flate length code"};
+            size_t len = kLengthBase[sym] + in_.Bits(kLengthExtra[sym]);
+            int dsym = dist.Decode(in_);
+            if (dsym >= 30) throw DecodeError{"invalid Flate distance code"};
+            size_t distance = kDistBase[dsym] + in_.Bits(kDistExtra[dsym]);
+            if (distance > out_.size()) throw DecodeError{"Flate distance before the start"};
+            for (size_t i = 0; i < len; ++i) Put(out_[out_.size() - distance]);
+        }
+    }
+
+    BitReader in_;
+    size_t limit_;
+    std::vector<uint8_t> out_;
+};
+
+}  // namespace
+
+InflateResult InflateRaw(std::span<const uint8_t> input, size_t limit) {
+    InflateResult result;
+    try {
+        result.bytes = Inflater(input, limit).Run();
+    } catch (const DecodeError& e) {
+        result.error = e.what;
+    }
+    return result;
+}
+
+InflateResult InflateZlib(std::span<const uint8_t> input, size_t limit) {
+    InflateResult result;
+    if (input.size() < 2 || (input[0] & 0x0F) != 8 || ((input[0] << 8) | input[1]) % 31 != 0) {
+        result.error = "not a zlib stream";
+        return result;
+    }
+    if (input[1] & 0x20) {
+        result.error = "zlib preset dictionary not supported";
+        return result;
+    }
+    try {
+        Inflater inflater(input.subspan(2), limit);
+        result.bytes = inflater.Run();
+        size_t end = 2 + inflater.Consumed();
+        if (end + 4 <= input.size()) {
+            uint32_t stored = (uint32_t{input[end]} << 24) | (uint32_t{input[end + 1]} << 16) |
+                              (uint32_t{input[end + 2]} << 8) | input[end + 3];
+            if (stored != Adler32(result.bytes)) result.error = "zlib checksum mismatch";
+        }
+    } catch (const DecodeError& e) {
+        result.error = e.what;
+    }
+    return result;
+}
+
+}  // namespace folivo::codec

@@ -1,0 +1,91 @@
+// The inflate decoder against streams made by our Deflate encoder and by zlib (every level and
+// strategy), and against damaged streams, which must give an error and never crash.
+
+#include <gtest/gtest.h>
+#include <zlib.h>
+
+#include <random>
+
+#include "pdf/codec/deflate.hpp"
+#include "pdf/codec/inflate.hpp"
+
+namespace {
+
+using folivo::codec::InflateZlib;
+using Bytes = std::vector<uint8_t>;
+
+Bytes Samples(int kind, size_t size) {
+    std::mt19937 rng(static_cast<unsigned>(kind * 7919 + size));
+    Bytes out(size);
+    for (size_t i = 0; i < size; ++i) {
+        switch (kind) {
+            case 0: out[i] = static_cast<uint8_t>(rng()); break;                 // incompressible
+            case 1: out[i] = static_cast<uint8_t>("BT /F1 12 Tf (Hello) Tj ET\n"[i % 27]); break;
+            case 2: out[i] = static_cast<uint8_t>(rng() % 4 + 'a'); break;      // small alphabet
+            default: out[i] = 0; break;                                           // one long run
+        }
+    }
+    return out;
+}
+
+Bytes ZlibCompress(const Bytes& input, int level, int strategy) {
+    z_stream z{};
+    deflateInit2(&z, level, Z_DEFLATED, 15, 8, strategy);
+    Bytes out(deflateBound(&z, static_cast<uLong>(input.size())));
+    z.next_in = const_cast<Bytef*>(input.data());
+    z.avail_in = static_cast<uInt>(input.size());
+    z.next_out = out.data();
+    z.avail_out = static_cast<uInt>(out.size());
+    deflate(&z, Z_FINISH);
+    out.resize(z.total_out);
+    deflateEnd(&z);
+    return out;
+}
+
+TEST(Inflate, RoundTripsOurEncoderAndZlib) {
+    for (int kind = 0; kind < 4; ++kind) {
+        for (size_t size : {size_t{0}, size_t{1}, size_t{300}, size_t{70000}, size_t{200000}}) {
+            const Bytes input = Samples(kind, size);
+            for (int quality = 0; quality < 4; quality += 3) {
+                auto ours = InflateZlib(folivo::codec::DeflateZlib(input, quality));
+                ASSERT_TRUE(ours.ok()) << ours.error << " kind " << kind << " size " << size;
+                EXPECT_EQ(ours.bytes, input);
+            }
+            for (int level : {0, 1, 6, 9}) {
+                for (int strategy : {Z_DEFAULT_STRATEGY, Z_FIXED, Z_HUFFMAN_ONLY, Z_RLE}) {
+                    auto theirs = InflateZlib(ZlibCompress(input, level, strategy));
+                    ASSERT_TRUE(theirs.ok()) << theirs.error << " level " << level;
+                    EXPECT_EQ(theirs.bytes, input);
+                }
+            }
+        }
+    }
+}
+
+TEST(Inflate, DamagedStreamsGiveAnError) {
+    const Bytes good = ZlibCompress(Samples(1, 5000), 9, Z_DEFAULT_STRATEGY);
+    Bytes truncated(good.begin(), good.begin() + static_cast<long>(good.size() / 2));
+    Bytes badHeader = good;
+    badHeader[0] = 0x12;
+    Bytes badChecksum = good;
+    badChecksum.back() ^= 0xFF;
+    const Bytes badBlockType = {0x78, 0x9C, 0x07};
+    for (const Bytes& bad : {truncated, badHeader, badChecksum, badBlockType, Bytes{}, Bytes{0x78}}) {
+        EXPECT_FALSE(InflateZlib(bad).ok());
+    }
+}
+
+TEST(Inflate, RandomGarbageNeverCrashesAndRespectsTheLimit) {
+    std::mt19937 rng(42);
+    const Bytes good = ZlibCompress(Samples(2, 20000), 6, Z_DEFAULT_STRATEGY);
+    for (int round = 0; round < 2000; ++round) {
+        Bytes damaged = good;
+        for (int k = 0; k < 4; ++k) damaged[2 + rng() % (damaged.size() - 2)] ^= static_cast<uint8_t>(1 << (rng() % 8));
+        auto result = InflateZlib(damaged, 30000);
+        EXPECT_LE(result.bytes.size(), 30000u);
+    }
+    auto capped = InflateZlib(ZlibCompress(Samples(3, 100000), 9, Z_DEFAULT_STRATEGY), 1000);
+    EXPECT_FALSE(capped.ok());
+}
+
+}  // namespace
