@@ -1,0 +1,60 @@
+#pragma once
+// A PDF file opened for reading: the whole file in memory, its cross-reference table, indirect
+// objects read on demand (and kept), the page list and inherited page attributes.
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "pdf/reader/value.hpp"
+#include "pdf/reader/xref.hpp"
+
+namespace folivo::reader {
+
+struct IndirectObject {
+    Value value;
+    bool isStream = false;
+    std::string data;  // the stream bytes as stored (still filtered)
+};
+
+class Document {
+public:
+    // Reads the cross-reference data; throws ReadError when the file is no readable PDF.
+    explicit Document(std::vector<uint8_t> bytes);
+
+    bool Encrypted() const { return xref_.trailer.Find("Encrypt") != nullptr; }
+    const Value& Trailer() const { return xref_.trailer; }
+    bool Has(int64_t number) const { return xref_.offsets.count(number) != 0; }
+
+    // The object with this number; an object missing from the table is null.
+    const IndirectObject& Object(int64_t number);
+    // Follows references (a bounded number of times) to a direct value.
+    const Value& Resolve(const Value& value);
+    // The object numbers of the pages in page order (walked once, then kept).
+    const std::vector<int64_t>& Pages();
+    // A page attribute, looked up on the page and then up its "/Parent" chain; nullptr if absent.
+    const Value* Inherited(int64_t page, std::string_view key);
+    // A stream's bytes with its filter undone: no filter or /FlateDecode only.
+    std::string DecodedStream(const IndirectObject& object);
+
+private:
+    IndirectObject ReadObject(int64_t number, int64_t offset);
+    size_t StreamLength(const Value& dictionary, int64_t number);
+    void ReadStreamData(IndirectObject& object, size_t start, size_t length);
+    void WalkPageTree(const Value& root);
+
+    std::vector<uint8_t> bytes_;
+    XrefTable xref_;
+    std::map<int64_t, std::unique_ptr<IndirectObject>> cache_;
+    std::vector<int64_t> pages_;
+    bool pagesRead_ = false;
+    int lengthDepth_ = 0;
+};
+
+// Reads a whole file: throws folivo::Error 53 when it does not exist.
+std::vector<uint8_t> ReadWholeFile(const std::string& path);
+
+}  // namespace folivo::reader
