@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "pdf/core/leading_number.hpp"
 #include "pdf/core/number_format.hpp"
 #include "pdf/error.hpp"
 
@@ -46,19 +47,6 @@ std::string Upper(std::string text) {
     return text;
 }
 
-// The leading number of a text, as Basic's Val reads it ("12abc" -> 12, "x" -> 0).
-double Val(std::string_view text) {
-    size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-    size_t end = i;
-    if (end < text.size() && (text[end] == '-' || text[end] == '+')) ++end;
-    while (end < text.size() && (std::isdigit(static_cast<unsigned char>(text[end])) || text[end] == '.')) ++end;
-    double value = 0;
-    const std::string number(text.substr(i, end - i));
-    if (std::sscanf(number.c_str(), "%lf", &value) != 1) return 0;
-    return value;
-}
-
 // Two upper-case hex digits of a component, rounded half to even and kept within 0..255.
 std::string Hex2(double component) {
     const long v = std::clamp(std::lrint(component), 0L, 255L);
@@ -83,17 +71,17 @@ std::string FromComponents(std::string_view rest) {
     const auto parts = Split(text, ';');
     if (parts.size() != 3 && parts.size() != 4) return "";
     // Three parts are R;G;B from 0 to 255; four are C;M;Y;K in percent.
-    const double k = parts.size() == 4 ? Val(parts[3]) : 0;
+    const double k = parts.size() == 4 ? LeadingNumber(parts[3]) : 0;
     std::string out = "#";
     for (size_t i = 0; i < 3; ++i) {
-        const double value = Val(parts[i]);
+        const double value = LeadingNumber(parts[i]);
         out += Hex2(parts.size() == 3 ? value : std::fabs(100 - (value + k)) * 2.55);
     }
     return out;
 }
 
 std::string FromGrey(std::string_view rest) {
-    const std::string level = Hex2(Val(rest) * 255 / 100);
+    const std::string level = Hex2(LeadingNumber(rest) * 255 / 100);
     std::string out = "#";
     for (int i = 0; i < 3; ++i) out += level;
     return out;

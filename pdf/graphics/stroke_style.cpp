@@ -1,8 +1,6 @@
 #include "pdf/graphics/stroke_style.hpp"
 
-#include <cctype>
-#include <cstdlib>
-
+#include "pdf/core/leading_number.hpp"
 #include "pdf/core/number_format.hpp"
 #include "pdf/graphics/upper_name.hpp"
 
@@ -23,16 +21,6 @@ const std::vector<float>* NamedDash(const std::string& name) {
     return nullptr;
 }
 
-// The leading decimal number of a list item ("3mm" -> 3, " 2.5" -> 2.5, "x" -> 0).
-float LeadingNumber(const std::string& item) {
-    const size_t first = item.find_first_not_of(' ');
-    if (first == std::string::npos) return 0;
-    size_t end = first;
-    if (item[end] == '-' || item[end] == '+') ++end;
-    while (end < item.size() && (std::isdigit(static_cast<unsigned char>(item[end])) || item[end] == '.')) ++end;
-    return std::strtof(item.substr(first, end - first).c_str(), nullptr);
-}
-
 }  // namespace
 
 std::string DashOperator(const std::string& pattern, float phase, float scale) {
@@ -46,7 +34,7 @@ std::string DashOperator(const std::string& pattern, float phase, float scale) {
         size_t start = 0;
         for (;;) {
             const size_t end = name.find(';', start);
-            list += " " + FormatNum(LeadingNumber(name.substr(start, end - start)) * scale);
+            list += " " + FormatNum(static_cast<float>(LeadingNumber(name.substr(start, end - start))) * scale);
             if (end == std::string::npos) break;
             start = end + 1;
         }
