@@ -4,7 +4,7 @@
 
 #include "pdf/folivo.hpp"
 #include "pdf/fonts/standard_fonts.hpp"
-#include "pdf/text/paint_operator.hpp"
+#include "pdf/graphics/path_text.hpp"
 #include "pdf/text/split.hpp"
 #include "pdf/text/text_box.hpp"
 #include "pdf/truetype/font_descriptor.hpp"
@@ -222,9 +222,9 @@ void Folivo::WriteTextLn(const std::string& Text) {
 }
 
 void Folivo::DrawBoxOutline(float X, float Y, float Width, float Height, int32_t Options) {
-    AddContent(FormatPt(X) + " " + FormatPt(Y) + " " + FormatPt(Width) + " " + FormatPt(Height) +
-               " re");
-    AddContent(text::PaintOperator(Options));
+    graphics::PathText path(page_.scale);
+    path.Rect({X, Y}, Width, Height);
+    AddPath(path, Options);
 }
 
 std::string Folivo::DrawTextBox(float X, float Y, float Width, float Height, const std::string& Text,
