@@ -1,0 +1,184 @@
+#include "pdf/reader/page_import.hpp"
+
+#include <deque>
+
+#include "pdf/reader/serialize.hpp"
+#include "pdf/text/windows1252.hpp"
+
+namespace folivo::reader {
+namespace {
+
+// US Letter, for pages that name no media box anywhere up their tree.
+constexpr double kDefaultBox[4] = {0, 0, 612, 792};
+
+// Copies objects reached from resources: each source object once, through a work queue so deep
+// or cyclic references cost no recursion. Pages are never copied (a reference to one is null).
+class ObjectCopier {
+public:
+    ObjectCopier(SourceFile& source, const ObjectOutput& output) : source_(source), output_(output) {}
+
+    ValueWriter WriterFor(int32_t outputNumber) {
+        ValueWriter writer;
+        writer.reference = [this](const Value& ref) { return Reference(ref.integer); };
+        writer.string = [this, outputNumber](const std::string& bytes) { return output_.encipher(outputNumber, bytes); };
+        return writer;
+    }
+
+    void WritePending() {
+        while (!pending_.empty()) {
+            const auto [from, to] = pending_.front();
+            pending_.pop_front();
+            const IndirectObject& object = source_.document->Object(from);
+            const ValueWriter writer = WriterFor(to);
+            if (!object.isStream) {
+                output_.write(to, writer.Write(object.value));
+                continue;
+            }
+            const std::string data = output_.encipher(to, object.data);
+            output_.write(to, "<<" + writer.WriteEntries(object.value, true) + " /Length " + std::to_string(data.size()) +
+                                  " >>\nstream\r\n" + data + "\r\nendstream");
+        }
+    }
+
+private:
+    std::string Reference(int64_t from) {
+        Document& doc = *source_.document;
+        if (!doc.Has(from)) return "null";
+        if (auto it = source_.copies.find(from); it != source_.copies.end()) return std::to_string(it->second) + " 0 R";
+        const Value* type = doc.Object(from).value.Find("Type");
+        if (type != nullptr && (type->IsName("Page") || type->IsName("Pages"))) return "null";
+        const int32_t to = output_.reserve();
+        source_.copies.emplace(from, to);
+        pending_.emplace_back(from, to);
+        return std::to_string(to) + " 0 R";
+    }
+
+    SourceFile& source_;
+    const ObjectOutput& output_;
+    std::deque<std::pair<int64_t, int32_t>> pending_;
+};
+
+void ReadMediaBox(Document& doc, int64_t page, ImportedForm& form) {
+    double box[4] = {kDefaultBox[0], kDefaultBox[1], kDefaultBox[2], kDefaultBox[3]};
+    if (const Value* found = doc.Inherited(page, "MediaBox")) {
+        const Value& array = doc.Resolve(*found);
+        if (array.items.size() != 4) throw ReadError("page media box is not four numbers");
+        for (int i = 0; i < 4; ++i) box[i] = doc.Resolve(array.items[static_cast<size_t>(i)]).Number();
+    }
+    form.x0 = box[0];
+    form.y0 = box[1];
+    form.x1 = box[2];
+    form.y1 = box[3];
+    if (form.x1 == form.x0 || form.y1 == form.y0) throw ReadError("page media box is empty");
+}
+
+struct FormContent {
+    std::string bytes;
+    std::string filterLines;  // "   /Filter ..." and "   /DecodeParms ..." lines, each ending in "\n"
+};
+
+// A single stream keeps its bytes and filter; an array of streams is decoded and joined.
+FormContent ReadContent(Document& doc, int64_t page, const ValueWriter& writer) {
+    FormContent content;
+    const Value* entry = doc.Inherited(page, "Contents");
+    if (entry == nullptr) return content;
+    if (entry->Is(Value::Kind::Reference) && doc.Object(entry->integer).isStream) {
+        const IndirectObject& stream = doc.Object(entry->integer);
+        content.bytes = stream.data;
+        for (const char* key : {"Filter", "DecodeParms"}) {
+            if (const Value* v = stream.value.Find(key))
+                content.filterLines += std::string("   /") + key + " " + writer.Write(doc.Resolve(*v)) + "\n";
+        }
+        return content;
+    }
+    for (const Value& part : doc.Resolve(*entry).items) {
+        if (!part.Is(Value::Kind::Reference) || !doc.Object(part.integer).isStream) continue;
+        if (!content.bytes.empty()) content.bytes += "\n";
+        content.bytes += doc.DecodedStream(doc.Object(part.integer));
+    }
+    return content;
+}
+
+std::string BoxText(const ImportedForm& form) {
+    std::string text = "[";
+    for (double v : {form.x0, form.y0, form.x1, form.y1}) {
+        std::string digits = std::to_string(v);
+        digits.erase(digits.find_last_not_of('0') + 1);
+        if (digits.back() == '.') digits.pop_back();
+        text += digits + " ";
+    }
+    return text + "]";
+}
+
+// Information strings are PDFDocEncoding or UTF-16BE with a byte-order mark; both end up in
+// Windows-1252, characters outside it as "?".
+std::string InfoText(Document& doc, const Value& info, const char* key) {
+    const Value* found = info.Find(key);
+    if (found == nullptr) return "";
+    const Value& value = doc.Resolve(*found);
+    if (!value.Is(Value::Kind::String)) return "";
+    const std::string& s = value.text;
+    if (s.size() < 2 || static_cast<unsigned char>(s[0]) != 0xFE || static_cast<unsigned char>(s[1]) != 0xFF) return s;
+    std::string utf8;
+    for (size_t i = 2; i + 1 < s.size(); i += 2)
+        text::AppendUtf8(utf8, static_cast<char32_t>((static_cast<unsigned char>(s[i]) << 8) | static_cast<unsigned char>(s[i + 1])));
+    return text::Utf8ToWindows1252(utf8);
+}
+
+}  // namespace
+
+ImportedForm ImportPageForm(SourceFile& source, int32_t pageNumber, const ObjectOutput& output) {
+    Document& doc = *source.document;
+    const int64_t page = doc.Pages().at(static_cast<size_t>(pageNumber - 1));
+    ImportedForm form;
+    ReadMediaBox(doc, page, form);
+    if (auto it = source.forms.find(pageNumber); it != source.forms.end()) {
+        form.object = it->second;
+        return form;
+    }
+    form.object = output.reserve();
+    ObjectCopier copier(source, output);
+    const ValueWriter writer = copier.WriterFor(form.object);
+    const Value* resources = doc.Inherited(page, "Resources");
+    const std::string resourceText = resources != nullptr ? writer.Write(*resources) : "<< >>";
+    FormContent content = ReadContent(doc, page, writer);
+    copier.WritePending();
+    std::string body = "<< /Type /XObject /Subtype /Form /FormType 1\n   /BBox " + BoxText(form) + "\n   /Resources " +
+                       resourceText + "\n";
+    if (content.bytes.empty()) {
+        body += "   /Length 0\n>>\nstream\r\nendstream";
+    } else {
+        const std::string data = output.encipher(form.object, content.bytes);
+        body += "   /Length " + std::to_string(data.size()) + "\n" + content.filterLines + ">>\nstream\r\n" + data +
+                "\rendstream";
+    }
+    output.write(form.object, body);
+    source.forms.emplace(pageNumber, form.object);
+    return form;
+}
+
+DocumentInfo ReadDocumentInfo(Document& document) {
+    DocumentInfo result;
+    result.encrypted = document.Encrypted();
+    if (result.encrypted) return result;
+    if (const Value* infoRef = document.Trailer().Find("Info")) {
+        const Value& info = document.Resolve(*infoRef);
+        result.title = InfoText(document, info, "Title");
+        result.subject = InfoText(document, info, "Subject");
+        result.author = InfoText(document, info, "Author");
+        result.creator = InfoText(document, info, "Creator");
+        result.producer = InfoText(document, info, "Producer");
+    }
+    const Value* root = document.Trailer().Find("Root");
+    if (root == nullptr) throw ReadError("trailer has no \"/Root\"");
+    const Value* pages = document.Resolve(*root).Find("Pages");
+    const Value* count = pages != nullptr ? document.Resolve(*pages).Find("Count") : nullptr;
+    if (count != nullptr && document.Resolve(*count).Is(Value::Kind::Integer) && document.Resolve(*count).integer >= 0) {
+        result.pages = static_cast<int32_t>(std::min<int64_t>(document.Resolve(*count).integer, INT32_MAX));
+    } else {
+        result.pages = static_cast<int32_t>(document.Pages().size());
+    }
+    return result;
+}
+
+}  // namespace folivo::reader
