@@ -25,40 +25,33 @@ struct DecodeError {
     const char* what;
 };
 
-// Bits are taken least significant first; reading past the end is an error.
+// Bits are taken least significant first through a 64-bit buffer; reading past the end is an error.
 class BitReader {
 public:
     explicit BitReader(std::span<const uint8_t> data) : data_(data) {}
     uint32_t Bits(int count) {
-        uint32_t value = 0;
-        for (int i = 0; i < count; ++i) value |= uint32_t{Bit()} << i;
+        if (count == 0) return 0;
+        while (held_ < count) {
+            if (pos_ >= data_.size()) throw DecodeError{"Flate data ends early"};
+            buffer_ |= uint64_t{data_[pos_++]} << held_;
+            held_ += 8;
+        }
+        const uint32_t value = static_cast<uint32_t>(buffer_ & ((uint64_t{1} << count) - 1));
+        buffer_ >>= count;
+        held_ -= count;
         return value;
     }
-    uint8_t Bit() {
-        if (pos_ >= data_.size()) throw DecodeError{"Flate data ends early"};
-        uint8_t bit = (data_[pos_] >> bit_) & 1;
-        if (++bit_ == 8) {
-            bit_ = 0;
-            ++pos_;
-        }
-        return bit;
-    }
-    void AlignToByte() {
-        if (bit_ != 0) {
-            bit_ = 0;
-            ++pos_;
-        }
-    }
-    uint8_t Byte() {
-        if (pos_ >= data_.size()) throw DecodeError{"Flate data ends early"};
-        return data_[pos_++];
-    }
-    size_t Position() const { return pos_; }
+    uint8_t Bit() { return static_cast<uint8_t>(Bits(1)); }
+    void AlignToByte() { Bits(held_ % 8); }
+    uint8_t Byte() { return static_cast<uint8_t>(Bits(8)); }
+    // Bytes consumed so far, once aligned to a byte.
+    size_t Position() const { return pos_ - static_cast<size_t>(held_ / 8); }
 
 private:
     std::span<const uint8_t> data_;
     size_t pos_ = 0;
-    int bit_ = 0;
+    uint64_t buffer_ = 0;
+    int held_ = 0;
 };
 
 // Canonical Huffman decoding table: symbol counts per length and symbols in code order.
