@@ -1,0 +1,67 @@
+// The page-to-form step on its own, with the output collected in memory: copies are numbered
+// once per source, pages are never pulled in, and damaged files end in a ReadError.
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <random>
+
+#include "pdf/reader/page_import.hpp"
+#include "tests/pdf_import/mini_pdf.hpp"
+
+namespace folivo::test {
+namespace {
+
+using reader::ReadError;
+
+struct MemoryOutput {
+    int32_t next = 100;
+    std::map<int32_t, std::string> objects;
+    reader::ObjectOutput Output() {
+        return {[this] { return next++; },
+                [this](int32_t n, const std::string& body) { objects[n] = body; },
+                [](int32_t, std::string bytes) { return bytes; }};
+    }
+};
+
+reader::SourceFile Source(const std::string& bytes) {
+    return {"mem.pdf", std::make_unique<reader::Document>(std::vector<uint8_t>(bytes.begin(), bytes.end())), {}, {}};
+}
+
+TEST(PageForm, CopiesEachObjectOnceAndNeverAPage) {
+    MiniPdf pdf = TextPages({"a", "b"});
+    // The font points back at the page tree and at itself.
+    pdf.bodies[2] = "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica /Back 2 0 R /Self 3 0 R /Gone 99 0 R >>";
+    reader::SourceFile source = Source(pdf.Build());
+    MemoryOutput out;
+    const auto first = reader::ImportPageForm(source, 1, out.Output());
+    const auto second = reader::ImportPageForm(source, 2, out.Output());
+    const auto again = reader::ImportPageForm(source, 2, out.Output());
+    EXPECT_EQ(again.object, second.object);
+    ASSERT_EQ(out.objects.size(), 3u);  // two forms and one font
+    EXPECT_EQ(first.object, 100);  // the form's number comes before its resources'
+    const std::string& font = out.objects[101];
+    EXPECT_NE(font.find("/Back null /Self 101 0 R /Gone null"), std::string::npos) << font;
+    EXPECT_NE(out.objects[first.object].find("/Resources << /Font << /F1 101 0 R >> >>"), std::string::npos)
+        << out.objects[first.object];
+    EXPECT_EQ(first.x1, 400);
+}
+
+TEST(PageForm, RandomDamageEndsInAReadError) {
+    const std::string good = TextPages({"one", "two"}).Build();
+    std::mt19937 rng(11);
+    for (int round = 0; round < 2000; ++round) {
+        std::string bad = good;
+        for (int k = 0; k < 3; ++k) bad[rng() % bad.size()] = static_cast<char>("0123456789 /<>[]()R\n"[rng() % 20]);
+        try {
+            reader::SourceFile source = Source(bad);
+            MemoryOutput out;
+            for (size_t page = 1; page <= source.document->Pages().size(); ++page)
+                reader::ImportPageForm(source, static_cast<int32_t>(page), out.Output());
+        } catch (const ReadError&) {
+        }
+    }
+}
+
+}  // namespace
+}  // namespace folivo::test
