@@ -42,6 +42,19 @@ public:
         return value;
     }
     uint8_t Bit() { return static_cast<uint8_t>(Bits(1)); }
+    // Up to `count` next bits without taking them; `available` tells how many the input still has.
+    uint32_t Peek(int count, int& available) {
+        while (held_ < count && pos_ < data_.size()) {
+            buffer_ |= uint64_t{data_[pos_++]} << held_;
+            held_ += 8;
+        }
+        available = held_ < count ? held_ : count;
+        return static_cast<uint32_t>(buffer_ & ((uint64_t{1} << count) - 1));
+    }
+    void Drop(int count) {
+        buffer_ >>= count;
+        held_ -= count;
+    }
     void AlignToByte() { Bits(held_ % 8); }
     uint8_t Byte() { return static_cast<uint8_t>(Bits(8)); }
     // Bytes consumed so far, once aligned to a byte.
@@ -69,8 +82,42 @@ public:
         }
         for (int s = 0; s < count; ++s)
             if (lengths[s] != 0) symbols_[offsets[lengths[s]]++] = static_cast<uint16_t>(s);
+        FillFastTable(lengths, count);
     }
     int Decode(BitReader& in) const {
+        int available = 0;
+        const uint16_t entry = fast_[in.Peek(kFastBits, available)];
+        if (entry != 0 && (entry & 15) <= available) {
+            in.Drop(entry & 15);
+            return entry >> 4;
+        }
+        return DecodeSlowly(in);
+    }
+
+private:
+    static constexpr int kFastBits = 9;
+
+    // Codes of up to kFastBits bits decode with one look-up, indexed by the bits as they arrive
+    // (the code reversed); an entry holds symbol << 4 | length, 0 when empty.
+    void FillFastTable(const uint8_t* lengths, int count) {
+        std::array<uint32_t, 16> next{};
+        uint32_t code = 0;
+        for (int len = 1; len < 16; ++len) {
+            code = (code + (len > 1 ? counts_[len - 1] : 0u)) << 1;
+            next[len] = code;
+        }
+        for (int s = 0; s < count; ++s) {
+            const int len = lengths[s];
+            if (len == 0) continue;
+            const uint32_t c = next[len]++;
+            if (len > kFastBits) continue;
+            uint32_t reversed = 0;
+            for (int b = 0; b < len; ++b) reversed |= ((c >> b) & 1u) << (len - 1 - b);
+            for (uint32_t k = reversed; k < fast_.size(); k += 1u << len)
+                fast_[k] = static_cast<uint16_t>((s << 4) | len);
+        }
+    }
+    int DecodeSlowly(BitReader& in) const {
         int code = 0, first = 0, index = 0;
         for (int len = 1; len < 16; ++len) {
             code |= in.Bit();
@@ -83,7 +130,7 @@ public:
         throw DecodeError{"invalid Flate code"};
     }
 
-private:
+    std::array<uint16_t, 1 << kFastBits> fast_{};
     std::array<uint16_t, 16> counts_{};
     std::array<uint16_t, 288> symbols_{};
 };
