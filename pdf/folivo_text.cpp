@@ -54,11 +54,8 @@ void Folivo::PutFontObjects(int32_t index) {
     if (record.objectNumber != 0 || !sink_.IsOpen()) return;
     record.objectNumber = StartObject();
     for (const auto& line : fonts::FontDictionaryLines(record)) WriteLine(line);
-    if (record.trueType) {
-        const int32_t descriptorObj = record.objectNumber + 1;
-        for (const auto& line : truetype::DictionaryLines(descriptorObj, record.widths)) WriteLine(line);
-    }
-    WriteLine(fonts::kFontDictionaryEnd);
+    WriteLine(record.trueType ? truetype::DictionaryEnd(record.objectNumber + 1, record.widths)
+                              : fonts::kFontDictionaryEnd);
     CloseObject();
     if (record.trueType) PutTrueTypeObjects(record);
     resources_.fonts += fonts::FontReference(record);

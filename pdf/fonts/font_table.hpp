@@ -65,8 +65,8 @@ private:
     std::vector<FontRecord> records_;
 };
 
-// The lines of the font object's dictionary before its closing " >>" (which kFontDictionaryEnd
-// holds); a TrueType font adds its widths, descriptor and font file in between.
+// The lines of the font object's dictionary before its end: a standard font's " >>" line (which
+// kFontDictionaryEnd holds), or a TrueType font's descriptor reference, widths and closing ">>".
 std::vector<std::string> FontDictionaryLines(const FontRecord& record);
 inline constexpr const char* kFontDictionaryEnd = " >>";
 

@@ -38,14 +38,13 @@ std::string DescriptorText(const TrueTypeFont& font, const std::string& italicAn
            " /AvgWidth " + n(font.avgWidth);
 }
 
-std::vector<std::string> DictionaryLines(int32_t descriptorObj, const fonts::WidthTable& widths) {
-    std::string row = "/Widths [";
+std::string DictionaryEnd(int32_t descriptorObj, const fonts::WidthTable& widths) {
+    std::string text = "/FontDescriptor " + std::to_string(descriptorObj) + " 0 R\r/Widths [";
     for (size_t code = 0; code < widths.size(); ++code) {
-        row += std::to_string(widths[code]) + " ";
-        if ((code + 1) % kWidthsPerRow == 0) row += '\r';
+        text += std::to_string(widths[code]) + " ";
+        if ((code + 1) % kWidthsPerRow == 0) text += '\r';
     }
-    row += "]";
-    return {"/FontDescriptor " + std::to_string(descriptorObj) + " 0 R", row};
+    return text + "]\r>>";
 }
 
 }  // namespace folivo::truetype

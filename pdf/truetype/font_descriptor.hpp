@@ -25,7 +25,8 @@ int32_t DescriptorFlags(const TrueTypeFont& font);
 // /Ascent .. /Descent .. /MaxWidth .. /AvgWidth ..", the angle already formatted by the caller.
 std::string DescriptorText(const TrueTypeFont& font, const std::string& italicAngle);
 
-// The font dictionary's "/FontDescriptor n 0 R" and "/Widths [...]" lines, 16 widths to a row.
-std::vector<std::string> DictionaryLines(int32_t descriptorObj, const fonts::WidthTable& widths);
+// The end of the font dictionary, one line with carriage returns inside: "/FontDescriptor n 0 R",
+// "/Widths [" and the 256 widths, each followed by a blank and 16 to a row, then "]" and ">>".
+std::string DictionaryEnd(int32_t descriptorObj, const fonts::WidthTable& widths);
 
 }  // namespace folivo::truetype
