@@ -81,6 +81,7 @@ void Folivo::ResetState() {
     reusable_ = ReusableObjects{};
     images_ = image::ImageTable{};
     table_ = TableLayout{};
+    nav_ = navigation::NavigationState{};
     spacing_ = TextSpacing{};
     ResetText();
     lineWidth_ = 0;
@@ -144,11 +145,13 @@ void Folivo::EndDoc() {
     const int32_t metadataObj = WriteMetadataObject();
     WriteResourceObjects();
     WritePageTree();
+    WriteNavigationObjects();
     const int32_t catalogObj = WriteCatalog(metadataObj);
     const int32_t infoObj = WriteInfoObject();
     WriteXrefAndTrailer(infoObj, catalogObj);
     PatchVersion();
     fileSize_ = static_cast<int32_t>(sink_.Close());
+    sources_.Clear();  // imported files are read again by the next document
 }
 
 void Folivo::OpenDoc() { host_.ShellOpen(fileName_); }
@@ -251,6 +254,7 @@ int32_t Folivo::WriteCatalog(int32_t metadataObj) {
     const int32_t objNum = StartObject();
     WriteLine("<< /Type /Catalog\r/Pages 1 0 R\r/Metadata " + std::to_string(metadataObj) + " 0 R");
     WriteViewerPreferenceLines();
+    WriteNavigationCatalogLines();
     WriteLine(">>");
     CloseObject();
     return objNum;

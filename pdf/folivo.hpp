@@ -39,6 +39,9 @@
 #include "pdf/host.hpp"
 #include "pdf/image/image_table.hpp"
 #include "pdf/image/vector_target.hpp"
+#include "pdf/reader/page_import.hpp"
+#include "pdf/navigation/link_target.hpp"
+#include "pdf/navigation/navigation_state.hpp"
 #include "pdf/security/standard_security.hpp"
 
 namespace folivo {
@@ -177,6 +180,48 @@ public:
     void EndRow();
     void EndTable();
 
+    // ---- navigation (defined in folivo_navigation.cpp) ----
+    // TypeOfBookmark: 0 /FitB, 1 /FitV, 2 /FitH, 3 /FitR, 4 /XYZ (Zoom in percent). Level -1 makes a
+    // child of the previous bookmark, 0 a sibling. Returns "@n" for links ("bookmark:@n"), "" when
+    // the bookmark is too deep and ignored. FontStyle: 1 bold, 2 italic.
+    std::string AddBookmark(const std::string& Caption, int32_t Level = 1, int32_t TypeOfBookmark = 0, float X = 0,
+                            float Y = 0, float Width = 0, float Height = 0, float Zoom = 0,
+                            const std::string& Color = "", int32_t FontStyle = 0);
+    // A named destination on the current page, for LinkTo("ref:Name").
+    void DefineRef(const std::string& RefName, int32_t TypeOfBookmark = 0, float X = 0, float Y = 0,
+                   float Width = 0, float Height = 0, float Zoom = 0);
+    // A link over LastArea. Destination: "http:..", "mailto:..", "file:path", "script:js", "ref:Name",
+    // "layer:ON(a) OFF(b) TOGGLE(c)", "bookmark:@n", "page:FIRST|LAST|NEXT|PREV|n|+n|-n" (the view
+    // from TypeOfLink and the box). OnMouseDown: 0 none, 1 invert, 2 outline, 3 push.
+    void LinkTo(const std::string& Destination, float BorderWidth = 0, int32_t OnMouseDown = 1,
+                int32_t TypeOfLink = 0, float X = 0, float Y = 0, float Width = 0, float Height = 0,
+                float Zoom = 0);
+    // A free-text note in the fill colour, its border in the line width and Border style (0 solid,
+    // 1 dashed DashOn/DashOff, 2 bevelled, 3 inset, 4 underline); TextAlign 2 right, 4 centred.
+    void AddNoteBox(const std::string& Text, float X, float Y, float Width, float Height, int32_t TextAlign = 0,
+                    int32_t Border = 0, float DashOn = 3, float DashOff = 3, int32_t Flag = 0);
+    // A sticky note: Icon 0 Note, 1 Comment, 2 Key, 3 Help, 4 Paragraph, 5 NewParagraph, 6 Insert.
+    void AddNoteIcon(const std::string& Text, int32_t Icon = 0, float X = 0, float Y = 0, bool Opened = false,
+                     int32_t Flag = 0);
+    // Page numbering style from the open page (the next one when none is open) on: PageLabel 1 decimal,
+    // 2 upper roman, 3 lower roman, 4 upper letters, 5 lower letters; FirstValue 0 keeps 1.
+    void SetLabel(int32_t PageLabel, const std::string& LabelPrefix = "", int32_t FirstValue = 0);
+    // Transition of the open (or next) page, 0 none ... 17; ShowTime and TransTime in seconds.
+    void SetPageTransition(int32_t Transition, float ShowTime = 0, float TransTime = 1);
+
+    // ---- import (folivo_import.cpp) ----
+    // Draws page PageNumber (1 = first) of a PDF file as a form scaled into the rectangle at
+    // DestX, DestY of size xDim by YDim; a zero size takes the page's own size (or keeps its
+    // proportions when the other is given). Unreadable files do nothing (GetInfo records why);
+    // encrypted files and pages beyond the last raise an error.
+    void ImportPage(const std::string& Filename, int32_t PageNumber, float DestX, float DestY, float xDim = 0,
+                    float YDim = 0);
+    // The page count of a PDF file and its title, subject and author; PDFEncrypted is set for an
+    // encrypted file, whose texts stay empty. A missing (53) or unreadable (321) file is recorded
+    // in ErrNumber and gives 0.
+    int32_t GetInfo(const std::string& Filename, std::string& PDFTitle, std::string& PDFSubject,
+                    std::string& PDFAuthor, bool& PDFEncrypted);
+
 private:
     // ---- file writing and the object store (folivo.cpp) ----
     void WriteLine(std::string_view text);
@@ -281,6 +326,30 @@ private:
     codec::CompressionSettings compression_;
     security::SecurityState security_;  // security_.encrypting: strings and streams are enciphered
     int32_t encryptObj_ = 0;
+
+    // ---- import (folivo_import.cpp) ----
+    reader::ObjectOutput ImportOutput();  // copied objects go into the file under new numbers
+    reader::SourceTable sources_;         // files read for import, kept until EndDoc
+
+    // ---- navigation (folivo_navigation.cpp) ----
+    std::string DestinationOf(int32_t type, float X, float Y, float Width, float Height, float Zoom) const;
+    std::string PageReference(int32_t page) const;  // "n 0 R ", the last page when out of range
+    void WriteOutlines();
+    void WriteDestinations();
+    // The " /A .." or " /Dest .." of a link that needs no quoted string (scripts, layers, destinations).
+    std::string InternalTargetText(const navigation::LinkTarget& target, const std::string& view);
+    std::string ActionText(const std::string& Destination);  // a URI or "file:" action, inside its object
+    int32_t WriteScript(const std::string& Script);  // a JavaScript stream object
+    // Writes one annotation object and lists it on the open page; Action is a URI or "file:path".
+    int32_t WriteAnnotation(std::string Dict, const std::string& Contents, const std::string& Title,
+                            const std::string& DA, const std::string& Action);
+    int32_t PageForNextSetting() const;  // the open page, else the next one
+    std::string PageLabelsEntry();        // the catalog's "/PageLabels << .. >>"
+    std::string TakeTransitionEntry();    // "/Dur .. /Trans <<..>> \r" of the page, then cleared
+    std::string TakePageNavigationEntries();  // the page dictionary's entries ("/Annots [..]\r"), then cleared
+    void WriteNavigationObjects();       // EndDoc, before the catalog
+    void WriteNavigationCatalogLines();  // the catalog's entries
+    navigation::NavigationState nav_;
 
     // ---- state ----
     std::unique_ptr<Host> ownHost_;

@@ -93,7 +93,7 @@ void Folivo::WritePageObject(int32_t contentObj) {
     const std::string box = "[0 0 " + FormatNum(page_.width) + " " + FormatNum(page_.height) + "]\r";
     WriteLine("<< /Type /Page /Parent 1 0 R /Contents " + std::to_string(contentObj) + " 0 R\r" +
               RotateEntry(page_.rotation) + "/MediaBox " + box + "/CropBox " + box + "/BleedBox " + box +
-              "/Resources 2 0 R>>");
+              TakePageNavigationEntries() + "/Resources 2 0 R>>");
 }
 
 void Folivo::EndPage() {

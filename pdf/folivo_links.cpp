@@ -1,0 +1,124 @@
+// Folivo: links over the last drawn area, named destinations and the page's annotation list.
+
+#include <algorithm>
+
+#include "pdf/folivo.hpp"
+#include "pdf/navigation/link_target.hpp"
+
+namespace folivo {
+
+namespace {
+
+const char* Highlight(int32_t onMouseDown) {
+    switch (onMouseDown) {
+        case 0: return " /H /N";
+        case 1: return " /H /I";
+        case 2: return " /H /O";
+        case 3: return " /H /P";
+        default: return "";
+    }
+}
+
+std::string JavaScriptAction(int32_t scriptObj) {
+    return " /A << /S /JavaScript /JS " + std::to_string(scriptObj) + " 0 R >> ";
+}
+
+}  // namespace
+
+void Folivo::DefineRef(const std::string& RefName, int32_t TypeOfBookmark, float X, float Y, float Width,
+                       float Height, float Zoom) {
+    nav_.destinations.AddRef(RefName, std::max(pages_.Count(), 1),
+                             DestinationOf(TypeOfBookmark, X, Y, Width, Height, Zoom));
+}
+
+void Folivo::LinkTo(const std::string& Destination, float BorderWidth, int32_t OnMouseDown, int32_t TypeOfLink,
+                    float X, float Y, float Width, float Height, float Zoom) {
+    const Area& a = lastArea_;
+    std::string dict = "<< /Type /Annot\r/Subtype /Link /Rect [" + FormatNum(a.x1) + " " + FormatNum(a.y1) + " " +
+                       FormatNum(a.x2) + " " + FormatNum(a.y2) + "]\r";
+    dict += BorderWidth != 0 ? "/Border [ 0 0 " + FormatNum(BorderWidth) + "]" : std::string("/Border [ 0 0 0] ");
+    dict += Highlight(OnMouseDown);
+    const auto target = navigation::ParseLinkTarget(Destination);
+    if (target.kind == navigation::LinkKind::kUri || target.kind == navigation::LinkKind::kFile) {
+        WriteAnnotation(dict, "", "", "", Destination);  // strings are quoted inside the annotation object
+    } else {
+        WriteAnnotation(dict + InternalTargetText(target, DestinationOf(TypeOfLink, X, Y, Width, Height, Zoom)), "",
+                        "", "", "");
+    }
+}
+
+std::string Folivo::InternalTargetText(const navigation::LinkTarget& target, const std::string& view) {
+    const int32_t current = std::max(pages_.Count(), 1);
+    switch (target.kind) {
+        case navigation::LinkKind::kUri:
+        case navigation::LinkKind::kFile: return "";  // actions with strings, made by WriteAnnotation
+        case navigation::LinkKind::kScript: return JavaScriptAction(WriteScript(target.argument));
+        case navigation::LinkKind::kLayer: return JavaScriptAction(WriteScript(navigation::LayerScript(target.argument)));
+        case navigation::LinkKind::kRef: return " /Dest " + navigation::NameToken("_REF_" + target.argument);
+        case navigation::LinkKind::kBookmark: {
+            const std::string& ref = target.argument;
+            const auto* bookmark = nav_.outline.Find(ref.size() > 1 && ref[0] == '@' ? std::atoi(ref.c_str() + 1) : 0);
+            if (bookmark == nullptr) throw Error(kErrInvalidCall, "LinkTo: no bookmark " + ref);
+            return " /Dest " + nav_.destinations.AddLink(bookmark->page, bookmark->destination);
+        }
+        case navigation::LinkKind::kPage: {
+            const auto page = navigation::ResolvePage(target.argument, current);
+            if (!page) throw Error(kErrInvalidCall, "LinkTo: unknown page " + target.argument);
+            return " /Dest " + nav_.destinations.AddLink(*page, view);
+        }
+    }
+    return "";
+}
+
+int32_t Folivo::WriteScript(const std::string& Script) {
+    const int32_t objNum = StartObject();
+    WriteLine("<<");
+    PutStream(Script, objNum);
+    CloseObject();
+    return objNum;
+}
+
+std::string Folivo::ActionText(const std::string& Destination) {
+    const auto target = navigation::ParseLinkTarget(Destination);
+    if (target.kind == navigation::LinkKind::kFile) {
+        return " /A << /Type /Action /S /GoToR /F " + QuoteString(target.argument) + " /D [-1 /XYZ 0 0 0] >> ";
+    }
+    return " /A << /S /URI /URI " + QuoteString(Destination) + " >> ";
+}
+
+int32_t Folivo::WriteAnnotation(std::string Dict, const std::string& Contents, const std::string& Title,
+                                const std::string& DA, const std::string& Action) {
+    const int32_t objNum = StartObject();
+    if (!Title.empty()) Dict += " /T " + QuoteString(Title);
+    if (!Contents.empty()) Dict += " /Contents " + QuoteString(Contents);
+    if (!DA.empty()) Dict += " /DA " + QuoteString(DA);
+    if (!Action.empty()) Dict += ActionText(Action);
+    WriteLine(Dict + " >>");
+    CloseObject();
+    nav_.pageAnnots.push_back(objNum);
+    return objNum;
+}
+
+std::string Folivo::TakePageNavigationEntries() {
+    std::string entries;
+    if (!nav_.pageAnnots.empty()) {
+        entries = "/Annots [";
+        for (int32_t obj : nav_.pageAnnots) entries += std::to_string(obj) + " 0 R ";
+        entries += "]\r";
+    }
+    nav_.pageAnnots.clear();
+    return entries + TakeTransitionEntry();
+}
+
+void Folivo::WriteDestinations() {
+    if (nav_.destinations.Empty()) return;
+    nav_.destinationsObj = StartObject();
+    std::string dict = "<<";
+    for (const auto& entry : nav_.destinations.Entries()) {
+        dict += " " + entry.name + " [" + PageReference(entry.page) + entry.view + "]";
+    }
+    WriteLine(dict + " >>");
+    CloseObject();
+}
+
+}  // namespace folivo

@@ -1,0 +1,84 @@
+// Folivo: bookmarks and the other interactive parts of a document.
+
+#include <algorithm>
+
+#include "pdf/folivo.hpp"
+#include "pdf/navigation/destination.hpp"
+
+namespace folivo {
+
+std::string Folivo::DestinationOf(int32_t type, float X, float Y, float Width, float Height, float Zoom) const {
+    const float s = page_.scale;
+    return navigation::DestinationText(type, {X * s, page_.height - Y * s, Width * s, Height * s, Zoom});
+}
+
+std::string Folivo::PageReference(int32_t page) const {
+    const int32_t count = pages_.Count();
+    const int32_t clamped = (page < 1 || page > count) ? count : page;
+    return std::to_string(pages_.Object(clamped)) + " 0 R ";
+}
+
+std::string Folivo::AddBookmark(const std::string& Caption, int32_t Level, int32_t TypeOfBookmark, float X, float Y,
+                                float Width, float Height, float Zoom, const std::string& Color, int32_t FontStyle) {
+    navigation::Bookmark item;
+    item.caption = Caption;
+    item.page = std::max(pages_.Count(), 1);
+    item.destination = DestinationOf(TypeOfBookmark, X, Y, Width, Height, Zoom);
+    if (!Color.empty()) {
+        std::string parsed = Color;
+        std::string second;
+        ParseColor(parsed, second);
+        if (!parsed.empty() && parsed[0] == '#') {
+            item.color = ColorToRGB(parsed);
+            RequireVersion(1);
+        }
+    }
+    item.style = ((FontStyle & 2) ? 1 : 0) | ((FontStyle & 1) ? 2 : 0);
+    if (item.style != 0) RequireVersion(1);
+    const int32_t number = nav_.outline.Add(std::move(item), Level);
+    return number == 0 ? std::string() : "@" + std::to_string(number);
+}
+
+void Folivo::WriteOutlines() {
+    if (nav_.outline.Empty()) return;
+    nav_.outlineRoot = objects_.LastNumber() + 1;
+    nav_.outline.Link(nav_.outlineRoot);
+    StartObject(nav_.outlineRoot);
+    WriteLine("<< /Count 1 /First " + std::to_string(nav_.outline.RootFirst()) + " 0 R /Last " +
+              std::to_string(nav_.outline.RootLast()) + " 0 R >>");
+    CloseObject();
+    const auto link = [this](const char* key, int32_t obj) {
+        if (obj != 0) WriteLine(std::string(key) + std::to_string(obj) + " 0 R");
+    };
+    bool first = true;
+    for (const auto& item : nav_.outline.Items()) {
+        int32_t objNum = item.object;
+        StartObject(objNum);
+        WriteLine("<< /Title " + QuoteString(item.caption));
+        link("/Parent ", item.parent);
+        link("/First ", item.first);
+        link("/Last ", item.last);
+        link("/Prev ", item.prev);
+        link("/Next ", item.next);
+        if (first) WriteLine("/Count " + std::to_string(nav_.outline.TopLevelCount()));
+        first = false;
+        if (!item.destination.empty()) WriteLine("/Dest [" + PageReference(item.page) + item.destination + "]");
+        if (!item.color.empty()) WriteLine("/C [" + item.color + "]");
+        if (item.style != 0) WriteLine("/F " + std::to_string(item.style));
+        WriteLine(">>");
+        CloseObject();
+    }
+}
+
+void Folivo::WriteNavigationObjects() {
+    WriteOutlines();
+    WriteDestinations();
+}
+
+void Folivo::WriteNavigationCatalogLines() {
+    if (nav_.outlineRoot != 0) WriteLine("/Outlines " + std::to_string(nav_.outlineRoot) + " 0 R");
+    if (nav_.destinationsObj != 0) WriteLine("/Dests " + std::to_string(nav_.destinationsObj) + " 0 R");
+    if (!nav_.pageLabels.empty()) WriteLine(PageLabelsEntry());
+}
+
+}  // namespace folivo

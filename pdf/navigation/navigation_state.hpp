@@ -1,0 +1,32 @@
+#pragma once
+// What the interactive layer records while a document is built, written by EndDoc.
+
+#include <cstdint>
+#include <string>
+
+#include <map>
+#include <vector>
+
+#include "pdf/navigation/destination_table.hpp"
+#include "pdf/navigation/outline.hpp"
+
+namespace folivo::navigation {
+
+struct PageLabel {
+    std::string style;  // " /S /D" ...
+    std::string prefix;
+    int32_t firstValue = 0;  // 0: not given
+};
+
+struct NavigationState {
+    Outline outline;
+    int32_t outlineRoot = 0;  // object of the outline root once written
+    DestinationTable destinations;
+    int32_t destinationsObj = 0;
+    std::vector<int32_t> pageAnnots;  // annotation objects of the open page
+    std::map<int32_t, PageLabel> pageLabels;  // by page index from 0
+    std::string transition;  // "<< /Type /Trans ..." for the open (or next) page
+    float showTime = 0;
+};
+
+}  // namespace folivo::navigation

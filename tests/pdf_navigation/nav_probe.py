@@ -1,0 +1,130 @@
+"""Reads the interactive parts of a file back with pikepdf.
+
+  nav_probe.py outline FILE   one line per bookmark, depth first:
+                              depth|title hex|page number|view|colour|style
+                              and "broken ..." lines where links disagree
+  nav_probe.py annots FILE    one line per annotation: page|subtype|rect|what it does
+  nav_probe.py notes FILE     one line per note: page|subtype|rect|key=value ... (strings as text)
+  nav_probe.py pages FILE     one line per page: number|label|Dur|Trans dictionary ("-" when absent)
+  nav_probe.py dests FILE     one line per named destination: name|page number|view
+"""
+import sys
+
+import pikepdf
+
+
+def num(value):
+    return str(float(value)).rstrip("0").rstrip(".")
+
+
+def page_number(pdf, ref):
+    for i, page in enumerate(pdf.pages, 1):
+        if page.obj.objgen == ref.objgen:
+            return i
+    return 0
+
+
+def view(items):
+    values = list(items)
+    return " ".join([str(values[1])] + [num(v) for v in values[2:]])
+
+
+def check_links(parent, item, prev):
+    if item.Parent.objgen != parent.objgen:
+        print("broken parent", bytes(item.Title).hex())
+    if prev is not None and ("/Prev" not in item or item.Prev.objgen != prev.objgen):
+        print("broken prev", bytes(item.Title).hex())
+
+
+def walk(pdf, parent, depth):
+    item = parent.get("/First")
+    prev = None
+    while item is not None:
+        check_links(parent, item, prev)
+        dest = item.get("/Dest")
+        page = page_number(pdf, dest[0]) if dest is not None else 0
+        colour = " ".join(num(v) for v in item.C) if "/C" in item else "-"
+        style = int(item.F) if "/F" in item else 0
+        shown = view(dest) if dest is not None else "-"
+        print(f"{depth}|{bytes(item.Title).hex()}|{page}|{shown}|{colour}|{style}")
+        walk(pdf, item, depth + 1)
+        if item.get("/Next") is None and parent.Last.objgen != item.objgen:
+            print("broken last", bytes(item.Title).hex())
+        prev, item = item, item.get("/Next")
+
+
+def outline(pdf):
+    root = pdf.Root.get("/Outlines")
+    if root is None:
+        print("none")
+        return
+    walk(pdf, root, 1)
+
+
+def target(pdf, dest):
+    if isinstance(dest, pikepdf.Name):
+        dest = pdf.Root.Dests[str(dest)]
+    return f"{page_number(pdf, dest[0])} {view(dest)}"
+
+
+def action(pdf, annot):
+    if "/Dest" in annot:
+        return f"dest {annot.Dest} -> {target(pdf, annot.Dest)}"
+    a = annot.get("/A")
+    if a is None:
+        return "-"
+    kind = str(a.S)
+    if kind == "/URI":
+        return "uri " + bytes(a.URI).decode("latin-1")
+    if kind == "/GoToR":
+        return "file " + bytes(a.F).decode("latin-1")
+    if kind == "/JavaScript":
+        return "js " + a.JS.read_bytes().decode("latin-1").replace("\r", "\\r")
+    return kind
+
+
+def annots(pdf):
+    for i, page in enumerate(pdf.pages, 1):
+        for annot in page.obj.get("/Annots", []):
+            print(f"{i}|{annot.Subtype}|{' '.join(num(v) for v in annot.Rect)}|{action(pdf, annot)}")
+
+
+def show(value):
+    if isinstance(value, pikepdf.String):
+        return bytes(value).decode("latin-1")
+    if isinstance(value, pikepdf.Array):
+        return "[" + " ".join(show(v) for v in value) + "]"
+    if isinstance(value, pikepdf.Dictionary):
+        return "<" + " ".join(f"{k}={show(value[k])}" for k in sorted(value.keys())) + ">"
+    if isinstance(value, (int, float, pikepdf.Object)) and not isinstance(value, (pikepdf.Name, bool)):
+        try:
+            return num(value)
+        except (TypeError, ValueError):
+            pass
+    return str(value)
+
+
+def notes(pdf):
+    for i, page in enumerate(pdf.pages, 1):
+        for annot in page.obj.get("/Annots", []):
+            keys = [k for k in sorted(annot.keys()) if k not in ("/Type", "/Subtype", "/Rect")]
+            fields = " ".join(f"{k}={show(annot[k])}" for k in keys)
+            print(f"{i}|{annot.Subtype}|{show(annot.Rect)}|{fields}")
+
+
+def pages(pdf):
+    for i, page in enumerate(pdf.pages, 1):
+        dur = num(page.obj.Dur) if "/Dur" in page.obj else "-"
+        trans = show(page.obj.Trans) if "/Trans" in page.obj else "-"
+        print(f"{i}|{page.label}|{dur}|{trans}")
+
+
+def dests(pdf):
+    table = pdf.Root.get("/Dests")
+    for name in (table.keys() if table is not None else []):
+        print(f"{name}|{target(pdf, table[name])}")
+
+
+if __name__ == "__main__":
+    with pikepdf.open(sys.argv[2]) as document:
+        {"outline": outline, "annots": annots, "notes": notes, "pages": pages, "dests": dests}[sys.argv[1]](document)
