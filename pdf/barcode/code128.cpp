@@ -114,10 +114,8 @@ std::string Code128Modules(const std::vector<int>& values) {
 Symbol BuildCode128(std::string_view data, const Sizing& sizing) {
     const auto values = Code128Values(data);
     if (!values) return {};
-    Symbol symbol;
     const float m = sizing.zoom * kModulePoints;
-    const float band = PrepareCaption(symbol, sizing);
-    symbol.barHeight = BarHeight(sizing.height, sizing.zoom * kHeightPoints, band, m);
+    Symbol symbol = StartSymbol(sizing, kHeightPoints, m);
     const std::string modules = Code128Modules(*values);
     AddModules(symbol, modules, kQuietModules * m, m, symbol.barHeight);
     symbol.width = (2 * kQuietModules + static_cast<float>(modules.size())) * m;

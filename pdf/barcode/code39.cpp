@@ -74,10 +74,8 @@ std::string Code39Elements(std::string_view data, bool addCheck) {
 Symbol BuildCode39(std::string_view data, const Sizing& sizing) {
     const std::string elements = Code39Elements(data, sizing.addCheck);
     if (elements.empty()) return {};
-    Symbol symbol;
     const float n = sizing.zoom * kNarrowPoints;
-    const float band = PrepareCaption(symbol, sizing);
-    symbol.barHeight = BarHeight(sizing.height, sizing.zoom * kHeightPoints, band, n);
+    Symbol symbol = StartSymbol(sizing, kHeightPoints, n);
     symbol.stroked = true;
     float x = kQuietNarrows * n;
     for (char e : elements) {

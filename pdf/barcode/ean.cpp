@@ -33,7 +33,7 @@ std::string DigitModules(char digit, char set) {
 std::string WithCheck(std::string_view code, size_t dataLength) {
     if (!AllDigits(code) || (code.size() != dataLength && code.size() != dataLength + 1)) return "";
     std::string digits(code.substr(0, dataLength));
-    return digits + EanCheckDigit(digits);
+    return digits + Mod10CheckDigit(digits);
 }
 
 // Guards, the left half in the given sets, centre guard, the right half in set C.
@@ -88,16 +88,6 @@ Symbol Build(const std::string& modules, const std::string& digits, size_t halfD
 }
 
 }  // namespace
-
-char EanCheckDigit(std::string_view digits) {
-    int sum = 0;
-    int weight = 3;
-    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
-        sum += (*it - '0') * weight;
-        weight = 4 - weight;
-    }
-    return static_cast<char>('0' + (10 - sum % 10) % 10);
-}
 
 std::string Ean13Digits(std::string_view code) { return WithCheck(code, 12); }
 

@@ -9,9 +9,6 @@
 
 namespace folivo::barcode {
 
-// The check digit of the data digits (all but the check position): from the right, weights 3, 1, 3 ...
-char EanCheckDigit(std::string_view digits);
-
 // The encoded digits: the first 12 (EAN-13) or 7 (EAN-8) of Code and the computed check digit;
 // "" when Code is not 12 or 13 (7 or 8) digits.
 std::string Ean13Digits(std::string_view code);

@@ -16,23 +16,12 @@ constexpr float kNarrowPoints = 0.72f;
 constexpr float kHeightPoints = 14.4f;
 constexpr float kQuietNarrows = 10;
 
-// Weights 3, 1, 3 ... from the rightmost digit.
-char Mod10Check(std::string_view digits) {
-    int sum = 0;
-    int weight = 3;
-    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
-        sum += (*it - '0') * weight;
-        weight = 4 - weight;
-    }
-    return static_cast<char>('0' + (10 - sum % 10) % 10);
-}
-
 }  // namespace
 
 std::string Interleaved25Digits(std::string_view code, bool addCheck) {
     if (!AllDigits(code)) return "";
     std::string digits(code);
-    if (addCheck) digits += Mod10Check(code);
+    if (addCheck) digits += Mod10CheckDigit(code);
     if (digits.size() % 2 != 0) digits.insert(0, "0");
     return digits;
 }
@@ -53,10 +42,8 @@ std::string Interleaved25Elements(std::string_view digits) {
 Symbol BuildInterleaved25(std::string_view code, const Sizing& sizing) {
     const std::string digits = Interleaved25Digits(code, sizing.addCheck);
     if (digits.empty()) return {};
-    Symbol symbol;
     const float n = sizing.zoom * kNarrowPoints;
-    const float band = PrepareCaption(symbol, sizing);
-    symbol.barHeight = BarHeight(sizing.height, sizing.zoom * kHeightPoints, band, n);
+    Symbol symbol = StartSymbol(sizing, kHeightPoints, n);
     float x = kQuietNarrows * n;
     bool bar = true;
     for (char e : Interleaved25Elements(digits)) {

@@ -41,12 +41,10 @@ std::string PostnetBars(std::string_view code) {
 Symbol BuildPostnet(std::string_view code, const Sizing& sizing) {
     const std::string bars = PostnetBars(code);
     if (bars.empty()) return {};
-    Symbol symbol;
     const float w = sizing.zoom * kBarPoints;
-    const float band = PrepareCaption(symbol, sizing);
-    const float full = BarHeight(sizing.height, sizing.zoom * kFullPoints, band, w);
+    Symbol symbol = StartSymbol(sizing, kFullPoints, w);
+    const float full = symbol.barHeight;
     const float half = full * kHalfRatio;
-    symbol.barHeight = full;
     float x = kQuietBars * w;
     for (char b : bars) {
         const float height = b == '1' ? full : half;

@@ -52,4 +52,21 @@ float PrepareCaption(Symbol& symbol, const Sizing& sizing) {
     return symbol.band;
 }
 
+Symbol StartSymbol(const Sizing& sizing, float standard, float unit) {
+    Symbol symbol;
+    const float band = PrepareCaption(symbol, sizing);
+    symbol.barHeight = BarHeight(sizing.height, sizing.zoom * standard, band, unit);
+    return symbol;
+}
+
+char Mod10CheckDigit(std::string_view digits) {
+    int sum = 0;
+    int weight = 3;
+    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
+        sum += (*it - '0') * weight;
+        weight = 4 - weight;
+    }
+    return static_cast<char>('0' + (10 - sum % 10) % 10);
+}
+
 }  // namespace folivo::barcode

@@ -62,4 +62,11 @@ bool AllDigits(std::string_view text);
 // Sets the caption size and band when the text is shown; returns the band to take from a given height.
 float PrepareCaption(Symbol& symbol, const Sizing& sizing);
 
+// An empty symbol with its caption prepared and its bar height set: `standard` points at zoom 1
+// unless a height is given; `unit` (the narrowest element) when the given height leaves nothing.
+Symbol StartSymbol(const Sizing& sizing, float standard, float unit);
+
+// The modulo-10 check digit of EAN and Interleaved 2 of 5: from the right, weights 3, 1, 3 ...
+char Mod10CheckDigit(std::string_view digits);
+
 }  // namespace folivo::barcode
