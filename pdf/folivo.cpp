@@ -143,6 +143,7 @@ void Folivo::EndDoc() {
     PutPendingImages();
     WriteEncryptionObject();
     const int32_t metadataObj = WriteMetadataObject();
+    WriteLayerObjects();
     WriteResourceObjects();
     WritePageTree();
     WriteNavigationObjects();

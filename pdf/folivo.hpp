@@ -208,6 +208,10 @@ public:
     void SetLabel(int32_t PageLabel, const std::string& LabelPrefix = "", int32_t FirstValue = 0);
     // Transition of the open (or next) page, 0 none ... 17; ShowTime and TransTime in seconds.
     void SetPageTransition(int32_t Transition, float ShowTime = 0, float TransTime = 1);
+    // Content drawn until EndLayer belongs to the layer (names compare case-insensitively; the first
+    // BeginLayer of a name sets its state). Layers named SCREEN and PRINTER show only on screen or paper.
+    void BeginLayer(const std::string& Layer, int32_t StartState = 1, int32_t ShowInList = 1);
+    void EndLayer();
 
     // ---- import (folivo_import.cpp) ----
     // Draws page PageNumber (1 = first) of a PDF file as a form scaled into the rectangle at
@@ -346,6 +350,7 @@ private:
     int32_t PageForNextSetting() const;  // the open page, else the next one
     std::string PageLabelsEntry();        // the catalog's "/PageLabels << .. >>"
     std::string TakeTransitionEntry();    // "/Dur .. /Trans <<..>> \r" of the page, then cleared
+    void WriteLayerObjects();  // EndDoc, before the shared resources that name them
     std::string TakePageNavigationEntries();  // the page dictionary's entries ("/Annots [..]\r"), then cleared
     void WriteNavigationObjects();       // EndDoc, before the catalog
     void WriteNavigationCatalogLines();  // the catalog's entries

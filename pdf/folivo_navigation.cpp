@@ -79,6 +79,7 @@ void Folivo::WriteNavigationCatalogLines() {
     if (nav_.outlineRoot != 0) WriteLine("/Outlines " + std::to_string(nav_.outlineRoot) + " 0 R");
     if (nav_.destinationsObj != 0) WriteLine("/Dests " + std::to_string(nav_.destinationsObj) + " 0 R");
     if (!nav_.pageLabels.empty()) WriteLine(PageLabelsEntry());
+    if (!nav_.layers.Empty()) WriteLine(navigation::OptionalContentProperties(nav_.layers.Layers()));
 }
 
 }  // namespace folivo

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "pdf/navigation/destination_table.hpp"
+#include "pdf/navigation/layer_table.hpp"
 #include "pdf/navigation/outline.hpp"
 
 namespace folivo::navigation {
@@ -27,6 +28,8 @@ struct NavigationState {
     std::map<int32_t, PageLabel> pageLabels;  // by page index from 0
     std::string transition;  // "<< /Type /Trans ..." for the open (or next) page
     float showTime = 0;
+    LayerTable layers;
+    int32_t openLayers = 0;  // BeginLayer calls not yet ended
 };
 
 }  // namespace folivo::navigation

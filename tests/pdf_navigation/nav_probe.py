@@ -6,6 +6,7 @@
   nav_probe.py annots FILE    one line per annotation: page|subtype|rect|what it does
   nav_probe.py notes FILE     one line per note: page|subtype|rect|key=value ... (strings as text)
   nav_probe.py pages FILE     one line per page: number|label|Dur|Trans dictionary ("-" when absent)
+  nav_probe.py layers FILE    the optional-content groups, default states, list order and page properties
   nav_probe.py dests FILE     one line per named destination: name|page number|view
 """
 import sys
@@ -119,6 +120,27 @@ def pages(pdf):
         print(f"{i}|{page.label}|{dur}|{trans}")
 
 
+def names(items):
+    return " ".join(bytes(item.Name).decode("latin-1") for item in items)
+
+
+def layers(pdf):
+    props = pdf.Root.get("/OCProperties")
+    if props is None:
+        return
+    for ocg in props.OCGs:
+        usage = ocg.get("/Usage")
+        shown = "-" if usage is None else f"print={usage.Print.PrintState} view={usage.View.ViewState}"
+        print(f"ocg {bytes(ocg.Name).decode('latin-1')} {shown}")
+    for key in ("/ON", "/OFF", "/Order"):
+        print(f"{key[1:].lower()} {names(props.D[key])}")
+    for entry in props.D.AS:
+        print(f"as {entry.Event} {names(entry.OCGs)}")
+    properties = pdf.pages[0].Resources.get("/Properties", {})
+    for key in sorted(properties.keys()):
+        print(f"resource {key} {bytes(properties[key].Name).decode('latin-1')}")
+
+
 def dests(pdf):
     table = pdf.Root.get("/Dests")
     for name in (table.keys() if table is not None else []):
@@ -127,4 +149,4 @@ def dests(pdf):
 
 if __name__ == "__main__":
     with pikepdf.open(sys.argv[2]) as document:
-        {"outline": outline, "annots": annots, "notes": notes, "pages": pages, "dests": dests}[sys.argv[1]](document)
+        {"outline": outline, "annots": annots, "notes": notes, "pages": pages, "layers": layers, "dests": dests}[sys.argv[1]](document)
