@@ -4,13 +4,13 @@
 #include <algorithm>
 #include <cmath>
 
+#include "pdf/core/upper_name.hpp"
 #include "pdf/folivo.hpp"
 #include "pdf/graphics/area.hpp"
 #include "pdf/graphics/gradient.hpp"
 #include "pdf/graphics/shapes.hpp"
 #include "pdf/graphics/stroke_style.hpp"
 #include "pdf/graphics/tiling.hpp"
-#include "pdf/graphics/upper_name.hpp"
 #include "pdf/text/paint_operator.hpp"
 
 namespace folivo {
@@ -181,7 +181,7 @@ void Folivo::AddGradient(const std::string& Alias, int32_t Style, const std::str
     const int32_t objNum = StartObject();
     WriteLine(text);
     CloseObject();
-    resources_.patterns += "/" + graphics::TrimmedUpper(Alias) + " " + std::to_string(objNum) + " 0 R \r";
+    resources_.patterns += "/" + TrimmedUpper(Alias) + " " + std::to_string(objNum) + " 0 R \r";
 }
 
 void Folivo::BeginTiling(const std::string& Alias, float XMin, float YMin, float XMax, float YMax, float XStep,
@@ -189,7 +189,7 @@ void Folivo::BeginTiling(const std::string& Alias, float XMin, float YMin, float
     if (!content_.tilingOpen) {
         const graphics::TilingCell cell{XMin, YMin, XMax, YMax, XStep, YStep, Style};
         content_.tilingOpen = true;
-        graphics_.tilingName = graphics::TrimmedUpper(Alias);
+        graphics_.tilingName = TrimmedUpper(Alias);
         graphics_.tilingHeader = graphics::TilingHeader(cell, page_.scale);
         content_.tiling.Reset();
         content_.tiling.Append(graphics::TilingFlip(cell, page_.scale) + "\r");

@@ -9,6 +9,7 @@
 
 #include "pdf/core/leading_number.hpp"
 #include "pdf/core/number_format.hpp"
+#include "pdf/core/upper_name.hpp"
 #include "pdf/error.hpp"
 
 namespace folivo {
@@ -34,18 +35,6 @@ constexpr std::array<NamedColor, 35> kNamedColors = {{
     {"IVORY", "#FFFFF0"},      {"DARKGRAY", "#A9A9A9"},   {"DARKCYAN", "#008B8B"},
     {"DARKBLUE", "#00008B"},   {"BROWN", "#A52A2A"},
 }};
-
-std::string Trimmed(std::string_view text) {
-    const size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return "";
-    const size_t last = text.find_last_not_of(' ');
-    return std::string(text.substr(first, last - first + 1));
-}
-
-std::string Upper(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
-}
 
 // Two upper-case hex digits of a component, rounded half to even and kept within 0..255.
 std::string Hex2(double component) {
@@ -114,13 +103,13 @@ void ParseColor(std::string& color, std::string& second) {
         default: break;
     }
     const auto parts = Split(color, ';');
-    const std::string name = Upper(Trimmed(parts[0]));
+    const std::string name = TrimmedUpper(parts[0]);
     if (const char* value = NamedValue(name)) {
         color = value;
         return;
     }
     if (parts.size() > 1) {
-        std::string pattern = Upper(Trimmed(parts[1]));
+        std::string pattern = TrimmedUpper(parts[1]);
         std::string unused;
         ParseColor(pattern, unused);
         second = pattern;

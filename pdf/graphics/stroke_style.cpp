@@ -2,7 +2,7 @@
 
 #include "pdf/core/leading_number.hpp"
 #include "pdf/core/number_format.hpp"
-#include "pdf/graphics/upper_name.hpp"
+#include "pdf/core/upper_name.hpp"
 
 namespace folivo::graphics {
 

@@ -1,8 +1,8 @@
-#include "pdf/graphics/upper_name.hpp"
+#include "pdf/core/upper_name.hpp"
 
 #include <cctype>
 
-namespace folivo::graphics {
+namespace folivo {
 
 std::string TrimmedUpper(std::string_view text) {
     const size_t first = text.find_first_not_of(' ');
@@ -12,4 +12,4 @@ std::string TrimmedUpper(std::string_view text) {
     return out;
 }
 
-}  // namespace folivo::graphics
+}  // namespace folivo
