@@ -212,6 +212,20 @@ public:
     // BeginLayer of a name sets its state). Layers named SCREEN and PRINTER show only on screen or paper.
     void BeginLayer(const std::string& Layer, int32_t StartState = 1, int32_t ShowInList = 1);
     void EndLayer();
+    // A form field: FieldType 0 text (Param: maximum length), 1 check box and 4 radio button (ticked
+    // when Value is not empty, "0" or "false"), 2 combo and 3 list box (Param "a|b|c", Value the
+    // default option number), 5 push button (Param the caption, Value the script run on a click).
+    // Options bits choose flags, alignment, border and check mark (see navigation/field_widget.cpp).
+    void AddField(const std::string& FieldName, int32_t FieldType, float X, float Y, float xDim, float YDim,
+                  const std::string& Value = "", const std::string& Param = "", const std::string& Tooltip = "",
+                  int32_t Options = 0);
+    // JavaScript on a field event (0 up, 1 down, 2 enter, 3 exit, 4 focus, 5 blur, 6 keystroke,
+    // 7 validate, 8 calculate, 9 format) of FieldName and its "FieldName." children.
+    void OnFieldEvent(int32_t OnEvent, const std::string& FieldName, const std::string& Action);
+    // JavaScript on an event: 0 page open, 1 page close (the open or next page only), 2 document
+    // open, 3 will close, 4 will print, 5 will save, 6 did print, 7 did save, 8 document level.
+    // Scripts given for one event run in order; ResetScript drops the earlier ones.
+    void OnDocEvent(int32_t EventType, const std::string& Script, bool ResetScript = false);
 
     // ---- import (folivo_import.cpp) ----
     // Draws page PageNumber (1 = first) of a PDF file as a form scaled into the rectangle at
@@ -350,7 +364,13 @@ private:
     int32_t PageForNextSetting() const;  // the open page, else the next one
     std::string PageLabelsEntry();        // the catalog's "/PageLabels << .. >>"
     std::string TakeTransitionEntry();    // "/Dur .. /Trans <<..>> \r" of the page, then cleared
-    void WriteLayerObjects();  // EndDoc, before the shared resources that name them
+    void WriteLayerObjects();
+    void WritePageNavigationObjects();  // EndPage, before the page object: page scripts and fields
+    void WritePageScripts();
+    void WritePageFields();
+    std::string AcroFormEntry() const;
+    void WriteDocumentScripts();
+    void WriteScriptCatalogLines();  // EndDoc, before the shared resources that name them
     std::string TakePageNavigationEntries();  // the page dictionary's entries ("/Annots [..]\r"), then cleared
     void WriteNavigationObjects();       // EndDoc, before the catalog
     void WriteNavigationCatalogLines();  // the catalog's entries

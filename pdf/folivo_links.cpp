@@ -107,6 +107,8 @@ std::string Folivo::TakePageNavigationEntries() {
         entries += "]\r";
     }
     nav_.pageAnnots.clear();
+    entries += nav_.pageActions;
+    nav_.pageActions.clear();
     return entries + TakeTransitionEntry();
 }
 

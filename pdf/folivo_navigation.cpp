@@ -70,7 +70,13 @@ void Folivo::WriteOutlines() {
     }
 }
 
+void Folivo::WritePageNavigationObjects() {
+    WritePageScripts();
+    WritePageFields();
+}
+
 void Folivo::WriteNavigationObjects() {
+    WriteDocumentScripts();
     WriteOutlines();
     WriteDestinations();
 }
@@ -80,6 +86,9 @@ void Folivo::WriteNavigationCatalogLines() {
     if (nav_.destinationsObj != 0) WriteLine("/Dests " + std::to_string(nav_.destinationsObj) + " 0 R");
     if (!nav_.pageLabels.empty()) WriteLine(PageLabelsEntry());
     if (!nav_.layers.Empty()) WriteLine(navigation::OptionalContentProperties(nav_.layers.Layers()));
+    const std::string form = AcroFormEntry();
+    if (!form.empty()) WriteLine(form);
+    WriteScriptCatalogLines();
 }
 
 }  // namespace folivo

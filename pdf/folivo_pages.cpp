@@ -104,6 +104,7 @@ void Folivo::EndPage() {
     stream += content_.page.Text();
     content_.page.Reset();
 
+    WritePageNavigationObjects();
     const int32_t pageObj = StartObject();
     WritePageObject(pageObj + 1);
     CloseObject();

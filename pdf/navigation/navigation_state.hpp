@@ -4,10 +4,12 @@
 #include <cstdint>
 #include <string>
 
+#include <array>
 #include <map>
 #include <vector>
 
 #include "pdf/navigation/destination_table.hpp"
+#include "pdf/navigation/field_widget.hpp"
 #include "pdf/navigation/layer_table.hpp"
 #include "pdf/navigation/outline.hpp"
 
@@ -30,6 +32,10 @@ struct NavigationState {
     float showTime = 0;
     LayerTable layers;
     int32_t openLayers = 0;  // BeginLayer calls not yet ended
+    std::vector<Field> fields;
+    std::array<std::string, 9> scripts;    // by OnDocEvent type
+    std::array<int32_t, 9> scriptObjects{};  // document scripts once written
+    std::string pageActions;               // "/AA << .. >>\r" of the page being written
 };
 
 }  // namespace folivo::navigation

@@ -7,6 +7,8 @@
   nav_probe.py notes FILE     one line per note: page|subtype|rect|key=value ... (strings as text)
   nav_probe.py pages FILE     one line per page: number|label|Dur|Trans dictionary ("-" when absent)
   nav_probe.py layers FILE    the optional-content groups, default states, list order and page properties
+  nav_probe.py fields FILE    the form: "form ..." line, then one line per field: name|page|keys
+  nav_probe.py scripts FILE   document and page JavaScript: where|script
   nav_probe.py dests FILE     one line per named destination: name|page number|view
 """
 import sys
@@ -91,6 +93,8 @@ def annots(pdf):
 
 
 def show(value):
+    if isinstance(value, pikepdf.Name):
+        return value.unparse().decode("latin-1")
     if isinstance(value, pikepdf.String):
         return bytes(value).decode("latin-1")
     if isinstance(value, pikepdf.Array):
@@ -141,6 +145,42 @@ def layers(pdf):
         print(f"resource {key} {bytes(properties[key].Name).decode('latin-1')}")
 
 
+def js(action):
+    code = action.JS
+    text = code.read_bytes() if isinstance(code, pikepdf.Stream) else bytes(code)
+    return text.decode("latin-1").replace("\r", "\\r")
+
+
+def fields(pdf):
+    form = pdf.Root.get("/AcroForm")
+    if form is None:
+        return
+    calculated = " ".join(bytes(f.T).decode("latin-1") for f in form.CO)
+    fonts = " ".join(sorted(str(k) for k in form.DR.Font.keys()))
+    print(f"form need={form.NeedAppearances} co=[{calculated}] fonts=[{fonts}]")
+    for field in form.Fields:
+        skip = ("/Type", "/Subtype", "/P", "/T", "/AA", "/A", "/BS")
+        keys = " ".join(f"{k}={show(field[k])}" for k in sorted(field.keys()) if k not in skip)
+        events = " ".join(f"{k}:{js(field.AA[k])}" for k in sorted(field.AA.keys())) if "/AA" in field else "-"
+        click = js(field.A) if "/A" in field else "-"
+        border = show(field.BS)
+        print(f"{bytes(field.T).decode('latin-1')}|{page_number(pdf, field.P)}|{keys}|bs={border}|aa={events}|a={click}")
+
+
+def scripts(pdf):
+    root = pdf.Root
+    if "/OpenAction" in root:
+        print(f"open|{js(root.OpenAction)}")
+    for key in sorted(root.get("/AA", {}).keys()):
+        print(f"{key}|{js(root.AA[key])}")
+    if "/Names" in root:
+        names = list(root.Names.JavaScript.Names)
+        print(f"names {bytes(names[0]).decode('latin-1')}|{js(names[1])}")
+    for i, page in enumerate(pdf.pages, 1):
+        for key in sorted(page.obj.get("/AA", {}).keys()):
+            print(f"page{i}{key}|{js(page.obj.AA[key])}")
+
+
 def dests(pdf):
     table = pdf.Root.get("/Dests")
     for name in (table.keys() if table is not None else []):
@@ -149,4 +189,5 @@ def dests(pdf):
 
 if __name__ == "__main__":
     with pikepdf.open(sys.argv[2]) as document:
-        {"outline": outline, "annots": annots, "notes": notes, "pages": pages, "layers": layers, "dests": dests}[sys.argv[1]](document)
+        {"outline": outline, "annots": annots, "notes": notes, "pages": pages, "layers": layers, "fields": fields, "scripts": scripts,
+         "dests": dests}[sys.argv[1]](document)

@@ -1,0 +1,126 @@
+// Folivo: interactive form fields, written with their page, and the document's form dictionary.
+
+#include <cstdlib>
+
+#include "pdf/folivo.hpp"
+#include "pdf/navigation/field_widget.hpp"
+
+namespace folivo {
+
+namespace {
+
+bool IsPlainColor(const std::string& color) { return !color.empty() && color[0] == '#'; }
+
+// The type entries of the widget: field type, flags and what the type adds.
+std::string TypeWidgetEntries(int32_t type, const navigation::FieldLook& look, int32_t maxLength,
+                              bool ticked, int32_t scriptObj) {
+    const auto flags = [&](int32_t typeFlag) { return std::to_string(look.fieldFlags | typeFlag) + " "; };
+    switch (type) {
+        case navigation::kCheckBox: return " /FT /Btn /Ff " + flags(0) + (ticked ? " /V /S#EC /DV /S#EC " : "");
+        case navigation::kRadioButton:
+            return " /FT /Btn /Ff " + flags(32768) + (ticked ? " /V /S#EC /DV /S#EC " : "");
+        case navigation::kComboBox: return " /FT /Ch /Ff " + flags(131072);
+        case navigation::kListBox: return " /FT /Ch /Ff " + flags(0);
+        case navigation::kPushButton:
+            return " /FT /Btn /Ff " + flags(65536) +
+                   (scriptObj != 0 ? " /A << /S /JavaScript /JS " + std::to_string(scriptObj) + " 0 R >> " : "");
+        default:
+            return " /FT /Tx /Ff " + flags(0) + look.alignment +
+                   (maxLength > 0 ? " /MaxLen " + std::to_string(maxLength) + " " : "");
+    }
+}
+
+bool IsTicked(const std::string& value) {
+    return !value.empty() && value != "0" && value != "false" && value != "False" && value != "FALSE";
+}
+
+}  // namespace
+
+void Folivo::AddField(const std::string& FieldName, int32_t FieldType, float X, float Y, float xDim, float YDim,
+                      const std::string& Value, const std::string& Param, const std::string& Tooltip,
+                      int32_t Options) {
+    if (text_.fontIndex == 0) SetFont("Helvetica", 10);  // the default appearance names a font
+    const auto look = navigation::FieldLookOf(Options);
+    RequireVersion(look.version);
+    const int32_t type = (FieldType >= navigation::kTextField && FieldType <= navigation::kPushButton)
+                             ? FieldType : static_cast<int32_t>(navigation::kTextField);
+    const bool push = type == navigation::kPushButton;
+    const int32_t scriptObj = push && !Value.empty() ? WriteScript(Value) : 0;
+
+    const float s = page_.scale;
+    const float x1 = X * s;
+    const float y1 = page_.height - Y * s;
+    navigation::Field field;
+    field.widget = "<< /Type /Annot /Subtype /Widget \r /Rect [ " + FormatNum(x1) + " " + FormatNum(y1) + " " +
+                   FormatNum(x1 + xDim * s) + " " + FormatNum(y1 - YDim * s) + "]" +
+                   (look.annotFlags != 0 ? " /F " + std::to_string(look.annotFlags) : std::string()) +
+                   " /BS << /Type /Border /W " + look.borderWidth + look.borderStyle + ">>" +
+                   TypeWidgetEntries(type, look, type == navigation::kTextField ? std::atoi(Param.c_str()) : 0,
+                                     IsTicked(Value), scriptObj);
+    field.name = FieldName;
+    field.type = type;
+    field.appearance = "/" + text_.fontName + " " + FormatNum(look.useFontSize ? text_.size : 0) + " Tf " +
+                       (IsPlainColor(colors_.text) ? ColorToRGB(colors_.text) : std::string("0 0 0")) + " rg ";
+    field.tooltip = Tooltip;
+    field.value = push ? std::string() : Value;
+    field.caption = push ? Param : look.checkGlyph;
+    if (type == navigation::kComboBox || type == navigation::kListBox) {
+        field.options = navigation::SplitOptions(Param);
+        field.defaultOption = std::atoi(Value.c_str());
+    }
+    if (IsPlainColor(colors_.fill)) field.characteristics += " /BG [ " + ColorToRGB(colors_.fill) + " ] ";
+    if (IsPlainColor(colors_.line)) field.characteristics += " /BC [ " + ColorToRGB(colors_.line) + " ] ";
+    field.characteristics += look.rotation;
+    field.page = PageForNextSetting();
+    nav_.fields.push_back(std::move(field));
+}
+
+void Folivo::OnFieldEvent(int32_t OnEvent, const std::string& FieldName, const std::string& Action) {
+    const std::string key = navigation::FieldEventKey(OnEvent);
+    if (Action.empty() || key.empty()) return;
+    std::vector<navigation::Field*> matches;
+    for (auto& field : nav_.fields) {
+        // A field already written with its page can no longer take actions.
+        if (field.object == 0 && navigation::FieldMatches(field.name, FieldName)) matches.push_back(&field);
+    }
+    if (matches.empty()) return;
+    const std::string action = key + "<< /S /JavaScript /JS " + std::to_string(WriteScript(Action)) + " 0 R >> ";
+    for (auto* field : matches) field->actions += action;
+}
+
+void Folivo::WritePageFields() {
+    const int32_t page = pages_.Count();
+    int32_t pending = 0;
+    for (const auto& field : nav_.fields) pending += (field.page == page && field.object == 0) ? 1 : 0;
+    // The page object follows its fields.
+    const std::string pageRef = std::to_string(objects_.LastNumber() + pending + 1) + " 0 R";
+    for (auto& field : nav_.fields) {
+        if (field.page != page || field.object != 0) continue;
+        field.object = StartObject();
+        std::vector<std::string> quotedOptions;
+        for (const auto& option : field.options) quotedOptions.push_back(QuoteString(option));
+        std::string text = field.widget + " /DA " + QuoteString(field.appearance) + " /T " + QuoteString(field.name);
+        if (!field.tooltip.empty()) text += " /TU " + QuoteString(field.tooltip);
+        text += navigation::FieldTypeEntries(field, quotedOptions, QuoteString(field.value), QuoteString(field.caption));
+        if (!field.actions.empty()) text += " /AA << " + field.actions + " >> ";
+        WriteLine(text + " /P " + pageRef + " >>");
+        CloseObject();
+        nav_.pageAnnots.push_back(field.object);
+    }
+}
+
+std::string Folivo::AcroFormEntry() const {
+    std::string fields;
+    std::string calculated;
+    for (const auto& field : nav_.fields) {
+        if (field.object == 0) continue;
+        const std::string ref = std::to_string(field.object) + " 0 R ";
+        fields += ref;
+        if (field.actions.find(" /C ") != std::string::npos) calculated += ref;
+    }
+    if (fields.empty()) return "";
+    return "/AcroForm <</NeedAppearances true /Fields [" + fields + "] /CO [" + calculated + "] /DR << /Font << " +
+           resources_.fonts + ">> >> >>";
+}
+
+}  // namespace folivo
