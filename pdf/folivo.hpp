@@ -371,6 +371,8 @@ private:
     std::string AcroFormEntry() const;
     void WriteDocumentScripts();
     void WriteScriptCatalogLines();  // EndDoc, before the shared resources that name them
+    void ListAnnotation(int32_t objNum);  // on the open page, or the reusable object being recorded
+    void ListObjectAnnotations(const std::string& Name);  // PlayObject: the object's annotations
     std::string TakePageNavigationEntries();  // the page dictionary's entries ("/Annots [..]\r"), then cleared
     void WriteNavigationObjects();       // EndDoc, before the catalog
     void WriteNavigationCatalogLines();  // the catalog's entries

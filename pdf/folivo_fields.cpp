@@ -105,7 +105,7 @@ void Folivo::WritePageFields() {
         if (!field.actions.empty()) text += " /AA << " + field.actions + " >> ";
         WriteLine(text + " /P " + pageRef + " >>");
         CloseObject();
-        nav_.pageAnnots.push_back(field.object);
+        nav_.pageAnnots.push_back(field.object);  // a field always belongs to its page
     }
 }
 

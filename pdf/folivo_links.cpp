@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "pdf/folivo.hpp"
+#include "pdf/fonts/font_table.hpp"
 #include "pdf/navigation/link_target.hpp"
 
 namespace folivo {
@@ -95,8 +96,23 @@ int32_t Folivo::WriteAnnotation(std::string Dict, const std::string& Contents, c
     if (!Action.empty()) Dict += ActionText(Action);
     WriteLine(Dict + " >>");
     CloseObject();
-    nav_.pageAnnots.push_back(objNum);
+    ListAnnotation(objNum);
     return objNum;
+}
+
+void Folivo::ListAnnotation(int32_t objNum) {
+    if (content_.objectOpen && !reusable_.table.empty()) {
+        nav_.objectAnnots[fonts::NameToken(reusable_.table.back().alias)].push_back(objNum);
+    } else {
+        nav_.pageAnnots.push_back(objNum);
+    }
+}
+
+void Folivo::ListObjectAnnotations(const std::string& Name) {
+    const auto found = nav_.objectAnnots.find(fonts::NameToken(Name));
+    if (found == nav_.objectAnnots.end()) return;
+    const std::vector<int32_t> annots = found->second;  // a copy: the object may be playing into itself
+    for (int32_t objNum : annots) ListAnnotation(objNum);
 }
 
 std::string Folivo::TakePageNavigationEntries() {

@@ -49,7 +49,10 @@ void Folivo::EndObject() {
     resources_.xobjects += "/" + alias + " " + std::to_string(objNum) + " 0 R \r";
 }
 
-void Folivo::PlayObject(const std::string& Name) { AddContent("q /" + fonts::NameToken(Name) + " Do Q"); }
+void Folivo::PlayObject(const std::string& Name) {
+    AddContent("q /" + fonts::NameToken(Name) + " Do Q");
+    ListObjectAnnotations(Name);
+}
 
 void Folivo::PlayAutomaticObjects(int32_t placement) {
     for (const ReusableObject& object : reusable_.table) {

@@ -27,6 +27,9 @@ struct NavigationState {
     DestinationTable destinations;
     int32_t destinationsObj = 0;
     std::vector<int32_t> pageAnnots;  // annotation objects of the open page
+    // Annotations made while a reusable object was recorded, by the object's name token; listed
+    // on every page that plays the object.
+    std::map<std::string, std::vector<int32_t>> objectAnnots;
     std::map<int32_t, PageLabel> pageLabels;  // by page index from 0
     std::string transition;  // "<< /Type /Trans ..." for the open (or next) page
     float showTime = 0;

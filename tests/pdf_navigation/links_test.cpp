@@ -91,6 +91,25 @@ TEST(Links, AnnotationsBelongToTheirPage) {
     EXPECT_EQ(NavProbe("annots", doc.Finish()), "1|/Link|0 0 0 0|uri http://a\n3|/Link|0 0 0 0|uri http://c\n");
 }
 
+TEST(Links, LinksRecordedInAReusableObjectFollowItsPlays) {
+    Doc doc;
+    Folivo& pdf = doc.pdf;
+    pdf.BeginDoc(doc.path.string());
+    pdf.BeginObject("intestazione", 1);  // played under every page
+    pdf.DrawRect(0, 0, 10, 10);
+    pdf.LinkTo("http://studio");
+    pdf.EndObject();
+    pdf.BeginObject("piede");
+    pdf.LinkTo("http://piede");
+    pdf.EndObject();
+    pdf.BeginPage();
+    pdf.BeginPage();
+    pdf.PlayObject("piede");
+    EXPECT_EQ(NavProbe("annots", doc.Finish()),
+              "1|/Link|0 832 10 842|uri http://studio\n2|/Link|0 832 10 842|uri http://studio\n"
+              "2|/Link|0 832 10 842|uri http://piede\n");
+}
+
 TEST(Links, EncryptedAndCompressedLinksReadBack) {
     Doc doc;
     doc.pdf.BeginDoc(doc.path.string());
