@@ -1,0 +1,211 @@
+// ImportPage and GetInfo through the writer: imported pages read back with pdftotext and pikepdf
+// (forms, their boxes and resources), every output checked by qpdf; damaged, missing and
+// encrypted sources give the recorded error or a clear one.
+
+#include <gtest/gtest.h>
+#include <zlib.h>
+
+#include <sstream>
+
+#include "tests/pdf_import/mini_pdf.hpp"
+#include "tests/pdf_support/readback.hpp"
+
+namespace folivo::test {
+namespace {
+
+struct FormLine {
+    std::string name, subtype, bbox, filter, fonts, data;
+};
+
+// The imported forms of the first page, by pikepdf, and the page's content.
+struct Forms {
+    std::vector<FormLine> forms;
+    std::string content;
+};
+
+Forms ReadForms(const std::filesystem::path& pdf, const std::string& password = "") {
+    const auto run = kv::test::Python(kv::test::ShellQuote(std::string(KV_SOURCE_DIR) + "/tests/pdf_import/forms.py") +
+                                      " " + kv::test::ShellQuote(pdf.string()) + " " + kv::test::ShellQuote(password));
+    EXPECT_EQ(run.status, 0) << run.output;
+    Forms result;
+    std::istringstream lines(run.output);
+    for (std::string line; std::getline(lines, line);) {
+        std::istringstream words(line);
+        FormLine f;
+        words >> f.name;
+        if (f.name == "content") {
+            words >> result.content;
+            result.content = FromHex(result.content);
+            continue;
+        }
+        std::string x0, y0, x1, y1;
+        words >> f.subtype >> x0 >> y0 >> x1 >> y1 >> f.filter >> f.fonts >> f.data;
+        f.bbox = x0 + " " + y0 + " " + x1 + " " + y1;
+        f.data = FromHex(f.data);
+        result.forms.push_back(f);
+    }
+    return result;
+}
+
+std::string Zlib(const std::string& text) {
+    uLongf size = compressBound(static_cast<uLong>(text.size()));
+    std::string out(size, '\0');
+    compress2(reinterpret_cast<Bytef*>(out.data()), &size, reinterpret_cast<const Bytef*>(text.data()),
+              static_cast<uLong>(text.size()), 9);
+    out.resize(size);
+    return out;
+}
+
+struct ImportDoc : Doc {
+    std::filesystem::path Source(const std::string& name, const std::string& bytes) {
+        const auto file = dir / name;
+        kv::test::WriteFile(file, bytes);
+        return file;
+    }
+};
+
+TEST(ImportPage, TwoPagesOfOneFileShareTheirFont) {
+    ImportDoc d;
+    const auto src = d.Source("two.pdf", TextPages({"Alpha", "Beta"}).Build());
+    d.Page();
+    d.pdf.ImportPage(src.string(), 1, 10, 10, 80, 60);
+    d.pdf.ImportPage(src.string(), 2, 10, 100, 80, 60);
+    d.pdf.ImportPage(src.string(), 2, 100, 100);  // the same page again reuses its form
+    const auto& out = d.Finish();
+    const std::string text = kv::test::PdfToText(out);
+    ExpectContains(text, {"Alpha", "Beta"});
+    const Forms forms = ReadForms(out);
+    ASSERT_EQ(forms.forms.size(), 2u);
+    EXPECT_EQ(forms.forms[0].name, "/_PDF_1.1");
+    EXPECT_EQ(forms.forms[1].name, "/_PDF_1.2");
+    for (const auto& f : forms.forms) {
+        EXPECT_EQ(f.subtype, "/Form");
+        EXPECT_EQ(f.bbox, "[0 0 400 300]");  // inherited from the page tree
+    }
+    EXPECT_EQ(forms.forms[0].fonts, forms.forms[1].fonts) << "the shared font is copied once";
+    EXPECT_EQ(forms.forms[0].data, "BT /F1 24 Tf 50 150 Td (Alpha) Tj ET");
+    ExpectContains(forms.content, {"/_PDF_1.1 Do", "/_PDF_1.2 Do"});
+}
+
+TEST(ImportPage, ContentArraysAreJoinedAndSingleStreamsKeepTheirFilter) {
+    MiniPdf pdf = TextPages({"unused"});
+    const std::string a = Zlib("BT /F1 20 Tf 40 200 Td (First) Tj ET");
+    const std::string b = Zlib("BT /F1 20 Tf 40 100 Td (Second) Tj ET");
+    pdf.bodies[3] = "<< /Type /Page /Parent 2 0 R /Resources << /Font << /F1 3 0 R >> >> /Contents [6 0 R 7 0 R] >>";
+    pdf.bodies.push_back("<< /Length " + std::to_string(a.size()) + " /Filter /FlateDecode >>\nstream\n" + a + "\nendstream");
+    pdf.bodies.push_back("<< /Length " + std::to_string(b.size()) + " /Filter [/FlateDecode] >>\nstream\n" + b + "\nendstream");
+    MiniPdf single = TextPages({"unused"});
+    single.bodies[4] = pdf.bodies[5];
+    ImportDoc d;
+    d.Page();
+    d.pdf.ImportPage(d.Source("array.pdf", pdf.Build()).string(), 1, 0, 0, 100, 75);
+    d.pdf.ImportPage(d.Source("single.pdf", single.Build()).string(), 1, 0, 100, 100, 75);
+    const auto& out = d.Finish();
+    ExpectContains(kv::test::PdfToText(out), {"First", "Second"});
+    const Forms forms = ReadForms(out);
+    ASSERT_EQ(forms.forms.size(), 2u);
+    EXPECT_EQ(forms.forms[0].filter, "none");
+    ExpectContains(forms.forms[0].data, {"(First) Tj", "(Second) Tj"});
+    EXPECT_EQ(forms.forms[1].filter, "/FlateDecode");
+    EXPECT_EQ(forms.forms[1].data, "BT /F1 20 Tf 40 200 Td (First) Tj ET");
+}
+
+TEST(ImportPage, ScalesTheMediaBoxIntoTheRectangle) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"[0 0 400 300]", "0.5 0 0 -0.5 0 150 cm"},
+        {"[100 50 500 350]", "0.5 0 0 -0.5 -50 175 cm"},  // the box's corner moves to the rectangle's
+    };
+    for (const auto& [box, cm] : cases) {
+        SCOPED_TRACE(box);
+        ImportDoc d;
+        d.pdf.BeginDoc(d.path.string());
+        d.pdf.SetScale(0);  // points
+        d.pdf.BeginPage();
+        d.pdf.ImportPage(d.Source("box.pdf", TextPages({"Box"}, box).Build()).string(), 1, 0, 0, 200, 0);
+        const auto& out = d.Finish();
+        ExpectContains(ReadForms(out).content, {cm});
+    }
+}
+
+TEST(ImportPage, FolivoAndQpdfFilesImport) {
+    ImportDoc d;
+    const auto plain = d.dir / "sample.pdf";
+    WriteSampleDocument(plain, [](Folivo& pdf) { pdf.SetCompression(2); });
+    const auto qdf = d.dir / "qdf.pdf";
+    ASSERT_EQ(kv::test::Run("qpdf --qdf " + plain.string() + " " + qdf.string()).status, 0);
+    d.Page();
+    d.pdf.ImportPage(plain.string(), 2, 0, 0, 90, 120);
+    d.pdf.ImportPage(qdf.string(), 1, 100, 0, 90, 120);
+    const std::string text = kv::test::PdfToText(d.Finish());
+    ExpectContains(text, {"riga 200", "riga 139"});
+}
+
+TEST(ImportPage, ProtectedOutputStaysReadable) {
+    ImportDoc d;
+    const auto src = d.Source("two.pdf", TextPages({"Secret"}).Build());
+    d.pdf.BeginDoc(d.path.string());
+    d.pdf.SetProtection(0, "owner", "");
+    d.pdf.BeginPage();
+    d.pdf.ImportPage(src.string(), 1, 10, 10, 80, 60);
+    d.pdf.EndDoc();
+    EXPECT_QPDF_CLEAN(d.path);
+    ExpectContains(kv::test::PdfToText(d.path), {"Secret"});
+}
+
+TEST(ImportPage, BadSourcesAreRefusedOrSkipped) {
+    ImportDoc d;
+    const auto src = d.Source("ok.pdf", TextPages({"Fine"}).Build());
+    const auto garbage = d.Source("garbage.pdf", "%PDF-1.4\nnothing here");
+    const auto encrypted = d.dir / "locked.pdf";
+    WriteSampleDocument(encrypted, [](Folivo& pdf) { pdf.SetProtection(0, "owner", "user"); });
+    d.Page();
+    EXPECT_NO_THROW(d.pdf.ImportPage((d.dir / "missing.pdf").string(), 1, 0, 0, 10, 10));
+    EXPECT_EQ(d.pdf.ErrNumber(), 53);
+    EXPECT_NO_THROW(d.pdf.ImportPage(garbage.string(), 1, 0, 0, 10, 10));
+    EXPECT_EQ(d.pdf.ErrNumber(), 321);
+    EXPECT_THROW(d.pdf.ImportPage(encrypted.string(), 1, 0, 0, 10, 10), Error);
+    EXPECT_THROW(d.pdf.ImportPage(src.string(), 2, 0, 0, 10, 10), Error);
+    EXPECT_THROW(d.pdf.ImportPage(src.string(), 0, 0, 0, 10, 10), Error);
+    d.pdf.ImportPage(src.string(), 1, 0, 0, 100, 75);
+    ExpectContains(kv::test::PdfToText(d.Finish()), {"Fine"});
+}
+
+TEST(GetInfo, ReadsInformationAndRecordsItsOwnErrors) {
+    ImportDoc d;
+    const auto sample = d.dir / "sample.pdf";
+    WriteSampleDocument(sample, [](Folivo&) {});
+    const auto encrypted = d.dir / "locked.pdf";
+    WriteSampleDocument(encrypted, [](Folivo& pdf) { pdf.SetProtection(0, "owner", "user"); });
+    const auto objstm = d.dir / "objstm.pdf";
+    ASSERT_EQ(kv::test::Run("qpdf --object-streams=generate " + sample.string() + " " + objstm.string()).status, 0);
+    struct Case {
+        std::filesystem::path file;
+        int32_t pages;
+        std::string title, author;
+        bool encrypted;
+        int32_t error;
+    };
+    const std::vector<Case> cases = {
+        {sample, 2, kSampleTitle, kSampleAuthor, false, 0},
+        {encrypted, 0, "", "", true, 0},
+        {d.dir / "missing.pdf", 0, "", "", false, 53},
+        {d.Source("garbage.pdf", "not a pdf"), 0, "", "", false, 321},
+        {objstm, 0, "", "", false, 321},
+        {d.Source("truncated.pdf", kv::test::ReadFile(sample).substr(0, 3000)), 0, "", "", false, 321},
+        {d.Source("far.pdf", TextPages({"x"}).Build(1 << 20)), 0, "", "", false, 321},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file.string());
+        Folivo pdf;
+        std::string title = "x", subject = "x", author = "x";
+        bool isEncrypted = false;
+        EXPECT_EQ(pdf.GetInfo(c.file.string(), title, subject, author, isEncrypted), c.pages);
+        EXPECT_EQ(title, c.title);
+        EXPECT_EQ(author, c.author);
+        EXPECT_EQ(isEncrypted, c.encrypted);
+        EXPECT_EQ(pdf.ErrNumber(), c.error);
+    }
+}
+
+}  // namespace
+}  // namespace folivo::test
