@@ -56,14 +56,7 @@ WindowTest::~WindowTest() {
 
 void WindowTest::WriteCompanies(const std::vector<demo::DemoCompany>& companies) {
     ASSERT_TRUE(writer_) << "companies are written before the program starts";
-    const auto length = static_cast<std::size_t>(demo::DemoRecordLength(1));
-    std::vector<std::string> records;
-    for (const demo::DemoCompany& company : companies) {
-        const auto number = static_cast<std::size_t>(company.code);
-        if (records.size() < number) records.resize(number, std::string(length, ' '));
-        records[number - 1] = demo::CompanyRecord(company, length);
-    }
-    writer_->WriteRecords(1, records);
+    writer_->WriteCompanies(companies);
 }
 
 void WindowTest::Start(const DriversMaker& makeDrivers) {

@@ -106,13 +106,15 @@ void DemoWriter::WriteRecords(int file, const std::vector<std::string>& records)
     archive::CHIUDI(archive_, file);
 }
 
-void DemoWriter::WriteCompanies() {
+void DemoWriter::WriteCompanies() { WriteCompanies(DemoCompanies()); }
+
+void DemoWriter::WriteCompanies(const std::vector<DemoCompany>& companies) {
+    const auto length = static_cast<std::size_t>(DemoRecordLength(1));
     std::vector<std::string> records;
-    for (const DemoCompany& company : DemoCompanies()) {
-        records.resize(static_cast<std::size_t>(company.code),
-                       BlankRecord(static_cast<std::size_t>(DemoRecordLength(1))));
-        records[static_cast<std::size_t>(company.code - 1)] =
-            CompanyRecord(company, static_cast<std::size_t>(DemoRecordLength(1)));
+    for (const DemoCompany& company : companies) {
+        const auto number = static_cast<std::size_t>(company.code);
+        if (records.size() < number) records.resize(number, BlankRecord(length));
+        records[number - 1] = CompanyRecord(company, length);
     }
     WriteRecords(1, records);
 }

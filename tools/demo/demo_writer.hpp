@@ -7,10 +7,12 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "archive/archive_state.hpp"
 #include "platform/services.hpp"
 #include "platform/terminal_dialogs.hpp"
+#include "tools/demo/demo_companies.hpp"
 
 namespace kv::demo {
 
@@ -44,6 +46,8 @@ public:
     void WriteDriveFiles();  // launch file C:\CORVIN\CORVIN.INI and the legacy path files
     void WriteBaseFile();
     void WriteCompanies();
+    // The company archive holding these companies, each at the record number of its code.
+    void WriteCompanies(const std::vector<DemoCompany>& companies);
     void WritePeriod();
     void WriteHolder();
     void WritePrinterSettings();
