@@ -2,7 +2,6 @@
 
 #include <cstdlib>
 
-#include "app/short_date.hpp"
 #include "platform/drives.hpp"
 #include "platform/instance_lock.hpp"
 #include "platform/registry.hpp"
@@ -16,7 +15,7 @@ Environment Environment::FromProcess() {
     environment.drivesRoot = platform::DriveMap::FromEnvironment().root();
     environment.lockFile =
         platform::InstanceLockPath(std::getenv("KVVELM_LOCK"), std::getenv("XDG_RUNTIME_DIR"));
-    environment.dateLocale = DateLocaleName();
+    environment.locale = platform::ReadUserLocale();
     return environment;
 }
 

@@ -5,16 +5,17 @@
 #include <filesystem>
 #include <string>
 
+#include "platform/user_locale.hpp"
+
 namespace kv::app {
 
 struct Environment {
     std::filesystem::path registryFile;  // the .reg file standing in for the registry
     std::filesystem::path drivesRoot;    // one folder per drive letter
     std::filesystem::path lockFile;      // the single-instance lock
-    std::string dateLocale;              // the locale of the system's short date; empty: DD/MM/YYYY
+    platform::UserLocale locale;         // decimal separator and short date, read once
 
-    // KVVELM_REGISTRY, KVVELM_DRIVES, KVVELM_LOCK and their XDG defaults; the date locale from
-    // LC_ALL, LC_TIME or LANG.
+    // KVVELM_REGISTRY, KVVELM_DRIVES, KVVELM_LOCK and their XDG defaults; the user's locale.
     static Environment FromProcess();
 };
 

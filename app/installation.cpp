@@ -51,8 +51,8 @@ std::string LegacyFolder(Program& program, const char* pathFile) {
 
 std::string LEGGIREGISTRO(const Program& program, const std::string& hive, const std::string& key,
                           const std::string& valueName) {
-    auto registry = platform::Registry::FromFile(program.environment.registryFile);
-    return registry.ReadString(hive + "\\" + key, valueName).value_or("");
+    return platform::ReadUserRegistryString(program.environment.registryFile, hive + "\\" + key, valueName)
+        .value_or("");
 }
 
 void TestSingleInstance(Program& program) {

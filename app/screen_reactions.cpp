@@ -5,8 +5,8 @@
 #include "app/company_list.hpp"
 #include "app/program_end.hpp"
 #include "app/screen_controls.hpp"
-#include "app/short_date.hpp"
 #include "archive/number_text.hpp"
+#include "platform/user_locale.hpp"
 
 namespace kv::app {
 
@@ -51,7 +51,7 @@ void OptionDoc_Click(Program& program, int index) {
     ScreenState& screen = program.screen;
     if (index == kCertificazioni) {
         screen.dateFrameVisible = true;
-        screen.date = ShortDateIn(program.clock.Now(), program.environment.dateLocale);
+        screen.date = platform::FormatShortDate(program.clock.Now(), program.environment.locale.shortDatePattern);
         screen.focus = "txtdata";
     } else {
         screen.dateFrameVisible = false;

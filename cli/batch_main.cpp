@@ -8,7 +8,6 @@
 #include "cli/batch_screen.hpp"
 #include "cli/start_up_info.hpp"
 #include "cli/unavailable_reports.hpp"
-#include "output/number_test.hpp"
 #include "platform/terminal_dialogs.hpp"
 #include "platform/text_encoding.hpp"
 
@@ -55,7 +54,6 @@ int RunBatch(const std::vector<std::string>& arguments, const app::Environment& 
     }
     platform::TerminalDialogs dialogs(out);
     app::Program program(environment, dialogs, printers, clock);
-    program.output.decimalSeparator = output::UserDecimalSeparator();
     try {
         return RunProgram(program, parsed.options, out, err, makeReports);
     } catch (const platform::ProgramEnd& end) {

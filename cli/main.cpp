@@ -5,26 +5,21 @@
 
 #include "app/archive_reports.hpp"
 #include "cli/batch_main.hpp"
-#include "platform/qt/qt_printers.hpp"
-#include "platform/qt/qt_session.hpp"
-#include "platform/qt/system_printer.hpp"
+#include "platform/batch_printing.hpp"
 
 int main(int argc, char** argv) {
     std::vector<std::string> arguments(argv + 1, argv + argc);
     kv::platform::SystemClock clock;
-    // Qt on the offscreen platform: the printers and fonts without a display.
-    kv::platform::qt::QtSession qt;
-    const char* printerSetting = std::getenv("KVVELM_PRINTERS");
-    std::unique_ptr<kv::platform::Printers> printers =
-        printerSetting != nullptr ? kv::platform::MakePrinters(printerSetting)
-                                  : std::make_unique<kv::platform::qt::QtPrinters>();
+    // KVVELM_PRINTERS names the printers for a test or a demo; otherwise the system's.
+    std::unique_ptr<kv::platform::BatchPrinting> printing =
+        kv::platform::OpenBatchPrinting(std::getenv("KVVELM_PRINTERS"));
     std::unique_ptr<kv::platform::PrinterDevice> printer;
-    return kv::cli::RunBatch(arguments, kv::app::Environment::FromProcess(), *printers, clock,
+    return kv::cli::RunBatch(arguments, kv::app::Environment::FromProcess(), printing->printers(), clock,
                              std::cout, std::cerr,
-                             [&printer](kv::app::Program& program, std::ostream&) -> std::unique_ptr<kv::app::ReportDrivers> {
+                             [&](kv::app::Program& program, std::ostream&) -> std::unique_ptr<kv::app::ReportDrivers> {
                                  // Start-up has chosen the printer by now; every job goes to it.
-                                 printer = kv::platform::qt::MakeSystemPrinter(program.services, [&program] {
-                                     return kv::platform::qt::PrintTarget{program.start.printerName, ""};
+                                 printer = printing->MakePrinter(program.services, [&program] {
+                                     return program.start.printerName;
                                  });
                                  program.output.printer = printer.get();
                                  return std::make_unique<kv::app::ArchiveReports>(program);

@@ -1,10 +1,5 @@
 #include "output/number_test.hpp"
 
-#include <clocale>
-#include <cstdlib>
-#include <langinfo.h>
-#include <locale.h>
-
 #include "archive/number_text.hpp"
 
 namespace kv::output {
@@ -13,10 +8,6 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-bool IsCLocaleName(std::string_view name) {
-    return name.empty() || name == "C" || name == "POSIX" || name.substr(0, 2) == "C.";
-}
 
 std::string_view TrimBlanks(std::string_view text) {
     while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
@@ -72,27 +63,6 @@ bool IsPlainNumber(std::string_view text, char decimal) {
 }
 
 }  // namespace
-
-char DecimalSeparatorOf(std::string_view localeName) {
-    if (IsCLocaleName(localeName)) return ',';
-    const std::string name(localeName);
-    locale_t locale = ::newlocale(LC_NUMERIC_MASK, name.c_str(), static_cast<locale_t>(nullptr));
-    if (locale == static_cast<locale_t>(nullptr)) return ',';
-    const char* radix = ::nl_langinfo_l(RADIXCHAR, locale);
-    const char separator = (radix != nullptr && radix[0] != '\0' && radix[1] == '\0') ? radix[0] : ',';
-    ::freelocale(locale);
-    return separator;
-}
-
-std::string NumericLocaleName() {
-    for (const char* variable : {"LC_ALL", "LC_NUMERIC", "LANG"}) {
-        const char* value = std::getenv(variable);
-        if (value != nullptr && value[0] != '\0') return value;
-    }
-    return {};
-}
-
-char UserDecimalSeparator() { return DecimalSeparatorOf(NumericLocaleName()); }
 
 bool IsNumericText(std::string_view text, char decimalSeparator) {
     std::string_view body = TrimBlanks(text);

@@ -1,23 +1,12 @@
 #pragma once
-// The two readings of a report text: the locale-aware numeric test (decimal separator from the
-// user's LC_NUMERIC) and the locale-independent value that stops at the first character not part of
+// The two readings of a report text: the locale-aware numeric test (the user's decimal separator,
+// read once by platform/) and the locale-independent value that stops at the first character not part of
 // a number written with "." as decimal mark.
 
 #include <string>
 #include <string_view>
 
 namespace kv::output {
-
-// The decimal separator of a locale name as LC_NUMERIC would give it: "," for an empty name, C,
-// POSIX and C.<codeset> (the Italian systems this program serves), and for a locale that is not
-// installed; otherwise the locale's own radix character.
-char DecimalSeparatorOf(std::string_view localeName);
-
-// The name that rules LC_NUMERIC in this process's environment: LC_ALL, else LC_NUMERIC, else LANG.
-std::string NumericLocaleName();
-
-// The separator of the user's environment.
-char UserDecimalSeparator();
 
 // True when the whole text, blanks around it aside, reads as a number: an optional sign (leading or
 // trailing), digits with the grouping mark of the locale among them, an optional decimal part after

@@ -4,11 +4,11 @@
 // passes it to the reports; tests make a fresh one each.
 
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <string>
 
 #include "archive/archive_state.hpp"
-#include "output/number_test.hpp"
 #include "output/pdf_writer.hpp"
 #include "platform/printer_device.hpp"
 #include "platform/services.hpp"
@@ -19,8 +19,8 @@ namespace kv::output {
 // folder's style) and the temporary host file that becomes it when the document is complete.
 struct PendingFile {
     std::string path;
-    std::string hostTemporary;
-    std::string hostFinal;
+    std::filesystem::path hostTemporary;
+    std::filesystem::path hostFinal;
 };
 
 struct OutputState {
@@ -33,7 +33,7 @@ struct OutputState {
     platform::PrinterDevice* printer = nullptr;  // the printer of all printed output, from the front end
 
     std::string holderName;          // installation holder read at start-up: each PDF's Creator
-    char decimalSeparator = UserDecimalSeparator();  // of the numeric test, from LC_NUMERIC
+    char decimalSeparator = ',';  // of the numeric test and the amounts: the user's, set by Program
 
     bool MODOPDF = false;            // true: PDF documents; false: the printer
     bool PDFAPERTO = false;          // a document is open (first page begun)

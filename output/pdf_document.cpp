@@ -56,7 +56,7 @@ std::string OpenFailureReason(const PdfWriter& writer) {
 }
 
 void OpenFile(OutputState& state, PdfWriter& writer) {
-    writer.BeginDoc(state.document.hostTemporary);
+    writer.BeginDoc(platform::NarrowHostPath(state.document.hostTemporary));
     if (writer.ErrNumber() != 0) throw platform::RuntimeError(writer.ErrNumber(), OpenFailureReason(writer));
 }
 
@@ -67,8 +67,10 @@ void PublishFile(const PendingFile& file) {
 }
 
 PendingFile PendingFileFor(const OutputState& state, const std::string& path) {
-    const std::string hostFinal = state.services.files.Resolve(path).string();
-    return PendingFile{path, hostFinal + kPartialSuffix, hostFinal};
+    const fs::path hostFinal = state.services.files.Resolve(path);
+    fs::path hostTemporary = hostFinal;
+    hostTemporary += kPartialSuffix;
+    return PendingFile{path, hostTemporary, hostFinal};
 }
 
 }  // namespace

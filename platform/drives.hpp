@@ -1,7 +1,8 @@
 #pragma once
 // Drive letters on Linux: one folder per letter, named by the lower-case letter, under a root folder
 // ($KVVELM_DRIVES, default $XDG_DATA_HOME/kvvelm/drives). "C:\CORVIN\CORVIN.INI" is
-// <root>/c/CORVIN/CORVIN.INI; a path without a drive letter is used in place.
+// <root>/c/CORVIN/CORVIN.INI; a path without a drive letter is used in place. On Windows drive
+// letters and UNC paths are the system's own: the map does not apply.
 
 #include <filesystem>
 #include <string_view>
@@ -17,8 +18,9 @@ public:
 
     const std::filesystem::path& root() const { return root_; }
 
-    // The host path of a path text in either style, separators turned into "/". A path rooted by a
-    // backslash without a drive letter ("\PQTPAGHE\X") is on drive C, the drive Windows would use.
+    // The host path of a path text (Windows-1252) in either style. Linux: separators turned into "/",
+    // and a path rooted by a backslash without a drive letter ("\PQTPAGHE\X") is on drive C, the
+    // drive Windows would use. Windows: the text itself, "/" turned into "\", in UTF-16.
     std::filesystem::path HostPath(std::string_view path) const;
 
 private:

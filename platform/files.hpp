@@ -13,6 +13,10 @@
 
 namespace kv::platform {
 
+// A host path as the C library's narrow file functions take it (Folivo opens its files with them):
+// UTF-8 on Linux, the ANSI code page on Windows.
+std::string NarrowHostPath(const std::filesystem::path& host);
+
 class Files {
 public:
     explicit Files(DriveMap drives) : drives_(std::move(drives)) {}

@@ -1,12 +1,15 @@
 #pragma once
-// The single-instance test: an advisory lock on a file, held while the program runs.
+// The single-instance test, held while the program runs: on Linux an advisory lock on a file, on
+// Windows a named mutex (named after the same path text).
 
+#include <cstdint>
 #include <filesystem>
 
 namespace kv::platform {
 
 // Where the lock lives: $KVVELM_LOCK, else $XDG_RUNTIME_DIR/kvvelm.lock, else
-// /tmp/kvvelm-<user id>.lock. Null arguments stand for unset variables.
+// /tmp/kvvelm-<user id>.lock; on Windows $KVVELM_LOCK, else "KVVELM". Null arguments stand for unset
+// variables.
 std::filesystem::path InstanceLockPath(const char* kvvelmLock, const char* xdgRuntimeDir);
 
 class InstanceLock {
@@ -17,7 +20,7 @@ public:
         Unavailable,   // the lock file cannot be opened: no test is possible
     };
 
-    // Opens (creating if needed) and tries to lock the file without waiting.
+    // Opens (creating if needed) and tries to lock the file, or creates the mutex, without waiting.
     explicit InstanceLock(const std::filesystem::path& file);
     ~InstanceLock();
     InstanceLock(const InstanceLock&) = delete;
@@ -27,7 +30,7 @@ public:
     bool OtherInstanceRunning() const { return state_ == State::OtherRunning; }
 
 private:
-    int fd_ = -1;
+    std::intptr_t handle_ = -1;  // Linux: the lock file's descriptor; Windows: the mutex
     State state_ = State::Unavailable;
 };
 

@@ -29,15 +29,19 @@ private:
     std::string default_;
 };
 
-// The CUPS destinations as `lpstat` lists them; no printers when lpstat is missing.
-class CupsPrinters : public Printers {
+// The system's printers: on Linux the CUPS destinations as `lpstat` lists them (none when lpstat is
+// missing), on Windows the spooler's local and connected printers.
+class SystemPrinters : public Printers {
 public:
     std::vector<std::string> DeviceNames() const override;
     std::string DefaultDeviceName() const override;
 };
 
+// The non-empty parts of UTF-8 text between separators, as Windows-1252 like every name inside.
+std::vector<std::string> SplitNames(const std::string& utf8, char separator);
+
 // The printer list the front ends use: when `listSetting` (the value of KVVELM_PRINTERS) is set,
-// its names (UTF-8) separated by ";" with the first as default; otherwise the CUPS destinations.
+// its names (UTF-8) separated by ";" with the first as default; otherwise the system's printers.
 std::unique_ptr<Printers> MakePrinters(const char* listSetting);
 
 }  // namespace kv::platform

@@ -31,18 +31,6 @@ std::string ExpandHive(const std::string& hive) {
 
 }  // namespace
 
-std::filesystem::path RegistryFilePath(const char* kvvelmRegistry, const char* xdgConfigHome,
-                                       const char* home) {
-    if (kvvelmRegistry != nullptr && *kvvelmRegistry != '\0') return kvvelmRegistry;
-    std::filesystem::path config;
-    if (xdgConfigHome != nullptr && *xdgConfigHome != '\0') {
-        config = xdgConfigHome;
-    } else {
-        config = std::filesystem::path(home != nullptr ? home : "") / ".config";
-    }
-    return config / "kvvelm" / "registry.reg";
-}
-
 std::string NormaliseKeyPath(const std::string& keyPath) {
     std::vector<std::string> parts;
     std::string part;
@@ -94,6 +82,12 @@ std::optional<std::string> Registry::ReadString(const std::string& keyPath,
     auto value = key->second.find(LowerAscii(name));
     if (value == key->second.end()) return std::nullopt;
     return value->second;
+}
+
+std::optional<std::string> ReadUserRegistryString(const std::filesystem::path& standIn,
+                                                  const std::string& keyPath, const std::string& name) {
+    if (!standIn.empty()) return Registry::FromFile(standIn).ReadString(keyPath, name);
+    return ReadSystemRegistryString(keyPath, name);
 }
 
 bool Registry::HasKey(const std::string& keyPath) const {

@@ -1,6 +1,6 @@
 #pragma once
 // The registry stand-in: the current user's registry read from a text file in the Windows .reg
-// export format. Key and value names compare without regard to letter case. A file, key or line
+// export format (on Windows the real registry is read unless a stand-in is named). Key and value names compare without regard to letter case. A file, key or line
 // that cannot be read or parsed is left out, so its values read as missing.
 
 #include <filesystem>
@@ -10,8 +10,10 @@
 
 namespace kv::platform {
 
-// Where the registry file lives: $KVVELM_REGISTRY, else $XDG_CONFIG_HOME/kvvelm/registry.reg, else
-// $HOME/.config/kvvelm/registry.reg. Null arguments stand for unset variables.
+// Where the registry stand-in lives: $KVVELM_REGISTRY, else $XDG_CONFIG_HOME/kvvelm/registry.reg,
+// else $HOME/.config/kvvelm/registry.reg. On Windows only $KVVELM_REGISTRY names one (for tests);
+// otherwise the path is empty and the system's registry is read. Null arguments stand for unset
+// variables.
 std::filesystem::path RegistryFilePath(const char* kvvelmRegistry, const char* xdgConfigHome,
                                        const char* home);
 
@@ -45,6 +47,15 @@ private:
     using Values = std::map<std::string, std::optional<std::string>>;
     std::map<std::string, Values> keys_;  // by normalised key path, values by lower-case name
 };
+
+// A string value of the system's registry (Windows: HKEY_CURRENT_USER or HKEY_LOCAL_MACHINE through
+// the registry API); nullopt when the key or value is missing or not a string, and always on Linux.
+std::optional<std::string> ReadSystemRegistryString(const std::string& keyPath, const std::string& name);
+
+// The current user's string value: from the stand-in file when `standIn` names one, else from the
+// system's registry.
+std::optional<std::string> ReadUserRegistryString(const std::filesystem::path& standIn,
+                                                  const std::string& keyPath, const std::string& name);
 
 // Normalises a key path for comparison: lower case, hive abbreviations expanded, separators
 // collapsed, no trailing backslash.

@@ -1,5 +1,6 @@
 #pragma once
-// An open file that other processes may read and write at the same time (no locks are taken).
+// An open binary file that other processes may read and write at the same time (no locks are taken;
+// on Windows it is shared for reading and writing, as the suite's own programs share it).
 // Record access is positioned and unbuffered; line access reads and writes CR LF lines.
 
 #include <cstdint>
@@ -45,18 +46,16 @@ public:
     void WriteLine(std::string_view line);
 
 private:
-    SharedFile(int fd, bool readOnly) : fd_(fd), readOnly_(readOnly) {}
+    // The system's handle: a file descriptor on Linux, a HANDLE on Windows; -1 for none.
+    SharedFile(std::intptr_t handle, bool readOnly) : handle_(handle), readOnly_(readOnly) {}
     bool FillLineBuffer();
     void Close() noexcept;
 
-    int fd_ = -1;
+    std::intptr_t handle_ = -1;
     bool readOnly_ = false;
     std::string pending_;      // bytes read ahead for ReadLine
     uint64_t streamPos_ = 0;   // where the next line read or write happens
     bool streamEnd_ = false;
 };
-
-// The run-time error for an errno value from a call on path.
-RuntimeError ErrorFromErrno(int error, const std::filesystem::path& path);
 
 }  // namespace kv::platform

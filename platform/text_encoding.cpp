@@ -82,6 +82,24 @@ std::string Utf8ToCp1252(const std::string& text) {
     return out;
 }
 
+std::wstring Cp1252ToWide(std::string_view bytes) {
+    std::wstring out;
+    out.reserve(bytes.size());
+    for (char c : bytes) out += static_cast<wchar_t>(CodePointOf(static_cast<unsigned char>(c)));
+    return out;
+}
+
+std::string WideToCp1252(std::wstring_view text, size_t* lost) {
+    std::string out;
+    out.reserve(text.size());
+    for (wchar_t c : text) {
+        char byte = ByteOf(static_cast<char32_t>(c));
+        if (byte == '?' && c != L'?' && lost != nullptr) ++*lost;
+        out += byte;
+    }
+    return out;
+}
+
 std::vector<std::string> SplitLines(const std::string& text) {
     std::vector<std::string> lines;
     std::string line;

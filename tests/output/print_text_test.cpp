@@ -33,11 +33,6 @@ TEST(NumericText, ValueStopsAtTheFirstCharacterOutsideAPointDecimal) {
     EXPECT_EQ(LeadingValue(""), 0);
 }
 
-TEST(NumericText, CAndPosixLocalesUseTheComma) {
-    for (const char* name : {"", "C", "POSIX", "C.UTF-8", "C.utf8", "xx_NOWHERE.UTF-8"})
-        EXPECT_EQ(DecimalSeparatorOf(name), ',') << name;
-}
-
 TEST(ZeroRule, DecidesWhichTextsAreWritten) {
     EXPECT_FALSE(IsTextWritten("", false, ','));
     EXPECT_FALSE(IsTextWritten("", true, ','));

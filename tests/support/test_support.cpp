@@ -1,14 +1,11 @@
 #include "tests/support/test_support.hpp"
 
-#include <array>
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace kv::test {
 
@@ -17,7 +14,7 @@ namespace fs = std::filesystem;
 TempDir::TempDir(const std::string& label) {
     static std::atomic<int> counter{0};
     path_ = fs::path(KV_BINARY_DIR) / "test-tmp" /
-            (label + "-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+            (label + "-" + std::to_string(ProcessNumber()) + "-" + std::to_string(counter++));
     fs::remove_all(path_);
     fs::create_directories(path_);
 }
@@ -25,18 +22,6 @@ TempDir::TempDir(const std::string& label) {
 TempDir::~TempDir() {
     std::error_code ignored;
     if (std::getenv("KV_KEEP_TEST_FILES") == nullptr) fs::remove_all(path_, ignored);
-}
-
-CommandResult Run(const std::string& command) {
-    CommandResult result;
-    FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
-    if (pipe == nullptr) return result;
-    std::array<char, 4096> chunk{};
-    size_t n = 0;
-    while ((n = std::fread(chunk.data(), 1, chunk.size(), pipe)) > 0) result.output.append(chunk.data(), n);
-    int raw = ::pclose(pipe);
-    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    return result;
 }
 
 std::string ShellQuote(const std::string& text) {

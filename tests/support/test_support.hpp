@@ -20,6 +20,9 @@ private:
     std::filesystem::path path_;
 };
 
+// This process's number, which keeps the scratch folders of suites run at once apart.
+int ProcessNumber();
+
 struct CommandResult {
     int status = -1;     // exit status, or -1 when the command could not run
     std::string output;  // standard output and standard error together

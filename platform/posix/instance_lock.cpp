@@ -18,9 +18,10 @@ std::filesystem::path InstanceLockPath(const char* kvvelmLock, const char* xdgRu
 }
 
 InstanceLock::InstanceLock(const std::filesystem::path& file) {
-    fd_ = ::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (fd_ < 0) return;
-    if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) {
+    int fd = ::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (fd < 0) return;
+    handle_ = fd;
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
         state_ = State::Held;
     } else {
         state_ = errno == EWOULDBLOCK ? State::OtherRunning : State::Unavailable;
@@ -28,7 +29,7 @@ InstanceLock::InstanceLock(const std::filesystem::path& file) {
 }
 
 InstanceLock::~InstanceLock() {
-    if (fd_ >= 0) ::close(fd_);  // closing releases the lock
+    if (handle_ >= 0) ::close(static_cast<int>(handle_));  // closing releases the lock
 }
 
 }  // namespace kv::platform

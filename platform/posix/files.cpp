@@ -4,7 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "platform/errors.hpp"
+#include "platform/posix/errno_error.hpp"
 
 namespace kv::platform {
 
@@ -43,6 +43,8 @@ struct stat StatOf(const fs::path& path, bool& found) {
 
 }  // namespace
 
+std::string NarrowHostPath(const fs::path& host) { return host.string(); }
+
 fs::path Files::Resolve(std::string_view path) const {
     fs::path host = drives_.HostPath(path);
     fs::path resolved = host.root_path();
@@ -76,7 +78,7 @@ uint64_t Files::Length(std::string_view path) const {
     fs::path host = Resolve(path);
     bool found = false;
     struct stat info = StatOf(host, found);
-    if (!found) throw ErrorFromErrno(errno, host);
+    if (!found) throw posix::ErrorFromErrno(errno, host);
     if (!S_ISREG(info.st_mode)) throw RuntimeError(err::kFileNotFound);
     return static_cast<uint64_t>(info.st_size);
 }
@@ -84,12 +86,12 @@ uint64_t Files::Length(std::string_view path) const {
 void Files::Delete(std::string_view path) const {
     fs::path host = Resolve(path);
     if (!Exists(path)) throw RuntimeError(err::kFileNotFound);
-    if (::unlink(host.c_str()) != 0) throw ErrorFromErrno(errno, host);
+    if (::unlink(host.c_str()) != 0) throw posix::ErrorFromErrno(errno, host);
 }
 
 void Files::CreateFolder(std::string_view path) const {
     fs::path host = Resolve(path);
-    if (::mkdir(host.c_str(), 0777) != 0) throw ErrorFromErrno(errno == EEXIST ? EISDIR : errno, host);
+    if (::mkdir(host.c_str(), 0777) != 0) throw posix::ErrorFromErrno(errno == EEXIST ? EISDIR : errno, host);
 }
 
 }  // namespace kv::platform
