@@ -11,8 +11,9 @@ Program::Program(const Environment& env, platform::Dialogs& dialogs,
       clock(systemClock),
       services(platform::Files(platform::DriveMap(env.drivesRoot))),
       archive(services),
-      output(services, archive, kv::output::FolivoWriterFactory()),
-      reporter_(services, archive) {
+      output(services, archive, kv::output::FolivoWriterFactory(&pdfHost_)),
+      reporter_(services, archive),
+      pdfHost_(services, systemClock) {
     services.dialogs = &dialogs;
     services.reporter = &reporter_;
     output.decimalSeparator = env.locale.decimalSeparator;

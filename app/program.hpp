@@ -12,6 +12,7 @@
 #include "app/error_reporter.hpp"
 #include "app/screen_state.hpp"
 #include "archive/archive_state.hpp"
+#include "output/folivo_host.hpp"
 #include "output/output_state.hpp"
 #include "platform/clock.hpp"
 #include "platform/dialogs.hpp"
@@ -51,6 +52,7 @@ public:
 
 private:
     DialogErrorReporter reporter_;
+    kv::output::PlatformHost pdfHost_;  // Folivo's clock and shell; made after `output`, used later
 };
 
 }  // namespace kv::app

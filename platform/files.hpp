@@ -16,6 +16,8 @@ namespace kv::platform {
 // A host path as the C library's narrow file functions take it (Folivo opens its files with them):
 // UTF-8 on Linux, the ANSI code page on Windows.
 std::string NarrowHostPath(const std::filesystem::path& host);
+// The host path of such a narrow path.
+std::filesystem::path HostPathOfNarrow(const std::string& narrow);
 
 class Files {
 public:

@@ -45,6 +45,8 @@ struct stat StatOf(const fs::path& path, bool& found) {
 
 std::string NarrowHostPath(const fs::path& host) { return host.string(); }
 
+fs::path HostPathOfNarrow(const std::string& narrow) { return fs::path(narrow); }
+
 fs::path Files::Resolve(std::string_view path) const {
     fs::path host = drives_.HostPath(path);
     fs::path resolved = host.root_path();

@@ -25,6 +25,15 @@ std::string NarrowHostPath(const fs::path& host) {
     return narrow;
 }
 
+fs::path HostPathOfNarrow(const std::string& narrow) {
+    if (narrow.empty()) return {};
+    const int size = static_cast<int>(narrow.size());
+    int length = ::MultiByteToWideChar(CP_ACP, 0, narrow.data(), size, nullptr, 0);
+    std::wstring wide(static_cast<size_t>(length), L'\0');
+    ::MultiByteToWideChar(CP_ACP, 0, narrow.data(), size, wide.data(), length);
+    return fs::path(wide);
+}
+
 // Windows file names do not depend on letter case: the host path is the path.
 fs::path Files::Resolve(std::string_view path) const { return drives_.HostPath(path); }
 

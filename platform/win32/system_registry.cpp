@@ -32,7 +32,7 @@ std::optional<std::string> ReadSystemRegistryString(const std::string& keyPath, 
     if (hive == nullptr) return std::nullopt;
     std::wstring wideKey = Cp1252ToWide(subKey);
     std::wstring wideName = Cp1252ToWide(name);
-    const DWORD types = RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ;
+    const DWORD types = RRF_RT_REG_SZ;  // an expandable string comes expanded
     DWORD bytes = 0;
     if (::RegGetValueW(hive, wideKey.c_str(), wideName.c_str(), types, nullptr, nullptr, &bytes) != ERROR_SUCCESS)
         return std::nullopt;

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 
 #include "platform/files.hpp"
 #include "tests/support/error_of.hpp"
@@ -70,7 +71,8 @@ TEST_F(WindowsFilePort, FilesHeldOpenByAnotherProgramAreStillReadAndWritten) {
     HANDLE other = ::CreateFileW(host.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(other, INVALID_HANDLE_VALUE);
-    SharedFile ours = files.Open(Text("SHARED.DAT"), OpenMode::ReadWrite);
+    std::optional<SharedFile> held = files.Open(Text("SHARED.DAT"), OpenMode::ReadWrite);
+    SharedFile& ours = *held;
     char head[4] = {};
     EXPECT_EQ(ours.ReadAt(0, head, 4), 4u);
     EXPECT_EQ(std::string(head, 4), "0123");
@@ -93,6 +95,7 @@ TEST_F(WindowsFilePort, FilesHeldOpenByAnotherProgramAreStillReadAndWritten) {
     EXPECT_NE(third, INVALID_HANDLE_VALUE);
     ::CloseHandle(third);
     ::CloseHandle(other);
+    held.reset();
     // A program that holds a file without sharing it makes ours a permission error.
     HANDLE exclusive = ::CreateFileW(host.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
                                      nullptr);
