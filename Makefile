@@ -2,6 +2,7 @@
 # Both install the Debian packages that are missing (when run as root), configure and build.
 
 BUILD     ?= build
+FUZZ_BUILD ?= build-fuzz
 JOBS      ?= $(shell nproc)
 PACKAGES  := g++ cmake ninja-build make python3 libgtest-dev libgmock-dev libbenchmark-dev \
              zlib1g-dev qpdf poppler-utils python3-pikepdf python3-fonttools fonts-liberation locales \
@@ -14,10 +15,11 @@ LAUNCHER  := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccach
 export CCACHE_BASEDIR := $(CURDIR)
 export CCACHE_NOHASHDIR := 1
 
-.PHONY: demo test deps build clean
+.PHONY: demo test deps build clean fuzz fuzz-build
 
-test: build
+test: build fuzz-build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	./fuzz/run.sh $(FUZZ_BUILD)
 
 demo: build
 	./tools/demo.sh $(BUILD)
@@ -39,4 +41,16 @@ deps:
 	fi
 
 clean:
-	rm -rf $(BUILD) demo
+	rm -rf $(BUILD) $(FUZZ_BUILD) demo
+
+# The fuzz targets (fuzz/): clang with libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer.
+fuzz-build:
+	@$(MAKE) --no-print-directory deps PACKAGES="clang libclang-rt-14-dev cmake ninja-build libgtest-dev"
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DKVVELM_FUZZ=ON -DKVVELM_QT=OFF $(LAUNCHER)
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+
+# Fuzzes every target for SECONDS (default 60), two at a time.
+SECONDS ?= 60
+fuzz: fuzz-build
+	./fuzz/run.sh $(FUZZ_BUILD) $(SECONDS)
