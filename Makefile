@@ -15,11 +15,10 @@ LAUNCHER  := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccach
 export CCACHE_BASEDIR := $(CURDIR)
 export CCACHE_NOHASHDIR := 1
 
-.PHONY: demo test deps build clean fuzz fuzz-build
+.PHONY: demo test deps build clean fuzz fuzz-build fuzz-corpus
 
-test: build fuzz-build
+test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
-	./fuzz/run.sh $(FUZZ_BUILD)
 
 demo: build
 	./tools/demo.sh $(BUILD)
@@ -49,6 +48,10 @@ fuzz-build:
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	    -DKVVELM_FUZZ=ON -DKVVELM_QT=OFF $(LAUNCHER)
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+
+# Every target once over its corpus and regression inputs.
+fuzz-corpus: fuzz-build
+	./fuzz/run.sh $(FUZZ_BUILD)
 
 # Fuzzes every target for SECONDS (default 60), two at a time.
 SECONDS ?= 60

@@ -5,6 +5,7 @@
 
 #include "archive/archive_state.hpp"
 #include "archive/file_naming.hpp"
+#include "archive/file_open.hpp"
 #include "archive/file_table.hpp"
 #include "archive/isam.hpp"
 #include "fuzz/fuzz_support.hpp"
