@@ -11,7 +11,7 @@ namespace kv::gui {
 
 inline constexpr int kTwipsPerPixel = 15;
 
-// The progress bar the window adds to the wait panel: companies done of those chosen.
+// The progress bar the window adds to the wait panel: how far the report has gone.
 inline constexpr std::string_view kProgressName = "ProgressDitte";
 
 struct ControlPlace {

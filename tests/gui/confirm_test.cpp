@@ -8,7 +8,6 @@
 #include <QRadioButton>
 
 #include "tests/gui/window_fixture.hpp"
-#include "tests/support_output/recording_printer.hpp"
 
 namespace kv::gui {
 namespace {
@@ -87,9 +86,14 @@ TEST_F(WindowTest, ConfirmShowsTheWaitPanelRunsTheReportAndResetsTheScreen) {
     Click("OptionAnno", 1);
     Click("OptionStampa", 1);
     Click("OptionDoc", 3);
-    int progressMaximum = -1;
-    reports_.during = [&](const app::ReportRequest&) {
-        progressMaximum = Control<QProgressBar>("ProgressDitte")->maximum();
+    // The bar shows what the report tells through the request's callback.
+    std::vector<int> bar;
+    reports_.during = [&](const app::ReportRequest& request) {
+        auto* progress = Control<QProgressBar>("ProgressDitte");
+        for (reports::ReportProgress told : {reports::ReportProgress{0, 2, 0, 0}, {0, 2, 1, 4}, {1, 2, 0, 0}}) {
+            EXPECT_TRUE(request.progress(told));
+            bar.push_back(progress->value() * 100 / progress->maximum());
+        }
     };
     Click("CmdConferma");
 
@@ -98,7 +102,7 @@ TEST_F(WindowTest, ConfirmShowsTheWaitPanelRunsTheReportAndResetsTheScreen) {
     EXPECT_EQ(call.report, 3);
     EXPECT_TRUE(call.waitPanelVisible);
     EXPECT_TRUE(call.MODOPDF);
-    EXPECT_EQ(progressMaximum, 2);
+    EXPECT_EQ(bar, (std::vector<int>{0, 12, 50}));
     ASSERT_EQ(call.request.companies.size(), 2u);
     EXPECT_EQ(call.request.companies[0].code, "007");  // ALFA, first by name
     EXPECT_EQ(call.request.companies[1].code, "003");  // GAMMA
@@ -149,31 +153,6 @@ TEST_F(WindowTest, ClosingWhileAReportRunsWaitsForIt) {
     // Afterwards the window closes as usual.
     EXPECT_TRUE(window_->close());
     EXPECT_EQ(window_->endStatus(), 0);
-}
-
-// On the printer each job that printed something is a company (the PDF side is in
-// report_to_pdf_test.cpp); an empty job is none.
-TEST_F(WindowTest, ProgressBarCountsPrintJobs) {
-    Start();
-    Click("CheckAzi");
-    Click("OptionDoc", 0);
-    auto* progress = Control<QProgressBar>("ProgressDitte");
-    test::RecordingPrinter printer;
-    program_->output.printer = &printer;
-    std::vector<int> values;
-    reports_.during = [&](const app::ReportRequest&) {
-        platform::PrinterDevice& device = *program_->output.printer;
-        device.EndDoc();
-        values.push_back(progress->value());
-        device.Print("DITTA 001");
-        device.EndDoc();
-        values.push_back(progress->value());
-    };
-    Click("CmdConferma");
-    EXPECT_EQ(values, (std::vector<int>{0, 1}));
-    EXPECT_EQ(progress->maximum(), Control<QListWidget>("ListAzi")->count());
-    EXPECT_EQ(program_->output.printer, &printer);  // the program's printer again afterwards
-    EXPECT_EQ(printer.printed.size(), 1u);
 }
 
 }  // namespace
