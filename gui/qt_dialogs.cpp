@@ -1,5 +1,7 @@
 #include "gui/qt_dialogs.hpp"
 
+#include <QAbstractButton>
+
 #include "gui/qt_text.hpp"
 
 namespace kv::gui {

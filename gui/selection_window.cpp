@@ -161,7 +161,10 @@ void SelectionWindow::WireCommands() {
             [this] { Act([this] { app::CmdUscita_Click(program_); }); });
     // Annulla is pressed while the report runs, inside the action of Conferma.
     connect(widgets_.CmdAnnulla, &QPushButton::clicked, this,
-            [this] { app::CmdAnnulla_Click(program_); });
+            [this] {
+                app::CmdAnnulla_Click(program_);
+                view_.ShowWaitPanel(program_.screen);
+            });
     auto* info = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), this);
     connect(info, &QShortcut::activated, this,
             [this] { Act([this] { app::Form_KeyDown(program_, kKeyP, kShiftAndCtrl); }); });

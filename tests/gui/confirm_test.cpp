@@ -1,11 +1,13 @@
 // Conferma on the window: the choice messages, the wait panel and its progress bar while the report
 // runs, and the screen reset afterwards.
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QProgressBar>
 #include <QRadioButton>
+#include <QScreen>
 
 #include "tests/gui/window_fixture.hpp"
 
@@ -124,6 +126,35 @@ TEST_F(WindowTest, ConfirmShowsTheWaitPanelRunsTheReportAndResetsTheScreen) {
     EXPECT_EQ(ListTexts("ListAzi"), order);
     EXPECT_TRUE(SelectedRows("ListAzi").empty());
     EXPECT_TRUE(boxes_.seen().empty());
+}
+
+// What the screen shows of a widget now, and what the widget draws when asked to now.
+QImage OnScreen(QWidget* widget) {
+    QApplication::processEvents();  // the paints pending
+    const QPoint at = widget->mapTo(widget->window(), QPoint(0, 0));
+    return widget->screen()
+        ->grabWindow(widget->window()->winId(), at.x(), at.y(), widget->width(), widget->height())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+QImage Drawn(QWidget* widget) { return widget->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+TEST_F(WindowTest, CompanyListShowsItsSelectionAfterARun) {
+    Start();
+    auto* list = Control<QListWidget>("ListAzi");
+    ClickItem(list, 0);
+    ClickItem(list, 1);
+    Click("OptionDoc", 0);
+    ASSERT_TRUE(OnScreen(list->viewport()) == Drawn(list->viewport()));
+    Click("CmdConferma");
+    ASSERT_EQ(reports_.calls.size(), 1u);
+    // The reset cleared the selection: the list on screen shows no company selected.
+    EXPECT_TRUE(SelectedRows("ListAzi").empty());
+    EXPECT_TRUE(OnScreen(list->viewport()) == Drawn(list->viewport()));
+    // And every company, once the model selects them all.
+    Click("CheckAzi");
+    EXPECT_EQ(SelectedRows("ListAzi").size(), static_cast<std::size_t>(list->count()));
+    EXPECT_TRUE(OnScreen(list->viewport()) == Drawn(list->viewport()));
 }
 
 TEST_F(WindowTest, ReportThatHidesThePanelBeforeItsMessage) {

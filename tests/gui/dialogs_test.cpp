@@ -38,7 +38,7 @@ TEST(QtDialogsTest, BoxesKeepTitleIconButtonsAndLines) {
     EXPECT_EQ(boxes.seen()[0].title, "Lumeo");
     EXPECT_EQ(boxes.seen()[0].icon, QMessageBox::Critical);
     EXPECT_EQ(boxes.seen()[0].buttons, QMessageBox::Yes | QMessageBox::No);
-    EXPECT_TRUE(boxes.seen()[0].buttonTexts.contains(QString::fromUtf8("SÃ¬")));
+    EXPECT_TRUE(boxes.seen()[0].buttonTexts.contains(QString::fromUtf8("S\xC3\xAC")));
     EXPECT_TRUE(boxes.seen()[0].buttonTexts.contains("No"));
     EXPECT_EQ(boxes.seen()[3].icon, QMessageBox::Warning);
     EXPECT_EQ(boxes.seen()[3].buttons, QMessageBox::Ok);

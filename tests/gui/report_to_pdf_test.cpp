@@ -78,8 +78,9 @@ TEST_F(ReportWindowTest, ListOfDocumentsToPdfWithTheBarFullOnlyAtTheEnd) {
     bool insideACompany = false;
     for (std::size_t i = 0; i < steps_.size(); ++i) {
         const BarStep& step = steps_[i];
-        if (i > 0) EXPECT_GE(step.value, steps_[i - 1].value) << i;
-        EXPECT_EQ(step.value == step.maximum, step.files == 2u) << i << ": " << step.value;
+        const bool backwards = i > 0 && step.value < steps_[i - 1].value;
+        ASSERT_FALSE(backwards || (step.value == step.maximum) != (step.files == 2u))
+            << "step " << i << ": " << step.value << " of " << step.maximum << " with " << step.files << " files";
         if (step.value % (step.maximum / 2) != 0) insideACompany = true;
     }
     EXPECT_TRUE(insideACompany);
@@ -127,7 +128,7 @@ TEST_F(ReportWindowTest, AnnullaStopsAfterTheFileUnderWay) {
     EXPECT_NE(boxes_.seen().back().text.indexOf("Elaborazione annullata: ditte completate 1 su " +
                                                 QString::number(chosen)),
               -1)
-        << boxes_.seen().back().text;
+        << boxes_.seen().back().text.toStdString();
     EXPECT_TRUE(Control("CmdConferma")->isEnabled());
 }
 
