@@ -2,6 +2,7 @@
 # Each installs the Debian packages that are missing (when run as root), configures and builds.
 
 BUILD     ?= build
+FUZZ_BUILD ?= build-fuzz
 JOBS      ?= $(shell nproc)
 PACKAGES  := g++ cmake ninja-build make python3 libgtest-dev libgmock-dev libbenchmark-dev \
              zlib1g-dev qpdf poppler-utils python3-pikepdf python3-fonttools fonts-liberation locales \
@@ -9,7 +10,12 @@ PACKAGES  := g++ cmake ninja-build make python3 libgtest-dev libgmock-dev libben
              libcups2-dev qt6-translations-l10n dpkg-dev file \
              xvfb x11-utils imagemagick zbar-tools
 
-.PHONY: demo test deps build clean deb deb-check
+# A compiler cache when the machine has one: rebuilds of unchanged sources are taken from it.
+LAUNCHER  := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+export CCACHE_BASEDIR := $(CURDIR)
+export CCACHE_NOHASHDIR := 1
+
+.PHONY: demo test deps build clean deb deb-check fuzz fuzz-build fuzz-corpus
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
@@ -27,7 +33,7 @@ demo: build
 	./tools/demo.sh $(BUILD)
 
 build: deps
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKVVELM_WERROR=ON
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKVVELM_WERROR=ON $(LAUNCHER)
 	cmake --build $(BUILD) -j $(JOBS)
 
 deps:
@@ -43,4 +49,20 @@ deps:
 	fi
 
 clean:
-	rm -rf $(BUILD) demo
+	rm -rf $(BUILD) $(FUZZ_BUILD) demo
+
+# The fuzz targets (fuzz/): clang with libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer.
+fuzz-build:
+	@$(MAKE) --no-print-directory deps PACKAGES="clang libclang-rt-14-dev cmake ninja-build libgtest-dev"
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DKVVELM_FUZZ=ON -DKVVELM_QT=OFF $(LAUNCHER)
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+
+# Every target once over its corpus and regression inputs.
+fuzz-corpus: fuzz-build
+	./fuzz/run.sh $(FUZZ_BUILD)
+
+# Fuzzes every target for SECONDS (default 60), two at a time.
+SECONDS ?= 60
+fuzz: fuzz-build
+	./fuzz/run.sh $(FUZZ_BUILD) $(SECONDS)
