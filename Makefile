@@ -1,5 +1,5 @@
-# The two commands of the README: `make demo` and `make test`.
-# Both install the Debian packages that are missing (when run as root), configure and build.
+# The commands of the README: `make demo`, `make test` and `make deb`.
+# Each installs the Debian packages that are missing (when run as root), configures and builds.
 
 BUILD     ?= build
 FUZZ_BUILD ?= build-fuzz
@@ -7,7 +7,7 @@ JOBS      ?= $(shell nproc)
 PACKAGES  := g++ cmake ninja-build make python3 libgtest-dev libgmock-dev libbenchmark-dev \
              zlib1g-dev qpdf poppler-utils python3-pikepdf python3-fonttools fonts-liberation locales \
              qt6-base-dev cups cups-client cups-daemon cups-filters printer-driver-cups-pdf \
-             libcups2-dev \
+             libcups2-dev qt6-translations-l10n dpkg-dev file \
              xvfb x11-utils imagemagick zbar-tools
 
 # A compiler cache when the machine has one: rebuilds of unchanged sources are taken from it.
@@ -15,10 +15,19 @@ LAUNCHER  := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccach
 export CCACHE_BASEDIR := $(CURDIR)
 export CCACHE_NOHASHDIR := 1
 
-.PHONY: demo test deps build clean fuzz fuzz-build fuzz-corpus
+.PHONY: demo test deps build clean deb deb-check fuzz fuzz-build fuzz-corpus
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	$(MAKE) --no-print-directory deb-check
+
+# The Debian package, kvvelm_<version>_<arch>.deb in the build folder.
+deb: build
+	cd $(BUILD) && cpack -G DEB
+
+# As root: installs the package and runs the installed programs as an ordinary user.
+deb-check: deb
+	./packaging/check-deb.sh $(BUILD)
 
 demo: build
 	./tools/demo.sh $(BUILD)
