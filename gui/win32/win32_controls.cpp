@@ -80,8 +80,8 @@ std::vector<NamedControl> MakeAll(Handle window, const ControlFonts& fonts, int 
         if (control.kind == K::Window || place == nullptr) continue;
         NamedControl made{control.name, control.index, place->parent, nullptr, id};
         made.handle = Create(window, ClassOf(control.kind), std::string(control.caption), *place, id++, dpi);
-        made.covered = place->parent.empty() && control.name != "Frame12" &&
-                       Inside(place->rect, panel->rect);
+        made.covered = control.name != "Frame12" && place->parent != "Frame12" &&
+                       Inside(WindowRect(*place), panel->rect);
         SetFont(made.handle, control.kind == K::List && control.name == "ListAzi" ? fonts.fixed : fonts.text);
         all.push_back(made);
     }
