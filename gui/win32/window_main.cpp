@@ -3,10 +3,9 @@
 #include "app/archive_reports.hpp"
 #include "app/program.hpp"
 #include "app/program_end.hpp"
-#include "app/start_up.hpp"
+#include "gui/model_action.hpp"
 #include "gui/win32/selection_window.hpp"
 #include "gui/win32/win32_dialogs.hpp"
-#include "platform/errors.hpp"
 
 namespace kv::gui::win32 {
 
@@ -14,12 +13,7 @@ int RunWindow(const app::Environment& environment, platform::BatchPrinting& prin
               const platform::Clock& clock) {
     Win32Dialogs dialogs;
     app::Program program(environment, dialogs, printing.printers(), clock);
-    try {
-        app::StartUp(program);
-    } catch (const platform::ProgramEnd& end) {
-        app::CloseAllFiles(program);
-        return end.status();
-    }
+    if (std::optional<int> ended = StartProgram(program)) return *ended;
     // Every print job goes to the printer start-up chose (none: the system's default).
     std::unique_ptr<platform::PrinterDevice> printer =
         printing.MakePrinter(program.services, [&program] { return program.start.printerName; });
