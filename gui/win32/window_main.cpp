@@ -1,5 +1,7 @@
 #include "gui/win32/window_main.hpp"
 
+#include <optional>
+
 #include "app/archive_reports.hpp"
 #include "app/program.hpp"
 #include "app/program_end.hpp"
@@ -19,10 +21,16 @@ int RunWindow(const app::Environment& environment, platform::BatchPrinting& prin
         printing.MakePrinter(program.services, [&program] { return program.start.printerName; });
     program.output.printer = printer.get();
     app::ArchiveReports reports(program);
-    SelectionWindow window(program, reports);
-    dialogs.SetOwner(window.handle());
-    const int status = window.Run();
+    std::optional<SelectionWindow> window;
+    // A window that cannot be made (no display under wine, say) ends the program with a box.
+    if (std::optional<int> ended = RunModelAction(program, [&] { window.emplace(program, reports); })) {
+        app::CloseAllFiles(program);
+        return *ended;
+    }
+    dialogs.SetOwner(window->handle());
+    const int status = window->Run();
     dialogs.SetOwner(nullptr);
+    window.reset();
     app::CloseAllFiles(program);
     return status;
 }

@@ -5,6 +5,7 @@
 //   click CAPTION          click the button, tick or option with that caption
 //   box BUTTON             wait for a message box; print its title and text; press BUTTON ("-":
 //                          the first one; ".": none, the box stays)
+//   close                  close the window, as its close box does
 //   gone                   wait until the window has closed
 // Each step waits at most a minute; a step that fails ends the driver with status 1.
 
@@ -15,6 +16,7 @@
 #include <cstdio>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -100,18 +102,24 @@ bool Window() {
     return window != nullptr;
 }
 
-bool Select(const std::wstring& prefix) {
+// The list box holding an entry that begins with `prefix`, and the entry's row.
+std::pair<HWND, LRESULT> ListEntry(const std::wstring& prefix) {
     for (HWND child : Children(MainWindow())) {
         if (ClassOf(child) != L"ListBox") continue;
         const LRESULT row = ::SendMessageW(child, LB_FINDSTRING, static_cast<WPARAM>(-1),
                                            reinterpret_cast<LPARAM>(prefix.c_str()));
-        if (row == LB_ERR) continue;
-        ::SendMessageW(child, LB_SETSEL, TRUE, row);
-        ::PostMessageW(::GetParent(child), WM_COMMAND,
-                       MAKEWPARAM(::GetDlgCtrlID(child), LBN_SELCHANGE), reinterpret_cast<LPARAM>(child));
-        return true;
+        if (row != LB_ERR) return {child, row};
     }
-    return false;
+    return {nullptr, LB_ERR};
+}
+
+bool Select(const std::wstring& prefix) {
+    HWND list = WaitFor([&] { return ListEntry(prefix).first; });
+    if (!list) return false;
+    ::SendMessageW(list, LB_SETSEL, TRUE, ListEntry(prefix).second);
+    ::PostMessageW(::GetParent(list), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(list), LBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(list));
+    return true;
 }
 
 bool Click(const std::wstring& caption) {
@@ -163,6 +171,8 @@ int main() {
         } else if (step == L"box" && hasArgument) {
             const std::wstring& button = steps[++i];
             done = button == L"." ? WaitFor(MessageBoxWindow) != nullptr : Box(button == L"-" ? L"" : button);
+        } else if (step == L"close") {
+            done = ::PostMessageW(MainWindow(), WM_CLOSE, 0, 0) != 0;
         } else if (step == L"gone") {
             done = Gone();
         }
