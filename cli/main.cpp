@@ -5,9 +5,11 @@
 
 #include "app/archive_reports.hpp"
 #include "cli/batch_main.hpp"
+#include "cli/terminal_progress.hpp"
 #include "platform/qt/qt_printers.hpp"
 #include "platform/qt/qt_session.hpp"
 #include "platform/qt/system_printer.hpp"
+#include "platform/terminal.hpp"
 
 int main(int argc, char** argv) {
     std::vector<std::string> arguments(argv + 1, argv + argc);
@@ -19,9 +21,14 @@ int main(int argc, char** argv) {
         printerSetting != nullptr ? kv::platform::MakePrinters(printerSetting)
                                   : std::make_unique<kv::platform::qt::QtPrinters>();
     std::unique_ptr<kv::platform::PrinterDevice> printer;
+    std::unique_ptr<kv::cli::TerminalProgress> progress;
     return kv::cli::RunBatch(arguments, kv::app::Environment::FromProcess(), *printers, clock,
                              std::cout, std::cerr,
-                             [&printer](kv::app::Program& program, std::ostream&) -> std::unique_ptr<kv::app::ReportDrivers> {
+                             [&printer, &progress](kv::app::Program& program, std::ostream&) -> std::unique_ptr<kv::app::ReportDrivers> {
+                                 // A person watching standard error sees how far the report has gone.
+                                 if (kv::platform::StandardErrorIsTerminal()) {
+                                     progress = std::make_unique<kv::cli::TerminalProgress>(program, std::cerr);
+                                 }
                                  // Start-up has chosen the printer by now; every job goes to it.
                                  printer = kv::platform::qt::MakeSystemPrinter(program.services, [&program] {
                                      return kv::platform::qt::PrintTarget{program.start.printerName, ""};
