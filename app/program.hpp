@@ -3,6 +3,7 @@
 // the services every layer reaches (call trail, error reporter, dialogs, files), the archive's
 // state, the values start-up finds and the screen's state.
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -49,6 +50,10 @@ public:
     StartUpState start;
     ScreenState screen;
     std::optional<platform::InstanceLock> instanceLock;
+
+    // Set by the front end: shows the wait panel as the screen holds it (its bar, Annulla) while a
+    // report runs, and handles the user's events waiting meanwhile. Called on the report's thread.
+    std::function<void()> showProgress;
 
 private:
     DialogErrorReporter reporter_;

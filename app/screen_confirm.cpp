@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/screen_controls.hpp"
+#include "app/screen_progress.hpp"
 #include "app/screen_reset.hpp"
 
 namespace kv::app {
@@ -102,11 +103,19 @@ ConfirmResult CmdConferma_Click(Program& program, ReportDrivers& reports) {
     }
     RecordChoice(program);
     screen.waitPanelVisible = true;
+    screen.stopRequested = false;
+    screen.progress = reports::ReportProgress{};
     ReportRequest request = BuildReportRequest(screen);
-    request.hideWaitPanel = [&screen] { screen.waitPanelVisible = false; };
+    request.hideWaitPanel = [&program] {
+        program.screen.waitPanelVisible = false;
+        ShowProgress(program);
+    };
+    request.progress = ScreenProgress(program);
+    ShowProgress(program);
     ReportOutcome outcome = RunReport(reports, request);
     screen.DATIMANCANTI = outcome.missingData;
     screen.waitPanelVisible = false;
+    screen.stopRequested = false;
     Form_Impostazioni_Iniziali(program);
     return ConfirmResult::ReportRan;
 }

@@ -21,8 +21,9 @@ enum class ConfirmResult { StoppedOnChoice, ReportRan };
 // The confirm command. Unless "Elenco Percipienti" is chosen, an incomplete choice shows its
 // message (information icon, titled with the screen's caption) and changes nothing else. Otherwise
 // it sets MODOPDF in the output state, records ANNOCORRENTE, TUTTIMESI, ANNOSTAMPA and clears
-// DATIMANCANTI, shows the wait panel,
-// runs the chosen report, records its missing-data flag, hides the panel and resets the screen.
+// DATIMANCANTI, shows the wait panel (its bar empty, Annulla not pressed),
+// runs the chosen report with the screen's progress callback, records its missing-data flag, hides
+// the panel and resets the screen.
 ConfirmResult CmdConferma_Click(Program& program, ReportDrivers& reports);
 
 }  // namespace kv::app

@@ -45,7 +45,7 @@ int RunBatch(const std::vector<std::string>& arguments, const app::Environment& 
              std::ostream& err, const ReportDriversMaker& makeReports) {
     ParsedOptions parsed = ParseBatchOptions(arguments);
     if (!parsed.error.empty()) {
-        err << "kvvelm-batch: " << parsed.error << "\nTry kvvelm-batch --help.\n";
+        err << "kvvelm-batch: " << parsed.error << "\nVedere kvvelm-batch --help.\n";
         return kBadCommandLine;
     }
     if (parsed.options.help) {

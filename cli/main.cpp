@@ -5,7 +5,9 @@
 
 #include "app/archive_reports.hpp"
 #include "cli/batch_main.hpp"
+#include "cli/terminal_progress.hpp"
 #include "platform/batch_printing.hpp"
+#include "platform/terminal.hpp"
 
 int main(int argc, char** argv) {
     std::vector<std::string> arguments(argv + 1, argv + argc);
@@ -14,9 +16,14 @@ int main(int argc, char** argv) {
     std::unique_ptr<kv::platform::BatchPrinting> printing =
         kv::platform::OpenBatchPrinting(std::getenv("KVVELM_PRINTERS"));
     std::unique_ptr<kv::platform::PrinterDevice> printer;
+    std::unique_ptr<kv::cli::TerminalProgress> progress;
     return kv::cli::RunBatch(arguments, kv::app::Environment::FromProcess(), printing->printers(), clock,
                              std::cout, std::cerr,
                              [&](kv::app::Program& program, std::ostream&) -> std::unique_ptr<kv::app::ReportDrivers> {
+                                 // A person watching standard error sees how far the report has gone.
+                                 if (kv::platform::StandardErrorIsTerminal()) {
+                                     progress = std::make_unique<kv::cli::TerminalProgress>(program, std::cerr);
+                                 }
                                  // Start-up has chosen the printer by now; every job goes to it.
                                  printer = printing->MakePrinter(program.services, [&program] {
                                      return program.start.printerName;

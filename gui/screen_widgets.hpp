@@ -29,7 +29,8 @@ struct ScreenWidgets {
     QCheckBox* CheckAzi = nullptr;
     std::array<QRadioButton*, 2> OptOrdListAzi{};  // (0) Codice, (1) Ragione Sociale
     QGroupBox* Frame12 = nullptr;                  // the wait panel
-    QProgressBar* progress = nullptr;              // in the wait panel: companies done
+    QProgressBar* progress = nullptr;              // in the wait panel: how far the report has gone
+    QPushButton* CmdAnnulla = nullptr;             // in the wait panel
     QPushButton* CmdConferma = nullptr;
     QPushButton* CmdUscita = nullptr;
 };

@@ -1,7 +1,6 @@
 #pragma once
-// What a front end without a window prints with: the printer list and the printer object of every
-// job. Linux: Qt PrintSupport on the offscreen platform (platform/qt); Windows: the spooler's list,
-// and a printer that ends the run saying that printing needs the window.
+// What a front end prints with: the printer list and the printer object of every job. Linux: Qt
+// PrintSupport on the offscreen platform (platform/qt); Windows: the spooler and GDI.
 
 #include <functional>
 #include <memory>

@@ -20,9 +20,16 @@ platform::MessageBox Box(std::string title, std::string text) {
     return box;
 }
 
-}  // namespace
+// The closing message of a run stopped by the user says how far it went.
+platform::MessageBox WithStopNote(platform::MessageBox box, const ReportForm& form) {
+    if (!form.progress.Stopped()) return box;
+    const ReportProgress& done = form.progress.progress();
+    box.text += "\r\rElaborazione annullata: ditte completate " + std::to_string(done.companiesDone) + " su " +
+                std::to_string(done.companies) + ".";
+    return box;
+}
 
-platform::MessageBox CompanyReportClosing(const ReportForm& form, const std::string& name, bool nothingFound) {
+platform::MessageBox Closing(const ReportForm& form, const std::string& name, bool nothingFound) {
     const bool missingData = form.collection.DATIMANCANTI;
     if (nothingFound) {
         return Box(form.request.screenCaption, missingData ? kMissingDataNothingFound : kNothingFound);
@@ -42,6 +49,12 @@ platform::MessageBox CompanyReportClosing(const ReportForm& form, const std::str
                 "DATI NECESSARI PER LA CREAZIONE (CAMPI N016/N021)";
     }
     return Box("Creazione modulo PDF " + name, text);
+}
+
+}  // namespace
+
+platform::MessageBox CompanyReportClosing(const ReportForm& form, const std::string& name, bool nothingFound) {
+    return WithStopNote(Closing(form, name, nothingFound), form);
 }
 
 void ShowReportFailure(ReportForm& form, const std::string& name, const platform::RuntimeError& error) {

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "reports/report_progress.hpp"
+
 namespace kv::reports {
 
 // A selected entry of the company list.
@@ -28,12 +30,14 @@ struct ReportRequest {
     bool orderByName = false;                   // list ordered by "Ragione Sociale"
     std::string screenCaption;                  // title of the reports' closing messages
     std::function<void()> hideWaitPanel;        // for a report that hides the panel before its message
+    ProgressCallback progress;                  // told how far the run has gone; may ask it to stop
 };
 
 // What the screen needs after a report.
 struct ReportOutcome {
     bool missingData = false;     // DATIMANCANTI: notes skipped for lack of data
     bool documentsFound = false;  // at least one document was made
+    bool stopped = false;         // the run was asked to stop and left companies out
 };
 
 }  // namespace kv::reports

@@ -130,10 +130,6 @@ choices_and_statuses() {
         check "$args: exit $ws as on Linux, the same text" \
             eval 'test "$ws" = "$ls" && same_messages "$work/choice.linux.out" "$work/choice.win.out"'
     done
-    win_batch "$work/demo-win" --report registro --ditte 001 --uscita stampa >"$work/print.out" 2>&1
-    local ps=$?
-    check "--uscita stampa: says printing needs the window, exit 2" \
-        eval 'test "$ps" = 2 && grep -q "richiede la finestra" "$work/print.out"'
 }
 
 # Another program holds the instance mutex and the companies' archive open.
