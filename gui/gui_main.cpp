@@ -6,10 +6,9 @@
 #include "app/archive_reports.hpp"
 #include "app/program.hpp"
 #include "app/program_end.hpp"
-#include "app/start_up.hpp"
+#include "gui/model_action.hpp"
 #include "gui/qt_dialogs.hpp"
 #include "gui/selection_window.hpp"
-#include "platform/errors.hpp"
 #include "platform/qt/system_printer.hpp"
 
 namespace kv::gui {
@@ -18,12 +17,7 @@ int RunWindow(const app::Environment& environment, const platform::Printers& pri
               const platform::Clock& clock) {
     QtDialogs dialogs;
     app::Program program(environment, dialogs, printers, clock);
-    try {
-        app::StartUp(program);
-    } catch (const platform::ProgramEnd& end) {
-        app::CloseAllFiles(program);
-        return end.status();
-    }
+    if (std::optional<int> ended = StartProgram(program)) return *ended;
     // Every print job goes to the printer start-up chose (none: the system's default).
     std::unique_ptr<platform::PrinterDevice> printer =
         platform::qt::MakeSystemPrinter(program.services, [&program] {
