@@ -22,17 +22,6 @@ TEST(Links, PageArgumentsResolveAgainstTheCurrentPage) {
     for (const auto& c : cases) EXPECT_EQ(ResolvePage(c.argument, 5), c.page) << c.argument;
 }
 
-TEST(Links, LayerScriptSwitchesTheNamedLayers) {
-    const std::string script = navigation::LayerScript("ON(Uno, Due) OFF(Tre) TOGGLE(Quattro)");
-    EXPECT_EQ(script,
-              "var ocgArray = this.getOCGs();for (var i=0; i < ocgArray.length; i++) {\r"
-              "if (ocgArray[i].name == 'Uno') { ocgArray[i].state = true; };\r"
-              "if (ocgArray[i].name == 'Due') { ocgArray[i].state = true; };\r"
-              "if (ocgArray[i].name == 'Tre') { ocgArray[i].state = false; };\r"
-              "if (ocgArray[i].name == 'Quattro') { ocgArray[i].state = !ocgArray[i].state; };\r"
-              "}");
-}
-
 TEST(Links, UriFileAndScriptLinksSitOverTheLastShape) {
     Doc doc;
     Folivo& pdf = doc.Page();
