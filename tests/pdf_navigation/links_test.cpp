@@ -44,10 +44,10 @@ TEST(Links, InternalLinksResolveToPagesAndViews) {
     Doc doc;
     Folivo& pdf = doc.Page();
     const std::string chapter = pdf.AddBookmark("Capitolo", 1, 2, 0, 100);
-    pdf.DefineRef("inizio tabella", 4, 10, 20, 0, 0, 200);
+    pdf.DefineRef("inizio tabella #2a", 4, 10, 20, 0, 0, 200);  // "#2a" must stay three characters
     pdf.BeginPage();
     pdf.DrawRect(0, 0, 10, 10);
-    pdf.LinkTo("ref:inizio tabella");
+    pdf.LinkTo("ref:inizio tabella #2a");
     pdf.LinkTo("bookmark:" + chapter);
     pdf.LinkTo("page:FIRST");
     pdf.LinkTo("page:NEXT", 0, 1, 2, 0, 50);  // no next page: the last one
@@ -56,10 +56,10 @@ TEST(Links, InternalLinksResolveToPagesAndViews) {
     const auto& path = doc.Finish();
     const std::string rect = "2|/Link|0 832 10 842|dest ";
     EXPECT_EQ(NavProbe("annots", path),
-              rect + "/_REF_inizio tabella -> 1 /XYZ 10 822 2\n" + rect + "/_LINK_1 -> 1 /FitH 742\n" + rect +
+              rect + "/_REF_inizio tabella #2a -> 1 /XYZ 10 822 2\n" + rect + "/_LINK_1 -> 1 /FitH 742\n" + rect +
                   "/_LINK_2 -> 1 /FitB\n" + rect + "/_LINK_3 -> 2 /FitH 792\n" + rect + "/_LINK_4 -> 2 /FitB\n" +
                   rect + "/_LINK_5 -> 1 /FitB\n");
-    EXPECT_TRUE(Contains(NavProbe("dests", path), "/_REF_inizio tabella|1 /XYZ 10 822 2\n"));
+    EXPECT_TRUE(Contains(NavProbe("dests", path), "/_REF_inizio tabella #2a|1 /XYZ 10 822 2\n"));
 }
 
 TEST(Links, UnknownTargetsAreRefused) {
