@@ -1,6 +1,10 @@
 #include "gui/qt_dialogs.hpp"
 
 #include <QAbstractButton>
+#include <QDesktopServices>
+#include <QFile>
+#include <QPushButton>
+#include <QUrl>
 
 #include "gui/qt_text.hpp"
 
@@ -17,11 +21,7 @@ QMessageBox::Icon QtIcon(platform::Icon icon) {
     return QMessageBox::NoIcon;
 }
 
-platform::Answer QtDialogs::Show(const platform::MessageBox& box) {
-    QMessageBox message(QtIcon(box.icon), ToQt(box.title), MessageText(box.text),
-                        QMessageBox::NoButton, parent_);
-    message.setObjectName("MessageBox");
-    message.setTextFormat(Qt::PlainText);
+void QtDialogs::SetButtons(QMessageBox& message, const platform::MessageBox& box) {
     if (box.buttons == platform::Buttons::YesNo) {
         // Yes is the default button, as on the systems the program comes from; Escape answers No.
         message.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
@@ -29,12 +29,40 @@ platform::Answer QtDialogs::Show(const platform::MessageBox& box) {
         message.button(QMessageBox::No)->setText(ToQt("No"));
         message.setDefaultButton(QMessageBox::Yes);
         message.setEscapeButton(QMessageBox::No);
-    } else {
-        message.setStandardButtons(QMessageBox::Ok);
+        return;
+    }
+    message.setStandardButtons(QMessageBox::Ok);
+    message.setDefaultButton(QMessageBox::Ok);
+    message.setEscapeButton(QMessageBox::Ok);
+}
+
+platform::Answer QtDialogs::Show(const platform::MessageBox& box) {
+    QMessageBox message(QtIcon(box.icon), ToQt(box.title), MessageText(box.text),
+                        QMessageBox::NoButton, parent_);
+    message.setObjectName("MessageBox");
+    message.setTextFormat(Qt::PlainText);
+    SetButtons(message, box);
+    QAbstractButton* openFolder = nullptr;
+    QAbstractButton* openFile = nullptr;
+    if (box.buttons == platform::Buttons::Ok && !box.openFolder.empty()) {
+        openFolder = message.addButton("Apri cartella", QMessageBox::ActionRole);
+    }
+    if (box.buttons == platform::Buttons::Ok && !box.openFile.empty()) {
+        openFile = message.addButton("Apri PDF", QMessageBox::ActionRole);
     }
     int pressed = message.exec();
+    if (message.clickedButton() != nullptr && message.clickedButton() == openFolder) Open(box.openFolder);
+    if (message.clickedButton() != nullptr && message.clickedButton() == openFile) Open(box.openFile);
     if (box.buttons == platform::Buttons::Ok) return platform::Answer::Ok;
     return pressed == QMessageBox::Yes ? platform::Answer::Yes : platform::Answer::No;
+}
+
+void QtDialogs::Open(const std::filesystem::path& path) {
+    if (opener_) {
+        opener_(path);
+        return;
+    }
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(path.string()))));
 }
 
 }  // namespace kv::gui
