@@ -15,6 +15,7 @@ Program::Program(const Environment& env, platform::Dialogs& dialogs,
       reporter_(services, archive) {
     services.dialogs = &dialogs;
     services.reporter = &reporter_;
+    output.clock = &clock;
 }
 
 }  // namespace kv::app

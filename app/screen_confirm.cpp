@@ -31,6 +31,7 @@ void RecordChoice(Program& program) {
     ScreenState& screen = program.screen;
     screen.DATIMANCANTI = false;
     program.output.MODOPDF = !screen.printerOutput;
+    program.output.run = RunOutcome{};  // the report starts it afresh; a driver that fails early leaves it empty
     screen.ANNOCORRENTE = !screen.previousYear;
     screen.TUTTIMESI = screen.allMonths;
     screen.ANNOSTAMPA = screen.yearLabel;
@@ -105,6 +106,7 @@ ConfirmResult CmdConferma_Click(Program& program, ReportDrivers& reports) {
     ReportRequest request = BuildReportRequest(screen);
     request.hideWaitPanel = [&screen] { screen.waitPanelVisible = false; };
     ReportOutcome outcome = RunReport(reports, request);
+    program.output.run.ended = program.clock.Now();
     screen.DATIMANCANTI = outcome.missingData;
     screen.waitPanelVisible = false;
     Form_Impostazioni_Iniziali(program);

@@ -36,6 +36,10 @@ int RunProgram(app::Program& program, const BatchOptions& options, std::ostream&
         app::CloseAllFiles(program);
         return platform::exit_status::kStoppedOnChoice;
     }
+    if (!program.output.run.Complete()) {
+        app::CloseAllFiles(program);
+        return kRunIncomplete;
+    }
     app::CmdUscita_Click(program);
 }
 

@@ -141,7 +141,8 @@ std::string BatchUsage() {
            "\n"
            "Exit status: 0 done; 1 the confirm stopped on a choice message; 2 configuration\n"
            "error, error reporter, fatal archive message, or a report this build does not have\n"
-           "yet; 3 another instance is running; 64 bad command line or a company not listed.\n";
+           "yet; 3 another instance is running; 4 the run ended but at least one file or print\n"
+           "job failed; 64 bad command line or a company not listed.\n";
 }
 
 }  // namespace kv::cli

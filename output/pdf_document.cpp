@@ -60,22 +60,37 @@ void OpenFile(OutputState& state, PdfWriter& writer) {
     if (writer.ErrNumber() != 0) throw platform::RuntimeError(writer.ErrNumber(), OpenFailureReason(writer));
 }
 
-void PublishFile(const PendingFile& file) {
+// Gives the complete file its final name; true when an older file of that name was replaced.
+bool PublishFile(const PendingFile& file) {
     std::error_code failure;
+    const bool replacing = fs::exists(file.hostFinal, failure);
     fs::rename(file.hostTemporary, file.hostFinal, failure);
     if (failure) throw platform::RuntimeError(ErrorNumberOf(failure), failure.message());
+    return replacing;
 }
 
-PendingFile PendingFileFor(const OutputState& state, const std::string& path) {
+// The company in DITX, or no company for a document named by its prefix alone.
+CompanyLabel CompanyOfDocument(const OutputState& state, bool nameOnly) {
+    if (nameOnly) return CompanyLabel{};
+    return CompanyLabel{platform::Trim(archive::RepoR(state.archive, archive::T001), " "),
+                        platform::Trim(archive::RepoR(state.archive, archive::T002), " ")};
+}
+
+PendingFile PendingFileFor(const OutputState& state, const std::string& path, bool nameOnly) {
     const std::string hostFinal = state.services.files.Resolve(path).string();
-    return PendingFile{path, hostFinal + kPartialSuffix, hostFinal};
+    return PendingFile{path, hostFinal + kPartialSuffix, hostFinal, state.CARTELLAPDF,
+                       CompanyOfDocument(state, nameOnly)};
 }
 
 }  // namespace
 
-platform::RuntimeError DocumentError(const std::string& path, const platform::RuntimeError& cause) {
-    return platform::RuntimeError(cause.number(),
-                                  "Impossibile creare il file PDF " + path + ": " + cause.description());
+DocumentError::DocumentError(const std::string& path, const platform::RuntimeError& cause)
+    : platform::RuntimeError(cause.number(), "Impossibile creare il file PDF " + path + ": " + cause.description()),
+      path_(path) {}
+
+std::string FailedFile(const platform::RuntimeError& error) {
+    const auto* document = dynamic_cast<const DocumentError*>(&error);
+    return document != nullptr ? document->path() : std::string();
 }
 
 void DiscardDocument(OutputState& state) {
@@ -93,7 +108,7 @@ void CREAPDF(OutputState& state, const std::string& Prefix, const PdfDocumentOpt
     state.PDFCREATO = 1;
     const std::string path = DocumentPath(state, Prefix, options.nameOnly, options.numbered);
     state.writer = state.makeWriter();
-    state.document = PendingFileFor(state, path);
+    state.document = PendingFileFor(state, path, options.nameOnly);
     WithDocument(state, [&] {
         PdfWriter& writer = *state.writer;
         ApplySettings(state, writer, Prefix, options.compress);
@@ -107,7 +122,9 @@ void CHIUDIPDF(OutputState& state) {
     if (state.writer && !state.document.path.empty()) {
         WithDocument(state, [&] {
             state.writer->EndDoc();
-            PublishFile(state.document);
+            const bool replaced = PublishFile(state.document);
+            const PendingFile& file = state.document;
+            state.run.written.push_back(WrittenFile{file.company, file.path, file.folder, replaced, Now(state)});
         });
     }
     state.writer.reset();
