@@ -10,6 +10,7 @@
 #include "app/screen_confirm.hpp"
 #include "app/screen_controls.hpp"
 #include "app/screen_reactions.hpp"
+#include "gui/model_action.hpp"
 #include "gui/qt_text.hpp"
 #include "gui/window_layout.hpp"
 #include "platform/errors.hpp"
@@ -69,20 +70,8 @@ void SelectionWindow::Act(Action&& action) {
         bool& acting;
         ~Done() { acting = false; }
     } done{acting_};
-    program_.screen.focus.clear();
-    try {
-        action();
-    } catch (const platform::ProgramEnd& end) {
-        End(end.status());
-        return;
-    } catch (const std::exception& error) {
-        // What the error reporter did not take ends the program as a fatal error would.
-        platform::MessageBox box;
-        box.title = "Lumeo " + program_.services.projectName;
-        box.text = error.what();
-        box.icon = platform::Icon::Stop;
-        platform::ShowMessage(program_.services, box);
-        End(platform::exit_status::kFatal);
+    if (std::optional<int> ended = RunModelAction(program_, action)) {
+        End(*ended);
         return;
     }
     ShowModel();

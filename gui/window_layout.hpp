@@ -1,28 +1,14 @@
 #pragma once
-// Where each control of the selection screen stands, in twips as the screen is designed (15 twips
-// to the pixel at 96 dpi). A control inside a group is placed relative to the group.
+// The screen's places (gui/screen_places.hpp) in the Qt window's pixels: 15 twips to the pixel, as
+// at 96 dpi.
 
 #include <QRect>
-#include <string_view>
 
-#include "app/screen_controls.hpp"
+#include "gui/screen_places.hpp"
 
 namespace kv::gui {
 
 inline constexpr int kTwipsPerPixel = 15;
-
-// The progress bar the window adds to the wait panel: companies done of those chosen.
-inline constexpr std::string_view kProgressName = "ProgressDitte";
-
-struct ControlPlace {
-    std::string_view name;
-    int index;                 // -1 for a single control
-    std::string_view parent;   // the group holding the control; empty: the window
-    app::TwipsRect rect;
-};
-
-// The place of a control; nullptr for the window itself and for names the screen does not have.
-const ControlPlace* FindPlace(std::string_view name, int index);
 
 int ToPixels(int twips);
 QRect ToPixels(const app::TwipsRect& rect);

@@ -6,7 +6,7 @@
 
 #include "platform/errors.hpp"
 #include "platform/qt/cups_queue.hpp"
-#include "platform/qt/device_units.hpp"
+#include "platform/device_units.hpp"
 #include "platform/qt/qt_text.hpp"
 #include "platform/text_encoding.hpp"
 
@@ -56,12 +56,15 @@ PrintJob::~PrintJob() {
     if (painter_.isActive()) painter_.end();
 }
 
-double PrintJob::DrawText(double xTwips, double yTwips, const QFont& font, const QString& text) {
+double PrintJob::DrawText(double xTwips, double yTwips, const PrintFont& printFont, const std::string& text) {
+    QFont font(ToQString(printFont.name));
+    font.setPointSizeF(printFont.points);
+    font.setBold(printFont.bold);
     const int dpi = printer_.resolution();
     QFontMetricsF metrics(font, &printer_);
     painter_.setFont(font);
     QPointF baseline(TwipsToDevice(xTwips, dpi), TwipsToDevice(yTwips, dpi) + metrics.ascent());
-    painter_.drawText(baseline, text);
+    painter_.drawText(baseline, ToQString(text));
     CheckPrinter();
     return DeviceToTwips(metrics.height(), dpi);
 }

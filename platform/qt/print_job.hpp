@@ -8,22 +8,22 @@
 #include <QPrinter>
 #include <QString>
 
+#include "platform/job_printer.hpp"
 #include "platform/qt/print_target.hpp"
 
 namespace kv::platform::qt {
 
-class PrintJob {
+class PrintJob : public PageJob {
 public:
     explicit PrintJob(const PrintTarget& target);
     // A job that was not ended is ended here, so what was printed still reaches the printer.
-    ~PrintJob();
+    ~PrintJob() override;
     PrintJob(const PrintJob&) = delete;
     PrintJob& operator=(const PrintJob&) = delete;
 
-    // Draws the text with the top of its line at (x, y) twips; returns the line's height in twips.
-    double DrawText(double xTwips, double yTwips, const QFont& font, const QString& text);
-    void NewPage();
-    void End();
+    double DrawText(double xTwips, double yTwips, const PrintFont& font, const std::string& text) override;
+    void NewPage() override;
+    void End() override;
 
 private:
     void CheckPrinter() const;

@@ -1,7 +1,7 @@
 #include "platform/qt/system_printer.hpp"
 
 #include "platform/qt/qt_printer_device.hpp"
-#include "platform/qt/reported_printer.hpp"
+#include "platform/reported_printer.hpp"
 
 namespace kv::platform::qt {
 

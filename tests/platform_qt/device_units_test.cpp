@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/qt/device_units.hpp"
+#include "platform/device_units.hpp"
 
 namespace kv::platform::qt {
 namespace {

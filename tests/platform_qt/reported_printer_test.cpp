@@ -8,7 +8,7 @@
 #include "app/error_reporter.hpp"
 #include "archive/archive_state.hpp"
 #include "platform/qt/qt_printer_device.hpp"
-#include "platform/qt/reported_printer.hpp"
+#include "platform/reported_printer.hpp"
 #include "platform/scripted_dialogs.hpp"
 #include "tests/support/test_support.hpp"
 

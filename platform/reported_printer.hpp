@@ -1,14 +1,14 @@
 #pragma once
-// The printer of all printed output as the program uses it: a printer whose failures go to the error
-// reporter, which answers by ending the program, by trying the operation again, or by skipping it
-// (the line is lost and the report goes on).
+// The printer of all printed output as the program uses it, over the system's printer object (Qt's
+// or the Windows one): its failures go to the error reporter, which answers by ending the program,
+// by trying the operation again, or by skipping it (the line is lost and the report goes on).
 
 #include <memory>
 
 #include "platform/printer_device.hpp"
 #include "platform/services.hpp"
 
-namespace kv::platform::qt {
+namespace kv::platform {
 
 class ReportedPrinter : public PrinterDevice {
 public:
@@ -36,4 +36,4 @@ private:
     std::unique_ptr<PrinterDevice> device_;
 };
 
-}  // namespace kv::platform::qt
+}  // namespace kv::platform

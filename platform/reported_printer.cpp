@@ -1,6 +1,6 @@
-#include "platform/qt/reported_printer.hpp"
+#include "platform/reported_printer.hpp"
 
-namespace kv::platform::qt {
+namespace kv::platform {
 
 void ReportedPrinter::Print(const std::string& text) {
     Guarded(services_, [&] { device_->Print(text); });
@@ -14,4 +14,4 @@ void ReportedPrinter::EndDoc() {
     Guarded(services_, [&] { device_->EndDoc(); });
 }
 
-}  // namespace kv::platform::qt
+}  // namespace kv::platform

@@ -1,6 +1,6 @@
-#include "platform/qt/device_units.hpp"
+#include "platform/device_units.hpp"
 
-namespace kv::platform::qt {
+namespace kv::platform {
 
 double TwipsToDevice(double twips, int dotsPerInch) { return twips * dotsPerInch / kTwipsPerInch; }
 
@@ -9,4 +9,4 @@ double DeviceToTwips(double units, int dotsPerInch) {
     return units * kTwipsPerInch / dotsPerInch;
 }
 
-}  // namespace kv::platform::qt
+}  // namespace kv::platform

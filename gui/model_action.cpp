@@ -1,0 +1,26 @@
+#include "gui/model_action.hpp"
+
+#include <exception>
+
+#include "platform/errors.hpp"
+
+namespace kv::gui {
+
+std::optional<int> RunModelAction(app::Program& program, const std::function<void()>& action) {
+    program.screen.focus.clear();
+    try {
+        action();
+    } catch (const platform::ProgramEnd& end) {
+        return end.status();
+    } catch (const std::exception& error) {
+        platform::MessageBox box;
+        box.title = "Lumeo " + program.services.projectName;
+        box.text = error.what();
+        box.icon = platform::Icon::Stop;
+        platform::ShowMessage(program.services, box);
+        return platform::exit_status::kFatal;
+    }
+    return std::nullopt;
+}
+
+}  // namespace kv::gui
