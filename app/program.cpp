@@ -12,7 +12,7 @@ Program::Program(const Environment& env, platform::Dialogs& dialogs,
       services(platform::Files(platform::DriveMap(env.drivesRoot))),
       archive(services),
       output(services, archive, kv::output::FolivoWriterFactory()),
-      reporter_(services, archive) {
+      reporter_(services, archive, output) {
     services.dialogs = &dialogs;
     services.reporter = &reporter_;
     output.clock = &clock;

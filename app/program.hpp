@@ -3,6 +3,7 @@
 // the services every layer reaches (call trail, error reporter, dialogs, files), the archive's
 // state, the values start-up finds and the screen's state.
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -28,6 +29,7 @@ struct StartUpState {
     std::string currentPeriod;   // year (4 digits) then month (2 digits)
     std::string printerName;     // device name of the printer of all printed output; empty: none
     bool printerFromSettings = false;  // chosen by the printer-settings file, not the default
+    std::string registryProblem;       // why the registry gave no folders (empty: it did, or not read)
 };
 
 class Program {
@@ -48,9 +50,14 @@ public:
     StartUpState start;
     ScreenState screen;
     std::optional<platform::InstanceLock> instanceLock;
+    bool logProblemSaid = false;  // a run log that cannot be written is said once
+    bool unattended = false;      // nobody answers questions (kvvelm-batch)
+    // Why the system's print service refuses jobs for a printer (Windows-1252 name); empty: it takes
+    // them. Installed by the front end; none: a printer that is listed takes jobs.
+    std::function<std::string(const std::string& printer)> printerRefusal;
 
 private:
-    DialogErrorReporter reporter_;
+    DialogErrorReporter reporter_;  // after output: it notes lost print jobs there
 };
 
 }  // namespace kv::app

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 
+#include "app/printer_check.hpp"
 #include "app/screen_controls.hpp"
 #include "app/screen_reset.hpp"
+#include "output/run_log.hpp"
 
 namespace kv::app {
 
@@ -45,6 +47,15 @@ ReportOutcome RunReport(ReportDrivers& reports, const ReportRequest& request) {
         case kCertificazioni: return reports.Elenco_Certificazioni(request);
         default: return ReportOutcome{};
     }
+}
+
+// The run's lines in the run log; a log that cannot be written is said once (RunOutcome::logProblem).
+void WriteRunLog(Program& program, int report) {
+    const std::string name = report >= 0 && report < 4 ? std::string(kReportCaptions[report]) : "?";
+    std::string problem = output::AppendRunLog(program.output, name);
+    if (problem.empty() || program.logProblemSaid) return;
+    program.logProblemSaid = true;
+    program.output.run.logProblem = std::move(problem);
 }
 
 }  // namespace
@@ -93,6 +104,7 @@ ReportRequest BuildReportRequest(const ScreenState& screen) {
     request.certificateDate = screen.date;
     request.orderByName = screen.orderByName;
     request.screenCaption = std::string(kScreenCaption);
+    request.keepExistingPdfs = screen.keepExistingPdfs;
     return request;
 }
 
@@ -102,11 +114,20 @@ ConfirmResult CmdConferma_Click(Program& program, ReportDrivers& reports) {
         return ConfirmResult::StoppedOnChoice;
     }
     RecordChoice(program);
+    if (!program.output.MODOPDF) {
+        const PrinterDecision decision = CheckPrinterBeforeRun(program);
+        if (decision == PrinterDecision::Cancel) return ConfirmResult::PrinterCancelled;
+        if (decision == PrinterDecision::Pdf) {
+            program.output.MODOPDF = true;
+            program.output.run.switchedToPdf = true;
+        }
+    }
     screen.waitPanelVisible = true;
     ReportRequest request = BuildReportRequest(screen);
     request.hideWaitPanel = [&screen] { screen.waitPanelVisible = false; };
     ReportOutcome outcome = RunReport(reports, request);
     program.output.run.ended = program.clock.Now();
+    WriteRunLog(program, request.report);
     screen.DATIMANCANTI = outcome.missingData;
     screen.waitPanelVisible = false;
     Form_Impostazioni_Iniziali(program);

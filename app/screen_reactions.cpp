@@ -80,6 +80,8 @@ void CmdUscita_Click(Program& program) { FINEPROGRAMMA(program); }
 
 void Form_Unload(Program& program) { FINEPROGRAMMA(program); }
 
+void TickKeepExistingPdfs(Program& program, bool ticked) { program.screen.keepExistingPdfs = ticked; }
+
 void TickAllMonths(Program& program, bool ticked) {
     if (program.screen.allMonths == ticked) return;
     program.screen.allMonths = ticked;

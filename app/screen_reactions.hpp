@@ -50,6 +50,9 @@ void ChooseOrder(Program& program, int index);   // kOrderByCode or kOrderByName
 void SelectMonth(Program& program, int index, bool selected);
 void SelectCompany(Program& program, int index, bool selected);
 
+// Ticking "Non sovrascrivere i PDF esistenti".
+void TickKeepExistingPdfs(Program& program, bool ticked);
+
 // Typing into the date field.
 void TypeDate(Program& program, const std::string& text);
 

@@ -36,6 +36,9 @@ struct ScreenState {
     bool waitPanelVisible = false;     // Frame12
     std::string waitPanelCaption;
     std::string focus;                 // name of the control given the focus last; empty: none
+    // "Non sovrascrivere i PDF esistenti": a file of the same name gets a "_nnn" suffix instead of
+    // being replaced. Remembered by the window in its settings; the reset after a confirm keeps it.
+    bool keepExistingPdfs = false;
 
     // Recorded by the confirm command for the reports.
     bool ANNOCORRENTE = false;  // "Corrente" chosen

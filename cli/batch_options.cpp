@@ -109,6 +109,10 @@ ParsedOptions ParseBatchOptions(const std::vector<std::string>& arguments) {
             (name == "--info" ? parsed.options.info : parsed.options.help) = true;
             continue;
         }
+        if (name == "--non-sovrascrivere" && !value) {
+            parsed.options.keepExisting = true;
+            continue;
+        }
         auto option = ValueOptions().find(name);
         if (option == ValueOptions().end()) {
             parsed.error = "unknown option \"" + name + "\"";
@@ -133,6 +137,8 @@ std::string BatchUsage() {
            "  --ordine codice|ragione        order of the company list (default codice)\n"
            "  --uscita pdf|stampa            PDF files or the printer (default pdf)\n"
            "  --data TEXT                    date of the certificates (default today)\n"
+           "  --non-sovrascrivere            keep existing PDF files: a new file of the same name\n"
+           "                                 gets a _001, _002 ... suffix (default: replace them)\n"
            "  --info                         print what start-up found and stop\n"
            "  --help                         print this text\n"
            "\n"

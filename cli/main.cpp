@@ -5,12 +5,16 @@
 
 #include "app/archive_reports.hpp"
 #include "cli/batch_main.hpp"
+#include "cli/locale_text.hpp"
+#include "platform/qt/cups_queue.hpp"
 #include "platform/qt/qt_printers.hpp"
 #include "platform/qt/qt_session.hpp"
 #include "platform/qt/system_printer.hpp"
 
 int main(int argc, char** argv) {
-    std::vector<std::string> arguments(argv + 1, argv + argc);
+    // In the locale's codeset on the command line; Windows-1252 inside.
+    const std::vector<std::string> arguments =
+        kv::cli::ArgumentsText(std::vector<std::string>(argv + 1, argv + argc), kv::cli::EnvironmentCodeset());
     kv::platform::SystemClock clock;
     // Qt on the offscreen platform: the printers and fonts without a display.
     kv::platform::qt::QtSession qt;
@@ -27,6 +31,7 @@ int main(int argc, char** argv) {
                                      return kv::platform::qt::PrintTarget{program.start.printerName, ""};
                                  });
                                  program.output.printer = printer.get();
+                                 program.printerRefusal = kv::platform::qt::PrinterRefusal;
                                  return std::make_unique<kv::app::ArchiveReports>(program);
                              });
 }

@@ -10,6 +10,7 @@
 #include "gui/qt_dialogs.hpp"
 #include "gui/selection_window.hpp"
 #include "platform/errors.hpp"
+#include "platform/qt/cups_queue.hpp"
 #include "platform/qt/system_printer.hpp"
 
 namespace kv::gui {
@@ -30,6 +31,7 @@ int RunWindow(const app::Environment& environment, const platform::Printers& pri
             return platform::qt::PrintTarget{program.start.printerName, ""};
         });
     program.output.printer = printer.get();
+    program.printerRefusal = platform::qt::PrinterRefusal;
     app::ArchiveReports reports(program);
     SelectionWindow window(program, reports);
     dialogs.SetParent(&window);

@@ -1,5 +1,7 @@
 #include "gui/qt_dialogs.hpp"
 
+#include <QPushButton>
+
 #include "gui/qt_text.hpp"
 
 namespace kv::gui {
@@ -15,16 +17,37 @@ QMessageBox::Icon QtIcon(platform::Icon icon) {
     return QMessageBox::NoIcon;
 }
 
+namespace {
+
+// "Riprova" (the default), "Crea PDF", "Annulla" (also Escape).
+platform::Answer AskRetryPdfCancel(QMessageBox& message) {
+    QPushButton* retry = message.addButton(QStringLiteral("Riprova"), QMessageBox::AcceptRole);
+    QPushButton* pdf = message.addButton(QStringLiteral("Crea PDF"), QMessageBox::ActionRole);
+    QPushButton* cancel = message.addButton(QStringLiteral("Annulla"), QMessageBox::RejectRole);
+    message.setDefaultButton(retry);
+    message.setEscapeButton(cancel);
+    message.exec();
+    if (message.clickedButton() == retry) return platform::Answer::Retry;
+    if (message.clickedButton() == pdf) return platform::Answer::Pdf;
+    return platform::Answer::Cancel;
+}
+
+}  // namespace
+
 platform::Answer QtDialogs::Show(const platform::MessageBox& box) {
     QMessageBox message(QtIcon(box.icon), ToQt(box.title), MessageText(box.text),
                         QMessageBox::NoButton, parent_);
     message.setObjectName("MessageBox");
     message.setTextFormat(Qt::PlainText);
+    // What exactly went wrong (file or variable and reason), behind the "Dettagli" button.
+    if (!box.details.empty()) message.setDetailedText(MessageText(box.details));
     if (box.buttons == platform::Buttons::YesNo) {
         // Yes is the default button, as on the systems the program comes from; Escape answers No.
         message.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         message.setDefaultButton(QMessageBox::Yes);
         message.setEscapeButton(QMessageBox::No);
+    } else if (box.buttons == platform::Buttons::RetryPdfCancel) {
+        return AskRetryPdfCancel(message);
     } else {
         message.setStandardButtons(QMessageBox::Ok);
     }

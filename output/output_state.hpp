@@ -45,6 +45,8 @@ struct OutputState {
     bool PDFAPERTO = false;          // a document is open (first page begun)
     int16_t PDFCREATO = 0;           // 1 once any document was started; never cleared
     bool PAGINANUOVA = false;        // the next page heading opens a new document
+    bool keepExistingFiles = false;  // number a document whose file name is taken, never replace it
+    bool printJobLost = false;       // a line of the print job under way was lost (printer error skipped)
 
     std::unique_ptr<PdfWriter> writer;  // the writer of the current document
     PendingFile document;               // where the current document goes
@@ -64,6 +66,10 @@ platform::LocalDateTime Now(const OutputState& state);
 // A file or print job of `company` that failed: recorded in the run's outcome.
 void RecordFailure(OutputState& state, const CompanyLabel& company, const std::string& path,
                    const platform::RuntimeError& error);
+
+// The company in DITX as the run's outcome names it; no company when `nameOnly` (a document named by
+// its prefix alone, such as the list of payees).
+CompanyLabel CurrentCompany(const OutputState& state, bool nameOnly = false);
 
 // The printer; RuntimeError 482 when the front end installed none.
 platform::PrinterDevice& Printer(OutputState& state);

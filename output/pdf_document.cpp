@@ -69,17 +69,10 @@ bool PublishFile(const PendingFile& file) {
     return replacing;
 }
 
-// The company in DITX, or no company for a document named by its prefix alone.
-CompanyLabel CompanyOfDocument(const OutputState& state, bool nameOnly) {
-    if (nameOnly) return CompanyLabel{};
-    return CompanyLabel{platform::Trim(archive::RepoR(state.archive, archive::T001), " "),
-                        platform::Trim(archive::RepoR(state.archive, archive::T002), " ")};
-}
-
 PendingFile PendingFileFor(const OutputState& state, const std::string& path, bool nameOnly) {
     const std::string hostFinal = state.services.files.Resolve(path).string();
     return PendingFile{path, hostFinal + kPartialSuffix, hostFinal, state.CARTELLAPDF,
-                       CompanyOfDocument(state, nameOnly)};
+                       CurrentCompany(state, nameOnly)};
 }
 
 }  // namespace
@@ -106,7 +99,7 @@ void DiscardDocument(OutputState& state) {
 void CREAPDF(OutputState& state, const std::string& Prefix, const PdfDocumentOptions& options) {
     DiscardDocument(state);  // a document never closed is not finished
     state.PDFCREATO = 1;
-    const std::string path = DocumentPath(state, Prefix, options.nameOnly, options.numbered);
+    const std::string path = DocumentPath(state, Prefix, options.nameOnly, options.numbered || state.keepExistingFiles);
     state.writer = state.makeWriter();
     state.document = PendingFileFor(state, path, options.nameOnly);
     WithDocument(state, [&] {

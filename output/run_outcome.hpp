@@ -52,6 +52,7 @@ struct RunOutcome {
     std::vector<CompanyLabel> notPrinted;  // print jobs lost (printer unusable or failing)
     platform::LocalDateTime started;
     platform::LocalDateTime ended;
+    std::string logProblem;  // why the run log could not be written; said once per program
 
     // Every file and print job asked for came out.
     bool Complete() const { return failed.empty() && notPrinted.empty(); }

@@ -8,8 +8,8 @@
 namespace kv::platform {
 
 enum class Icon { None, Stop, Question, Exclamation, Information };
-enum class Buttons { Ok, YesNo };
-enum class Answer { Ok, Yes, No };
+enum class Buttons { Ok, YesNo, RetryPdfCancel };  // RetryPdfCancel: "Riprova", "Crea PDF", "Annulla"
+enum class Answer { Ok, Yes, No, Retry, Pdf, Cancel };
 
 struct MessageBox {
     std::string title;  // Windows-1252 text, like every text inside the program
@@ -18,6 +18,7 @@ struct MessageBox {
     Buttons buttons = Buttons::Ok;
     // For a question: the answer that stops safely, given when nobody can answer.
     std::optional<Answer> safeAnswer;
+    std::string details;  // what exactly went wrong (file or variable and reason): "Dettagli"; may be empty
 };
 
 class Dialogs {

@@ -1,17 +1,18 @@
 #include "reports/report_form.hpp"
 
-#include "archive/descriptors.hpp"
 #include "archive/file_table.hpp"
 #include "archive/records.hpp"
-#include "archive/repository.hpp"
-#include "platform/text_trim.hpp"
 
 namespace kv::reports {
 
 ReportForm::ReportForm(const ReportContext& context, const ReportRequest& r)
     : archive(context.archive), output(context.output), currentPeriod(context.currentPeriod), request(r) {
+    const bool switchedToPdf = output.run.switchedToPdf;  // the confirm's printer question, just before
     output.run = output::RunOutcome{};
+    output.run.switchedToPdf = switchedToPdf;
     output.run.pdf = output.MODOPDF;
+    output.printJobLost = false;
+    output.keepExistingFiles = request.keepExistingPdfs;
     output.run.started = output::Now(output);
 }
 
@@ -22,10 +23,7 @@ bool ReadInto(ReportForm& form, int file, double record, std::string& buffer) {
     return true;
 }
 
-output::CompanyLabel CompanyOf(ReportForm& form) {
-    return output::CompanyLabel{platform::Trim(archive::RepoR(form.archive, archive::T001), " "),
-                                platform::Trim(archive::RepoR(form.archive, archive::T002), " ")};
-}
+output::CompanyLabel CompanyOf(ReportForm& form) { return output::CurrentCompany(form.output); }
 
 int NotesFile(const ReportForm& form) { return form.request.currentYear ? kCurrentNotes : kPreviousNotes; }
 

@@ -68,7 +68,7 @@ TEST(TerminalDialogs, PrintTitleLinesAndBlankAndAnswerQuestionsSafely) {
 
     // Windows-1252 text reaches the terminal as UTF-8.
     out.str("");
-    dialogs.Show(MessageBox{"Perch\xE8", "\x80 5", Icon::None, Buttons::Ok, {}});
+    dialogs.Show(MessageBox{"Perch\xE8", "\x80 5", Icon::None, Buttons::Ok, {}, {}});
     EXPECT_EQ(out.str(), "Perch\xC3\xA8\n\xE2\x82\xAC 5\n\n");
 }
 
