@@ -9,6 +9,11 @@ PACKAGES  := g++ cmake ninja-build make python3 libgtest-dev libgmock-dev libben
              libcups2-dev \
              xvfb x11-utils imagemagick zbar-tools
 
+# A compiler cache when the machine has one: rebuilds of unchanged sources are taken from it.
+LAUNCHER  := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+export CCACHE_BASEDIR := $(CURDIR)
+export CCACHE_NOHASHDIR := 1
+
 .PHONY: demo test deps build clean
 
 test: build
@@ -18,7 +23,7 @@ demo: build
 	./tools/demo.sh $(BUILD)
 
 build: deps
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKVVELM_WERROR=ON
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKVVELM_WERROR=ON $(LAUNCHER)
 	cmake --build $(BUILD) -j $(JOBS)
 
 deps:

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "archive/isam_path.hpp"
 #include "archive/named_buffers.hpp"
 #include "platform/services.hpp"
 #include "platform/shared_file.hpp"
@@ -22,6 +23,7 @@ struct FileEntry {
     double recordLength = 0;   // from the base file
     double lastRecord = 0;     // record last read or written
     std::optional<platform::SharedFile> file;
+    IsamCursor isam;           // what an index walk keeps between calls
 };
 
 struct ArchiveState {

@@ -8,6 +8,8 @@
 namespace kv::archive {
 
 inline constexpr int kBaseRecordLength = 79;
+// A record length is five digits in the base file: a longer or odd value is a damaged base file.
+inline constexpr double kLargestRecordLength = 99999;
 inline constexpr const char* kBaseFileName = "QTBASE.DAT";
 
 // The path of a logical file. With prefix true on entry the archive folder is put in front, unless

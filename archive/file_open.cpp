@@ -1,5 +1,7 @@
 #include "archive/file_open.hpp"
 
+#include <cmath>
+
 #include "archive/file_naming.hpp"
 #include "archive/file_table.hpp"
 
@@ -15,7 +17,9 @@ double OpenForRecords(ArchiveState& state, double NUMEROBASE) {
     ASSEGNANUMERO(state, NUMEROBASE);
     std::string path = DAMMIFILE(state, NUMEROBASE);
     double length = state.lastRecordLength;
-    if (length < 1) throw RuntimeError(platform::err::kBadRecordLength);
+    // Checked before anything is sized by it ("9e9" reads as a number too).
+    if (!(length >= 1 && length <= kLargestRecordLength) || length != std::floor(length))
+        throw RuntimeError(platform::err::kBadRecordLength);
     FileEntry& entry = Entry(state, NUMEROBASE);
     entry.file = state.services.files.Open(path, OpenMode::ReadWriteOrRead);
     entry.buffer.assign(static_cast<size_t>(length), ' ');

@@ -20,6 +20,7 @@ int16_t FreeHandle(const ArchiveState& state) {
 
 void CloseEntry(FileEntry& entry) {
     entry.file.reset();
+    entry.isam.Clear();
     entry.handle = 0;
 }
 

@@ -20,6 +20,7 @@ public:
 
     std::string ReadRecord(int32_t record) override {
         state_.FINE = LEGGIREC(state_, file_, record);
+        if (state_.FINE != 0) ForgetLength();
         return Entry(state_, file_).buffer;
     }
     void WriteRecord(int32_t record, const std::string& text) override {
@@ -31,11 +32,15 @@ public:
     }
     std::string Name() const override { return "ISAM index " + NumberText(file_); }
 
+    // The index's length, asked of the file once and kept until a write or ForgetLength (an
+    // empty index is asked again, since another program may fill it).
     uint64_t Length() {
         FileEntry& entry = Entry(state_, file_);
         if (!entry.file) throw platform::RuntimeError(platform::err::kBadFileNameOrNumber);
-        return entry.file->Length();
+        if (!entry.isam.length || *entry.isam.length == 0) entry.isam.length = entry.file->Length();
+        return *entry.isam.length;
     }
+    void ForgetLength() override { Entry(state_, file_).isam.length.reset(); }
 
 private:
     ArchiveState& state_;
@@ -103,7 +108,7 @@ double ISAM(ArchiveState& state, double indexFile, std::string_view key, double 
         return 0;
     }
 
-    IsamTree tree(store, keyLength);
+    IsamTree tree(store, keyLength, Entry(state, indexFile).isam);
     if (code == isam::kCreate) {
         RICREA(state, indexFile);
         tree.Create();

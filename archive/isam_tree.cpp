@@ -15,13 +15,20 @@ void IsamTree::Damaged(int32_t record, const std::string& what) const {
                                      store_.Name() + ", node " + std::to_string(record) + " " + what);
 }
 
-// Reads a node, refusing records outside the file and nodes of another level, so that a
-// damaged index ends in a clear error instead of a wrong walk.
-IsamNode IsamTree::ReadNode(int32_t record, char level) {
+void IsamTree::CheckInside(int32_t record) {
     if (record < 1 || record > store_.RecordCount()) {
         Damaged(record, "lies outside the file (" + std::to_string(store_.RecordCount()) + " nodes)");
     }
+}
+
+// Reads a node, refusing records outside the file and nodes of another level, so that a
+// damaged index ends in a clear error instead of a wrong walk. The store may keep the file's
+// length: a record beyond it, or a read cut short, asks the file again.
+IsamNode IsamTree::ReadNode(int32_t record, char level) {
+    if (record > store_.RecordCount()) store_.ForgetLength();
+    CheckInside(record);
     IsamNode node(store_.ReadRecord(record), keyLength_);
+    CheckInside(record);
     if (node.Level(1) != level) {
         Damaged(record, std::string("should be of level ") + level + " but is of level " + node.Level(1));
     }
@@ -55,39 +62,57 @@ double IsamTree::Find(std::string_view key) {
     return leaf.Pointer(at);
 }
 
-double IsamTree::ReadNext(std::string_view key, std::string& found) {
-    found = Sentinel();
-    Path path;
-    bool inLeaf = Descend(key, path);
-    if (path.node[0].Used() == 0) return isam::kEnd;
+// Moves the path to the next used leaf entry; positions only grow, so the walk is bounded.
+// False past the highest key.
+bool IsamTree::Advance(Path& path) {
     IsamNode& root = path.node[0];
     IsamNode& middle = path.node[1];
     IsamNode& leaf = path.node[2];
     int& p0 = path.position[0];
     int& p1 = path.position[1];
     int& p2 = path.position[2];
-    if (!inLeaf) {
-        if (root.IsFree(p0)) return isam::kEnd;  // beyond the highest key
-        p2 = kIsamEntries + 1;                // nothing left in this level-2 node's leaf
-    } else if (!leaf.IsFree(p2) && leaf.Key(p2) <= key) {
-        ++p2;
-    }
-    // Move on to the next leaf with a used entry; positions only grow, so the walk is bounded.
     while (p2 > kIsamEntries || leaf.IsFree(p2)) {
         ++p1;
         while (p1 > kIsamEntries || middle.IsFree(p1)) {
             ++p0;
-            if (p0 > kIsamEntries || root.IsFree(p0)) return isam::kEnd;
-            middle = ReadNode(root.Pointer(p0), '2');
+            if (p0 > kIsamEntries || root.IsFree(p0)) return false;
+            path.record[1] = root.Pointer(p0);
+            middle = ReadNode(path.record[1], '2');
             p1 = 1;
         }
-        leaf = ReadNode(middle.Pointer(p1), '3');
+        path.record[2] = middle.Pointer(p1);
+        leaf = ReadNode(path.record[2], '3');
         p2 = 1;
     }
-    if (leaf.Key(p2) <= key) Damaged(middle.Pointer(p1), "holds keys out of order");
-    int32_t record = leaf.Pointer(p2);
-    if (record < 0) Damaged(middle.Pointer(p1), "holds a pointer that is not a number");
-    found.assign(leaf.Key(p2));
+    return true;
+}
+
+double IsamTree::ReadNext(std::string_view key, std::string& found) {
+    found = Sentinel();
+    Path& path = cursor_.path;
+    const bool onLastKey = cursor_.lastKey && *cursor_.lastKey == key;
+    cursor_.lastKey.reset();
+    if (onLastKey) {
+        ++path.position[2];  // the path stands on `key`: go on along its leaf
+    } else {
+        path = Path{};
+        bool inLeaf = Descend(key, path);
+        if (path.node[0].Used() == 0) return isam::kEnd;
+        if (!inLeaf) {
+            if (path.node[0].IsFree(path.position[0])) return isam::kEnd;  // beyond the highest key
+            path.position[2] = kIsamEntries + 1;  // nothing left in this level-2 node's leaf
+        } else if (!path.node[2].IsFree(path.position[2]) && path.node[2].Key(path.position[2]) <= key) {
+            ++path.position[2];
+        }
+    }
+    if (!Advance(path)) return isam::kEnd;
+    const IsamNode& leaf = path.node[2];
+    const int at = path.position[2];
+    if (leaf.Key(at) <= key) Damaged(path.record[2], "holds keys out of order");
+    int32_t record = leaf.Pointer(at);
+    if (record < 0) Damaged(path.record[2], "holds a pointer that is not a number");
+    found.assign(leaf.Key(at));
+    cursor_.lastKey = found;
     return record;
 }
 

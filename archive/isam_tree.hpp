@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "archive/isam_node.hpp"
+#include "archive/isam_path.hpp"
 
 namespace kv::archive {
 
@@ -14,16 +15,21 @@ namespace kv::archive {
 class IsamStore {
 public:
     virtual ~IsamStore() = default;
+    // A read cut short by the end of the file must make the store forget a length it keeps.
     virtual std::string ReadRecord(int32_t record) = 0;
     virtual void WriteRecord(int32_t record, const std::string& text) = 0;
     virtual int32_t RecordCount() = 0;
+    // Drops a length the store keeps, so that the next RecordCount asks the file again.
+    virtual void ForgetLength() {}
     // Names the index in error descriptions ("ISAM index 66").
     virtual std::string Name() const = 0;
 };
 
 class IsamTree {
 public:
-    IsamTree(IsamStore& store, int keyLength) : store_(store), keyLength_(keyLength) {}
+    // The cursor carries a read-next walk from one call to the next (isam_path.hpp).
+    IsamTree(IsamStore& store, int keyLength, IsamCursor& cursor)
+        : store_(store), keyLength_(keyLength), cursor_(cursor) {}
 
     void Create();
     // Data record of the key, or -1.
@@ -39,21 +45,20 @@ public:
     std::string Sentinel() const { return std::string(static_cast<size_t>(keyLength_), kIsamSentinel); }
 
 private:
-    // The node, its record and the position chosen at each level (0 root, 1 middle, 2 leaf).
-    struct Path {
-        IsamNode node[3];
-        int32_t record[3] = {1, 0, 0};
-        int position[3] = {0, 0, 0};
-    };
+    using Path = IsamPath;
 
+    void CheckInside(int32_t record);
     IsamNode ReadNode(int32_t record, char level);
     bool Descend(std::string_view key, Path& path);
     void CreateFirstPath(std::string_view key, int32_t dataRecord);
     void SplitChild(IsamNode& parent, int position, IsamNode& child, char childLevel);
     [[noreturn]] void Damaged(int32_t record, const std::string& what) const;
 
+    bool Advance(Path& path);
+
     IsamStore& store_;
     int keyLength_;
+    IsamCursor& cursor_;
 };
 
 }  // namespace kv::archive

@@ -1,8 +1,9 @@
 #include "archive/number_text.hpp"
 
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
+
+#include "platform/call_trail.hpp"
 
 namespace kv::archive {
 
@@ -42,14 +43,7 @@ double NumericValue(std::string_view text) {
     return std::isfinite(value) ? value : 0;
 }
 
-std::string NumberText(double value) {
-    char text[40];
-    if (std::nearbyint(value) == value && std::fabs(value) < 1e15)
-        std::snprintf(text, sizeof text, "%.0f", value);
-    else
-        std::snprintf(text, sizeof text, "%.15g", value);
-    return text;
-}
+std::string NumberText(double value) { return platform::NumberText(value); }
 
 std::string RightDigits(const std::string& text, size_t width) {
     std::string padded = std::string(width, '0') + text;

@@ -12,15 +12,11 @@ using platform::RuntimeError;
 // Beyond this a record's byte position no longer fits a file offset.
 constexpr long long kLastRecordNumber = 1LL << 40;
 
-std::string TrailEntry(const char* name, double NUMEROBASE, double RECORD) {
-    return std::string(name) + " (" + NumberText(NUMEROBASE) + "-" + NumberText(RECORD) + ")";
-}
-
 // The row after its last record and trail entry are recorded and its buffer length is checked.
 FileEntry& EnterRecordAccess(ArchiveState& state, const char* name, double NUMEROBASE, double RECORD) {
     FileEntry& entry = Entry(state, NUMEROBASE);
     entry.lastRecord = RECORD;
-    state.services.trail.TRACCIA(TrailEntry(name, NUMEROBASE, RECORD));
+    state.services.trail.TRACCIA(name, NUMEROBASE, RECORD);
     if (static_cast<double>(entry.buffer.size()) != entry.recordLength)
         throw RuntimeError(platform::err::kBadRecordLength);
     return entry;
@@ -55,6 +51,7 @@ void WriteRecord(ArchiveState& state, double NUMEROBASE, double RECORD, const st
         entry.buffer = text;
     }
     platform::SharedFile& file = OpenFile(entry);
+    entry.isam.Clear();
     file.WriteAt(RecordOffset(entry, RECORD), entry.buffer);
 }
 

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "pdf/core/dates.hpp"
 #include "pdf/core/number_format.hpp"
 #include "pdf/core/string_format.hpp"
 #include "pdf/core/xmp.hpp"
@@ -25,13 +26,6 @@ constexpr const char* kOpenFileText =
 std::string TwoDigits(int value) {
     char text[8];
     std::snprintf(text, sizeof text, "%02d", value);
-    return text;
-}
-
-std::string CreationDateText(const LocalTime& t) {
-    char text[32];
-    std::snprintf(text, sizeof text, "D:%04d%02d%02d%02d%02d%02dZ+01'00'", t.year, t.month, t.day,
-                  t.hour, t.minute, t.second);
     return text;
 }
 
@@ -65,13 +59,17 @@ Folivo::Folivo(Host& host) : host_(host) { Abort(); }
 
 Folivo::~Folivo() = default;
 
-std::string Folivo::TakeCreationDate() { return CreationDateText(host_.Now()); }
+void Folivo::TakeCreationDate() {
+    const LocalTime now = host_.Now();
+    info_.creationDate = PdfDate(now);
+    info_.xmpCreationDate = XmpDate(now);
+}
 
 void Folivo::ResetState() {
     objects_ = ObjectStore{};
     content_ = ContentRouter{};
     info_ = DocInfo{};
-    info_.creationDate = TakeCreationDate();
+    TakeCreationDate();
     page_ = PageSetup{};
     pages_ = PageList{};
     colors_ = ColorState{};
@@ -223,7 +221,7 @@ void Folivo::PutStream(std::string Data, int32_t ObjNum, std::string Filters, in
     WriteLine("/Length " + std::to_string(Data.size()) + " >>\rstream\n" + Data + "\nendstream");
 }
 
-std::string Folivo::BuildXMP() const { return BuildXmpPacket(info_, info_.creationDate); }
+std::string Folivo::BuildXMP() const { return BuildXmpPacket(info_, info_.xmpCreationDate); }
 
 // ---- EndDoc's steps ----
 

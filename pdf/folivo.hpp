@@ -258,7 +258,7 @@ private:
     void SetError(const std::string& procedure, const Error& error, const std::string& extra);
     void PutStream(std::string Data, int32_t ObjNum, std::string Filters = "", int32_t Length1 = 0);
     std::string BuildXMP() const;
-    std::string TakeCreationDate();
+    void TakeCreationDate();
     void ResetState();
     void OpenOutput(const std::string& fileName);
 

@@ -2,24 +2,11 @@
 
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <ctime>
 
+#include "pdf/core/dates.hpp"
+
 namespace folivo {
-
-namespace {
-
-// Quotes a path for /bin/sh.
-std::string ShellQuoted(const std::string& text) {
-    std::string out = "'";
-    for (char c : text) {
-        if (c == '\'') out += "'\\''";
-        else out += c;
-    }
-    return out + "'";
-}
-
-}  // namespace
 
 DefaultHost::DefaultHost() : engine_(std::random_device{}()) {}
 
@@ -28,17 +15,15 @@ bool DefaultHost::ShowRetryMessage(const std::string& title, const std::string& 
     return false;
 }
 
-void DefaultHost::ShellOpen(const std::string& path) {
-    const std::string command = "xdg-open " + ShellQuoted(path) + " >/dev/null 2>&1 &";
-    [[maybe_unused]] int status = std::system(command.c_str());
-}
+void DefaultHost::ShellOpen(const std::string&) {}
 
 LocalTime DefaultHost::Now() {
-    const std::time_t now = std::time(nullptr);
-    std::tm parts{};
-    localtime_r(&now, &parts);
-    return {parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday,
-            parts.tm_hour,        parts.tm_min,     parts.tm_sec};
+    const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+    // Copied at once: both calls may share one static buffer.
+    const std::tm local = *std::localtime(&now);
+    const std::tm utc = *std::gmtime(&now);
+    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
+            local.tm_min,         local.tm_sec,     UtcOffsetMinutes(local, utc)};
 }
 
 double DefaultHost::Random() {

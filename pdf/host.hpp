@@ -1,6 +1,7 @@
 #pragma once
-// What Folivo needs from the machine it runs on: a message box, the shell's "open with the default
-// viewer", the local clock and a random source. Tests pass their own host to get byte-identical files.
+// What Folivo needs from the machine it runs on: a message box, "open with the default viewer", the
+// local clock and a random source. The program passes a host built on its platform layer; tests pass
+// their own to get byte-identical files.
 
 #include <cstdint>
 #include <random>
@@ -15,6 +16,7 @@ struct LocalTime {
     int hour = 0;    // 0..23
     int minute = 0;
     int second = 0;
+    int utcOffsetMinutes = 0;  // local time minus UTC at that moment, summer time included
 };
 
 class Host {
@@ -29,8 +31,9 @@ public:
     virtual double Random() = 0;
 };
 
-// The host of a program without a user: the message goes to standard error and is not retried,
-// files open through xdg-open, time is the local clock.
+// The host of a program without a user, in standard C++ only: the message goes to standard error and
+// is not retried, opening a file does nothing (there is no viewer to show it to; a program that opens
+// files passes its own host), time is the local clock with its offset from UTC.
 class DefaultHost : public Host {
 public:
     DefaultHost();

@@ -22,7 +22,8 @@ struct DocInfo {
     std::string author = kDefaultAuthor;
     std::string creator = kDefaultCreator;
     std::string producer = DefaultProducer();
-    std::string creationDate;  // "D:yyyymmddhhmmssZ+01'00'"
+    std::string creationDate;     // "D:yyyymmddhhmmss+HH'mm'"
+    std::string xmpCreationDate;  // the same moment as "yyyy-mm-ddThh:mm:ss+HH:mm"
 };
 
 }  // namespace folivo

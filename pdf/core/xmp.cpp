@@ -38,7 +38,7 @@ std::string PacketBody(const DocInfo& info, const std::string& modDate) {
     b += Element("pdf:Creator", info.creator) + "\r";
     b += Element("pdf:ModDate", modDate) + "\r";
     b += Element("pdf:Title", info.title) + "\r";
-    b += Element("pdf:CreationDate", info.creationDate) + "\r";
+    b += Element("pdf:CreationDate", info.xmpCreationDate) + "\r";
     b += Element("pdf:Subject", info.subject) + "\r";
     b += Element("pdf:Keywords", info.keywords) + "\r";
     b += " </rdf:Description>\r";
@@ -46,7 +46,7 @@ std::string PacketBody(const DocInfo& info, const std::string& modDate) {
     b += Element("xap:Author", info.author) + "\r";
     b += Element("xap:ModifyDate", modDate) + "\r";
     AppendAlt(b, "xap:Title", info.title);
-    b += Element("xap:CreateDate", info.creationDate) + "\r";
+    b += Element("xap:CreateDate", info.xmpCreationDate) + "\r";
     AppendAlt(b, "xap:Description", info.subject);
     b += Element("xap:MetadataDate", modDate) + "\r";
     b += " </rdf:Description>\r";

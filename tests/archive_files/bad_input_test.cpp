@@ -8,6 +8,7 @@
 
 #include <functional>
 
+#include "archive/file_naming.hpp"
 #include "archive/file_open.hpp"
 #include "archive/file_table.hpp"
 #include "archive/records.hpp"
@@ -17,6 +18,7 @@ namespace kv::test {
 namespace {
 
 using namespace archive;
+using platform::SharedFile;
 namespace fs = std::filesystem;
 
 class BadInput : public ::testing::Test {
@@ -58,6 +60,12 @@ TEST_F(BadInput, BadRecordNumbersAndLengths) {
     EXPECT_EQ(ReadFile(fx.Folder() / "DITTE.DAT"), "");
     // A base row without a record length cannot be read record by record.
     EXPECT_EQ(Reported([&] { FAIOPEN(st, 4); }), 59);
+    // Lengths that read as numbers but no base file holds: refused before anything is sized.
+    for (const char* length : {"9e9  ", "9e99 ", "12.5 ", "-6   "}) {
+        SharedFile base = SharedFile::Open(fx.Folder() / kBaseFileName, platform::OpenMode::ReadWrite);
+        base.WriteAt(3 * kBaseRecordLength + 32, length);
+        EXPECT_EQ(Reported([&] { FAIOPEN(st, 4); }), 59) << length;
+    }
     EXPECT_FALSE(fs::exists(fx.Folder() / "ZERO.DAT"));
     EXPECT_EQ(Reported([&] { FAIOPENIO(st, 1, 2); }), 5);
 }

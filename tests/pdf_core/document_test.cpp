@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <ctime>
 #include <string>
 
 #include "file_layout.hpp"
+#include "pdf/core/dates.hpp"
 #include "tests/pdf_support/readback.hpp"
 
 namespace folivo::test {
@@ -107,28 +110,66 @@ TEST(DocumentInfo, StringsEscapedInTheDictionaryAndXmlInTheCountedXmpPacket) {
     EXPECT_EQ(facts.Bytes("infoAuthor"), "Studio Rossi");
     EXPECT_EQ(facts.Bytes("infoCreator"), "Folivo");
     EXPECT_EQ(facts.Bytes("infoProducer"), "Folivo PDF Writer rel. 2.4.8");
-    EXPECT_EQ(facts.Bytes("infoCreationDate"), "D:20261206090507Z+01'00'");
+    EXPECT_EQ(facts.Bytes("infoCreationDate"), "D:20261206090507+00'00'");
 
     const std::string packet = facts.Bytes("metadata");
     const size_t at = packet.find("bytes='");
     ASSERT_NE(at, std::string::npos);
     EXPECT_EQ(std::stoul(packet.substr(at + 7)), packet.size());
-    ExpectContains(packet, {"<pdf:Title>Citt\xC3\xA0 &amp; &lt;Co&gt; (bozza) \\ 2026</pdf:Title>\r",
+    ExpectContains(packet, {"<xap:CreateDate>2026-12-06T09:05:07+00:00</xap:CreateDate>",
+                            "<pdf:Title>Citt\xC3\xA0 &amp; &lt;Co&gt; (bozza) \\ 2026</pdf:Title>\r",
                             "  <rdf:li xml:lang='x-default'></rdf:li>\r"});
     EXPECT_TRUE(packet.ends_with("<?xpacket end='r'?>\r"));
     EXPECT_EQ(facts["metadataXml"], "ok") << facts.output();
 }
 
-TEST(DocumentLifeCycle, CreationDateIsTakenAtReset) {
+TEST(DocumentLifeCycle, CreationDateIsTakenAtResetWithTheClocksOffset) {
     Doc d;
-    d.host.now = {2027, 1, 2, 3, 4, 5};  // a later clock does not change the open document
+    d.host.now = {2027, 7, 2, 3, 4, 5, -210};  // a later clock does not change the open document
     d.pdf.BeginDoc((d.dir / "first.pdf").string());
     d.pdf.EndDoc();
-    EXPECT_EQ(PdfFacts(d.dir / "first.pdf").Bytes("infoCreationDate"), "D:20261206090507Z+01'00'");
+    EXPECT_EQ(PdfFacts(d.dir / "first.pdf").Bytes("infoCreationDate"), "D:20261206090507+00'00'");
     d.pdf.Abort();
     d.pdf.BeginDoc(d.path.string());
     d.Finish();
-    EXPECT_EQ(PdfFacts(d.path).Bytes("infoCreationDate"), "D:20270102030405Z+01'00'");
+    PdfFacts facts(d.path);
+    EXPECT_EQ(facts.Bytes("infoCreationDate"), "D:20270702030405-03'30'");
+    ExpectContains(facts.Bytes("metadata"), {"<pdf:CreationDate>2027-07-02T03:04:05-03:30</pdf:CreationDate>"});
+}
+
+std::tm Moment(int year, int yday, int hour, int minute) {
+    std::tm t{};
+    t.tm_year = year - 1900;
+    t.tm_yday = yday;
+    t.tm_hour = hour;
+    t.tm_min = minute;
+    return t;
+}
+
+TEST(DocumentLifeCycle, UtcOffsetAcrossDayAndYearEnds) {
+    struct Case { std::tm local, utc; int minutes; };
+    const Case cases[] = {
+        {Moment(2026, 100, 12, 0), Moment(2026, 100, 12, 0), 0},
+        {Moment(2026, 180, 14, 30), Moment(2026, 180, 12, 30), 120},   // summer time
+        {Moment(2026, 181, 0, 15), Moment(2026, 180, 23, 15), 60},     // local day after
+        {Moment(2026, 180, 20, 0), Moment(2026, 181, 0, 30), -270},    // local day before
+        {Moment(2027, 0, 0, 30), Moment(2026, 364, 23, 30), 60},       // local year after
+        {Moment(2026, 364, 21, 0), Moment(2027, 0, 0, 30), -210},      // local year before
+    };
+    for (const auto& c : cases) EXPECT_EQ(UtcOffsetMinutes(c.local, c.utc), c.minutes) << c.minutes;
+}
+
+// The default host's clock: local time minus its offset is the UTC time of the same moment.
+TEST(DocumentLifeCycle, DefaultHostGivesTheLocalOffset) {
+    const LocalTime local = DefaultHost().Now();
+    const std::time_t now = std::time(nullptr);
+    const std::tm utc = *std::gmtime(&now);
+    const int localMinutes = local.day * 1440 + local.hour * 60 + local.minute - local.utcOffsetMinutes;
+    const int utcMinutes = utc.tm_mday * 1440 + utc.tm_hour * 60 + utc.tm_min;
+    const bool monthEnd = local.day != utc.tm_mday && (local.day == 1 || utc.tm_mday == 1);
+    if (!monthEnd) {
+        EXPECT_LE(std::abs(localMinutes - utcMinutes), 1);
+    }
 }
 
 TEST(DocumentLifeCycle, FileSizeFollowsAReplacedNotAppendedFile) {
