@@ -19,6 +19,7 @@
 #include "platform/instance_lock.hpp"
 #include "platform/printers.hpp"
 #include "platform/services.hpp"
+#include "platform/settings.hpp"
 
 namespace kv::app {
 
@@ -52,6 +53,7 @@ public:
     std::optional<platform::InstanceLock> instanceLock;
     bool logProblemSaid = false;  // a run log that cannot be written is said once
     bool unattended = false;      // nobody answers questions (kvvelm-batch)
+    platform::Settings* settings = nullptr;  // the window's remembered choices; none in the batch
     // Why the system's print service refuses jobs for a printer (Windows-1252 name); empty: it takes
     // them. Installed by the front end; none: a printer that is listed takes jobs.
     std::function<std::string(const std::string& printer)> printerRefusal;

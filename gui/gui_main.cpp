@@ -6,6 +6,7 @@
 #include "app/archive_reports.hpp"
 #include "app/program.hpp"
 #include "app/program_end.hpp"
+#include "app/screen_reactions.hpp"
 #include "app/start_up.hpp"
 #include "gui/qt_dialogs.hpp"
 #include "gui/selection_window.hpp"
@@ -32,6 +33,9 @@ int RunWindow(const app::Environment& environment, const platform::Printers& pri
         });
     program.output.printer = printer.get();
     program.printerRefusal = platform::qt::PrinterRefusal;
+    std::unique_ptr<platform::Settings> settings = platform::MakeSettings();
+    program.settings = settings.get();
+    app::RecallSettings(program);
     app::ArchiveReports reports(program);
     SelectionWindow window(program, reports);
     dialogs.SetParent(&window);

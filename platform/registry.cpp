@@ -1,5 +1,7 @@
 #include "platform/registry.hpp"
 
+#include "platform/config_path.hpp"
+
 #include <algorithm>
 #include <fstream>
 #include <iterator>
@@ -33,14 +35,7 @@ std::string ExpandHive(const std::string& hive) {
 
 std::filesystem::path RegistryFilePath(const char* kvvelmRegistry, const char* xdgConfigHome,
                                        const char* home) {
-    if (kvvelmRegistry != nullptr && *kvvelmRegistry != '\0') return kvvelmRegistry;
-    std::filesystem::path config;
-    if (xdgConfigHome != nullptr && *xdgConfigHome != '\0') {
-        config = xdgConfigHome;
-    } else {
-        config = std::filesystem::path(home != nullptr ? home : "") / ".config";
-    }
-    return config / "kvvelm" / "registry.reg";
+    return ConfigFilePath(kvvelmRegistry, xdgConfigHome, home, "registry.reg");
 }
 
 std::string NormaliseKeyPath(const std::string& keyPath) {

@@ -157,7 +157,7 @@ TEST_F(PrintBatchTest, WithoutPrintersTheDefaultIsNoneAndOnlyThePdfTargetWorks) 
     EXPECT_EQ(printed.status, 2) << printed.output;  // one reason, no question per line, no switch to PDF
     EXPECT_NE(printed.output.find("nessuna stampante installata"), std::string::npos) << printed.output;
     EXPECT_EQ(printed.output.find("ERR.STAMPANTE"), std::string::npos) << printed.output;
-    EXPECT_TRUE(PdfDocuments().empty());
+    EXPECT_FALSE(fs::exists(demo_.root / "FILE-PDF"));
 
     auto written = Batch("--report documenti --ditte 001 --uscita pdf", kNoPrintingService);
     EXPECT_EQ(written.status, 0) << written.output;

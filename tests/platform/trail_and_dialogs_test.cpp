@@ -54,14 +54,14 @@ TEST(Errors, CarryNumberAndStandardDescription) {
 TEST(TerminalDialogs, PrintTitleLinesAndBlankAndAnswerQuestionsSafely) {
     std::ostringstream out;
     TerminalDialogs dialogs(out);
-    MessageBox info{"Lumeo KVVELM", "Errore 53 File not found\r\nFAIOPEN\r\n", Icon::Stop, Buttons::Ok, {}};
+    MessageBox info{"Lumeo KVVELM", "Errore 53 File not found\r\nFAIOPEN\r\n", Icon::Stop, Buttons::Ok, {}, {}};
     EXPECT_EQ(dialogs.Show(info), Answer::Ok);
     EXPECT_EQ(out.str(), "Lumeo KVVELM\nErrore 53 File not found\nFAIOPEN\n\n");
 
     out.str("");
-    MessageBox retry{"Lumeo", "SI VUOLE RITENTARE ?", Icon::Stop, Buttons::YesNo, {}};
+    MessageBox retry{"Lumeo", "SI VUOLE RITENTARE ?", Icon::Stop, Buttons::YesNo, {}, {}};
     EXPECT_EQ(dialogs.Show(retry), Answer::No);
-    MessageBox close{"Lumeo", "CHIUDERE ?", Icon::Exclamation, Buttons::YesNo, Answer::Yes};
+    MessageBox close{"Lumeo", "CHIUDERE ?", Icon::Exclamation, Buttons::YesNo, Answer::Yes, {}};
     EXPECT_EQ(dialogs.Show(close), Answer::Yes);
     EXPECT_NE(out.str().find("answered No"), std::string::npos);
     EXPECT_NE(out.str().find("answered Yes"), std::string::npos);
