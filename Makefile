@@ -1,12 +1,13 @@
-# The two commands of the README: `make demo` and `make test`.
-# Both install the Debian packages that are missing (when run as root), configure and build.
+# The commands of the README: `make demo`, `make test` and `make deb`.
+# Each installs the Debian packages that are missing (when run as root), configures and builds.
 
 BUILD     ?= build
+FUZZ_BUILD ?= build-fuzz
 JOBS      ?= $(shell nproc)
 PACKAGES  := g++ cmake ninja-build make python3 libgtest-dev libgmock-dev libbenchmark-dev \
              zlib1g-dev qpdf poppler-utils python3-pikepdf python3-fonttools fonts-liberation locales \
              qt6-base-dev cups cups-client cups-daemon cups-filters printer-driver-cups-pdf \
-             libcups2-dev \
+             libcups2-dev qt6-translations-l10n dpkg-dev file \
              xvfb x11-utils imagemagick zbar-tools
 
 # A compiler cache when the machine has one: rebuilds of unchanged sources are taken from it.
@@ -14,10 +15,19 @@ LAUNCHER  := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccach
 export CCACHE_BASEDIR := $(CURDIR)
 export CCACHE_NOHASHDIR := 1
 
-.PHONY: demo test deps build clean
+.PHONY: demo test deps build clean deb deb-check fuzz fuzz-build fuzz-corpus
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	$(MAKE) --no-print-directory deb-check
+
+# The Debian package, kvvelm_<version>_<arch>.deb in the build folder.
+deb: build
+	cd $(BUILD) && cpack -G DEB
+
+# As root: installs the package and runs the installed programs as an ordinary user.
+deb-check: deb
+	./packaging/check-deb.sh $(BUILD)
 
 demo: build
 	./tools/demo.sh $(BUILD)
@@ -39,4 +49,20 @@ deps:
 	fi
 
 clean:
-	rm -rf $(BUILD) demo
+	rm -rf $(BUILD) $(FUZZ_BUILD) demo
+
+# The fuzz targets (fuzz/): clang with libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer.
+fuzz-build:
+	@$(MAKE) --no-print-directory deps PACKAGES="clang libclang-rt-14-dev cmake ninja-build libgtest-dev"
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DKVVELM_FUZZ=ON -DKVVELM_QT=OFF $(LAUNCHER)
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+
+# Every target once over its corpus and regression inputs.
+fuzz-corpus: fuzz-build
+	./fuzz/run.sh $(FUZZ_BUILD)
+
+# Fuzzes every target for SECONDS (default 60), two at a time.
+SECONDS ?= 60
+fuzz: fuzz-build
+	./fuzz/run.sh $(FUZZ_BUILD) $(SECONDS)

@@ -58,6 +58,10 @@ public:
     // them. Installed by the front end; none: a printer that is listed takes jobs.
     std::function<std::string(const std::string& printer)> printerRefusal;
 
+    // Set by the front end: shows the wait panel as the screen holds it (its bar, Annulla) while a
+    // report runs, and handles the user's events waiting meanwhile. Called on the report's thread.
+    std::function<void()> showProgress;
+
 private:
     DialogErrorReporter reporter_;  // after output: it notes lost print jobs there
 };

@@ -4,6 +4,7 @@
 
 #include "app/printer_check.hpp"
 #include "app/screen_controls.hpp"
+#include "app/screen_progress.hpp"
 #include "app/screen_reset.hpp"
 #include "output/run_log.hpp"
 
@@ -123,13 +124,21 @@ ConfirmResult CmdConferma_Click(Program& program, ReportDrivers& reports) {
         }
     }
     screen.waitPanelVisible = true;
+    screen.stopRequested = false;
+    screen.progress = reports::ReportProgress{};
     ReportRequest request = BuildReportRequest(screen);
-    request.hideWaitPanel = [&screen] { screen.waitPanelVisible = false; };
+    request.hideWaitPanel = [&program] {
+        program.screen.waitPanelVisible = false;
+        ShowProgress(program);
+    };
+    request.progress = ScreenProgress(program);
+    ShowProgress(program);
     ReportOutcome outcome = RunReport(reports, request);
     program.output.run.ended = program.clock.Now();
     WriteRunLog(program, request.report);
     screen.DATIMANCANTI = outcome.missingData;
     screen.waitPanelVisible = false;
+    screen.stopRequested = false;
     Form_Impostazioni_Iniziali(program);
     return ConfirmResult::ReportRan;
 }

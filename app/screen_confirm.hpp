@@ -21,8 +21,9 @@ enum class ConfirmResult { StoppedOnChoice, PrinterCancelled, ReportRan };
 // The confirm command. Unless "Elenco Percipienti" is chosen, an incomplete choice shows its
 // message (information icon, titled with the screen's caption) and changes nothing else. Otherwise
 // it sets MODOPDF in the output state, records ANNOCORRENTE, TUTTIMESI, ANNOSTAMPA and clears
-// DATIMANCANTI, shows the wait panel,
-// runs the chosen report, records its missing-data flag, hides the panel and resets the screen.
+// DATIMANCANTI, shows the wait panel (its bar empty, Annulla not pressed),
+// runs the chosen report with the screen's progress callback, records its missing-data flag, hides
+// the panel and resets the screen.
 // A print run first checks the printer (CheckPrinterBeforeRun): "Crea PDF" makes this run a PDF run,
 // "Annulla" stops with the choices kept. The run's outcome is left in program.output.run and its
 // lines appended to the run log.

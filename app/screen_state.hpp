@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "reports/report_progress.hpp"
+
 namespace kv::app {
 
 // One entry of the company list: the text as the list shows and sorts it.
@@ -35,6 +37,8 @@ struct ScreenState {
     std::string allCompaniesCaption = "Seleziona tutte le Ditte";
     bool waitPanelVisible = false;     // Frame12
     std::string waitPanelCaption;
+    reports::ReportProgress progress;  // of the report under way: the wait panel's bar
+    bool stopRequested = false;        // CmdAnnulla pressed during the report under way
     std::string focus;                 // name of the control given the focus last; empty: none
     // "Non sovrascrivere i PDF esistenti": a file of the same name gets a "_nnn" suffix instead of
     // being replaced. Remembered by the window in its settings; the reset after a confirm keeps it.

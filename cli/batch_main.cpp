@@ -52,11 +52,11 @@ int RunBatch(const std::vector<std::string>& arguments, const app::Environment& 
              std::ostream& err, const ReportDriversMaker& makeReports) {
     ParsedOptions parsed = ParseBatchOptions(arguments);
     if (!parsed.error.empty()) {
-        err << "kvvelm-batch: " << platform::Cp1252ToUtf8(parsed.error) << "\nTry kvvelm-batch --help.\n";
+        err << "kvvelm-batch: " << platform::Cp1252ToUtf8(parsed.error) << "\nVedere kvvelm-batch --help.\n";
         return kBadCommandLine;
     }
     if (parsed.options.help) {
-        out << BatchUsage();
+        out << platform::Cp1252ToUtf8(BatchUsage());  // the texts are Windows-1252, like every text inside
         return platform::exit_status::kNormal;
     }
     BatchDialogs dialogs(out, err);

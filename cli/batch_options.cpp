@@ -33,7 +33,7 @@ std::string SetMonths(BatchOptions& o, const std::string& value) {
     if (value == "tutti") return "";
     for (const std::string& part : SplitCommas(value)) {
         int month = AllDigits(part) && part.size() <= 2 ? std::stoi(part) : 0;
-        if (month < 1 || month > 12) return "--mesi: \"" + part + "\" is not a month from 1 to 12";
+        if (month < 1 || month > 12) return "--mesi: \"" + part + "\": atteso un mese da 1 a 12";
         if (std::find(o.months.begin(), o.months.end(), month) == o.months.end()) {
             o.months.push_back(month);
         }
@@ -48,7 +48,7 @@ std::string SetCompanies(BatchOptions& o, const std::string& value) {
     if (o.allCompanies) return "";
     for (const std::string& part : SplitCommas(value)) {
         if (!AllDigits(part) || part.size() > 3) {
-            return "--ditte: \"" + part + "\" is not a company code of up to three digits";
+            return "--ditte: \"" + part + "\": atteso un codice ditta di al massimo tre cifre";
         }
         o.companies.push_back(std::string(3 - part.size(), '0') + part);
     }
@@ -62,7 +62,7 @@ Setter Choice(std::string BatchOptions::*field, std::initializer_list<const char
               std::string name, std::string choices) {
     std::vector<std::string> allowed(allowedList.begin(), allowedList.end());
     return [=](BatchOptions& o, const std::string& value) -> std::string {
-        if (std::find(allowed.begin(), allowed.end(), value) == allowed.end()) return name + ": expected " + choices + ", not \"" + value + "\"";
+        if (std::find(allowed.begin(), allowed.end(), value) == allowed.end()) return name + ": atteso " + choices + ", non \"" + value + "\"";
         o.*field = value;
         return "";
     };
@@ -73,17 +73,17 @@ const std::map<std::string, Setter>& ValueOptions() {
         {"--report",
          [](BatchOptions& o, const std::string& value) -> std::string {
              if (!OneOf(value, {"documenti", "registro", "percipienti", "certificazioni"})) {
-                 return "--report: expected documenti, registro, percipienti or certificazioni, "
-                        "not \"" + value + "\"";
+                 return "--report: atteso documenti, registro, percipienti o certificazioni, "
+                        "non \"" + value + "\"";
              }
              o.report = value;
              return "";
          }},
         {"--anno", Choice(&BatchOptions::year, {"corrente", "precedente"}, "--anno",
-                          "corrente or precedente")},
+                          "corrente o precedente")},
         {"--ordine", Choice(&BatchOptions::order, {"codice", "ragione"}, "--ordine",
-                            "codice or ragione")},
-        {"--uscita", Choice(&BatchOptions::output, {"pdf", "stampa"}, "--uscita", "pdf or stampa")},
+                            "codice o ragione")},
+        {"--uscita", Choice(&BatchOptions::output, {"pdf", "stampa"}, "--uscita", "pdf o stampa")},
         {"--mesi", SetMonths},
         {"--ditte", SetCompanies},
         {"--data", [](BatchOptions& o, const std::string& value) -> std::string {
@@ -115,9 +115,9 @@ ParsedOptions ParseBatchOptions(const std::vector<std::string>& arguments) {
         }
         auto option = ValueOptions().find(name);
         if (option == ValueOptions().end()) {
-            parsed.error = "unknown option \"" + name + "\"";
+            parsed.error = "opzione sconosciuta \"" + name + "\"";
         } else if (!value && i + 1 >= arguments.size()) {
-            parsed.error = name + " needs a value";
+            parsed.error = name + " richiede un valore";
         } else {
             parsed.error = option->second(parsed.options, value ? *value : arguments[++i]);
         }
@@ -126,29 +126,32 @@ ParsedOptions ParseBatchOptions(const std::vector<std::string>& arguments) {
 }
 
 std::string BatchUsage() {
-    return "Usage: kvvelm-batch [options]\n"
-           "Runs KVVELM's start-up, sets the screen as the options say and confirms.\n"
-           "Message boxes are printed: title line, text lines, empty line.\n"
+    return "Uso: kvvelm-batch [opzioni]\n"
+           "Esegue l'avvio di KVVELM, imposta la maschera di selezione come dicono le opzioni\n"
+           "e preme Conferma. I messaggi vengono scritti: riga del titolo, righe del testo,\n"
+           "riga vuota.\n"
            "\n"
-           "  --report documenti|registro|percipienti|certificazioni   the document to make\n"
-           "  --anno corrente|precedente     year of the fee notes (default precedente)\n"
-           "  --mesi tutti|1,3,...           months (default tutti)\n"
-           "  --ditte tutte|001,002,...      companies by code\n"
-           "  --ordine codice|ragione        order of the company list (default codice)\n"
-           "  --uscita pdf|stampa            PDF files or the printer (default pdf)\n"
-           "  --data TEXT                    date of the certificates (default today)\n"
-           "  --non-sovrascrivere            keep existing PDF files: a new file of the same name\n"
-           "                                 gets a _001, _002 ... suffix (default: replace them)\n"
-           "  --info                         print what start-up found and stop\n"
-           "  --help                         print this text\n"
+           "  --report documenti|registro|percipienti|certificazioni   il documento da creare\n"
+           "  --anno corrente|precedente     anno delle parcelle (predefinito: precedente)\n"
+           "  --mesi tutti|1,3,...           mesi (predefinito: tutti)\n"
+           "  --ditte tutte|001,002,...      ditte, per codice\n"
+           "  --ordine codice|ragione        ordine dell'elenco ditte (predefinito: codice)\n"
+           "  --uscita pdf|stampa            file PDF o stampante (predefinito: pdf)\n"
+           "  --data TESTO                   data delle certificazioni (predefinita: oggi)\n"
+           "  --non-sovrascrivere            non sostituisce i PDF esistenti: un nuovo file con lo\n"
+           "                                 stesso nome prende un suffisso _001, _002 ...\n"
+           "  --info                         mostra cosa ha trovato l'avvio e termina\n"
+           "  --help                         mostra questo testo\n"
            "\n"
-           "Environment: KVVELM_REGISTRY (registry file), KVVELM_DRIVES (drive folders),\n"
-           "KVVELM_LOCK (single-instance lock), KVVELM_PRINTERS (printer names, ';' between).\n"
+           "Ambiente: KVVELM_REGISTRY (file del registro), KVVELM_DRIVES (una cartella per\n"
+           "lettera di disco), KVVELM_LOCK (blocco dell'istanza unica), KVVELM_PRINTERS (nomi\n"
+           "delle stampanti, separati da ';').\n"
            "\n"
-           "Exit status: 0 done; 1 the confirm stopped on a choice message; 2 configuration\n"
-           "error, error reporter, fatal archive message, or a report this build does not have\n"
-           "yet; 3 another instance is running; 4 the run ended but at least one file or print\n"
-           "job failed; 64 bad command line or a company not listed.\n";
+           "Stato di uscita: 0 fatto; 1 la conferma si ferma su un messaggio di scelta;\n"
+           "2 errore di configurazione, errore segnalato, messaggio fatale degli archivi,\n"
+           "o documento non ancora disponibile in questa versione; 3 un'altra istanza in\n"
+           "esecuzione; 4 l'esecuzione \xE8 finita ma almeno un file o una stampa non \xE8\n"
+           "riuscito; 64 riga di comando errata o ditta non in elenco.\n";
 }
 
 }  // namespace kv::cli

@@ -29,7 +29,7 @@ std::string SetCompanies(app::Program& program, const BatchOptions& options) {
     }
     for (const std::string& code : options.companies) {
         int position = ListPosition(program.screen, code);
-        if (position < 0) return "--ditte: no live company with code " + code + " in the list";
+        if (position < 0) return "--ditte: nessuna ditta attiva con codice " + code + " nell'elenco";
         app::SelectCompany(program, position, true);
     }
     return "";
@@ -48,7 +48,7 @@ void SetMonths(app::Program& program, const BatchOptions& options) {
 std::string SetDate(app::Program& program, const BatchOptions& options) {
     if (!options.date) return "";
     if (!program.screen.dateFrameVisible) {
-        return "--data is the date of the certificates: it needs --report certificazioni";
+        return "--data (la data delle certificazioni) richiede --report certificazioni";
     }
     app::TypeDate(program, *options.date);
     return "";

@@ -7,9 +7,11 @@
 #include "cli/batch_main.hpp"
 #include "cli/locale_text.hpp"
 #include "platform/qt/cups_queue.hpp"
+#include "cli/terminal_progress.hpp"
 #include "platform/qt/qt_printers.hpp"
 #include "platform/qt/qt_session.hpp"
 #include "platform/qt/system_printer.hpp"
+#include "platform/terminal.hpp"
 
 int main(int argc, char** argv) {
     // In the locale's codeset on the command line; Windows-1252 inside.
@@ -23,9 +25,14 @@ int main(int argc, char** argv) {
         printerSetting != nullptr ? kv::platform::MakePrinters(printerSetting)
                                   : std::make_unique<kv::platform::qt::QtPrinters>();
     std::unique_ptr<kv::platform::PrinterDevice> printer;
+    std::unique_ptr<kv::cli::TerminalProgress> progress;
     return kv::cli::RunBatch(arguments, kv::app::Environment::FromProcess(), *printers, clock,
                              std::cout, std::cerr,
-                             [&printer](kv::app::Program& program, std::ostream&) -> std::unique_ptr<kv::app::ReportDrivers> {
+                             [&printer, &progress](kv::app::Program& program, std::ostream&) -> std::unique_ptr<kv::app::ReportDrivers> {
+                                 // A person watching standard error sees how far the report has gone.
+                                 if (kv::platform::StandardErrorIsTerminal()) {
+                                     progress = std::make_unique<kv::cli::TerminalProgress>(program, std::cerr);
+                                 }
                                  // Start-up has chosen the printer by now; every job goes to it.
                                  printer = kv::platform::qt::MakeSystemPrinter(program.services, [&program] {
                                      return kv::platform::qt::PrintTarget{program.start.printerName, ""};

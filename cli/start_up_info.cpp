@@ -6,9 +6,9 @@ namespace kv::cli {
 
 namespace {
 
-// A value as the terminal shows it; a blank one (a missing period record, say) as "(none)".
+// A value as the terminal shows it; a blank one (a missing period record, say) as "(vuoto)".
 std::string Shown(const std::string& text) {
-    if (text.find_first_not_of(' ') == std::string::npos) return "(none)";
+    if (text.find_first_not_of(' ') == std::string::npos) return "(vuoto)";
     return platform::Cp1252ToUtf8(text);
 }
 
@@ -21,26 +21,26 @@ std::string VisiblePart(const std::string& entryText) {
 }
 
 std::string PrinterLine(const app::StartUpState& start) {
-    if (start.printerName.empty()) return "(none)";
+    if (start.printerName.empty()) return "(nessuna)";
     return platform::Cp1252ToUtf8(start.printerName) +
-           (start.printerFromSettings ? " (printer-settings file)" : " (system default)");
+           (start.printerFromSettings ? " (file delle impostazioni di stampa)" : " (predefinita del sistema)");
 }
 
 }  // namespace
 
 void PrintStartUpInfo(const app::Program& program, std::ostream& out) {
     const app::StartUpState& start = program.start;
-    out << "Archive folder: " << Shown(program.archive.archiveFolder) << "\n"
-        << "Program folder: " << Shown(start.programFolder) << "\n"
-        << "Installation code: " << Shown(program.archive.installationCode) << "\n"
-        << "Holder: " << Shown(start.holderName) << "\n"
-        << "Current period: " << Shown(start.currentPeriod) << "\n"
-        << "Year of the documents: " << Shown(program.screen.yearLabel) << "\n"
-        << "Companies: " << program.screen.companies.size() << "\n";
+    out << "Cartella archivi: " << Shown(program.archive.archiveFolder) << "\n"
+        << "Cartella programmi: " << Shown(start.programFolder) << "\n"
+        << "Codice installazione: " << Shown(program.archive.installationCode) << "\n"
+        << "Intestatario: " << Shown(start.holderName) << "\n"
+        << "Periodo corrente: " << Shown(start.currentPeriod) << "\n"
+        << "Anno dei documenti: " << Shown(program.screen.yearLabel) << "\n"
+        << "Ditte: " << program.screen.companies.size() << "\n";
     for (const app::CompanyEntry& entry : program.screen.companies) {
         out << "  " << platform::Cp1252ToUtf8(VisiblePart(entry.text)) << "\n";
     }
-    out << "Printer: " << PrinterLine(start) << "\n";
+    out << "Stampante: " << PrinterLine(start) << "\n";
 }
 
 }  // namespace kv::cli

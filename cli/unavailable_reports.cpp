@@ -25,7 +25,7 @@ void UnavailableReports::NotAvailable(const app::ReportRequest& request) {
     std::string name = request.report >= 0 && request.report < 4
                            ? std::string(app::kReportCaptions[request.report])
                            : std::string("?");
-    std::string reason = "the report \"" + name + "\" is not available yet in this build";
+    std::string reason = "documento \"" + name + "\" non ancora disponibile in questa versione";
     err_ << "kvvelm-batch: " << reason << "\n";
     throw platform::ProgramEnd(platform::exit_status::kFatal, reason);
 }

@@ -7,10 +7,9 @@
 #include "app/program.hpp"
 #include "app/program_end.hpp"
 #include "app/screen_reactions.hpp"
-#include "app/start_up.hpp"
+#include "gui/model_action.hpp"
 #include "gui/qt_dialogs.hpp"
 #include "gui/selection_window.hpp"
-#include "platform/errors.hpp"
 #include "platform/qt/cups_queue.hpp"
 #include "platform/qt/system_printer.hpp"
 
@@ -20,12 +19,7 @@ int RunWindow(const app::Environment& environment, const platform::Printers& pri
               const platform::Clock& clock) {
     QtDialogs dialogs;
     app::Program program(environment, dialogs, printers, clock);
-    try {
-        app::StartUp(program);
-    } catch (const platform::ProgramEnd& end) {
-        app::CloseAllFiles(program);
-        return end.status();
-    }
+    if (std::optional<int> ended = StartProgram(program)) return *ended;
     // Every print job goes to the printer start-up chose (none: the system's default).
     std::unique_ptr<platform::PrinterDevice> printer =
         platform::qt::MakeSystemPrinter(program.services, [&program] {

@@ -2,6 +2,8 @@
 
 #include <exception>
 
+#include "app/program_end.hpp"
+#include "app/start_up.hpp"
 #include "platform/errors.hpp"
 
 namespace kv::gui {
@@ -21,6 +23,12 @@ std::optional<int> RunModelAction(app::Program& program, const std::function<voi
         return platform::exit_status::kFatal;
     }
     return std::nullopt;
+}
+
+std::optional<int> StartProgram(app::Program& program) {
+    std::optional<int> ended = RunModelAction(program, [&program] { app::StartUp(program); });
+    if (ended) app::CloseAllFiles(program);
+    return ended;
 }
 
 }  // namespace kv::gui

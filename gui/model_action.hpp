@@ -13,4 +13,8 @@ namespace kv::gui {
 // Clears the focus request, runs the action; the exit status when the program ended, else nothing.
 std::optional<int> RunModelAction(app::Program& program, const std::function<void()>& action);
 
+// The program's start-up before a window opens (single instance, CARICAINST, Apri_Archivi ...),
+// run as an action; when it ends the program, its files are closed and its exit status returned.
+std::optional<int> StartProgram(app::Program& program);
+
 }  // namespace kv::gui

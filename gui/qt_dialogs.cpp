@@ -1,5 +1,6 @@
 #include "gui/qt_dialogs.hpp"
 
+#include <QAbstractButton>
 #include <QPushButton>
 
 #include "gui/qt_text.hpp"
@@ -44,6 +45,8 @@ platform::Answer QtDialogs::Show(const platform::MessageBox& box) {
     if (box.buttons == platform::Buttons::YesNo) {
         // Yes is the default button, as on the systems the program comes from; Escape answers No.
         message.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        message.button(QMessageBox::Yes)->setText(ToQt("S\xEC"));
+        message.button(QMessageBox::No)->setText(ToQt("No"));
         message.setDefaultButton(QMessageBox::Yes);
         message.setEscapeButton(QMessageBox::No);
     } else if (box.buttons == platform::Buttons::RetryPdfCancel) {

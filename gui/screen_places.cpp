@@ -8,7 +8,7 @@ namespace {
 
 // Left: the company list and, under it, its two small groups, which the wait panel covers while a
 // report runs. Right: months, year, report and output, the date, and the two buttons.
-constexpr std::array<ControlPlace, 34> kPlaces = {{
+constexpr std::array<ControlPlace, 35> kPlaces = {{
     {"Label1", 0, "", {240, 150, 5520, 480}},
     {"LabelAnno", -1, "", {5880, 240, 600, 360}},
     {"Label1", 1, "", {6480, 150, 1200, 480}},
@@ -23,7 +23,8 @@ constexpr std::array<ControlPlace, 34> kPlaces = {{
     {"Frame12", -1, "", app::kWaitPanelRect},
     {"Label2", 14, "Frame12", {180, 120, 3450, 330}},
     {"Label2", 15, "Frame12", {180, 480, 3450, 330}},
-    {kProgressName, -1, "Frame12", {3750, 300, 3135, 360}},
+    {kProgressName, -1, "Frame12", {3750, 270, 1950, 360}},
+    {"CmdAnnulla", -1, "Frame12", {5820, 180, 1125, 540}},
 
     {"FrameMesi", -1, "", {7305, 780, 2235, 3690}},
     {"Label5", -1, "FrameMesi", {120, 150, 1995, 300}},

@@ -9,7 +9,7 @@
 
 namespace kv::gui {
 
-// The progress bar the windows add to the wait panel: companies done of those chosen.
+// The progress bar the windows add to the wait panel: how far the report has gone.
 inline constexpr std::string_view kProgressName = "ProgressDitte";
 
 struct ControlPlace {

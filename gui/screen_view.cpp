@@ -4,16 +4,17 @@
 #include <QSignalBlocker>
 
 #include "app/screen_controls.hpp"
+#include "app/screen_progress.hpp"
 #include "gui/qt_text.hpp"
 
 namespace kv::gui {
 
 namespace {
 
-// Selects the entries as the model says and sets the current one, without raising any signal.
+// Selects the entries as the model says and sets the current one. The selection model keeps its
+// signals, which the list repaints by; the window ignores them while the view writes.
 void ShowSelection(QListWidget* list, const std::vector<bool>& selected, int current) {
     QSignalBlocker blockList(list);
-    QSignalBlocker blockModel(list->selectionModel());
     for (int row = 0; row < list->count(); ++row) {
         bool on = static_cast<std::size_t>(row) < selected.size() && selected[row];
         list->item(row)->setSelected(on);
@@ -42,6 +43,7 @@ void CheckOption(const std::array<QRadioButton*, N>& options, int chosen) {
 }  // namespace
 
 void ScreenView::Show(const app::ScreenState& screen) {
+    Writing writing(writing_);
     widgets_.yearLabel->setText(ToQt(screen.yearLabel));
     ShowMonths(screen);
     ShowOptions(screen);
@@ -89,8 +91,17 @@ void ScreenView::ShowCompanies(const app::ScreenState& screen) {
 }
 
 void ScreenView::ShowWaitPanel(const app::ScreenState& screen) {
-    widgets_.Frame12->setTitle(ToQt(screen.waitPanelCaption));
-    widgets_.Frame12->setVisible(screen.waitPanelVisible);
+    QGroupBox* panel = widgets_.Frame12;
+    panel->setTitle(ToQt(screen.waitPanelCaption));
+    panel->setVisible(screen.waitPanelVisible);
+    const app::ProgressBar bar = app::ProgressBarOf(screen.progress);
+    widgets_.progress->setRange(0, bar.maximum);
+    widgets_.progress->setValue(bar.value);
+    widgets_.CmdAnnulla->setEnabled(!screen.stopRequested);
+    // While a report runs only the wait panel takes the user's input.
+    for (QWidget* control : panel->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (control != panel && !control->isWindow()) control->setEnabled(!screen.waitPanelVisible);
+    }
 }
 
 }  // namespace kv::gui

@@ -104,7 +104,7 @@ QProgressBar* MakeProgress(QGroupBox* panel) {
     auto* progress = new QProgressBar(panel);
     progress->setObjectName(Caption(kProgressName));
     progress->setGeometry(ToPixels(FindPlace(kProgressName, -1)->rect));
-    progress->setFormat("%v / %m");
+    progress->setFormat("%p%");
     return progress;
 }
 
@@ -127,6 +127,7 @@ ScreenWidgets BuildScreenWidgets(QWidget* window) {
     widgets.CheckNonSovrascrivere = Get<QCheckBox>(made, "CheckNonSovrascrivere");
     widgets.Frame12 = Get<QGroupBox>(made, "Frame12");
     widgets.progress = MakeProgress(widgets.Frame12);
+    widgets.CmdAnnulla = Get<QPushButton>(made, "CmdAnnulla");
     widgets.CmdConferma = Get<QPushButton>(made, "CmdConferma");
     widgets.CmdUscita = Get<QPushButton>(made, "CmdUscita");
 

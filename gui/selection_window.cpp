@@ -9,6 +9,7 @@
 #include "app/program_end.hpp"
 #include "app/screen_confirm.hpp"
 #include "app/screen_controls.hpp"
+#include "app/screen_progress.hpp"
 #include "app/screen_reactions.hpp"
 #include "gui/model_action.hpp"
 #include "gui/qt_text.hpp"
@@ -34,12 +35,7 @@ public:
 }  // namespace
 
 SelectionWindow::SelectionWindow(app::Program& program, app::ReportDrivers& reports)
-    : program_(program),
-      reports_(reports, program.output,
-               WaitPanelHooks{[this](int companies) { ShowWaitPanel(companies); },
-                              [this] { AdvanceProgress(); }, [this] { ShowModel(); }}),
-      widgets_(BuildScreenWidgets(this)),
-      view_(widgets_) {
+    : program_(program), reports_(reports), widgets_(BuildScreenWidgets(this)), view_(widgets_) {
     setObjectName("FrmQTVELMNEW");
     setWindowTitle(ToQt(std::string(app::kScreenCaption)));
     setFixedSize(ToPixels(app::kScreenWidth), ToPixels(app::kScreenHeight));
@@ -47,7 +43,10 @@ SelectionWindow::SelectionWindow(app::Program& program, app::ReportDrivers& repo
     Wire();
     ShowModel();
     if (program_.screen.currentCompany >= 0) widgets_.ListAzi->setFocus();
+    program_.showProgress = [this] { ShowProgress(); };
 }
+
+SelectionWindow::~SelectionWindow() { program_.showProgress = nullptr; }
 
 void SelectionWindow::PlaceOnScreen() {
     QScreen* screen = QApplication::primaryScreen();
@@ -108,6 +107,7 @@ void SelectionWindow::Wire() {
 void SelectionWindow::WireLists() {
     auto select = [this](void (*choose)(app::Program&, int, bool)) {
         return [this, choose](const QItemSelection& on, const QItemSelection& off) {
+            if (view_.writing()) return;
             Act([&] {
                 for (const QModelIndex& index : off.indexes()) choose(program_, index.row(), false);
                 for (const QModelIndex& index : on.indexes()) choose(program_, index.row(), true);
@@ -150,28 +150,22 @@ void SelectionWindow::WireCommands() {
             [this] { Act([this] { app::CmdConferma_Click(program_, reports_); }); });
     connect(widgets_.CmdUscita, &QPushButton::clicked, this,
             [this] { Act([this] { app::CmdUscita_Click(program_); }); });
+    // Annulla is pressed while the report runs, inside the action of Conferma.
+    connect(widgets_.CmdAnnulla, &QPushButton::clicked, this,
+            [this] {
+                app::CmdAnnulla_Click(program_);
+                view_.ShowWaitPanel(program_.screen);
+            });
     auto* info = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), this);
     connect(info, &QShortcut::activated, this,
             [this] { Act([this] { app::Form_KeyDown(program_, kKeyP, kShiftAndCtrl); }); });
 }
 
-void SelectionWindow::ShowWaitPanel(int companies) {
-    widgets_.progress->setRange(0, companies);
-    widgets_.progress->setValue(0);
-    ShowModel();
-    Repaint();
-}
-
-void SelectionWindow::AdvanceProgress() {
-    QProgressBar* progress = widgets_.progress;
-    if (progress->value() < progress->maximum()) progress->setValue(progress->value() + 1);
-    Repaint();
-}
-
-void SelectionWindow::Repaint() {
-    // The report runs on this thread: paint now, and take no user input until it is done.
-    repaint();
-    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+void SelectionWindow::ShowProgress() {
+    view_.ShowWaitPanel(program_.screen);
+    // The report runs on this thread: the window paints and takes the user's clicks (Annulla; the
+    // other controls are disabled, and a model action waits for the report) only here.
+    QApplication::processEvents();
 }
 
 }  // namespace kv::gui

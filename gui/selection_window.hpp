@@ -10,7 +10,6 @@
 
 #include "app/program.hpp"
 #include "app/report_request.hpp"
-#include "gui/report_run.hpp"
 #include "gui/screen_view.hpp"
 #include "gui/screen_widgets.hpp"
 
@@ -20,6 +19,9 @@ class SelectionWindow : public QWidget {
 public:
     // The program has run its start-up; the reports outlive the window.
     SelectionWindow(app::Program& program, app::ReportDrivers& reports);
+    ~SelectionWindow() override;
+    SelectionWindow(const SelectionWindow&) = delete;
+    SelectionWindow& operator=(const SelectionWindow&) = delete;
 
     // Called once when the program ends, with its exit status.
     void SetOnEnd(std::function<void(int status)> onEnd) { onEnd_ = std::move(onEnd); }
@@ -44,12 +46,11 @@ private:
     void ApplyFocus();
     void End(int status);
 
-    void ShowWaitPanel(int companies);
-    void AdvanceProgress();
-    void Repaint();
+    // While a report runs: the wait panel as the model holds it, then the events waiting.
+    void ShowProgress();
 
     app::Program& program_;
-    ReportRun reports_;
+    app::ReportDrivers& reports_;
     ScreenWidgets widgets_;
     ScreenView view_;
     std::function<void(int)> onEnd_;

@@ -10,7 +10,7 @@ Answer UnattendedAnswer(const MessageBox& box) {
 const char* AnswerName(Answer answer) {
     switch (answer) {
         case Answer::Ok: return "OK";
-        case Answer::Yes: return "Yes";
+        case Answer::Yes: return "S\xEC";
         case Answer::No: return "No";
         case Answer::Retry: return "Riprova";
         case Answer::Pdf: return "Crea PDF";

@@ -30,7 +30,7 @@ public:
 // The answer given when nobody answers: OK for an OK box, else the safe answer, else No.
 Answer UnattendedAnswer(const MessageBox& box);
 
-// Human-readable name of an answer ("Yes", "No", "OK").
+// The name of an answer as its button says it, in Windows-1252 ("S\xEC", "No", "OK").
 const char* AnswerName(Answer answer);
 
 }  // namespace kv::platform

@@ -1,6 +1,12 @@
 #include "platform/job_printer.hpp"
 
+#include "platform/errors.hpp"
+
 namespace kv::platform {
+
+void PrinterFailure(const std::string& detail) {
+    throw RuntimeError(err::kPrinterError, ErrorDescription(err::kPrinterError) + ": " + detail);
+}
 
 JobPrinter::JobPrinter(PageJobSource begin) : begin_(std::move(begin)) {}
 

@@ -32,6 +32,9 @@ public:
     virtual void End() = 0;
 };
 
+// The printer error (482) of a job, with what went wrong.
+[[noreturn]] void PrinterFailure(const std::string& detail);
+
 // Begins a job on the printer of the moment.
 using PageJobSource = std::function<std::unique_ptr<PageJob>()>;
 

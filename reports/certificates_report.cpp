@@ -146,6 +146,7 @@ void Elenco_Certificazioni_Testata(ReportForm& form) {
 void Elenco_Certificazioni_Stampa(ReportForm& form) {
     form.cursor.page = 0;
     for (int row = 1; !form.table.EndsAt(row); ++row) {
+        CountPrintedRow(form, row);
         Elenco_Certificazioni_Testata(form);
         Writer w{form, kBold};
         PayeeData(w, form.table, row);

@@ -21,9 +21,16 @@ platform::MessageBox Box(std::string title, std::string text) {
     return box;
 }
 
-}  // namespace
+// The closing message of a run stopped by the user says how far it went.
+platform::MessageBox WithStopNote(platform::MessageBox box, const ReportForm& form) {
+    if (!form.progress.Stopped()) return box;
+    const ReportProgress& done = form.progress.progress();
+    box.text += "\r\rElaborazione annullata: ditte completate " + std::to_string(done.companiesDone) + " su " +
+                std::to_string(done.companies) + ".";
+    return box;
+}
 
-platform::MessageBox CompanyReportClosing(const ReportForm& form, const std::string& name, bool nothingFound) {
+platform::MessageBox Closing(const ReportForm& form, const std::string& name, bool nothingFound) {
     const bool missingData = form.collection.DATIMANCANTI;
     const output::RunOutcome& run = form.output.run;
     if (nothingFound) {
@@ -59,6 +66,12 @@ platform::MessageBox WithSummary(platform::MessageBox box, const output::RunOutc
 
 platform::MessageBox NothingWritten(const std::string& name) {
     return Box("Creazione modulo PDF " + name, "Nessun file PDF \xE8 stato creato.");
+}
+
+}  // namespace
+
+platform::MessageBox CompanyReportClosing(const ReportForm& form, const std::string& name, bool nothingFound) {
+    return WithStopNote(Closing(form, name, nothingFound), form);
 }
 
 void ShowReportFailure(ReportForm& form, const std::string& name, const platform::RuntimeError& error) {

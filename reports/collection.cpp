@@ -91,6 +91,7 @@ void Walk(ReportForm& form, bool byN016, NoteSink& sink, Judge judge) {
     c.RIGA = 0;
     const std::string company = archive::RepoR(form.archive, archive::T001);
     for (int record = 1; record <= kLastRecordWalked; ++record) {
+        form.progress.Tick();
         c.NUMPARC = 0;
         if (!ReadInto(form, kPayeeFile, record, form.archive.buffers.PERX)) continue;
         if (archive::RepoN(form.archive, archive::M099) == 99) continue;

@@ -25,7 +25,9 @@ bool ReadCompany(ReportForm& form, const SelectedCompany& company) {
 bool RunCompany(ReportForm& form, const CompanyReportKind& kind) {
     try {
         kind.collect(form);
+        form.progress.CountPayees(form.table.Payees());
         kind.print(form);
+        form.progress.PayeeDone();  // the last payee
         if (form.output.MODOPDF || kind.printerJobPerCompany) output::EndCompanyOutput(form.output);
     } catch (const platform::RuntimeError& error) {
         output::DiscardDocument(form.output);
@@ -41,15 +43,28 @@ ReportOutcome RunCompanyReport(const ReportContext& context, const ReportRequest
                                const CompanyReportKind& kind) {
     ReportForm form(context, request);
     bool anyCompanyDone = false;  // some DITTAFATTA entry is True
+    form.progress.Start(static_cast<int>(request.companies.size()));
     for (const SelectedCompany& company : request.companies) {
-        if (!ReadCompany(form, company)) continue;
-        form.output.PAGINANUOVA = true;
-        form.companyCode = archive::RepoR(form.archive, archive::T001);
-        if (RunCompany(form, kind)) anyCompanyDone = true;
+        form.progress.BeginCompany();
+        if (ReadCompany(form, company)) {
+            form.output.PAGINANUOVA = true;
+            form.companyCode = archive::RepoR(form.archive, archive::T001);
+            if (RunCompany(form, kind)) anyCompanyDone = true;
+        }
+        form.progress.CompanyDone();
+        if (form.progress.StopAsked()) break;
     }
     if (request.hideWaitPanel) request.hideWaitPanel();
     ShowCompanyReportClosing(form, kind.name, !anyCompanyDone);
-    return ReportOutcome{form.collection.DATIMANCANTI, anyCompanyDone};
+    return ReportOutcome{form.collection.DATIMANCANTI, anyCompanyDone, form.progress.Stopped()};
+}
+
+void CountPrintedRow(ReportForm& form, int row) {
+    if (row > 1 && form.table.BeginsPayee(row)) {
+        form.progress.PayeeDone();
+    } else {
+        form.progress.Tick();
+    }
 }
 
 std::string CompanyLine(ReportForm& form) {

@@ -19,9 +19,15 @@ struct CompanyReportKind {
 
 // Runs the report for every selected company. A company whose record reads 0 in T001 is left out. A
 // failure on the way (a folder or file that cannot be written, the printer) shows its message with
-// the stop icon and the run goes on with the next company; the documents finished stay.
+// the stop icon and the run goes on with the next company; the documents finished stay. Progress
+// is told company by company and payee by payee; asked to stop, the run ends after the company
+// under way, whose file is finished (or, on a failure, removed).
 ReportOutcome RunCompanyReport(const ReportContext& context, const ReportRequest& request,
                                const CompanyReportKind& kind);
+
+// Before a table row is printed: the payee of the rows before it is done when the row begins another
+// payee; either way the front end hears from the run.
+void CountPrintedRow(ReportForm& form, int row);
 
 // The page heading of the list of documents and of the register: the document or page, the bold
 // heading font, the dash lines, the title at column 8, the company line with the page number.

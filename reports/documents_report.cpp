@@ -67,6 +67,7 @@ void Elenco_Documenti_Stampa(ReportForm& form) {
     form.cursor.items = 0;
     double currentPayee = 0;
     for (int row = 1; !form.table.EndsAt(row); ++row) {
+        CountPrintedRow(form, row);
         const double payee = archive::NumericValue(form.table.Cell(row, 1));
         if (payee != currentPayee) {
             if (currentPayee != 0) output::BreakPrinterPage(form.output);

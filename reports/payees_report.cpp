@@ -30,6 +30,7 @@ void PayeeLine(ReportForm& form) {
 bool PrintPayees(ReportForm& form) {
     bool printed = false;
     for (int record = 1; record <= kLastRecordWalked; ++record) {
+        form.progress.Tick();
         if (!ReadInto(form, kPayeeFile, record, form.archive.buffers.PERX)) continue;
         if (archive::RepoN(form.archive, archive::M099) == 99) continue;
         if (form.cursor.row > kPayeesLastRow) {
@@ -87,10 +88,12 @@ void Elenco_Percipienti_Testata(ReportForm& form, bool PAGINASEGUENTE) {
 ReportOutcome Elenco_Percipienti_Stampa(const ReportContext& context, const ReportRequest& request) {
     ReportForm form(context, request);
     bool printed = false;
+    form.progress.Start(1);  // one list for all the payees
     try {
         Elenco_Percipienti_Testata(form, false);
         printed = PrintPayees(form);
         output::EndCompanyOutput(form.output);
+        form.progress.CompanyDone();
     } catch (const platform::RuntimeError& error) {
         output::DiscardDocument(form.output);
         output::RecordFailure(form.output, output::CompanyLabel{}, output::FailedFile(error), error);

@@ -96,6 +96,7 @@ void Registro_Compensi_Terzi_Stampa(ReportForm& form) {
     RegisterPrint print{form, {}, 0};
     int row = 1;
     for (; !form.table.EndsAt(row); ++row) {
+        CountPrintedRow(form, row);
         const double payee = archive::NumericValue(form.table.Cell(row, 1));
         if (payee != print.currentPayee) {
             if (print.currentPayee != 0) {

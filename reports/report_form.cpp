@@ -6,7 +6,8 @@
 namespace kv::reports {
 
 ReportForm::ReportForm(const ReportContext& context, const ReportRequest& r)
-    : archive(context.archive), output(context.output), currentPeriod(context.currentPeriod), request(r) {
+    : archive(context.archive), output(context.output), currentPeriod(context.currentPeriod), request(r),
+      progress(r.progress) {
     const bool switchedToPdf = output.run.switchedToPdf;  // the confirm's printer question, just before
     output.run = output::RunOutcome{};
     output.run.switchedToPdf = switchedToPdf;

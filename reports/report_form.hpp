@@ -8,6 +8,7 @@
 
 #include "archive/archive_state.hpp"
 #include "output/output_state.hpp"
+#include "reports/report_progress.hpp"
 #include "reports/report_request.hpp"
 #include "reports/report_table.hpp"
 
@@ -60,6 +61,7 @@ struct ReportForm {
     CollectionState collection;
     ReportCursor cursor;
     std::string companyCode;  // T001 of the company being reported
+    ProgressReporter progress;
 };
 
 // Reads a record of a logical file into the named buffer given; true unless the read reached the end.

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "reports/report_progress.hpp"
+
 namespace kv::reports {
 
 // A selected entry of the company list.
@@ -29,12 +31,14 @@ struct ReportRequest {
     std::string screenCaption;                  // title of the reports' closing messages
     bool keepExistingPdfs = false;              // number a file whose name is taken instead of replacing it
     std::function<void()> hideWaitPanel;        // for a report that hides the panel before its message
+    ProgressCallback progress;                  // told how far the run has gone; may ask it to stop
 };
 
 // What the screen needs after a report.
 struct ReportOutcome {
     bool missingData = false;     // DATIMANCANTI: notes skipped for lack of data
     bool documentsFound = false;  // at least one document was made
+    bool stopped = false;         // the run was asked to stop and left companies out
 };
 
 }  // namespace kv::reports

@@ -32,4 +32,16 @@ const std::string& ReportTable::Cell(int row, int column) const {
 
 bool ReportTable::EndsAt(int row) const { return Trim(Cell(row, 1)).empty(); }
 
+bool ReportTable::BeginsPayee(int row) const {
+    return !EndsAt(row) && (row <= 1 || Cell(row, 1) != Cell(row - 1, 1));
+}
+
+int ReportTable::Payees() const {
+    int payees = 0;
+    for (int row = 1; !EndsAt(row); ++row) {
+        if (BeginsPayee(row)) ++payees;
+    }
+    return payees;
+}
+
 }  // namespace kv::reports

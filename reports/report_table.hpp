@@ -28,6 +28,11 @@ public:
     // True when the row is past the table or its trimmed column 1 is blank.
     bool EndsAt(int row) const;
 
+    // Column 1 holds the payee code in every report's table, a payee's rows together: true when the
+    // row begins another payee than the row before it, and the number of payees in the table.
+    bool BeginsPayee(int row) const;
+    int Payees() const;
+
 private:
     using Row = std::array<std::string, kTableColumns + 1>;
     std::vector<Row> rows_;

@@ -4,7 +4,6 @@
 #include <QPageSize>
 #include <QPrinterInfo>
 
-#include "platform/errors.hpp"
 #include "platform/qt/cups_queue.hpp"
 #include "platform/device_units.hpp"
 #include "platform/qt/qt_text.hpp"
@@ -13,10 +12,6 @@
 namespace kv::platform::qt {
 
 namespace {
-
-[[noreturn]] void PrinterFailure(const std::string& detail) {
-    throw RuntimeError(err::kPrinterError, ErrorDescription(err::kPrinterError) + ": " + detail);
-}
 
 void AimAtFile(QPrinter& printer, const std::string& pdfFile) {
     printer.setOutputFormat(QPrinter::PdfFormat);

@@ -85,13 +85,13 @@ TEST_F(BatchScreenTest, OptionsActAsClicksInTheirOrder) {
 TEST_F(BatchScreenTest, ChoicesTheScreenCannotTake) {
     std::string problem;
     Screen({"--ditte", "2,4"}, &problem);  // 4 is not a company of the archive
-    EXPECT_EQ(problem, "--ditte: no live company with code 004 in the list");
+    EXPECT_EQ(problem, "--ditte: nessuna ditta attiva con codice 004 nell'elenco");
     Screen({"--ditte", "2", "--report", "documenti", "--data", "01/01/2026"}, &problem);
-    EXPECT_EQ(problem, "--data is the date of the certificates: it needs --report certificazioni");
+    EXPECT_EQ(problem, "--data (la data delle certificazioni) richiede --report certificazioni");
 
     Outcome run = Batch({"--ditte", "4", "--report", "documenti"});
     EXPECT_EQ(run.status, kBadCommandLine);
-    EXPECT_EQ(run.err, "kvvelm-batch: --ditte: no live company with code 004 in the list\n");
+    EXPECT_EQ(run.err, "kvvelm-batch: --ditte: nessuna ditta attiva con codice 004 nell'elenco\n");
     EXPECT_EQ(run.out, "");
 }
 
@@ -114,8 +114,8 @@ TEST_F(BatchScreenTest, CompleteChoiceReachesTheReportWhichThisBuildLacks) {
     EXPECT_EQ(run.status, platform::exit_status::kFatal);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err,
-              "kvvelm-batch: the report \"Registro Compensi a Terzi\" is not available yet in this "
-              "build\n");
+              "kvvelm-batch: documento \"Registro Compensi a Terzi\" non ancora disponibile in "
+              "questa versione\n");
 
     // "Elenco Percipienti" needs no company and no month.
     run = Batch({"--report", "percipienti", "--mesi", "5"});

@@ -67,13 +67,13 @@ TEST_F(BatchTest, InfoPrintsWhatStartUpFound) {
     auto result = Batch("--info");
     EXPECT_EQ(result.status, 0) << result.output;
     EXPECT_EQ(result.output,
-              "Archive folder: " + demo_.archiveFolder.string() + "\n"
-              "Program folder: " + demo_.programFolder.string() + "\n"
-              "Installation code: 01\n"
-              "Holder: STUDIO MARINI & ASSOCIATI\n"
-              "Current period: 202512\n"
-              "Year of the documents: 2024\n"
-              "Companies: 7\n"
+              "Cartella archivi: " + demo_.archiveFolder.string() + "\n"
+              "Cartella programmi: " + demo_.programFolder.string() + "\n"
+              "Codice installazione: 01\n"
+              "Intestatario: STUDIO MARINI & ASSOCIATI\n"
+              "Periodo corrente: 202512\n"
+              "Anno dei documenti: 2024\n"
+              "Ditte: 7\n"
               "  001 ROSSI COSTRUZIONI S.R.L.\n"
               "  002 IMPORT/EXPORT ADRIATICA S.P.A.\n"
               "  003 L'ARTIGIANA DEL LEGNO S.A.S.\n"
@@ -81,7 +81,7 @@ TEST_F(BatchTest, InfoPrintsWhatStartUpFound) {
               "  006\n"
               "  007 FARMACIA SAN MARCO DR. ESPOSITO\n"
               "  008 AGRITURISMO IL GELSO SOC. AGR.\n"
-              "Printer: KVVELM_Laser (printer-settings file)\n");
+              "Stampante: KVVELM_Laser (file delle impostazioni di stampa)\n");
     // Start-up opened the archives the reports read, creating the missing ones empty.
     EXPECT_TRUE(fs::exists(demo_.archiveFolder / "PARCAC01.IDX"));
 }
@@ -92,8 +92,8 @@ TEST_F(BatchTest, EmptyPeriodRecordAndShortCompanyArchiveStillStart) {
     test::WriteFile(demo_.archiveFolder / "DITTE01.DAT", companies.substr(0, 3100 * 2 + 17));
     auto result = Batch("--info");
     EXPECT_EQ(result.status, 0) << result.output;
-    EXPECT_NE(result.output.find("Current period: (none)\nYear of the documents: -1\n"
-                                 "Companies: 2\n"),
+    EXPECT_NE(result.output.find("Periodo corrente: (vuoto)\nAnno dei documenti: -1\n"
+                                 "Ditte: 2\n"),
               std::string::npos)
         << result.output;
 }
@@ -101,7 +101,7 @@ TEST_F(BatchTest, EmptyPeriodRecordAndShortCompanyArchiveStillStart) {
 TEST_F(BatchTest, HelpAndBadCommandLines) {
     auto help = Batch("--help");
     EXPECT_EQ(help.status, 0);
-    EXPECT_NE(help.output.find("Usage: kvvelm-batch"), std::string::npos);
+    EXPECT_NE(help.output.find("Uso: kvvelm-batch"), std::string::npos);
     EXPECT_NE(help.output.find("--report documenti|registro|percipienti|certificazioni"),
               std::string::npos);
 
@@ -124,7 +124,7 @@ TEST_F(BatchTest, MissingBaseFileEndsThroughTheErrorReporter) {
                                  "LANCIARE RIPRISTINO TASK\n\n"),
               std::string::npos)
         << result.output;
-    EXPECT_EQ(result.output.find("Archive folder:"), std::string::npos);
+    EXPECT_EQ(result.output.find("Cartella archivi:"), std::string::npos);
 }
 
 TEST_F(BatchTest, ArchiveFolderThatIsNotAFolderEndsThroughTheErrorReporter) {

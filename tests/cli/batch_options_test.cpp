@@ -33,15 +33,15 @@ TEST(BatchOptions, DefaultsAndValues) {
 }
 
 TEST(BatchOptions, BadCommandLinesNameTheProblem) {
-    EXPECT_EQ(ParseBatchOptions({"--mesi", "0"}).error, "--mesi: \"0\" is not a month from 1 to 12");
-    EXPECT_EQ(ParseBatchOptions({"--mesi", "1,,2"}).error, "--mesi: \"\" is not a month from 1 to 12");
+    EXPECT_EQ(ParseBatchOptions({"--mesi", "0"}).error, "--mesi: \"0\": atteso un mese da 1 a 12");
+    EXPECT_EQ(ParseBatchOptions({"--mesi", "1,,2"}).error, "--mesi: \"\": atteso un mese da 1 a 12");
     EXPECT_EQ(ParseBatchOptions({"--ditte", "A1"}).error,
-              "--ditte: \"A1\" is not a company code of up to three digits");
+              "--ditte: \"A1\": atteso un codice ditta di al massimo tre cifre");
     EXPECT_EQ(ParseBatchOptions({"--ordine", "nome"}).error,
-              "--ordine: expected codice or ragione, not \"nome\"");
-    EXPECT_EQ(ParseBatchOptions({"--data"}).error, "--data needs a value");
-    EXPECT_EQ(ParseBatchOptions({"documenti"}).error, "unknown option \"documenti\"");
-    EXPECT_EQ(ParseBatchOptions({"--help=yes"}).error, "unknown option \"--help\"");
+              "--ordine: atteso codice o ragione, non \"nome\"");
+    EXPECT_EQ(ParseBatchOptions({"--data"}).error, "--data richiede un valore");
+    EXPECT_EQ(ParseBatchOptions({"documenti"}).error, "opzione sconosciuta \"documenti\"");
+    EXPECT_EQ(ParseBatchOptions({"--help=yes"}).error, "opzione sconosciuta \"--help\"");
 }
 
 }  // namespace

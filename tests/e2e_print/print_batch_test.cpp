@@ -98,7 +98,7 @@ TEST_F(PrintBatchTest, EachCompanyIsAPrintJobHoldingTheReportsLines) {
     cups.AddPdfQueue(demo::kDemoPrinter, out);  // the queue the printer-settings file names
 
     auto info = Batch("--info");
-    EXPECT_NE(info.output.find("Printer: KVVELM_Laser (printer-settings file)"), std::string::npos)
+    EXPECT_NE(info.output.find("Stampante: KVVELM_Laser (file delle impostazioni di stampa)"), std::string::npos)
         << info.output;
     auto printed = Batch("--report documenti --ditte tutte --uscita stampa");
     ASSERT_EQ(printed.status, 0) << printed.output;
@@ -122,7 +122,7 @@ TEST_F(PrintBatchTest, EachCompanyIsAPrintJobHoldingTheReportsLines) {
     // The printer-settings file's name must match a queue exactly, letter case included.
     test::WriteFile(demo_.archiveFolder / "STAMPSTD.TXT", "STAMPANTE STANDARD\r\nkvvelm_laser\r\n");
     info = Batch("--info");
-    EXPECT_EQ(info.output.find("(printer-settings file)"), std::string::npos) << info.output;
+    EXPECT_EQ(info.output.find("(file delle impostazioni di stampa)"), std::string::npos) << info.output;
 }
 
 TEST_F(PrintBatchTest, AQueueRefusingJobsIsAPrinterErrorNotALostJob) {
@@ -151,7 +151,7 @@ TEST_F(PrintBatchTest, AQueueRefusingJobsIsAPrinterErrorNotALostJob) {
 TEST_F(PrintBatchTest, WithoutPrintersTheDefaultIsNoneAndOnlyThePdfTargetWorks) {
     auto info = Batch("--info", kNoPrintingService);
     EXPECT_EQ(info.status, 0) << info.output;
-    EXPECT_NE(info.output.find("Printer: (none)\n"), std::string::npos) << info.output;
+    EXPECT_NE(info.output.find("Stampante: (nessuna)\n"), std::string::npos) << info.output;
 
     auto printed = Batch("--report documenti --ditte 001 --uscita stampa", kNoPrintingService);
     EXPECT_EQ(printed.status, 2) << printed.output;  // one reason, no question per line, no switch to PDF

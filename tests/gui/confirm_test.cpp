@@ -1,14 +1,15 @@
 // Conferma on the window: the choice messages, the wait panel and its progress bar while the report
 // runs, and the screen reset afterwards.
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QProgressBar>
 #include <QRadioButton>
+#include <QScreen>
 
 #include "tests/gui/window_fixture.hpp"
-#include "tests/support_output/recording_printer.hpp"
 
 namespace kv::gui {
 namespace {
@@ -87,9 +88,14 @@ TEST_F(WindowTest, ConfirmShowsTheWaitPanelRunsTheReportAndResetsTheScreen) {
     Click("OptionAnno", 1);
     Click("OptionStampa", 1);
     Click("OptionDoc", 3);
-    int progressMaximum = -1;
-    reports_.during = [&](const app::ReportRequest&) {
-        progressMaximum = Control<QProgressBar>("ProgressDitte")->maximum();
+    // The bar shows what the report tells through the request's callback.
+    std::vector<int> bar;
+    reports_.during = [&](const app::ReportRequest& request) {
+        auto* progress = Control<QProgressBar>("ProgressDitte");
+        for (reports::ReportProgress told : {reports::ReportProgress{0, 2, 0, 0}, {0, 2, 1, 4}, {1, 2, 0, 0}}) {
+            EXPECT_TRUE(request.progress(told));
+            bar.push_back(progress->value() * 100 / progress->maximum());
+        }
     };
     Click("CmdConferma");
 
@@ -98,7 +104,7 @@ TEST_F(WindowTest, ConfirmShowsTheWaitPanelRunsTheReportAndResetsTheScreen) {
     EXPECT_EQ(call.report, 3);
     EXPECT_TRUE(call.waitPanelVisible);
     EXPECT_TRUE(call.MODOPDF);
-    EXPECT_EQ(progressMaximum, 2);
+    EXPECT_EQ(bar, (std::vector<int>{0, 12, 50}));
     ASSERT_EQ(call.request.companies.size(), 2u);
     EXPECT_EQ(call.request.companies[0].code, "007");  // ALFA, first by name
     EXPECT_EQ(call.request.companies[1].code, "003");  // GAMMA
@@ -120,6 +126,35 @@ TEST_F(WindowTest, ConfirmShowsTheWaitPanelRunsTheReportAndResetsTheScreen) {
     EXPECT_EQ(ListTexts("ListAzi"), order);
     EXPECT_TRUE(SelectedRows("ListAzi").empty());
     EXPECT_TRUE(boxes_.seen().empty());
+}
+
+// What the screen shows of a widget now, and what the widget draws when asked to now.
+QImage OnScreen(QWidget* widget) {
+    QApplication::processEvents();  // the paints pending
+    const QPoint at = widget->mapTo(widget->window(), QPoint(0, 0));
+    return widget->screen()
+        ->grabWindow(widget->window()->winId(), at.x(), at.y(), widget->width(), widget->height())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+QImage Drawn(QWidget* widget) { return widget->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+TEST_F(WindowTest, CompanyListShowsItsSelectionAfterARun) {
+    Start();
+    auto* list = Control<QListWidget>("ListAzi");
+    ClickItem(list, 0);
+    ClickItem(list, 1);
+    Click("OptionDoc", 0);
+    ASSERT_TRUE(OnScreen(list->viewport()) == Drawn(list->viewport()));
+    Click("CmdConferma");
+    ASSERT_EQ(reports_.calls.size(), 1u);
+    // The reset cleared the selection: the list on screen shows no company selected.
+    EXPECT_TRUE(SelectedRows("ListAzi").empty());
+    EXPECT_TRUE(OnScreen(list->viewport()) == Drawn(list->viewport()));
+    // And every company, once the model selects them all.
+    Click("CheckAzi");
+    EXPECT_EQ(SelectedRows("ListAzi").size(), static_cast<std::size_t>(list->count()));
+    EXPECT_TRUE(OnScreen(list->viewport()) == Drawn(list->viewport()));
 }
 
 TEST_F(WindowTest, ReportThatHidesThePanelBeforeItsMessage) {
@@ -149,31 +184,6 @@ TEST_F(WindowTest, ClosingWhileAReportRunsWaitsForIt) {
     // Afterwards the window closes as usual.
     EXPECT_TRUE(window_->close());
     EXPECT_EQ(window_->endStatus(), 0);
-}
-
-// On the printer each job that printed something is a company (the PDF side is in
-// report_to_pdf_test.cpp); an empty job is none.
-TEST_F(WindowTest, ProgressBarCountsPrintJobs) {
-    Start();
-    Click("CheckAzi");
-    Click("OptionDoc", 0);
-    auto* progress = Control<QProgressBar>("ProgressDitte");
-    test::RecordingPrinter printer;
-    program_->output.printer = &printer;
-    std::vector<int> values;
-    reports_.during = [&](const app::ReportRequest&) {
-        platform::PrinterDevice& device = *program_->output.printer;
-        device.EndDoc();
-        values.push_back(progress->value());
-        device.Print("DITTA 001");
-        device.EndDoc();
-        values.push_back(progress->value());
-    };
-    Click("CmdConferma");
-    EXPECT_EQ(values, (std::vector<int>{0, 1}));
-    EXPECT_EQ(progress->maximum(), Control<QListWidget>("ListAzi")->count());
-    EXPECT_EQ(program_->output.printer, &printer);  // the program's printer again afterwards
-    EXPECT_EQ(printer.printed.size(), 1u);
 }
 
 }  // namespace

@@ -38,6 +38,8 @@ TEST(QtDialogsTest, BoxesKeepTitleIconButtonsAndLines) {
     EXPECT_EQ(boxes.seen()[0].title, "Lumeo");
     EXPECT_EQ(boxes.seen()[0].icon, QMessageBox::Critical);
     EXPECT_EQ(boxes.seen()[0].buttons, QMessageBox::Yes | QMessageBox::No);
+    EXPECT_TRUE(boxes.seen()[0].buttonTexts.contains(QString::fromUtf8("S\xC3\xAC")));
+    EXPECT_TRUE(boxes.seen()[0].buttonTexts.contains("No"));
     EXPECT_EQ(boxes.seen()[3].icon, QMessageBox::Warning);
     EXPECT_EQ(boxes.seen()[3].buttons, QMessageBox::Ok);
     EXPECT_EQ(boxes.seen()[3].text, "Errore 53 File not found\nCARICAINST\n\nLEGGIREC (1-1)");
@@ -93,7 +95,7 @@ TEST(KvvelmProgramTest, WithoutADisplaySaysSoInsteadOfAborting) {
     test::CommandResult result = test::Run(
         "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " KV_BINARY_DIR "/gui/kvvelm");
     EXPECT_EQ(result.status, platform::exit_status::kFatal) << result.output;
-    EXPECT_NE(result.output.find("no display"), std::string::npos) << result.output;
+    EXPECT_NE(result.output.find("nessuno schermo"), std::string::npos) << result.output;
 }
 
 }  // namespace

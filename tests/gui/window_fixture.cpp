@@ -19,8 +19,11 @@ void BoxWatcher::AnswerOpenBox() {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (!box || !box->isVisible()) return;
     QAbstractButton* preset = box->defaultButton();
+    QStringList buttonTexts;
+    for (QAbstractButton* button : box->buttons()) buttonTexts << button->text();
     seen_.push_back(SeenBox{box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
-                            preset ? box->standardButton(preset) : QMessageBox::NoButton});
+                            preset ? box->standardButton(preset) : QMessageBox::NoButton,
+                            buttonTexts});
     QAbstractButton* button = box->button(QMessageBox::No);
     if (!button) button = box->button(QMessageBox::Ok);
     if (!script_.empty()) {

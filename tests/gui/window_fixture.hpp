@@ -35,6 +35,7 @@ struct SeenBox {
     QMessageBox::Icon icon;
     QMessageBox::StandardButtons buttons;
     QMessageBox::StandardButton defaultButton;
+    QStringList buttonTexts;
 };
 
 // Answers every modal message box that opens while it lives: the scripted buttons first, then OK,

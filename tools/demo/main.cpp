@@ -18,19 +18,19 @@ int main(int argc, char** argv) {
         folder = 3;
     }
     if (argc != folder + 1 || feeNotes.scale < 1) {
-        std::cerr << "Usage: kvvelm-mkdemo [--scale N] FOLDER\n";
+        std::cerr << "Uso: kvvelm-mkdemo [--scale N] CARTELLA\n";
         return 64;
     }
     try {
         kv::demo::DemoWriter writer(argv[folder]);
         writer.WriteStartUpPart();
         kv::demo::WriteFeeNotePart(writer, feeNotes);
-        std::cout << "Demo installation written in " << writer.paths().root.string() << "\n";
+        std::cout << "Installazione dimostrativa scritta in " << writer.paths().root.string() << "\n";
         return 0;
     } catch (const kv::platform::RuntimeError& error) {
-        std::cerr << "kvvelm-mkdemo: error " << error.number() << " " << error.description() << "\n";
+        std::cerr << "kvvelm-mkdemo: errore " << error.number() << " " << error.description() << "\n";
     } catch (const kv::platform::ProgramEnd& end) {
-        std::cerr << "kvvelm-mkdemo: stopped: " << end.reason() << "\n";
+        std::cerr << "kvvelm-mkdemo: interrotto: " << end.reason() << "\n";
     } catch (const std::exception& error) {
         std::cerr << "kvvelm-mkdemo: " << error.what() << "\n";
     }

@@ -1,0 +1,17 @@
+// A user's TrueType file through AddFont, then text set in it.
+
+#include "fuzz/pdf_document.hpp"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const auto path = kv::fuzz::WriteInput("f.ttf", data, size);
+    kv::fuzz::PageUnderTest page;
+    try {
+        std::string alias = page.pdf.AddFont(path.string(), "FUZZ");
+        if (page.pdf.ErrNumber() == 0) {
+            page.pdf.SetFont(alias, 12);
+            page.pdf.DrawText(10, 10, "Città € 10");
+        }
+    } catch (const folivo::Error&) {
+    }
+    return 0;
+}
