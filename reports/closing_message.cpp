@@ -30,6 +30,21 @@ platform::MessageBox WithStopNote(platform::MessageBox box, const ReportForm& fo
     return box;
 }
 
+}  // namespace
+
+platform::MessageBox WithSummary(platform::MessageBox box, const output::RunOutcome& run) {
+    const std::string summary = SummaryText(run);
+    if (!summary.empty()) box.text += "\r\r" + summary;
+    if (!run.Complete()) box.icon = platform::Icon::Exclamation;
+    return box;
+}
+
+platform::MessageBox NothingWritten(const std::string& name) {
+    return Box("Creazione modulo PDF " + name, "Nessun file PDF \xE8 stato creato.");
+}
+
+namespace {
+
 platform::MessageBox Closing(const ReportForm& form, const std::string& name, bool nothingFound) {
     const bool missingData = form.collection.DATIMANCANTI;
     const output::RunOutcome& run = form.output.run;
@@ -55,17 +70,6 @@ platform::MessageBox Closing(const ReportForm& form, const std::string& name, bo
                 "DATI NECESSARI PER LA CREAZIONE (CAMPI N016/N021)";
     }
     return WithSummary(Box("Creazione modulo PDF " + name, text), run);
-}
-
-platform::MessageBox WithSummary(platform::MessageBox box, const output::RunOutcome& run) {
-    const std::string summary = SummaryText(run);
-    if (!summary.empty()) box.text += "\r\r" + summary;
-    if (!run.Complete()) box.icon = platform::Icon::Exclamation;
-    return box;
-}
-
-platform::MessageBox NothingWritten(const std::string& name) {
-    return Box("Creazione modulo PDF " + name, "Nessun file PDF \xE8 stato creato.");
 }
 
 }  // namespace

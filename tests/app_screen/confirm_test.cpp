@@ -173,7 +173,7 @@ TEST_F(ConfirmTest, ConfirmResetsTheChoicesButKeepsTheListOrder) {
     ChooseYear(program, kCorrente);
     ChooseReport(program, kRegistroCompensi);
     ChooseOutput(program, kCreaPdf);
-    program.screen.waitPanelCaption = "x";
+    program.screen.waitPanelCaption.assign(1, 'x');
 
     ASSERT_EQ(Confirm(), ConfirmResult::ReportRan);
 
