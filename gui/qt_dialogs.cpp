@@ -1,7 +1,10 @@
 #include "gui/qt_dialogs.hpp"
 
 #include <QAbstractButton>
+#include <QDesktopServices>
+#include <QFile>
 #include <QPushButton>
+#include <QUrl>
 
 #include "gui/qt_text.hpp"
 
@@ -35,13 +38,7 @@ platform::Answer AskRetryPdfCancel(QMessageBox& message) {
 
 }  // namespace
 
-platform::Answer QtDialogs::Show(const platform::MessageBox& box) {
-    QMessageBox message(QtIcon(box.icon), ToQt(box.title), MessageText(box.text),
-                        QMessageBox::NoButton, parent_);
-    message.setObjectName("MessageBox");
-    message.setTextFormat(Qt::PlainText);
-    // What exactly went wrong (file or variable and reason), behind the "Dettagli" button.
-    if (!box.details.empty()) message.setDetailedText(MessageText(box.details));
+void QtDialogs::SetButtons(QMessageBox& message, const platform::MessageBox& box) {
     if (box.buttons == platform::Buttons::YesNo) {
         // Yes is the default button, as on the systems the program comes from; Escape answers No.
         message.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
@@ -49,14 +46,43 @@ platform::Answer QtDialogs::Show(const platform::MessageBox& box) {
         message.button(QMessageBox::No)->setText(ToQt("No"));
         message.setDefaultButton(QMessageBox::Yes);
         message.setEscapeButton(QMessageBox::No);
-    } else if (box.buttons == platform::Buttons::RetryPdfCancel) {
-        return AskRetryPdfCancel(message);
-    } else {
-        message.setStandardButtons(QMessageBox::Ok);
+        return;
+    }
+    message.setStandardButtons(QMessageBox::Ok);
+    message.setDefaultButton(QMessageBox::Ok);
+    message.setEscapeButton(QMessageBox::Ok);
+}
+
+platform::Answer QtDialogs::Show(const platform::MessageBox& box) {
+    QMessageBox message(QtIcon(box.icon), ToQt(box.title), MessageText(box.text),
+                        QMessageBox::NoButton, parent_);
+    message.setObjectName("MessageBox");
+    message.setTextFormat(Qt::PlainText);
+    // What exactly went wrong (file or variable and reason), behind the "Dettagli" button.
+    if (!box.details.empty()) message.setDetailedText(MessageText(box.details));
+    if (box.buttons == platform::Buttons::RetryPdfCancel) return AskRetryPdfCancel(message);
+    SetButtons(message, box);
+    QAbstractButton* openFolder = nullptr;
+    QAbstractButton* openFile = nullptr;
+    if (box.buttons == platform::Buttons::Ok && !box.openFolder.empty()) {
+        openFolder = message.addButton("Apri cartella", QMessageBox::ActionRole);
+    }
+    if (box.buttons == platform::Buttons::Ok && !box.openFile.empty()) {
+        openFile = message.addButton("Apri PDF", QMessageBox::ActionRole);
     }
     int pressed = message.exec();
+    if (message.clickedButton() != nullptr && message.clickedButton() == openFolder) Open(box.openFolder);
+    if (message.clickedButton() != nullptr && message.clickedButton() == openFile) Open(box.openFile);
     if (box.buttons == platform::Buttons::Ok) return platform::Answer::Ok;
     return pressed == QMessageBox::Yes ? platform::Answer::Yes : platform::Answer::No;
+}
+
+void QtDialogs::Open(const std::filesystem::path& path) {
+    if (opener_) {
+        opener_(path);
+        return;
+    }
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(path.string()))));
 }
 
 }  // namespace kv::gui

@@ -5,6 +5,8 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QWidget>
+#include <filesystem>
+#include <functional>
 
 #include "platform/dialogs.hpp"
 
@@ -17,8 +19,16 @@ public:
     // The window the boxes are shown over; none before the window is made.
     void SetParent(QWidget* parent) { parent_ = parent; }
 
+    // What opens a folder or file the user asks for from a box; the system's viewer unless set.
+    using Opener = std::function<void(const std::filesystem::path&)>;
+    void SetOpener(Opener opener) { opener_ = std::move(opener); }
+
 private:
+    void SetButtons(QMessageBox& message, const platform::MessageBox& box);
+    void Open(const std::filesystem::path& path);
+
     QPointer<QWidget> parent_;
+    Opener opener_;
 };
 
 // The Qt icon of a message box icon.

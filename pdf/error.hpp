@@ -7,16 +7,19 @@
 
 namespace folivo {
 
-// Error numbers as the original platform numbered them.
+// Every error number Folivo raises or records, as the original platform numbered them.
 enum ErrorNumber : int32_t {
+    kErrInvalidCall = 5,
+    kErrOverflow = 6,
+    kErrSubscriptOutOfRange = 9,  // also a read outside a font file, and a missing font record
     kErrDivisionByZero = 11,
+    kErrTypeMismatch = 13,
     kErrBadFileNumber = 52,
     kErrFileNotFound = 53,
     kErrPermissionDenied = 70,
     kErrPathFileAccess = 75,
     kErrPathNotFound = 76,
-    kErrInvalidCall = 5,
-    kErrTypeMismatch = 13,
+    kErrInvalidFileFormat = 321,  // a damaged or unsupported image or PDF file
 };
 
 class Error : public std::runtime_error {

@@ -3,48 +3,24 @@
 // in between, EndDoc. Every length a caller passes is in the unit chosen with SetScale, measured
 // from the top-left corner of the area inside the margins, Y growing downwards.
 //
-// The class is a facade: each member delegates to a component under pdf/ (object store and file
-// sink, content buffers, number and string formatting, pages, colour, fonts and text, filters,
-// security, metadata). Errors: BeginDoc records what it catches in ErrNumber/ErrSource/
-// ErrDescription; every other member throws folivo::Error (pdf/error.hpp).
+// The members forward to a private implementation (pdf/folivo_impl.hpp, not for users), so this
+// header names only standard types and Folivo's own error, host and area types. Errors: BeginDoc
+// records what it catches in ErrNumber/ErrSource/ErrDescription; every other member throws
+// folivo::Error (pdf/error.hpp).
 
-#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
-#include "pdf/barcode/symbol.hpp"
-#include "pdf/codec/filter_chain.hpp"
-#include "pdf/core/color_state.hpp"
-#include "pdf/core/content_router.hpp"
-#include "pdf/core/doc_info.hpp"
-#include "pdf/core/file_sink.hpp"
-#include "pdf/core/object_store.hpp"
-#include "pdf/core/page_list.hpp"
-#include "pdf/core/page_setup.hpp"
-#include "pdf/core/resources.hpp"
-#include "pdf/core/reusable_objects.hpp"
-#include "pdf/core/table_layout.hpp"
-#include "pdf/core/text_spacing.hpp"
+#include "pdf/area.hpp"
 #include "pdf/error.hpp"
-#include "pdf/fonts/font_table.hpp"
-#include "pdf/graphics/graphics_state.hpp"
-#include "pdf/graphics/path_text.hpp"
-#include "pdf/text/line_layout.hpp"
-#include "pdf/text/measure.hpp"
-#include "pdf/text/text_state.hpp"
 #include "pdf/host.hpp"
-#include "pdf/image/image_table.hpp"
-#include "pdf/image/vector_target.hpp"
-#include "pdf/reader/page_import.hpp"
-#include "pdf/navigation/link_target.hpp"
-#include "pdf/navigation/navigation_state.hpp"
-#include "pdf/security/standard_security.hpp"
 
 namespace folivo {
+
+class FolivoImpl;
 
 class Folivo {
 public:
@@ -61,10 +37,10 @@ public:
     void OpenDoc();
     int32_t FileSize() const;
     void SetMemoryUsage(int16_t Value);
-    int32_t ErrNumber() const { return errNumber_; }
-    const std::string& ErrSource() const { return errSource_; }
-    const std::string& ErrDescription() const { return errDescription_; }
-    std::string Version() const { return kFolivoVersion; }
+    int32_t ErrNumber() const;
+    const std::string& ErrSource() const;
+    const std::string& ErrDescription() const;
+    std::string Version() const;
 
     // ---- pages and coordinates ----
     void SetScale(int32_t ScaleMode, std::optional<float> UserFactor = std::nullopt);
@@ -145,7 +121,7 @@ public:
                      float YStep, int32_t Style = 0);
     void EndTiling();
     // The rectangle of the last shape in PDF points (Y upwards), for a link over it.
-    const Area& LastArea() const { return lastArea_; }
+    const Area& LastArea() const;
 
     // ---- barcodes (defined in folivo_barcode.cpp) ----
     // BarCodeType 0 EAN-13, 1 Code 39 full ASCII, 2 Interleaved 2 of 5, 3 POSTNET, 4 Code 128, 5 EAN-8.
@@ -241,176 +217,8 @@ public:
                     std::string& PDFAuthor, bool& PDFEncrypted);
 
 private:
-    // ---- file writing and the object store (folivo.cpp) ----
-    void WriteLine(std::string_view text);
-    int32_t StartObject(int32_t& ObjNum);
-    int32_t StartObject();  // the next free number
-    void CloseObject();
-    void AddContent(std::string_view text);
-    std::string FormatNum(float value) const;
-    std::string FormatPt(float value) const;  // user units to points
-    float RoundValue(float value) const;
-    std::string QuoteString(std::string_view Text);
-    std::string EscapeString(std::string_view Text) const;
-    std::string ReplaceText(std::string_view Text, std::string_view Find, std::string_view Replacement,
-                            int32_t Start = 1, int32_t Count = -1) const;
-    void RequireVersion(int32_t n);
-    void SetError(const std::string& procedure, const Error& error, const std::string& extra);
-    void PutStream(std::string Data, int32_t ObjNum, std::string Filters = "", int32_t Length1 = 0);
-    std::string BuildXMP() const;
-    void TakeCreationDate();
-    void ResetState();
-    void OpenOutput(const std::string& fileName);
-
-    // ---- EndDoc's steps (folivo.cpp) ----
-    int32_t WriteMetadataObject();
-    void WriteResourceObjects();
-    void WritePageTree();
-    int32_t WriteCatalog(int32_t metadataObj);
-    int32_t WriteInfoObject();
-    void WriteXrefAndTrailer(int32_t infoObj, int32_t catalogObj);
-    void PatchVersion();
-
-    // ---- pages (folivo_pages.cpp) ----
-    std::string ContentPrefix() const;
-    void WritePageObject(int32_t contentObj);  // the page dictionary, naming its content stream
-
-    // ---- colour (folivo_color.cpp) ----
-    void ParseColor(std::string& Color, std::string& Second) const;
-    std::string ColorToRGB(std::string_view Hex) const;
-    // Parses Color into `stored`/`pattern` and adds the operators for it (rg/cs/scn or RG/CS/SCN).
-    void ApplyColor(const std::string& Color, bool stroke);
-
-    // ---- graphics (folivo_graphics.cpp) ----
-    void PaintPath(int32_t Options);
-    void SetLastArea(float X1, float Y1, float X2, float Y2);  // a box in user units
-    void AddPath(const graphics::PathText& path, int32_t Options);
-    graphics::GraphicsState graphics_;
-
-    // ---- barcodes (folivo_barcode.cpp) ----
-    void DrawBars(const barcode::Symbol& symbol, float left, float top);  // points
-    void DrawBarCaptions(const barcode::Symbol& symbol, float X, float Y);  // user units
-
-    // ---- metadata and reusable objects (folivo_meta.cpp) ----
-    void WriteViewerPreferenceLines();
-    // Plays the reusable objects whose Options ask for it: 1 under every page's content, 2 over it.
-    static constexpr int32_t kPlayUnderContent = 1;
-    static constexpr int32_t kPlayOverContent = 2;
-    void PlayAutomaticObjects(int32_t placement);
-    void SaveTableSettings();
-    void RestoreTableSettings(float curX, float curY);  // user units
-    void DrawCell(float width, float height);
-
-    // ---- images (folivo_image.cpp) ----
-    // The entry number for the file and frame, reading the file the first time; 0 when unreadable.
-    int32_t FindOrReadImage(const std::string& fileName, const std::string& extension, int32_t frame,
-                            const std::string& colorMask);
-    void WriteImageObject(int32_t number, const image::Raster& raster);
-    void PutPendingImages();  // images drawn before the file was open (called by EndDoc)
-    void PlaceImage(int32_t number, float DestX, float DestY, float ImgWidth, float ImgHeight);
-    // Metafiles and PostScript pictures are translated into content at every call.
-    using VectorPlayer = std::vector<std::string> (*)(std::string_view, image::VectorTarget);
-    void PlayWMF(const std::string& fileName, float DestX, float DestY, float ImgWidth, float ImgHeight);
-    void PlayEPS(const std::string& fileName, float DestX, float DestY, float ImgWidth, float ImgHeight);
-    void PlayVectorFile(const std::string& fileName, VectorPlayer player, float DestX, float DestY,
-                        float ImgWidth, float ImgHeight);
-    image::ImageTable images_;
-
-    // ---- fonts and text (folivo_text.cpp) ----
-    // One positioned line (all text members and barcode captions); lengths in user units.
-    void PutText(float X, float Y, float Width, const std::string& Text, float Indent, int32_t Align,
-                 bool NewLine);
-    // Writes the font object of a record once, when a file is open, and adds its resource entry.
-    void PutFontObjects(int32_t index);
-    // Writes the objects of fonts selected before the file was open (called by EndDoc).
-    void PutPendingFonts();
-    // The descriptor and font file objects that follow a TrueType font's dictionary.
-    void PutTrueTypeObjects(fonts::FontRecord& record);
-    void ResetText();  // called by ResetState
-    const fonts::FontRecord& CurrentFont() const;  // throws when no font is selected
-    text::TextMeasure Measure() const;
-    void WriteTextObject(float x, float Y, const std::string& Text, const text::LinePlan& plan);
-    void DrawTextLines(float x, float Y, float length);
-    void DrawBoxOutline(float X, float Y, float Width, float Height, int32_t Options);
-
-    // ---- filters and security (folivo_filters.cpp) ----
-    void ResetFiltersAndSecurity();
-    // Applies the chosen encoders and, when protection is on, RC4 under
-    // the object's key; `filters` receives the filter names in decoding order.
-    void EncodeStream(std::string& data, int32_t objNum, std::string& filters);
-    std::string EncryptString(std::string text) const;  // under the current object's key
-    void WriteEncryptionObject();                         // the encryption dictionary, at EndDoc
-    std::string TrailerEncryptEntries() const;            // "/Encrypt n 0 R /ID [<..><..>]" or ""
-    codec::CompressionSettings compression_;
-    security::SecurityState security_;  // security_.encrypting: strings and streams are enciphered
-    int32_t encryptObj_ = 0;
-
-    // ---- import (folivo_import.cpp) ----
-    reader::ObjectOutput ImportOutput();  // copied objects go into the file under new numbers
-    reader::SourceTable sources_;         // files read for import, kept until EndDoc
-
-    // ---- navigation (folivo_navigation.cpp) ----
-    std::string DestinationOf(int32_t type, float X, float Y, float Width, float Height, float Zoom) const;
-    std::string PageReference(int32_t page) const;  // "n 0 R ", the last page when out of range
-    void WriteOutlines();
-    void WriteDestinations();
-    // The " /A .." or " /Dest .." of a link that needs no quoted string (scripts, layers, destinations).
-    std::string InternalTargetText(const navigation::LinkTarget& target, const std::string& view);
-    std::string ActionText(const std::string& Destination);  // a URI or "file:" action, inside its object
-    int32_t WriteScript(const std::string& Script);  // a JavaScript stream object
-    // Writes one annotation object and lists it on the open page; Action is a URI or "file:path".
-    int32_t WriteAnnotation(std::string Dict, const std::string& Contents, const std::string& Title,
-                            const std::string& DA, const std::string& Action);
-    int32_t PageForNextSetting() const;  // the open page, else the next one
-    std::string PageLabelsEntry();        // the catalog's "/PageLabels << .. >>"
-    std::string TakeTransitionEntry();    // "/Dur .. /Trans <<..>> \r" of the page, then cleared
-    void WriteLayerObjects();
-    void WritePageNavigationObjects();  // EndPage, before the page object: page scripts and fields
-    void WritePageScripts();
-    void WritePageFields();
-    std::string AcroFormEntry() const;
-    void WriteDocumentScripts();
-    void WriteScriptCatalogLines();  // EndDoc, before the shared resources that name them
-    void ListAnnotation(int32_t objNum);  // on the open page, or the reusable object being recorded
-    void ListObjectAnnotations(const std::string& Name);  // PlayObject: the object's annotations
-    std::string TakePageNavigationEntries();  // the page dictionary's entries ("/Annots [..]\r"), then cleared
-    void WriteNavigationObjects();       // EndDoc, before the catalog
-    void WriteNavigationCatalogLines();  // the catalog's entries
-    navigation::NavigationState nav_;
-
-    // ---- state ----
-    std::unique_ptr<Host> ownHost_;
-    Host& host_;
-
-    FileSink sink_;
-    ObjectStore objects_;
-    ContentRouter content_;
-    DocInfo info_;
-    PageSetup page_;
-    PageList pages_;
-    ColorState colors_;
-    Area lastArea_;
-    ResourceLists resources_;
-    ReusableObjects reusable_;
-    TableLayout table_;
-    TextSpacing spacing_;  // reset by every BeginPage
-    fonts::FontTable fonts_;
-    text::TextState text_;
-    float lineWidth_ = 0;   // points, last SetLineWidth
-
-    std::string fileName_;
-    int32_t fileSize_ = 0;
-    int32_t versionLevel_ = 0;
-    int32_t viewerMode_ = 0;
-    int32_t errNumber_ = 0;
-    std::string errSource_;
-    std::string errDescription_;
-    // 2^0 .. 2^16, for the bit-level routines of encryption and images.
-    static constexpr std::array<int32_t, 17> kPowersOfTwo = [] {
-        std::array<int32_t, 17> p{};
-        for (int i = 0; i < 17; ++i) p[static_cast<size_t>(i)] = int32_t{1} << i;
-        return p;
-    }();
+    std::unique_ptr<Host> ownHost_;  // the DefaultHost of the first constructor
+    std::unique_ptr<FolivoImpl> impl_;
 };
 
 }  // namespace folivo

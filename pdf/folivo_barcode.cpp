@@ -1,13 +1,13 @@
 // Folivo: linear barcodes drawn as bars into the page content, with their text under them.
 
 #include "pdf/barcode/barcode.hpp"
-#include "pdf/folivo.hpp"
+#include "pdf/folivo_impl.hpp"
 
 namespace folivo {
 
-float Folivo::DrawBarCode(int32_t BarCodeType, const std::string& Code, float& X, float& Y, bool ShowCode,
-                          float ZoomFactor, float Height, bool AddCheck) {
-    const float s = page_.scale;
+float FolivoImpl::DrawBarCode(int32_t BarCodeType, const std::string& Code, float& X, float& Y, bool ShowCode,
+                              float ZoomFactor, float Height, bool AddCheck) {
+    const float s = doc_.page.scale;
     const barcode::Sizing sizing{barcode::ClampZoom(ZoomFactor), Height * s, ShowCode, AddCheck};
     const barcode::Symbol symbol = barcode::BuildBarcode(BarCodeType, Code, sizing);
     if (symbol.bars.empty()) return 0;
@@ -16,7 +16,7 @@ float Folivo::DrawBarCode(int32_t BarCodeType, const std::string& Code, float& X
     return symbol.width / s;
 }
 
-void Folivo::DrawBars(const barcode::Symbol& symbol, float left, float top) {
+void FolivoImpl::DrawBars(const barcode::Symbol& symbol, float left, float top) {
     // Black bars inside a saved graphics state, whatever colours and line width are current.
     AddContent("q 0 g 0 G");
     for (const barcode::Bar& bar : symbol.bars) {
@@ -34,24 +34,24 @@ void Folivo::DrawBars(const barcode::Symbol& symbol, float left, float top) {
     AddContent("Q");
 }
 
-void Folivo::DrawBarCaptions(const barcode::Symbol& symbol, float X, float Y) {
-    const float s = page_.scale;
-    const text::TextState savedText = text_;
-    const ColorState savedColors = colors_;
-    const float savedLineWidth = lineWidth_;
-    const float savedX = page_.curX;
-    const float savedY = page_.curY;
+void FolivoImpl::DrawBarCaptions(const barcode::Symbol& symbol, float X, float Y) {
+    const float s = doc_.page.scale;
+    const text::TextState savedText = doc_.text;
+    const ColorState savedColors = doc_.colors;
+    const float savedLineWidth = doc_.lineWidth;
+    const float savedX = doc_.page.curX;
+    const float savedY = doc_.page.curY;
     SetFont("CourierNew", symbol.fontSize);
     SetColorText("#000000");
     const float baseline = Y + (symbol.barHeight + 1.6f * symbol.band) / s;
     for (const barcode::Caption& caption : symbol.captions) {
         DrawText(X + caption.x / s, baseline, caption.text, caption.align);
     }
-    text_ = savedText;
-    colors_ = savedColors;
-    lineWidth_ = savedLineWidth;
-    page_.curX = savedX;
-    page_.curY = savedY;
+    doc_.text = savedText;
+    doc_.colors = savedColors;
+    doc_.lineWidth = savedLineWidth;
+    doc_.page.curX = savedX;
+    doc_.page.curY = savedY;
 }
 
 }  // namespace folivo

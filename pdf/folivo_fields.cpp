@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "pdf/folivo.hpp"
+#include "pdf/folivo_impl.hpp"
 #include "pdf/navigation/field_widget.hpp"
 
 namespace folivo {
@@ -36,10 +36,10 @@ bool IsTicked(const std::string& value) {
 
 }  // namespace
 
-void Folivo::AddField(const std::string& FieldName, int32_t FieldType, float X, float Y, float xDim, float YDim,
-                      const std::string& Value, const std::string& Param, const std::string& Tooltip,
-                      int32_t Options) {
-    if (text_.fontIndex == 0) SetFont("Helvetica", 10);  // the default appearance names a font
+void FolivoImpl::AddField(const std::string& FieldName, int32_t FieldType, float X, float Y, float xDim, float YDim,
+                          const std::string& Value, const std::string& Param, const std::string& Tooltip,
+                          int32_t Options) {
+    if (doc_.text.fontIndex == 0) SetFont("Helvetica", 10);  // the default appearance names a font
     const auto look = navigation::FieldLookOf(Options);
     RequireVersion(look.version);
     const int32_t type = (FieldType >= navigation::kTextField && FieldType <= navigation::kPushButton)
@@ -47,9 +47,9 @@ void Folivo::AddField(const std::string& FieldName, int32_t FieldType, float X, 
     const bool push = type == navigation::kPushButton;
     const int32_t scriptObj = push && !Value.empty() ? WriteScript(Value) : 0;
 
-    const float s = page_.scale;
+    const float s = doc_.page.scale;
     const float x1 = X * s;
-    const float y1 = page_.height - Y * s;
+    const float y1 = doc_.page.height - Y * s;
     navigation::Field field;
     field.widget = "<< /Type /Annot /Subtype /Widget \r /Rect [ " + FormatNum(x1) + " " + FormatNum(y1) + " " +
                    FormatNum(x1 + xDim * s) + " " + FormatNum(y1 - YDim * s) + "]" +
@@ -59,8 +59,8 @@ void Folivo::AddField(const std::string& FieldName, int32_t FieldType, float X, 
                                      IsTicked(Value), scriptObj);
     field.name = FieldName;
     field.type = type;
-    field.appearance = "/" + text_.fontName + " " + FormatNum(look.useFontSize ? text_.size : 0) + " Tf " +
-                       (IsPlainColor(colors_.text) ? ColorToRGB(colors_.text) : std::string("0 0 0")) + " rg ";
+    field.appearance = "/" + doc_.text.fontName + " " + FormatNum(look.useFontSize ? doc_.text.size : 0) + " Tf " +
+                       (IsPlainColor(doc_.colors.text) ? ColorToRGB(doc_.colors.text) : std::string("0 0 0")) + " rg ";
     field.tooltip = Tooltip;
     field.value = push ? std::string() : Value;
     field.caption = push ? Param : look.checkGlyph;
@@ -68,18 +68,18 @@ void Folivo::AddField(const std::string& FieldName, int32_t FieldType, float X, 
         field.options = navigation::SplitOptions(Param);
         field.defaultOption = std::atoi(Value.c_str());
     }
-    if (IsPlainColor(colors_.fill)) field.characteristics += " /BG [ " + ColorToRGB(colors_.fill) + " ] ";
-    if (IsPlainColor(colors_.line)) field.characteristics += " /BC [ " + ColorToRGB(colors_.line) + " ] ";
+    if (IsPlainColor(doc_.colors.fill)) field.characteristics += " /BG [ " + ColorToRGB(doc_.colors.fill) + " ] ";
+    if (IsPlainColor(doc_.colors.line)) field.characteristics += " /BC [ " + ColorToRGB(doc_.colors.line) + " ] ";
     field.characteristics += look.rotation;
     field.page = PageForNextSetting();
-    nav_.fields.push_back(std::move(field));
+    doc_.nav.fields.push_back(std::move(field));
 }
 
-void Folivo::OnFieldEvent(int32_t OnEvent, const std::string& FieldName, const std::string& Action) {
+void FolivoImpl::OnFieldEvent(int32_t OnEvent, const std::string& FieldName, const std::string& Action) {
     const std::string key = navigation::FieldEventKey(OnEvent);
     if (Action.empty() || key.empty()) return;
     std::vector<navigation::Field*> matches;
-    for (auto& field : nav_.fields) {
+    for (auto& field : doc_.nav.fields) {
         // A field already written with its page can no longer take actions.
         if (field.object == 0 && navigation::FieldMatches(field.name, FieldName)) matches.push_back(&field);
     }
@@ -88,31 +88,32 @@ void Folivo::OnFieldEvent(int32_t OnEvent, const std::string& FieldName, const s
     for (auto* field : matches) field->actions += action;
 }
 
-void Folivo::WritePageFields() {
-    const int32_t page = pages_.Count();
+void FolivoImpl::WritePageFields() {
+    const int32_t page = doc_.pages.Count();
     int32_t pending = 0;
-    for (const auto& field : nav_.fields) pending += (field.page == page && field.object == 0) ? 1 : 0;
+    for (const auto& field : doc_.nav.fields) pending += (field.page == page && field.object == 0) ? 1 : 0;
     // The page object follows its fields.
-    const std::string pageRef = std::to_string(objects_.LastNumber() + pending + 1) + " 0 R";
-    for (auto& field : nav_.fields) {
+    const std::string pageRef = std::to_string(doc_.objects.LastNumber() + pending + 1) + " 0 R";
+    for (auto& field : doc_.nav.fields) {
         if (field.page != page || field.object != 0) continue;
         field.object = StartObject();
         std::vector<std::string> quotedOptions;
         for (const auto& option : field.options) quotedOptions.push_back(QuoteString(option));
         std::string text = field.widget + " /DA " + QuoteString(field.appearance) + " /T " + QuoteString(field.name);
         if (!field.tooltip.empty()) text += " /TU " + QuoteString(field.tooltip);
-        text += navigation::FieldTypeEntries(field, quotedOptions, QuoteString(field.value), QuoteString(field.caption));
+        text += navigation::FieldTypeEntries(field, quotedOptions, QuoteString(field.value),
+                                             QuoteString(field.caption));
         if (!field.actions.empty()) text += " /AA << " + field.actions + " >> ";
         WriteLine(text + " /P " + pageRef + " >>");
         CloseObject();
-        nav_.pageAnnots.push_back(field.object);  // a field always belongs to its page
+        doc_.nav.pageAnnots.push_back(field.object);  // a field always belongs to its page
     }
 }
 
-std::string Folivo::AcroFormEntry() const {
+std::string FolivoImpl::AcroFormEntry() const {
     std::string fields;
     std::string calculated;
-    for (const auto& field : nav_.fields) {
+    for (const auto& field : doc_.nav.fields) {
         if (field.object == 0) continue;
         const std::string ref = std::to_string(field.object) + " 0 R ";
         fields += ref;
@@ -120,7 +121,7 @@ std::string Folivo::AcroFormEntry() const {
     }
     if (fields.empty()) return "";
     return "/AcroForm <</NeedAppearances true /Fields [" + fields + "] /CO [" + calculated + "] /DR << /Font << " +
-           resources_.fonts + ">> >> >>";
+           doc_.resources.fonts + ">> >> >>";
 }
 
 }  // namespace folivo

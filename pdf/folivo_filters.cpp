@@ -5,20 +5,20 @@
 
 #include "pdf/codec/deflate.hpp"
 #include "pdf/core/string_format.hpp"
-#include "pdf/folivo.hpp"
+#include "pdf/folivo_impl.hpp"
 
 namespace folivo {
 
-void Folivo::SetCompression(int32_t CompressionMode, uint8_t Quality) {
+void FolivoImpl::SetCompression(int32_t CompressionMode, uint8_t Quality) {
     if ((CompressionMode & ~codec::kKnownCompressionBits) != 0)
         throw Error(kErrInvalidCall, "SetCompression: unknown compression bits " +
                                          std::to_string(CompressionMode & ~codec::kKnownCompressionBits) +
                                          " (known: 1 run-length, 2 Flate, 4 LZW, 8 base-85, 16 hexadecimal)");
-    compression_.mode = CompressionMode;
-    compression_.quality = Quality > 3 ? 3 : Quality;
+    doc_.compression.mode = CompressionMode;
+    doc_.compression.quality = Quality > 3 ? 3 : Quality;
 }
 
-void Folivo::zzToFlateDecode(std::vector<uint8_t>& ByteArray, int32_t& BufCount, uint8_t CompressionQuality) {
+void FolivoImpl::zzToFlateDecode(std::vector<uint8_t>& ByteArray, int32_t& BufCount, uint8_t CompressionQuality) {
     if (BufCount < -1 || static_cast<int64_t>(BufCount) >= static_cast<int64_t>(ByteArray.size()))
         throw Error(kErrInvalidCall, "zzToFlateDecode: upper bound " + std::to_string(BufCount) +
                                          " outside an array of " + std::to_string(ByteArray.size()) + " bytes");
@@ -27,40 +27,34 @@ void Folivo::zzToFlateDecode(std::vector<uint8_t>& ByteArray, int32_t& BufCount,
     BufCount = static_cast<int32_t>(ByteArray.size()) - 1;
 }
 
-void Folivo::SetProtection(int32_t Mode, const std::string& OwnerPwd, const std::string& UserPwd) {
-    security_ = security::MakeStandardSecurity(Mode, OwnerPwd, UserPwd, info_.producer + kFolivoVersion);
-    if (security_.revision == 3) RequireVersion(1);
+void FolivoImpl::SetProtection(int32_t Mode, const std::string& OwnerPwd, const std::string& UserPwd) {
+    doc_.security = security::MakeStandardSecurity(Mode, OwnerPwd, UserPwd, doc_.info.producer + kFolivoVersion);
+    if (doc_.security.revision == 3) RequireVersion(1);
 }
 
-void Folivo::ResetFiltersAndSecurity() {
-    compression_ = {};
-    security_ = {};
-    encryptObj_ = 0;
-}
-
-void Folivo::EncodeStream(std::string& data, int32_t objNum, std::string& filters) {
-    if (compression_.mode != 0) {
+void FolivoImpl::EncodeStream(std::string& data, int32_t objNum, std::string& filters) {
+    if (doc_.compression.mode != 0) {
         std::vector<uint8_t> bytes(data.begin(), data.end());
-        codec::ApplyStreamFilters(bytes, compression_, filters);
+        codec::ApplyStreamFilters(bytes, doc_.compression, filters);
         data.assign(bytes.begin(), bytes.end());
     }
-    security::EncryptForObject(security_, objNum, data);
+    security::EncryptForObject(doc_.security, objNum, data);
 }
 
-std::string Folivo::EncryptString(std::string text) const {
-    security::EncryptForObject(security_, objects_.CurrentNumber(), text);
+std::string FolivoImpl::EncryptString(std::string text) const {
+    security::EncryptForObject(doc_.security, doc_.objects.CurrentNumber(), text);
     return text;
 }
 
-void Folivo::WriteEncryptionObject() {
-    if (!security_.encrypting) return;
-    encryptObj_ = StartObject();
-    WriteLine(security::EncryptionDictionary(security_, &folivo::EscapeString));
+void FolivoImpl::WriteEncryptionObject() {
+    if (!doc_.security.encrypting) return;
+    doc_.encryptObj = StartObject();
+    WriteLine(security::EncryptionDictionary(doc_.security, &folivo::EscapeString));
     CloseObject();
 }
 
-std::string Folivo::TrailerEncryptEntries() const {
-    return security_.encrypting ? security::TrailerEncryptEntries(security_, encryptObj_) : std::string();
+std::string FolivoImpl::TrailerEncryptEntries() const {
+    return doc_.security.encrypting ? security::TrailerEncryptEntries(doc_.security, doc_.encryptObj) : std::string();
 }
 
 }  // namespace folivo

@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "pdf/core/upper_name.hpp"
-#include "pdf/folivo.hpp"
+#include "pdf/folivo_impl.hpp"
 #include "pdf/graphics/area.hpp"
 #include "pdf/graphics/gradient.hpp"
 #include "pdf/graphics/shapes.hpp"
@@ -17,8 +17,6 @@ namespace folivo {
 
 namespace {
 
-constexpr int32_t kErrOverflow = 6;
-
 // A Basic Integer from a Single: rounded half to even, kept within 16 bits.
 int16_t ToInteger(float value) {
     if (!(std::fabs(value) < 32767.5f)) throw Error(kErrOverflow, "Overflow");
@@ -29,21 +27,23 @@ int16_t ToInteger(float value) {
 
 // ---- painting ----
 
-void Folivo::PaintPath(int32_t Options) { AddContent(text::PaintOperator(Options)); }
+void FolivoImpl::PaintPath(int32_t Options) { AddContent(text::PaintOperator(Options)); }
 
-void Folivo::SetLastArea(float X1, float Y1, float X2, float Y2) {
-    lastArea_ = graphics::AreaOfBox(X1, Y1, X2, Y2, page_.scale, page_.height);
+const Area& FolivoImpl::LastArea() const { return doc_.lastArea; }
+
+void FolivoImpl::SetLastArea(float X1, float Y1, float X2, float Y2) {
+    doc_.lastArea = graphics::AreaOfBox(X1, Y1, X2, Y2, doc_.page.scale, doc_.page.height);
 }
 
-void Folivo::AddPath(const graphics::PathText& path, int32_t Options) {
+void FolivoImpl::AddPath(const graphics::PathText& path, int32_t Options) {
     AddContent(path.Text());
     PaintPath(Options);
 }
 
 // ---- lines and curves ----
 
-void Folivo::DrawLine(float X1, float Y1, float X2, float Y2, int32_t Options) {
-    graphics::PathText path(page_.scale);
+void FolivoImpl::DrawLine(float X1, float Y1, float X2, float Y2, int32_t Options) {
+    graphics::PathText path(doc_.page.scale);
     path.Move({X1, Y1});
     path.Line({X2, Y2});
     AddPath(path, Options);
@@ -51,17 +51,17 @@ void Folivo::DrawLine(float X1, float Y1, float X2, float Y2, int32_t Options) {
     SetLastArea(X1, Y1, X2, Y2);
 }
 
-void Folivo::DrawLineTo(float X, float Y, int32_t Options) {
-    graphics::PathText path(page_.scale);
+void FolivoImpl::DrawLineTo(float X, float Y, int32_t Options) {
+    graphics::PathText path(doc_.page.scale);
     path.Line({X, Y});
     AddPath(path, Options);
     SetXY(X, Y);
 }
 
-void Folivo::DrawPolyline(const std::vector<float>& Points, int32_t Options) {
+void FolivoImpl::DrawPolyline(const std::vector<float>& Points, int32_t Options) {
     const size_t pairs = Points.size() / 2;
     if (pairs == 0) return;
-    graphics::PathText path(page_.scale);
+    graphics::PathText path(doc_.page.scale);
     float minX = Points[0], maxX = Points[0], minY = Points[1], maxY = Points[1];
     for (size_t i = 0; i < pairs; ++i) {
         const graphics::Point p{Points[2 * i], Points[2 * i + 1]};
@@ -76,9 +76,9 @@ void Folivo::DrawPolyline(const std::vector<float>& Points, int32_t Options) {
     SetLastArea(minX, minY, maxX, maxY);
 }
 
-void Folivo::DrawCurve(int16_t CurveType, float X1, float Y1, float X2, float Y2, float X3, float Y3,
-                       int32_t Options) {
-    graphics::PathText path(page_.scale);
+void FolivoImpl::DrawCurve(int16_t CurveType, float X1, float Y1, float X2, float Y2, float X3, float Y3,
+                           int32_t Options) {
+    graphics::PathText path(doc_.page.scale);
     switch (CurveType) {
         case 1: path.Curve({X1, Y1}, {X2, Y2}, {X3, Y3}); SetXY(X3, Y3); break;
         case 2: path.CurveV({X1, Y1}, {X2, Y2}); SetXY(X2, Y2); break;
@@ -91,38 +91,38 @@ void Folivo::DrawCurve(int16_t CurveType, float X1, float Y1, float X2, float Y2
 
 // ---- closed shapes ----
 
-void Folivo::DrawPolygon(float X, float Y, float Ray, int16_t Sides, int32_t Options) {
-    graphics::PathText path(page_.scale);
+void FolivoImpl::DrawPolygon(float X, float Y, float Ray, int16_t Sides, int32_t Options) {
+    graphics::PathText path(doc_.page.scale);
     graphics::AddPolygon(path, {X, Y}, Ray, Sides);
     AddPath(path, Options | 2);
     SetXY(X, Y);
     SetLastArea(X - Ray, Y - Ray, X + Ray, Y + Ray);
 }
 
-void Folivo::DrawRect(float X, float Y, float xDim, float YDim, int32_t Options, float Ray, int32_t RoundedCorner) {
-    graphics::PathText path(page_.scale);
+void FolivoImpl::DrawRect(float X, float Y, float xDim, float YDim, int32_t Options, float Ray, int32_t RoundedCorner) {
+    graphics::PathText path(doc_.page.scale);
     graphics::AddRect(path, {X, Y}, xDim, YDim, Ray, RoundedCorner & 0xFF);
     AddPath(path, Options);
     SetXY(X, Y);
     SetLastArea(X, Y, X + xDim, Y + YDim);
 }
 
-void Folivo::DrawEllipse(float X, float Y, float XRay, float YRay, int32_t Options) {
-    graphics::PathText path(page_.scale);
+void FolivoImpl::DrawEllipse(float X, float Y, float XRay, float YRay, int32_t Options) {
+    graphics::PathText path(doc_.page.scale);
     graphics::AddEllipse(path, {X, Y}, XRay, YRay);
     AddPath(path, Options);
     SetXY(X, Y);
     SetLastArea(X - XRay, Y - YRay, X + XRay, Y + YRay);
 }
 
-void Folivo::DrawCircle(float X, float Y, float Ray, int32_t Options) { DrawEllipse(X, Y, Ray, Ray, Options); }
+void FolivoImpl::DrawCircle(float X, float Y, float Ray, int32_t Options) { DrawEllipse(X, Y, Ray, Ray, Options); }
 
-void Folivo::DrawArc(float X, float Y, float Ray, float StartAngle, float EndAngle, float Ratio, bool Pie,
-                     float Quality, int32_t Options) {
+void FolivoImpl::DrawArc(float X, float Y, float Ray, float StartAngle, float EndAngle, float Ratio, bool Pie,
+                         float Quality, int32_t Options) {
     const auto points = graphics::ArcPoints({X, Y}, Ray, StartAngle, EndAngle, Ratio, ToInteger(Quality));
     const bool pie = Pie || (Options & 4);
     const auto lineTo = [this](graphics::Point p, bool move) {
-        graphics::PathText segment(page_.scale);
+        graphics::PathText segment(doc_.page.scale);
         if (move) segment.Move(p); else segment.Line(p);
         AddContent(segment.Text());
     };
@@ -139,75 +139,75 @@ void Folivo::DrawArc(float X, float Y, float Ray, float StartAngle, float EndAng
 
 // ---- line styles ----
 
-void Folivo::SetDash(const std::string& Pattern, float Phase) {
-    AddContent(graphics::DashOperator(Pattern, Phase, page_.scale));
+void FolivoImpl::SetDash(const std::string& Pattern, float Phase) {
+    AddContent(graphics::DashOperator(Pattern, Phase, doc_.page.scale));
 }
 
-void Folivo::SetLineStyle(int32_t Style, float MiterLimit) {
+void FolivoImpl::SetLineStyle(int32_t Style, float MiterLimit) {
     for (const auto& op : graphics::LineStyleOperators(Style, MiterLimit)) AddContent(op);
 }
 
 // ---- transparency ----
 
-void Folivo::SetAlpha(int32_t Value) {
+void FolivoImpl::SetAlpha(int32_t Value) {
     const std::string opacity = graphics::OpacityText(Value);
     const int32_t objNum = StartObject();  // throws when no file is open, before anything changes
-    const int32_t n = ++graphics_.extGStateCount;
+    const int32_t n = ++doc_.graphics.extGStateCount;
     WriteLine("<</Type /ExtGState /ca " + opacity + " /CA " + opacity + " /BM /Normal >>");
     CloseObject();
-    resources_.extGStates += "/GSTATE_" + std::to_string(n) + " " + std::to_string(objNum) + " 0 R ";
+    doc_.resources.extGStates += "/GSTATE_" + std::to_string(n) + " " + std::to_string(objNum) + " 0 R ";
     AddContent("/GSTATE_" + std::to_string(n) + " gs");
     RequireVersion(1);
 }
 
 // ---- gradients and tiling patterns ----
 
-void Folivo::AddGradient(const std::string& Alias, int32_t Style, const std::string& StartColor,
-                         const std::string& EndColor, float XStart, float YStart, float XEnd, float YEnd,
-                         float RStart, float REnd, bool ExtendBefore, bool ExtendAfter) {
+void FolivoImpl::AddGradient(const std::string& Alias, int32_t Style, const std::string& StartColor,
+                             const std::string& EndColor, float XStart, float YStart, float XEnd, float YEnd,
+                             float RStart, float REnd, bool ExtendBefore, bool ExtendAfter) {
     const auto rgb = [this](std::string color) {
         std::string second;
         ParseColor(color, second);
         return ColorToRGB(color);
     };
-    if (content_.objectOpen) {  // reusable objects are drawn with Y upwards
-        const float height = page_.height / page_.scale;
+    if (doc_.content.objectOpen) {  // reusable objects are drawn with Y upwards
+        const float height = doc_.page.height / doc_.page.scale;
         YStart = height - YStart;
         YEnd = height - YEnd;
     }
     const graphics::Gradient gradient{Style == 1, rgb(StartColor), rgb(EndColor), XStart, YStart, XEnd,
                                       YEnd,       RStart,          REnd,          ExtendBefore, ExtendAfter};
-    const std::string text = graphics::GradientPattern(gradient, page_.scale, page_.height);
+    const std::string text = graphics::GradientPattern(gradient, doc_.page.scale, doc_.page.height);
     const int32_t objNum = StartObject();
     WriteLine(text);
     CloseObject();
-    resources_.patterns += "/" + TrimmedUpper(Alias) + " " + std::to_string(objNum) + " 0 R \r";
+    doc_.resources.patterns += "/" + TrimmedUpper(Alias) + " " + std::to_string(objNum) + " 0 R \r";
 }
 
-void Folivo::BeginTiling(const std::string& Alias, float XMin, float YMin, float XMax, float YMax, float XStep,
-                         float YStep, int32_t Style) {
-    if (!content_.tilingOpen) {
+void FolivoImpl::BeginTiling(const std::string& Alias, float XMin, float YMin, float XMax, float YMax, float XStep,
+                             float YStep, int32_t Style) {
+    if (!doc_.content.tilingOpen) {
         const graphics::TilingCell cell{XMin, YMin, XMax, YMax, XStep, YStep, Style};
-        content_.tilingOpen = true;
-        graphics_.tilingName = TrimmedUpper(Alias);
-        graphics_.tilingHeader = graphics::TilingHeader(cell, page_.scale);
-        content_.tiling.Reset();
-        content_.tiling.Append(graphics::TilingFlip(cell, page_.scale) + "\r");
+        doc_.content.tilingOpen = true;
+        doc_.graphics.tilingName = TrimmedUpper(Alias);
+        doc_.graphics.tilingHeader = graphics::TilingHeader(cell, doc_.page.scale);
+        doc_.content.tiling.Reset();
+        doc_.content.tiling.Append(graphics::TilingFlip(cell, doc_.page.scale) + "\r");
     }
-    colors_.inUncolouredTiling = (Style == 1);
+    doc_.colors.inUncolouredTiling = (Style == 1);
 }
 
-void Folivo::EndTiling() {
-    if (!content_.tilingOpen) return;  // no pattern is being defined
-    content_.tilingOpen = false;
-    colors_.inUncolouredTiling = false;
-    std::string cell(content_.tiling.Text());
-    content_.tiling.Reset();
+void FolivoImpl::EndTiling() {
+    if (!doc_.content.tilingOpen) return;  // no pattern is being defined
+    doc_.content.tilingOpen = false;
+    doc_.colors.inUncolouredTiling = false;
+    std::string cell(doc_.content.tiling.Text());
+    doc_.content.tiling.Reset();
     const int32_t objNum = StartObject();
-    WriteLine(graphics_.tilingHeader);
+    WriteLine(doc_.graphics.tilingHeader);
     PutStream(std::move(cell), objNum);
     CloseObject();
-    resources_.patterns += "/" + graphics_.tilingName + " " + std::to_string(objNum) + " 0 R \r";
+    doc_.resources.patterns += "/" + doc_.graphics.tilingName + " " + std::to_string(objNum) + " 0 R \r";
 }
 
 }  // namespace folivo

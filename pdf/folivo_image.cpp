@@ -3,7 +3,9 @@
 
 #include <algorithm>
 
-#include "pdf/folivo.hpp"
+#include "pdf/folivo_impl.hpp"
+#include "pdf/core/placed_size.hpp"
+#include "pdf/core/upper_name.hpp"
 #include "pdf/image/bmp_reader.hpp"
 #include "pdf/image/byte_source.hpp"
 #include "pdf/image/eps_player.hpp"
@@ -19,7 +21,7 @@ namespace {
 
 // The last 4 characters, upper-cased, or ".AI" for an Illustrator file.
 std::string ExtensionOf(const std::string& fileName) {
-    const std::string upper = image::UpperCase(fileName);
+    const std::string upper = UpperAscii(fileName);
     if (upper.size() >= 3 && upper.compare(upper.size() - 3, 3, ".AI") == 0) return ".AI";
     return upper.size() >= 4 ? upper.substr(upper.size() - 4) : upper;
 }
@@ -38,8 +40,8 @@ image::Raster ReadRaster(const std::string& extension, const std::string& fileNa
 
 }  // namespace
 
-void Folivo::DrawImage(const std::string& Filename, float DestX, float DestY, float ImgWidth, float ImgHeight,
-                       int16_t FrameNumber, const std::string& ColorMask) {
+void FolivoImpl::DrawImage(const std::string& Filename, float DestX, float DestY, float ImgWidth, float ImgHeight,
+                           int16_t FrameNumber, const std::string& ColorMask) {
     const std::string extension = ExtensionOf(Filename);
     if (extension == ".EPS" || extension == ".AI") {
         PlayEPS(Filename, DestX, DestY, ImgWidth, ImgHeight);
@@ -53,17 +55,17 @@ void Folivo::DrawImage(const std::string& Filename, float DestX, float DestY, fl
     if (number > 0) PlaceImage(number, DestX, DestY, ImgWidth, ImgHeight);
 }
 
-void Folivo::PlayWMF(const std::string& fileName, float DestX, float DestY, float ImgWidth, float ImgHeight) {
+void FolivoImpl::PlayWMF(const std::string& fileName, float DestX, float DestY, float ImgWidth, float ImgHeight) {
     PlayVectorFile(fileName, image::PlayWmf, DestX, DestY, ImgWidth, ImgHeight);
 }
 
-void Folivo::PlayEPS(const std::string& fileName, float DestX, float DestY, float ImgWidth, float ImgHeight) {
+void FolivoImpl::PlayEPS(const std::string& fileName, float DestX, float DestY, float ImgWidth, float ImgHeight) {
     PlayVectorFile(fileName, image::PlayEps, DestX, DestY, ImgWidth, ImgHeight);
 }
 
-void Folivo::PlayVectorFile(const std::string& fileName, VectorPlayer player, float DestX, float DestY,
-                            float ImgWidth, float ImgHeight) {
-    const float s = page_.scale;
+void FolivoImpl::PlayVectorFile(const std::string& fileName, VectorPlayer player, float DestX, float DestY,
+                                float ImgWidth, float ImgHeight) {
+    const float s = doc_.page.scale;
     std::vector<std::string> lines;
     try {
         lines = player(image::ReadImageFile(fileName), {DestX * s, DestY * s, ImgWidth * s, ImgHeight * s});
@@ -75,9 +77,9 @@ void Folivo::PlayVectorFile(const std::string& fileName, VectorPlayer player, fl
     for (const std::string& line : lines) AddContent(line);
 }
 
-int32_t Folivo::FindOrReadImage(const std::string& fileName, const std::string& extension, int32_t frame,
-                                const std::string& colorMask) {
-    if (const int32_t known = images_.Find(fileName, frame)) return known;
+int32_t FolivoImpl::FindOrReadImage(const std::string& fileName, const std::string& extension, int32_t frame,
+                                    const std::string& colorMask) {
+    if (const int32_t known = doc_.images.Find(fileName, frame)) return known;
     image::Raster raster;
     try {
         raster = ReadRaster(extension, fileName, frame, colorMask);
@@ -87,24 +89,24 @@ int32_t Folivo::FindOrReadImage(const std::string& fileName, const std::string& 
         return 0;
     }
     image::ImageEntry entry{fileName, frame, raster.width, raster.height, raster.topRowFirst, std::nullopt};
-    const int32_t number = images_.Add(std::move(entry));
-    resources_.hasImages = true;
+    const int32_t number = doc_.images.Add(std::move(entry));
+    doc_.resources.hasImages = true;
     if (sink_.IsOpen()) {
         WriteImageObject(number, raster);
     } else {
-        images_.At(number).pending = std::move(raster);
+        doc_.images.At(number).pending = std::move(raster);
     }
     return number;
 }
 
-void Folivo::WriteImageObject(int32_t number, const image::Raster& raster) {
+void FolivoImpl::WriteImageObject(int32_t number, const image::Raster& raster) {
     const int32_t objNum = StartObject();
     WriteLine("<< /Type /XObject /Subtype /Image /Name /_IMG_" + std::to_string(number) + " /Width " +
               std::to_string(raster.width) + " /Height " + std::to_string(raster.height));
     if (!raster.maskKey.empty()) WriteLine("/Mask [" + raster.maskKey + "]");
     if (raster.indexed) {
         WriteLine("/BitsPerComponent " + std::to_string(raster.bits) + " /ColorSpace [/Indexed /DeviceRGB " +
-                  std::to_string(kPowersOfTwo[static_cast<size_t>(raster.bits)] - 1) + " " +
+                  std::to_string((1 << raster.bits) - 1) + " " +
                   std::to_string(objNum + 1) + " 0 R]");
     } else {
         WriteLine("/BitsPerComponent 8 /ColorSpace /" + raster.colorSpace);
@@ -117,34 +119,28 @@ void Folivo::WriteImageObject(int32_t number, const image::Raster& raster) {
         PutStream(raster.palette, paletteObj);
         CloseObject();
     }
-    resources_.xobjects += "/_IMG_" + std::to_string(number) + " " + std::to_string(objNum) + " 0 R ";
+    doc_.resources.xobjects += "/_IMG_" + std::to_string(number) + " " + std::to_string(objNum) + " 0 R ";
 }
 
-void Folivo::PutPendingImages() {
-    for (int32_t n = 1; n <= images_.Count(); ++n) {
-        auto& entry = images_.At(n);
+void FolivoImpl::PutPendingImages() {
+    for (int32_t n = 1; n <= doc_.images.Count(); ++n) {
+        auto& entry = doc_.images.At(n);
         if (!entry.pending) continue;
         WriteImageObject(n, *entry.pending);
         entry.pending.reset();
     }
 }
 
-void Folivo::PlaceImage(int32_t number, float DestX, float DestY, float ImgWidth, float ImgHeight) {
-    const image::ImageEntry& entry = images_.At(number);
+void FolivoImpl::PlaceImage(int32_t number, float DestX, float DestY, float ImgWidth, float ImgHeight) {
+    const image::ImageEntry& entry = doc_.images.At(number);
     SetXY(DestX, DestY);
-    const float s = page_.scale;
+    const float s = doc_.page.scale;
     const float w = static_cast<float>(entry.width);
     const float h = static_cast<float>(entry.height);
-    if (ImgWidth == 0 && ImgHeight == 0) {
-        ImgWidth = w / s;
-        ImgHeight = h / s;
-    } else if (ImgWidth == 0) {
-        ImgWidth = ImgHeight * w / h;
-    } else if (ImgHeight == 0) {
-        ImgHeight = ImgWidth * h / w;
-    }
-    lastArea_ = Area{page_.curX, page_.height - page_.curY - ImgHeight * s, page_.curX + ImgWidth * s,
-                     page_.height - page_.curY};
+    FillZeroSide(ImgWidth, ImgHeight, w, h, s);
+    const PageSetup& page = doc_.page;
+    doc_.lastArea = Area{page.curX, page.height - page.curY - ImgHeight * s, page.curX + ImgWidth * s,
+                         page.height - page.curY};
     const std::string name = " cm /_IMG_" + std::to_string(number) + " Do Q";
     if (entry.topRowFirst) {
         AddContent("q " + FormatPt(ImgWidth) + " 0 0 " + FormatPt(-ImgHeight) + " " + FormatPt(DestX) + " " +

@@ -1,29 +1,29 @@
 // Folivo: optional-content layers around page content.
 
-#include "pdf/folivo.hpp"
+#include "pdf/folivo_impl.hpp"
 
 namespace folivo {
 
-void Folivo::BeginLayer(const std::string& Layer, int32_t StartState, int32_t ShowInList) {
-    const int32_t number = nav_.layers.FindOrAdd(Layer, StartState != 0, ShowInList != 0);
+void FolivoImpl::BeginLayer(const std::string& Layer, int32_t StartState, int32_t ShowInList) {
+    const int32_t number = doc_.nav.layers.FindOrAdd(Layer, StartState != 0, ShowInList != 0);
     AddContent("/OC /_LAY_" + std::to_string(number) + " BDC");
-    ++nav_.openLayers;
+    ++doc_.nav.openLayers;
 }
 
-void Folivo::EndLayer() {
-    if (nav_.openLayers == 0) return;  // an EMC without its BDC would unbalance the content
-    --nav_.openLayers;
+void FolivoImpl::EndLayer() {
+    if (doc_.nav.openLayers == 0) return;  // an EMC without its BDC would unbalance the content
+    --doc_.nav.openLayers;
     AddContent("EMC");
 }
 
-void Folivo::WriteLayerObjects() {
-    if (nav_.layers.Empty()) return;
+void FolivoImpl::WriteLayerObjects() {
+    if (doc_.nav.layers.Empty()) return;
     int32_t number = 0;
-    for (auto& layer : nav_.layers.Layers()) {
+    for (auto& layer : doc_.nav.layers.Layers()) {
         layer.object = StartObject();
         WriteLine(navigation::LayerDictionary(layer.name, QuoteString(layer.name)));
         CloseObject();
-        resources_.properties += "/_LAY_" + std::to_string(++number) + " " + std::to_string(layer.object) + " 0 R ";
+        doc_.resources.properties += "/_LAY_" + std::to_string(++number) + " " + std::to_string(layer.object) + " 0 R ";
     }
     RequireVersion(2);
 }

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "pdf/folivo.hpp"
+#include "pdf/folivo_impl.hpp"
 #include "pdf/fonts/font_table.hpp"
 #include "pdf/navigation/link_target.hpp"
 
@@ -26,15 +26,15 @@ std::string JavaScriptAction(int32_t scriptObj) {
 
 }  // namespace
 
-void Folivo::DefineRef(const std::string& RefName, int32_t TypeOfBookmark, float X, float Y, float Width,
-                       float Height, float Zoom) {
-    nav_.destinations.AddRef(RefName, std::max(pages_.Count(), 1),
+void FolivoImpl::DefineRef(const std::string& RefName, int32_t TypeOfBookmark, float X, float Y, float Width,
+                           float Height, float Zoom) {
+    doc_.nav.destinations.AddRef(RefName, std::max(doc_.pages.Count(), 1),
                              DestinationOf(TypeOfBookmark, X, Y, Width, Height, Zoom));
 }
 
-void Folivo::LinkTo(const std::string& Destination, float BorderWidth, int32_t OnMouseDown, int32_t TypeOfLink,
-                    float X, float Y, float Width, float Height, float Zoom) {
-    const Area& a = lastArea_;
+void FolivoImpl::LinkTo(const std::string& Destination, float BorderWidth, int32_t OnMouseDown, int32_t TypeOfLink,
+                        float X, float Y, float Width, float Height, float Zoom) {
+    const Area& a = doc_.lastArea;
     std::string dict = "<< /Type /Annot\r/Subtype /Link /Rect [" + FormatNum(a.x1) + " " + FormatNum(a.y1) + " " +
                        FormatNum(a.x2) + " " + FormatNum(a.y2) + "]\r";
     dict += BorderWidth != 0 ? "/Border [ 0 0 " + FormatNum(BorderWidth) + "]" : std::string("/Border [ 0 0 0] ");
@@ -48,30 +48,32 @@ void Folivo::LinkTo(const std::string& Destination, float BorderWidth, int32_t O
     }
 }
 
-std::string Folivo::InternalTargetText(const navigation::LinkTarget& target, const std::string& view) {
-    const int32_t current = std::max(pages_.Count(), 1);
+std::string FolivoImpl::InternalTargetText(const navigation::LinkTarget& target, const std::string& view) {
+    const int32_t current = std::max(doc_.pages.Count(), 1);
     switch (target.kind) {
         case navigation::LinkKind::kUri:
         case navigation::LinkKind::kFile: return "";  // actions with strings, made by WriteAnnotation
         case navigation::LinkKind::kScript: return JavaScriptAction(WriteScript(target.argument));
-        case navigation::LinkKind::kLayer: return JavaScriptAction(WriteScript(navigation::LayerScript(target.argument)));
+        case navigation::LinkKind::kLayer:
+            return JavaScriptAction(WriteScript(navigation::LayerScript(target.argument)));
         case navigation::LinkKind::kRef: return " /Dest " + navigation::NameToken("_REF_" + target.argument);
         case navigation::LinkKind::kBookmark: {
             const std::string& ref = target.argument;
-            const auto* bookmark = nav_.outline.Find(ref.size() > 1 && ref[0] == '@' ? std::atoi(ref.c_str() + 1) : 0);
+            const int32_t number = ref.size() > 1 && ref[0] == '@' ? std::atoi(ref.c_str() + 1) : 0;
+            const auto* bookmark = doc_.nav.outline.Find(number);
             if (bookmark == nullptr) throw Error(kErrInvalidCall, "LinkTo: no bookmark " + ref);
-            return " /Dest " + nav_.destinations.AddLink(bookmark->page, bookmark->destination);
+            return " /Dest " + doc_.nav.destinations.AddLink(bookmark->page, bookmark->destination);
         }
         case navigation::LinkKind::kPage: {
             const auto page = navigation::ResolvePage(target.argument, current);
             if (!page) throw Error(kErrInvalidCall, "LinkTo: unknown page " + target.argument);
-            return " /Dest " + nav_.destinations.AddLink(*page, view);
+            return " /Dest " + doc_.nav.destinations.AddLink(*page, view);
         }
     }
     return "";
 }
 
-int32_t Folivo::WriteScript(const std::string& Script) {
+int32_t FolivoImpl::WriteScript(const std::string& Script) {
     const int32_t objNum = StartObject();
     WriteLine("<<");
     PutStream(Script, objNum);
@@ -79,7 +81,7 @@ int32_t Folivo::WriteScript(const std::string& Script) {
     return objNum;
 }
 
-std::string Folivo::ActionText(const std::string& Destination) {
+std::string FolivoImpl::ActionText(const std::string& Destination) {
     const auto target = navigation::ParseLinkTarget(Destination);
     if (target.kind == navigation::LinkKind::kFile) {
         return " /A << /Type /Action /S /GoToR /F " + QuoteString(target.argument) + " /D [-1 /XYZ 0 0 0] >> ";
@@ -87,8 +89,8 @@ std::string Folivo::ActionText(const std::string& Destination) {
     return " /A << /S /URI /URI " + QuoteString(Destination) + " >> ";
 }
 
-int32_t Folivo::WriteAnnotation(std::string Dict, const std::string& Contents, const std::string& Title,
-                                const std::string& DA, const std::string& Action) {
+int32_t FolivoImpl::WriteAnnotation(std::string Dict, const std::string& Contents, const std::string& Title,
+                                    const std::string& DA, const std::string& Action) {
     const int32_t objNum = StartObject();
     if (!Title.empty()) Dict += " /T " + QuoteString(Title);
     if (!Contents.empty()) Dict += " /Contents " + QuoteString(Contents);
@@ -100,39 +102,39 @@ int32_t Folivo::WriteAnnotation(std::string Dict, const std::string& Contents, c
     return objNum;
 }
 
-void Folivo::ListAnnotation(int32_t objNum) {
-    if (content_.objectOpen && !reusable_.table.empty()) {
-        nav_.objectAnnots[fonts::NameToken(reusable_.table.back().alias)].push_back(objNum);
+void FolivoImpl::ListAnnotation(int32_t objNum) {
+    if (doc_.content.objectOpen && !doc_.reusable.table.empty()) {
+        doc_.nav.objectAnnots[fonts::NameToken(doc_.reusable.table.back().alias)].push_back(objNum);
     } else {
-        nav_.pageAnnots.push_back(objNum);
+        doc_.nav.pageAnnots.push_back(objNum);
     }
 }
 
-void Folivo::ListObjectAnnotations(const std::string& Name) {
-    const auto found = nav_.objectAnnots.find(fonts::NameToken(Name));
-    if (found == nav_.objectAnnots.end()) return;
+void FolivoImpl::ListObjectAnnotations(const std::string& Name) {
+    const auto found = doc_.nav.objectAnnots.find(fonts::NameToken(Name));
+    if (found == doc_.nav.objectAnnots.end()) return;
     const std::vector<int32_t> annots = found->second;  // a copy: the object may be playing into itself
     for (int32_t objNum : annots) ListAnnotation(objNum);
 }
 
-std::string Folivo::TakePageNavigationEntries() {
+std::string FolivoImpl::TakePageNavigationEntries() {
     std::string entries;
-    if (!nav_.pageAnnots.empty()) {
+    if (!doc_.nav.pageAnnots.empty()) {
         entries = "/Annots [";
-        for (int32_t obj : nav_.pageAnnots) entries += std::to_string(obj) + " 0 R ";
+        for (int32_t obj : doc_.nav.pageAnnots) entries += std::to_string(obj) + " 0 R ";
         entries += "]\r";
     }
-    nav_.pageAnnots.clear();
-    entries += nav_.pageActions;
-    nav_.pageActions.clear();
+    doc_.nav.pageAnnots.clear();
+    entries += doc_.nav.pageActions;
+    doc_.nav.pageActions.clear();
     return entries + TakeTransitionEntry();
 }
 
-void Folivo::WriteDestinations() {
-    if (nav_.destinations.Empty()) return;
-    nav_.destinationsObj = StartObject();
+void FolivoImpl::WriteDestinations() {
+    if (doc_.nav.destinations.Empty()) return;
+    doc_.nav.destinationsObj = StartObject();
     std::string dict = "<<";
-    for (const auto& entry : nav_.destinations.Entries()) {
+    for (const auto& entry : doc_.nav.destinations.Entries()) {
         dict += " " + entry.name + " [" + PageReference(entry.page) + entry.view + "]";
     }
     WriteLine(dict + " >>");

@@ -2,67 +2,67 @@
 
 #include "pdf/core/viewer_prefs.hpp"
 #include "pdf/fonts/font_table.hpp"
-#include "pdf/folivo.hpp"
+#include "pdf/folivo_impl.hpp"
 
 namespace folivo {
 
 // ---- document information and viewer preferences ----
 
-void Folivo::SetDocProperty(const std::string& DocTitle, const std::string& DocSubject,
-                            const std::string& DocAuthor, const std::string& DocCreator,
-                            const std::string& DocProducer, const std::string& DocKeywords) {
-    info_.title = DocTitle;
-    info_.subject = DocSubject;
-    info_.keywords = DocKeywords;
-    if (!DocAuthor.empty()) info_.author = DocAuthor;
-    if (!DocCreator.empty()) info_.creator = DocCreator;
-    if (!DocProducer.empty()) info_.producer = DocProducer;
+void FolivoImpl::SetDocProperty(const std::string& DocTitle, const std::string& DocSubject,
+                                const std::string& DocAuthor, const std::string& DocCreator,
+                                const std::string& DocProducer, const std::string& DocKeywords) {
+    doc_.info.title = DocTitle;
+    doc_.info.subject = DocSubject;
+    doc_.info.keywords = DocKeywords;
+    if (!DocAuthor.empty()) doc_.info.author = DocAuthor;
+    if (!DocCreator.empty()) doc_.info.creator = DocCreator;
+    if (!DocProducer.empty()) doc_.info.producer = DocProducer;
 }
 
-void Folivo::SetViewerPreferences(int32_t Mode) { viewerMode_ = Mode; }
+void FolivoImpl::SetViewerPreferences(int32_t Mode) { doc_.viewerMode = Mode; }
 
-void Folivo::WriteViewerPreferenceLines() {
-    const ViewerPreferenceLines prefs = BuildViewerPreferences(viewerMode_, /*hasOutlines=*/false);
+void FolivoImpl::WriteViewerPreferenceLines() {
+    const ViewerPreferenceLines prefs = BuildViewerPreferences(doc_.viewerMode, /*hasOutlines=*/false);
     RequireVersion(prefs.versionLevel);
     for (const std::string& line : prefs.lines) WriteLine(line);
 }
 
 // ---- reusable objects ----
 
-void Folivo::BeginObject(const std::string& Alias, int32_t Options) {
-    if (content_.objectOpen) return;
-    reusable_.table.push_back({Alias, Options});
-    content_.object.Reset();
-    content_.objectOpen = true;
+void FolivoImpl::BeginObject(const std::string& Alias, int32_t Options) {
+    if (doc_.content.objectOpen) return;
+    doc_.reusable.table.push_back({Alias, Options});
+    doc_.content.object.Reset();
+    doc_.content.objectOpen = true;
 }
 
-void Folivo::EndObject() {
-    if (!content_.objectOpen) return;
-    content_.objectOpen = false;
-    const std::string alias = fonts::NameToken(reusable_.table.back().alias);
+void FolivoImpl::EndObject() {
+    if (!doc_.content.objectOpen) return;
+    doc_.content.objectOpen = false;
+    const std::string alias = fonts::NameToken(doc_.reusable.table.back().alias);
     const int32_t objNum = StartObject();
     WriteLine("<< /Type /XObject /Subtype /Form /FormType 1 /Name /" + alias + "\r/BBox [0 0 " +
-              FormatNum(page_.width) + " " + FormatNum(page_.height) + "]\r/Matrix [1 0 0 1 0 0]");
-    PutStream(std::string(content_.object.Text()), objNum);
+              FormatNum(doc_.page.width) + " " + FormatNum(doc_.page.height) + "]\r/Matrix [1 0 0 1 0 0]");
+    PutStream(std::string(doc_.content.object.Text()), objNum);
     CloseObject();
-    content_.object.Reset();
-    resources_.xobjects += "/" + alias + " " + std::to_string(objNum) + " 0 R \r";
+    doc_.content.object.Reset();
+    doc_.resources.xobjects += "/" + alias + " " + std::to_string(objNum) + " 0 R \r";
 }
 
-void Folivo::PlayObject(const std::string& Name) {
+void FolivoImpl::PlayObject(const std::string& Name) {
     AddContent("q /" + fonts::NameToken(Name) + " Do Q");
     ListObjectAnnotations(Name);
 }
 
-void Folivo::PlayAutomaticObjects(int32_t placement) {
-    for (const ReusableObject& object : reusable_.table) {
+void FolivoImpl::PlayAutomaticObjects(int32_t placement) {
+    for (const ReusableObject& object : doc_.reusable.table) {
         if (object.options & placement) PlayObject(object.alias);
     }
 }
 
 // ---- local spaces ----
 
-void Folivo::BeginSpace(float NewX, float NewY, float ScaleX, float ScaleY, float Angle) {
+void FolivoImpl::BeginSpace(float NewX, float NewY, float ScaleX, float ScaleY, float Angle) {
     AddContent("q");
     if (NewX != 0 || NewY != 0 || ScaleX != 1 || ScaleY != 1) {
         AddContent(FormatNum(ScaleX) + " 0 0 " + FormatNum(ScaleY) + " " + FormatPt(NewX) + " " + FormatPt(NewY) +
@@ -72,89 +72,90 @@ void Folivo::BeginSpace(float NewX, float NewY, float ScaleX, float ScaleY, floa
     SetXY(0, 0);
 }
 
-void Folivo::EndSpace() { AddContent("Q"); }
+void FolivoImpl::EndSpace() { AddContent("Q"); }
 
 // ---- tables ----
 
-void Folivo::SaveTableSettings() {
-    table_.saved = {colors_.fill, colors_.fillPattern, colors_.line, colors_.linePattern, colors_.text,
-                    colors_.textPattern, text_, lineWidth_, page_.curX, page_.curY};
+void FolivoImpl::SaveTableSettings() {
+    const ColorState& colors = doc_.colors;
+    doc_.table.saved = {colors.fill, colors.fillPattern, colors.line,      colors.linePattern, colors.text,
+                        colors.textPattern, doc_.text,  doc_.lineWidth, doc_.page.curX,     doc_.page.curY};
 }
 
-void Folivo::RestoreTableSettings(float curX, float curY) {
-    const GraphicSettings& s = table_.saved;
-    colors_.fill = s.fill;
-    colors_.fillPattern = s.fillPattern;
-    colors_.line = s.line;
-    colors_.linePattern = s.linePattern;
-    colors_.text = s.text;
-    colors_.textPattern = s.textPattern;
-    text_ = s.font;
-    lineWidth_ = s.lineWidth;
+void FolivoImpl::RestoreTableSettings(float curX, float curY) {
+    const GraphicSettings& s = doc_.table.saved;
+    doc_.colors.fill = s.fill;
+    doc_.colors.fillPattern = s.fillPattern;
+    doc_.colors.line = s.line;
+    doc_.colors.linePattern = s.linePattern;
+    doc_.colors.text = s.text;
+    doc_.colors.textPattern = s.textPattern;
+    doc_.text = s.font;
+    doc_.lineWidth = s.lineWidth;
     SetXY(curX, curY);
 }
 
-void Folivo::DrawCell(float width, float height) {
-    const float inset = lineWidth_ / page_.scale / 2;
+void FolivoImpl::DrawCell(float width, float height) {
+    const float inset = doc_.lineWidth / doc_.page.scale / 2;
     // Only a fill colour chosen inside the table paints the cell; the page's own fill colour
     // (black from BeginPage) would hide the cell's text.
-    if (!colors_.fill.empty() && colors_.fill != table_.saved.fill) {
+    if (!doc_.colors.fill.empty() && doc_.colors.fill != doc_.table.saved.fill) {
         AddContent(FormatPt(inset) + " " + FormatPt(inset) + " " + FormatPt(width - 2 * inset) + " " +
                    FormatPt(height - 2 * inset) + " re f*");
     }
-    if (lineWidth_ > 0) AddContent("0 0 " + FormatPt(width) + " " + FormatPt(height) + " re S");
+    if (doc_.lineWidth > 0) AddContent("0 0 " + FormatPt(width) + " " + FormatPt(height) + " re S");
 }
 
-void Folivo::BeginTable(float X, float Y) {
-    if (table_.rowOpen) EndTable();
-    table_ = TableLayout{};
-    table_.originX = X;
-    table_.originY = Y;
+void FolivoImpl::BeginTable(float X, float Y) {
+    if (doc_.table.rowOpen) EndTable();
+    doc_.table = TableLayout{};
+    doc_.table.originX = X;
+    doc_.table.originY = Y;
     SetXY(X, Y);
     SaveTableSettings();
     AddContent("q");
 }
 
-void Folivo::BeginRow(float Height) {
-    if (table_.rowOpen) EndRow();
-    table_.rowHeight = Height;
-    table_.columnX = 0;
-    BeginSpace(table_.originX, table_.originY + table_.rowY);
+void FolivoImpl::BeginRow(float Height) {
+    if (doc_.table.rowOpen) EndRow();
+    doc_.table.rowHeight = Height;
+    doc_.table.columnX = 0;
+    BeginSpace(doc_.table.originX, doc_.table.originY + doc_.table.rowY);
     // A row spans the width left between the table's left edge and the right margin.
-    DrawCell(GetPageWidth(true) - table_.originX, Height);
-    table_.rowY += Height;
-    table_.rowOpen = true;
+    DrawCell(GetPageWidth(true) - doc_.table.originX, Height);
+    doc_.table.rowY += Height;
+    doc_.table.rowOpen = true;
 }
 
-void Folivo::BeginColumn(float Width) {
-    if (!table_.rowOpen) return;
-    if (table_.columnOpen) EndColumn();
-    table_.columnWidth = Width;
-    BeginSpace(table_.columnX, 0);
-    DrawCell(Width, table_.rowHeight);
-    table_.columnX += Width;
-    table_.columnOpen = true;
+void FolivoImpl::BeginColumn(float Width) {
+    if (!doc_.table.rowOpen) return;
+    if (doc_.table.columnOpen) EndColumn();
+    doc_.table.columnWidth = Width;
+    BeginSpace(doc_.table.columnX, 0);
+    DrawCell(Width, doc_.table.rowHeight);
+    doc_.table.columnX += Width;
+    doc_.table.columnOpen = true;
 }
 
-void Folivo::EndColumn() {
-    if (!table_.columnOpen) return;
+void FolivoImpl::EndColumn() {
+    if (!doc_.table.columnOpen) return;
     EndSpace();
-    table_.columnOpen = false;
-    RestoreTableSettings(table_.columnX, 0);  // the next column's corner, in the row's space
+    doc_.table.columnOpen = false;
+    RestoreTableSettings(doc_.table.columnX, 0);  // the next column's corner, in the row's space
 }
 
-void Folivo::EndRow() {
-    if (!table_.rowOpen) return;
+void FolivoImpl::EndRow() {
+    if (!doc_.table.rowOpen) return;
     EndColumn();
     EndSpace();
-    table_.rowOpen = false;
-    RestoreTableSettings(table_.originX, table_.originY + table_.rowY);  // the next row's corner
+    doc_.table.rowOpen = false;
+    RestoreTableSettings(doc_.table.originX, doc_.table.originY + doc_.table.rowY);  // the next row's corner
 }
 
-void Folivo::EndTable() {
+void FolivoImpl::EndTable() {
     EndRow();
     AddContent("Q");
-    RestoreTableSettings(table_.originX, table_.originY + table_.rowY);
+    RestoreTableSettings(doc_.table.originX, doc_.table.originY + doc_.table.rowY);
 }
 
 }  // namespace folivo

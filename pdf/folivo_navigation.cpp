@@ -2,27 +2,28 @@
 
 #include <algorithm>
 
-#include "pdf/folivo.hpp"
+#include "pdf/folivo_impl.hpp"
 #include "pdf/navigation/destination.hpp"
 
 namespace folivo {
 
-std::string Folivo::DestinationOf(int32_t type, float X, float Y, float Width, float Height, float Zoom) const {
-    const float s = page_.scale;
-    return navigation::DestinationText(type, {X * s, page_.height - Y * s, Width * s, Height * s, Zoom});
+std::string FolivoImpl::DestinationOf(int32_t type, float X, float Y, float Width, float Height, float Zoom) const {
+    const float s = doc_.page.scale;
+    return navigation::DestinationText(type, {X * s, doc_.page.height - Y * s, Width * s, Height * s, Zoom});
 }
 
-std::string Folivo::PageReference(int32_t page) const {
-    const int32_t count = pages_.Count();
+std::string FolivoImpl::PageReference(int32_t page) const {
+    const int32_t count = doc_.pages.Count();
     const int32_t clamped = (page < 1 || page > count) ? count : page;
-    return std::to_string(pages_.Object(clamped)) + " 0 R ";
+    return std::to_string(doc_.pages.Object(clamped)) + " 0 R ";
 }
 
-std::string Folivo::AddBookmark(const std::string& Caption, int32_t Level, int32_t TypeOfBookmark, float X, float Y,
-                                float Width, float Height, float Zoom, const std::string& Color, int32_t FontStyle) {
+std::string FolivoImpl::AddBookmark(const std::string& Caption, int32_t Level, int32_t TypeOfBookmark, float X,
+                                    float Y, float Width, float Height, float Zoom, const std::string& Color,
+                                    int32_t FontStyle) {
     navigation::Bookmark item;
     item.caption = Caption;
-    item.page = std::max(pages_.Count(), 1);
+    item.page = std::max(doc_.pages.Count(), 1);
     item.destination = DestinationOf(TypeOfBookmark, X, Y, Width, Height, Zoom);
     if (!Color.empty()) {
         std::string parsed = Color;
@@ -35,23 +36,23 @@ std::string Folivo::AddBookmark(const std::string& Caption, int32_t Level, int32
     }
     item.style = ((FontStyle & 2) ? 1 : 0) | ((FontStyle & 1) ? 2 : 0);
     if (item.style != 0) RequireVersion(1);
-    const int32_t number = nav_.outline.Add(std::move(item), Level);
+    const int32_t number = doc_.nav.outline.Add(std::move(item), Level);
     return number == 0 ? std::string() : "@" + std::to_string(number);
 }
 
-void Folivo::WriteOutlines() {
-    if (nav_.outline.Empty()) return;
-    nav_.outlineRoot = objects_.LastNumber() + 1;
-    nav_.outline.Link(nav_.outlineRoot);
-    StartObject(nav_.outlineRoot);
-    WriteLine("<< /Count 1 /First " + std::to_string(nav_.outline.RootFirst()) + " 0 R /Last " +
-              std::to_string(nav_.outline.RootLast()) + " 0 R >>");
+void FolivoImpl::WriteOutlines() {
+    if (doc_.nav.outline.Empty()) return;
+    doc_.nav.outlineRoot = doc_.objects.LastNumber() + 1;
+    doc_.nav.outline.Link(doc_.nav.outlineRoot);
+    StartObject(doc_.nav.outlineRoot);
+    WriteLine("<< /Count 1 /First " + std::to_string(doc_.nav.outline.RootFirst()) + " 0 R /Last " +
+              std::to_string(doc_.nav.outline.RootLast()) + " 0 R >>");
     CloseObject();
     const auto link = [this](const char* key, int32_t obj) {
         if (obj != 0) WriteLine(std::string(key) + std::to_string(obj) + " 0 R");
     };
     bool first = true;
-    for (const auto& item : nav_.outline.Items()) {
+    for (const auto& item : doc_.nav.outline.Items()) {
         int32_t objNum = item.object;
         StartObject(objNum);
         WriteLine("<< /Title " + QuoteString(item.caption));
@@ -60,7 +61,7 @@ void Folivo::WriteOutlines() {
         link("/Last ", item.last);
         link("/Prev ", item.prev);
         link("/Next ", item.next);
-        if (first) WriteLine("/Count " + std::to_string(nav_.outline.TopLevelCount()));
+        if (first) WriteLine("/Count " + std::to_string(doc_.nav.outline.TopLevelCount()));
         first = false;
         if (!item.destination.empty()) WriteLine("/Dest [" + PageReference(item.page) + item.destination + "]");
         if (!item.color.empty()) WriteLine("/C [" + item.color + "]");
@@ -70,22 +71,22 @@ void Folivo::WriteOutlines() {
     }
 }
 
-void Folivo::WritePageNavigationObjects() {
+void FolivoImpl::WritePageNavigationObjects() {
     WritePageScripts();
     WritePageFields();
 }
 
-void Folivo::WriteNavigationObjects() {
+void FolivoImpl::WriteNavigationObjects() {
     WriteDocumentScripts();
     WriteOutlines();
     WriteDestinations();
 }
 
-void Folivo::WriteNavigationCatalogLines() {
-    if (nav_.outlineRoot != 0) WriteLine("/Outlines " + std::to_string(nav_.outlineRoot) + " 0 R");
-    if (nav_.destinationsObj != 0) WriteLine("/Dests " + std::to_string(nav_.destinationsObj) + " 0 R");
-    if (!nav_.pageLabels.empty()) WriteLine(PageLabelsEntry());
-    if (!nav_.layers.Empty()) WriteLine(navigation::OptionalContentProperties(nav_.layers.Layers()));
+void FolivoImpl::WriteNavigationCatalogLines() {
+    if (doc_.nav.outlineRoot != 0) WriteLine("/Outlines " + std::to_string(doc_.nav.outlineRoot) + " 0 R");
+    if (doc_.nav.destinationsObj != 0) WriteLine("/Dests " + std::to_string(doc_.nav.destinationsObj) + " 0 R");
+    if (!doc_.nav.pageLabels.empty()) WriteLine(PageLabelsEntry());
+    if (!doc_.nav.layers.Empty()) WriteLine(navigation::OptionalContentProperties(doc_.nav.layers.Layers()));
     const std::string form = AcroFormEntry();
     if (!form.empty()) WriteLine(form);
     WriteScriptCatalogLines();

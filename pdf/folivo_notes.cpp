@@ -1,6 +1,6 @@
 // Folivo: note annotations, a free-text box and a sticky-note icon.
 
-#include "pdf/folivo.hpp"
+#include "pdf/folivo_impl.hpp"
 
 namespace folivo {
 
@@ -32,32 +32,32 @@ bool IsPlainColor(const std::string& color) { return !color.empty() && color[0] 
 
 }  // namespace
 
-void Folivo::AddNoteBox(const std::string& Text, float X, float Y, float Width, float Height, int32_t TextAlign,
-                        int32_t Border, float DashOn, float DashOff, int32_t Flag) {
-    const float s = page_.scale;
+void FolivoImpl::AddNoteBox(const std::string& Text, float X, float Y, float Width, float Height, int32_t TextAlign,
+                            int32_t Border, float DashOn, float DashOff, int32_t Flag) {
+    const float s = doc_.page.scale;
     const float x1 = X * s;
-    const float y1 = page_.height - Y * s;
+    const float y1 = doc_.page.height - Y * s;
     std::string dict = "<< /Type /Annot /Subtype /FreeText\r/Rect [" + FormatNum(x1) + " " + FormatNum(y1) + " " +
                        FormatNum(x1 + Width * s) + " " + FormatNum(y1 - Height * s) + "]\r /F " + std::to_string(Flag);
     if (TextAlign == 2) dict += "\r/Q 2";
     if (TextAlign == 4) dict += "\r/Q 1";
-    if (IsPlainColor(colors_.fill)) dict += "\r/C [" + ColorToRGB(colors_.fill) + "]";
-    dict += "\r/BS << /Type /Border /W " + FormatNum(lineWidth_) + " " + BorderStyle(Border);
+    if (IsPlainColor(doc_.colors.fill)) dict += "\r/C [" + ColorToRGB(doc_.colors.fill) + "]";
+    dict += "\r/BS << /Type /Border /W " + FormatNum(doc_.lineWidth) + " " + BorderStyle(Border);
     if (Border == 1) dict += " /D [" + FormatNum(DashOn) + " " + FormatNum(DashOff) + "]";
     dict += ">>\r";
-    std::string appearance = FormatNum(text_.size) + " Tf";
-    if (IsPlainColor(colors_.line)) appearance += " " + ColorToRGB(colors_.line) + " rg";
-    WriteAnnotation(dict, Text, info_.author, appearance, "");
+    std::string appearance = FormatNum(doc_.text.size) + " Tf";
+    if (IsPlainColor(doc_.colors.line)) appearance += " " + ColorToRGB(doc_.colors.line) + " rg";
+    WriteAnnotation(dict, Text, doc_.info.author, appearance, "");
 }
 
-void Folivo::AddNoteIcon(const std::string& Text, int32_t Icon, float X, float Y, bool Opened, int32_t Flag) {
+void FolivoImpl::AddNoteIcon(const std::string& Text, int32_t Icon, float X, float Y, bool Opened, int32_t Flag) {
     const std::string x = FormatPt(X);
-    const std::string y = FormatNum(page_.height - Y * page_.scale);
+    const std::string y = FormatNum(doc_.page.height - Y * doc_.page.scale);
     std::string dict = "<< /Type /Annot\r/Subtype /Text\r/Rect [" + x + " " + y + " " + x + " " + y + "]\r/F " +
                        std::to_string(Flag);
-    if (IsPlainColor(colors_.fill)) dict += "\r/C [" + ColorToRGB(colors_.fill) + "]";
+    if (IsPlainColor(doc_.colors.fill)) dict += "\r/C [" + ColorToRGB(doc_.colors.fill) + "]";
     dict += std::string("\r") + IconName(Icon) + "\r /Open " + (Opened ? "true" : "false") + " ";
-    WriteAnnotation(dict, Text, info_.author, "", "");
+    WriteAnnotation(dict, Text, doc_.info.author, "", "");
 }
 
 }  // namespace folivo

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "pdf/core/paper_sizes.hpp"
-#include "pdf/folivo.hpp"
+#include "pdf/folivo_impl.hpp"
 
 namespace folivo {
 
@@ -33,82 +33,83 @@ const char* RotateEntry(int32_t code) {
 
 }  // namespace
 
-void Folivo::SetScale(int32_t ScaleMode, std::optional<float> UserFactor) {
+void FolivoImpl::SetScale(int32_t ScaleMode, std::optional<float> UserFactor) {
     if (ScaleMode == 255) {
-        if (UserFactor) page_.scale = *UserFactor;
+        if (UserFactor) doc_.page.scale = *UserFactor;
     } else if (const auto factor = ScaleOf(ScaleMode)) {
-        page_.scale = *factor;
+        doc_.page.scale = *factor;
     }
 }
 
-void Folivo::SetPaperSize(int32_t PaperSize, std::optional<float> UserWidth, std::optional<float> UserHeight) {
+void FolivoImpl::SetPaperSize(int32_t PaperSize, std::optional<float> UserWidth, std::optional<float> UserHeight) {
     if (PaperSize == 255) {
-        if (UserWidth) page_.width = *UserWidth * page_.scale;
-        if (UserHeight) page_.height = *UserHeight * page_.scale;
+        if (UserWidth) doc_.page.width = *UserWidth * doc_.page.scale;
+        if (UserHeight) doc_.page.height = *UserHeight * doc_.page.scale;
     } else if (const auto size = PaperSizeOf(PaperSize)) {
-        page_.width = size->width;
-        page_.height = size->height;
+        doc_.page.width = size->width;
+        doc_.page.height = size->height;
     }
 }
 
-void Folivo::SetMargins(float Left, float Right, float Top, float Bottom, bool ClipPage) {
-    page_.left = Left * page_.scale;
-    page_.right = Right * page_.scale;
-    page_.top = Top * page_.scale;
-    page_.bottom = Bottom * page_.scale;
-    page_.clip = ClipPage;
+void FolivoImpl::SetMargins(float Left, float Right, float Top, float Bottom, bool ClipPage) {
+    doc_.page.left = Left * doc_.page.scale;
+    doc_.page.right = Right * doc_.page.scale;
+    doc_.page.top = Top * doc_.page.scale;
+    doc_.page.bottom = Bottom * doc_.page.scale;
+    doc_.page.clip = ClipPage;
 }
 
-void Folivo::SetPageView(int32_t ViewMode) {
-    (content_.pageOpen ? page_.rotation : page_.defaultRotation) = ViewMode;
+void FolivoImpl::SetPageView(int32_t ViewMode) {
+    (doc_.content.pageOpen ? doc_.page.rotation : doc_.page.defaultRotation) = ViewMode;
 }
 
-int32_t Folivo::BeginPage() {
-    if (content_.pageOpen) EndPage();
-    const int32_t page = pages_.Add(objects_.MemoryUsage());
-    content_.page.Reset();
-    content_.pageOpen = true;
+int32_t FolivoImpl::BeginPage() {
+    if (doc_.content.pageOpen) EndPage();
+    const int32_t page = doc_.pages.Add(doc_.objects.MemoryUsage());
+    doc_.content.page.Reset();
+    doc_.content.pageOpen = true;
     SetColorFill("Black");
     SetColorLine("Black");
     SetColorText("Black");
     PlayAutomaticObjects(kPlayUnderContent);
-    page_.rotation = page_.defaultRotation;
-    spacing_ = TextSpacing{};
-    page_.curX = 0;
-    page_.curY = 0;
+    doc_.page.rotation = doc_.page.defaultRotation;
+    doc_.spacing = TextSpacing{};
+    doc_.page.curX = 0;
+    doc_.page.curY = 0;
     return page;
 }
 
-std::string Folivo::ContentPrefix() const {
+std::string FolivoImpl::ContentPrefix() const {
     // Flips Y and moves the origin to the top-left corner inside the margins.
-    std::string prefix = "1 0 0 -1 " + FormatNum(page_.left) + " " + FormatNum(page_.height - page_.top) + " cm \r";
-    if (page_.clip) {
-        prefix += "0 0 " + FormatNum(page_.width - page_.right - page_.left) + " " +
-                  FormatNum(page_.height - page_.bottom - page_.top) + " re W n\r";
+    const PageSetup& page = doc_.page;
+    std::string prefix = "1 0 0 -1 " + FormatNum(page.left) + " " + FormatNum(page.height - page.top) + " cm \r";
+    if (page.clip) {
+        prefix += "0 0 " + FormatNum(page.width - page.right - page.left) + " " +
+                  FormatNum(page.height - page.bottom - page.top) + " re W n\r";
     }
     return prefix;
 }
 
-void Folivo::WritePageObject(int32_t contentObj) {
-    const std::string box = "[0 0 " + FormatNum(page_.width) + " " + FormatNum(page_.height) + "]\r";
+void FolivoImpl::WritePageObject(int32_t contentObj) {
+    const std::string box = "[0 0 " + FormatNum(doc_.page.width) + " " + FormatNum(doc_.page.height) + "]\r";
     WriteLine("<< /Type /Page /Parent 1 0 R /Contents " + std::to_string(contentObj) + " 0 R\r" +
-              RotateEntry(page_.rotation) + "/MediaBox " + box + "/CropBox " + box + "/BleedBox " + box +
+              RotateEntry(doc_.page.rotation) + "/MediaBox " + box + "/CropBox " + box + "/BleedBox " + box +
               TakePageNavigationEntries() + "/Resources 2 0 R>>");
 }
 
-void Folivo::EndPage() {
-    if (!content_.pageOpen) return;
+void FolivoImpl::EndPage() {
+    if (!doc_.content.pageOpen) return;
     PlayAutomaticObjects(kPlayOverContent);
-    content_.pageOpen = false;
+    doc_.content.pageOpen = false;
     std::string stream = ContentPrefix();
-    stream += content_.page.Text();
-    content_.page.Reset();
+    stream += doc_.content.page.Text();
+    doc_.content.page.Reset();
 
     WritePageNavigationObjects();
     const int32_t pageObj = StartObject();
     WritePageObject(pageObj + 1);
     CloseObject();
-    pages_.SetObject(pages_.Count(), pageObj);
+    doc_.pages.SetObject(doc_.pages.Count(), pageObj);
 
     const int32_t contentObj = StartObject();
     WriteLine("<<");
@@ -116,47 +117,47 @@ void Folivo::EndPage() {
     CloseObject();
 }
 
-int32_t Folivo::GetPage() const { return pages_.Count(); }
+int32_t FolivoImpl::GetPage() const { return doc_.pages.Count(); }
 
-float Folivo::GetPageWidth(bool KeepMargins) const {
-    return (page_.width - (KeepMargins ? page_.left + page_.right : 0)) / page_.scale;
+float FolivoImpl::GetPageWidth(bool KeepMargins) const {
+    return (doc_.page.width - (KeepMargins ? doc_.page.left + doc_.page.right : 0)) / doc_.page.scale;
 }
 
-float Folivo::GetPageHeight(bool KeepMargins) const {
-    return (page_.height - (KeepMargins ? page_.top + page_.bottom : 0)) / page_.scale;
+float FolivoImpl::GetPageHeight(bool KeepMargins) const {
+    return (doc_.page.height - (KeepMargins ? doc_.page.top + doc_.page.bottom : 0)) / doc_.page.scale;
 }
 
-void Folivo::SetXY(float X, float Y) {
-    page_.curX = X * page_.scale;
-    page_.curY = Y * page_.scale;
+void FolivoImpl::SetXY(float X, float Y) {
+    doc_.page.curX = X * doc_.page.scale;
+    doc_.page.curY = Y * doc_.page.scale;
 }
 
-float Folivo::GetX() const { return page_.curX / page_.scale; }
+float FolivoImpl::GetX() const { return doc_.page.curX / doc_.page.scale; }
 
-float Folivo::GetY() const { return page_.curY / page_.scale; }
+float FolivoImpl::GetY() const { return doc_.page.curY / doc_.page.scale; }
 
-void Folivo::MoveTo(float X, float Y) {
+void FolivoImpl::MoveTo(float X, float Y) {
     AddContent(FormatPt(X) + " " + FormatPt(Y) + " m");
     SetXY(X, Y);
 }
 
-void Folivo::AxisTranslation(float TranslateX, float TranslateY) {
+void FolivoImpl::AxisTranslation(float TranslateX, float TranslateY) {
     AddContent("1 0 0 1 " + FormatPt(TranslateX) + " " + FormatPt(TranslateY) + " cm");
     SetXY(0, 0);
 }
 
-void Folivo::AxisScaling(float ScaleX, float ScaleY) {
+void FolivoImpl::AxisScaling(float ScaleX, float ScaleY) {
     AddContent(FormatNum(ScaleX) + " 0 0 " + FormatNum(ScaleY) + " 0 0 cm");
 }
 
-void Folivo::AxisRotation(float Angle) {
+void FolivoImpl::AxisRotation(float Angle) {
     if (std::lrint(Angle) % 360 == 0) return;
     const float c = static_cast<float>(std::cos(Angle * kRadiansPerDegree));
     const float s = static_cast<float>(std::sin(Angle * kRadiansPerDegree));
     AddContent(FormatNum(c) + " " + FormatNum(-s) + " " + FormatNum(s) + " " + FormatNum(c) + " 0 0 cm");
 }
 
-void Folivo::AxisSkewing(float AngleX, float AngleY) {
+void FolivoImpl::AxisSkewing(float AngleX, float AngleY) {
     AddContent("1 " + FormatNum(static_cast<float>(std::tan(AngleX * kRadiansPerDegree))) + " " +
                FormatNum(static_cast<float>(std::tan(AngleY * kRadiansPerDegree))) + " 1 0 0 cm");
 }

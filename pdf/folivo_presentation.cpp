@@ -1,29 +1,29 @@
 // Folivo: page labels and page transitions.
 
-#include "pdf/folivo.hpp"
+#include "pdf/folivo_impl.hpp"
 #include "pdf/navigation/page_style.hpp"
 
 namespace folivo {
 
-int32_t Folivo::PageForNextSetting() const { return pages_.Count() + (content_.pageOpen ? 0 : 1); }
+int32_t FolivoImpl::PageForNextSetting() const { return doc_.pages.Count() + (doc_.content.pageOpen ? 0 : 1); }
 
-void Folivo::SetLabel(int32_t PageLabel, const std::string& LabelPrefix, int32_t FirstValue) {
+void FolivoImpl::SetLabel(int32_t PageLabel, const std::string& LabelPrefix, int32_t FirstValue) {
     std::string dict = navigation::LabelStyle(PageLabel);
     if (dict.empty()) return;
     // The prefix is quoted when the catalog is written, so that it is enciphered under the catalog.
-    nav_.pageLabels[PageForNextSetting() - 1] = {dict, LabelPrefix, FirstValue};
+    doc_.nav.pageLabels[PageForNextSetting() - 1] = {dict, LabelPrefix, FirstValue};
 }
 
-void Folivo::SetPageTransition(int32_t Transition, float ShowTime, float TransTime) {
+void FolivoImpl::SetPageTransition(int32_t Transition, float ShowTime, float TransTime) {
     const std::string style = navigation::TransitionStyle(Transition);
-    nav_.transition = style.empty() ? std::string() : "<< /Type /Trans /D " + FormatNum(TransTime) + " " + style;
-    nav_.showTime = ShowTime;
+    doc_.nav.transition = style.empty() ? std::string() : "<< /Type /Trans /D " + FormatNum(TransTime) + " " + style;
+    doc_.nav.showTime = ShowTime;
 }
 
-std::string Folivo::PageLabelsEntry() {
-    if (nav_.pageLabels.empty()) return "";
+std::string FolivoImpl::PageLabelsEntry() {
+    if (doc_.nav.pageLabels.empty()) return "";
     std::string entries;
-    for (const auto& [index, label] : nav_.pageLabels) {
+    for (const auto& [index, label] : doc_.nav.pageLabels) {
         std::string dict = label.style;
         if (!label.prefix.empty()) dict += " /P " + QuoteString(label.prefix);
         if (label.firstValue != 0) dict += " /St " + std::to_string(label.firstValue);
@@ -32,10 +32,10 @@ std::string Folivo::PageLabelsEntry() {
     return "/PageLabels << /Nums [ " + entries + " ] >>";
 }
 
-std::string Folivo::TakeTransitionEntry() {
-    if (nav_.transition.empty()) return "";
-    std::string entry = "/Dur " + FormatNum(nav_.showTime) + " /Trans " + nav_.transition + "\r";
-    nav_.transition.clear();
+std::string FolivoImpl::TakeTransitionEntry() {
+    if (doc_.nav.transition.empty()) return "";
+    std::string entry = "/Dur " + FormatNum(doc_.nav.showTime) + " /Trans " + doc_.nav.transition + "\r";
+    doc_.nav.transition.clear();
     return entry;
 }
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <utility>
 
-#include "pdf/folivo.hpp"
+#include "pdf/folivo_impl.hpp"
 
 namespace folivo {
 
@@ -22,10 +22,10 @@ std::string ScriptAction(int32_t obj) {
 
 }  // namespace
 
-void Folivo::OnDocEvent(int32_t EventType, const std::string& Script, bool ResetScript) {
-    if (EventType < 0 || EventType >= static_cast<int32_t>(nav_.scripts.size())) return;
+void FolivoImpl::OnDocEvent(int32_t EventType, const std::string& Script, bool ResetScript) {
+    if (EventType < 0 || EventType >= static_cast<int32_t>(doc_.nav.scripts.size())) return;
     if (EventType >= 3 && EventType <= 7) RequireVersion(1);
-    std::string& text = nav_.scripts[static_cast<size_t>(EventType)];
+    std::string& text = doc_.nav.scripts[static_cast<size_t>(EventType)];
     if (ResetScript || text.empty()) {
         text = Script;
     } else if (!Script.empty()) {
@@ -33,25 +33,25 @@ void Folivo::OnDocEvent(int32_t EventType, const std::string& Script, bool Reset
     }
 }
 
-void Folivo::WritePageScripts() {
+void FolivoImpl::WritePageScripts() {
     std::string actions;
     for (const auto& [type, key] : {std::pair{kPageOpen, " /O "}, std::pair{kPageClose, " /C "}}) {
-        std::string& script = nav_.scripts[static_cast<size_t>(type)];
+        std::string& script = doc_.nav.scripts[static_cast<size_t>(type)];
         if (!script.empty()) actions += key + ScriptAction(WriteScript(script));
         script.clear();  // page scripts belong to one page
     }
-    nav_.pageActions = actions.empty() ? std::string() : "/AA <<" + actions + " >>\r";
+    doc_.nav.pageActions = actions.empty() ? std::string() : "/AA <<" + actions + " >>\r";
 }
 
-void Folivo::WriteDocumentScripts() {
+void FolivoImpl::WriteDocumentScripts() {
     for (int32_t type = kDocumentOpen; type <= kDocumentLevel; ++type) {
-        const std::string& script = nav_.scripts[static_cast<size_t>(type)];
-        nav_.scriptObjects[static_cast<size_t>(type)] = script.empty() ? 0 : WriteScript(script);
+        const std::string& script = doc_.nav.scripts[static_cast<size_t>(type)];
+        doc_.nav.scriptObjects[static_cast<size_t>(type)] = script.empty() ? 0 : WriteScript(script);
     }
 }
 
-void Folivo::WriteScriptCatalogLines() {
-    const auto& objects = nav_.scriptObjects;
+void FolivoImpl::WriteScriptCatalogLines() {
+    const auto& objects = doc_.nav.scriptObjects;
     if (objects[kDocumentOpen] != 0) WriteLine("/OpenAction " + ScriptAction(objects[kDocumentOpen]));
     std::string actions;
     for (size_t i = 0; i < kDocumentActionKeys.size(); ++i) {

@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "pdf/folivo.hpp"
+#include "pdf/folivo_impl.hpp"
 #include "pdf/fonts/standard_fonts.hpp"
 #include "pdf/graphics/path_text.hpp"
 #include "pdf/text/split.hpp"
@@ -11,8 +11,6 @@
 
 namespace folivo {
 namespace {
-
-constexpr int32_t kErrOverflow = 6;
 
 // Restores the font size when a WriteText call ends, however it ends.
 class SizeRestorer {
@@ -31,26 +29,26 @@ private:
 
 // ---- font selection ----
 
-void Folivo::SetFont(const std::string& FontFamily, float Size, int32_t Style, int32_t Encoding) {
-    text_.family = FontFamily;
-    text_.style = Style;
-    if (Size != 0) text_.size = Size;
-    if (text_.size == 0) text_.size = 10;
+void FolivoImpl::SetFont(const std::string& FontFamily, float Size, int32_t Style, int32_t Encoding) {
+    doc_.text.family = FontFamily;
+    doc_.text.style = Style;
+    if (Size != 0) doc_.text.size = Size;
+    if (doc_.text.size == 0) doc_.text.size = 10;
 
     const fonts::FontRequest request = fonts::RequestFor(FontFamily, Style, Encoding);
-    int32_t index = fonts_.Find(request.key, request.encoding);
+    int32_t index = doc_.fonts.Find(request.key, request.encoding);
     if (index == 0) {
-        index = fonts_.Add(fonts::StandardRecord(request));
+        index = doc_.fonts.Add(fonts::StandardRecord(request));
         PutFontObjects(index);
     }
-    text_.fontName = fonts_.At(index).resourceName;  // a TrueType alias keeps its own
-    text_.fontIndex = index;
+    doc_.text.fontName = doc_.fonts.At(index).resourceName;  // a TrueType alias keeps its own
+    doc_.text.fontIndex = index;
 }
 
-void Folivo::SetFontSize(float Points) { text_.size = Points; }
+void FolivoImpl::SetFontSize(float Points) { doc_.text.size = Points; }
 
-void Folivo::PutFontObjects(int32_t index) {
-    fonts::FontRecord& record = fonts_.At(index);
+void FolivoImpl::PutFontObjects(int32_t index) {
+    fonts::FontRecord& record = doc_.fonts.At(index);
     if (record.objectNumber != 0 || !sink_.IsOpen()) return;
     record.objectNumber = StartObject();
     for (const auto& line : fonts::FontDictionaryLines(record)) WriteLine(line);
@@ -58,114 +56,109 @@ void Folivo::PutFontObjects(int32_t index) {
                               : fonts::kFontDictionaryEnd);
     CloseObject();
     if (record.trueType) PutTrueTypeObjects(record);
-    resources_.fonts += fonts::FontReference(record);
+    doc_.resources.fonts += fonts::FontReference(record);
 }
 
-void Folivo::PutPendingFonts() {
-    for (int32_t index = 1; index <= fonts_.Count(); ++index) PutFontObjects(index);
+void FolivoImpl::PutPendingFonts() {
+    for (int32_t index = 1; index <= doc_.fonts.Count(); ++index) PutFontObjects(index);
 }
 
-void Folivo::ResetText() {
-    fonts_.Clear();
-    text_ = text::TextState{};
-}
-
-const fonts::FontRecord& Folivo::CurrentFont() const { return fonts_.At(text_.fontIndex); }
+const fonts::FontRecord& FolivoImpl::CurrentFont() const { return doc_.fonts.At(doc_.text.fontIndex); }
 
 // ---- spacing and modes ----
 
-void Folivo::SetCharSpacing(float w) {
-    spacing_.charSpacing = w;
+void FolivoImpl::SetCharSpacing(float w) {
+    doc_.spacing.charSpacing = w;
     AddContent(FormatNum(w) + " Tc");
 }
 
-void Folivo::SetWordSpacing(float w) {
-    spacing_.wordSpacing = w;
+void FolivoImpl::SetWordSpacing(float w) {
+    doc_.spacing.wordSpacing = w;
     AddContent(FormatNum(w) + " Tw");
 }
 
-void Folivo::SetTextHorizontalScaling(float Percent) {
-    spacing_.horizontalScaling = Percent;
+void FolivoImpl::SetTextHorizontalScaling(float Percent) {
+    doc_.spacing.horizontalScaling = Percent;
     AddContent(FormatNum(Percent) + " Tz");
 }
 
-void Folivo::SetTextMode(int32_t Mode) {
+void FolivoImpl::SetTextMode(int32_t Mode) {
     if (Mode < std::numeric_limits<int16_t>::min() || Mode > std::numeric_limits<int16_t>::max()) {
         throw Error(kErrOverflow, "Overflow: text rendering mode " + std::to_string(Mode));
     }
     AddContent(std::to_string(Mode) + " Tr");
 }
 
-void Folivo::SetTextLineSpacing(float Value) {
-    if (Value >= 0) spacing_.lineSpacing = Value;
+void FolivoImpl::SetTextLineSpacing(float Value) {
+    if (Value >= 0) doc_.spacing.lineSpacing = Value;
 }
 
 // ---- measurement ----
 
-text::TextMeasure Folivo::Measure() const {
-    const text::SpacingState state{text_.size, spacing_.charSpacing, spacing_.wordSpacing,
-                                   spacing_.horizontalScaling, page_.scale};
+text::TextMeasure FolivoImpl::Measure() const {
+    const text::SpacingState state{doc_.text.size, doc_.spacing.charSpacing, doc_.spacing.wordSpacing,
+                                   doc_.spacing.horizontalScaling, doc_.page.scale};
     return text::TextMeasure(CurrentFont().widths, state);
 }
 
-float Folivo::TextLength(const std::string& Phrase) const {
-    if (text_.fontIndex == 0) return 0;
+float FolivoImpl::TextLength(const std::string& Phrase) const {
+    if (doc_.text.fontIndex == 0) return 0;
     return Measure().Length(Phrase);
 }
 
-float Folivo::TextHeight() const {
-    if (text_.fontIndex == 0) return 0;
-    return static_cast<float>(CurrentFont().height) * text_.size / 1000.0f / page_.scale;
+float FolivoImpl::TextHeight() const {
+    if (doc_.text.fontIndex == 0) return 0;
+    return static_cast<float>(CurrentFont().height) * doc_.text.size / 1000.0f / doc_.page.scale;
 }
 
 // ---- drawing ----
 
-void Folivo::PutText(float X, float Y, float Width, const std::string& Text, float Indent,
-                     int32_t Align, bool NewLine) {
-    const float s = page_.scale;
+void FolivoImpl::PutText(float X, float Y, float Width, const std::string& Text, float Indent,
+                         int32_t Align, bool NewLine) {
+    const float s = doc_.page.scale;
     float length = 0;
     float leading = 0;
     if (!text::TrimSpaces(Text).empty()) {
         const fonts::FontRecord& font = CurrentFont();
         const text::LinePlan plan = text::PlanLine(Text, Width, Indent, Align, Measure());
         length = plan.length;
-        leading = TextHeight() * s * spacing_.lineSpacing;
+        leading = TextHeight() * s * doc_.spacing.lineSpacing;
         const float x = (plan.dx + X) * s;
-        const float descent = static_cast<float>(font.descent) * text_.size / 1000.0f;
-        const float bottom = page_.height - Y * s + descent;
-        lastArea_ = {x, bottom, (plan.dx + X + length) * s, bottom + leading};
+        const float descent = static_cast<float>(font.descent) * doc_.text.size / 1000.0f;
+        const float bottom = doc_.page.height - Y * s + descent;
+        doc_.lastArea = {x, bottom, (plan.dx + X + length) * s, bottom + leading};
         WriteTextObject(x, Y, Text, plan);
         DrawTextLines(x, Y, length);
     }
     if (NewLine) {
-        page_.curX = 0;
-        page_.curY = Y * s + leading;
+        doc_.page.curX = 0;
+        doc_.page.curY = Y * s + leading;
     } else {
-        page_.curX = (X + length) * s;
+        doc_.page.curX = (X + length) * s;
     }
 }
 
-void Folivo::WriteTextObject(float x, float Y, const std::string& Text, const text::LinePlan& plan) {
+void FolivoImpl::WriteTextObject(float x, float Y, const std::string& Text, const text::LinePlan& plan) {
     std::string prefix;
     std::string suffix;
     switch (plan.adjust) {
         case text::LineAdjust::kWordSpacing:
             prefix = FormatPt(plan.value) + " Tw ";
-            suffix = " " + FormatNum(spacing_.wordSpacing) + " Tw";
+            suffix = " " + FormatNum(doc_.spacing.wordSpacing) + " Tw";
             break;
         case text::LineAdjust::kScaling:
         case text::LineAdjust::kScalingStretched:
             prefix = FormatNum(plan.value) + " Tz ";
             suffix = (plan.adjust == text::LineAdjust::kScaling ? " " : "  ") +
-                     FormatNum(spacing_.horizontalScaling) + " Tz";
+                     FormatNum(doc_.spacing.horizontalScaling) + " Tz";
             break;
         case text::LineAdjust::kNone: break;
     }
-    const std::string fill = colors_.fill + ";" + colors_.fillPattern;
-    SetColorFill(colors_.text + ";" + colors_.textPattern);
-    const std::string size = FormatNum(text_.size);
+    const std::string fill = doc_.colors.fill + ";" + doc_.colors.fillPattern;
+    SetColorFill(doc_.colors.text + ";" + doc_.colors.textPattern);
+    const std::string size = FormatNum(doc_.text.size);
     AddContent("BT");
-    AddContent("/" + fonts::NameToken(text_.fontName) + " " + size + " Tf " + size + " TL");
+    AddContent("/" + fonts::NameToken(doc_.text.fontName) + " " + size + " Tf " + size + " TL");
     AddContent("1 0 0 -1 " + FormatNum(x) + " " + FormatPt(Y) + " Tm");
     AddContent(prefix + "(" + EscapeString(Text) + ") Tj" + suffix);
     AddContent("ET");
@@ -173,62 +166,62 @@ void Folivo::WriteTextObject(float x, float Y, const std::string& Text, const te
 }
 
 // Underline, overline and strike-through, in the text colour, as long as the measured text.
-void Folivo::DrawTextLines(float x, float Y, float length) {
-    const int32_t style = text_.style;
+void FolivoImpl::DrawTextLines(float x, float Y, float length) {
+    const int32_t style = doc_.text.style;
     if (!(style & (text::kStyleUnderline | text::kStyleOverline | text::kStyleStrikeOut))) return;
-    const std::string line = colors_.line + ";" + colors_.linePattern;
+    const std::string line = doc_.colors.line + ";" + doc_.colors.linePattern;
     AddContent("q");
-    SetColorLine(colors_.text + ";" + colors_.textPattern);
-    AddContent(FormatNum(text_.size / 16) + " w 1 0 0 1 " + FormatNum(x) + " " + FormatPt(Y) + " cm");
+    SetColorLine(doc_.colors.text + ";" + doc_.colors.textPattern);
+    AddContent(FormatNum(doc_.text.size / 16) + " w 1 0 0 1 " + FormatNum(x) + " " + FormatPt(Y) + " cm");
     const auto stroke = [&](float offset) {
         const std::string d = FormatNum(offset);
         AddContent("0 " + d + " m " + FormatPt(length) + " " + d + " l S");
     };
-    if (style & text::kStyleUnderline) stroke(text_.size / 8);
-    if (style & text::kStyleOverline) stroke(-0.8f * text_.size);
-    if (style & text::kStyleStrikeOut) stroke(-0.3f * text_.size);
+    if (style & text::kStyleUnderline) stroke(doc_.text.size / 8);
+    if (style & text::kStyleOverline) stroke(-0.8f * doc_.text.size);
+    if (style & text::kStyleStrikeOut) stroke(-0.3f * doc_.text.size);
     SetColorLine(line);
     AddContent("Q");
 }
 
-void Folivo::DrawText(float X, float Y, const std::string& Text, int32_t Align) {
+void FolivoImpl::DrawText(float X, float Y, const std::string& Text, int32_t Align) {
     PutText(X, Y, 0, Text, 0, Align % 8, false);
 }
 
-void Folivo::WriteText(const std::string& Text, int32_t TextStyle, float PercenteSize) {
-    const float s = page_.scale;
-    const float y = page_.curY;
+void FolivoImpl::WriteText(const std::string& Text, int32_t TextStyle, float PercenteSize) {
+    const float s = doc_.page.scale;
+    const float y = doc_.page.curY;
     float baseline = y;  // points
-    SizeRestorer restoreSize(text_.size);
+    SizeRestorer restoreSize(doc_.text.size);
     if (TextStyle != 0) {
-        const float oldSize = text_.size;
+        const float oldSize = doc_.text.size;
         const float h = TextHeight() * s;
         const auto descent = static_cast<float>(CurrentFont().descent);
         const float newSize = PercenteSize / 100 * oldSize;
-        text_.size = newSize;
+        doc_.text.size = newSize;
         if (TextStyle == 1) baseline = y - newSize * descent / 1000 - h / 2;
         if (TextStyle == 2) baseline = y - (oldSize + newSize) * descent / 1000;
     }
-    PutText(page_.curX / s, baseline / s, 0, Text, 0, text::kAlignLeft, false);
-    page_.curY = y;
+    PutText(doc_.page.curX / s, baseline / s, 0, Text, 0, text::kAlignLeft, false);
+    doc_.page.curY = y;
 }
 
-void Folivo::WriteTextLn(const std::string& Text) {
-    const float s = page_.scale;
-    PutText(page_.curX / s, page_.curY / s, 0, Text, 0, text::kAlignLeft, true);
+void FolivoImpl::WriteTextLn(const std::string& Text) {
+    const float s = doc_.page.scale;
+    PutText(doc_.page.curX / s, doc_.page.curY / s, 0, Text, 0, text::kAlignLeft, true);
 }
 
-void Folivo::DrawBoxOutline(float X, float Y, float Width, float Height, int32_t Options) {
-    graphics::PathText path(page_.scale);
+void FolivoImpl::DrawBoxOutline(float X, float Y, float Width, float Height, int32_t Options) {
+    graphics::PathText path(doc_.page.scale);
     path.Rect({X, Y}, Width, Height);
     AddPath(path, Options);
 }
 
-std::string Folivo::DrawTextBox(float X, float Y, float Width, float Height, const std::string& Text,
-                                float Indentation, int32_t Align, int32_t Options) {
+std::string FolivoImpl::DrawTextBox(float X, float Y, float Width, float Height, const std::string& Text,
+                                    float Indentation, int32_t Align, int32_t Options) {
     const fonts::FontRecord& font = CurrentFont();
-    const float s = page_.scale;
-    const float lineHeight = TextHeight() * s * spacing_.lineSpacing;
+    const float s = doc_.page.scale;
+    const float lineHeight = TextHeight() * s * doc_.spacing.lineSpacing;
     if (Options != 1) DrawBoxOutline(X, Y, Width, Height, Options);
 
     const text::BoxRequest request{Text, Width, Indentation, Align, lineHeight,
@@ -242,7 +235,7 @@ std::string Folivo::DrawTextBox(float X, float Y, float Width, float Height, con
     } else if (Align & text::kAlignBottom) {
         y0 = (Y + Height) * s - (count - 1) * lineHeight;
     }
-    y0 += static_cast<float>(font.descent) * text_.size / 1000.0f;
+    y0 += static_cast<float>(font.descent) * doc_.text.size / 1000.0f;
 
     for (size_t i = 0; i < layout.lines.size(); ++i) {
         const text::BoxLine& line = layout.lines[i];
@@ -250,10 +243,10 @@ std::string Folivo::DrawTextBox(float X, float Y, float Width, float Height, con
         PutText(X, (y0 + static_cast<float>(i) * lineHeight) / s, Width, line.text,
                 line.first ? Indentation : 0, lastOfJustified ? text::kAlignLeft : Align, false);
     }
-    const float top = page_.height - Y * s;
-    lastArea_ = {X * s, top, (X + Width) * s, top - count * lineHeight};
-    page_.curX = X * s;
-    page_.curY = Y * s + count * lineHeight;
+    const float top = doc_.page.height - Y * s;
+    doc_.lastArea = {X * s, top, (X + Width) * s, top - count * lineHeight};
+    doc_.page.curX = X * s;
+    doc_.page.curY = Y * s + count * lineHeight;
     return layout.rest;
 }
 

@@ -7,7 +7,8 @@
 #include <iterator>
 #include <utility>
 
-#include "pdf/folivo.hpp"
+#include "pdf/folivo_impl.hpp"
+#include "pdf/core/upper_name.hpp"
 #include "pdf/fonts/standard_fonts.hpp"
 #include "pdf/truetype/font_descriptor.hpp"
 #include "pdf/truetype/truetype_font.hpp"
@@ -43,8 +44,8 @@ fonts::FontRecord TrueTypeRecord(const truetype::TrueTypeFont& font, const std::
 
 }  // namespace
 
-std::string Folivo::AddFont(const std::string& TTFFile, const std::string& FontAlias, bool Embedded,
-                            int32_t Encoding) {
+std::string FolivoImpl::AddFont(const std::string& TTFFile, const std::string& FontAlias, bool Embedded,
+                                int32_t Encoding) {
     std::string alias = FontAlias;
     try {
         std::string bytes = ReadFontFile(TTFFile);
@@ -55,18 +56,18 @@ std::string Folivo::AddFont(const std::string& TTFFile, const std::string& FontA
         // The resource name keeps the alias's spaces, so that a standard font SetFont makes of the
         // same family (spaces dropped) does not share it. Mac Roman names carry SetFont's prefix.
         const std::string name = (codePage == truetype::CodePage::kMacRoman ? "MAC" : "") + alias;
-        fonts::FontRecord record = TrueTypeRecord(font, fonts::UpperAscii(name), name, Encoding);
-        if (fonts_.Find(record.key, record.encoding) != 0) return alias;  // registered already
+        fonts::FontRecord record = TrueTypeRecord(font, UpperAscii(name), name, Encoding);
+        if (doc_.fonts.Find(record.key, record.encoding) != 0) return alias;  // registered already
         record.descriptor = truetype::DescriptorText(font, FormatNum(font.italicAngle));
         if (Embedded) record.fontFile = std::move(bytes);
-        PutFontObjects(fonts_.Add(std::move(record)));
+        PutFontObjects(doc_.fonts.Add(std::move(record)));
     } catch (const Error& error) {
         SetError("AddFont", error, TTFFile);
     }
     return alias;
 }
 
-void Folivo::PutTrueTypeObjects(fonts::FontRecord& record) {
+void FolivoImpl::PutTrueTypeObjects(fonts::FontRecord& record) {
     int32_t descriptorObj = record.objectNumber + 1;
     StartObject(descriptorObj);
     const bool embedded = !record.fontFile.empty();

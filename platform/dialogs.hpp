@@ -2,6 +2,7 @@
 // The Dialogs port: message boxes with a title, a text, an icon and buttons, returning the answer.
 // The window shows them, the batch front end prints them, tests script them.
 
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -18,7 +19,12 @@ struct MessageBox {
     Buttons buttons = Buttons::Ok;
     // For a question: the answer that stops safely, given when nobody can answer.
     std::optional<Answer> safeAnswer;
-    std::string details;  // what exactly went wrong (file or variable and reason): "Dettagli"; may be empty
+    // What a box that closes a run may offer to open with the system's viewer, as host paths: a
+    // folder ("Apri cartella") and a PDF file ("Apri PDF"). Empty: not offered. A window offers them
+    // beside OK; the batch, which never waits, does not.
+    std::filesystem::path openFolder{};
+    std::filesystem::path openFile{};
+    std::string details{};  // what exactly went wrong (file or variable and reason): "Dettagli"; may be empty
 };
 
 class Dialogs {

@@ -99,7 +99,7 @@ void WriteBigEndian32(std::vector<uint8_t>& bytes, uint32_t value) {
 std::vector<uint8_t> DeflateZlib(std::span<const uint8_t> input, int quality) {
     // Positions are 32-bit, like the upper bounds the writer passes around.
     if (input.size() > size_t{INT32_MAX}) throw std::length_error("Deflate input larger than 2 GB");
-    const LevelRow& row = kLevelRows[static_cast<size_t>(std::clamp(quality, 0, 3) + 4)];
+    const LevelRow& row = kLevelRows[static_cast<size_t>(std::clamp(quality, 0, 3))];
     const Lz77Result lz = FindMatches(input, row);
     const uint64_t extra = ExtraBits(lz);
     const DynamicHeader dynamic = BuildDynamicHeader(lz.litLenFreq, lz.distFreq);

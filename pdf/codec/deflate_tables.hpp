@@ -14,18 +14,12 @@ struct LevelRow {
     int chain;  // most candidates visited per search
 };
 
-// Rows 0..9; quality q (0..3) uses row q + 4.
-inline constexpr std::array<LevelRow, 10> kLevelRows{{
-    {0, 0, 0, 0},
-    {4, 4, 8, 4},
-    {4, 5, 16, 8},
-    {4, 6, 32, 32},
+// One row per compression quality 0..3.
+inline constexpr std::array<LevelRow, 4> kLevelRows{{
     {4, 4, 16, 16},
     {8, 16, 32, 32},
     {8, 16, 128, 128},
     {8, 32, 128, 256},
-    {32, 128, 258, 1024},
-    {32, 258, 258, 4096},
 }};
 
 inline constexpr int kMinMatch = 3;

@@ -17,7 +17,6 @@ public:
     void Reset();
     // Everything written so far.
     std::string_view Text() const { return text_; }
-    size_t Capacity() const { return capacity_; }
 
 private:
     void MakeRoom(size_t end);

@@ -3,15 +3,12 @@
 #include <utility>
 
 #include "pdf/codec/ascii_hex.hpp"
+#include "pdf/core/upper_name.hpp"
 #include "pdf/error.hpp"
 #include "pdf/fonts/standard_fonts.hpp"
 
 namespace folivo::fonts {
 namespace {
-
-// The platform's number for an index outside an array, which a missing font record raised.
-constexpr int32_t kErrSubscriptOutOfRange = 9;
-constexpr int32_t kErrInvalidCall = 5;
 
 }  // namespace
 

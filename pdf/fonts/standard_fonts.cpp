@@ -67,14 +67,6 @@ CoreMetrics MetricsFor(std::string_view baseName, int32_t style) {
     return {bold ? &kHelveticaBold : &kHelvetica, 1221, -221};
 }
 
-std::string UpperAscii(std::string_view text) {
-    std::string upper(text);
-    std::transform(upper.begin(), upper.end(), upper.begin(), [](char c) {
-        return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-    });
-    return upper;
-}
-
 std::string WithoutSpaces(std::string_view text) {
     std::string result;
     std::copy_if(text.begin(), text.end(), std::back_inserter(result), [](char c) { return c != ' '; });

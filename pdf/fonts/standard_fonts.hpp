@@ -38,8 +38,6 @@ std::string StyledName(std::string_view name, std::string_view baseName, int32_t
 // Metrics of a base name in a style; a name that is not standard takes the Arial metrics.
 CoreMetrics MetricsFor(std::string_view baseName, int32_t style);
 
-// Upper-case form of an ASCII text (font names and keys).
-std::string UpperAscii(std::string_view text);
 
 // The text without any space character.
 std::string WithoutSpaces(std::string_view text);

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "pdf/core/color_state.hpp"
+#include "pdf/area.hpp"
 
 namespace folivo::graphics {
 

@@ -2,7 +2,7 @@
 
 namespace folivo::image {
 
-Error FormatError(const std::string& what) { return Error(kErrInvalidFormat, "Invalid file format: " + what); }
+Error FormatError(const std::string& what) { return Error(kErrInvalidFileFormat, "Invalid file format: " + what); }
 
 bool ByteSource::Has(uint64_t offset, uint64_t length) const {
     return offset <= data_.size() && length <= data_.size() - offset;

@@ -11,9 +11,6 @@
 
 namespace folivo::image {
 
-// The number a damaged or unsupported image file raises ("Invalid file format" on the platform).
-inline constexpr int32_t kErrInvalidFormat = 321;
-
 // The error for a malformed file; `what` says which part of it is wrong.
 Error FormatError(const std::string& what);
 

@@ -1,16 +1,11 @@
 #include "pdf/image/image_table.hpp"
 
-#include <cctype>
+#include "pdf/core/upper_name.hpp"
 
 namespace folivo::image {
 
-std::string UpperCase(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
-}
-
 int32_t ImageTable::Find(const std::string& fileName, int32_t frame) const {
-    const std::string name = UpperCase(fileName);
+    const std::string name = UpperAscii(fileName);
     for (size_t i = 0; i < entries_.size(); ++i) {
         if (entries_[i].fileName == name && entries_[i].frame == frame) return static_cast<int32_t>(i + 1);
     }
@@ -18,7 +13,7 @@ int32_t ImageTable::Find(const std::string& fileName, int32_t frame) const {
 }
 
 int32_t ImageTable::Add(ImageEntry entry) {
-    entry.fileName = UpperCase(entry.fileName);
+    entry.fileName = UpperAscii(entry.fileName);
     entries_.push_back(std::move(entry));
     return Count();
 }

@@ -33,6 +33,4 @@ private:
     std::vector<ImageEntry> entries_;
 };
 
-std::string UpperCase(std::string text);
-
 }  // namespace folivo::image

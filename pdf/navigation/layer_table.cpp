@@ -1,17 +1,12 @@
 #include "pdf/navigation/layer_table.hpp"
 
 #include <algorithm>
-#include <cctype>
+
+#include "pdf/core/upper_name.hpp"
 
 namespace folivo::navigation {
 
 namespace {
-
-std::string Upper(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return text;
-}
 
 // "n 0 R " for each layer the filter accepts.
 template <typename Filter>
@@ -26,9 +21,9 @@ std::string References(const std::vector<Layer>& layers, Filter accept) {
 }  // namespace
 
 int32_t LayerTable::FindOrAdd(const std::string& name, bool visible, bool listed) {
-    const std::string key = Upper(name);
+    const std::string key = UpperAscii(name);
     for (size_t i = 0; i < layers_.size(); ++i) {
-        if (Upper(layers_[i].name) == key) return static_cast<int32_t>(i + 1);
+        if (UpperAscii(layers_[i].name) == key) return static_cast<int32_t>(i + 1);
     }
     layers_.push_back({name, visible, listed, 0});
     return static_cast<int32_t>(layers_.size());
@@ -36,7 +31,7 @@ int32_t LayerTable::FindOrAdd(const std::string& name, bool visible, bool listed
 
 std::string LayerDictionary(const std::string& name, const std::string& quotedName) {
     std::string dict = "<</Type /OCG /Name " + quotedName;
-    const std::string key = Upper(name);
+    const std::string key = UpperAscii(name);
     if (key == "SCREEN") dict += "/Usage <</Print <</PrintState /OFF>> /View <</ViewState /ON>>>>";
     if (key == "PRINTER") dict += "/Usage <</Print <</PrintState /ON>> /View <</ViewState /OFF>>>>";
     return dict + ">>";

@@ -1,19 +1,14 @@
 #include "pdf/navigation/link_target.hpp"
 
 #include <algorithm>
-#include <cctype>
 #include <charconv>
 #include <utility>
+
+#include "pdf/core/upper_name.hpp"
 
 namespace folivo::navigation {
 
 namespace {
-
-std::string Upper(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return text;
-}
 
 std::string Trim(const std::string& text) {
     const auto first = text.find_first_not_of(" \t");
@@ -31,7 +26,7 @@ std::optional<int32_t> ToNumber(const std::string& text) {
 // The comma-separated names inside "WORD(...)", in order of appearance.
 std::vector<std::string> NamesInside(const std::string& argument, const std::string& word) {
     std::vector<std::string> names;
-    const std::string upper = Upper(argument);
+    const std::string upper = UpperAscii(argument);
     for (size_t at = upper.find(word + "("); at != std::string::npos; at = upper.find(word + "(", at + 1)) {
         // "ON(" must not be the end of "TOGGLEON(" or similar.
         if (at > 0 && std::isalpha(static_cast<unsigned char>(upper[at - 1]))) continue;
@@ -66,7 +61,7 @@ LinkTarget ParseLinkTarget(const std::string& destination) {
         {"FILE:", LinkKind::kFile},   {"SCRIPT:", LinkKind::kScript},     {"REF:", LinkKind::kRef},
         {"LAYER:", LinkKind::kLayer}, {"BOOKMARK:", LinkKind::kBookmark}, {"PAGE:", LinkKind::kPage},
     };
-    const std::string upper = Upper(destination);
+    const std::string upper = UpperAscii(destination);
     for (const auto& [prefix, kind] : kPrefixes) {
         const std::string p = prefix;
         if (upper.compare(0, p.size(), p) == 0) return {kind, destination.substr(p.size())};
@@ -75,7 +70,7 @@ LinkTarget ParseLinkTarget(const std::string& destination) {
 }
 
 std::optional<int32_t> ResolvePage(const std::string& argument, int32_t current) {
-    const std::string word = Upper(Trim(argument));
+    const std::string word = UpperAscii(Trim(argument));
     if (word == "FIRST") return 1;
     if (word == "LAST") return 0;
     if (word == "NEXT") return current + 1;

@@ -25,7 +25,6 @@ public:
     int64_t ReadInteger();
 
     size_t Position() const { return pos_; }
-    void Seek(size_t position) { pos_ = position; }
     bool AtEnd() const { return pos_ >= data_.size(); }
 
 private:

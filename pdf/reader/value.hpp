@@ -29,7 +29,6 @@ struct Value {
 
     bool Is(Kind k) const { return kind == k; }
     bool IsName(std::string_view name) const { return kind == Kind::Name && text == name; }
-    bool IsNumber() const { return kind == Kind::Integer || kind == Kind::Real; }
     double Number() const;
     // The entry's value, or nullptr when the key is absent (or this is no dictionary).
     const Value* Find(std::string_view key) const;

@@ -9,7 +9,7 @@ namespace folivo::truetype {
 void ByteReader::Require(uint64_t offset, uint64_t length, std::string_view what) const {
     // Written so that neither sum can wrap: offset and length come from the file.
     if (offset > data_.size() || length > data_.size() - offset) {
-        throw Error(kErrDamagedFont, "Damaged TrueType font: " + std::string(what) + " at byte " +
+        throw Error(kErrSubscriptOutOfRange, "Damaged TrueType font: " + std::string(what) + " at byte " +
                                          std::to_string(offset) + " ends past the end of the file (" +
                                          std::to_string(data_.size()) + " bytes)");
     }

@@ -7,9 +7,6 @@
 
 namespace folivo::truetype {
 
-// The number a read outside the file raises, as an index outside an array did on the platform.
-inline constexpr int32_t kErrDamagedFont = 9;
-
 class ByteReader {
 public:
     explicit ByteReader(std::string_view data) : data_(data) {}

@@ -12,7 +12,7 @@ constexpr uint64_t kRecordSize = 16;
 
 TableDirectory::TableDirectory(const ByteReader& reader) {
     const uint16_t count = reader.U16(4);
-    if (count == 0) throw Error(kErrDamagedFont, "Damaged TrueType font: the file lists no tables");
+    if (count == 0) throw Error(kErrSubscriptOutOfRange, "Damaged TrueType font: the file lists no tables");
     reader.Require(kDirectoryHeader, kRecordSize * count, "the table directory");
     for (uint16_t i = 0; i < count; ++i) {
         const uint64_t record = kDirectoryHeader + kRecordSize * i;
@@ -31,7 +31,7 @@ std::optional<uint32_t> TableDirectory::Find(const std::string& tag) const {
 
 uint32_t TableDirectory::Require(const std::string& tag) const {
     const auto offset = Find(tag);
-    if (!offset) throw Error(kErrDamagedFont, "Damaged TrueType font: the file has no '" + tag + "' table");
+    if (!offset) throw Error(kErrSubscriptOutOfRange, "Damaged TrueType font: the file has no '" + tag + "' table");
     return *offset;
 }
 

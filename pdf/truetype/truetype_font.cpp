@@ -58,7 +58,7 @@ class Advances {
 public:
     Advances(const ByteReader& reader, uint64_t hmtx, uint16_t metricCount)
         : reader_(reader), hmtx_(hmtx), count_(metricCount) {
-        if (count_ == 0) throw Error(kErrDamagedFont, "Damaged TrueType font: hhea lists no metrics");
+        if (count_ == 0) throw Error(kErrSubscriptOutOfRange, "Damaged TrueType font: hhea lists no metrics");
     }
     uint16_t operator()(uint16_t glyph) const {
         const uint64_t index = glyph < count_ ? glyph : count_ - 1u;
@@ -91,10 +91,10 @@ void ReadWidths(const ByteReader& reader, const TableDirectory& tables, uint64_t
 void RequireSingleTrueTypeFont(const ByteReader& reader) {
     const uint32_t tag = reader.U32(0);
     if (tag == kCollectionTag) {
-        throw Error(kErrDamagedFont, "TrueType collections are not supported: use a single-font .ttf file");
+        throw Error(kErrSubscriptOutOfRange, "TrueType collections are not supported: use a single-font .ttf file");
     }
     if (tag == kCffOutlineTag) {
-        throw Error(kErrDamagedFont, "OpenType fonts with CFF outlines are not supported: use a .ttf file");
+        throw Error(kErrSubscriptOutOfRange, "OpenType fonts with CFF outlines are not supported: use a .ttf file");
     }
 }
 
@@ -114,7 +114,7 @@ TrueTypeFont ReadTrueType(std::string_view bytes, CodePage codePage) {
     ReadPost(reader, tables, font);
     ReadWidths(reader, tables, hhea, scale, codePage, font);
     if (const auto name = tables.Find("name")) font.fullName = FullName(reader, *name);
-    if (font.fullName.empty()) throw Error(kErrDamagedFont, "Damaged TrueType font: the font has no name");
+    if (font.fullName.empty()) throw Error(kErrSubscriptOutOfRange, "Damaged TrueType font: the font has no name");
     return font;
 }
 

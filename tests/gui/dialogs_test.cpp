@@ -45,6 +45,33 @@ TEST(QtDialogsTest, BoxesKeepTitleIconButtonsAndLines) {
     EXPECT_EQ(boxes.seen()[3].text, "Errore 53 File not found\nCARICAINST\n\nLEGGIREC (1-1)");
 }
 
+TEST(QtDialogsTest, ClosingBoxOffersToOpenWhatTheRunWrote) {
+    QtDialogs dialogs;
+    std::vector<std::filesystem::path> opened;
+    dialogs.SetOpener([&](const std::filesystem::path& path) { opened.push_back(path); });
+    BoxWatcher boxes;
+    platform::MessageBox closing;
+    closing.title = "Creazione modulo PDF Elenco Documenti";
+    closing.text = "I file PDF creati sono contenuti nella relativa cartella situata in :";
+    closing.openFolder = "/archivi/FILE-PDF/001";
+    closing.openFile = "/archivi/FILE-PDF/001/PARD_AP_001.pdf";
+    boxes.ScriptText("Apri PDF");
+    EXPECT_EQ(dialogs.Show(closing), platform::Answer::Ok);
+    boxes.ScriptText("Apri cartella");
+    EXPECT_EQ(dialogs.Show(closing), platform::Answer::Ok);
+    EXPECT_EQ(dialogs.Show(closing), platform::Answer::Ok);  // OK opens nothing
+    EXPECT_EQ(opened, (std::vector<std::filesystem::path>{closing.openFile, closing.openFolder}));
+    ASSERT_EQ(boxes.seen().size(), 3u);
+    EXPECT_EQ(boxes.seen()[0].buttonTexts.size(), 3);
+    EXPECT_EQ(boxes.seen()[0].defaultButton, QMessageBox::Ok);
+
+    // Without a folder or file, a plain OK box.
+    closing.openFolder.clear();
+    closing.openFile.clear();
+    dialogs.Show(closing);
+    EXPECT_EQ(boxes.seen().back().buttonTexts, QStringList{"OK"});
+}
+
 TEST(QtTextTest, WindowsTextCrossesTheQtBoundaryBothWays) {
     const std::string cp1252 = "Per proseguire \xE8 necessario \x80 100 \x93ok\x94";
     QString shown = ToQt(cp1252);

@@ -26,7 +26,12 @@ void BoxWatcher::AnswerOpenBox() {
                             buttonTexts});
     QAbstractButton* button = box->button(QMessageBox::No);
     if (!button) button = box->button(QMessageBox::Ok);
-    if (!script_.empty()) {
+    if (!scriptTexts_.empty()) {
+        for (QAbstractButton* candidate : box->buttons()) {
+            if (candidate->text() == scriptTexts_.front()) button = candidate;
+        }
+        scriptTexts_.pop_front();
+    } else if (!script_.empty()) {
         button = box->button(script_.front());
         script_.pop_front();
     }

@@ -44,6 +44,8 @@ class BoxWatcher {
 public:
     BoxWatcher();
     void Script(QMessageBox::StandardButton button) { script_.push_back(button); }
+    // The next box is answered with the button of this text.
+    void ScriptText(const QString& text) { scriptTexts_.push_back(text); }
     const std::vector<SeenBox>& seen() const { return seen_; }
 
 private:
@@ -51,6 +53,7 @@ private:
 
     QTimer timer_;
     std::deque<QMessageBox::StandardButton> script_;
+    std::deque<QString> scriptTexts_;
     std::vector<SeenBox> seen_;
 };
 

@@ -1,6 +1,6 @@
 #pragma once
 // A minimal one-page PDF written by hand that carries test streams, so outside decoders (qpdf,
-// pikepdf, mutool) can judge encoded bytes before and apart from the writer.
+// pikepdf) can judge encoded bytes before and apart from the writer.
 
 #include <cstdint>
 #include <cstdio>
@@ -60,13 +60,6 @@ inline std::vector<std::vector<uint8_t>> DecodeWithPikepdf(const std::filesystem
         decoded.emplace_back(bytes.begin(), bytes.end());
     }
     return decoded;
-}
-
-// The decoded bytes of one object as mupdf reads them.
-inline std::vector<uint8_t> DecodeWithMutool(const std::filesystem::path& pdf, int objectNumber) {
-    const auto r = Run("(mutool show -b " + ShellQuote(pdf.string()) + " " + std::to_string(objectNumber) + " 2>/dev/null)");
-    if (r.status != 0) throw std::runtime_error("mutool could not decode: " + r.output);
-    return {r.output.begin(), r.output.end()};
 }
 
 }  // namespace kv::test

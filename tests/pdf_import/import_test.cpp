@@ -64,6 +64,20 @@ struct ImportDoc : Doc {
     }
 };
 
+// Abort forgets the files read: the next document copies the page again under its own numbers.
+TEST(ImportPage, AfterAbortTheFormIsCopiedAgain) {
+    ImportDoc d;
+    const auto src = d.Source("one.pdf", TextPages({"Alpha"}).Build());
+    d.Page();
+    d.pdf.ImportPage(src.string(), 1, 10, 10, 80, 60);
+    d.pdf.Abort();
+    d.Page();
+    d.pdf.ImportPage(src.string(), 1, 10, 10, 80, 60);
+    const Forms forms = ReadForms(d.Finish());
+    ASSERT_EQ(forms.forms.size(), 1u);
+    EXPECT_EQ(forms.forms[0].subtype, "/Form");
+}
+
 TEST(ImportPage, TwoPagesOfOneFileShareTheirFont) {
     ImportDoc d;
     const auto src = d.Source("two.pdf", TextPages({"Alpha", "Beta"}).Build());

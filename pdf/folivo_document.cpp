@@ -1,0 +1,272 @@
+// Folivo: document life cycle, object store and file writing.
+
+#include "pdf/folivo_impl.hpp"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+#include "pdf/core/dates.hpp"
+#include "pdf/core/number_format.hpp"
+#include "pdf/core/string_format.hpp"
+#include "pdf/core/xmp.hpp"
+
+namespace folivo {
+
+namespace {
+
+constexpr const char* kOpenFileTitle = "Creazione PDF";
+// Windows-1252 text, like every text inside the writer.
+constexpr const char* kOpenFileText =
+    "Attenzione!\r\r"
+    "Il file PDF risulta essere gi\xE0 aperto.\r\r"
+    "Per proseguire chiudere il file pdf aperto e successivamente premere sul pulsante 'OK' di questo messaggio\r\r";
+
+std::string TwoDigits(int value) {
+    char text[8];
+    std::snprintf(text, sizeof text, "%02d", value);
+    return text;
+}
+
+// "~" + hexadecimal of (day, hours, minutes, seconds, random digit) + ".pdf".
+std::string DefaultFileName(const LocalTime& t, double random) {
+    const int digit = std::clamp(static_cast<int>(random * 10), 0, 9);
+    const std::string digits = std::to_string(t.day) + TwoDigits(t.hour) + TwoDigits(t.minute) +
+                               TwoDigits(t.second) + std::to_string(digit);
+    char hex[24];
+    std::snprintf(hex, sizeof hex, "%llX", std::stoull(digits));
+    return std::string("~") + hex + ".pdf";
+}
+
+// An existing file of that name is deleted first; a folder of that name is left for the open to
+// report.
+void DeleteExisting(const std::string& path) {
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec) || std::filesystem::is_directory(path, ec)) return;
+    if (!std::filesystem::remove(path, ec) && ec == std::errc::permission_denied) {
+        throw Error(kErrPermissionDenied, "Permission denied");
+    }
+}
+
+}  // namespace
+
+// ---- life cycle ----
+
+FolivoImpl::FolivoImpl(Host& host) : host_(host) { ResetState(); }
+
+FolivoImpl::~FolivoImpl() = default;
+
+void FolivoImpl::TakeCreationDate() {
+    const LocalTime now = host_.Now();
+    doc_.info.creationDate = PdfDate(now);
+    doc_.info.xmpCreationDate = XmpDate(now);
+}
+
+// The state is replaced whole; then the creation date and the default scale and paper.
+void FolivoImpl::ResetState() {
+    doc_ = DocumentState{};
+    TakeCreationDate();
+    SetScale(0);
+    SetPaperSize(0);
+}
+
+void FolivoImpl::Abort() {
+    try {
+        sink_.Close();  // the partial file stays on disk
+    } catch (const Error&) {
+        // Nothing more can be done for an unfinished file that cannot be flushed.
+    }
+    ResetState();
+}
+
+void FolivoImpl::OpenOutput(const std::string& fileName) {
+    for (;;) {
+        try {
+            DeleteExisting(fileName);
+            sink_.Open(fileName);
+            return;
+        } catch (const Error& error) {
+            // The file is probably open in a viewer: ask the user to close it and try again.
+            const bool retry = error.number() == kErrPermissionDenied &&
+                               host_.ShowRetryMessage(kOpenFileTitle, kOpenFileText);
+            if (!retry) throw;
+        }
+    }
+}
+
+std::string FolivoImpl::BeginDoc(const std::string& FileName) {
+    sink_.Close();
+    doc_.fileName = FileName.empty() ? DefaultFileName(host_.Now(), host_.Random()) : FileName;
+    try {
+        OpenOutput(doc_.fileName);
+        WriteLine(std::string("%PDF-1.3\n% ") + kFolivoBanner + " rel. " + kFolivoVersion);
+    } catch (const Error& error) {
+        SetError("BeginDoc", error, doc_.fileName);
+        return doc_.fileName;
+    }
+    // Objects 1 to 3 (page tree, page resources, pattern-cell resources) are written by EndDoc.
+    doc_.objects.ReserveThrough(3);
+    return doc_.fileName;
+}
+
+void FolivoImpl::EndDoc() {
+    if (doc_.pages.Count() == 0) BeginPage();
+    if (doc_.content.pageOpen) EndPage();
+    PutPendingFonts();  // fonts selected before the file was open
+    PutPendingImages();
+    WriteEncryptionObject();
+    const int32_t metadataObj = WriteMetadataObject();
+    WriteLayerObjects();
+    WriteResourceObjects();
+    WritePageTree();
+    WriteNavigationObjects();
+    const int32_t catalogObj = WriteCatalog(metadataObj);
+    const int32_t infoObj = WriteInfoObject();
+    WriteXrefAndTrailer(infoObj, catalogObj);
+    PatchVersion();
+    doc_.fileSize = static_cast<int32_t>(sink_.Close());
+    doc_.sources.Clear();  // imported files are read again by the next document
+}
+
+void FolivoImpl::OpenDoc() { host_.ShellOpen(doc_.fileName); }
+
+int32_t FolivoImpl::ErrNumber() const { return doc_.errNumber; }
+
+const std::string& FolivoImpl::ErrSource() const { return doc_.errSource; }
+
+const std::string& FolivoImpl::ErrDescription() const { return doc_.errDescription; }
+
+std::string FolivoImpl::Version() const { return kFolivoVersion; }
+
+int32_t FolivoImpl::FileSize() const {
+    return sink_.IsOpen() ? static_cast<int32_t>(sink_.Position()) : doc_.fileSize;
+}
+
+void FolivoImpl::SetMemoryUsage(int16_t Value) {
+    if (Value >= 0 && Value < 11) doc_.objects.SetMemoryUsage(static_cast<uint8_t>(Value));
+}
+
+void FolivoImpl::SetError(const std::string& procedure, const Error& error, const std::string& extra) {
+    doc_.errNumber = error.number();
+    doc_.errSource = "Folivo." + procedure;
+    doc_.errDescription = extra.empty() ? error.what() : extra + " - " + error.what();
+}
+
+// ---- file writing ----
+
+void FolivoImpl::WriteLine(std::string_view text) {
+    sink_.Write(text);
+    sink_.Write("\n");
+}
+
+int32_t FolivoImpl::StartObject(int32_t& ObjNum) {
+    sink_.RequireOpen();
+    ObjNum = doc_.objects.Start(ObjNum, sink_.Position());
+    WriteLine(std::to_string(ObjNum) + " 0 obj");
+    return ObjNum;
+}
+
+int32_t FolivoImpl::StartObject() {
+    int32_t objNum = 0;
+    return StartObject(objNum);
+}
+
+void FolivoImpl::CloseObject() { WriteLine("endobj"); }
+
+void FolivoImpl::AddContent(std::string_view text) { doc_.content.AddLine(text); }
+
+void FolivoImpl::RequireVersion(int32_t n) { doc_.versionLevel = std::max(doc_.versionLevel, n); }
+
+std::string FolivoImpl::FormatNum(float value) const { return folivo::FormatNum(value); }
+
+std::string FolivoImpl::FormatPt(float value) const { return folivo::FormatNum(value * doc_.page.scale); }
+
+std::string FolivoImpl::EscapeString(std::string_view Text) const { return folivo::EscapeString(Text); }
+
+std::string FolivoImpl::QuoteString(std::string_view Text) {
+    std::string quoted = "(";
+    quoted += EscapeString(EncryptString(std::string(Text)));
+    quoted += ')';
+    return quoted;
+}
+
+void FolivoImpl::PutStream(std::string Data, int32_t ObjNum, std::string Filters, int32_t Length1) {
+    EncodeStream(Data, ObjNum, Filters);  // encoders (SetCompression), then encryption (SetProtection)
+    if (!Filters.empty()) WriteLine("/Filter [" + Filters + "]");
+    if (Length1 > 0) WriteLine("/Length1 " + std::to_string(Length1));
+    WriteLine("/Length " + std::to_string(Data.size()) + " >>\rstream\n" + Data + "\nendstream");
+}
+
+std::string FolivoImpl::BuildXMP() const { return BuildXmpPacket(doc_.info, doc_.info.xmpCreationDate); }
+
+// ---- EndDoc's steps ----
+
+int32_t FolivoImpl::WriteMetadataObject() {
+    const int32_t objNum = StartObject();
+    WriteLine("<< /Type /Metadata /Subtype /XML");
+    PutStream(BuildXMP(), objNum);
+    CloseObject();
+    return objNum;
+}
+
+void FolivoImpl::WriteResourceObjects() {
+    for (int32_t objNum : {3, 2}) {
+        StartObject(objNum);
+        WriteLine(ResourceDictionary(doc_.resources, objNum == 2));
+        CloseObject();
+    }
+}
+
+void FolivoImpl::WritePageTree() {
+    int32_t objNum = 1;
+    StartObject(objNum);
+    WriteLine("<<\r/Type /Pages /Count " + std::to_string(doc_.pages.Count()) + "\r/Kids [" + doc_.pages.Kids() +
+              "] \r>>");
+    CloseObject();
+}
+
+int32_t FolivoImpl::WriteCatalog(int32_t metadataObj) {
+    const int32_t objNum = StartObject();
+    WriteLine("<< /Type /Catalog\r/Pages 1 0 R\r/Metadata " + std::to_string(metadataObj) + " 0 R");
+    WriteViewerPreferenceLines();
+    WriteNavigationCatalogLines();
+    WriteLine(">>");
+    CloseObject();
+    return objNum;
+}
+
+int32_t FolivoImpl::WriteInfoObject() {
+    const int32_t objNum = StartObject();
+    const std::pair<const char*, const std::string*> entries[] = {
+        {"/Title ", &doc_.info.title},        {"/Author ", &doc_.info.author},
+        {"/Creator ", &doc_.info.creator},    {"/Producer ", &doc_.info.producer},
+        {"/CreationDate ", &doc_.info.creationDate}, {"/Subject ", &doc_.info.subject},
+        {"/Keywords ", &doc_.info.keywords},
+    };
+    std::string dictionary = "<<\r";
+    for (const auto& [key, value] : entries) dictionary += key + QuoteString(*value) + "\r";
+    WriteLine(dictionary + ">>");
+    CloseObject();
+    return objNum;
+}
+
+void FolivoImpl::WriteXrefAndTrailer(int32_t infoObj, int32_t catalogObj) {
+    const int64_t xrefStart = sink_.Position();
+    const int32_t last = doc_.objects.LastNumber();
+    WriteLine("xref\n0 " + std::to_string(last + 1) + "\n" + kXrefFreeHead);
+    for (int32_t i = 1; i <= last; ++i) WriteLine(doc_.objects.XrefEntry(i));
+    WriteLine("trailer\n<< /Size " + std::to_string(last + 1) + " /Info " + std::to_string(infoObj) +
+              " 0 R /Root " + std::to_string(catalogObj) + " 0 R");
+    if (doc_.security.encrypting) WriteLine(TrailerEncryptEntries());
+    WriteLine(">>\nstartxref\n" + std::to_string(xrefStart) + "\n%%EOF");
+}
+
+void FolivoImpl::PatchVersion() {
+    if (doc_.versionLevel <= 0) return;
+    // The header line keeps its 9 bytes, so the minor version stays one digit.
+    const int32_t minor = std::min(3 + doc_.versionLevel, 9);
+    sink_.OverwriteAt(0, "%PDF-1." + std::to_string(minor) + "\n");
+}
+
+}  // namespace folivo

@@ -1,0 +1,23 @@
+# Fails when a file outside Folivo's own folders (pdf/, its tests tests/pdf_*, bench/, fuzz/) includes
+# a Folivo header other than the public ones: users see only the class, its error, host and area.
+# Run as: cmake -DSOURCE_DIR=<repository> -P public_headers.cmake
+cmake_minimum_required(VERSION 3.20)
+set(public "pdf/folivo.hpp" "pdf/error.hpp" "pdf/host.hpp" "pdf/area.hpp")
+file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/*.cpp ${SOURCE_DIR}/*.hpp ${SOURCE_DIR}/*.h)
+set(offenders "")
+foreach(file ${sources})
+  if(file MATCHES "^(pdf/|tests/pdf_|bench/|fuzz/|build)")
+    continue()
+  endif()
+  file(STRINGS ${SOURCE_DIR}/${file} lines REGEX "#include \"pdf/")
+  foreach(line ${lines})
+    string(REGEX REPLACE ".*#include \"(pdf/[^\"]*)\".*" "\\1" header "${line}")
+    if(NOT header IN_LIST public)
+      list(APPEND offenders "${file}: ${header}")
+    endif()
+  endforeach()
+endforeach()
+if(offenders)
+  list(JOIN offenders "\n" text)
+  message(FATAL_ERROR "Folivo's private headers included outside the library:\n${text}")
+endif()
