@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -65,41 +64,6 @@ TEST(BarcodeDrawing, EverySymbologyDecodesBack) {
         EXPECT_GT(DrawOne(d, c.type, c.code, true, 1, 0, c.addCheck), 0) << c.code;
         EXPECT_EQ(Decode(d.Finish()), c.decoded + "\n") << c.code;
     }
-}
-
-// Heights of the "re f*" bars of a content stream, in order.
-std::vector<float> BarHeights(const std::string& content) {
-    static const std::regex bar(R"(([-\d.]+) ([-\d.]+) ([-\d.]+) ([-\d.]+) re f\*)");
-    std::vector<float> heights;
-    for (std::sregex_iterator it(content.begin(), content.end(), bar), end; it != end; ++it) {
-        heights.push_back(std::stof((*it)[4]));
-    }
-    return heights;
-}
-
-TEST(BarcodeDrawing, PostnetBarsFollowThePublishedTable) {
-    // 12345 with check digit 5 (15 + 5 = 20): frame, 1 2 3 4 5 5, frame.
-    const std::string expected = "1" "00011" "00101" "00110" "01001" "01010" "01010" "1";
-    Doc d;
-    DrawOne(d, 3, "12345", true);
-    const std::vector<float> heights = BarHeights(PageContent(d.Finish()));
-    ASSERT_EQ(heights.size(), expected.size());
-    std::string bars;
-    for (float h : heights) bars += h == 9.0f ? '1' : (h == 3.6f ? '0' : '?');
-    EXPECT_EQ(bars, expected);
-    EXPECT_TRUE(Contains(kv::test::PdfToText(d.path), "123455"));
-}
-
-TEST(BarcodeDrawing, Code39BarsAreStrokedLines) {
-    Doc d;
-    DrawOne(d, 1, "A");
-    const std::string content = PageContent(d.Finish());
-    static const std::regex line(R"(([\d.]+) w ([\d.]+) ([\d.]+) m ([\d.]+) ([\d.]+) l S)");
-    const auto count =
-        std::distance(std::sregex_iterator(content.begin(), content.end(), line), std::sregex_iterator());
-    EXPECT_EQ(count, 15);  // "*A*": five bars a character
-    EXPECT_FALSE(Contains(content, "re f*"));
-    EXPECT_TRUE(Contains(content, "2.16 w")) << content;  // a wide bar: three narrow 0.72
 }
 
 TEST(BarcodeDrawing, WidthsZoomAndScale) {
@@ -174,67 +138,12 @@ TEST(BarcodeDrawing, CaptionsAndRestoredState) {
     EXPECT_EQ(content.rfind("q 0 g 0 G"), content.find("q 0 g 0 G"));
 }
 
-TEST(BarcodeDrawing, CaptionsSitCentredUnderTheBars) {
-    struct Case {
-        int32_t type;
-        std::string code;
-        std::string word;
-    };
-    const std::vector<Case> cases = {
-        {1, "CENTRE", "CENTRE"}, {2, "1234", "1234"}, {3, "12345", "123455"}, {4, "Centre", "Centre"}};
-    for (const auto& c : cases) {
-        Doc d;
-        const float width = DrawOne(d, c.type, c.code, true);
-        const auto box = FindWord(WordBoxes(d.Finish()), c.word);
-        EXPECT_NEAR((box.xMin + box.xMax) / 2, 50 + width / 2, 0.5) << c.code;
-        EXPECT_GT(box.yMax, 40 + 14.4) << c.code;  // under the bars (14.4 points at most)
-    }
-}
-
 TEST(BarcodeDrawing, Code128CaptionLeavesOutFnc1) {
     Doc d;
     DrawOne(d, 4, "\xC6" "0104006381333931", true);
     const std::string text = kv::test::PdfToText(d.Finish());
     EXPECT_TRUE(Contains(text, "0104006381333931")) << text;
     EXPECT_FALSE(Contains(text, "\xC3\x86")) << text;  // no "Æ" in the UTF-8 text
-}
-
-TEST(BarcodeDrawing, NoCaptionLeavesTheFontAlone) {
-    Doc d;
-    d.Page("Arial");
-    float x = 50;
-    float y = 40;
-    d.pdf.DrawBarCode(4, "NOTEXT", x, y, false);
-    d.Finish();
-    EXPECT_FALSE(Contains(kv::test::PdfToText(d.path), "NOTEXT"));
-    EXPECT_FALSE(Contains(FontSummary(d.path), "CourierNew"));
-}
-
-TEST(BarcodeDrawing, GivenHeightIncludesTheTextBand) {
-    struct Case {
-        int32_t type;
-        std::string code;
-        bool showCode;
-        float height;
-        float bar;    // ordinary bars
-        float guard;  // the first bar (EAN guards reach through the text band)
-    };
-    const std::vector<Case> cases = {
-        {4, "HEIGHT", true, 30, 30 - 4.68f, 30 - 4.68f},
-        {4, "HEIGHT", false, 30, 30, 30},
-        {4, "HEIGHT", true, 3, 0.72f, 0.72f},  // nothing left: one module
-        {0, "400638133393", false, 0, 64.8f, 64.8f + 4.68f},
-        {0, "400638133393", true, 40, 40 - 4.68f, 40},
-        {5, "9638507", true, 0, 48.96f, 48.96f + 4.68f},
-    };
-    for (const auto& c : cases) {
-        Doc d;
-        DrawOne(d, c.type, c.code, c.showCode, 1, c.height);
-        const std::vector<float> heights = BarHeights(PageContent(d.Finish()));
-        ASSERT_GT(heights.size(), 2u);
-        EXPECT_NEAR(heights[0], c.guard, 1e-3) << c.code << " " << c.height;
-        EXPECT_NEAR(heights[2], c.bar, 1e-3) << c.code << " " << c.height;
-    }
 }
 
 }  // namespace

@@ -52,11 +52,6 @@ TEST(Encoders, SampleInputsDecodeBackThroughQpdfAndPikepdf) {
     for (const auto& encoder : kEncoders) ExpectOutsideDecodersAgree(encoder, inputs);
 }
 
-TEST(Encoders, TenMegabyteInputDecodesBack) {
-    const std::vector<kv::test::SampleInput> inputs{{"10 MB", kv::test::LargeInput()}};
-    for (const auto& encoder : kEncoders) ExpectOutsideDecodersAgree(encoder, inputs);
-}
-
 TEST(Lzw, CodeWidthChangesAndTableResetsDecodeBack) {
     // Sizes chosen so the table ends just around each width change and right at a reset.
     std::vector<kv::test::SampleInput> inputs;

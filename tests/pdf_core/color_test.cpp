@@ -40,19 +40,5 @@ TEST(ParseColor, ReadsEveryForm) {
     }
 }
 
-TEST(ColorToRGB, GivesComponentsFromZeroToOne) {
-    EXPECT_EQ(ColorToRGB("#FF8000"), "1 0.502 0");
-    EXPECT_EQ(ColorToRGB("#000000"), "0 0 0");
-    EXPECT_EQ(ColorToRGB("#c0c0c0"), "0.753 0.753 0.753");
-    for (const char* bad : {"#GGGGGG", "#12", "123456", ""}) {
-        try {
-            ColorToRGB(bad);
-            ADD_FAILURE() << bad << " was accepted";
-        } catch (const Error& error) {
-            EXPECT_EQ(error.number(), kErrTypeMismatch) << bad;
-        }
-    }
-}
-
 }  // namespace
 }  // namespace folivo

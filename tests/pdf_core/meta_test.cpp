@@ -153,21 +153,5 @@ TEST(Tables, FontChosenInsideACellEndsWithTheCell) {
         << facts.Bytes("page1Content");
 }
 
-TEST(ColorMembers, WriteFillAndStrokeOperators) {
-    Doc d;
-    const auto facts = Written(d, [](Folivo& pdf) {
-        pdf.BeginPage();
-        pdf.SetColorFill("red");
-        pdf.SetColorLine("@0;0;255");
-        pdf.SetColorFill("GRID;#FF0000");
-        pdf.SetColorLine("hatch");
-        pdf.SetColorFill("");
-        pdf.SetColorText("blue");  // stored for text, writes nothing
-        EXPECT_THROW(pdf.SetColorLine("#XYZXYZ"), Error);
-    });
-    EXPECT_EQ(facts.Bytes("page1Content"), std::string(kPagePrefix) +
-                                               "1 0 0 rg\r0 0 1 RG\r/xxCSxx cs 1 0 0 /GRID scn\r/Pattern CS /HATCH SCN\r");
-}
-
 }  // namespace
 }  // namespace folivo::test

@@ -70,19 +70,6 @@ TEST(PageRotation, DefaultRotationForLaterPagesOrOnlyTheOpenOne) {
     EXPECT_EQ(kv::test::ReadFile(w.path).find("/Rotate 0"), std::string::npos);
 }
 
-TEST(PageObject, DictionaryLinesAsLaidOut) {
-    Written w;
-    w.pdf.SetPageView(3);
-    w.pdf.SetPaperSize(1);
-    w.pdf.BeginPage();
-    w.Finish();
-    // Each entry on its own CR-ended line, the resources reference closed by ">>" directly.
-    EXPECT_TRUE(Contains(kv::test::ReadFile(w.path),
-                         "\n4 0 obj\n<< /Type /Page /Parent 1 0 R /Contents 5 0 R\r/Rotate 90\r"
-                         "/MediaBox [0 0 842 596]\r/CropBox [0 0 842 596]\r/BleedBox [0 0 842 596]\r"
-                         "/Resources 2 0 R>>\nendobj\n5 0 obj\n<<\n/Length "));
-}
-
 TEST(PageCoordinates, MillimetresWithMarginsMoveTheOrigin) {
     Written w;
     w.pdf.SetScale(2);
@@ -133,51 +120,6 @@ TEST(PageCoordinates, ScaleModesAndTheCurrentPoint) {
     pdf.SetScale(4);    // unknown mode
     pdf.SetScale(255);  // no factor
     EXPECT_FLOAT_EQ(pdf.GetPageWidth(false), 59.6f);
-}
-
-TEST(AxisTransforms, WriteTheirMatrices) {
-    Written w;
-    w.pdf.BeginPage();
-    w.pdf.AxisRotation(360);
-    w.pdf.AxisRotation(0.4f);
-    w.pdf.AxisRotation(-720);
-    w.pdf.AxisRotation(90);
-    w.pdf.AxisScaling(2, 0.5f);
-    w.pdf.AxisSkewing(45, 0);
-    w.pdf.SetXY(5, 5);
-    w.pdf.AxisTranslation(3, 4);
-    EXPECT_FLOAT_EQ(w.pdf.GetX(), 0);
-    const auto facts = w.Facts();
-    EXPECT_EQ(facts.Bytes("page1Content"),
-              "1 0 0 -1 0 842 cm \r0 0 0 rg\r0 0 0 RG\r"
-              "0 -1 1 0 0 0 cm\r2 0 0 0.5 0 0 cm\r1 1 0 1 0 0 cm\r1 0 0 1 3 4 cm\r");
-}
-
-TEST(NumberedTables, GrowInStepsOfTenOrByTheMemoryRule) {
-    ObjectStore small;
-    small.Start(4, 0);
-    EXPECT_EQ(small.UpperBound(), 14);
-    small.Start(0, 0);  // 5 fits
-    EXPECT_EQ(small.UpperBound(), 14);
-    small.Start(15, 0);
-    EXPECT_EQ(small.UpperBound(), 25);
-
-    ObjectStore large;
-    large.SetMemoryUsage(5);
-    large.Start(1, 0);  // recreated with 5 * 10
-    EXPECT_EQ(large.UpperBound(), 50);
-    large.Start(51, 0);  // 51 + 10 + 5 * 51 / 5
-    EXPECT_EQ(large.UpperBound(), 112);
-    EXPECT_EQ(large.XrefEntry(51), "0000000000 00000 n\r");
-
-    PageList pages;
-    pages.Add(1);
-    EXPECT_EQ(pages.UpperBound(), 10);
-    for (int i = 0; i < 10; ++i) pages.Add(1);
-    EXPECT_EQ(pages.UpperBound(), 21);
-    pages.SetObject(11, 40);
-    EXPECT_EQ(pages.Object(11), 40);
-    EXPECT_EQ(pages.Kids(), "40 0 R ");
 }
 
 }  // namespace

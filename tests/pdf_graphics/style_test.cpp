@@ -63,10 +63,5 @@ TEST(Transparency, EachCallMakesAStateAndRaisesTheVersion) {
     EXPECT_TRUE(Near(page.At(30, 30), {255, 153, 153}, 4)) << Show(page.At(30, 30));
 }
 
-TEST(Transparency, NeedsAnOpenFile) {
-    Folivo pdf;
-    EXPECT_THROW(pdf.SetAlpha(50), Error);
-}
-
 }  // namespace
 }  // namespace folivo::test

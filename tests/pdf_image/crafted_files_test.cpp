@@ -1,5 +1,5 @@
-// Picture files built byte by byte: layouts ImageMagick does not write (RLE4 bitmaps, bottom-origin
-// TGA), and damaged files, which must be recorded as errors and leave a valid page without them.
+// Picture files built byte by byte: layouts ImageMagick does not write (RLE4 and top-down bitmaps,
+// bottom-origin TGA), and damaged files, which must be recorded as errors and leave a valid page without them.
 
 #include <gtest/gtest.h>
 
@@ -71,7 +71,10 @@ INSTANTIATE_TEST_SUITE_P(
                Tga(2, 2, 2, 24, 0) + std::string("\0\0\xFF\xFF\0\0\xFF\0\0\0\0\xFF", 12), 20},
         // A literal packet of one blue pixel, a run of two red ones, a literal blue one.
         Layout{"tga_rle_top_origin", "t.tga",
-               Tga(10, 2, 2, 32, 0x28) + std::string("\0\xFF\0\0\xFF\x81\0\0\xFF\xFF\0\xFF\0\0\xFF", 15), 20}),
+               Tga(10, 2, 2, 32, 0x28) + std::string("\0\xFF\0\0\xFF\x81\0\0\xFF\xFF\0\xFF\0\0\xFF", 15), 20},
+        // A negative height: the top row comes first. Rows of two BGR pixels padded to 8 bytes.
+        Layout{"bmp_top_down", "d.bmp",
+               Bmp(2, -2, 24, 0, "", std::string("\xFF\0\0\0\0\xFF\0\0\0\0\xFF\xFF\0\0\0\0", 16)), 20}),
     [](const auto& info) { return std::string(info.param.label); });
 
 struct Damaged {

@@ -3,12 +3,8 @@
   image_probe.py info FILE.pdf         one line per image XObject of page 1:
                                        name width height bits colorspace filter mask palette-bytes
                                        then "do N" (the Do operators in the page content)
-  image_probe.py pixels FILE.pdf X,Y...  the page rendered by pdftoppm at 72 dpi: "r g b" per point
 """
-import os
-import subprocess
 import sys
-import tempfile
 
 import pikepdf
 
@@ -40,31 +36,5 @@ def info(path):
         print("do", content.count(b" Do"))
 
 
-def pixels(path, points):
-    with tempfile.TemporaryDirectory() as folder:
-        prefix = os.path.join(folder, "page")
-        subprocess.run(["pdftoppm", "-r", "72", "-f", "1", "-l", "1", "-singlefile", path, prefix], check=True)
-        data = open(prefix + ".ppm", "rb").read()
-    # Header "P6 width height maxval" and exactly one whitespace byte before the samples.
-    fields, pos = [], 0
-    while len(fields) < 4:
-        while data[pos:pos + 1].isspace():
-            pos += 1
-        end = pos
-        while not data[end:end + 1].isspace():
-            end += 1
-        fields.append(data[pos:end])
-        pos = end
-    width = int(fields[1])
-    body = data[pos + 1:]
-    for point in points:
-        x, y = (int(v) for v in point.split(","))
-        i = (y * width + x) * 3
-        print(body[i], body[i + 1], body[i + 2])
-
-
 if __name__ == "__main__":
-    if sys.argv[1] == "info":
-        info(sys.argv[2])
-    else:
-        pixels(sys.argv[2], sys.argv[3:])
+    info(sys.argv[2])

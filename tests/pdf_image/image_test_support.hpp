@@ -1,6 +1,6 @@
 #pragma once
 // Shared by the image tests: sample pictures made with ImageMagick, one-page documents that draw
-// them, and the read-back through pikepdf and pdftoppm (tests/pdf_image/image_probe.py).
+// them, and their image dictionaries read back through pikepdf (tests/pdf_image/image_probe.py).
 
 #include <gtest/gtest.h>
 
@@ -12,11 +12,10 @@
 #include <vector>
 
 #include "pdf/folivo.hpp"
+#include "tests/pdf_support/readback.hpp"
 #include "tests/support/test_support.hpp"
 
 namespace folivo::test {
-
-using Rgb = std::array<int, 3>;
 
 // ImageMagick drawing arguments for a 20 x 20 picture: top-left quarter green, top-right quarter
 // blue, bottom half red, so a flipped or mirrored picture shows.
@@ -60,30 +59,14 @@ inline std::vector<std::string> ImageInfo(const std::filesystem::path& pdf) {
     return lines;
 }
 
-// Page colours at "x,y" points of the page rendered at 72 dpi.
-inline std::vector<Rgb> PixelsAt(const std::filesystem::path& pdf, const std::vector<std::string>& points) {
-    std::string args;
-    for (const auto& p : points) args += " " + p;
-    const auto run = kv::test::Python(KV_SOURCE_DIR "/tests/pdf_image/image_probe.py pixels " +
-                                      kv::test::ShellQuote(pdf.string()) + args);
-    EXPECT_EQ(run.status, 0) << run.output;
-    std::vector<Rgb> colors;
-    std::istringstream in(run.output);
-    for (Rgb c; in >> c[0] >> c[1] >> c[2];) colors.push_back(c);
-    return colors;
-}
-
 // Checks the colours at the given points within a tolerance (JPEG is lossy).
 inline void ExpectColors(const std::filesystem::path& pdf, const std::vector<std::pair<std::string, Rgb>>& expected,
                          int tolerance) {
-    std::vector<std::string> points;
-    for (const auto& [p, c] : expected) points.push_back(p);
-    const auto got = PixelsAt(pdf, points);
-    ASSERT_EQ(got.size(), expected.size());
-    for (size_t i = 0; i < got.size(); ++i) {
-        for (size_t k = 0; k < 3; ++k) {
-            EXPECT_NEAR(got[i][k], expected[i].second[k], tolerance) << "at " << expected[i].first;
-        }
+    const Rendered page(pdf);
+    for (const auto& [point, want] : expected) {
+        const size_t comma = point.find(',');
+        const Rgb got = page.At(std::stoi(point.substr(0, comma)), std::stoi(point.substr(comma + 1)));
+        EXPECT_TRUE(Near(got, want, tolerance)) << "at " << point << ": " << Show(got);
     }
 }
 

@@ -141,31 +141,6 @@ TEST(ImportPage, ScalesTheMediaBoxIntoTheRectangle) {
     }
 }
 
-TEST(ImportPage, FolivoAndQpdfFilesImport) {
-    ImportDoc d;
-    const auto plain = d.dir / "sample.pdf";
-    WriteSampleDocument(plain, [](Folivo& pdf) { pdf.SetCompression(2); });
-    const auto qdf = d.dir / "qdf.pdf";
-    ASSERT_EQ(kv::test::Run("qpdf --qdf " + plain.string() + " " + qdf.string()).status, 0);
-    d.Page();
-    d.pdf.ImportPage(plain.string(), 2, 0, 0, 90, 120);
-    d.pdf.ImportPage(qdf.string(), 1, 100, 0, 90, 120);
-    const std::string text = kv::test::PdfToText(d.Finish());
-    ExpectContains(text, {"riga 200", "riga 139"});
-}
-
-TEST(ImportPage, ProtectedOutputStaysReadable) {
-    ImportDoc d;
-    const auto src = d.Source("two.pdf", TextPages({"Secret"}).Build());
-    d.pdf.BeginDoc(d.path.string());
-    d.pdf.SetProtection(0, "owner", "");
-    d.pdf.BeginPage();
-    d.pdf.ImportPage(src.string(), 1, 10, 10, 80, 60);
-    d.pdf.EndDoc();
-    EXPECT_QPDF_CLEAN(d.path);
-    ExpectContains(kv::test::PdfToText(d.path), {"Secret"});
-}
-
 TEST(ImportPage, BadSourcesAreRefusedOrSkipped) {
     ImportDoc d;
     const auto src = d.Source("ok.pdf", TextPages({"Fine"}).Build());

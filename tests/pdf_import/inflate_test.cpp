@@ -75,17 +75,4 @@ TEST(Inflate, DamagedStreamsGiveAnError) {
     }
 }
 
-TEST(Inflate, RandomGarbageNeverCrashesAndRespectsTheLimit) {
-    std::mt19937 rng(42);
-    const Bytes good = ZlibCompress(Samples(2, 20000), 6, Z_DEFAULT_STRATEGY);
-    for (int round = 0; round < 2000; ++round) {
-        Bytes damaged = good;
-        for (int k = 0; k < 4; ++k) damaged[2 + rng() % (damaged.size() - 2)] ^= static_cast<uint8_t>(1 << (rng() % 8));
-        auto result = InflateZlib(damaged, 30000);
-        EXPECT_LE(result.bytes.size(), 30000u);
-    }
-    auto capped = InflateZlib(ZlibCompress(Samples(3, 100000), 9, Z_DEFAULT_STRATEGY), 1000);
-    EXPECT_FALSE(capped.ok());
-}
-
 }  // namespace

@@ -47,21 +47,5 @@ TEST(PageForm, CopiesEachObjectOnceAndNeverAPage) {
     EXPECT_EQ(first.x1, 400);
 }
 
-TEST(PageForm, RandomDamageEndsInAReadError) {
-    const std::string good = TextPages({"one", "two"}).Build();
-    std::mt19937 rng(11);
-    for (int round = 0; round < 2000; ++round) {
-        std::string bad = good;
-        for (int k = 0; k < 3; ++k) bad[rng() % bad.size()] = static_cast<char>("0123456789 /<>[]()R\n"[rng() % 20]);
-        try {
-            reader::SourceFile source = Source(bad);
-            MemoryOutput out;
-            for (size_t page = 1; page <= source.document->Pages().size(); ++page)
-                reader::ImportPageForm(source, static_cast<int32_t>(page), out.Output());
-        } catch (const ReadError&) {
-        }
-    }
-}
-
 }  // namespace
 }  // namespace folivo::test

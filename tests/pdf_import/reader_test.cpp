@@ -127,21 +127,5 @@ TEST(Reader, ObjectStreamFilesAreRefusedClearly) {
     }
 }
 
-TEST(Reader, RandomDamageNeverCrashes) {
-    const std::string good = TextPages({"one", "two", "three"}).Build();
-    std::mt19937 rng(7);
-    for (int round = 0; round < 3000; ++round) {
-        std::string bad = good;
-        for (int k = 0; k < 3; ++k) bad[rng() % bad.size()] = static_cast<char>("0123456789 /<>[]()R\n"[rng() % 20]);
-        try {
-            Document doc(Bytes(bad));
-            for (int64_t page : doc.Pages()) {
-                if (const Value* c = doc.Inherited(page, "Contents")) doc.Resolve(*c);
-            }
-        } catch (const ReadError&) {
-        }
-    }
-}
-
 }  // namespace
 }  // namespace folivo::test

@@ -116,15 +116,5 @@ TEST(Bookmarks, NoBookmarksNoOutline) {
     EXPECT_EQ(NavProbe("outline", doc.Finish()), "none\n");
 }
 
-TEST(Bookmarks, EncryptedCaptionsReadBack) {
-    Doc doc;
-    doc.pdf.BeginDoc(doc.path.string());
-    doc.pdf.SetProtection(0, "owner", "");
-    doc.pdf.BeginPage();
-    doc.pdf.AddBookmark("Riservato", 1);
-    const auto out = NavProbe("outline", doc.Finish());
-    EXPECT_EQ(out, "1|" + Hex("Riservato") + "|1|/FitB|-|0\n");
-}
-
 }  // namespace
 }  // namespace folivo::test

@@ -10,40 +10,6 @@ namespace {
 
 using navigation::FieldLookOf;
 
-TEST(Fields, OptionBitsChooseFlagsAndLook) {
-    struct Case {
-        int32_t options;
-        int32_t annotFlags;
-        int32_t fieldFlags;
-        int32_t version;
-        const char* look;  // alignment|width|style|glyph|rotation
-    };
-    const Case cases[] = {
-        {0, 4, 0, 0, "|1 |/S /S|4|"},
-        {1 | 2, 2, 0, 0, "|1 |/S /S|4|"},
-        {8 | 16 | 32 | 128, 4, 1 | 4096 | 8192 | 2097152, 0, "|1 |/S /S|4|"},
-        {256, 4, 4194304, 1, "|1 |/S /S|4|"},
-        {512 | 1024, 4, 8388608 | 16777216, 2, "|1 |/S /S|4|"},
-        {2048 | 32768 | 131072, 4, 0, 0, "/Q 2 |2 |/S /D /D [ 1 1 ]|4|"},
-        {4096 | 65536 | 262144 | 67108864, 4, 0, 0, "/Q 1 |3 |/S /B|4|/R 90 "},
-        {524288 | 2097152 | 4194304 | 134217728, 4, 0, 0, "|1 |/S /I|5|/R 180 "},
-        {1048576 | 2097152 | 8388608 | 268435456, 4, 0, 0, "|1 |/S /U|F|/R 270 "},
-        {2097152 | 16777216, 4, 0, 0, "|1 |/S /S|l|"},
-        {16777216 | 33554432, 4, 0, 0, "|1 |/S /S|H|"},
-        {33554432, 4, 0, 0, "|1 |/S /S|n|"},
-    };
-    for (const auto& c : cases) {
-        const auto look = FieldLookOf(c.options);
-        EXPECT_EQ(look.annotFlags, c.annotFlags) << c.options;
-        EXPECT_EQ(look.fieldFlags, c.fieldFlags) << c.options;
-        EXPECT_EQ(look.version, c.version) << c.options;
-        EXPECT_EQ(look.alignment + "|" + look.borderWidth + "|" + look.borderStyle + "|" + look.checkGlyph + "|" +
-                      look.rotation,
-                  c.look)
-            << c.options;
-    }
-}
-
 TEST(Fields, NamesMatchThemselvesAndTheirChildren) {
     EXPECT_TRUE(navigation::FieldMatches("totale", "totale"));
     EXPECT_TRUE(navigation::FieldMatches("totale.iva", "totale"));

@@ -22,17 +22,6 @@ TEST(Links, PageArgumentsResolveAgainstTheCurrentPage) {
     for (const auto& c : cases) EXPECT_EQ(ResolvePage(c.argument, 5), c.page) << c.argument;
 }
 
-TEST(Links, LayerScriptSwitchesTheNamedLayers) {
-    const std::string script = navigation::LayerScript("ON(Uno, Due) OFF(Tre) TOGGLE(Quattro)");
-    EXPECT_EQ(script,
-              "var ocgArray = this.getOCGs();for (var i=0; i < ocgArray.length; i++) {\r"
-              "if (ocgArray[i].name == 'Uno') { ocgArray[i].state = true; };\r"
-              "if (ocgArray[i].name == 'Due') { ocgArray[i].state = true; };\r"
-              "if (ocgArray[i].name == 'Tre') { ocgArray[i].state = false; };\r"
-              "if (ocgArray[i].name == 'Quattro') { ocgArray[i].state = !ocgArray[i].state; };\r"
-              "}");
-}
-
 TEST(Links, UriFileAndScriptLinksSitOverTheLastShape) {
     Doc doc;
     Folivo& pdf = doc.Page();
@@ -55,10 +44,10 @@ TEST(Links, InternalLinksResolveToPagesAndViews) {
     Doc doc;
     Folivo& pdf = doc.Page();
     const std::string chapter = pdf.AddBookmark("Capitolo", 1, 2, 0, 100);
-    pdf.DefineRef("inizio tabella", 4, 10, 20, 0, 0, 200);
+    pdf.DefineRef("inizio tabella #2a", 4, 10, 20, 0, 0, 200);  // "#2a" must stay three characters
     pdf.BeginPage();
     pdf.DrawRect(0, 0, 10, 10);
-    pdf.LinkTo("ref:inizio tabella");
+    pdf.LinkTo("ref:inizio tabella #2a");
     pdf.LinkTo("bookmark:" + chapter);
     pdf.LinkTo("page:FIRST");
     pdf.LinkTo("page:NEXT", 0, 1, 2, 0, 50);  // no next page: the last one
@@ -67,10 +56,10 @@ TEST(Links, InternalLinksResolveToPagesAndViews) {
     const auto& path = doc.Finish();
     const std::string rect = "2|/Link|0 832 10 842|dest ";
     EXPECT_EQ(NavProbe("annots", path),
-              rect + "/_REF_inizio tabella -> 1 /XYZ 10 822 2\n" + rect + "/_LINK_1 -> 1 /FitH 742\n" + rect +
+              rect + "/_REF_inizio tabella #2a -> 1 /XYZ 10 822 2\n" + rect + "/_LINK_1 -> 1 /FitH 742\n" + rect +
                   "/_LINK_2 -> 1 /FitB\n" + rect + "/_LINK_3 -> 2 /FitH 792\n" + rect + "/_LINK_4 -> 2 /FitB\n" +
                   rect + "/_LINK_5 -> 1 /FitB\n");
-    EXPECT_TRUE(Contains(NavProbe("dests", path), "/_REF_inizio tabella|1 /XYZ 10 822 2\n"));
+    EXPECT_TRUE(Contains(NavProbe("dests", path), "/_REF_inizio tabella #2a|1 /XYZ 10 822 2\n"));
 }
 
 TEST(Links, UnknownTargetsAreRefused) {

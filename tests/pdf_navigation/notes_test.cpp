@@ -50,17 +50,5 @@ TEST(Notes, StickyNotesNameTheirIcon) {
     }
 }
 
-TEST(Notes, EncryptedNoteTextsReadBack) {
-    Doc doc;
-    Folivo& pdf = doc.pdf;
-    pdf.BeginDoc(doc.path.string());
-    pdf.SetDocProperty("", "", "Autore");
-    pdf.SetProtection(0, "owner", "");
-    pdf.BeginPage();
-    pdf.AddNoteIcon("Segreto", 2, 0, 0, true, 4);
-    EXPECT_EQ(NavProbe("notes", doc.Finish()),
-              "1|/Text|[0 842 0 842]|/C=[0 0 0] /Contents=Segreto /F=4 /Name=/Key /Open=True /T=Autore\n");
-}
-
 }  // namespace
 }  // namespace folivo::test

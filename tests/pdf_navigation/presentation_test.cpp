@@ -31,15 +31,6 @@ TEST(PageLabels, StylesPrefixesAndStartValues) {
     ExpectContains(kv::test::ReadFile(path), {"/PageLabels << /Nums [ 0 << /S /r >> 2 << /S /R /P (A-) /St 1 >> "});
 }
 
-TEST(PageLabels, EncryptedPrefixesReadBack) {
-    Doc doc;
-    doc.pdf.BeginDoc(doc.path.string());
-    doc.pdf.SetProtection(0, "owner", "");
-    doc.pdf.BeginPage();
-    doc.pdf.SetLabel(1, "Pag. ");
-    EXPECT_EQ(NavProbe("pages", doc.Finish()), "1|Pag. 1|-|-\n");
-}
-
 TEST(Transitions, EachStyleReadsBackOnItsPage) {
     const char* styles[] = {
         "-",

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -129,6 +131,52 @@ inline WordBox FindWord(const std::vector<WordBox>& boxes, const std::string& wo
     }
     ADD_FAILURE() << "word not found: " << word;
     return {word};
+}
+
+// The first page rendered by poppler's pdftoppm at 72 dpi: one pixel is one point, and pixel (x, y)
+// is the user point (x, y) of a page without margins at scale 1.
+using Rgb = std::array<int, 3>;
+
+class Rendered {
+public:
+    explicit Rendered(const std::filesystem::path& pdf) {
+        const auto prefix = pdf.parent_path() / "render";
+        const auto run = kv::test::Run("pdftoppm -r 72 -f 1 -l 1 -singlefile " + kv::test::ShellQuote(pdf.string()) +
+                                       " " + kv::test::ShellQuote(prefix.string()));
+        EXPECT_EQ(run.status, 0) << run.output;
+        const std::string ppm = kv::test::ReadFile(prefix.string() + ".ppm");
+        std::istringstream in(ppm);
+        std::string magic;
+        int maxValue = 0;
+        in >> magic >> width_ >> height_ >> maxValue;
+        in.get();
+        EXPECT_EQ(magic, "P6");
+        pixels_ = ppm.substr(static_cast<size_t>(in.tellg()));
+    }
+
+    Rgb At(int x, int y) const {
+        const size_t i = (static_cast<size_t>(y) * static_cast<size_t>(width_) + static_cast<size_t>(x)) * 3;
+        if (i + 2 >= pixels_.size()) return {-1, -1, -1};
+        return {static_cast<unsigned char>(pixels_[i]), static_cast<unsigned char>(pixels_[i + 1]),
+                static_cast<unsigned char>(pixels_[i + 2])};
+    }
+
+private:
+    int width_ = 0;
+    int height_ = 0;
+    std::string pixels_;
+};
+
+// True when every component is within `tolerance` of the expected one.
+inline bool Near(const Rgb& got, const Rgb& want, int tolerance = 3) {
+    for (size_t i = 0; i < 3; ++i) {
+        if (std::abs(got[i] - want[i]) > tolerance) return false;
+    }
+    return true;
+}
+
+inline std::string Show(const Rgb& c) {
+    return std::to_string(c[0]) + "," + std::to_string(c[1]) + "," + std::to_string(c[2]);
 }
 
 // A writer on a fixed-clock host with its file in a scratch folder.

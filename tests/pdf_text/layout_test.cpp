@@ -67,11 +67,5 @@ TEST(TextBox, HeightLimitCutsBetweenOrInsideParagraphs) {
     EXPECT_EQ(low.rest, std::string("\0bbb ccc", 8));
 }
 
-TEST(TextHelpers, PaintOperatorsByOptions) {
-    const std::pair<int32_t, const char*> cases[] = {{0, "S"},  {1, ""},   {2, "h S"},  {3, "h"},
-                                                     {4, "B*"}, {5, "f*"}, {6, "b*"}, {128, "W S"}};
-    for (const auto& [options, op] : cases) EXPECT_EQ(PaintOperator(options), op) << options;
-}
-
 }  // namespace
 }  // namespace folivo::text

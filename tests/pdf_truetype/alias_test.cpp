@@ -31,14 +31,6 @@ TEST(TrueTypeAlias, EmptyAliasIsTheFullNameAndSelectsTheFont) {
     EXPECT_EQ(TrueTypeFonts(doc.path, doc.dir.path()).count("LiberationMono"), 1u);
 }
 
-TEST(TrueTypeAlias, AliasWithSpacesIsNotFoundAndFallsBackToArialMetrics) {
-    Doc doc;
-    Folivo& pdf = doc.Page();
-    EXPECT_EQ(pdf.AddFont(kMono, "Fixed Width"), "Fixed Width");
-    EXPECT_FLOAT_EQ(LengthOfNarrowText(pdf, "Fixed Width"), LengthOfNarrowText(pdf, "Arial"));
-    doc.Finish();
-}
-
 TEST(TrueTypeAlias, AliasIsMatchedWithoutRegardToCaseAndWrittenOnce) {
     Doc doc;
     Folivo& pdf = doc.Page();
@@ -53,19 +45,6 @@ TEST(TrueTypeAlias, AliasIsMatchedWithoutRegardToCaseAndWrittenOnce) {
     ASSERT_EQ(fonts.size(), 1u);
     EXPECT_EQ(fonts.begin()->first, "LiberationSans");
     EXPECT_TRUE(Contains(kv::test::PdfToText(doc.path), "CORPO"));
-}
-
-TEST(TrueTypeAlias, OneAliasServesBothEncodings) {
-    Doc doc;
-    Folivo& pdf = doc.Page();
-    for (int32_t encoding : {0, 1}) {
-        EXPECT_EQ(pdf.AddFont(kSans, "Corpo", true, encoding), "Corpo");
-        pdf.SetFont("Corpo", 11, 0, encoding);
-        pdf.DrawText(10, 20.0f + 20.0f * static_cast<float>(encoding), "codifica " + std::to_string(encoding));
-    }
-    doc.Finish();  // two font resources, so two names
-    const std::string text = kv::test::PdfToText(doc.path);
-    EXPECT_TRUE(Contains(text, "codifica 0") && Contains(text, "codifica 1")) << text;
 }
 
 TEST(TrueTypeAlias, FontAddedBeforeTheFileOpensIsWrittenAtTheEnd) {

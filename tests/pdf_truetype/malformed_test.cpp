@@ -121,25 +121,5 @@ TEST(TrueTypeDamage, MissingFileIsErrorFiftyThree) {
     }
 }
 
-// Bytes changed at random, mostly in the directory and the first tables: the reader either reads a
-// font or raises folivo::Error, never anything else.
-TEST(TrueTypeDamage, RandomDamageOnlyRaisesFontErrors) {
-    const std::string good = kv::test::ReadFile(kSans);
-    std::mt19937 random(20261206);
-    for (int round = 0; round < 400; ++round) {
-        std::string bytes = good;
-        for (int n = 1 + static_cast<int>(random() % 8); n > 0; --n) {
-            const size_t at = random() % 2 ? random() % 400 : random() % bytes.size();
-            bytes[at] = static_cast<char>(random());
-        }
-        if (round % 10 == 0) bytes.resize(random() % bytes.size());
-        try {
-            truetype::ReadTrueType(bytes);
-        } catch (const Error&) {
-            // a recorded error is the expected outcome for most rounds
-        }
-    }
-}
-
 }  // namespace
 }  // namespace folivo::test

@@ -62,7 +62,7 @@ xdotool search --name "$caption" >/dev/null || fail "no window titled $caption o
 sleep 1
 picture kvvelm-win32-window.png
 
-closing=$(driver select "001 " click "Elenco Documenti" click "Crea PDF" click Conferma box -) ||
+closing=$(driver select "001 " click "Elenco Documenti" click "Crea PDF" click Conferma box OK) ||
   fail "the PDF run did not end in a box"
 echo "$closing"
 pdf=$(find "$demo" -path '*FILE-PDF*' -name '*.pdf' | head -1)
