@@ -8,7 +8,7 @@ PACKAGES  := g++ cmake ninja-build make python3 libgtest-dev libgmock-dev libben
              zlib1g-dev qpdf poppler-utils python3-pikepdf python3-fonttools fonts-liberation locales \
              qt6-base-dev cups cups-client cups-daemon cups-filters printer-driver-cups-pdf \
              libcups2-dev qt6-translations-l10n dpkg-dev file \
-             xvfb x11-utils imagemagick zbar-tools
+             xvfb x11-utils imagemagick zbar-tools xdotool
 
 # A compiler cache when the machine has one: rebuilds of unchanged sources are taken from it.
 LAUNCHER  := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
