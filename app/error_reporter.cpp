@@ -48,13 +48,17 @@ platform::ErrorAction DialogErrorReporter::SEGNALAERRORE(const platform::Runtime
 // Retrying an unattended printer could go on for ever, so the safe answers are "do not retry"
 // and then "close".
 platform::ErrorAction DialogErrorReporter::PrinterError() {
+    if (output_.printJobLost) return platform::ErrorAction::Skip;
     auto retry = platform::ShowMessage(
         services_, Question("ERR.STAMPANTE - SI VUOLE RITENTARE ?", Icon::Stop, Answer::No));
     if (retry == Answer::Yes) return platform::ErrorAction::Retry;
     auto close = platform::ShowMessage(
         services_, Question("CHIUDERE IL PROGRAMMA ? (se si risp.NO il progr.perde la riga e prosegue)",
                             Icon::Exclamation, Answer::Yes));
-    if (close == Answer::No) return platform::ErrorAction::Skip;
+    if (close == Answer::No) {
+        output_.printJobLost = true;
+        return platform::ErrorAction::Skip;
+    }
     CloseAndEnd("printer error");
 }
 

@@ -12,10 +12,11 @@ Program::Program(const Environment& env, platform::Dialogs& dialogs,
       services(platform::Files(platform::DriveMap(env.drivesRoot))),
       archive(services),
       output(services, archive, kv::output::FolivoWriterFactory(&pdfHost_)),
-      reporter_(services, archive),
+      reporter_(services, archive, output),
       pdfHost_(services, systemClock) {
     services.dialogs = &dialogs;
     services.reporter = &reporter_;
+    output.clock = &clock;
     output.decimalSeparator = env.locale.decimalSeparator;
 }
 

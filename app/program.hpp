@@ -20,6 +20,7 @@
 #include "platform/instance_lock.hpp"
 #include "platform/printers.hpp"
 #include "platform/services.hpp"
+#include "platform/settings.hpp"
 
 namespace kv::app {
 
@@ -30,6 +31,7 @@ struct StartUpState {
     std::string currentPeriod;   // year (4 digits) then month (2 digits)
     std::string printerName;     // device name of the printer of all printed output; empty: none
     bool printerFromSettings = false;  // chosen by the printer-settings file, not the default
+    std::string registryProblem;       // why the registry gave no folders (empty: it did, or not read)
 };
 
 class Program {
@@ -50,13 +52,19 @@ public:
     StartUpState start;
     ScreenState screen;
     std::optional<platform::InstanceLock> instanceLock;
+    bool logProblemSaid = false;  // a run log that cannot be written is said once
+    bool unattended = false;      // nobody answers questions (kvvelm-batch)
+    platform::Settings* settings = nullptr;  // the window's remembered choices; none in the batch
+    // Why the system's print service refuses jobs for a printer (Windows-1252 name); empty: it takes
+    // them. Installed by the front end; none: a printer that is listed takes jobs.
+    std::function<std::string(const std::string& printer)> printerRefusal;
 
     // Set by the front end: shows the wait panel as the screen holds it (its bar, Annulla) while a
     // report runs, and handles the user's events waiting meanwhile. Called on the report's thread.
     std::function<void()> showProgress;
 
 private:
-    DialogErrorReporter reporter_;
+    DialogErrorReporter reporter_;  // after output: it notes lost print jobs there
     kv::output::PlatformHost pdfHost_;  // Folivo's clock and shell; made after `output`, used later
 };
 

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 
+#include "app/printer_check.hpp"
 #include "app/screen_controls.hpp"
 #include "app/screen_progress.hpp"
 #include "app/screen_reset.hpp"
+#include "output/run_log.hpp"
 
 namespace kv::app {
 
@@ -32,6 +34,7 @@ void RecordChoice(Program& program) {
     ScreenState& screen = program.screen;
     screen.DATIMANCANTI = false;
     program.output.MODOPDF = !screen.printerOutput;
+    program.output.run = RunOutcome{};  // the report starts it afresh; a driver that fails early leaves it empty
     screen.ANNOCORRENTE = !screen.previousYear;
     screen.TUTTIMESI = screen.allMonths;
     screen.ANNOSTAMPA = screen.yearLabel;
@@ -45,6 +48,15 @@ ReportOutcome RunReport(ReportDrivers& reports, const ReportRequest& request) {
         case kCertificazioni: return reports.Elenco_Certificazioni(request);
         default: return ReportOutcome{};
     }
+}
+
+// The run's lines in the run log; a log that cannot be written is said once (RunOutcome::logProblem).
+void WriteRunLog(Program& program, int report) {
+    const std::string name = report >= 0 && report < 4 ? std::string(kReportCaptions[report]) : "?";
+    std::string problem = output::AppendRunLog(program.output, name);
+    if (problem.empty() || program.logProblemSaid) return;
+    program.logProblemSaid = true;
+    program.output.run.logProblem = std::move(problem);
 }
 
 }  // namespace
@@ -93,6 +105,7 @@ ReportRequest BuildReportRequest(const ScreenState& screen) {
     request.certificateDate = screen.date;
     request.orderByName = screen.orderByName;
     request.screenCaption = std::string(kScreenCaption);
+    request.keepExistingPdfs = screen.keepExistingPdfs;
     return request;
 }
 
@@ -102,6 +115,14 @@ ConfirmResult CmdConferma_Click(Program& program, ReportDrivers& reports) {
         return ConfirmResult::StoppedOnChoice;
     }
     RecordChoice(program);
+    if (!program.output.MODOPDF) {
+        const PrinterDecision decision = CheckPrinterBeforeRun(program);
+        if (decision == PrinterDecision::Cancel) return ConfirmResult::PrinterCancelled;
+        if (decision == PrinterDecision::Pdf) {
+            program.output.MODOPDF = true;
+            program.output.run.switchedToPdf = true;
+        }
+    }
     screen.waitPanelVisible = true;
     screen.stopRequested = false;
     screen.progress = reports::ReportProgress{};
@@ -113,6 +134,8 @@ ConfirmResult CmdConferma_Click(Program& program, ReportDrivers& reports) {
     request.progress = ScreenProgress(program);
     ShowProgress(program);
     ReportOutcome outcome = RunReport(reports, request);
+    program.output.run.ended = program.clock.Now();
+    WriteRunLog(program, request.report);
     screen.DATIMANCANTI = outcome.missingData;
     screen.waitPanelVisible = false;
     screen.stopRequested = false;

@@ -16,7 +16,7 @@ std::optional<std::string> ChoiceMessage(bool companyChosen, bool monthChosen, b
 // The request for the report chosen on the screen as it is now.
 ReportRequest BuildReportRequest(const ScreenState& screen);
 
-enum class ConfirmResult { StoppedOnChoice, ReportRan };
+enum class ConfirmResult { StoppedOnChoice, PrinterCancelled, ReportRan };
 
 // The confirm command. Unless "Elenco Percipienti" is chosen, an incomplete choice shows its
 // message (information icon, titled with the screen's caption) and changes nothing else. Otherwise
@@ -24,6 +24,9 @@ enum class ConfirmResult { StoppedOnChoice, ReportRan };
 // DATIMANCANTI, shows the wait panel (its bar empty, Annulla not pressed),
 // runs the chosen report with the screen's progress callback, records its missing-data flag, hides
 // the panel and resets the screen.
+// A print run first checks the printer (CheckPrinterBeforeRun): "Crea PDF" makes this run a PDF run,
+// "Annulla" stops with the choices kept. The run's outcome is left in program.output.run and its
+// lines appended to the run log.
 ConfirmResult CmdConferma_Click(Program& program, ReportDrivers& reports);
 
 }  // namespace kv::app

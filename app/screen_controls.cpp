@@ -53,6 +53,7 @@ const std::vector<ControlInfo>& ScreenControls() {
         {"Frame12", -1, K::Group, ""},  // the wait panel; caption held by the model
         {"Label2", 14, K::Label, "ATTENDERE"},
         {"Label2", 15, K::Label, "ELABORAZIONE IN CORSO"},
+        {"CheckNonSovrascrivere", -1, K::TickBox, "Non sovrascrivere i PDF esistenti"},
         {"CmdAnnulla", -1, K::Button, "Annulla"},  // stops the report after the file under way
         {"CmdConferma", -1, K::Button, "Conferma"},
         {"CmdUscita", -1, K::Button, "Uscita"},

@@ -80,6 +80,16 @@ void CmdUscita_Click(Program& program) { FINEPROGRAMMA(program); }
 
 void Form_Unload(Program& program) { FINEPROGRAMMA(program); }
 
+void TickKeepExistingPdfs(Program& program, bool ticked) {
+    program.screen.keepExistingPdfs = ticked;
+    if (program.settings != nullptr) program.settings->Write(kKeepExistingSetting, ticked ? "1" : "0");
+}
+
+void RecallSettings(Program& program) {
+    if (program.settings == nullptr) return;
+    program.screen.keepExistingPdfs = program.settings->Read(kKeepExistingSetting).value_or("0") == "1";
+}
+
 void TickAllMonths(Program& program, bool ticked) {
     if (program.screen.allMonths == ticked) return;
     program.screen.allMonths = ticked;

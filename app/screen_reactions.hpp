@@ -50,6 +50,14 @@ void ChooseOrder(Program& program, int index);   // kOrderByCode or kOrderByName
 void SelectMonth(Program& program, int index, bool selected);
 void SelectCompany(Program& program, int index, bool selected);
 
+// Ticking "Non sovrascrivere i PDF esistenti"; the choice is remembered in the settings, if any.
+void TickKeepExistingPdfs(Program& program, bool ticked);
+
+// The remembered choices back on the screen (the window, after start-up).
+void RecallSettings(Program& program);
+
+inline constexpr const char* kKeepExistingSetting = "NonSovrascrivere";
+
 // Typing into the date field.
 void TypeDate(Program& program, const std::string& text);
 

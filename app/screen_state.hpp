@@ -40,6 +40,9 @@ struct ScreenState {
     reports::ReportProgress progress;  // of the report under way: the wait panel's bar
     bool stopRequested = false;        // CmdAnnulla pressed during the report under way
     std::string focus;                 // name of the control given the focus last; empty: none
+    // "Non sovrascrivere i PDF esistenti": a file of the same name gets a "_nnn" suffix instead of
+    // being replaced. Remembered by the window in its settings; the reset after a confirm keeps it.
+    bool keepExistingPdfs = false;
 
     // Recorded by the confirm command for the reports.
     bool ANNOCORRENTE = false;  // "Corrente" chosen

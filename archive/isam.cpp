@@ -49,7 +49,7 @@ private:
 
 void Message(ArchiveState& state, const std::string& text) {
     platform::ShowMessage(state.services, {state.services.projectName, text, platform::Icon::None,
-                                           platform::Buttons::Ok, std::nullopt});
+                                           platform::Buttons::Ok, std::nullopt, {}});
 }
 
 bool IsKnownCode(double code) {

@@ -105,7 +105,7 @@ double FieldValue(std::string_view text) {
 
 void RepositoryMessage(ArchiveState& state, const char* text) {
     platform::ShowMessage(state.services, {state.services.projectName, text, platform::Icon::None,
-                                           platform::Buttons::Ok, std::nullopt});
+                                           platform::Buttons::Ok, std::nullopt, {}});
 }
 
 // The text the field is cut from: the record text when given, else the layout's named buffer.

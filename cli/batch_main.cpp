@@ -4,11 +4,11 @@
 #include "app/screen_confirm.hpp"
 #include "app/screen_reactions.hpp"
 #include "app/start_up.hpp"
+#include "cli/batch_dialogs.hpp"
 #include "cli/batch_options.hpp"
 #include "cli/batch_screen.hpp"
 #include "cli/start_up_info.hpp"
 #include "cli/unavailable_reports.hpp"
-#include "platform/terminal_dialogs.hpp"
 #include "platform/text_encoding.hpp"
 
 namespace kv::cli {
@@ -25,15 +25,21 @@ int RunProgram(app::Program& program, const BatchOptions& options, std::ostream&
         app::FINEPROGRAMMA(program);
     }
     if (std::string problem = SetScreenFromOptions(program, options); !problem.empty()) {
-        err << "kvvelm-batch: " << problem << "\n";
+        err << "kvvelm-batch: " << platform::Cp1252ToUtf8(problem) << "\n";
         app::CloseAllFiles(program);
         return kBadCommandLine;
     }
     std::unique_ptr<app::ReportDrivers> reports =
         makeReports ? makeReports(program, err) : std::make_unique<UnavailableReports>(err);
-    if (app::CmdConferma_Click(program, *reports) == app::ConfirmResult::StoppedOnChoice) {
+    if (app::CmdConferma_Click(program, *reports) != app::ConfirmResult::ReportRan) {
         app::CloseAllFiles(program);
         return platform::exit_status::kStoppedOnChoice;
+    }
+    if (!program.output.run.logProblem.empty())
+        err << "kvvelm-batch: " << platform::Cp1252ToUtf8(program.output.run.logProblem) << "\n";
+    if (!program.output.run.Complete()) {
+        app::CloseAllFiles(program);
+        return kRunIncomplete;
     }
     app::CmdUscita_Click(program);
 }
@@ -45,15 +51,16 @@ int RunBatch(const std::vector<std::string>& arguments, const app::Environment& 
              std::ostream& err, const ReportDriversMaker& makeReports) {
     ParsedOptions parsed = ParseBatchOptions(arguments);
     if (!parsed.error.empty()) {
-        err << "kvvelm-batch: " << parsed.error << "\nVedere kvvelm-batch --help.\n";
+        err << "kvvelm-batch: " << platform::Cp1252ToUtf8(parsed.error) << "\nVedere kvvelm-batch --help.\n";
         return kBadCommandLine;
     }
     if (parsed.options.help) {
-        out << BatchUsage();
+        out << platform::Cp1252ToUtf8(BatchUsage());  // the texts are Windows-1252, like every text inside
         return platform::exit_status::kNormal;
     }
-    platform::TerminalDialogs dialogs(out);
+    BatchDialogs dialogs(out, err);
     app::Program program(environment, dialogs, printers, clock);
+    program.unattended = true;
     try {
         return RunProgram(program, parsed.options, out, err, makeReports);
     } catch (const platform::ProgramEnd& end) {

@@ -17,6 +17,8 @@
 namespace kv::cli {
 
 inline constexpr int kBadCommandLine = 64;
+// The run ended, but at least one file or print job did not come out.
+inline constexpr int kRunIncomplete = 4;
 
 // Makes the report drivers the confirm command calls, for the started program; what is not a
 // message box goes to `err`.

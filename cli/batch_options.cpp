@@ -109,6 +109,10 @@ ParsedOptions ParseBatchOptions(const std::vector<std::string>& arguments) {
             (name == "--info" ? parsed.options.info : parsed.options.help) = true;
             continue;
         }
+        if (name == "--non-sovrascrivere" && !value) {
+            parsed.options.keepExisting = true;
+            continue;
+        }
         auto option = ValueOptions().find(name);
         if (option == ValueOptions().end()) {
             parsed.error = "opzione sconosciuta \"" + name + "\"";
@@ -134,6 +138,8 @@ std::string BatchUsage() {
            "  --ordine codice|ragione        ordine dell'elenco ditte (predefinito: codice)\n"
            "  --uscita pdf|stampa            file PDF o stampante (predefinito: pdf)\n"
            "  --data TESTO                   data delle certificazioni (predefinita: oggi)\n"
+           "  --non-sovrascrivere            non sostituisce i PDF esistenti: un nuovo file con lo\n"
+           "                                 stesso nome prende un suffisso _001, _002 ...\n"
            "  --info                         mostra cosa ha trovato l'avvio e termina\n"
            "  --help                         mostra questo testo\n"
            "\n"
@@ -144,7 +150,8 @@ std::string BatchUsage() {
            "Stato di uscita: 0 fatto; 1 la conferma si ferma su un messaggio di scelta;\n"
            "2 errore di configurazione, errore segnalato, messaggio fatale degli archivi,\n"
            "o documento non ancora disponibile in questa versione; 3 un'altra istanza in\n"
-           "esecuzione; 64 riga di comando errata o ditta non in elenco.\n";
+           "esecuzione; 4 l'esecuzione \xE8 finita ma almeno un file o una stampa non \xE8\n"
+           "riuscito; 64 riga di comando errata o ditta non in elenco.\n";
 }
 
 }  // namespace kv::cli

@@ -18,6 +18,7 @@ struct BatchOptions {
     std::optional<std::string> date;     // certificates' date
     bool help = false;
     bool info = false;                   // print what start-up found and stop
+    bool keepExisting = false;           // --non-sovrascrivere: number new files, replace none
 };
 
 struct ParsedOptions {

@@ -64,6 +64,7 @@ std::string SetScreenFromOptions(app::Program& program, const BatchOptions& opti
     if (options.report) app::ChooseReport(program, ReportIndex(*options.report));
     if (std::string problem = SetDate(program, options); !problem.empty()) return problem;
     app::ChooseOutput(program, options.output == "stampa" ? app::kStampaLaser : app::kCreaPdf);
+    app::TickKeepExistingPdfs(program, options.keepExisting);  // per run: the settings are not read
     return "";
 }
 

@@ -5,12 +5,16 @@
 
 #include "app/archive_reports.hpp"
 #include "cli/batch_main.hpp"
+#include "cli/locale_text.hpp"
+#include "platform/qt/cups_queue.hpp"
 #include "cli/terminal_progress.hpp"
 #include "platform/batch_printing.hpp"
 #include "platform/terminal.hpp"
 
 int main(int argc, char** argv) {
-    std::vector<std::string> arguments(argv + 1, argv + argc);
+    // In the locale's codeset on the command line; Windows-1252 inside.
+    const std::vector<std::string> arguments =
+        kv::cli::ArgumentsText(std::vector<std::string>(argv + 1, argv + argc), kv::cli::EnvironmentCodeset());
     kv::platform::SystemClock clock;
     // KVVELM_PRINTERS names the printers for a test or a demo; otherwise the system's.
     std::unique_ptr<kv::platform::BatchPrinting> printing =
@@ -29,6 +33,7 @@ int main(int argc, char** argv) {
                                      return program.start.printerName;
                                  });
                                  program.output.printer = printer.get();
+                                 program.printerRefusal = kv::platform::qt::PrinterRefusal;
                                  return std::make_unique<kv::app::ArchiveReports>(program);
                              });
 }

@@ -6,9 +6,11 @@
 #include "app/archive_reports.hpp"
 #include "app/program.hpp"
 #include "app/program_end.hpp"
+#include "app/screen_reactions.hpp"
 #include "gui/model_action.hpp"
 #include "gui/qt_dialogs.hpp"
 #include "gui/selection_window.hpp"
+#include "platform/qt/cups_queue.hpp"
 #include "platform/qt/system_printer.hpp"
 
 namespace kv::gui {
@@ -24,6 +26,10 @@ int RunWindow(const app::Environment& environment, const platform::Printers& pri
             return platform::qt::PrintTarget{program.start.printerName, ""};
         });
     program.output.printer = printer.get();
+    program.printerRefusal = platform::qt::PrinterRefusal;
+    std::unique_ptr<platform::Settings> settings = platform::MakeSettings();
+    program.settings = settings.get();
+    app::RecallSettings(program);
     app::ArchiveReports reports(program);
     SelectionWindow window(program, reports);
     dialogs.SetParent(&window);

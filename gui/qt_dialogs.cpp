@@ -21,6 +21,23 @@ QMessageBox::Icon QtIcon(platform::Icon icon) {
     return QMessageBox::NoIcon;
 }
 
+namespace {
+
+// "Riprova" (the default), "Crea PDF", "Annulla" (also Escape).
+platform::Answer AskRetryPdfCancel(QMessageBox& message) {
+    QPushButton* retry = message.addButton(QStringLiteral("Riprova"), QMessageBox::AcceptRole);
+    QPushButton* pdf = message.addButton(QStringLiteral("Crea PDF"), QMessageBox::ActionRole);
+    QPushButton* cancel = message.addButton(QStringLiteral("Annulla"), QMessageBox::RejectRole);
+    message.setDefaultButton(retry);
+    message.setEscapeButton(cancel);
+    message.exec();
+    if (message.clickedButton() == retry) return platform::Answer::Retry;
+    if (message.clickedButton() == pdf) return platform::Answer::Pdf;
+    return platform::Answer::Cancel;
+}
+
+}  // namespace
+
 void QtDialogs::SetButtons(QMessageBox& message, const platform::MessageBox& box) {
     if (box.buttons == platform::Buttons::YesNo) {
         // Yes is the default button, as on the systems the program comes from; Escape answers No.
@@ -41,6 +58,9 @@ platform::Answer QtDialogs::Show(const platform::MessageBox& box) {
                         QMessageBox::NoButton, parent_);
     message.setObjectName("MessageBox");
     message.setTextFormat(Qt::PlainText);
+    // What exactly went wrong (file or variable and reason), behind the "Dettagli" button.
+    if (!box.details.empty()) message.setDetailedText(MessageText(box.details));
+    if (box.buttons == platform::Buttons::RetryPdfCancel) return AskRetryPdfCancel(message);
     SetButtons(message, box);
     QAbstractButton* openFolder = nullptr;
     QAbstractButton* openFile = nullptr;

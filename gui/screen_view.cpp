@@ -49,6 +49,8 @@ void ScreenView::Show(const app::ScreenState& screen) {
     ShowOptions(screen);
     ShowCompanies(screen);
     ShowWaitPanel(screen);
+    QSignalBlocker block(widgets_.CheckNonSovrascrivere);
+    widgets_.CheckNonSovrascrivere->setChecked(screen.keepExistingPdfs);
 }
 
 void ScreenView::ShowMonths(const app::ScreenState& screen) {

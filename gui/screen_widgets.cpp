@@ -124,6 +124,7 @@ ScreenWidgets BuildScreenWidgets(QWidget* window) {
     widgets.txtdata = Get<QLineEdit>(made, "txtdata");
     widgets.ListAzi = Get<QListWidget>(made, "ListAzi");
     widgets.CheckAzi = Get<QCheckBox>(made, "CheckAzi");
+    widgets.CheckNonSovrascrivere = Get<QCheckBox>(made, "CheckNonSovrascrivere");
     widgets.Frame12 = Get<QGroupBox>(made, "Frame12");
     widgets.progress = MakeProgress(widgets.Frame12);
     widgets.CmdAnnulla = Get<QPushButton>(made, "CmdAnnulla");

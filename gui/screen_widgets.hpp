@@ -28,6 +28,7 @@ struct ScreenWidgets {
     QListWidget* ListAzi = nullptr;
     QCheckBox* CheckAzi = nullptr;
     std::array<QRadioButton*, 2> OptOrdListAzi{};  // (0) Codice, (1) Ragione Sociale
+    QCheckBox* CheckNonSovrascrivere = nullptr;    // number new PDF files instead of replacing old ones
     QGroupBox* Frame12 = nullptr;                  // the wait panel
     QProgressBar* progress = nullptr;              // in the wait panel: how far the report has gone
     QPushButton* CmdAnnulla = nullptr;             // in the wait panel

@@ -13,6 +13,15 @@ void SetPdfFont(OutputState& state, float size, bool bold) {
     WithDocument(state, [&] { Writer(state).SetFont(kReportFont, size, bold ? kStyleBold : kStyleRegular, 0); });
 }
 
+// The job just ended lost lines: its company is named once among those not printed.
+void NoteLostJob(OutputState& state) {
+    state.printJobLost = false;
+    const CompanyLabel company = CurrentCompany(state);
+    for (const CompanyLabel& noted : state.run.notPrinted)
+        if (noted.code == company.code) return;
+    state.run.notPrinted.push_back(company);
+}
+
 }  // namespace
 
 void HeadingFont(OutputState& state, float size) {
@@ -53,6 +62,7 @@ void BreakPrinterPage(OutputState& state) {
 void EndCompanyOutput(OutputState& state) {
     if (!state.MODOPDF) {
         Printer(state).EndDoc();
+        if (state.printJobLost) NoteLostJob(state);
         return;
     }
     if (state.PDFAPERTO) CHIUDIPDF(state);

@@ -60,24 +60,31 @@ void OpenFile(OutputState& state, PdfWriter& writer) {
     if (writer.ErrNumber() != 0) throw platform::RuntimeError(writer.ErrNumber(), OpenFailureReason(writer));
 }
 
-void PublishFile(const PendingFile& file) {
+// Gives the complete file its final name; true when an older file of that name was replaced.
+bool PublishFile(const PendingFile& file) {
     std::error_code failure;
+    const bool replacing = fs::exists(file.hostFinal, failure);
     fs::rename(file.hostTemporary, file.hostFinal, failure);
     if (failure) throw platform::RuntimeError(ErrorNumberOf(failure), failure.message());
+    return replacing;
 }
 
-PendingFile PendingFileFor(const OutputState& state, const std::string& path) {
+PendingFile PendingFileFor(const OutputState& state, const std::string& path, bool nameOnly) {
     const fs::path hostFinal = state.services.files.Resolve(path);
     fs::path hostTemporary = hostFinal;
     hostTemporary += kPartialSuffix;
-    return PendingFile{path, hostTemporary, hostFinal};
+    return PendingFile{path, hostTemporary, hostFinal, state.CARTELLAPDF, CurrentCompany(state, nameOnly)};
 }
 
 }  // namespace
 
-platform::RuntimeError DocumentError(const std::string& path, const platform::RuntimeError& cause) {
-    return platform::RuntimeError(cause.number(),
-                                  "Impossibile creare il file PDF " + path + ": " + cause.description());
+DocumentError::DocumentError(const std::string& path, const platform::RuntimeError& cause)
+    : platform::RuntimeError(cause.number(), "Impossibile creare il file PDF " + path + ": " + cause.description()),
+      path_(path) {}
+
+std::string FailedFile(const platform::RuntimeError& error) {
+    const auto* document = dynamic_cast<const DocumentError*>(&error);
+    return document != nullptr ? document->path() : std::string();
 }
 
 void DiscardDocument(OutputState& state) {
@@ -93,9 +100,9 @@ void DiscardDocument(OutputState& state) {
 void CREAPDF(OutputState& state, const std::string& Prefix, const PdfDocumentOptions& options) {
     DiscardDocument(state);  // a document never closed is not finished
     state.PDFCREATO = 1;
-    const std::string path = DocumentPath(state, Prefix, options.nameOnly, options.numbered);
+    const std::string path = DocumentPath(state, Prefix, options.nameOnly, options.numbered || state.keepExistingFiles);
     state.writer = state.makeWriter();
-    state.document = PendingFileFor(state, path);
+    state.document = PendingFileFor(state, path, options.nameOnly);
     WithDocument(state, [&] {
         PdfWriter& writer = *state.writer;
         ApplySettings(state, writer, Prefix, options.compress);
@@ -109,7 +116,9 @@ void CHIUDIPDF(OutputState& state) {
     if (state.writer && !state.document.path.empty()) {
         WithDocument(state, [&] {
             state.writer->EndDoc();
-            PublishFile(state.document);
+            const bool replaced = PublishFile(state.document);
+            const PendingFile& file = state.document;
+            state.run.written.push_back(WrittenFile{file.company, file.path, file.folder, replaced, Now(state)});
         });
     }
     state.writer.reset();

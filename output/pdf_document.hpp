@@ -34,7 +34,17 @@ void CHIUDIPDF(OutputState& state);
 void DiscardDocument(OutputState& state);
 
 // The error of a failed document: number kept, the description names the file.
-platform::RuntimeError DocumentError(const std::string& path, const platform::RuntimeError& cause);
+class DocumentError : public platform::RuntimeError {
+public:
+    DocumentError(const std::string& path, const platform::RuntimeError& cause);
+    const std::string& path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
+// The file a failure is about: the document's path for a DocumentError, else empty.
+std::string FailedFile(const platform::RuntimeError& error);
 
 // Runs a step of the open document; on failure discards the document and throws DocumentError.
 template <class Body>

@@ -4,7 +4,7 @@ namespace kv::platform {
 
 Answer UnattendedAnswer(const MessageBox& box) {
     if (box.buttons == Buttons::Ok) return Answer::Ok;
-    return box.safeAnswer.value_or(Answer::No);
+    return box.safeAnswer.value_or(box.buttons == Buttons::RetryPdfCancel ? Answer::Cancel : Answer::No);
 }
 
 const char* AnswerName(Answer answer) {
@@ -12,6 +12,9 @@ const char* AnswerName(Answer answer) {
         case Answer::Ok: return "OK";
         case Answer::Yes: return "S\xEC";
         case Answer::No: return "No";
+        case Answer::Retry: return "Riprova";
+        case Answer::Pdf: return "Crea PDF";
+        case Answer::Cancel: return "Annulla";
     }
     return "?";
 }

@@ -9,8 +9,8 @@
 namespace kv::platform {
 
 enum class Icon { None, Stop, Question, Exclamation, Information };
-enum class Buttons { Ok, YesNo };
-enum class Answer { Ok, Yes, No };
+enum class Buttons { Ok, YesNo, RetryPdfCancel };  // RetryPdfCancel: "Riprova", "Crea PDF", "Annulla"
+enum class Answer { Ok, Yes, No, Retry, Pdf, Cancel };
 
 struct MessageBox {
     std::string title;  // Windows-1252 text, like every text inside the program
@@ -24,6 +24,7 @@ struct MessageBox {
     // beside OK; the batch, which never waits, does not.
     std::filesystem::path openFolder{};
     std::filesystem::path openFile{};
+    std::string details{};  // what exactly went wrong (file or variable and reason): "Dettagli"; may be empty
 };
 
 class Dialogs {

@@ -1,5 +1,6 @@
 #include "platform/registry.hpp"
 
+
 #include <algorithm>
 #include <fstream>
 #include <iterator>

@@ -7,6 +7,7 @@ namespace kv::platform {
 Answer TerminalDialogs::Show(const MessageBox& box) {
     out_ << Cp1252ToUtf8(box.title) << '\n';
     for (const std::string& line : SplitLines(box.text)) out_ << Cp1252ToUtf8(line) << '\n';
+    for (const std::string& line : SplitLines(box.details)) out_ << "Dettagli: " << Cp1252ToUtf8(line) << '\n';
     Answer answer = UnattendedAnswer(box);
     if (box.buttons != Buttons::Ok) {
         out_ << "[risposta " << Cp1252ToUtf8(AnswerName(answer)) << ": il batch non attende risposte]\n";

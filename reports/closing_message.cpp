@@ -1,6 +1,7 @@
 #include "reports/closing_message.hpp"
 
 #include "output/pdf_folders.hpp"
+#include "reports/run_summary.hpp"
 
 namespace kv::reports {
 
@@ -29,18 +30,38 @@ platform::MessageBox WithStopNote(platform::MessageBox box, const ReportForm& fo
     return box;
 }
 
+}  // namespace
+
+platform::MessageBox WithSummary(platform::MessageBox box, const output::RunOutcome& run) {
+    const std::string summary = SummaryText(run);
+    if (!summary.empty()) box.text += "\r\r" + summary;
+    if (!run.Complete()) box.icon = platform::Icon::Exclamation;
+    return box;
+}
+
+platform::MessageBox NothingWritten(const std::string& name) {
+    return Box("Creazione modulo PDF " + name, "Nessun file PDF \xE8 stato creato.");
+}
+
+namespace {
+
 platform::MessageBox Closing(const ReportForm& form, const std::string& name, bool nothingFound) {
     const bool missingData = form.collection.DATIMANCANTI;
+    const output::RunOutcome& run = form.output.run;
     if (nothingFound) {
-        return Box(form.request.screenCaption, missingData ? kMissingDataNothingFound : kNothingFound);
+        return WithSummary(Box(form.request.screenCaption, missingData ? kMissingDataNothingFound : kNothingFound),
+                           run);
     }
     const std::string title = "Stampa " + name;
     if (!form.output.MODOPDF) {
-        if (!missingData) return Box(title, title + " terminata");
-        return Box(title, title + " terminata.\r\rATTENZIONE :\r\r"
-                                  "ALCUNE PARCELLE NON SONO STATE STAMPATE IN QUANTO PRIVE DEI\r"
-                                  "DATI NECESSARI PER LA STAMPA (CAMPI N016/N021)\r\r");
+        if (!run.Complete()) return WithSummary(Box(title, title + " non completata"), run);
+        if (!missingData) return WithSummary(Box(title, title + " terminata"), run);
+        return WithSummary(Box(title, title + " terminata.\r\rATTENZIONE :\r\r"
+                                              "ALCUNE PARCELLE NON SONO STATE STAMPATE IN QUANTO PRIVE DEI\r"
+                                              "DATI NECESSARI PER LA STAMPA (CAMPI N016/N021)\r\r"),
+                           run);
     }
+    if (run.written.empty()) return WithSummary(NothingWritten(name), run);
     std::string text = std::string(kPdfFolderIntro) + "\r\r" +
                        output::PdfFolderText(form.output.BASEPDF, kFeeNoteFolders);
     if (missingData) {
@@ -48,7 +69,7 @@ platform::MessageBox Closing(const ReportForm& form, const std::string& name, bo
                 "ALCUNE PARCELLE NON SONO STATE CREATE IN QUANTO PRIVE DEI\r"
                 "DATI NECESSARI PER LA CREAZIONE (CAMPI N016/N021)";
     }
-    return Box("Creazione modulo PDF " + name, text);
+    return WithSummary(Box("Creazione modulo PDF " + name, text), run);
 }
 
 }  // namespace
@@ -66,7 +87,7 @@ void ShowReportFailure(ReportForm& form, const std::string& name, const platform
 }
 
 void ShowCompanyReportClosing(ReportForm& form, const std::string& name, bool nothingFound) {
-    if (!nothingFound && form.output.MODOPDF && form.output.PDFCREATO != 1) return;
+    if (!nothingFound && form.output.MODOPDF && form.output.PDFCREATO != 1 && form.output.run.failed.empty()) return;
     platform::ShowMessage(form.archive.services, CompanyReportClosing(form, name, nothingFound));
 }
 

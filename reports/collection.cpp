@@ -6,6 +6,7 @@
 #include "archive/isam.hpp"
 #include "archive/number_text.hpp"
 #include "archive/repository.hpp"
+#include "reports/payee_columns.hpp"
 #include "reports/report_text.hpp"
 
 namespace kv::reports {
@@ -34,13 +35,22 @@ bool MonthTicked(const ReportForm& form, bool byN016) {
     return false;
 }
 
+// The note in PARX, of the payee in PERX, lacks its dates: the run's outcome names it.
+void RecordSkippedNote(ReportForm& form) {
+    const std::string payee = Trim(archive::RepoR(form.archive, archive::M001)) + " " + PayeeName(form);
+    form.output.run.skippedNotes.push_back(output::SkippedNote{CompanyOf(form), payee, DocumentNumber(form)});
+}
+
 // Whole year: the note's N016 year against the year chosen; a note without N016 is missing data.
 Verdict JudgeWholeYear(ReportForm& form) {
     CollectionState& c = form.collection;
     const std::string month = Trim(archive::RepoR(form.archive, archive::N016));
     const std::string_view year = month.size() > 4 ? std::string_view(month).substr(month.size() - 4) : month;
     if (archive::NumericValue(year) != archive::NumericValue(form.request.yearText)) {
-        if (archive::NumericValue(month) == 0) c.DATIMANCANTI = true;
+        if (archive::NumericValue(month) == 0) {
+            c.DATIMANCANTI = true;
+            RecordSkippedNote(form);
+        }
         return Verdict::Skip;
     }
     const std::string key = archive::RepoR(form.archive, archive::N001);

@@ -31,6 +31,7 @@ bool RunCompany(ReportForm& form, const CompanyReportKind& kind) {
         if (form.output.MODOPDF || kind.printerJobPerCompany) output::EndCompanyOutput(form.output);
     } catch (const platform::RuntimeError& error) {
         output::DiscardDocument(form.output);
+        output::RecordFailure(form.output, CompanyOf(form), output::FailedFile(error), error);
         ShowReportFailure(form, kind.name, error);
     }
     return form.collection.DOCTROVATI;

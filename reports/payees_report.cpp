@@ -44,20 +44,22 @@ bool PrintPayees(ReportForm& form) {
 }
 
 platform::MessageBox Closing(const ReportForm& form, bool printed) {
+    const output::RunOutcome& run = form.output.run;
     platform::MessageBox box;
     box.icon = platform::Icon::Information;
     box.title = form.request.screenCaption;
-    if (!printed) {
+    if (!printed && run.failed.empty()) {
         box.text = kNothingFound;
     } else if (form.output.MODOPDF) {
+        if (run.written.empty()) return WithSummary(NothingWritten(kName), run);
         box.title = std::string("Creazione modulo PDF ") + kName;
         box.text = "I file PDF creati sono contenuti nella relativa cartella situata in :\r\r" +
                    output::PdfFolderText(form.output.BASEPDF, "\\FILE-PDF\\PERCIPIENTI");
     } else {
         box.title = std::string("Stampa ") + kName + " - " + form.request.screenCaption;
-        box.text = std::string("Stampa ") + kName + " terminata";
+        box.text = std::string("Stampa ") + kName + (run.Complete() ? " terminata" : " non completata");
     }
-    return box;
+    return WithSummary(box, run);
 }
 
 }  // namespace
@@ -94,8 +96,8 @@ ReportOutcome Elenco_Percipienti_Stampa(const ReportContext& context, const Repo
         form.progress.CompanyDone();
     } catch (const platform::RuntimeError& error) {
         output::DiscardDocument(form.output);
+        output::RecordFailure(form.output, output::CompanyLabel{}, output::FailedFile(error), error);
         ShowReportFailure(form, kName, error);
-        return ReportOutcome{};
     }
     if (request.hideWaitPanel) request.hideWaitPanel();
     platform::ShowMessage(form.archive.services, Closing(form, printed));

@@ -48,10 +48,9 @@ struct ReportContext {
     std::string currentPeriod;
 };
 
+// A driver makes one per run; making it starts the run's outcome afresh (target, start time).
 struct ReportForm {
-    ReportForm(const ReportContext& context, const ReportRequest& r)
-        : archive(context.archive), output(context.output), currentPeriod(context.currentPeriod), request(r),
-          progress(r.progress) {}
+    ReportForm(const ReportContext& context, const ReportRequest& r);
 
     archive::ArchiveState& archive;
     output::OutputState& output;
@@ -67,6 +66,9 @@ struct ReportForm {
 
 // Reads a record of a logical file into the named buffer given; true unless the read reached the end.
 bool ReadInto(ReportForm& form, int file, double record, std::string& buffer);
+
+// The company in DITX as the run's outcome names it: code T001 and trimmed name T002.
+output::CompanyLabel CompanyOf(ReportForm& form);
 
 // The fee-note data file and index of the chosen year.
 int NotesFile(const ReportForm& form);

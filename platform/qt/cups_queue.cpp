@@ -4,6 +4,8 @@
 
 #include <string_view>
 
+#include "platform/text_encoding.hpp"
+
 namespace kv::platform::qt {
 
 std::string QueueRefusal(const std::string& queue) {
@@ -16,6 +18,10 @@ std::string QueueRefusal(const std::string& queue) {
         refusal = "the printer " + queue + " does not accept jobs";
     cupsFreeDests(1, destination);
     return refusal;
+}
+
+std::string PrinterRefusal(const std::string& deviceName) {
+    return Utf8ToCp1252(QueueRefusal(Cp1252ToUtf8(deviceName)));
 }
 
 }  // namespace kv::platform::qt

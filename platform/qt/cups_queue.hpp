@@ -10,4 +10,7 @@ namespace kv::platform::qt {
 // takes jobs: they wait until it is started again, as on a paused printer.
 std::string QueueRefusal(const std::string& queue);
 
+// The same for a Windows-1252 device name, the reason in Windows-1252: the program's printer check.
+std::string PrinterRefusal(const std::string& deviceName);
+
 }  // namespace kv::platform::qt

@@ -105,6 +105,13 @@ TEST_F(ErrorReporterTest, PrinterErrorRetriesSkipsOrCloses) {
     EXPECT_EQ(dialogs_.shown()[2].icon, Icon::Exclamation);
     EXPECT_GT(OpenFiles(), 0);
 
+    // The job has lost a line: its later failures are skipped unasked, and it counts as not printed.
+    EXPECT_EQ(Report(printer, &action), -1);
+    EXPECT_EQ(action, ErrorAction::Skip);
+    EXPECT_EQ(dialogs_.shown().size(), 3u);
+    EXPECT_TRUE(program_->output.printJobLost);
+
+    program_->output.printJobLost = false;  // the next job asks again
     dialogs_.Script(Answer::No);
     dialogs_.Script(Answer::Yes);
     EXPECT_EQ(Report(printer), platform::exit_status::kFatal);

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/installation.hpp"
 #include "app/start_up.hpp"
 #include "archive/file_table.hpp"
 #include "platform/errors.hpp"
@@ -45,13 +46,15 @@ protected:
         return folder.string();
     }
 
-    void ExpectConfigurationError(Program& program) {
+    // The box, and details that begin with `details` (the file and the reason).
+    void ExpectConfigurationError(Program& program, const std::string& details) {
         EXPECT_EQ(EndStatus(program), platform::exit_status::kFatal);
         ASSERT_EQ(dialogs_.shown().size(), 1u);
         const platform::MessageBox& box = dialogs_.shown()[0];
         EXPECT_EQ(box.title, "Lumeo");
         EXPECT_EQ(box.text, kConfigurationError);
         EXPECT_EQ(box.icon, platform::Icon::Stop);
+        EXPECT_EQ(box.details.rfind(details, 0), 0u) << box.details;
         EXPECT_EQ(OpenFiles(program), 0);
     }
 };
@@ -127,19 +130,29 @@ TEST_F(StartUpTest, UnreadableOrMalformedRegistryReadsAsMissing) {
 TEST_F(StartUpTest, BlankLegacyLineIsAConfigurationError) {
     fs::remove(demo_.registryFile);
     WriteLegacyFiles(" \t ", LegacyProgramFolder());
-    ExpectConfigurationError(MakeProgram());
+    ExpectConfigurationError(MakeProgram(), "Prima riga vuota in C:\\PQTPAGHE\\QTPERARK.QTP (");
 }
 
 TEST_F(StartUpTest, BlankLegacyProgramLineIsAConfigurationError) {
     fs::remove(demo_.registryFile);
     WriteLegacyFiles(demo_.archiveFolder.string(), "");
-    ExpectConfigurationError(MakeProgram());
+    ExpectConfigurationError(MakeProgram(), "Prima riga vuota in C:\\PQTPAGHE\\QTPERPRO.QTP (");
 }
 
 TEST_F(StartUpTest, NoRegistryAndNoLegacyFilesIsAConfigurationError) {
     fs::remove(demo_.registryFile);
     fs::remove_all(Drive("PQTPAGHE"));
-    ExpectConfigurationError(MakeProgram());
+    ExpectConfigurationError(MakeProgram(), "File mancante: C:\\PQTPAGHE\\QTPERARK.QTP (");
+    EXPECT_NE(dialogs_.shown()[0].details.find("(KVVELM_REGISTRY): file mancante"), std::string::npos);
+}
+
+TEST_F(StartUpTest, LaunchFileMissingOrBlankIsAConfigurationErrorBeforeAnyArchiveOpens) {
+    const fs::path launch = Drive("CORVIN") / "CORVIN.INI";
+    test::WriteFile(launch, "  \r\n");
+    ExpectConfigurationError(MakeProgram(), "Codice di installazione vuoto nella prima riga di C:\\CORVIN\\CORVIN.INI");
+    fs::remove(launch);
+    dialogs_ = platform::ScriptedDialogs();
+    ExpectConfigurationError(MakeProgram(), "File di avvio mancante: C:\\CORVIN\\CORVIN.INI (");
 }
 
 TEST_F(StartUpTest, PeriodRecordGivesCurrentPeriodAndYearLabel) {
@@ -191,12 +204,14 @@ TEST_F(StartUpTest, StandardPrinterNeedsTwoLinesAndAnExactName) {
     EXPECT_TRUE(dialogs_.shown().empty());
 }
 
-TEST_F(StartUpTest, AnotherInstanceEndsSilentlyBeforeOpeningAnything) {
+TEST_F(StartUpTest, AnotherInstanceSaysSoBeforeOpeningAnything) {
     platform::InstanceLock other(environment_.lockFile);
     ASSERT_EQ(other.state(), platform::InstanceLock::State::Held);
     Program& program = MakeProgram();
     EXPECT_EQ(EndStatus(program), platform::exit_status::kOtherInstance);
-    EXPECT_TRUE(dialogs_.shown().empty());
+    ASSERT_EQ(dialogs_.shown().size(), 1u);
+    EXPECT_EQ(dialogs_.shown()[0].text, kOtherInstanceText);
+    EXPECT_EQ(dialogs_.shown()[0].icon, platform::Icon::Stop);
     EXPECT_EQ(OpenFiles(program), 0);
     EXPECT_EQ(program.archive.archiveFolder, "");
 }

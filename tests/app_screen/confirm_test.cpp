@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/printer_check.hpp"
 #include "app/screen_confirm.hpp"
 #include "app/screen_controls.hpp"
 #include "app/screen_reactions.hpp"
@@ -172,7 +173,7 @@ TEST_F(ConfirmTest, ConfirmResetsTheChoicesButKeepsTheListOrder) {
     ChooseYear(program, kCorrente);
     ChooseReport(program, kRegistroCompensi);
     ChooseOutput(program, kCreaPdf);
-    program.screen.waitPanelCaption = "x";
+    program.screen.waitPanelCaption.assign(1, 'x');
 
     ASSERT_EQ(Confirm(), ConfirmResult::ReportRan);
 
@@ -193,6 +194,78 @@ TEST_F(ConfirmTest, ConfirmResetsTheChoicesButKeepsTheListOrder) {
     EXPECT_EQ(screen.allCompaniesCaption, "Deseleziona tutte le ditte");
     ASSERT_EQ(screen.companies.size(), listed.size());
     for (std::size_t i = 0; i < listed.size(); ++i) EXPECT_EQ(screen.companies[i].text, listed[i].text);
+}
+
+TEST_F(ConfirmTest, KeepExistingPdfsIsRememberedAndSurvivesTheReset) {
+    platform::FileSettings settings(dir_.path() / "conf" / "settings.ini");
+    program_->settings = &settings;
+    TickKeepExistingPdfs(*program_, true);
+    TickAllCompanies(*program_, true);
+    ChooseReport(*program_, kElencoDocumenti);
+    ASSERT_EQ(Confirm(), ConfirmResult::ReportRan);
+    EXPECT_TRUE(reports_.calls.back().request.keepExistingPdfs);
+    EXPECT_TRUE(program_->screen.keepExistingPdfs);
+
+    Program& next = StartProgram();
+    EXPECT_FALSE(next.screen.keepExistingPdfs);  // without settings (the batch) nothing is recalled
+    platform::FileSettings reread(dir_.path() / "conf" / "settings.ini");
+    next.settings = &reread;
+    RecallSettings(next);
+    EXPECT_TRUE(next.screen.keepExistingPdfs);
+}
+
+// One question before a print run: Riprova looks again, Crea PDF makes the run a PDF run, Annulla
+// runs nothing; unattended, the reason and the end of the program.
+TEST_F(ConfirmTest, UnusablePrinterIsAskedAboutOnceBeforeTheRun) {
+    struct Case {
+        const char* name;
+        std::vector<platform::Answer> answers;
+        bool unattended;
+        ConfirmResult result;
+        size_t reportsRun;
+        bool pdf;
+    };
+    const std::vector<Case> cases = {
+        {"retry, then it prints", {platform::Answer::Retry}, false, ConfirmResult::ReportRan, 1, false},
+        {"crea pdf", {platform::Answer::Pdf}, false, ConfirmResult::ReportRan, 1, true},
+        {"annulla", {platform::Answer::Cancel}, false, ConfirmResult::PrinterCancelled, 0, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Program& program = StartProgram();
+        reports_ = RecordingReports{};
+        reports_.program = &program;
+        int looks = 0;
+        program.printerRefusal = [&looks](const std::string&) { return ++looks == 1 ? "fuori linea" : ""; };
+        for (platform::Answer answer : c.answers) dialogs_.Script(answer);
+        const size_t shown = dialogs_.shown().size();
+        TickAllCompanies(program, true);
+        ChooseReport(program, kElencoDocumenti);
+        ChooseOutput(program, kStampaLaser);
+        EXPECT_EQ(Confirm(), c.result);
+        ASSERT_EQ(dialogs_.shown().size(), shown + 1);
+        EXPECT_EQ(dialogs_.shown().back().buttons, platform::Buttons::RetryPdfCancel);
+        EXPECT_NE(dialogs_.shown().back().text.find("KVVELM_Laser non accetta lavori (fuori linea)"), std::string::npos);
+        ASSERT_EQ(reports_.calls.size(), c.reportsRun);
+        if (c.reportsRun) {
+            EXPECT_EQ(reports_.calls[0].MODOPDF, c.pdf);
+        }
+        EXPECT_EQ(program.output.run.switchedToPdf, c.pdf);
+    }
+    Program& program = StartProgram();
+    program.unattended = true;
+    program.start.printerName.clear();
+    TickAllCompanies(program, true);
+    ChooseReport(program, kElencoDocumenti);
+    try {
+        Confirm();
+        ADD_FAILURE() << "the program goes on";
+    } catch (const platform::ProgramEnd& end) {
+        EXPECT_EQ(end.status(), platform::exit_status::kFatal);
+    }
+    EXPECT_EQ(dialogs_.shown().back().icon, platform::Icon::Stop);
+    EXPECT_EQ(dialogs_.shown().back().buttons, platform::Buttons::Ok);
+    EXPECT_NE(dialogs_.shown().back().text.find("nessuna stampante installata"), std::string::npos);
 }
 
 TEST_F(ConfirmTest, YearLabelAfterConfirmsWithCorrenteThenPrecedente) {

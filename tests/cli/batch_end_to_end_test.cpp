@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <map>
 
 #include "platform/instance_lock.hpp"
 #include "tests/support/test_support.hpp"
@@ -25,23 +27,40 @@ protected:
 
     void SetUp() override { ASSERT_TRUE(fs::exists(kBatch)) << "build kvvelm-batch first"; }
 
-    test::CommandResult Batch(const std::string& arguments) {
+    std::string BatchCommand(const std::string& arguments) const {
         std::string environment =
             "KVVELM_REGISTRY=" + test::ShellQuote(demo_.registryFile.string()) +
-            " KVVELM_DRIVES=" + test::ShellQuote(demo_.drivesRoot.string()) +
+            " KVVELM_DRIVES=" + test::ShellQuote(drives_.string()) +
             " KVVELM_LOCK=" + test::ShellQuote(LockFile().string()) +
             " KVVELM_PRINTERS='Ufficio_Inkjet;KVVELM_Laser' ";
-        return test::Run("env " + environment + test::ShellQuote(kBatch.string()) + " " + arguments +
-                         " </dev/null");
+        return "env " + environment + test::ShellQuote(kBatch.string()) + " " + arguments + " </dev/null";
     }
+
+    test::CommandResult Batch(const std::string& arguments) { return test::Run(BatchCommand(arguments)); }
 
     fs::path LockFile() const { return dir_.path() / "kvvelm.lock"; }
     fs::path Legacy(const std::string& name) const {
         return demo_.drivesRoot / "c" / "PQTPAGHE" / name;
     }
 
+    // Standard output and standard error apart: stdout in `output`, stderr returned.
+    std::string BatchApart(const std::string& arguments, test::CommandResult& result) {
+        const fs::path err = dir_.path() / "stderr.txt";
+        result = test::Run("{ " + BatchCommand(arguments) + " 2>" + test::ShellQuote(err.string()) + "; }");
+        return test::ReadFile(err);
+    }
+
+    // Every file under the installation with its bytes.
+    std::map<std::string, std::string> Snapshot() const {
+        std::map<std::string, std::string> files;
+        for (const auto& entry : fs::recursive_directory_iterator(demo_.root))
+            if (entry.is_regular_file()) files[entry.path().string()] = test::ReadFile(entry.path());
+        return files;
+    }
+
     test::TempDir dir_;
     demo::DemoPaths demo_;
+    fs::path drives_ = demo_.drivesRoot;
 };
 
 TEST_F(BatchTest, InfoPrintsWhatStartUpFound) {
@@ -77,15 +96,6 @@ TEST_F(BatchTest, EmptyPeriodRecordAndShortCompanyArchiveStillStart) {
                                  "Ditte: 2\n"),
               std::string::npos)
         << result.output;
-}
-
-TEST_F(BatchTest, MissingLaunchFileLeavesTheInstallationCodeEmpty) {
-    fs::remove(demo_.drivesRoot / "c" / "CORVIN" / "CORVIN.INI");
-    auto result = Batch("--info");
-    EXPECT_EQ(result.status, 0) << result.output;
-    EXPECT_NE(result.output.find("Codice installazione: (vuoto)\n"), std::string::npos) << result.output;
-    // The "$$" of the company archive's name stays, naming an archive that does not exist yet.
-    EXPECT_NE(result.output.find("Ditte: 0\n"), std::string::npos) << result.output;
 }
 
 TEST_F(BatchTest, HelpAndBadCommandLines) {
@@ -137,22 +147,53 @@ TEST_F(BatchTest, UnreadableArchiveFolderEndsThroughTheErrorReporter) {
     EXPECT_EQ(result.output.rfind("Lumeo KVVELM\nErrore ", 0), 0u) << result.output;
 }
 
-TEST_F(BatchTest, NoRegistryAndNoLegacyFilesIsAConfigurationError) {
-    fs::remove(demo_.registryFile);
-    fs::remove(Legacy("QTPERARK.QTP"));
-    auto result = Batch("--info");
-    EXPECT_EQ(result.status, 2);
-    EXPECT_EQ(result.output,
-              "Lumeo\n"
-              "ERRORE DI CONFIGURAZIONE! CONTROLLARE I PERCORSI DI Lumeo CON IL PROGRAMMA TRAMEX\n\n");
+// A start-up that cannot go on says why on standard error, with the file or variable in its details,
+// ends with its status and leaves the installation byte for byte as it was, without a new file.
+TEST_F(BatchTest, StartUpFailuresSayWhyOnStandardErrorAndTouchNothing) {
+    const std::string configuration = "Lumeo\nERRORE DI CONFIGURAZIONE! CONTROLLARE I PERCORSI DI Lumeo CON IL PROGRAMMA TRAMEX\n";
+    struct Case {
+        const char* name;
+        std::function<void()> arrange;
+        int status;
+        std::string stderrPart;
+    };
+    const std::vector<Case> cases = {
+        {"no registry, no legacy files",
+         [&] { fs::remove(demo_.registryFile), fs::remove(Legacy("QTPERARK.QTP")); }, 2,
+         configuration + "Dettagli: File mancante: C:\\PQTPAGHE\\QTPERARK.QTP ("},
+        {"malformed registry",
+         [&] { test::WriteFile(demo_.registryFile, "\xFF\xFEgarbage"), fs::remove(Legacy("QTPERARK.QTP")); }, 2,
+         "chiave HKEY_CURRENT_USER\\SOFTWARE\\ORVANTA\\LUMEO assente o illeggibile"},
+        {"missing drives folder", [&] { drives_ = dir_.path() / "no-drives"; }, 2,
+         configuration + "Dettagli: File "},
+        {"missing launch file", [&] { fs::remove(demo_.drivesRoot / "c" / "CORVIN" / "CORVIN.INI"); }, 2,
+         configuration + "Dettagli: File di avvio mancante: C:\\CORVIN\\CORVIN.INI ("},
+        {"blank installation code", [&] { test::WriteFile(demo_.drivesRoot / "c" / "CORVIN" / "CORVIN.INI", " \r\n"); },
+         2, "Dettagli: Codice di installazione vuoto nella prima riga di C:\\CORVIN\\CORVIN.INI"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.arrange();
+        const auto before = Snapshot();
+        test::CommandResult result;
+        const std::string err = BatchApart("--report documenti --ditte tutte", result);
+        EXPECT_EQ(result.status, c.status);
+        EXPECT_EQ(result.output, "");
+        EXPECT_NE(err.find(c.stderrPart), std::string::npos) << err;
+        EXPECT_EQ(Snapshot(), before);
+        drives_ = demo_.drivesRoot;
+        demo::DemoWriter(demo_.root).WriteStartUpPart();
+    }
 }
 
-TEST_F(BatchTest, AnotherInstanceEndsSilently) {
+TEST_F(BatchTest, AnotherInstanceSaysSoOnStandardError) {
     platform::InstanceLock running(LockFile());
     ASSERT_EQ(running.state(), platform::InstanceLock::State::Held);
-    auto result = Batch("--info");
+    test::CommandResult result;
+    const std::string err = BatchApart("--info", result);
     EXPECT_EQ(result.status, 3);
     EXPECT_EQ(result.output, "");
+    EXPECT_NE(err.find("Un altro KVVELM \xC3\xA8 gi\xC3\xA0 aperto"), std::string::npos) << err;
 }
 
 }  // namespace

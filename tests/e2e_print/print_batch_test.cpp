@@ -134,9 +134,11 @@ TEST_F(PrintBatchTest, AQueueRefusingJobsIsAPrinterErrorNotALostJob) {
     cups.SetAccepting(demo::kDemoPrinter, false);
 
     auto refused = Batch("--report documenti --ditte 001 --uscita stampa");
-    EXPECT_EQ(refused.status, 2) << refused.output;  // nobody answers: no retry, then close
-    EXPECT_NE(refused.output.find("ERR.STAMPANTE - SI VUOLE RITENTARE ?"), std::string::npos)
+    EXPECT_EQ(refused.status, 2) << refused.output;  // checked before the run: nobody is asked
+    EXPECT_NE(refused.output.find("La stampante non pu\xC3\xB2 stampare: la stampante KVVELM_Laser non accetta lavori"),
+              std::string::npos)
         << refused.output;
+    EXPECT_EQ(refused.output.find("ERR.STAMPANTE"), std::string::npos) << refused.output;
 
     cups.SetAccepting(demo::kDemoPrinter, true);
     auto printed = Batch("--report documenti --ditte 001 --uscita stampa");
@@ -152,10 +154,10 @@ TEST_F(PrintBatchTest, WithoutPrintersTheDefaultIsNoneAndOnlyThePdfTargetWorks) 
     EXPECT_NE(info.output.find("Stampante: (nessuna)\n"), std::string::npos) << info.output;
 
     auto printed = Batch("--report documenti --ditte 001 --uscita stampa", kNoPrintingService);
-    EXPECT_EQ(printed.status, 2) << printed.output;  // nobody answers: no retry, then close
-    EXPECT_NE(printed.output.find("ERR.STAMPANTE - SI VUOLE RITENTARE ?"), std::string::npos)
-        << printed.output;
-    EXPECT_NE(printed.output.find("CHIUDERE IL PROGRAMMA ?"), std::string::npos) << printed.output;
+    EXPECT_EQ(printed.status, 2) << printed.output;  // one reason, no question per line, no switch to PDF
+    EXPECT_NE(printed.output.find("nessuna stampante installata"), std::string::npos) << printed.output;
+    EXPECT_EQ(printed.output.find("ERR.STAMPANTE"), std::string::npos) << printed.output;
+    EXPECT_FALSE(fs::exists(demo_.root / "FILE-PDF"));
 
     auto written = Batch("--report documenti --ditte 001 --uscita pdf", kNoPrintingService);
     EXPECT_EQ(written.status, 0) << written.output;

@@ -19,13 +19,13 @@ BatchReportTest::BatchReportTest(int scale) : dir_("e2e_reports"), demo_(dir_.pa
     demo::WriteFeeNotePart(writer, demo::FeeNoteOptions{scale});
 }
 
-test::CommandResult BatchReportTest::Batch(const std::string& arguments) {
+test::CommandResult BatchReportTest::Batch(const std::string& arguments, const std::string& runner) {
     const std::string environment = "LC_ALL=C KVVELM_REGISTRY=" + test::ShellQuote(demo_.registryFile.string()) +
                                     " KVVELM_DRIVES=" + test::ShellQuote(demo_.drivesRoot.string()) +
                                     " KVVELM_LOCK=" + test::ShellQuote((dir_.path() / "kvvelm.lock").string()) +
                                     " KVVELM_PRINTERS='KVVELM_Laser' ";
     EXPECT_TRUE(fs::exists(kBatch)) << "build kvvelm-batch first";
-    return test::Run("env " + environment + test::ShellQuote(kBatch.string()) + " " + arguments + " </dev/null");
+    return test::Run(runner + "env " + environment + test::ShellQuote(kBatch.string()) + " " + arguments + " </dev/null");
 }
 
 std::vector<PdfText> BatchReportTest::BatchTexts(const std::string& arguments, const fs::path& pdf) {

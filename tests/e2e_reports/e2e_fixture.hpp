@@ -20,7 +20,8 @@ protected:
     // The demo installation, its notes multiplied by `scale`.
     explicit BatchReportTest(int scale = 1);
 
-    test::CommandResult Batch(const std::string& arguments);
+    // `runner` goes before the command (such as setpriv, to run it as another user).
+    test::CommandResult Batch(const std::string& arguments, const std::string& runner = "");
     // Runs a report that must succeed and writes `pdf`: the file passes qpdf; its texts as pikepdf reads them.
     std::vector<PdfText> BatchTexts(const std::string& arguments, const fs::path& pdf);
 

@@ -54,21 +54,21 @@ TEST(Errors, CarryNumberAndStandardDescription) {
 TEST(TerminalDialogs, PrintTitleLinesAndBlankAndAnswerQuestionsSafely) {
     std::ostringstream out;
     TerminalDialogs dialogs(out);
-    MessageBox info{"Lumeo KVVELM", "Errore 53 File not found\r\nFAIOPEN\r\n", Icon::Stop, Buttons::Ok, {}};
+    MessageBox info{"Lumeo KVVELM", "Errore 53 File not found\r\nFAIOPEN\r\n", Icon::Stop, Buttons::Ok, {}, {}};
     EXPECT_EQ(dialogs.Show(info), Answer::Ok);
     EXPECT_EQ(out.str(), "Lumeo KVVELM\nErrore 53 File not found\nFAIOPEN\n\n");
 
     out.str("");
-    MessageBox retry{"Lumeo", "SI VUOLE RITENTARE ?", Icon::Stop, Buttons::YesNo, {}};
+    MessageBox retry{"Lumeo", "SI VUOLE RITENTARE ?", Icon::Stop, Buttons::YesNo, {}, {}};
     EXPECT_EQ(dialogs.Show(retry), Answer::No);
-    MessageBox close{"Lumeo", "CHIUDERE ?", Icon::Exclamation, Buttons::YesNo, Answer::Yes};
+    MessageBox close{"Lumeo", "CHIUDERE ?", Icon::Exclamation, Buttons::YesNo, Answer::Yes, {}};
     EXPECT_EQ(dialogs.Show(close), Answer::Yes);
     EXPECT_NE(out.str().find("[risposta No: il batch non attende risposte]"), std::string::npos);
     EXPECT_NE(out.str().find("[risposta S\xC3\xAC: il batch"), std::string::npos);
 
     // Windows-1252 text reaches the terminal as UTF-8.
     out.str("");
-    dialogs.Show(MessageBox{"Perch\xE8", "\x80 5", Icon::None, Buttons::Ok, {}});
+    dialogs.Show(MessageBox{"Perch\xE8", "\x80 5", Icon::None, Buttons::Ok, {}, {}});
     EXPECT_EQ(out.str(), "Perch\xC3\xA8\n\xE2\x82\xAC 5\n\n");
 }
 

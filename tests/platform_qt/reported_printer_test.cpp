@@ -7,6 +7,7 @@
 
 #include "app/error_reporter.hpp"
 #include "archive/archive_state.hpp"
+#include "output/output_state.hpp"
 #include "platform/qt/qt_printer_device.hpp"
 #include "platform/reported_printer.hpp"
 #include "platform/scripted_dialogs.hpp"
@@ -48,7 +49,7 @@ class ReportedPrinterTest : public ::testing::Test {
 protected:
     ReportedPrinterTest()
         : dir_("reported"), services_(Files(DriveMap(dir_ / "drives"))), archive_(services_),
-          reporter_(services_, archive_) {
+          output_(services_, archive_, output::PdfWriterFactory{}), reporter_(services_, archive_, output_) {
         services_.reporter = &reporter_;
         services_.dialogs = &dialogs_;
     }
@@ -69,6 +70,7 @@ protected:
     test::TempDir dir_;
     Services services_;
     archive::ArchiveState archive_;
+    output::OutputState output_;
     app::DialogErrorReporter reporter_;
     ScriptedDialogs dialogs_;
     FlakyPrinter* flaky_ = nullptr;
@@ -88,10 +90,12 @@ TEST_F(ReportedPrinterTest, RetryPrintsTheLineOnceThePrinterWorks) {
 }
 
 TEST_F(ReportedPrinterTest, SkipLosesTheLineAndTheReportGoesOn) {
-    ReportedPrinter printer = Over(1);
+    ReportedPrinter printer = Over(2);
     dialogs_.Script(Answer::No);  // do not retry
     dialogs_.Script(Answer::No);  // do not close: the line is lost
     printer.Print("PERSA");
+    printer.Print("PERSA ANCHE");  // the job's first answer holds: lost unasked
+    EXPECT_TRUE(output_.printJobLost);
     printer.Print("STAMPATA");
     printer.NewPage();
     printer.EndDoc();

@@ -124,10 +124,12 @@ TEST_F(PayeesTest, AnEmptyArchiveGivesTheHeadingAloneAndARunReplacesTheFile) {
     EXPECT_QPDF_CLEAN(Pdf());
     const auto texts = e2e::ReadTexts(Pdf());
     EXPECT_EQ(texts.size(), 5u);
-    EXPECT_EQ(Messages().back().text, "Nessun Documento presente per il periodo selezionato");
+    EXPECT_EQ(Messages().back().text, "Nessun Documento presente per il periodo selezionato\r\rFile PDF creati: 1");
     test::WriteFile(Pdf(), "stale");
     Elenco_Percipienti_Stampa(Context(), Request({}));
     EXPECT_QPDF_CLEAN(Pdf());
+    EXPECT_NE(Messages().back().text.find("File PDF sostituiti: 1\r  " + Pdf().string()), std::string::npos)
+        << Messages().back().text;
 }
 
 TEST_F(PayeesTest, PrinterBreaksThePageBeforeThe38thAndNamesTheScreenInTheTitle) {

@@ -56,6 +56,9 @@ TEST_F(DocumentsReportTest, PrinterGetsTwipsFontsANewPagePerPayeeAndOneJobPerCom
 }
 
 TEST_F(DocumentsReportTest, ClosingMessagesTellNothingFoundMissingDataAndTheFolder) {
+    const std::string kSkippedNote =
+        "Parcelle escluse per dati mancanti (N016/N021): 1\r"
+        "  001 ROSSI COSTRUZIONI S.R.L. - percipiente 0001 ROSSI MARIO, documento 000001";
     WritePayees({Payee(1)});
     WriteNotes({Note(1, 1, 1, ""), Note(1, 1, 2, "042024")});
     Start();
@@ -76,13 +79,14 @@ TEST_F(DocumentsReportTest, ClosingMessagesTellNothingFoundMissingDataAndTheFold
     EXPECT_EQ(box.text, "I file PDF creati sono contenuti nella relativa cartella situata in :\r\r" + base +
                             "/FILE-PDF/DITTA/ANNO/MESE/PARC\r\r\rATTENZIONE :\r\r"
                             "ALCUNE PARCELLE NON SONO STATE CREATE IN QUANTO PRIVE DEI\r"
-                            "DATI NECESSARI PER LA CREAZIONE (CAMPI N016/N021)");
+                            "DATI NECESSARI PER LA CREAZIONE (CAMPI N016/N021)\r\r"
+                            "File PDF creati: 1\r" + kSkippedNote);
 
     UsePrinter();
     Run(Request({"001"}));
     EXPECT_EQ(Messages().back().text, "Stampa Elenco Documenti terminata.\r\rATTENZIONE :\r\r"
                                       "ALCUNE PARCELLE NON SONO STATE STAMPATE IN QUANTO PRIVE DEI\r"
-                                      "DATI NECESSARI PER LA STAMPA (CAMPI N016/N021)\r\r");
+                                      "DATI NECESSARI PER LA STAMPA (CAMPI N016/N021)\r\r\r\r" + kSkippedNote);
     Run(Request({"001"}, {1, 2, 3}));  // only the note without a month falls there
     EXPECT_EQ(Messages().back().text, "Nessun Documento presente per il periodo selezionato");
 }
@@ -98,6 +102,15 @@ TEST_F(DocumentsReportTest, AFailingFileStopsOnlyItsCompanyWithAMessageNamingIt)
     EXPECT_EQ(Messages()[0].icon, platform::Icon::Stop);
     EXPECT_NE(Messages()[0].text.find("PARD_AP_001_"), std::string::npos) << Messages()[0].text;
     EXPECT_TRUE(outcome.documentsFound);
+    // The closing message claims no folder and names both failures; the run is not complete.
+    const platform::MessageBox& closing = Messages().back();
+    EXPECT_EQ(closing.icon, platform::Icon::Exclamation);
+    EXPECT_EQ(closing.text.rfind("Nessun file PDF \xE8 stato creato.\r\rFile PDF creati: 0\rFile PDF non creati: 2\r", 0),
+              0u) << closing.text;
+    ASSERT_EQ(program_->output.run.failed.size(), 2u);
+    EXPECT_EQ(program_->output.run.failed[1].company.code, "002");
+    EXPECT_NE(program_->output.run.failed[1].path.find("PARD_AP_002_"), std::string::npos);
+    EXPECT_FALSE(program_->output.run.Complete());
     // Nothing that looks finished stays: neither the partial file nor a final one.
     for (const auto& entry : fs::recursive_directory_iterator(dir_.path() / "demo")) {
         EXPECT_NE(entry.path().extension(), ".pdf") << entry.path();
