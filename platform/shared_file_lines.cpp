@@ -7,6 +7,9 @@ namespace kv::platform {
 namespace {
 
 constexpr size_t kLineChunk = 4096;
+// The text files read by line hold a folder, a code or a printer name: a longer line is a damaged
+// or foreign file, refused before it fills memory.
+constexpr size_t kLongestLine = size_t{1} << 20;
 
 }  // namespace
 
@@ -50,10 +53,16 @@ bool SharedFile::AtEnd() {
 std::string SharedFile::ReadLine() {
     if (AtEnd()) throw RuntimeError(err::kInputPastEnd);
     size_t cut = pending_.find_first_of("\r\n");
-    // A CR at the end of what has been read may be the first half of CR LF.
+    // A CR at the end of what has been read may be the first half of CR LF. Each search starts
+    // where the last one ended, so a long line costs its length once.
     while (cut == std::string::npos || (cut + 1 == pending_.size() && pending_[cut] == '\r')) {
+        if (pending_.size() > kLongestLine) {
+            throw RuntimeError(err::kInvalidFormat, ErrorDescription(err::kInvalidFormat) + ": a line longer than " +
+                                                        std::to_string(kLongestLine) + " bytes");
+        }
+        const size_t searched = cut == std::string::npos ? pending_.size() : cut;
         if (!FillLineBuffer()) break;
-        cut = pending_.find_first_of("\r\n");
+        cut = pending_.find_first_of("\r\n", searched);
     }
     std::string line = pending_.substr(0, cut);
     size_t skip = cut == std::string::npos ? pending_.size() : cut + 1;

@@ -90,6 +90,15 @@ TEST_F(FilePort, LinesEndAtCrLfCrOrLfAndWriteWithCrLf) {
     EXPECT_TRUE(in.AtEnd());
     EXPECT_EQ(ErrorOf([&] { in.ReadLine(); }), 62);
 
+    // A line over several read-aheads, its CR LF across the third one's end; then a line past the
+    // longest a text file may hold.
+    std::string spanning(3 * 4096 - 1, 'y');
+    WriteFile(dir / "s.txt", spanning + "\r\nz\n" + std::string((1 << 20) + 1, 'w'));
+    SharedFile lines = files.Open((dir / "s.txt").string(), OpenMode::Read);
+    EXPECT_EQ(lines.ReadLine(), spanning);
+    EXPECT_EQ(lines.ReadLine(), "z");
+    EXPECT_EQ(ErrorOf([&] { lines.ReadLine(); }), 321);
+
     WriteFile(dir / "w.txt", "old content that is longer");
     SharedFile out = files.Open((dir / "w.txt").string(), OpenMode::WriteNew);
     out.WriteLine("HP LaserJet");
