@@ -1,7 +1,9 @@
 #include "pdf/reader/page_import.hpp"
 
 #include <deque>
+#include <map>
 
+#include "pdf/codec/inflate.hpp"
 #include "pdf/reader/serialize.hpp"
 #include "pdf/text/windows1252.hpp"
 
@@ -91,10 +93,17 @@ FormContent ReadContent(Document& doc, int64_t page, const ValueWriter& writer) 
         }
         return content;
     }
+    // Parts are joined decoded. A stream listed again is decoded once, and the joined content is
+    // held to one stream's limit, so a small file that lists one stream many times costs no more.
+    std::map<int64_t, std::string> decoded;
     for (const Value& part : doc.Resolve(*entry).items) {
         if (!part.Is(Value::Kind::Reference) || !doc.Object(part.integer).isStream) continue;
+        auto [it, added] = decoded.try_emplace(part.integer);
+        if (added) it->second = doc.DecodedStream(doc.Object(part.integer));
+        if (content.bytes.size() + 1 + it->second.size() > codec::kInflateLimit)
+            throw ReadError("page contents larger than " + std::to_string(codec::kInflateLimit >> 20) + " MB");
         if (!content.bytes.empty()) content.bytes += "\n";
-        content.bytes += doc.DecodedStream(doc.Object(part.integer));
+        content.bytes += it->second;
     }
     return content;
 }

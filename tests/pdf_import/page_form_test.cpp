@@ -2,6 +2,7 @@
 // once per source, pages are never pulled in, and damaged files end in a ReadError.
 
 #include <gtest/gtest.h>
+#include <zlib.h>
 
 #include <map>
 #include <random>
@@ -45,6 +46,31 @@ TEST(PageForm, CopiesEachObjectOnceAndNeverAPage) {
     EXPECT_NE(out.objects[first.object].find("/Resources << /Font << /F1 101 0 R >> >>"), std::string::npos)
         << out.objects[first.object];
     EXPECT_EQ(first.x1, 400);
+}
+
+// One 4 MB Flate stream listed again and again in a page's contents array: decoded once, joined
+// while the whole stays within one stream's limit, refused beyond it.
+TEST(PageForm, ARepeatedContentStreamCostsNoMoreThanOneStreamMay) {
+    const std::string plain(4 << 20, ' ');
+    std::vector<uint8_t> packed(compressBound(plain.size()));
+    uLongf packedSize = packed.size();
+    ASSERT_EQ(compress(packed.data(), &packedSize, reinterpret_cast<const Bytef*>(plain.data()), plain.size()), Z_OK);
+    auto page = [&](int times) {
+        std::string contents;
+        for (int i = 0; i < times; ++i) contents += "4 0 R ";
+        MiniPdf pdf;
+        pdf.bodies = {"<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+                      "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 100 100] /Contents [" + contents + "] >>",
+                      "<< /Length " + std::to_string(packedSize) + " /Filter /FlateDecode >>\nstream\n" +
+                          std::string(reinterpret_cast<const char*>(packed.data()), packedSize) + "\nendstream"};
+        return pdf.Build();
+    };
+    reader::SourceFile twice = Source(page(2));
+    MemoryOutput out;
+    const auto form = reader::ImportPageForm(twice, 1, out.Output());
+    EXPECT_NE(out.objects[form.object].find("/Length " + std::to_string(2 * plain.size() + 1)), std::string::npos);
+    reader::SourceFile many = Source(page(600));
+    EXPECT_THROW(reader::ImportPageForm(many, 1, out.Output()), ReadError);
 }
 
 }  // namespace
