@@ -246,7 +246,7 @@ Value Parser::ReadDictionary(int depth) {
         if (Peek() != '/') Fail("dictionary key is not a name");
         std::string key = ReadName();
         Value value = ReadValue(depth + 1);
-        v.entries.emplace_back(std::move(key), std::move(value));
+        v.entries.push_back({std::move(key), std::move(value)});
     }
 }
 

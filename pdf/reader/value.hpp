@@ -17,6 +17,8 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+struct DictionaryEntry;
+
 struct Value {
     enum class Kind { Null, Boolean, Integer, Real, Name, String, Array, Dictionary, Reference, Keyword };
     Kind kind = Kind::Null;
@@ -25,13 +27,20 @@ struct Value {
     int32_t generation = 0;
     bool boolean = false;
     std::vector<Value> items;                            // array elements
-    std::vector<std::pair<std::string, Value>> entries;  // dictionary entries
+    std::vector<DictionaryEntry> entries;                // dictionary entries
 
     bool Is(Kind k) const { return kind == k; }
     bool IsName(std::string_view name) const { return kind == Kind::Name && text == name; }
     double Number() const;
     // The entry's value, or nullptr when the key is absent (or this is no dictionary).
     const Value* Find(std::string_view key) const;
+};
+
+// A named struct rather than std::pair: a pair of an incomplete Value is not accepted by every
+// compiler and library (clang with libstdc++ refuses it).
+struct DictionaryEntry {
+    std::string key;
+    Value value;
 };
 
 }  // namespace folivo::reader
