@@ -24,6 +24,7 @@ export CCACHE_NOHASHDIR := 1
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	$(MAKE) --no-print-directory deb-check
+	$(MAKE) --no-print-directory fuzz-corpus
 
 # The Debian package, kvvelm_<version>_<arch>.deb in the build folder.
 deb: build
