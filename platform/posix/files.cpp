@@ -49,6 +49,7 @@ fs::path HostPathOfNarrow(const std::string& narrow) { return fs::path(narrow); 
 
 fs::path Files::Resolve(std::string_view path) const {
     fs::path host = drives_.HostPath(path);
+    if (Present(host)) return host;  // the usual case: one look-up instead of one a component
     fs::path resolved = host.root_path();
     for (const fs::path& part : host.relative_path()) {
         if (part.empty() || part == "." || part == "..") {
