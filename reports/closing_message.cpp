@@ -12,6 +12,7 @@ constexpr const char* kMissingDataNothingFound =
     "(CAMPI N016/N021)";
 constexpr const char* kPdfFolderIntro = "I file PDF creati sono contenuti nella relativa cartella situata in :";
 constexpr const char* kFeeNoteFolders = "\\FILE-PDF\\DITTA\\ANNO\\MESE\\PARC";
+constexpr size_t kListedFolders = 10;
 
 platform::MessageBox Box(std::string title, std::string text) {
     platform::MessageBox box;
@@ -37,6 +38,15 @@ platform::MessageBox WithSummary(platform::MessageBox box, const output::RunOutc
     if (!summary.empty()) box.text += "\r\r" + summary;
     if (!run.Complete()) box.icon = platform::Icon::Exclamation;
     return box;
+}
+
+std::string WrittenFolderLines(const output::RunOutcome& run) {
+    const std::vector<std::string> folders = run.Folders();
+    std::string lines;
+    for (size_t i = 0; i < folders.size() && i < kListedFolders; ++i) lines += (i == 0 ? "" : "\r") + folders[i];
+    if (folders.size() > kListedFolders)
+        lines += "\r\x85 e altre " + std::to_string(folders.size() - kListedFolders);
+    return lines;
 }
 
 platform::MessageBox NothingWritten(const std::string& name) {
@@ -69,6 +79,7 @@ platform::MessageBox Closing(const ReportForm& form, const std::string& name, bo
                 "ALCUNE PARCELLE NON SONO STATE CREATE IN QUANTO PRIVE DEI\r"
                 "DATI NECESSARI PER LA CREAZIONE (CAMPI N016/N021)";
     }
+    text += "\r\r" + WrittenFolderLines(run);
     return WithSummary(Box("Creazione modulo PDF " + name, text), run);
 }
 

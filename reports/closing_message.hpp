@@ -24,6 +24,10 @@ void ShowReportFailure(ReportForm& form, const std::string& name, const platform
 // the run did not come out.
 platform::MessageBox WithSummary(platform::MessageBox box, const output::RunOutcome& run);
 
+// The folder of each file the run wrote, one a line in the order written, ten at most, then
+// "… e altre n": the real folders below the described placeholder folder.
+std::string WrittenFolderLines(const output::RunOutcome& run);
+
 // The closing message of a PDF run that wrote no file at all.
 platform::MessageBox NothingWritten(const std::string& name);
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "reports/closing_message.hpp"
 #include "reports/documents_report.hpp"
 #include "tests/reports/report_fixture.hpp"
 
@@ -79,7 +80,8 @@ TEST_F(DocumentsReportTest, ClosingMessagesTellNothingFoundMissingDataAndTheFold
     EXPECT_EQ(box.text, "I file PDF creati sono contenuti nella relativa cartella situata in :\r\r" + base +
                             "/FILE-PDF/DITTA/ANNO/MESE/PARC\r\r\rATTENZIONE :\r\r"
                             "ALCUNE PARCELLE NON SONO STATE CREATE IN QUANTO PRIVE DEI\r"
-                            "DATI NECESSARI PER LA CREAZIONE (CAMPI N016/N021)\r\r"
+                            "DATI NECESSARI PER LA CREAZIONE (CAMPI N016/N021)\r\r" +
+                            base + "/FILE-PDF/001/2025/12/PARC\r\r"
                             "File PDF creati: 1\r" + kSkippedNote);
 
     UsePrinter();
@@ -89,6 +91,17 @@ TEST_F(DocumentsReportTest, ClosingMessagesTellNothingFoundMissingDataAndTheFold
                                       "DATI NECESSARI PER LA STAMPA (CAMPI N016/N021)\r\r\r\r" + kSkippedNote);
     Run(Request({"001"}, {1, 2, 3}));  // only the note without a month falls there
     EXPECT_EQ(Messages().back().text, "Nessun Documento presente per il periodo selezionato");
+}
+
+// The real folders below the described one: each once, in the order written, ten at most.
+TEST(WrittenFolders, EachOnceTenAtMostThenHowManyMore) {
+    output::RunOutcome run;
+    for (int i = 0; i < 13; ++i) run.written.push_back({{}, "f.pdf", "D" + std::to_string(i % 12), false, {}});
+    std::string expected;
+    for (int i = 0; i < 10; ++i) expected += (i ? "\r" : "") + std::string("D") + std::to_string(i);
+    EXPECT_EQ(WrittenFolderLines(run), expected + "\r\x85 e altre 2");
+    run.written.resize(1);
+    EXPECT_EQ(WrittenFolderLines(run), "D0");
 }
 
 TEST_F(DocumentsReportTest, AFailingFileStopsOnlyItsCompanyWithAMessageNamingIt) {
