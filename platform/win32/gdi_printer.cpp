@@ -8,22 +8,13 @@
 
 #include "platform/device_units.hpp"
 #include "platform/job_printer.hpp"
+#include "platform/win32/default_printer.hpp"
 #include "platform/reported_printer.hpp"
 #include "platform/text_encoding.hpp"
 
 namespace kv::platform::win32 {
 
 namespace {
-
-std::wstring DefaultPrinter() {
-    DWORD length = 0;
-    ::GetDefaultPrinterW(nullptr, &length);
-    if (length == 0) return {};
-    std::wstring name(length, L'\0');
-    if (!::GetDefaultPrinterW(name.data(), &length)) return {};
-    name.resize(length > 0 ? length - 1 : 0);
-    return name;
-}
 
 // The printer's own settings with A4 portrait paper; empty when the spooler does not know it.
 std::vector<BYTE> A4Portrait(const std::wstring& printer) {
@@ -73,7 +64,7 @@ private:
 
 GdiJob::GdiJob(const std::string& printerName) {
     std::wstring name = Cp1252ToWide(printerName);
-    if (name.empty()) name = DefaultPrinter();
+    if (name.empty()) name = DefaultPrinterName();
     if (name.empty()) PrinterFailure("no printer chosen and no default printer");
     std::vector<BYTE> settings = A4Portrait(name);
     if (settings.empty()) PrinterFailure("no printer named " + printerName);

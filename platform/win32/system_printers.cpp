@@ -4,6 +4,7 @@
 #include <winspool.h>
 
 #include "platform/text_encoding.hpp"
+#include "platform/win32/default_printer.hpp"
 
 namespace kv::platform {
 
@@ -23,14 +24,20 @@ std::vector<std::string> SystemPrinters::DeviceNames() const {
     return names;
 }
 
-std::string SystemPrinters::DefaultDeviceName() const {
+std::string SystemPrinters::DefaultDeviceName() const { return WideToCp1252(win32::DefaultPrinterName()); }
+
+namespace win32 {
+
+std::wstring DefaultPrinterName() {
     DWORD length = 0;
     ::GetDefaultPrinterW(nullptr, &length);
     if (length == 0) return {};
     std::wstring name(length, L'\0');
     if (!::GetDefaultPrinterW(name.data(), &length)) return {};
     name.resize(length > 0 ? length - 1 : 0);
-    return WideToCp1252(name);
+    return name;
 }
+
+}  // namespace win32
 
 }  // namespace kv::platform
