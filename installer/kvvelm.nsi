@@ -2,7 +2,8 @@
 ; uninstaller (also listed in Settings > Apps). Built by `make windows`:
 ;   makensis -DVERSION=x.y -DBINARIES=<folder with the .exe files> -DOUTFILE=<setup.exe> kvvelm.nsi
 ; Silent use: kvvelm-<version>-setup.exe /S [/D=C:\other\folder], uninstall.exe /S.
-Unicode true
+; A 64-bit installer: it runs where the 64-bit programs run, wine64 included.
+Target amd64-unicode
 !ifndef VERSION
   !define VERSION "0.1"
 !endif
@@ -28,12 +29,11 @@ Section "KVVELM"
   SetShellVarContext all
   SetOutPath "$INSTDIR"
   File "${BINARIES}/kvvelm-batch.exe"
-  File /nonfatal "${BINARIES}/kvvelm.exe"
+  File "${BINARIES}/kvvelm.exe"
   File "${BINARIES}/README.txt"
   WriteUninstaller "$INSTDIR\uninstall.exe"
   CreateDirectory "$SMPROGRAMS\${PRODUCT}"
-  IfFileExists "$INSTDIR\kvvelm.exe" 0 +2
-    CreateShortcut "$SMPROGRAMS\${PRODUCT}\KVVELM.lnk" "$INSTDIR\kvvelm.exe"
+  CreateShortcut "$SMPROGRAMS\${PRODUCT}\KVVELM.lnk" "$INSTDIR\kvvelm.exe"
   CreateShortcut "$SMPROGRAMS\${PRODUCT}\KVVELM (riga di comando).lnk" "$SYSDIR\cmd.exe" \
       '/k "cd /d "$INSTDIR" && kvvelm-batch.exe --help"'
   CreateShortcut "$SMPROGRAMS\${PRODUCT}\Leggimi.lnk" "$INSTDIR\README.txt"

@@ -17,6 +17,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
+constexpr int kPrinterSettingsFile = 280;  // a text file, the rest are record archives
+
 void WriteBytes(const fs::path& file, const std::string& bytes) {
     fs::create_directories(file.parent_path());
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
@@ -66,6 +68,7 @@ void DemoWriter::WriteStartUpPart() {
     WriteRegistry();
     WriteDriveFiles();
     WriteBaseFile();
+    WriteEmptyArchives();
     WriteCompanies();
     WritePeriod();
     WriteHolder();
@@ -96,6 +99,12 @@ void DemoWriter::WriteDriveFiles() {
 
 void DemoWriter::WriteBaseFile() {
     WriteBytes(paths_.archiveFolder / "QTBASE.DAT", BaseFileBytes(DemoBaseRows()));
+}
+
+void DemoWriter::WriteEmptyArchives() {
+    for (const BaseRow& row : DemoBaseRows()) {
+        if (row.logicalFile != kPrinterSettingsFile) WriteRecords(row.logicalFile, {});
+    }
 }
 
 void DemoWriter::WriteRecords(int file, const std::vector<std::string>& records) {
@@ -133,10 +142,10 @@ void DemoWriter::WriteHolder() {
 }
 
 void DemoWriter::WritePrinterSettings() {
-    archive::FAIOPENIO(archive_, 280, 1);
-    archive::WriteTextLine(archive_, 280, "STAMPANTE STANDARD");
-    archive::WriteTextLine(archive_, 280, kDemoPrinter);
-    archive::CHIUDI(archive_, 280);
+    archive::FAIOPENIO(archive_, kPrinterSettingsFile, 1);
+    archive::WriteTextLine(archive_, kPrinterSettingsFile, "STAMPANTE STANDARD");
+    archive::WriteTextLine(archive_, kPrinterSettingsFile, kDemoPrinter);
+    archive::CHIUDI(archive_, kPrinterSettingsFile);
 }
 
 }  // namespace kv::demo

@@ -45,6 +45,9 @@ public:
     void WriteRegistry();
     void WriteDriveFiles();  // launch file C:\CORVIN\CORVIN.INI and the legacy path files
     void WriteBaseFile();
+    // Every record archive of the base file, empty: an installation in use has them all, so a
+    // report run creates none (the later steps fill those that hold records).
+    void WriteEmptyArchives();
     void WriteCompanies();
     // The company archive holding these companies, each at the record number of its code.
     void WriteCompanies(const std::vector<DemoCompany>& companies);
