@@ -11,7 +11,8 @@ PACKAGES  := g++ cmake ninja-build make python3 libgtest-dev libgmock-dev libben
              libcups2-dev qt6-translations-l10n dpkg-dev file \
              xvfb x11-utils imagemagick zbar-tools xdotool mupdf-tools
 # The Windows programs: MinGW-w64 (the -posix compilers), GoogleTest's sources, zlib for the tests,
-# wine to run them, NSIS for the installer.
+# wine to run them, NSIS for the installer; the window's and the printing test under wine use the
+# virtual display, xdotool, imagemagick and cups-pdf of PACKAGES.
 WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix googletest libz-mingw-w64-dev wine wine64 nsis
 
 # A compiler cache when the machine has one: rebuilds of unchanged sources are taken from it.
@@ -19,12 +20,14 @@ LAUNCHER  := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccach
 export CCACHE_BASEDIR := $(CURDIR)
 export CCACHE_NOHASHDIR := 1
 
-.PHONY: demo test deps build clean deb deb-check fuzz fuzz-build fuzz-corpus windows windows-deps
+.PHONY: demo test deps build clean deb deb-check fuzz fuzz-build fuzz-corpus windows windows-deps \
+        windows-check
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	$(MAKE) --no-print-directory deb-check
 	$(MAKE) --no-print-directory fuzz-corpus
+	$(MAKE) --no-print-directory windows-check
 
 # The Debian package, kvvelm_<version>_<arch>.deb in the build folder.
 deb: build
@@ -45,6 +48,13 @@ windows: windows-deps
 	cmake -S . -B $(WINDOWS_BUILD) -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
 	    -DCMAKE_BUILD_TYPE=Release -DKVVELM_WERROR=ON -DKVVELM_BENCH=OFF $(LAUNCHER)
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
+
+# The Windows programs under wine against the Linux build: the unit tests, the reports, the installer
+# (tests/wine, which prepares the prefix in $(WINDOWS_BUILD)/wine-run), then the window and printing
+# through wine's spooler in the same prefix (tests/win32_gui).
+windows-check: build windows
+	./tests/wine/run.sh $(BUILD) $(WINDOWS_BUILD)
+	WINEPREFIX=$(abspath $(WINDOWS_BUILD))/wine-run/prefix ./tests/win32_gui/run.sh $(WINDOWS_BUILD)
 
 windows-deps:
 	@$(MAKE) --no-print-directory deps PACKAGES="$(WINDOWS_PACKAGES)"

@@ -38,17 +38,31 @@ void ReadInstallationCode(Program& program) {
         ConfigurationError(program, "Codice di installazione vuoto nella prima riga di " + Where(program, kLaunchFile));
 }
 
-// Why the registry stand-in gives no usable folders; empty when it gives both.
-std::string RegistryProblem(const Program& program, const std::string& archives, const std::string& programs) {
-    const std::filesystem::path& file = program.environment.registryFile;
-    const std::string name = "registro " + platform::Utf8ToCp1252(file.string()) + " (KVVELM_REGISTRY)";
+// Why the registry stand-in file named by `name` cannot be read; empty when it can.
+std::string StandInProblem(const std::string& name, const std::filesystem::path& file) {
     std::error_code failure;
     if (!std::filesystem::is_regular_file(file, failure)) return name + ": file mancante";
     if (!std::ifstream(file, std::ios::binary)) return name + ": file non leggibile";
     if (!platform::Registry::FromFile(file).HasKey(std::string(kCurrentUser) + "\\" + kSuiteKey))
         return name + ": chiave " + kCurrentUser + "\\" + kSuiteKey + " assente o illeggibile";
+    return "";
+}
+
+// Why the registry (the stand-in when one is named, else the system's) gives no usable folders;
+// empty when it gives both.
+std::string RegistryProblem(const Program& program, const std::string& archives, const std::string& programs) {
+    const std::filesystem::path& file = program.environment.registryFile;
+    const std::string name = file.empty() ? std::string("registro di sistema")
+                                          : "registro " + platform::Utf8ToCp1252(file.string()) + " (KVVELM_REGISTRY)";
+    if (!file.empty()) {
+        if (std::string problem = StandInProblem(name, file); !problem.empty()) return problem;
+    }
     const platform::Files& files = program.services.files;
     for (const auto& [value, folder] : {std::pair{"PERCORSOARCHIVI", archives}, std::pair{"PERCORSOPROGRAMMI", programs}}) {
+        std::string unmappable;
+        platform::ReadUserRegistryString(file, std::string(kCurrentUser) + "\\" + kSuiteKey, value, &unmappable);
+        if (!unmappable.empty())
+            return name + ": " + value + ": il carattere " + unmappable + " non ha forma in Windows-1252";
         if (folder.empty()) return name + ": valore " + value + " assente o vuoto";
         if (!files.FolderExists(folder))
             return name + ": " + value + " = " + folder + ": cartella inesistente (" +

@@ -6,6 +6,8 @@
 #include <iterator>
 #include <vector>
 
+#include "platform/text_encoding.hpp"
+
 namespace kv::platform {
 
 namespace {
@@ -51,7 +53,7 @@ std::string NormaliseKeyPath(const std::string& keyPath) {
     return normal;
 }
 
-Registry Registry::FromFile(const std::filesystem::path& file) {
+Registry Registry::FromFile(const std::filesystem::path& file, RegistryText text) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(file, error)) return Registry();
     try {
@@ -59,7 +61,7 @@ Registry Registry::FromFile(const std::filesystem::path& file) {
         if (!in) return Registry();
         std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
         if (in.bad()) return Registry();
-        return FromBytes(bytes);
+        return FromBytes(bytes, text);
     } catch (const std::exception&) {
         return Registry();  // a file that cannot be read reads as missing
     }
@@ -86,9 +88,14 @@ std::optional<std::string> Registry::ReadString(const std::string& keyPath,
 }
 
 std::optional<std::string> ReadUserRegistryString(const std::filesystem::path& standIn,
-                                                  const std::string& keyPath, const std::string& name) {
-    if (!standIn.empty()) return Registry::FromFile(standIn).ReadString(keyPath, name);
-    return ReadSystemRegistryString(keyPath, name);
+                                                  const std::string& keyPath, const std::string& name,
+                                                  std::string* unmappable) {
+    if (standIn.empty()) return ReadSystemRegistryString(keyPath, name, unmappable);
+    if (unmappable != nullptr) {
+        const std::optional<std::string> utf8 = Registry::FromFile(standIn, RegistryText::Utf8).ReadString(keyPath, name);
+        *unmappable = FirstCharacterOutsideCp1252(utf8.value_or(""));
+    }
+    return Registry::FromFile(standIn).ReadString(keyPath, name);
 }
 
 bool Registry::HasKey(const std::string& keyPath) const {

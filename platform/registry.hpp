@@ -17,15 +17,18 @@ namespace kv::platform {
 std::filesystem::path RegistryFilePath(const char* kvvelmRegistry, const char* xdgConfigHome,
                                        const char* home);
 
+// The text the values of a parsed registry are held in.
+enum class RegistryText { Cp1252, Utf8 };
+
 class Registry {
 public:
     Registry() = default;
 
     // Parses the bytes of a .reg file (UTF-16LE with a byte-order mark, or 8-bit text).
-    static Registry FromBytes(const std::string& bytes);
+    static Registry FromBytes(const std::string& bytes, RegistryText text = RegistryText::Cp1252);
 
     // Reads a .reg file; a missing or unreadable file gives an empty registry.
-    static Registry FromFile(const std::filesystem::path& file);
+    static Registry FromFile(const std::filesystem::path& file, RegistryText text = RegistryText::Cp1252);
 
     // Makes the key exist, with no values yet.
     void AddKey(const std::string& keyPath);
@@ -50,12 +53,16 @@ private:
 
 // A string value of the system's registry (Windows: HKEY_CURRENT_USER or HKEY_LOCAL_MACHINE through
 // the registry API); nullopt when the key or value is missing or not a string, and always on Linux.
-std::optional<std::string> ReadSystemRegistryString(const std::string& keyPath, const std::string& name);
+// `unmappable`, when given, receives the value's first character that Windows-1252 cannot hold
+// ("U+0141"; empty when none), which the returned text shows as "?".
+std::optional<std::string> ReadSystemRegistryString(const std::string& keyPath, const std::string& name,
+                                                    std::string* unmappable = nullptr);
 
 // The current user's string value: from the stand-in file when `standIn` names one, else from the
-// system's registry.
+// system's registry. `unmappable` as above.
 std::optional<std::string> ReadUserRegistryString(const std::filesystem::path& standIn,
-                                                  const std::string& keyPath, const std::string& name);
+                                                  const std::string& keyPath, const std::string& name,
+                                                  std::string* unmappable = nullptr);
 
 // Normalises a key path for comparison: lower case, hive abbreviations expanded, separators
 // collapsed, no trailing backslash.

@@ -111,8 +111,9 @@ bool IsHeader(const std::string& line) {
 
 }  // namespace
 
-Registry Registry::FromBytes(const std::string& bytes) {
-    std::vector<std::string> lines = LogicalLines(DecodeRegistryText(bytes));
+Registry Registry::FromBytes(const std::string& bytes, RegistryText text) {
+    std::vector<std::string> lines =
+        LogicalLines(text == RegistryText::Utf8 ? RegistryTextAsUtf8(bytes) : DecodeRegistryText(bytes));
     std::size_t first = 0;
     while (first < lines.size() && lines[first].empty()) ++first;
     if (first == lines.size() || !IsHeader(lines[first])) return Registry();

@@ -31,12 +31,12 @@ std::string Utf16LeToUtf8(const std::string& bytes, std::size_t start) {
 
 }  // namespace
 
-std::string DecodeRegistryText(const std::string& bytes) {
-    if (bytes.size() >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE') {
-        return Utf8ToCp1252(Utf16LeToUtf8(bytes, 2));
-    }
-    if (bytes.rfind("\xEF\xBB\xBF", 0) == 0) return Utf8ToCp1252(bytes.substr(3));
-    return bytes;
+std::string RegistryTextAsUtf8(const std::string& bytes) {
+    if (bytes.size() >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE') return Utf16LeToUtf8(bytes, 2);
+    if (bytes.rfind("\xEF\xBB\xBF", 0) == 0) return bytes.substr(3);
+    return IsUtf8(bytes) ? bytes : Cp1252ToUtf8(bytes);
 }
+
+std::string DecodeRegistryText(const std::string& bytes) { return Utf8ToCp1252(RegistryTextAsUtf8(bytes)); }
 
 }  // namespace kv::platform

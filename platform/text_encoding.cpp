@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstdio>
 
 namespace kv::platform {
 
@@ -80,6 +81,34 @@ std::string Utf8ToCp1252(const std::string& text) {
         }
     }
     return out;
+}
+
+bool IsUtf8(const std::string& text) {
+    for (size_t i = 0; i < text.size();) {
+        char32_t cp = 0;
+        size_t length = static_cast<unsigned char>(text[i]) < 0x80 ? 1 : DecodeUtf8(text, i, cp);
+        if (length == 0) return false;
+        i += length;
+    }
+    return true;
+}
+
+std::string FirstCharacterOutsideCp1252(const std::string& utf8) {
+    for (size_t i = 0; i < utf8.size();) {
+        char32_t cp = 0;
+        size_t length = static_cast<unsigned char>(utf8[i]) < 0x80 ? 0 : DecodeUtf8(utf8, i, cp);
+        if (length == 0) {
+            ++i;
+            continue;
+        }
+        if (ByteOf(cp) == '?') {
+            char code[16];
+            std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(cp));
+            return code;
+        }
+        i += length;
+    }
+    return "";
 }
 
 std::wstring Cp1252ToWide(std::string_view bytes) {

@@ -16,6 +16,13 @@ void AppendUtf8(std::string& out, char32_t cp);
 // Characters outside Windows-1252 become "?"; invalid UTF-8 bytes are taken as Windows-1252.
 std::string Utf8ToCp1252(const std::string& text);
 
+// The text is UTF-8 throughout (plain ASCII is).
+bool IsUtf8(const std::string& text);
+
+// The first character of UTF-8 text that Windows-1252 cannot hold, as "U+0141"; empty when every
+// character has a form there.
+std::string FirstCharacterOutsideCp1252(const std::string& utf8);
+
 // Windows-1252 as wide characters (UTF-16 on Windows), and back; a character Windows-1252 cannot hold
 // becomes "?" and is counted in `lost` when given.
 std::wstring Cp1252ToWide(std::string_view bytes);

@@ -15,23 +15,34 @@ namespace {
 struct Label {
     int id;
     const wchar_t* text;
+    platform::Answer answer;
 };
 
 // The message box's own buttons, each layout told apart by the buttons it has, relabelled with the
 // program's texts: the system would name them in its own language. Cancel (also Escape and the
-// close box) is always OK where OK comes with an offer to open something.
+// close box) is always OK where OK comes with an offer to open something. The printer question
+// has no Cancel button of the system's, so Escape and the close box do nothing there: one of its
+// three answers must be chosen.
 struct Layout {
     UINT style;
     std::array<Label, 3> labels;  // id 0: none
 };
-constexpr Layout kYesNo{MB_YESNO | MB_DEFBUTTON1, {{{IDYES, L"S\u00EC"}, {IDNO, L"No"}, {0, nullptr}}}};
+using platform::Answer;
+constexpr Layout kYesNo{MB_YESNO | MB_DEFBUTTON1,
+                        {{{IDYES, L"S\u00EC", Answer::Yes}, {IDNO, L"No", Answer::No}, {0, nullptr, Answer::Ok}}}};
+constexpr Layout kRetryPdfCancel{MB_ABORTRETRYIGNORE | MB_DEFBUTTON1,
+                                 {{{IDABORT, L"Riprova", Answer::Retry},
+                                   {IDRETRY, L"Crea PDF", Answer::Pdf},
+                                   {IDIGNORE, L"Annulla", Answer::Cancel}}}};
 constexpr Layout kOkFolder{MB_OKCANCEL | MB_DEFBUTTON2,
-                           {{{IDOK, L"Apri cartella"}, {IDCANCEL, L"OK"}, {0, nullptr}}}};
+                           {{{IDOK, L"Apri cartella", Answer::Ok}, {IDCANCEL, L"OK", Answer::Ok}, {0, nullptr, Answer::Ok}}}};
 constexpr Layout kOkFile{MB_RETRYCANCEL | MB_DEFBUTTON2,
-                         {{{IDRETRY, L"Apri PDF"}, {IDCANCEL, L"OK"}, {0, nullptr}}}};
+                         {{{IDRETRY, L"Apri PDF", Answer::Ok}, {IDCANCEL, L"OK", Answer::Ok}, {0, nullptr, Answer::Ok}}}};
 constexpr Layout kOkFolderFile{MB_CANCELTRYCONTINUE | MB_DEFBUTTON1,
-                               {{{IDCANCEL, L"OK"}, {IDTRYAGAIN, L"Apri cartella"}, {IDCONTINUE, L"Apri PDF"}}}};
-constexpr std::array<const Layout*, 4> kLayouts = {&kYesNo, &kOkFolder, &kOkFile, &kOkFolderFile};
+                               {{{IDCANCEL, L"OK", Answer::Ok},
+                                 {IDTRYAGAIN, L"Apri cartella", Answer::Ok},
+                                 {IDCONTINUE, L"Apri PDF", Answer::Ok}}}};
+constexpr std::array<const Layout*, 5> kLayouts = {&kYesNo, &kOkFolder, &kOkFile, &kRetryPdfCancel, &kOkFolderFile};
 
 bool Fits(HWND box, const Layout& layout) {
     for (const Label& label : layout.labels) {
@@ -57,6 +68,7 @@ LRESULT CALLBACK ProgramLabels(int code, WPARAM wParam, LPARAM lParam) {
 
 const Layout* LayoutOf(const platform::MessageBox& box) {
     if (box.buttons == platform::Buttons::YesNo) return &kYesNo;
+    if (box.buttons == platform::Buttons::RetryPdfCancel) return &kRetryPdfCancel;
     const bool folder = !box.openFolder.empty();
     const bool file = !box.openFile.empty();
     if (folder && file) return &kOkFolderFile;
@@ -101,17 +113,16 @@ platform::Answer Win32Dialogs::Show(const platform::MessageBox& box) {
     const int pressed = ::MessageBoxW(owner_, BoxText(box.text).c_str(),
                                       platform::Cp1252ToWide(box.title).c_str(), style);
     if (hook != nullptr) ::UnhookWindowsHookEx(hook);
-    if (box.buttons == platform::Buttons::YesNo)
-        return pressed == IDYES ? platform::Answer::Yes : platform::Answer::No;
     const Layout* layout = LayoutOf(box);
-    if (layout != nullptr) {
-        for (const Label& label : layout->labels) {
-            if (label.id != pressed || label.id == 0) continue;
-            if (label.text == std::wstring_view(L"Apri cartella")) Open(box.openFolder);
-            if (label.text == std::wstring_view(L"Apri PDF")) Open(box.openFile);
-        }
+    if (layout == nullptr) return Answer::Ok;
+    for (const Label& label : layout->labels) {
+        if (label.id != pressed || label.id == 0) continue;
+        if (label.text == std::wstring_view(L"Apri cartella")) Open(box.openFolder);
+        if (label.text == std::wstring_view(L"Apri PDF")) Open(box.openFile);
+        return label.answer;
     }
-    return platform::Answer::Ok;
+    // Closed without a button of its own: the question's safe answer.
+    return box.safeAnswer.value_or(box.buttons == platform::Buttons::YesNo ? Answer::No : Answer::Ok);
 }
 
 }  // namespace kv::gui::win32

@@ -2,13 +2,15 @@
 
 #include "platform/drives.hpp"
 #include "platform/paths.hpp"
+#include "platform/text_encoding.hpp"
 
 namespace kv::platform {
 
 namespace {
 
+// The path text (Windows-1252) as a Linux name (UTF-8), backslashes made "/".
 std::string Slashed(std::string_view path) {
-    std::string out(path);
+    std::string out = Cp1252ToUtf8(std::string(path));
     for (char& c : out)
         if (c == '\\') c = '/';
     return out;

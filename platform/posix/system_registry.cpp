@@ -10,7 +10,8 @@ std::filesystem::path RegistryFilePath(const char* kvvelmRegistry, const char* x
 }
 
 // Linux has no registry of its own: the stand-in file is the only one.
-std::optional<std::string> ReadSystemRegistryString(const std::string&, const std::string&) {
+std::optional<std::string> ReadSystemRegistryString(const std::string&, const std::string&, std::string* unmappable) {
+    if (unmappable != nullptr) unmappable->clear();
     return std::nullopt;
 }
 

@@ -18,6 +18,22 @@ HKEY HiveOf(const std::string& normalised, std::string& subKey) {
     return nullptr;
 }
 
+// UTF-16 as UTF-8; a lone surrogate becomes U+FFFD.
+std::string WideToUtf8(const std::wstring& text) {
+    std::string utf8;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char32_t cp = text[i];
+        const bool high = cp >= 0xD800 && cp <= 0xDBFF;
+        if (high && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
+            cp = 0x10000 + ((cp - 0xD800) << 10) + (static_cast<char32_t>(text[++i]) - 0xDC00);
+        } else if (cp >= 0xD800 && cp <= 0xDFFF) {
+            cp = 0xFFFD;
+        }
+        AppendUtf8(utf8, cp);
+    }
+    return utf8;
+}
+
 }  // namespace
 
 std::filesystem::path RegistryFilePath(const char* kvvelmRegistry, const char*, const char*) {
@@ -26,7 +42,9 @@ std::filesystem::path RegistryFilePath(const char* kvvelmRegistry, const char*, 
     return {};
 }
 
-std::optional<std::string> ReadSystemRegistryString(const std::string& keyPath, const std::string& name) {
+std::optional<std::string> ReadSystemRegistryString(const std::string& keyPath, const std::string& name,
+                                                    std::string* unmappable) {
+    if (unmappable != nullptr) unmappable->clear();
     std::string subKey;
     HKEY hive = HiveOf(NormaliseKeyPath(keyPath), subKey);
     if (hive == nullptr) return std::nullopt;
@@ -42,6 +60,7 @@ std::optional<std::string> ReadSystemRegistryString(const std::string& keyPath, 
         return std::nullopt;
     value.resize(bytes / sizeof(wchar_t));
     while (!value.empty() && value.back() == L'\0') value.pop_back();
+    if (unmappable != nullptr) *unmappable = FirstCharacterOutsideCp1252(WideToUtf8(value));
     return WideToCp1252(value);
 }
 

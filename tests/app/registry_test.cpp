@@ -52,6 +52,11 @@ TEST(Registry, ReadsUtf16ExportsAndConvertsToWindows1252) {
         "\xEF\xBB\xBFWindows Registry Editor Version 5.00\n[HKCU\\SOFTWARE\\ORVANTA\\LUMEO]\n"
         "\"NOTE\"=\"caff\xC3\xA8 \xF0\x9F\x98\x80\"\n");
     EXPECT_EQ(utf8.ReadString(kKey, "NOTE"), "caff\xE8 ?");
+
+    // 8-bit text without a byte-order mark: UTF-8 when it is valid UTF-8, else Windows-1252.
+    const std::string eightBit = "Windows Registry Editor Version 5.00\n[HKCU\\SOFTWARE\\ORVANTA\\LUMEO]\n\"NOTE\"=\"";
+    EXPECT_EQ(Registry::FromBytes(eightBit + "caff\xC3\xA8\"\n").ReadString(kKey, "NOTE"), "caff\xE8");
+    EXPECT_EQ(Registry::FromBytes(eightBit + "caff\xE8 \xC3\xA8\"\n").ReadString(kKey, "NOTE"), "caff\xE8 \xC3\xA8");
 }
 
 TEST(Registry, UnparsableFilesKeysAndLinesReadAsMissing) {

@@ -127,6 +127,23 @@ TEST_F(StartUpTest, UnreadableOrMalformedRegistryReadsAsMissing) {
     EXPECT_TRUE(dialogs_.shown().empty());
 }
 
+TEST_F(StartUpTest, Utf8RegistryNamesAccentedFoldersAndALetterWithoutWindows1252FormIsAnError) {
+    // "Societ\xE0" on the disk in UTF-8, named by an 8-bit registry file in UTF-8.
+    const fs::path accented = dir_.path() / "Societ\xC3\xA0";
+    fs::rename(demo_.archiveFolder, accented);
+    WriteRegistry(accented.string(), demo_.programFolder.string());
+    StartUp(MakeProgram());
+    EXPECT_EQ(program_->archive.archiveFolder, (dir_.path() / "Societ\xE0").string());
+    EXPECT_FALSE(program_->screen.companies.empty());
+
+    // An L with stroke (U+0141) has no Windows-1252 form.
+    fs::remove_all(Drive("PQTPAGHE"));
+    WriteRegistry((dir_.path() / "\xC5\x81\xC3\xB3" "d\xC5\xBA").string(), demo_.programFolder.string());
+    ExpectConfigurationError(MakeProgram(), "File mancante: C:\\PQTPAGHE\\QTPERARK.QTP (");
+    EXPECT_NE(dialogs_.shown()[0].details.find("PERCORSOARCHIVI: il carattere U+0141 non ha forma in Windows-1252"),
+              std::string::npos) << dialogs_.shown()[0].details;
+}
+
 TEST_F(StartUpTest, BlankLegacyLineIsAConfigurationError) {
     fs::remove(demo_.registryFile);
     WriteLegacyFiles(" \t ", LegacyProgramFolder());

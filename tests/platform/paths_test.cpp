@@ -45,6 +45,7 @@ TEST(Drives, LettersMapToLowerCaseFoldersAndPosixPathsStayInPlace) {
     EXPECT_EQ(drives.HostPath("\\CORVIN\\CORVIN.INI"), "/d/c/CORVIN/CORVIN.INI");
     EXPECT_EQ(drives.HostPath("/srv/ark/QTBASE.DAT"), "/srv/ark/QTBASE.DAT");
     EXPECT_EQ(drives.HostPath("ark\\sub\\F.DAT"), "ark/sub/F.DAT");
+    EXPECT_EQ(drives.HostPath("C:\\Societ\xE0\\F.DAT"), "/d/c/Societ\xC3\xA0/F.DAT");  // names in UTF-8
 }
 
 TEST(Drives, RootComesFromTheEnvironment) {

@@ -167,6 +167,8 @@ other_program_traps() {
 registry_from_wine() {
     say "Registry:"
     wine reg import "$(winpath "$work/demo-win/registry.reg")" >/dev/null 2>&1
+    # Without the older path files on C:, which name the same folders, only the registry can.
+    rm -rf "$WINEPREFIX/drive_c/PQTPAGHE"
     KVVELM_REGISTRY="" win_batch "$work/demo-win" --info >"$work/info-registry.out" 2>&1
     local rs=$?
     win_batch "$work/demo-win" --info >"$work/info-standin.out" 2>&1

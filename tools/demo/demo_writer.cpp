@@ -7,6 +7,7 @@
 #include "archive/file_open.hpp"
 #include "archive/file_table.hpp"
 #include "archive/records.hpp"
+#include "platform/text_encoding.hpp"
 #include "tools/demo/base_layout.hpp"
 #include "tools/demo/demo_companies.hpp"
 #include "tools/demo/record_fields.hpp"
@@ -51,7 +52,7 @@ DemoWriter::DemoWriter(const fs::path& root)
       services_(platform::Files(platform::DriveMap(paths_.drivesRoot))),
       archive_(services_) {
     services_.dialogs = &dialogs_;
-    archive_.archiveFolder = paths_.archiveFolder.string();
+    archive_.archiveFolder = platform::Utf8ToCp1252(paths_.archiveFolder.string());
     archive_.installationCode = kDemoInstallationCode;
 }
 
