@@ -6,7 +6,7 @@
 #include <cmath>
 #include <random>
 
-#include "output/number_test.hpp"
+#include "output/numeric_text.hpp"
 #include "output/print_text.hpp"
 #include "tests/output/output_fixture.hpp"
 #include "tests/support/error_of.hpp"
