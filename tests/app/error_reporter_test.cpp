@@ -129,7 +129,7 @@ TEST_F(ErrorReporterTest, InformationBoxNamesTheProgram) {
     ASSERT_EQ(dialogs_.shown().size(), 1u);
     const platform::MessageBox& box = dialogs_.shown()[0];
     EXPECT_EQ(box.title, "Informazioni Progetto lumeo");
-    EXPECT_EQ(box.text, "Programma lumeo\r\rNome EXE : KVVELM.EXE\rNome Progetto : KVVELM.VBP\r");
+    EXPECT_EQ(box.text, "Programma lumeo\r\rNome EXE : KVVELM.EXE\rNome Progetto : KVVELM\r");
     EXPECT_EQ(box.icon, Icon::Information);
 }
 

@@ -98,13 +98,13 @@ TEST_F(Opening, TextFilesAreRewrittenAndReadByLines) {
     WriteFile(fx.Folder() / "STAMPA.TXT", "old\r\nold\r\nold\r\n");
     FAIOPENIO(st, 3, 1);
     WriteTextLine(st, 3, "riga uno");
-    WriteTextLine(st, 3, "HP LaserJet 4");
+    WriteTextLine(st, 3, "KVVELM_Laser");
     CHIUDI(st, 3);
-    EXPECT_EQ(ReadFile(fx.Folder() / "STAMPA.TXT"), "riga uno\r\nHP LaserJet 4\r\n");
+    EXPECT_EQ(ReadFile(fx.Folder() / "STAMPA.TXT"), "riga uno\r\nKVVELM_Laser\r\n");
     FAIOPENIO(st, 3, 0);
     EXPECT_EQ(ReadTextLine(st, 3), "riga uno");
     EXPECT_FALSE(TextAtEnd(st, 3));
-    EXPECT_EQ(ReadTextLine(st, 3), "HP LaserJet 4");
+    EXPECT_EQ(ReadTextLine(st, 3), "KVVELM_Laser");
     EXPECT_TRUE(TextAtEnd(st, 3));
     CHIUDI(st, 3);
     // Reading a line past the end is an error for the reporter.

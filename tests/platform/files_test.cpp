@@ -101,9 +101,9 @@ TEST_F(FilePort, LinesEndAtCrLfCrOrLfAndWriteWithCrLf) {
 
     WriteFile(dir / "w.txt", "old content that is longer");
     SharedFile out = files.Open((dir / "w.txt").string(), OpenMode::WriteNew);
-    out.WriteLine("HP LaserJet");
+    out.WriteLine("KVVELM_Laser");
     out.WriteLine("");
-    EXPECT_EQ(ReadFile(dir / "w.txt"), "HP LaserJet\r\n\r\n");
+    EXPECT_EQ(ReadFile(dir / "w.txt"), "KVVELM_Laser\r\n\r\n");
 }
 
 }  // namespace
