@@ -58,7 +58,9 @@ protected:
         Start();
     }
 
-    void Check(ReportOutcome (*report)(const ReportContext&, const ReportRequest&), const std::vector<Labelled>& expected) {
+    using Report = ReportOutcome (*)(const ReportContext&, const ReportRequest&);
+
+    void Check(Report report, const std::vector<Labelled>& expected) {
         log_->calls.clear();
         report(Context(), Request({"001"}));
         const std::vector<std::string> texts = DrawnTexts(log_->calls);
