@@ -51,7 +51,8 @@ void DocumentBlock(ReportForm& form, int row) {
          "CODICE TRIBUTO  : " + cell(C::kTaxCode) + gap + "DATA CORRESPONS.: " + cell(C::kPaidOn) + gap +
              "DATA VERSAMENTO : " + cell(C::kPaymentDate),
          0.35);
-    Line(form, 0.5, "IMPORTO VERSATO : " + cell(C::kPaidAmount) + gap + "NUM. BOLLO / Q. : " + cell(C::kStampNumber), 0.7);
+    Line(form, 0.5,
+         "IMPORTO VERSATO : " + cell(C::kPaidAmount) + gap + "NUM. BOLLO / Q. : " + cell(C::kStampNumber), 0.7);
 }
 
 }  // namespace
