@@ -26,12 +26,14 @@
 
 namespace {
 
-constexpr int kLinesPerPage = 60;
-constexpr int kCharsPerLine = 105;
-constexpr float kTop = 40;
-constexpr float kLeading = 12;
-constexpr float kLeft = 36;
-constexpr float kPageHeight = 842;
+// An A4 page in points, its lines from the top.
+struct PageLayout {
+    int lines = 60;
+    int charsPerLine = 105;
+    float top = 40, leading = 12, left = 36, height = 842;
+};
+constexpr PageLayout kPage;
+constexpr int kLinesPerPage = kPage.lines;
 
 std::vector<std::string> PageLines() {
     std::vector<std::string> lines;
@@ -40,7 +42,7 @@ std::vector<std::string> PageLines() {
         std::snprintf(row, sizeof row, "%06d ROSSI MARIO STUDIO TECNICO ASSOCIATO  %02d/%02d/2026 FT%05d  %10d,%02d %9d,%02d",
                       i, i % 28 + 1, i % 12 + 1, 1000 + i, 12345 + i * 7, i % 100, 2469 + i, (i * 3) % 100);
         std::string line(row);
-        line.resize(kCharsPerLine, ' ');
+        line.resize(static_cast<size_t>(kPage.charsPerLine), ' ');
         lines.push_back(line);
     }
     return lines;
@@ -54,7 +56,7 @@ void WriteFolivo(const std::string& path, int pages, const std::vector<std::stri
     pdf.SetFont("Courier New", 9);
     for (int page = 0; page < pages; ++page) {
         pdf.BeginPage();
-        for (int i = 0; i < kLinesPerPage; ++i) pdf.DrawText(kLeft, kTop + i * kLeading, lines[i]);
+        for (int i = 0; i < kLinesPerPage; ++i) pdf.DrawText(kPage.left, kPage.top + i * kPage.leading, lines[i]);
         pdf.EndPage();
     }
     pdf.EndDoc();
@@ -70,7 +72,7 @@ void WriteHaru(const std::string& path, int pages, const std::vector<std::string
         HPDF_Page_BeginText(page);
         HPDF_Page_SetFontAndSize(page, font, 9);
         for (int i = 0; i < kLinesPerPage; ++i)
-            HPDF_Page_TextOut(page, kLeft, kPageHeight - kTop - i * kLeading, lines[i].c_str());
+            HPDF_Page_TextOut(page, kPage.left, kPage.height - kPage.top - i * kPage.leading, lines[i].c_str());
         HPDF_Page_EndText(page);
     }
     HPDF_SaveToFile(pdf, path.c_str());
@@ -78,13 +80,13 @@ void WriteHaru(const std::string& path, int pages, const std::vector<std::string
 }
 
 void WriteCairo(const std::string& path, int pages, const std::vector<std::string>& lines) {
-    cairo_surface_t* surface = cairo_pdf_surface_create(path.c_str(), 595, kPageHeight);
+    cairo_surface_t* surface = cairo_pdf_surface_create(path.c_str(), 595, kPage.height);
     cairo_t* cr = cairo_create(surface);
     cairo_select_font_face(cr, "Courier", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
     cairo_set_font_size(cr, 9);
     for (int p = 0; p < pages; ++p) {
         for (int i = 0; i < kLinesPerPage; ++i) {
-            cairo_move_to(cr, kLeft, kTop + i * kLeading);
+            cairo_move_to(cr, kPage.left, kPage.top + i * kPage.leading);
             cairo_show_text(cr, lines[i].c_str());
         }
         cairo_show_page(cr);
