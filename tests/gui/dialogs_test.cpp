@@ -100,18 +100,6 @@ TEST_F(RunWindowTest, StartsShowsTheWindowAndEndsWithUscita) {
     EXPECT_TRUE(boxes_.seen().empty());
 }
 
-TEST_F(RunWindowTest, ConfigurationErrorIsShownAndEndsTheProgram) {
-    writer_.reset();
-    environment_.registryFile = dir_ / "missing.reg";
-    environment_.drivesRoot = dir_ / "no-drives";
-    EXPECT_EQ(RunWindow(environment_, printers_, clock_), platform::exit_status::kFatal);
-    ASSERT_EQ(boxes_.seen().size(), 1u);
-    EXPECT_EQ(boxes_.seen()[0].title, "Lumeo");
-    EXPECT_EQ(boxes_.seen()[0].icon, QMessageBox::Critical);
-    EXPECT_EQ(boxes_.seen()[0].text,
-              "ERRORE DI CONFIGURAZIONE! CONTROLLARE I PERCORSI DI Lumeo CON IL PROGRAMMA TRAMEX");
-}
-
 }  // namespace
 }  // namespace kv::gui
 

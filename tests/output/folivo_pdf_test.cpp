@@ -152,26 +152,5 @@ TEST_F(FolivoDocument, TheSameReportAgainReplacesTheFileWithTheSameBytes) {
     EXPECT_QPDF_CLEAN(Pdf());
 }
 
-TEST_F(FolivoDocument, AFileThatCannotBeWrittenLeavesNothingFinishedLooking) {
-    fs::create_directories(Folder() / "PARD_AC_001_L'ARTE A_B SRL.pdf.part");  // in the writer's way
-    EXPECT_THAT(test::ErrorOf([&] { OpenHeadingPage(state, document, true); }).description(),
-                HasSubstr("D:\\DATI\\FILE-PDF\\001\\2006\\12\\PARC\\PARD_AC_001_L'ARTE A_B SRL.pdf: "));
-    EXPECT_FALSE(state.PDFAPERTO);
-    EXPECT_FALSE(fs::exists(Pdf()));
-    EXPECT_TRUE(fs::is_directory(Pdf().string() + ".part")) << "what was in the way is not ours to delete";
-    EXPECT_EQ(state.PDFCREATO, 1);
-}
-
-TEST_F(FolivoDocument, AFinalNameThatCannotBeTakenLeavesNoPartialFile) {
-    fs::create_directories(Pdf() / "inside");  // a folder holds the final name
-    OpenHeadingPage(state, document, true);
-    HeadingFont(state, 9);
-    std::string line = "TESTO";
-    STAMPATESTO(state, 2, 2, line);
-    EXPECT_THROW(EndCompanyOutput(state), platform::RuntimeError);
-    EXPECT_TRUE(fs::is_directory(Pdf()));
-    EXPECT_FALSE(fs::exists(Pdf().string() + ".part"));
-}
-
 }  // namespace
 }  // namespace kv::output

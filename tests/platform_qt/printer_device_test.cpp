@@ -63,26 +63,6 @@ TEST_F(PrinterDeviceTest, TextTopSitsAtCurrentYAndPrintMovesToTheNextLine) {
     EXPECT_NEAR(edge.yMin, -57 * kPointsPerTwip, 1.0);
 }
 
-TEST_F(PrinterDeviceTest, CourierNewPrintsAsLiberationMonoRegularAndBold) {
-    QtPrinterDevice printer = NumberedFiles();
-    printer.SetFontSize(9);
-    printer.SetFontBold(true);
-    printer.SetFontName("Courier New");
-    printer.Print("HEADING");
-    printer.SetFontBold(false);
-    printer.Print("Body line with \xE8 and \x80");  // Windows-1252 e-grave and euro sign
-    EXPECT_EQ(printer.FontName(), "Courier New");
-    EXPECT_EQ(printer.FontSize(), 9);
-    printer.EndDoc();
-
-    std::string fonts = test::FontList(Job(1));
-    EXPECT_NE(fonts.find("LiberationMono-Bold"), std::string::npos) << fonts;
-    EXPECT_NE(fonts.find("LiberationMono "), std::string::npos) << fonts;
-    EXPECT_NE(test::PdfToText(Job(1)).find("Body line with \xE8 and"), std::string::npos);
-    EXPECT_NE(test::Run("pdftotext " + test::ShellQuote(Job(1).string()) + " -").output.find("\u20AC"),
-              std::string::npos);
-}
-
 TEST_F(PrinterDeviceTest, JobStartsAtTheFirstPrintAndAnEmptyEndDocMakesNone) {
     QtPrinterDevice printer = NumberedFiles();
     printer.EndDoc();  // a company with nothing to print
