@@ -55,16 +55,6 @@ TEST_F(DocumentsBatchTest, FilesAreNamedAndEveryTextSitsAtItsRowAndColumn) {
     EXPECT_EQ(Find(OnPage(texts, 13), "PERCIPIENTE").text.rfind("PERCIPIENTE : 0002 ", 0), 0u);
 }
 
-TEST_F(DocumentsBatchTest, CurrentYearFilesCarryTheirOwnPrefixAndAreReplacedOnTheNextRun) {
-    ASSERT_EQ(Batch("--report documenti --ditte 002 --anno corrente").status, 0);
-    const fs::path file = CompanyFolder("002") / "PARD_AC_002_IMPORT_EXPORT ADRIATICA S.P.A..pdf";
-    ASSERT_TRUE(fs::exists(file));
-    test::WriteFile(file, "old");
-    ASSERT_EQ(Batch("--report documenti --ditte 002 --anno corrente").status, 0);
-    EXPECT_QPDF_CLEAN(file);
-    EXPECT_EQ(AllPdfs().size(), 1u);
-}
-
 TEST_F(DocumentsBatchTest, EveryArchiveFileIsByteIdenticalAfterTheFourReports) {
     auto snapshot = [&] {
         std::map<std::string, std::string> files;

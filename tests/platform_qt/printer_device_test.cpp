@@ -1,5 +1,5 @@
 // The Qt printer object printing to PDF files (QPrinter's PDF output), read back by poppler: where
-// text lands, the font "Courier New" becomes, and when a job starts, breaks pages and ends.
+// text lands, and when a job starts, breaks pages and ends.
 
 #include <gtest/gtest.h>
 
@@ -97,31 +97,6 @@ TEST_F(PrinterDeviceTest, JobStartsAtTheFirstPrintAndAnEmptyEndDocMakesNone) {
     EXPECT_NEAR(test::FindWord(words, "TWO").yMin, 0, 1.0);
     EXPECT_EQ(test::PageCount(Job(2)), 1);
     EXPECT_EQ(test::PrintedWords(Job(2)).front().text, "THREE");
-}
-
-TEST_F(PrinterDeviceTest, FailuresArePrinterErrorsAndARetryCanSucceed) {
-    bool reachable = false;
-    QtPrinterDevice printer([&] {
-        fs::path folder = reachable ? dir_.path() : dir_ / "missing" / "folder";
-        return PrintTarget{"", (folder / "job.pdf").string()};
-    });
-    try {
-        printer.Print("LOST");
-        ADD_FAILURE() << "a job that cannot start must fail";
-    } catch (const RuntimeError& error) {
-        EXPECT_EQ(error.number(), err::kPrinterError);
-    }
-    EXPECT_FALSE(printer.JobOpen());
-    reachable = true;
-    printer.Print("KEPT");  // the same operation again, once the printer is back
-    printer.EndDoc();
-    EXPECT_EQ(printer.JobsEnded(), 1);
-    EXPECT_EQ(test::PrintedWords(dir_ / "job.pdf").size(), 1u);
-
-    QtPrinterDevice unknown([] { return PrintTarget{"KVVELM no such queue", ""}; });
-    EXPECT_THROW(unknown.Print("X"), RuntimeError);
-    unknown.EndDoc();  // nothing started, nothing to end
-    EXPECT_EQ(unknown.JobsEnded(), 0);
 }
 
 }  // namespace

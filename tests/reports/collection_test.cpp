@@ -44,16 +44,6 @@ TEST_F(CollectionTest, WholeYearStoresTheNotesOfTheYearInKeyOrderAndFlagsMissing
               (std::vector<std::string>{"0004"}));
 }
 
-TEST_F(CollectionTest, WholeYearWithoutMissingMonthsLeavesTheFlagDownAndAnEmptyCompanyStoresNothing) {
-    WritePayees({Payee(1)});
-    WriteNotes({Note(1, 1, 1, "012024"), Note(1, 1, 2, "122023")});
-    Start();
-    EXPECT_EQ(Column(Elenco_Documenti_Array_Tutti, Request({"001"}), DocumentColumn::kNumber).size(), 1u);
-    EXPECT_FALSE(form_->collection.DATIMANCANTI);
-    EXPECT_TRUE(Column(Elenco_Documenti_Array_Tutti, Request({"003"}), DocumentColumn::kNumber).empty());
-    EXPECT_FALSE(form_->collection.DOCTROVATI);
-}
-
 TEST_F(CollectionTest, ChosenMonthsStoreTickedMonthsOnlyAndNeverAnotherCompanysNote) {
     WritePayees({Payee(1), Payee(5)});
     WriteNotes({Note(1, 1, 1, "012024"), Note(1, 1, 2, "022024"), Note(1, 1, 3, "032024"),
