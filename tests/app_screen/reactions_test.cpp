@@ -40,14 +40,6 @@ TEST_F(ReactionsTest, StartUpLeavesTheInitialChoices) {
     EXPECT_FALSE(program_->output.MODOPDF);
 }
 
-TEST(ScreenPlacement, CentredOnTheDisplayInWholeTwips) {
-    TwipsRect placed = CentredScreen(21600, 16200);
-    EXPECT_EQ(placed.left, 4890);
-    EXPECT_EQ(placed.top, 3877);  // (16200 - 8445) / 2 = 3877.5, halved as a whole number
-    EXPECT_EQ(placed.width, 11820);
-    EXPECT_EQ(placed.height, 8445);
-}
-
 TEST_F(ReactionsTest, TutteIMesiTickBox) {
     Program& program = *program_;
     SelectMonth(program, 3, false);  // a disabled list takes no clicks

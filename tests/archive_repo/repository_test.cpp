@@ -100,20 +100,5 @@ TEST_F(RepositoryTest, RepeatOffsetsOfRepeatedGroups) {
     EXPECT_EQ(Messages(), std::vector<std::string>{"ERRORE REPOSITORY - LETTERA SCONOSCIUTA"});
 }
 
-TEST(NamedBuffersTest, EveryLayoutOfTheRepositoryHasItsBuffer) {
-    NamedBuffers buffers;
-    for (const char* name : {"DITX$", "DIPX$", "FISX$", "SETX$", "FOTX$", "DICX$", "DI2X$", "CONX$",
-                             "CUDX$", "PROX$", "STUX$", "FOPX$", "PARX$", "PERX$", "COCX$", "STOX$",
-                             "SCRX$", "SCRY$", "GLAX$", "GLCX$", "M77X$", "SCRU$", "ARTX$", "F24X$"}) {
-        std::string* buffer = buffers.Find(name);
-        ASSERT_NE(buffer, nullptr) << name;
-        *buffer = name;
-    }
-    EXPECT_EQ(buffers.DITX, "DITX$");
-    EXPECT_EQ(buffers.F24X, "F24X$");
-    EXPECT_EQ(buffers.Find("DITX"), nullptr);
-    EXPECT_EQ(buffers.Find("XXXX$"), nullptr);
-}
-
 }  // namespace
 }  // namespace kv::archive

@@ -91,12 +91,9 @@ TEST_F(BatchTest, HelpAndBadCommandLines) {
     EXPECT_NE(help.output.find("Uso: kvvelm-batch"), std::string::npos);
     EXPECT_NE(help.output.find("--report documenti|registro|percipienti|certificazioni"),
               std::string::npos);
-
-    for (const char* bad : {"--anno ieri", "--mesi 1,13", "--ditte 1234", "--report", "--colore"}) {
-        auto result = Batch(bad);
-        EXPECT_EQ(result.status, 64) << bad;
-        EXPECT_NE(result.output.find("kvvelm-batch: "), std::string::npos) << bad;
-    }
+    auto bad = Batch("--mesi 1,13");  // each bad option is named in the options tests
+    EXPECT_EQ(bad.status, 64);
+    EXPECT_NE(bad.output.find("kvvelm-batch: --mesi"), std::string::npos) << bad.output;
 }
 
 TEST_F(BatchTest, MissingBaseFileEndsThroughTheErrorReporter) {
