@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "output/number_test.hpp"
+#include "output/numeric_text.hpp"
 #include "reports/money.hpp"
 #include "reports/report_text.hpp"
 
