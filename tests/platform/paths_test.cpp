@@ -48,14 +48,5 @@ TEST(Drives, LettersMapToLowerCaseFoldersAndPosixPathsStayInPlace) {
     EXPECT_EQ(drives.HostPath("C:\\Societ\xE0\\F.DAT"), "/d/c/Societ\xC3\xA0/F.DAT");  // names in UTF-8
 }
 
-TEST(Drives, RootComesFromTheEnvironment) {
-    ::setenv("KVVELM_DRIVES", "/drives-here", 1);
-    EXPECT_EQ(DriveMap::FromEnvironment().root(), "/drives-here");
-    ::unsetenv("KVVELM_DRIVES");
-    ::setenv("XDG_DATA_HOME", "/xdg", 1);
-    EXPECT_EQ(DriveMap::FromEnvironment().root(), "/xdg/kvvelm/drives");
-    ::unsetenv("XDG_DATA_HOME");
-}
-
 }  // namespace
 }  // namespace kv::platform
