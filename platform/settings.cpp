@@ -1,6 +1,5 @@
 #include "platform/settings.hpp"
 
-#include <cstdlib>
 #include <fstream>
 
 #include "platform/config_path.hpp"
@@ -47,11 +46,6 @@ bool FileSettings::Write(const std::string& name, const std::string& value) {
     for (const auto& [key, text] : values_) out << key << "=" << text << "\n";
     out.flush();
     return static_cast<bool>(out);
-}
-
-std::unique_ptr<Settings> MakeSettings() {
-    return std::make_unique<FileSettings>(
-        SettingsFilePath(std::getenv("KVVELM_SETTINGS"), std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")));
 }
 
 }  // namespace kv::platform

@@ -5,9 +5,11 @@
 #include "app/archive_reports.hpp"
 #include "app/program.hpp"
 #include "app/program_end.hpp"
+#include "app/screen_reactions.hpp"
 #include "gui/model_action.hpp"
 #include "gui/win32/selection_window.hpp"
 #include "gui/win32/win32_dialogs.hpp"
+#include "platform/settings.hpp"
 
 namespace kv::gui::win32 {
 
@@ -21,6 +23,9 @@ int RunWindow(const app::Environment& environment, platform::BatchPrinting& prin
         printing.MakePrinter(program.services, [&program] { return program.start.printerName; });
     program.output.printer = printer.get();
     program.printerRefusal = [&printing](const std::string& name) { return printing.Refusal(name); };
+    std::unique_ptr<platform::Settings> settings = platform::MakeSettings();
+    program.settings = settings.get();
+    app::RecallSettings(program);
     app::ArchiveReports reports(program);
     std::optional<SelectionWindow> window;
     // A window that cannot be made (no display under wine, say) ends the program with a box.

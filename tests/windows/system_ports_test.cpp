@@ -1,33 +1,20 @@
-// The Windows ports that ask the system: the named mutex of the single instance, the registry read
-// through the registry API (a stand-in file still overriding it), the user's regional settings and
-// the clock's offset from UTC.
+// The Windows ports that ask the system: the registry read through the registry API, the window's
+// settings kept there, the user's regional settings and the clock's offset from UTC. The named
+// mutex of the single instance and the stand-in file are tried across programs by tests/wine.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
+#include <cstdlib>
+#include <memory>
+
 #include "platform/clock.hpp"
-#include "platform/instance_lock.hpp"
 #include "platform/registry.hpp"
+#include "platform/settings.hpp"
 #include "platform/user_locale.hpp"
-#include "tests/support/test_support.hpp"
 
 namespace kv::platform {
 namespace {
-
-TEST(WindowsInstance, ASecondHolderOfTheSameNameSeesTheFirst) {
-    const std::filesystem::path name = InstanceLockPath("C:\\tmp\\kvvelm-test.lock", nullptr);
-    {
-        InstanceLock first(name);
-        EXPECT_EQ(first.state(), InstanceLock::State::Held);
-        InstanceLock second(name);
-        EXPECT_TRUE(second.OtherInstanceRunning());
-        InstanceLock elsewhere(InstanceLockPath("C:\\tmp\\other.lock", nullptr));
-        EXPECT_EQ(elsewhere.state(), InstanceLock::State::Held);
-    }
-    InstanceLock again(name);
-    EXPECT_EQ(again.state(), InstanceLock::State::Held);
-    EXPECT_EQ(InstanceLockPath(nullptr, "ignored").wstring(), L"KVVELM");
-}
 
 // A key of the test's own under HKCU, removed at the end.
 class WindowsRegistry : public ::testing::Test {
@@ -37,26 +24,36 @@ protected:
         const wchar_t value[] = L"C:\\Societ\u00e0\\ARK";
         ASSERT_EQ(::RegSetKeyValueW(HKEY_CURRENT_USER, kKey, L"PercorsoArchivi", REG_SZ, value, sizeof value),
                   ERROR_SUCCESS);
+        const wchar_t foreign[] = L"C:\\\u0141\u00f3d\u017a";  // an L with stroke has no Windows-1252 form
+        ::RegSetKeyValueW(HKEY_CURRENT_USER, kKey, L"ESTERO", REG_SZ, foreign, sizeof foreign);
         DWORD number = 7;
         ::RegSetKeyValueW(HKEY_CURRENT_USER, kKey, L"NUMERO", REG_DWORD, &number, sizeof number);
     }
     void TearDown() override { ::RegDeleteTreeW(HKEY_CURRENT_USER, kKey); }
 };
 
-TEST_F(WindowsRegistry, TheRealKeyIsReadUnlessAStandInIsNamed) {
+TEST_F(WindowsRegistry, TheRealKeyIsReadWhenNoStandInIsNamed) {
     EXPECT_EQ(RegistryFilePath(nullptr, "/xdg", "/home"), std::filesystem::path());
     const std::string key = "HKEY_CURRENT_USER\\SOFTWARE\\KVVELM-TEST";
-    EXPECT_EQ(ReadUserRegistryString({}, key, "PERCORSOARCHIVI"), "C:\\Societ\xE0\\ARK");
     EXPECT_EQ(ReadUserRegistryString({}, "hkcu\\software\\kvvelm-test\\", "percorsoarchivi"), "C:\\Societ\xE0\\ARK");
+    std::string unmappable = "x";
+    EXPECT_EQ(ReadUserRegistryString({}, key, "PERCORSOARCHIVI", &unmappable), "C:\\Societ\xE0\\ARK");
+    EXPECT_EQ(unmappable, "");
+    EXPECT_EQ(ReadUserRegistryString({}, key, "ESTERO", &unmappable), "C:\\?\xF3" "d?");
+    EXPECT_EQ(unmappable, "U+0141");
     EXPECT_EQ(ReadUserRegistryString({}, key, "NUMERO"), std::nullopt);
     EXPECT_EQ(ReadUserRegistryString({}, key, "MISSING"), std::nullopt);
     EXPECT_EQ(ReadUserRegistryString({}, "HKCU\\SOFTWARE\\NO-SUCH-KEY", "X"), std::nullopt);
-    test::TempDir dir("win-registry");
-    test::WriteFile(dir / "stand-in.reg",
-                    "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\SOFTWARE\\KVVELM-TEST]\r\n"
-                    "\"PERCORSOARCHIVI\"=\"D:\\\\FILE\"\r\n");
-    std::filesystem::path standIn = RegistryFilePath((dir / "stand-in.reg").string().c_str(), nullptr, nullptr);
-    EXPECT_EQ(ReadUserRegistryString(standIn, key, "PERCORSOARCHIVI"), "D:\\FILE");
+}
+
+// Without KVVELM_SETTINGS the window's choices live under HKCU\SOFTWARE\KVVELM.
+TEST_F(WindowsRegistry, SettingsAreValuesOfTheProgramsKey) {
+    ASSERT_EQ(std::getenv("KVVELM_SETTINGS"), nullptr);
+    std::unique_ptr<Settings> settings = MakeSettings();
+    ASSERT_TRUE(settings->Write("Prova", "caff\xE8"));
+    EXPECT_EQ(ReadSystemRegistryString("HKCU\\SOFTWARE\\KVVELM", "Prova"), "caff\xE8");
+    EXPECT_EQ(MakeSettings()->Read("Prova"), "caff\xE8");
+    ::RegDeleteKeyValueW(HKEY_CURRENT_USER, L"SOFTWARE\\KVVELM", L"Prova");
 }
 
 TEST(WindowsLocale, TheUsersSettingsGiveSeparatorAndDate) {

@@ -114,10 +114,9 @@ compare_reports() {
         local l="$work/demo-linux/FILE-PDF/$pdf" w="$work/demo-win/FILE-PDF/$pdf"
         cmp -s <(undated "$l") <(undated "$w") || { say "    differs: $pdf"; bad=1; }
         qpdf --check "$w" >/dev/null 2>&1 || { say "    qpdf --check: $pdf"; bad=1; }
-        [ "$(pdftotext -enc UTF-8 "$w" - 2>/dev/null)" = "$(pdftotext -enc UTF-8 "$l" - 2>/dev/null)" ] &&
-            [ -n "$(pdftotext "$w" - 2>/dev/null | tr -d '[:space:]')" ] || { say "    text: $pdf"; bad=1; }
+        [ -n "$(pdftotext "$w" - 2>/dev/null | tr -d '[:space:]')" ] || { say "    no text: $pdf"; bad=1; }
     done <<<"$pdfs"
-    check "every PDF byte for byte as Linux's apart from dates, qpdf-clean, the same text" test "$bad" = 0
+    check "every PDF byte for byte as Linux's apart from dates, qpdf-clean, with text" test "$bad" = 0
 }
 
 # The messages of both systems with the demo folders and the separators made alike.
