@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "platform/registry.hpp"
 #include "platform/settings.hpp"
 #include "platform/text_encoding.hpp"
 
@@ -15,19 +16,7 @@ constexpr const wchar_t* kSettingsKey = L"SOFTWARE\\KVVELM";
 class RegistrySettings : public Settings {
 public:
     std::optional<std::string> Read(const std::string& name) const override {
-        const std::wstring value = Cp1252ToWide(name);
-        DWORD bytes = 0;
-        if (::RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, value.c_str(), RRF_RT_REG_SZ, nullptr, nullptr, &bytes) !=
-            ERROR_SUCCESS)
-            return std::nullopt;
-        std::wstring text(bytes / sizeof(wchar_t) + 1, L'\0');
-        bytes = static_cast<DWORD>(text.size() * sizeof(wchar_t));
-        if (::RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, value.c_str(), RRF_RT_REG_SZ, nullptr, text.data(),
-                           &bytes) != ERROR_SUCCESS)
-            return std::nullopt;
-        text.resize(bytes / sizeof(wchar_t));
-        while (!text.empty() && text.back() == L'\0') text.pop_back();
-        return WideToCp1252(text);
+        return ReadSystemRegistryString("HKEY_CURRENT_USER\\SOFTWARE\\KVVELM", name);
     }
 
     bool Write(const std::string& name, const std::string& value) override {
