@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QPushButton>
 #include <QTimer>
+#include <QtTest/QTest>
 
 #include "gui/gui_main.hpp"
 #include "gui/qt_text.hpp"
@@ -98,6 +99,27 @@ TEST_F(RunWindowTest, StartsShowsTheWindowAndEndsWithUscita) {
     EXPECT_EQ(RunWindow(environment_, printers_, clock_), platform::exit_status::kNormal);
     EXPECT_TRUE(clicked);
     EXPECT_TRUE(boxes_.seen().empty());
+}
+
+// A second start shows its box, ends with status 3 and brings the window already open to the front.
+TEST_F(RunWindowTest, ASecondStartBringsTheOpenWindowToTheFront) {
+    writer_.reset();
+    int second = -1;
+    bool restored = false;
+    QTimer::singleShot(0, [&] {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top->objectName() != "FrmQTVELMNEW" || !top->isVisible()) continue;
+            top->showMinimized();
+            second = RunWindow(environment_, printers_, clock_);
+            restored = QTest::qWaitFor([top] { return !top->isMinimized(); }, 5000);
+            top->findChild<QPushButton*>("CmdUscita")->click();
+        }
+    });
+    EXPECT_EQ(RunWindow(environment_, printers_, clock_), platform::exit_status::kNormal);
+    EXPECT_EQ(second, platform::exit_status::kOtherInstance);
+    EXPECT_TRUE(restored);
+    ASSERT_EQ(boxes_.seen().size(), 1u);
+    EXPECT_EQ(boxes_.seen()[0].text, QString::fromUtf8("Un altro KVVELM \xC3\xA8 gi\xC3\xA0 aperto su questo computer."));
 }
 
 TEST_F(RunWindowTest, ConfigurationErrorIsShownAndEndsTheProgram) {
