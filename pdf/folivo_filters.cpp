@@ -28,8 +28,13 @@ void FolivoImpl::zzToFlateDecode(std::vector<uint8_t>& ByteArray, int32_t& BufCo
 }
 
 void FolivoImpl::SetProtection(int32_t Mode, const std::string& OwnerPwd, const std::string& UserPwd) {
-    doc_.security = security::MakeStandardSecurity(Mode, OwnerPwd, UserPwd, doc_.info.producer + kFolivoVersion);
-    if (doc_.security.revision == 3) RequireVersion(1);
+    const bool aes = (Mode & (security::kAes128 | security::kAes256)) != 0;
+    std::string fileId = aes ? security::UniqueFileIdentifier(doc_.fileName, doc_.fileSize)
+                             : doc_.info.producer + kFolivoVersion;
+    doc_.security = security::MakeStandardSecurity(Mode, OwnerPwd, UserPwd, std::move(fileId));
+    // 128-bit RC4 needs PDF 1.4, AES-128 1.6, AES-256 1.7
+    const int32_t level[] = {0, 0, 0, 1, 3, 0, 4};
+    RequireVersion(level[doc_.security.revision]);
 }
 
 void FolivoImpl::EncodeStream(std::string& data, int32_t objNum, std::string& filters) {

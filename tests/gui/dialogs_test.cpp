@@ -1,5 +1,5 @@
-// The message boxes over QMessageBox, and kvvelm's whole run (start-up, window, end) through the
-// same function main calls.
+// The message boxes over QMessageBox, the text crossing into Qt, kvvelm without a display, and a
+// second start of kvvelm while its window is open.
 
 #include <QApplication>
 #include <QPushButton>
@@ -82,27 +82,9 @@ TEST(QtTextTest, WindowsTextCrossesTheQtBoundaryBothWays) {
     EXPECT_EQ(MessageText("a\rb\nc\r\n\r\nd"), "a\nb\nc\n\nd");
 }
 
-class RunWindowTest : public WindowTest {};
-
-TEST_F(RunWindowTest, StartsShowsTheWindowAndEndsWithUscita) {
-    writer_.reset();
-    bool clicked = false;
-    QTimer::singleShot(0, [&] {
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            if (top->objectName() != "FrmQTVELMNEW" || !top->isVisible()) continue;
-            if (auto* exit = top->findChild<QPushButton*>("CmdUscita")) {
-                clicked = true;
-                exit->click();
-            }
-        }
-    });
-    EXPECT_EQ(RunWindow(environment_, printers_, clock_), platform::exit_status::kNormal);
-    EXPECT_TRUE(clicked);
-    EXPECT_TRUE(boxes_.seen().empty());
-}
-
-// A second start shows its box, ends with status 3 and brings the window already open to the front.
-TEST_F(RunWindowTest, ASecondStartBringsTheOpenWindowToTheFront) {
+// A second start (the same function main calls) shows its box, ends with status 3 and brings the
+// window already open to the front.
+TEST_F(WindowTest, ASecondStartBringsTheOpenWindowToTheFront) {
     writer_.reset();
     int second = -1;
     bool restored = false;
@@ -120,18 +102,6 @@ TEST_F(RunWindowTest, ASecondStartBringsTheOpenWindowToTheFront) {
     EXPECT_TRUE(restored);
     ASSERT_EQ(boxes_.seen().size(), 1u);
     EXPECT_EQ(boxes_.seen()[0].text, QString::fromUtf8("Un altro KVVELM \xC3\xA8 gi\xC3\xA0 aperto su questo computer."));
-}
-
-TEST_F(RunWindowTest, ConfigurationErrorIsShownAndEndsTheProgram) {
-    writer_.reset();
-    environment_.registryFile = dir_ / "missing.reg";
-    environment_.drivesRoot = dir_ / "no-drives";
-    EXPECT_EQ(RunWindow(environment_, printers_, clock_), platform::exit_status::kFatal);
-    ASSERT_EQ(boxes_.seen().size(), 1u);
-    EXPECT_EQ(boxes_.seen()[0].title, "Lumeo");
-    EXPECT_EQ(boxes_.seen()[0].icon, QMessageBox::Critical);
-    EXPECT_EQ(boxes_.seen()[0].text,
-              "ERRORE DI CONFIGURAZIONE! CONTROLLARE I PERCORSI DI Lumeo CON IL PROGRAMMA TRAMEX");
 }
 
 }  // namespace
