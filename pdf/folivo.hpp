@@ -1,7 +1,10 @@
 #pragma once
 // Folivo, the program's own PDF writer. One instance writes one file: BeginDoc, pages with drawing
 // in between, EndDoc. Every length a caller passes is in the unit chosen with SetScale, measured
-// from the top-left corner of the area inside the margins, Y growing downwards.
+// from the top-left corner of the area inside the margins, Y growing downwards; links, notes, fields
+// and destinations too, so they sit on what was drawn. Texts are Windows-1252; strings outside the
+// page (information, bookmarks, notes, fields, labels, layers) are written as UTF-16BE whenever a
+// byte would read differently in PDFDocEncoding ("€"), else as they stand.
 //
 // The members forward to a private implementation (pdf/folivo_impl.hpp, not for users), so this
 // header names only standard types and Folivo's own error, host and area types. Errors: BeginDoc

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "pdf/folivo_impl.hpp"
+#include "pdf/text/text_string.hpp"
 #include "pdf/navigation/field_widget.hpp"
 
 namespace folivo {
@@ -48,8 +49,8 @@ void FolivoImpl::AddField(const std::string& FieldName, int32_t FieldType, float
     const int32_t scriptObj = push && !Value.empty() ? WriteScript(Value) : 0;
 
     const float s = doc_.page.scale;
-    const float x1 = X * s;
-    const float y1 = doc_.page.height - Y * s;
+    const float x1 = PageSpaceX(doc_.page, X);
+    const float y1 = PageSpaceY(doc_.page, Y);
     navigation::Field field;
     field.widget = "<< /Type /Annot /Subtype /Widget \r /Rect [ " + FormatNum(x1) + " " + FormatNum(y1) + " " +
                    FormatNum(x1 + xDim * s) + " " + FormatNum(y1 - YDim * s) + "]" +
@@ -98,11 +99,11 @@ void FolivoImpl::WritePageFields() {
         if (field.page != page || field.object != 0) continue;
         field.object = StartObject();
         std::vector<std::string> quotedOptions;
-        for (const auto& option : field.options) quotedOptions.push_back(QuoteString(option));
-        std::string text = field.widget + " /DA " + QuoteString(field.appearance) + " /T " + QuoteString(field.name);
-        if (!field.tooltip.empty()) text += " /TU " + QuoteString(field.tooltip);
-        text += navigation::FieldTypeEntries(field, quotedOptions, QuoteString(field.value),
-                                             QuoteString(field.caption));
+        for (const auto& option : field.options) quotedOptions.push_back(QuoteString(text::PdfTextString(option)));
+        std::string text = field.widget + " /DA " + QuoteString(field.appearance) + " /T " + QuoteString(text::PdfTextString(field.name));
+        if (!field.tooltip.empty()) text += " /TU " + QuoteString(text::PdfTextString(field.tooltip));
+        text += navigation::FieldTypeEntries(field, quotedOptions, QuoteString(text::PdfTextString(field.value)),
+                                             QuoteString(text::PdfTextString(field.caption)));
         if (!field.actions.empty()) text += " /AA << " + field.actions + " >> ";
         WriteLine(text + " /P " + pageRef + " >>");
         CloseObject();

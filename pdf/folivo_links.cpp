@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "pdf/folivo_impl.hpp"
+#include "pdf/text/text_string.hpp"
 #include "pdf/fonts/font_table.hpp"
 #include "pdf/navigation/link_target.hpp"
 
@@ -34,9 +35,11 @@ void FolivoImpl::DefineRef(const std::string& RefName, int32_t TypeOfBookmark, f
 
 void FolivoImpl::LinkTo(const std::string& Destination, float BorderWidth, int32_t OnMouseDown, int32_t TypeOfLink,
                         float X, float Y, float Width, float Height, float Zoom) {
+    // The last area is measured from the margins' corner, like the drawing.
     const Area& a = doc_.lastArea;
-    std::string dict = "<< /Type /Annot\r/Subtype /Link /Rect [" + FormatNum(a.x1) + " " + FormatNum(a.y1) + " " +
-                       FormatNum(a.x2) + " " + FormatNum(a.y2) + "]\r";
+    const float left = doc_.page.left, top = doc_.page.top;
+    std::string dict = "<< /Type /Annot\r/Subtype /Link /Rect [" + FormatNum(a.x1 + left) + " " + FormatNum(a.y1 - top) +
+                       " " + FormatNum(a.x2 + left) + " " + FormatNum(a.y2 - top) + "]\r";
     dict += BorderWidth != 0 ? "/Border [ 0 0 " + FormatNum(BorderWidth) + "]" : std::string("/Border [ 0 0 0] ");
     dict += Highlight(OnMouseDown);
     const auto target = navigation::ParseLinkTarget(Destination);
@@ -92,8 +95,8 @@ std::string FolivoImpl::ActionText(const std::string& Destination) {
 int32_t FolivoImpl::WriteAnnotation(std::string Dict, const std::string& Contents, const std::string& Title,
                                     const std::string& DA, const std::string& Action) {
     const int32_t objNum = StartObject();
-    if (!Title.empty()) Dict += " /T " + QuoteString(Title);
-    if (!Contents.empty()) Dict += " /Contents " + QuoteString(Contents);
+    if (!Title.empty()) Dict += " /T " + QuoteString(text::PdfTextString(Title));
+    if (!Contents.empty()) Dict += " /Contents " + QuoteString(text::PdfTextString(Contents));
     if (!DA.empty()) Dict += " /DA " + QuoteString(DA);
     if (!Action.empty()) Dict += ActionText(Action);
     WriteLine(Dict + " >>");

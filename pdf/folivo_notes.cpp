@@ -35,8 +35,8 @@ bool IsPlainColor(const std::string& color) { return !color.empty() && color[0] 
 void FolivoImpl::AddNoteBox(const std::string& Text, float X, float Y, float Width, float Height, int32_t TextAlign,
                             int32_t Border, float DashOn, float DashOff, int32_t Flag) {
     const float s = doc_.page.scale;
-    const float x1 = X * s;
-    const float y1 = doc_.page.height - Y * s;
+    const float x1 = PageSpaceX(doc_.page, X);
+    const float y1 = PageSpaceY(doc_.page, Y);
     std::string dict = "<< /Type /Annot /Subtype /FreeText\r/Rect [" + FormatNum(x1) + " " + FormatNum(y1) + " " +
                        FormatNum(x1 + Width * s) + " " + FormatNum(y1 - Height * s) + "]\r /F " + std::to_string(Flag);
     if (TextAlign == 2) dict += "\r/Q 2";
@@ -51,8 +51,8 @@ void FolivoImpl::AddNoteBox(const std::string& Text, float X, float Y, float Wid
 }
 
 void FolivoImpl::AddNoteIcon(const std::string& Text, int32_t Icon, float X, float Y, bool Opened, int32_t Flag) {
-    const std::string x = FormatPt(X);
-    const std::string y = FormatNum(doc_.page.height - Y * doc_.page.scale);
+    const std::string x = FormatNum(PageSpaceX(doc_.page, X));
+    const std::string y = FormatNum(PageSpaceY(doc_.page, Y));
     std::string dict = "<< /Type /Annot\r/Subtype /Text\r/Rect [" + x + " " + y + " " + x + " " + y + "]\r/F " +
                        std::to_string(Flag);
     if (IsPlainColor(doc_.colors.fill)) dict += "\r/C [" + ColorToRGB(doc_.colors.fill) + "]";

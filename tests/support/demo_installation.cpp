@@ -20,7 +20,7 @@ void DemoInstallationTest::WriteCompanies(const std::vector<demo::DemoCompany>& 
 app::Program& DemoInstallationTest::MakeProgram() {
     FinishInstallation();
     program_.reset();  // a started program holds the single-instance lock
-    program_ = std::make_unique<app::Program>(environment_, dialogs_, printers_, clock_);
+    program_ = std::make_unique<app::Program>(environment_, ProgramDialogs(), printers_, clock_);
     return *program_;
 }
 

@@ -35,6 +35,9 @@ protected:
     // The company codes in list order.
     std::vector<std::string> ListedCodes() const;
 
+    // The dialogs the program shows its message boxes with.
+    virtual platform::Dialogs& ProgramDialogs() { return dialogs_; }
+
     // A file on drive C: of the installation.
     std::filesystem::path Drive(const std::string& relative) const { return paths_.drivesRoot / "c" / relative; }
 
