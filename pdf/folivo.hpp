@@ -83,7 +83,10 @@ public:
 
     // ---- TrueType (defined in folivo_truetype.cpp) ----
     // Reads a TrueType file, registers it under the alias (the font's full name without spaces when
-    // empty) and writes its objects; returns the alias. Errors are recorded in ErrNumber.
+    // empty) and writes its objects; returns the alias. Errors are recorded in ErrNumber. An embedded
+    // font also gets a /ToUnicode CMap of its encoding's codes (Windows-1252, or Mac Roman with
+    // Encoding 1), written right after its font file, so text extraction and search give back the
+    // characters ("€", curly quotes, accented capitals) rather than guesses.
     std::string AddFont(const std::string& TTFFile, const std::string& FontAlias = "", bool Embedded = true,
                         int32_t Encoding = 0);
 
