@@ -70,6 +70,8 @@ std::string Folivo::DrawTextBox(float X, float Y, float Width, float Height, con
                                 float Indentation, int32_t Align, int32_t Options) {
     return impl_->DrawTextBox(X, Y, Width, Height, Text, Indentation, Align, Options);
 }
+void Folivo::SetFontSubsetting(bool On) { impl_->SetFontSubsetting(On); }
+
 std::string Folivo::AddFont(const std::string& TTFFile, const std::string& FontAlias, bool Embedded,
                             int32_t Encoding) {
     return impl_->AddFont(TTFFile, FontAlias, Embedded, Encoding);

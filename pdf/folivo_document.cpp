@@ -115,6 +115,7 @@ void FolivoImpl::EndDoc() {
     if (doc_.pages.Count() == 0) BeginPage();
     if (doc_.content.pageOpen) EndPage();
     PutPendingFonts();  // fonts selected before the file was open
+    PutSubsetFonts();
     PutPendingImages();
     WriteEncryptionObject();
     const int32_t metadataObj = WriteMetadataObject();

@@ -63,6 +63,7 @@ struct DocumentState {
     TableLayout table;
     TextSpacing spacing;  // reset by every BeginPage
     fonts::FontTable fonts;
+    bool fontSubsetting = false;  // SetFontSubsetting: embedded TrueType fonts added later are subset
     text::TextState text;
     float lineWidth = 0;   // points, last SetLineWidth
     std::string fileName;
@@ -123,6 +124,7 @@ public:
     void WriteTextLn(const std::string& Text);
     std::string DrawTextBox(float X, float Y, float Width, float Height, const std::string& Text,
                             float Indentation = 0, int32_t Align = 0, int32_t Options = 0);
+    void SetFontSubsetting(bool On);
     std::string AddFont(const std::string& TTFFile, const std::string& FontAlias = "", bool Embedded = true,
                         int32_t Encoding = 0);
     void SetCompression(int32_t CompressionMode, uint8_t Quality = 0);
@@ -281,7 +283,13 @@ private:
     void PutPendingFonts();
     // The descriptor, font file and /ToUnicode objects that follow a TrueType font's dictionary.
     void PutTrueTypeObjects(fonts::FontRecord& record);
+    // The embedded file (object N + 2) and its /ToUnicode map (N + 3) of the font at object N.
+    void PutFontFile(fonts::FontRecord& record, std::string file);
+    // EndDoc: the files of subset fonts, cut down to the glyphs drawn.
+    void PutSubsetFonts();
     void PutToUnicode(fonts::FontRecord& record, int32_t objNum);
+    // Notes the codes drawn with the current font, whose glyphs a subset font keeps.
+    void MarkCodesDrawn(std::string_view text);
     const fonts::FontRecord& CurrentFont() const;  // throws when no font is selected
     text::TextMeasure Measure() const;
     void WriteTextObject(float x, float Y, const std::string& Text, const text::LinePlan& plan);
