@@ -3,7 +3,7 @@
 // in between, EndDoc. Every length a caller passes is in the unit chosen with SetScale, measured
 // from the top-left corner of the area inside the margins, Y growing downwards.
 //
-// The members forward to a private implementation (pdf/folivo_impl.hpp, not for users), so this
+// The members work over a private implementation (pdf/folivo_impl.hpp, not for users), so this
 // header names only standard types and Folivo's own error, host and area types. Errors: BeginDoc
 // records what it catches in ErrNumber/ErrSource/ErrDescription; every other member throws
 // folivo::Error (pdf/error.hpp).

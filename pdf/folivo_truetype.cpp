@@ -44,8 +44,8 @@ fonts::FontRecord TrueTypeRecord(const truetype::TrueTypeFont& font, const std::
 
 }  // namespace
 
-std::string FolivoImpl::AddFont(const std::string& TTFFile, const std::string& FontAlias, bool Embedded,
-                                int32_t Encoding) {
+std::string Folivo::AddFont(const std::string& TTFFile, const std::string& FontAlias, bool Embedded,
+                            int32_t Encoding) {
     std::string alias = FontAlias;
     try {
         std::string bytes = ReadFontFile(TTFFile);
@@ -57,12 +57,12 @@ std::string FolivoImpl::AddFont(const std::string& TTFFile, const std::string& F
         // same family (spaces dropped) does not share it. Mac Roman names carry SetFont's prefix.
         const std::string name = (codePage == truetype::CodePage::kMacRoman ? "MAC" : "") + alias;
         fonts::FontRecord record = TrueTypeRecord(font, UpperAscii(name), name, Encoding);
-        if (doc_.fonts.Find(record.key, record.encoding) != 0) return alias;  // registered already
-        record.descriptor = truetype::DescriptorText(font, FormatNum(font.italicAngle));
+        if (impl_->doc_.fonts.Find(record.key, record.encoding) != 0) return alias;  // registered already
+        record.descriptor = truetype::DescriptorText(font, impl_->FormatNum(font.italicAngle));
         if (Embedded) record.fontFile = std::move(bytes);
-        PutFontObjects(doc_.fonts.Add(std::move(record)));
+        impl_->PutFontObjects(impl_->doc_.fonts.Add(std::move(record)));
     } catch (const Error& error) {
-        SetError("AddFont", error, TTFFile);
+        impl_->SetError("AddFont", error, TTFFile);
     }
     return alias;
 }
