@@ -6,7 +6,6 @@
 #include "app/archive_reports.hpp"
 #include "cli/batch_main.hpp"
 #include "cli/locale_text.hpp"
-#include "platform/qt/cups_queue.hpp"
 #include "cli/terminal_progress.hpp"
 #include "platform/batch_printing.hpp"
 #include "platform/terminal.hpp"
@@ -33,7 +32,9 @@ int main(int argc, char** argv) {
                                      return program.start.printerName;
                                  });
                                  program.output.printer = printer.get();
-                                 program.printerRefusal = kv::platform::qt::PrinterRefusal;
+                                 program.printerRefusal = [&printing](const std::string& name) {
+                                     return printing->Refusal(name);
+                                 };
                                  return std::make_unique<kv::app::ArchiveReports>(program);
                              });
 }

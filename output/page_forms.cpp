@@ -47,7 +47,9 @@ void BodyFont(OutputState& state, float size, bool bold) {
 
 void OpenHeadingPage(OutputState& state, const ReportDocument& document, bool firstPage) {
     if (!state.MODOPDF) return;
-    CREACARTELLEPDF(state, document.company, document.kind, document.period);
+    // A later page of an open document goes into the folder its first page made: the folder is
+    // checked once a document, not on every page.
+    if (firstPage || !state.PDFAPERTO) CREACARTELLEPDF(state, document.company, document.kind, document.period);
     if (firstPage) {
         CREAPDF(state, document.prefix, document.options);
         return;

@@ -27,8 +27,8 @@ struct ReportDocument {
     PdfDocumentOptions options;
 };
 
-// The page a heading writes on. PDF: CREACARTELLEPDF, then CREAPDF for the first page of a company,
-// else BeginPage. Printer: nothing (the job starts with the first text; the body breaks pages).
+// The page a heading writes on. PDF: CREACARTELLEPDF (once a document: later pages of an open
+// document skip it), then CREAPDF for the first page of a company, else BeginPage. Printer: nothing (the job starts with the first text; the body breaks pages).
 void OpenHeadingPage(OutputState& state, const ReportDocument& document, bool firstPage);
 
 // The body's break before a later heading: NewPage on the printer, nothing on PDF.

@@ -2,6 +2,8 @@
 
 #include <limits>
 
+#include "pdf/core/number_format.hpp"
+#include "pdf/core/string_format.hpp"
 #include "pdf/folivo_impl.hpp"
 #include "pdf/fonts/standard_fonts.hpp"
 #include "pdf/graphics/path_text.hpp"
@@ -154,14 +156,30 @@ void FolivoImpl::WriteTextObject(float x, float Y, const std::string& Text, cons
             break;
         case text::LineAdjust::kNone: break;
     }
+    // The whole text object in one buffer, its lines joined by carriage returns as AddContent
+    // would end them: one allocation a line of text.
+    std::string block;
+    block.reserve(Text.size() + prefix.size() + suffix.size() + 96);
+    block += "BT\r/";
+    block += fonts::NameToken(doc_.text.fontName);
+    block += ' ';
+    AppendNum(block, doc_.text.size);
+    block += " Tf ";
+    AppendNum(block, doc_.text.size);
+    block += " TL\r1 0 0 -1 ";
+    AppendNum(block, x);
+    block += ' ';
+    AppendNum(block, Y * doc_.page.scale);
+    block += " Tm\r";
+    block += prefix;
+    block += '(';
+    AppendEscaped(block, Text);
+    block += ") Tj";
+    block += suffix;
+    block += "\rET";
     const std::string fill = doc_.colors.fill + ";" + doc_.colors.fillPattern;
     api_.SetColorFill(doc_.colors.text + ";" + doc_.colors.textPattern);
-    const std::string size = FormatNum(doc_.text.size);
-    AddContent("BT");
-    AddContent("/" + fonts::NameToken(doc_.text.fontName) + " " + size + " Tf " + size + " TL");
-    AddContent("1 0 0 -1 " + FormatNum(x) + " " + FormatPt(Y) + " Tm");
-    AddContent(prefix + "(" + EscapeString(Text) + ") Tj" + suffix);
-    AddContent("ET");
+    AddContent(block);
     api_.SetColorFill(fill);
 }
 

@@ -20,6 +20,9 @@ public:
     // system's default printer). Its failures go to the error reporter.
     virtual std::unique_ptr<PrinterDevice> MakePrinter(Services& services,
                                                        std::function<std::string()> printerName) = 0;
+    // Why the print service refuses jobs for `printer` (Windows-1252 name, reason in Windows-1252);
+    // empty when it takes them.
+    virtual std::string Refusal(const std::string& printer) const = 0;
 };
 
 // `printerList` is KVVELM_PRINTERS's value (see MakePrinters); null for the system's printers.

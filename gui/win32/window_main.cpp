@@ -20,6 +20,7 @@ int RunWindow(const app::Environment& environment, platform::BatchPrinting& prin
     std::unique_ptr<platform::PrinterDevice> printer =
         printing.MakePrinter(program.services, [&program] { return program.start.printerName; });
     program.output.printer = printer.get();
+    program.printerRefusal = [&printing](const std::string& name) { return printing.Refusal(name); };
     app::ArchiveReports reports(program);
     std::optional<SelectionWindow> window;
     // A window that cannot be made (no display under wine, say) ends the program with a box.

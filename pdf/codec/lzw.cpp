@@ -1,6 +1,7 @@
 #include "pdf/codec/lzw.hpp"
 
 #include <algorithm>
+#include <array>
 
 namespace folivo::codec {
 namespace {
@@ -14,60 +15,80 @@ constexpr uint16_t kTableLimit = 4096;
 // entry behind ours, so it widens when our next free code reaches 512, 1024 and 2048.
 int WidthFor(uint32_t next) { return next < 512 ? 9 : next < 1024 ? 10 : next < 2048 ? 11 : 12; }
 
+// Writes codes most significant bit first into an output sized once for the worst case, four
+// bytes at a time. At most one code a byte is written, a clear code every 3,838 codes, and the
+// first clear code, the last string and the end code.
 class MsbBitWriter {
 public:
-    explicit MsbBitWriter(std::vector<uint8_t>& out) : out_(out) {}
+    MsbBitWriter(std::vector<uint8_t>& out, size_t inputSize) : out_(out) {
+        out_.resize((inputSize + inputSize / 1024 + 4) * 12 / 8 + 8);
+        at_ = out_.data();
+    }
     void Put(uint32_t code, int width) {
         acc_ = acc_ << width | code;
         used_ += width;
-        while (used_ >= 8) {
-            used_ -= 8;
-            out_.push_back(static_cast<uint8_t>(acc_ >> used_));
-        }
-        acc_ &= (uint32_t{1} << used_) - 1;
+        if (used_ < 32) return;
+        used_ -= 32;
+        const auto word = static_cast<uint32_t>(acc_ >> used_);
+        at_[0] = static_cast<uint8_t>(word >> 24);
+        at_[1] = static_cast<uint8_t>(word >> 16);
+        at_[2] = static_cast<uint8_t>(word >> 8);
+        at_[3] = static_cast<uint8_t>(word);
+        at_ += 4;
     }
+    // Writes the bits left, the last byte padded with zeros, and trims the output to them.
     void Flush() {
-        if (used_ > 0) out_.push_back(static_cast<uint8_t>(acc_ << (8 - used_)));
-        used_ = 0;
-        acc_ = 0;
+        for (; used_ >= 8; used_ -= 8) *at_++ = static_cast<uint8_t>(acc_ >> (used_ - 8));
+        if (used_ > 0) *at_++ = static_cast<uint8_t>(acc_ << (8 - used_));
+        out_.resize(static_cast<size_t>(at_ - out_.data()));
     }
 
 private:
     std::vector<uint8_t>& out_;
-    uint32_t acc_ = 0;
+    uint8_t* at_ = nullptr;
+    uint64_t acc_ = 0;
     int used_ = 0;
 };
 
-// String table: (prefix code, next byte) -> code, open addressing, cheap to clear.
+// String table: (prefix code, next byte) -> code. Each code remembers the last child found or
+// added under it, read directly by code; the other children are found in an open-addressing hash
+// whose slots pack key and code in one word (0: empty).
 class StringTable {
 public:
-    StringTable() : keys_(kSlots, kEmpty), codes_(kSlots, 0) {}
+    StringTable() { Clear(); }
     void Clear() {
-        std::fill(keys_.begin(), keys_.end(), kEmpty);
+        slots_.fill(0);
+        std::fill(last_.begin(), last_.begin() + kFirstFree, kNoChild);
         next_ = kFirstFree;
     }
     uint32_t Next() const { return next_; }
     // Code of prefix + byte, or -1 when absent (then `slot` is where to add it).
-    int Find(uint16_t prefix, uint8_t byte, uint32_t& slot) const {
-        const uint32_t key = uint32_t{prefix} << 8 | byte;
+    int Find(uint32_t prefix, uint8_t byte, uint32_t& slot) {
+        const uint32_t last = last_[prefix];
+        if (last >> 16 == byte) return static_cast<int>(last & 0xFFFF);
+        const uint32_t key = prefix << 8 | byte;
         slot = (key * 2654435761u) >> (32 - kSlotBits);
-        while (keys_[slot] != kEmpty) {
-            if (keys_[slot] == key) return codes_[slot];
-            slot = (slot + 1) & (kSlots - 1);
+        for (uint32_t entry; (entry = slots_[slot]) != 0; slot = (slot + 1) & (kSlots - 1)) {
+            if (entry >> 12 == key) {
+                last_[prefix] = uint32_t{byte} << 16 | (entry & 0xFFF);
+                return static_cast<int>(entry & 0xFFF);
+            }
         }
         return -1;
     }
-    void Add(uint16_t prefix, uint8_t byte, uint32_t slot) {
-        keys_[slot] = uint32_t{prefix} << 8 | byte;
-        codes_[slot] = static_cast<uint16_t>(next_++);
+    void Add(uint32_t prefix, uint8_t byte, uint32_t slot) {
+        const uint32_t code = next_++;
+        slots_[slot] = (prefix << 8 | byte) << 12 | code;
+        last_[code] = kNoChild;
+        last_[prefix] = uint32_t{byte} << 16 | code;
     }
 
 private:
     static constexpr int kSlotBits = 13;
     static constexpr uint32_t kSlots = 1u << kSlotBits;
-    static constexpr uint32_t kEmpty = 0xFFFFFFFF;
-    std::vector<uint32_t> keys_;
-    std::vector<uint16_t> codes_;
+    static constexpr uint32_t kNoChild = 0xFFFFFFFF;  // no byte matches its top half
+    std::array<uint32_t, kSlots> slots_;
+    std::array<uint32_t, kTableLimit> last_;  // byte << 16 | child code
     uint32_t next_ = kFirstFree;
 };
 
@@ -75,17 +96,16 @@ private:
 
 std::vector<uint8_t> EncodeLzw(std::span<const uint8_t> input) {
     std::vector<uint8_t> out;
-    out.reserve(input.size() / 2 + 16);
-    MsbBitWriter bits(out);
+    MsbBitWriter bits(out, input.size());
     StringTable table;
     bits.Put(kClear, 9);
     if (!input.empty()) {
-        uint16_t current = input[0];
+        uint32_t current = input[0];
         for (size_t i = 1; i < input.size(); ++i) {
             uint32_t slot = 0;
             const int found = table.Find(current, input[i], slot);
             if (found >= 0) {
-                current = static_cast<uint16_t>(found);
+                current = static_cast<uint32_t>(found);
                 continue;
             }
             bits.Put(current, WidthFor(table.Next()));

@@ -83,6 +83,17 @@ const char* NamedValue(const std::string& name) {
     return nullptr;
 }
 
+// The text of each component value 0..255 as a fraction of 255, made once: colours are set
+// around every line of text.
+const std::string& ComponentText(int value) {
+    static const std::array<std::string, 256> kTexts = [] {
+        std::array<std::string, 256> texts;
+        for (int v = 0; v < 256; ++v) texts[v] = FormatNum(RoundValue(static_cast<float>(v / 255.0)));
+        return texts;
+    }();
+    return kTexts[value];
+}
+
 int HexDigit(char c) {
     if (c >= '0' && c <= '9') return c - '0';
     c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
@@ -122,6 +133,7 @@ std::string ColorToRGB(std::string_view hex) {
         throw Error(kErrTypeMismatch, "Type mismatch: '" + std::string(hex) + "' is not a #RRGGBB colour");
     }
     std::string out;
+    out.reserve(17);  // "0.502 0.502 0.502"
     for (size_t i = 1; i < 7; i += 2) {
         const int hi = HexDigit(hex[i]);
         const int lo = HexDigit(hex[i + 1]);
@@ -129,7 +141,7 @@ std::string ColorToRGB(std::string_view hex) {
             throw Error(kErrTypeMismatch, "Type mismatch: '" + std::string(hex) + "' is not a #RRGGBB colour");
         }
         if (!out.empty()) out += ' ';
-        out += FormatNum(RoundValue(static_cast<float>((hi * 16 + lo) / 255.0)));
+        out += ComponentText(hi * 16 + lo);
     }
     return out;
 }

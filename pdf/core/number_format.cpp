@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 
 namespace folivo {
 
@@ -21,6 +22,49 @@ void TrimFraction(std::string& text) {
     if (text.back() == '.') text.pop_back();
 }
 
+// Below a thousand a rounded value has at most six significant digits, all of them whole
+// thousandths: its text is read off the integer count of thousandths, without a general
+// floating-point conversion. `thousandths` is 1 to 999,999.
+void AppendThousandths(std::string& out, bool negative, uint32_t thousandths) {
+    char text[16];
+    char* end = text + sizeof text;
+    char* begin = end;
+    uint32_t fraction = thousandths % 1000;
+    int places = 3;
+    while (fraction != 0 && fraction % 10 == 0) {
+        fraction /= 10;
+        --places;
+    }
+    if (fraction != 0) {
+        for (int i = 0; i < places; ++i, fraction /= 10) *--begin = static_cast<char>('0' + fraction % 10);
+        *--begin = '.';
+    }
+    uint32_t whole = thousandths / 1000;
+    do {
+        *--begin = static_cast<char>('0' + whole % 10);
+        whole /= 10;
+    } while (whole != 0);
+    if (negative) *--begin = '-';
+    out.append(begin, end);
+}
+
+// Seven significant digits, as a single prints, for any rounded value.
+void AppendGeneral(std::string& out, float rounded) {
+    char text[64];
+    auto result = std::to_chars(text, text + sizeof text, static_cast<double>(rounded),
+                                std::chars_format::general, 7);
+    std::string digits(text, result.ptr);
+    if (digits.find('e') != std::string::npos) {
+        // Seven digits of a large number, written without the exponent PDF cannot read.
+        double shortened = 0;
+        std::from_chars(digits.data(), digits.data() + digits.size(), shortened);
+        result = std::to_chars(text, text + sizeof text, shortened, std::chars_format::fixed, 0);
+        digits.assign(text, result.ptr);
+    }
+    TrimFraction(digits);
+    out += digits == "-0" ? "0" : digits;
+}
+
 }  // namespace
 
 float RoundValue(float value) {
@@ -28,22 +72,23 @@ float RoundValue(float value) {
 }
 
 std::string FormatNum(float value) {
+    std::string text;
+    AppendNum(text, value);
+    return text;
+}
+
+void AppendNum(std::string& out, float value) {
     const float rounded = RoundValue(value);
-    if (rounded == 0.0f || !std::isfinite(rounded)) return "0";
-    char text[64];
-    // Seven significant digits, as a single prints.
-    auto result = std::to_chars(text, text + sizeof text, static_cast<double>(rounded),
-                                std::chars_format::general, 7);
-    std::string out(text, result.ptr);
-    if (out.find('e') != std::string::npos) {
-        // Seven digits of a large number, written without the exponent PDF cannot read.
-        double shortened = 0;
-        std::from_chars(out.data(), out.data() + out.size(), shortened);
-        result = std::to_chars(text, text + sizeof text, shortened, std::chars_format::fixed, 0);
-        out.assign(text, result.ptr);
+    if (rounded == 0.0f || !std::isfinite(rounded)) {
+        out += '0';
+        return;
     }
-    TrimFraction(out);
-    return out == "-0" ? "0" : out;
+    const double magnitude = std::fabs(static_cast<double>(rounded));
+    if (magnitude < 1000.0) {
+        AppendThousandths(out, rounded < 0, static_cast<uint32_t>(std::lround(magnitude * 1000.0)));
+        return;
+    }
+    AppendGeneral(out, rounded);
 }
 
 }  // namespace folivo

@@ -12,4 +12,7 @@ float RoundValue(float value);
 // The shortest text of RoundValue(value): "595.276", "12", "0" (never "-0"), "0.5" (never "0,5").
 std::string FormatNum(float value);
 
+// Appends FormatNum(value) to `out` without a temporary string.
+void AppendNum(std::string& out, float value);
+
 }  // namespace folivo

@@ -1,5 +1,6 @@
 #include "platform/batch_printing.hpp"
 
+#include "platform/qt/cups_queue.hpp"
 #include "platform/qt/qt_printers.hpp"
 #include "platform/qt/qt_session.hpp"
 #include "platform/qt/system_printer.hpp"
@@ -21,6 +22,8 @@ public:
             return qt::PrintTarget{name(), ""};
         });
     }
+
+    std::string Refusal(const std::string& printer) const override { return qt::PrinterRefusal(printer); }
 
 private:
     qt::QtSession session_;  // Qt on the offscreen platform: printers and fonts without a display

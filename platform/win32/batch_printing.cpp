@@ -1,6 +1,7 @@
 #include "platform/batch_printing.hpp"
 
 #include "platform/win32/gdi_printer.hpp"
+#include "platform/win32/spooler_refusal.hpp"
 
 namespace kv::platform {
 
@@ -17,6 +18,8 @@ public:
                                                std::function<std::string()> printerName) override {
         return win32::MakeGdiPrinter(services, std::move(printerName));
     }
+
+    std::string Refusal(const std::string& printer) const override { return win32::SpoolerRefusal(printer); }
 
 private:
     std::unique_ptr<Printers> printers_;

@@ -53,9 +53,11 @@ TEST_F(PdfForms, FirstHeadingCreatesTheDocumentLaterOnesBeginPages) {
     OpenHeadingPage(state, document, true);
     EXPECT_TRUE(state.PDFAPERTO);
     log->calls.clear();
+    SetArchives("E:\\ALTRO\\ARCHIVI");  // a later page keeps the folder its document was made in
     BreakPrinterPage(state);  // nothing on PDF
     OpenHeadingPage(state, document, false);
     EXPECT_THAT(log->calls, ElementsAre("BeginPage()"));
+    EXPECT_FALSE(std::filesystem::exists(Host("E:\\ALTRO\\FILE-PDF"))) << "the folder is checked once a document";
     EndCompanyOutput(state);
     EXPECT_FALSE(state.PDFAPERTO);
     EXPECT_TRUE(std::filesystem::exists(Host("D:\\DATI\\FILE-PDF\\001\\2006\\12\\PARC\\PARD_AC_001_ROSSI SRL.pdf")));
