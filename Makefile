@@ -9,7 +9,7 @@ PACKAGES  := g++ cmake ninja-build make python3 libgtest-dev libgmock-dev libben
              zlib1g-dev qpdf poppler-utils python3-pikepdf python3-fonttools fonts-liberation locales \
              qt6-base-dev cups cups-client cups-daemon cups-filters printer-driver-cups-pdf \
              libcups2-dev qt6-translations-l10n dpkg-dev file \
-             xvfb x11-utils imagemagick zbar-tools xdotool
+             xvfb x11-utils imagemagick zbar-tools xdotool mupdf-tools
 # The Windows programs: MinGW-w64 (the -posix compilers), GoogleTest's sources, zlib for the tests,
 # wine to run them, NSIS for the installer.
 WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix googletest libz-mingw-w64-dev wine wine64 nsis

@@ -87,6 +87,13 @@ public:
     // ---- compression and protection (defined in folivo_filters.cpp) ----
     void SetCompression(int32_t CompressionMode, uint8_t Quality = 0);
     void zzToFlateDecode(std::vector<uint8_t>& ByteArray, int32_t& BufCount, uint8_t CompressionQuality);
+    // Mode: permission bits (4 print, 8 modify, 16 copy, 32 annotate; with a 128-bit key also 256
+    // fill forms, 512 accessibility, 1024 assemble, 2048 high-quality print) plus the strength:
+    // none 40-bit RC4, 4096 128-bit RC4, 8192 AES-128, 16384 AES-256 (wins over 8192).
+    // RC4 is weak and its file identifier is the producer's text, the same in every file: two RC4
+    // documents with the same passwords share the file key and, object by object, the key stream.
+    // AES documents get a file identifier of their own and a fresh random IV per string and stream;
+    // prefer 16384. Passwords are Windows-1252; AES-256 hashes them as UTF-8.
     void SetProtection(int32_t Mode, const std::string& OwnerPwd, const std::string& UserPwd);
 
     // ---- colour ----

@@ -28,9 +28,13 @@ void Folivo::zzToFlateDecode(std::vector<uint8_t>& ByteArray, int32_t& BufCount,
 }
 
 void Folivo::SetProtection(int32_t Mode, const std::string& OwnerPwd, const std::string& UserPwd) {
-    impl_->doc_.security =
-        security::MakeStandardSecurity(Mode, OwnerPwd, UserPwd, impl_->doc_.info.producer + kFolivoVersion);
-    if (impl_->doc_.security.revision == 3) impl_->RequireVersion(1);
+    const bool aes = (Mode & (security::kAes128 | security::kAes256)) != 0;
+    std::string fileId = aes ? security::UniqueFileIdentifier(impl_->doc_.fileName, impl_->doc_.fileSize)
+                             : impl_->doc_.info.producer + kFolivoVersion;
+    impl_->doc_.security = security::MakeStandardSecurity(Mode, OwnerPwd, UserPwd, std::move(fileId));
+    // 128-bit RC4 needs PDF 1.4, AES-128 1.6, AES-256 1.7
+    const int32_t level[] = {0, 0, 0, 1, 3, 0, 4};
+    impl_->RequireVersion(level[impl_->doc_.security.revision]);
 }
 
 void FolivoImpl::EncodeStream(std::string& data, int32_t objNum, std::string& filters) {

@@ -1,8 +1,14 @@
 #include "pdf/security/standard_security.hpp"
 
+#include <chrono>
+
 #include "pdf/codec/ascii_hex.hpp"
+#include "pdf/security/aes.hpp"
+#include "pdf/security/aes256_entries.hpp"
 #include "pdf/security/md5.hpp"
+#include "pdf/security/random_bytes.hpp"
 #include "pdf/security/rc4.hpp"
+#include "pdf/text/windows1252.hpp"
 
 namespace folivo::security {
 namespace {
@@ -42,6 +48,59 @@ std::string Md5Repeated(std::string digest, int times, size_t keep) {
 
 bool IsBlank(std::string_view text) { return text.find_first_not_of(' ') == std::string_view::npos; }
 
+std::string Utf8(std::string_view singleByte) {
+    std::string utf8;
+    for (unsigned char c : singleByte) text::AppendUtf8(utf8, text::Windows1252Char(c));
+    return utf8;
+}
+
+// Revisions 3 and 4: MD5 hashed 50 times and RC4 applied 20 times, 16-byte keys.
+void MakeStrongEntries(SecurityState& s, const std::string& user, const std::string& owner) {
+    const std::string ownerKey = Md5Repeated(Md5(owner), 50, 16).substr(0, 16);
+    s.ownerEntry = Rc4TwentyTimes(user, ownerKey);
+    s.fileKey =
+        Md5Repeated(Md5(user + s.ownerEntry + PermissionBytes(s.permissionValue) + s.fileIdText), 50, 16).substr(0, 16);
+    s.userEntry = Rc4TwentyTimes(Md5(PaddingString() + s.fileIdText), s.fileKey) + std::string(16, ' ');
+    s.objectKeyLength = 16;
+}
+
+void MakeWeakEntries(SecurityState& s, const std::string& user, const std::string& owner) {
+    s.ownerEntry = Rc4(user, Md5(owner).substr(0, 5));
+    s.fileKey = Md5(user + s.ownerEntry + PermissionBytes(s.permissionValue) + s.fileIdText).substr(0, 5);
+    s.userEntry = Rc4(PaddingString(), s.fileKey);
+    s.objectKeyLength = 10;
+}
+
+void MakeAes256(SecurityState& s, std::string_view userPwd, std::string_view ownerPwd) {
+    s.fileKey = RandomBytes(32);
+    Aes256Entries e = MakeAes256Entries(Utf8(ownerPwd), Utf8(userPwd), s.permissionValue, s.fileKey);
+    s.ownerEntry = std::move(e.owner);
+    s.userEntry = std::move(e.user);
+    s.ownerKeyEntry = std::move(e.ownerKey);
+    s.userKeyEntry = std::move(e.userKey);
+    s.permsEntry = std::move(e.perms);
+}
+
+int RevisionFor(int32_t mode) {
+    if (mode & kAes256) return 6;
+    if (mode & kAes128) return 4;
+    return (mode & kStrong128) ? 3 : 2;
+}
+
+// The handler's closing entries: version, revision, key length and, for AES, the crypt filter.
+std::string HandlerEntries(int revision) {
+    switch (revision) {
+        case 2: return "/V 1 /R 2 >>";
+        case 3: return "/V 2 /R 3 /Length 128 >>";
+        case 4:
+            return "/V 4 /R 4 /Length 128 /CF << /StdCF << /CFM /AESV2 /AuthEvent /DocOpen /Length 16 >> >>\n"
+                   "/StmF /StdCF /StrF /StdCF >>";
+        default:
+            return "/V 5 /R 6 /Length 256 /CF << /StdCF << /CFM /AESV3 /AuthEvent /DocOpen /Length 32 >> >>\n"
+                   "/StmF /StdCF /StrF /StdCF >>";
+    }
+}
+
 }  // namespace
 
 std::string PadPassword(std::string_view password) {
@@ -49,8 +108,9 @@ std::string PadPassword(std::string_view password) {
 }
 
 int32_t PermissionValue(int32_t mode) {
-    if (mode & kStrong128) return (mode & kPermissions128) - 3904;  // bits 64, 128 and 4096 up set
-    return (mode & kPermissions40) + 192 - 256;                     // bits 64 and 128 set, upper bytes 255
+    // bits 64, 128 and 4096 up set; for 40-bit, bits 64 and 128 set, upper bytes 255
+    if (mode & (kStrong128 | kAes128 | kAes256)) return (mode & kPermissions128) - 3904;
+    return (mode & kPermissions40) + 192 - 256;
 }
 
 SecurityState MakeStandardSecurity(int32_t mode, std::string_view ownerPwd, std::string_view userPwd,
@@ -59,43 +119,49 @@ SecurityState MakeStandardSecurity(int32_t mode, std::string_view ownerPwd, std:
     s.encrypting = true;
     s.fileIdText = std::move(fileIdText);
     s.permissionValue = PermissionValue(mode);
-    const bool strong = (mode & kStrong128) != 0;
-    s.revision = strong ? 3 : 2;
-    const std::string user = PadPassword(userPwd);
-    const std::string owner = PadPassword(IsBlank(ownerPwd) ? userPwd : ownerPwd);
-    if (strong) {
-        const std::string ownerKey = Md5Repeated(Md5(owner), 50, 16).substr(0, 16);
-        s.ownerEntry = Rc4TwentyTimes(user, ownerKey);
-        s.fileKey = Md5Repeated(Md5(user + s.ownerEntry + PermissionBytes(s.permissionValue) + s.fileIdText), 50, 16)
-                        .substr(0, 16);
-        s.userEntry = Rc4TwentyTimes(Md5(PaddingString() + s.fileIdText), s.fileKey) + std::string(16, ' ');
-        s.objectKeyLength = 16;
+    s.revision = RevisionFor(mode);
+    const std::string_view owner = IsBlank(ownerPwd) ? userPwd : ownerPwd;
+    if (s.revision == 6) {
+        MakeAes256(s, userPwd, owner);
+    } else if (s.revision >= 3) {
+        MakeStrongEntries(s, PadPassword(userPwd), PadPassword(owner));
     } else {
-        s.ownerEntry = Rc4(user, Md5(owner).substr(0, 5));
-        s.fileKey = Md5(user + s.ownerEntry + PermissionBytes(s.permissionValue) + s.fileIdText).substr(0, 5);
-        s.userEntry = Rc4(PaddingString(), s.fileKey);
-        s.objectKeyLength = 10;
+        MakeWeakEntries(s, PadPassword(userPwd), PadPassword(owner));
     }
     return s;
 }
 
+std::string UniqueFileIdentifier(std::string_view fileName, int64_t size) {
+    const auto now = std::chrono::system_clock::now().time_since_epoch().count();
+    return Md5(std::to_string(now) + std::string(fileName) + std::to_string(size) + RandomBytes(16));
+}
+
 std::string ObjectKey(const SecurityState& security, int32_t objNum) {
+    if (security.revision == 6) return security.fileKey;
     std::string salt(5, '\0');
     const auto number = static_cast<uint32_t>(objNum);
     for (size_t i = 0; i < 3; ++i) salt[i] = static_cast<char>(number >> (8 * i));  // low byte first
+    if (security.revision == 4) salt += "sAlT";
     return Md5(security.fileKey + salt).substr(0, security.objectKeyLength);
 }
 
 void EncryptForObject(const SecurityState& security, int32_t objNum, std::string& bytes) {
-    if (!security.encrypting || bytes.empty()) return;
-    bytes = Rc4(std::move(bytes), ObjectKey(security, objNum));
+    if (!security.encrypting) return;
+    if (security.revision >= 4) {
+        bytes = AesCbcPadded(ObjectKey(security, objNum), RandomBytes(16), bytes);
+    } else if (!bytes.empty()) {
+        bytes = Rc4(std::move(bytes), ObjectKey(security, objNum));
+    }
 }
 
 std::string EncryptionDictionary(const SecurityState& security, std::string (*escape)(std::string_view)) {
     std::string dict = "<< /Filter /Standard \n/O (" + escape(security.ownerEntry) + ")\n/U (" +
-                       escape(security.userEntry) + ")\n/P " + std::to_string(security.permissionValue) + "\n";
-    dict += security.revision == 3 ? "/V 2 /R 3 /Length 128 >>" : "/V 1 /R 2 >>";
-    return dict;
+                       escape(security.userEntry) + ")\n";
+    if (security.revision == 6) {
+        dict += "/OE (" + escape(security.ownerKeyEntry) + ")\n/UE (" + escape(security.userKeyEntry) +
+                ")\n/Perms (" + escape(security.permsEntry) + ")\n";
+    }
+    return dict + "/P " + std::to_string(security.permissionValue) + "\n" + HandlerEntries(security.revision);
 }
 
 std::string TrailerEncryptEntries(const SecurityState& security, int32_t encryptObj) {

@@ -1,6 +1,6 @@
 #pragma once
-// The standard security handler of PDF 1.4: owner and user entries, the document key and the
-// per-object keys, for 40-bit (revision 2) and 128-bit (revision 3) RC4 encryption.
+// The standard security handler: owner and user entries, the document key and the per-object keys,
+// for 40-bit (revision 2) and 128-bit (revision 3) RC4, AES-128 (revision 4) and AES-256 (revision 6).
 
 #include <cstdint>
 #include <string>
@@ -12,14 +12,21 @@ namespace folivo::security {
 // 16 copy, 32 annotate; for 128-bit also 256 fill forms, 512 accessibility, 1024 assemble,
 // 2048 high-quality print).
 inline constexpr int32_t kStrong128 = 4096;
+// Mode bits that select AES with 128-bit or 256-bit keys (256 wins when both are set); the
+// permission bits are those of 128-bit RC4.
+inline constexpr int32_t kAes128 = 8192;
+inline constexpr int32_t kAes256 = 16384;
 
 struct SecurityState {
     bool encrypting = false;
-    int revision = 0;           // 2 for 40-bit, 3 for 128-bit
-    std::string fileKey;        // 5 or 16 bytes
-    size_t objectKeyLength = 0; // 10 or 16
-    std::string ownerEntry;     // /O, 32 bytes
-    std::string userEntry;      // /U, 32 bytes
+    int revision = 0;           // 2 for 40-bit, 3 for 128-bit RC4, 4 for AES-128, 6 for AES-256
+    std::string fileKey;        // 5, 16 or 32 bytes
+    size_t objectKeyLength = 0; // 10 or 16 (RC4 and AES-128)
+    std::string ownerEntry;     // /O, 32 bytes (48 for AES-256)
+    std::string userEntry;      // /U, 32 bytes (48 for AES-256)
+    std::string ownerKeyEntry;  // /OE, AES-256 only
+    std::string userKeyEntry;   // /UE, AES-256 only
+    std::string permsEntry;     // /Perms, AES-256 only
     int32_t permissionValue = 0;  // /P
     std::string fileIdText;     // the file identifier's bytes
 };
@@ -30,14 +37,20 @@ std::string PadPassword(std::string_view password);
 // The permission value /P for a mode.
 int32_t PermissionValue(int32_t mode);
 
-// Everything SetProtection computes. Passwords are single-byte (Windows-1252) strings.
+// Everything SetProtection computes. Passwords are single-byte (Windows-1252) strings; AES-256
+// hashes them as UTF-8. The RC4 and AES-128 keys depend on the file identifier's bytes.
 SecurityState MakeStandardSecurity(int32_t mode, std::string_view ownerPwd, std::string_view userPwd,
                                    std::string fileIdText);
 
-// The RC4 key of one object (generation 0).
+// A 16-byte file identifier of its own for each document: the time, the file name, its size so far
+// and random bytes, hashed. (RC4 files keep the producer's text, the same in every file.)
+std::string UniqueFileIdentifier(std::string_view fileName, int64_t size);
+
+// The key of one object (generation 0): RC4 or AES-128 per object, the file key for AES-256.
 std::string ObjectKey(const SecurityState& security, int32_t objNum);
 
-// Enciphers bytes for the object when encryption is on; leaves them alone otherwise.
+// Enciphers bytes for the object when encryption is on; leaves them alone otherwise. AES puts a
+// fresh random initialisation vector in front of each string and stream.
 void EncryptForObject(const SecurityState& security, int32_t objNum, std::string& bytes);
 
 // The lines of the encryption dictionary, joined by line feeds; `escape` is applied to /O and /U.

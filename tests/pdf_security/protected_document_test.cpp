@@ -42,10 +42,26 @@ std::string Sample(const std::filesystem::path& pdf, const std::function<void(Fo
     return kv::test::ReadFile(pdf);
 }
 
-// Opens the file with both passwords through qpdf, pdftotext, pdfinfo and qpdf --show-encryption,
-// and checks the revision and the permissions qpdf reads.
+const char* Revision(int32_t mode) {
+    if (mode & 16384) return "R = 6";
+    if (mode & 8192) return "R = 4";
+    return (mode & 4096) ? "R = 3" : "R = 2";
+}
+
+std::string Header(int32_t mode) {
+    if (mode & 16384) return "%PDF-1.7\n";
+    if (mode & 8192) return "%PDF-1.6\n";
+    return (mode & 4096) ? "%PDF-1.4\n" : "%PDF-1.3\n";
+}
+
+// Opens the file with both passwords through qpdf, pdftotext, mutool, pdfinfo and qpdf
+// --show-encryption, checks the revision and the permissions qpdf reads, and that a wrong password
+// is refused.
 void ExpectOpensWith(const std::filesystem::path& pdf, const Protection& p) {
     const std::string owner = p.owner.empty() ? p.user : p.owner;
+    if (!p.user.empty()) {
+        EXPECT_NE(kv::test::QpdfCheck(pdf, "sbagliata").status, 0) << "a wrong password opens it";
+    }
     for (const auto& [option, password] : {std::pair{"-upw", p.user}, std::pair{"-opw", owner}}) {
         SCOPED_TRACE(std::string(option) + " '" + password + "'");
         const auto check = kv::test::QpdfCheck(pdf, password);
@@ -53,11 +69,17 @@ void ExpectOpensWith(const std::filesystem::path& pdf, const Protection& p) {
         ExpectContains(Ran("pdftotext -enc Latin1 " + std::string(option) + " " + ShellQuote(password) + " " +
                            ShellQuote(pdf.string()) + " -"),
                        {std::string(kSampleLine) + " riga 139", "riga 201"});
+        ExpectContains(Ran("mutool draw -q -F txt -o - -p " + ShellQuote(password) + " " + ShellQuote(pdf.string()) + " 1"),
+                       {"riga 1"});
     }
     ExpectContains(ShowEncryption(pdf, owner),
-                   {"Supplied password is owner password", (p.mode & 4096) ? "R = 3" : "R = 2",
+                   {"Supplied password is owner password", Revision(p.mode),
                     std::string("print low resolution: ") + ((p.mode & 4) ? "allowed" : "not allowed"),
                     std::string("extract for any purpose: ") + ((p.mode & 16) ? "allowed" : "not allowed")});
+    if (p.mode & (8192 | 16384)) {
+        ExpectContains(ShowEncryption(pdf, owner),
+                       {(p.mode & 16384) ? "stream encryption method: AESv3" : "stream encryption method: AESv2"});
+    }
     if (!p.owner.empty() && p.owner != p.user) {
         ExpectContains(ShowEncryption(pdf, p.user), {"Supplied password is user password"});
     }
@@ -66,7 +88,7 @@ void ExpectOpensWith(const std::filesystem::path& pdf, const Protection& p) {
     EXPECT_TRUE(std::regex_search(info, std::regex(std::string("Author: +") + kSampleAuthor + "\n"))) << info;
 }
 
-TEST(ProtectedDocument, OpensWithUserAndOwnerPasswordsAtBothStrengths) {
+TEST(ProtectedDocument, OpensWithUserAndOwnerPasswordsAtEveryStrength) {
     const struct {
         Protection p;
         const char* entry;  // the raw /P line and handler version, when the case has a known value
@@ -79,6 +101,10 @@ TEST(ProtectedDocument, OpensWithUserAndOwnerPasswordsAtBothStrengths) {
         {{4096 + 4 + 16, "own", ""}, "\n/P -3884\n/V 2 /R 3 /Length 128 >>"},
         {{4096 + 4095 - 64 - 128 - 3, "padrone", "utente"}, ""},
         {{4096 + 2048 + 512, "", "utente"}, ""},
+        {{8192 + 4 + 16, "padrone", "utente"}, "\n/P -3884\n/V 4 /R 4 /Length 128 /CF << /StdCF << /CFM /AESV2"},
+        {{8192, "", ""}, ""},
+        {{16384 + 8192 + 4, "padrone", ""}, "/V 5 /R 6 /Length 256 /CF << /StdCF << /CFM /AESV3"},
+        {{16384 + 2048 + 16, "", "utente"}, ""},
     };
     kv::test::TempDir dir("protected");
     for (const auto& [p, entry] : cases) {
@@ -87,7 +113,7 @@ TEST(ProtectedDocument, OpensWithUserAndOwnerPasswordsAtBothStrengths) {
         const std::string bytes = Sample(pdf, [&](Folivo& f) { f.SetProtection(p.mode, p.owner, p.user); });
         ExpectOpensWith(pdf, p);
         EXPECT_TRUE(Contains(bytes, entry));
-        EXPECT_EQ(bytes.substr(0, 9), (p.mode & 4096) ? "%PDF-1.4\n" : "%PDF-1.3\n");
+        EXPECT_EQ(bytes.substr(0, 9), Header(p.mode));
         EXPECT_TRUE(std::regex_search(bytes, std::regex("/Encrypt [0-9]+ 0 R /ID \\[<([0-9A-F]+)><\\1>\\]\n>>")));
     }
     EXPECT_TRUE(Contains(kv::test::PdfToText(dir / "case0.pdf"), "riga 100")) << "opens without a password";
@@ -105,6 +131,14 @@ TEST(ProtectedDocument, SameInputsGiveIdenticalEntriesAndIdentifier) {
     EXPECT_EQ(Between(a, "/ID [", "]"), Between(b, "/ID [", "]"));
     EXPECT_NE(entriesA, Between(c, "/Filter /Standard", "/V 2"));
     EXPECT_EQ(Between(a, "/ID [", "]"), Between(c, "/ID [", "]")) << "the identifier comes from the producer only";
+    // AES documents never share an identifier or a key, even with the same inputs.
+    for (int32_t aes : {8192, 16384}) {
+        auto strong = [aes](Folivo& f) { f.SetProtection(aes + 4, "proprietario", "lettore"); };
+        const std::string d = Sample(dir / "d.pdf", strong);
+        const std::string e = Sample(dir / "e.pdf", strong);
+        EXPECT_NE(Between(d, "/ID [", "]"), Between(e, "/ID [", "]"));
+        EXPECT_NE(Between(d, "/U (", "/P "), Between(e, "/U (", "/P "));
+    }
 }
 
 TEST(ProtectedDocument, StringsAndStreamsAreEncipheredButNotBeforeTheCall) {
