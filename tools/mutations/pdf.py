@@ -13,8 +13,8 @@ FAULTS = [
     # core
     ("xref offsets one byte late", "pdf/core/object_store.cpp",
      "static_cast<long long>(offset));", "static_cast<long long>(offset + 1));", ["pdf_core"]),
-    ("Negative zero printed as is", "pdf/core/number_format.cpp",
-     'out == "-0" ? "0" : out', "out", ["pdf_core"]),
+    ("Thousandths round half down", "pdf/core/number_format.cpp",
+     "std::floor(static_cast<double>(scaled) + 0.5)", "std::floor(static_cast<double>(scaled) + 0.49)", ["pdf_core"]),
     # security
     ("RC4 object key one byte short", "pdf/security/standard_security.cpp",
      "s.objectKeyLength = 10;", "s.objectKeyLength = 9;", ["pdf_security"]),
