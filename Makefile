@@ -19,7 +19,10 @@ LAUNCHER  := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccach
 export CCACHE_BASEDIR := $(CURDIR)
 export CCACHE_NOHASHDIR := 1
 
-.PHONY: demo test deps build clean deb deb-check fuzz fuzz-build fuzz-corpus windows windows-deps
+# The peers the benchmarks compare with (and strace for the report runs): `make bench` alone installs them.
+BENCH_PACKAGES := libdeflate-dev libhpdf-dev libcairo2-dev strace
+
+.PHONY: demo test deps build clean deb deb-check fuzz fuzz-build fuzz-corpus windows windows-deps bench
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
@@ -40,6 +43,13 @@ demo: build
 build: deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKVVELM_WERROR=ON $(LAUNCHER)
 	cmake --build $(BUILD) -j $(JOBS)
+
+# Folivo and the reports against their peers (bench/run.sh); never part of `make test`.
+bench: deps
+	@$(MAKE) --no-print-directory deps PACKAGES="$(BENCH_PACKAGES)"
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKVVELM_WERROR=ON -DKVVELM_BENCH=ON $(LAUNCHER)
+	cmake --build $(BUILD) -j $(JOBS)
+	./bench/run.sh $(BUILD)
 
 windows: windows-deps
 	cmake -S . -B $(WINDOWS_BUILD) -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \

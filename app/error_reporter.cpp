@@ -23,25 +23,17 @@ MessageBox Question(std::string text, Icon icon, Answer safeAnswer) {
     return box;
 }
 
-MessageBox Notice(std::string title, std::string text, Icon icon) {
-    MessageBox box;
-    box.title = std::move(title);
-    box.text = std::move(text);
-    box.icon = icon;
-    return box;
-}
-
 }  // namespace
 
 platform::ErrorAction DialogErrorReporter::SEGNALAERRORE(const platform::RuntimeError& error,
                                                          const platform::CallTrail& trail) {
     if (error.number() == platform::err::kPrinterError) return PrinterError();
-    platform::ShowMessage(services_, Notice(std::string(kSuiteTitle) + " " + services_.projectName,
-                                            platform::ErrorReportText(error, trail), Icon::Stop));
-    platform::ShowMessage(services_, Notice(kSuiteTitle,
-                                            "CHIUDERE TUTTE LE APPLICAZIONI DELLA TASK\r\n"
-                                            "LANCIARE RIPRISTINO TASK",
-                                            Icon::Information));
+    platform::ShowMessage(services_, platform::OkBox(std::string(kSuiteTitle) + " " + services_.projectName,
+                                                     platform::ErrorReportText(error, trail), Icon::Stop));
+    platform::ShowMessage(services_, platform::OkBox(kSuiteTitle,
+                                                     "CHIUDERE TUTTE LE APPLICAZIONI DELLA TASK\r\n"
+                                                     "LANCIARE RIPRISTINO TASK",
+                                                     Icon::Information));
     CloseAndEnd("Errore " + std::to_string(error.number()) + " " + error.description());
 }
 

@@ -91,11 +91,7 @@ std::string LEGGIREGISTRO(const Program& program, const std::string& hive, const
 void TestSingleInstance(Program& program) {
     if (!program.instanceLock) program.instanceLock.emplace(program.environment.lockFile);
     if (program.instanceLock->OtherInstanceRunning()) {
-        platform::MessageBox box;
-        box.title = "KVVELM";
-        box.text = kOtherInstanceText;
-        box.icon = platform::Icon::Stop;
-        platform::ShowMessage(program.services, box);
+        platform::ShowMessage(program.services, platform::OkBox("KVVELM", kOtherInstanceText, platform::Icon::Stop));
         throw platform::ProgramEnd(platform::exit_status::kOtherInstance, kOtherInstanceText);
     }
 }
@@ -127,12 +123,11 @@ void CARICAINST_Legacy(Program& program) {
 }
 
 void ConfigurationError(Program& program, const std::string& details) {
-    platform::MessageBox box;
-    box.title = "Lumeo";
-    box.text = "ERRORE DI CONFIGURAZIONE! CONTROLLARE I PERCORSI DI Lumeo CON IL PROGRAMMA TRAMEX";
+    platform::MessageBox box = platform::OkBox(
+        "Lumeo", "ERRORE DI CONFIGURAZIONE! CONTROLLARE I PERCORSI DI Lumeo CON IL PROGRAMMA TRAMEX",
+        platform::Icon::Stop);
     box.details = details;
     if (!program.start.registryProblem.empty()) box.details += "\r" + program.start.registryProblem;
-    box.icon = platform::Icon::Stop;
     platform::ShowMessage(program.services, box);
     throw platform::ProgramEnd(platform::exit_status::kFatal, "configuration error");
 }

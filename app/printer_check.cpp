@@ -9,11 +9,8 @@ namespace kv::app {
 namespace {
 
 platform::MessageBox PrinterBox(const std::string& problem) {
-    platform::MessageBox box;
-    box.title = std::string(kScreenCaption);
-    box.text = "La stampante non pu\xF2 stampare: " + problem;
-    box.icon = platform::Icon::Stop;
-    return box;
+    return platform::OkBox(std::string(kScreenCaption), "La stampante non pu\xF2 stampare: " + problem,
+                           platform::Icon::Stop);
 }
 
 }  // namespace

@@ -7,11 +7,9 @@ namespace kv::app {
 
 void INFOPROGETTO(Program& program) {
     std::string name = UpperCase(Trim(program.services.projectName));
-    platform::MessageBox box;
-    box.title = "Informazioni Progetto lumeo";
-    box.text = "Programma lumeo\r\rNome EXE : " + name + ".EXE\rNome Progetto : " + name + ".VBP\r";
-    box.icon = platform::Icon::Information;
-    platform::ShowMessage(program.services, box);
+    const std::string text = "Programma lumeo\r\rNome EXE : " + name + ".EXE\rNome Progetto : " + name + "\r";
+    platform::ShowMessage(program.services,
+                          platform::OkBox("Informazioni Progetto lumeo", text, platform::Icon::Information));
 }
 
 void FINEPROGRAMMA(Program& program) {

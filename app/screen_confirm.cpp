@@ -22,11 +22,8 @@ bool ShowChoiceMessage(Program& program) {
         ChoiceMessage(AnySelected(screen.companySelected), AnySelected(screen.monthSelected),
                       screen.report >= 0);
     if (!message) return false;
-    platform::MessageBox box;
-    box.title = std::string(kScreenCaption);
-    box.text = *message;
-    box.icon = platform::Icon::Information;
-    platform::ShowMessage(program.services, box);
+    platform::ShowMessage(program.services,
+                          platform::OkBox(std::string(kScreenCaption), *message, platform::Icon::Information));
     return true;
 }
 

@@ -12,8 +12,6 @@ namespace kv::app {
 
 namespace {
 
-constexpr int kKeyP = 80;
-constexpr int kShiftAndCtrl = 3;
 
 // The year label moved by a number of years, written as a whole number without spaces. Text that
 // is not a number counts as 0, as the screen's numeric value of a label does.

@@ -29,7 +29,10 @@ void OptionDoc_Click(Program& program, int index);
 // ditte" unticked. The first entry becomes current.
 void OptOrdListAzi_Click(Program& program, int index);
 
-// Ctrl+Shift+P (key code 80, shift state 3) shows the information box; other keys do nothing.
+// Ctrl+Shift+P (key code kKeyP, shift state kShiftAndCtrl) shows the information box; other keys do
+// nothing. The windows send these codes for their shortcut.
+inline constexpr int kKeyP = 80;
+inline constexpr int kShiftAndCtrl = 3;
 void Form_KeyDown(Program& program, int keyCode, int shift);
 
 // "Uscita" and closing the screen end the program (FINEPROGRAMMA).

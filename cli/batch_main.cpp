@@ -8,7 +8,6 @@
 #include "cli/batch_options.hpp"
 #include "cli/batch_screen.hpp"
 #include "cli/start_up_info.hpp"
-#include "cli/unavailable_reports.hpp"
 #include "platform/text_encoding.hpp"
 
 namespace kv::cli {
@@ -29,8 +28,7 @@ int RunProgram(app::Program& program, const BatchOptions& options, std::ostream&
         app::CloseAllFiles(program);
         return kBadCommandLine;
     }
-    std::unique_ptr<app::ReportDrivers> reports =
-        makeReports ? makeReports(program, err) : std::make_unique<UnavailableReports>(err);
+    std::unique_ptr<app::ReportDrivers> reports = makeReports(program, err);
     if (app::CmdConferma_Click(program, *reports) != app::ConfirmResult::ReportRan) {
         app::CloseAllFiles(program);
         return platform::exit_status::kStoppedOnChoice;

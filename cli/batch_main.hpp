@@ -25,9 +25,8 @@ inline constexpr int kRunIncomplete = 4;
 using ReportDriversMaker =
     std::function<std::unique_ptr<app::ReportDrivers>(app::Program& program, std::ostream& err)>;
 
-// Without a maker, every report says that it is not available yet (exit status 2).
 int RunBatch(const std::vector<std::string>& arguments, const app::Environment& environment,
              const platform::Printers& printers, const platform::Clock& clock, std::ostream& out,
-             std::ostream& err, const ReportDriversMaker& makeReports = {});
+             std::ostream& err, const ReportDriversMaker& makeReports);
 
 }  // namespace kv::cli

@@ -15,11 +15,8 @@ std::optional<int> RunModelAction(app::Program& program, const std::function<voi
     } catch (const platform::ProgramEnd& end) {
         return end.status();
     } catch (const std::exception& error) {
-        platform::MessageBox box;
-        box.title = "Lumeo " + program.services.projectName;
-        box.text = error.what();
-        box.icon = platform::Icon::Stop;
-        platform::ShowMessage(program.services, box);
+        platform::ShowMessage(program.services, platform::OkBox("Lumeo " + program.services.projectName,
+                                                                error.what(), platform::Icon::Stop));
         return platform::exit_status::kFatal;
     }
     return std::nullopt;

@@ -20,9 +20,6 @@ namespace kv::gui {
 
 namespace {
 
-constexpr int kKeyP = 80;
-constexpr int kShiftAndCtrl = 3;
-
 // The hourglass pointer while the model rebuilds or reselects a list.
 class BusyCursor {
 public:
@@ -158,7 +155,7 @@ void SelectionWindow::WireCommands() {
             });
     auto* info = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), this);
     connect(info, &QShortcut::activated, this,
-            [this] { Act([this] { app::Form_KeyDown(program_, kKeyP, kShiftAndCtrl); }); });
+            [this] { Act([this] { app::Form_KeyDown(program_, app::kKeyP, app::kShiftAndCtrl); }); });
 }
 
 void SelectionWindow::ShowProgress() {

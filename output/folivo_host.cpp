@@ -9,11 +9,7 @@ PlatformHost::PlatformHost(platform::Services& services, const platform::Clock& 
     : services_(services), clock_(clock), engine_(std::random_device{}()) {}
 
 bool PlatformHost::ShowRetryMessage(const std::string& title, const std::string& text) {
-    platform::MessageBox box;
-    box.title = title;
-    box.text = text;
-    box.icon = platform::Icon::Information;
-    platform::ShowMessage(services_, box);
+    platform::ShowMessage(services_, platform::OkBox(title, text, platform::Icon::Information));
     return false;
 }
 

@@ -26,11 +26,10 @@ std::string ThreeDigits(int n) {
 }
 
 void ShowNumberingLimit(OutputState& state) {
-    platform::MessageBox box;
-    box.title = "Cedolini/riepiloghi PDF";
-    box.text = "Numerazione file PDF massima raggiunta \rContattare Orvanta Duruver";
-    box.icon = platform::Icon::Stop;
-    platform::ShowMessage(state.services, box);
+    platform::ShowMessage(state.services,
+                          platform::OkBox("Cedolini/riepiloghi PDF",
+                                          "Numerazione file PDF massima raggiunta \rContattare Orvanta Duruver",
+                                          platform::Icon::Stop));
 }
 
 }  // namespace

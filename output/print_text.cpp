@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "output/number_test.hpp"
+#include "output/numeric_text.hpp"
 #include "output/pdf_document.hpp"
 
 namespace kv::output {

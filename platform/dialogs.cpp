@@ -1,6 +1,16 @@
 #include "platform/dialogs.hpp"
 
+#include <utility>
+
 namespace kv::platform {
+
+MessageBox OkBox(std::string title, std::string text, Icon icon) {
+    MessageBox box;
+    box.title = std::move(title);
+    box.text = std::move(text);
+    box.icon = icon;
+    return box;
+}
 
 Answer UnattendedAnswer(const MessageBox& box) {
     if (box.buttons == Buttons::Ok) return Answer::Ok;

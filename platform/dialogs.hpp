@@ -33,6 +33,9 @@ public:
     virtual Answer Show(const MessageBox& box) = 0;
 };
 
+// A box with the OK button alone.
+MessageBox OkBox(std::string title, std::string text, Icon icon);
+
 // The answer given when nobody answers: OK for an OK box, else the safe answer, else No.
 Answer UnattendedAnswer(const MessageBox& box);
 

@@ -49,19 +49,21 @@ std::string Company(ReportForm& form, std::string_view descriptor) {
     return Trim(archive::RepoR(form.archive, descriptor));
 }
 
+using C = CertificateColumn;
+
 void PayeeData(Writer& w, const ReportTable& t, int row) {
-    w.Write(kRegular, 0.5, "01. NOMINATIVO          : " + t.Cell(row, 2), 0.7);
-    w.Write(kRegular, 0.5, "02. DATA DI NASCITA     : " + t.Cell(row, 4), 0.7);
-    w.Write(kRegular, 0.5, "03. COMUNE DI NASCITA   : " + t.Cell(row, 3), 0.7);
-    w.Write(kRegular, 0.5, "04. INDIRIZZO RESIDENZA : " + t.Cell(row, 6), 0.7);
-    w.Write(kRegular, 0.5, "05. COMUNE DI RESIDENZA : " + t.Cell(row, 5), 0.7);
-    w.Write(kRegular, 0.5, "06. CODICE FISCALE      : " + t.Cell(row, 7), 0.7);
+    w.Write(kRegular, 0.5, "01. NOMINATIVO          : " + t.Cell(row, C::kName), 0.7);
+    w.Write(kRegular, 0.5, "02. DATA DI NASCITA     : " + t.Cell(row, C::kBirthDate), 0.7);
+    w.Write(kRegular, 0.5, "03. COMUNE DI NASCITA   : " + t.Cell(row, C::kBirthplace), 0.7);
+    w.Write(kRegular, 0.5, "04. INDIRIZZO RESIDENZA : " + t.Cell(row, C::kAddress), 0.7);
+    w.Write(kRegular, 0.5, "05. COMUNE DI RESIDENZA : " + t.Cell(row, C::kTown), 0.7);
+    w.Write(kRegular, 0.5, "06. CODICE FISCALE      : " + t.Cell(row, C::kFiscalCode), 0.7);
     w.Write(kRegular, 0.5, kDashes, 0.7);
 }
 
 void Statement(Writer& w, const ReportTable& t, int row) {
     const ReportForm& form = w.form;
-    const std::string rate = FormatRate(CentsOfText(t.Cell(row, 17), form.output.decimalSeparator),
+    const std::string rate = FormatRate(CentsOfText(t.Cell(row, C::kRate), form.output.decimalSeparator),
                                         form.output.decimalSeparator);
     w.Write(kBold, 3.8, "Per gli adempimenti previsti dalle vigenti norme tributarie si", 0.7);
     w.Write(kLarge, 9.5, "ATTESTA", 0.7);
@@ -70,7 +72,7 @@ void Statement(Writer& w, const ReportTable& t, int row) {
                 "  sono  stati  corrisposti  i seguenti compensi assoggettati",
             0.35);
     w.Write(kBold, 0.5, "a ritenuta d'acconto del " + rate + " %", 0.7);
-    w.Write(kBold, 0.5, "CAUSALE :" + Trim(t.Cell(row, 18)), 0.35);
+    w.Write(kBold, 0.5, "CAUSALE :" + Trim(t.Cell(row, C::kReason)), 0.35);
     w.Write(kBold, 0.5, kDashes, 0.7);
 }
 
@@ -78,18 +80,18 @@ void Amounts(Writer& w, const ReportTable& t, int row) {
     auto amount = [&](const char* label, int column, double advance) {
         w.Write(kRegular, 0.5, std::string(label) + " : Euro " + t.Cell(row, column), advance);
     };
-    amount("07. TOTALE LORDO........................................................", 8, 0.7);
-    amount("08. NON SOGGETTO A RITENUTA.............................................", 9, 0.7);
-    amount("8B. IVA.................................................................", 10, 0.7);
-    amount("8C. CASSA...............................................................", 11, 0.35);
+    amount("07. TOTALE LORDO........................................................", C::kGross, 0.7);
+    amount("08. NON SOGGETTO A RITENUTA.............................................", C::kNotSubject, 0.7);
+    amount("8B. IVA.................................................................", C::kVat, 0.7);
+    amount("8C. CASSA...............................................................", C::kFund, 0.35);
     w.Write(kRegular, 0.5, kRule, 0.7);
-    amount("09. IMPONIBILE IRPEF (07-08-8B-8C)......................................", 12, 0.7);
-    amount("10. RITENUTE OPERATE (IMPORTO)..........................................", 13, 0.7);
-    amount("11. RIT. PREV. SEPARATA I.N.P.S. (IMPORTO)..............................", 14, 0.7);
-    amount("12. IMPOSTA DI BOLLO (IMPORTO)..........................................", 15, 0.7);
-    amount("13. SPESE ANTICIPATE (IMPORTO)..........................................", 19, 0.35);
+    amount("09. IMPONIBILE IRPEF (07-08-8B-8C)......................................", C::kTaxable, 0.7);
+    amount("10. RITENUTE OPERATE (IMPORTO)..........................................", C::kWithholding, 0.7);
+    amount("11. RIT. PREV. SEPARATA I.N.P.S. (IMPORTO)..............................", C::kSeparateWithholding, 0.7);
+    amount("12. IMPOSTA DI BOLLO (IMPORTO)..........................................", C::kStampDuty, 0.7);
+    amount("13. SPESE ANTICIPATE (IMPORTO)..........................................", C::kAdvanceExpenses, 0.35);
     w.Write(kRegular, 0.5, kRule, 0.7);
-    amount("14. IMPORTO NETTO CORRISPOSTO (07-10-11-12-13)..........................", 16, 0.7);
+    amount("14. IMPORTO NETTO CORRISPOSTO (07-10-11-12-13)..........................", C::kNetPaid, 0.7);
 }
 
 void Closing(Writer& w) {

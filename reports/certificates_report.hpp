@@ -17,6 +17,31 @@ void Elenco_Certificazioni_Array_Mesi(ReportForm& form);
 void Elenco_Certificazioni_Testata(ReportForm& form);
 void Elenco_Certificazioni_Stampa(ReportForm& form);
 
+// The columns of the certificates table, one row per payee.
+struct CertificateColumn {
+    enum : int {
+        kPayeeCode = kPayeeCodeColumn,
+        kName,
+        kBirthplace,
+        kBirthDate,
+        kTown,
+        kAddress,
+        kFiscalCode,
+        kGross,
+        kNotSubject,
+        kVat,
+        kFund,
+        kTaxable,
+        kWithholding,
+        kSeparateWithholding,
+        kStampDuty,
+        kNetPaid,
+        kRate,
+        kReason,
+        kAdvanceExpenses,
+    };
+};
+
 // The sums of a payee's notes, in cents.
 struct PayeeSums {
     Cents gross = 0, notSubject = 0, vat = 0, fund = 0, withholding = 0, separateWithholding = 0,

@@ -1,4 +1,6 @@
 // The certificate rows: the notes of each payee summed, one row per payee when the sums are not zero.
+#include <utility>
+
 #include "archive/descriptors.hpp"
 #include "archive/repository.hpp"
 #include "reports/certificates_report.hpp"
@@ -42,21 +44,30 @@ private:
         const int row = ++rows_;
         const char separator = form.output.decimalSeparator;
         auto field = [&](std::string_view descriptor) { return archive::RepoR(form.archive, descriptor); };
+        using C = CertificateColumn;
         ReportTable& t = form.table;
-        t.Cell(row, 1) = field(archive::M001);
-        t.Cell(row, 2) = PayeeName(form);
-        t.Cell(row, 3) = PayeeBirthplace(form);
-        t.Cell(row, 4) = PayeeBirthDate(form);
-        t.Cell(row, 5) = PayeeTown(form);
-        t.Cell(row, 6) = PayeeAddress(form);
-        t.Cell(row, 7) = field(archive::M004);
-        const Cents amounts[] = {sums_.gross,    sums_.notSubject,          sums_.vat,
-                                 sums_.fund,     sums_.Taxable(),           sums_.withholding,
-                                 sums_.separateWithholding, sums_.stampDuty, sums_.NetPaid()};
-        for (int i = 0; i < 9; ++i) t.Cell(row, 8 + i) = AmountColumn(amounts[i], separator);
-        t.Cell(row, 17) = FormatAmount(CentsOfField(form.archive, archive::M018), separator);
-        t.Cell(row, 18) = Trim(Trim(field(archive::M017)) + " " + Trim(field(archive::M028)));
-        t.Cell(row, 19) = AmountColumn(sums_.advanceExpenses, separator);
+        t.Cell(row, C::kPayeeCode) = field(archive::M001);
+        t.Cell(row, C::kName) = PayeeName(form);
+        t.Cell(row, C::kBirthplace) = PayeeBirthplace(form);
+        t.Cell(row, C::kBirthDate) = PayeeBirthDate(form);
+        t.Cell(row, C::kTown) = PayeeTown(form);
+        t.Cell(row, C::kAddress) = PayeeAddress(form);
+        t.Cell(row, C::kFiscalCode) = field(archive::M004);
+        const std::pair<int, Cents> amounts[] = {
+            {C::kGross, sums_.gross},
+            {C::kNotSubject, sums_.notSubject},
+            {C::kVat, sums_.vat},
+            {C::kFund, sums_.fund},
+            {C::kTaxable, sums_.Taxable()},
+            {C::kWithholding, sums_.withholding},
+            {C::kSeparateWithholding, sums_.separateWithholding},
+            {C::kStampDuty, sums_.stampDuty},
+            {C::kNetPaid, sums_.NetPaid()},
+            {C::kAdvanceExpenses, sums_.advanceExpenses},
+        };
+        for (const auto& [column, cents] : amounts) t.Cell(row, column) = AmountColumn(cents, separator);
+        t.Cell(row, C::kRate) = FormatAmount(CentsOfField(form.archive, archive::M018), separator);
+        t.Cell(row, C::kReason) = Trim(Trim(field(archive::M017)) + " " + Trim(field(archive::M028)));
     }
 
     PayeeSums sums_;

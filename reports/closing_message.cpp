@@ -15,11 +15,7 @@ constexpr const char* kFeeNoteFolders = "\\FILE-PDF\\DITTA\\ANNO\\MESE\\PARC";
 constexpr size_t kListedFolders = 10;
 
 platform::MessageBox Box(std::string title, std::string text) {
-    platform::MessageBox box;
-    box.title = std::move(title);
-    box.text = std::move(text);
-    box.icon = platform::Icon::Information;
-    return box;
+    return platform::OkBox(std::move(title), std::move(text), platform::Icon::Information);
 }
 
 // The closing message of a run stopped by the user says how far it went.
@@ -90,11 +86,10 @@ platform::MessageBox CompanyReportClosing(const ReportForm& form, const std::str
 }
 
 void ShowReportFailure(ReportForm& form, const std::string& name, const platform::RuntimeError& error) {
-    platform::MessageBox box;
-    box.title = "Stampa " + name;
-    box.text = "Errore " + std::to_string(error.number()) + "\r" + error.description();
-    box.icon = platform::Icon::Stop;
-    platform::ShowMessage(form.archive.services, box);
+    platform::ShowMessage(form.archive.services,
+                          platform::OkBox("Stampa " + name,
+                                          "Errore " + std::to_string(error.number()) + "\r" + error.description(),
+                                          platform::Icon::Stop));
 }
 
 void ShowCompanyReportClosing(ReportForm& form, const std::string& name, bool nothingFound) {

@@ -19,37 +19,40 @@ void Collect(ReportForm& form) {
 }
 
 void PayeeBlock(ReportForm& form, int row) {
+    using C = DocumentColumn;
     const ReportTable& t = form.table;
-    Line(form, 0.5, "PERCIPIENTE : " + t.Cell(row, 1) + " " + t.Cell(row, 2), 0.35);
-    Line(form, 0.5, "NATO A      : " + t.Cell(row, 3), 0.35);
-    Line(form, 0.5, "DOMICILIO   : " + t.Cell(row, 4), 0.7);
+    Line(form, 0.5, "PERCIPIENTE : " + t.Cell(row, C::kPayeeCode) + " " + t.Cell(row, C::kName), 0.35);
+    Line(form, 0.5, "NATO A      : " + t.Cell(row, C::kBirthAndFiscalCode), 0.35);
+    Line(form, 0.5, "DOMICILIO   : " + t.Cell(row, C::kDomicile), 0.7);
 }
 
 void DocumentBlock(ReportForm& form, int row) {
-    const ReportTable& t = form.table;
+    using C = DocumentColumn;
+    auto cell = [&](int column) { return form.table.Cell(row, column); };
     const std::string dashes = Repeat('-', kListWidth);
     const std::string gap = "  ";
     output::BodyFont(form.output, kListFontSize, true);
     Line(form, 0.5, dashes, 0.35);
-    Line(form, 0.5, "NUMERO DOCUMENTO : " + t.Cell(row, 5), 0.35);
+    Line(form, 0.5, "NUMERO DOCUMENTO : " + cell(C::kNumber), 0.35);
     Line(form, 0.5, dashes, 0.35);
     output::BodyFont(form.output, kListFontSize, false);
     Line(form, 0.5,
-         "TOT.AMM.L.AUTONOMO:" + t.Cell(row, 6) + gap + "SOMME NO SOG.:" + t.Cell(row, 7) + gap +
-             "RIT.OPER. :" + t.Cell(row, 8),
+         "TOT.AMM.L.AUTONOMO:" + cell(C::kFee) + gap + "SOMME NO SOG.:" + cell(C::kNotSubject) + gap +
+             "RIT.OPER. :" + cell(C::kWithholding),
          0.35);
     Line(form, 0.5,
-         "TOT.AMM.L.AUT.PROV:" + t.Cell(row, 9) + gap + "QUOTA ESENTE :" + t.Cell(row, 10) + gap +
-             "SPESE ANT.:" + t.Cell(row, 11) + gap + "RIT.OPER. :" + t.Cell(row, 12),
+         "TOT.AMM.L.AUT.PROV:" + cell(C::kCommission) + gap + "QUOTA ESENTE :" + cell(C::kExempt) + gap +
+             "SPESE ANT.:" + cell(C::kAdvanceExpenses) + gap + "RIT.OPER. :" + cell(C::kCommissionWithholding),
          0.7);
     output::BodyFont(form.output, kListFontSize, true);
     Line(form, 0.5, "DATI VERSAMENTO", 0.7);
     output::BodyFont(form.output, kListFontSize, false);
     Line(form, 0.5,
-         "CODICE TRIBUTO  : " + t.Cell(row, 13) + gap + "DATA CORRESPONS.: " + t.Cell(row, 14) + gap +
-             "DATA VERSAMENTO : " + t.Cell(row, 15),
+         "CODICE TRIBUTO  : " + cell(C::kTaxCode) + gap + "DATA CORRESPONS.: " + cell(C::kPaidOn) + gap +
+             "DATA VERSAMENTO : " + cell(C::kPaymentDate),
          0.35);
-    Line(form, 0.5, "IMPORTO VERSATO : " + t.Cell(row, 16) + gap + "NUM. BOLLO / Q. : " + t.Cell(row, 17), 0.7);
+    Line(form, 0.5,
+         "IMPORTO VERSATO : " + cell(C::kPaidAmount) + gap + "NUM. BOLLO / Q. : " + cell(C::kStampNumber), 0.7);
 }
 
 }  // namespace
@@ -68,7 +71,7 @@ void Elenco_Documenti_Stampa(ReportForm& form) {
     double currentPayee = 0;
     for (int row = 1; !form.table.EndsAt(row); ++row) {
         CountPrintedRow(form, row);
-        const double payee = archive::NumericValue(form.table.Cell(row, 1));
+        const double payee = archive::NumericValue(form.table.Cell(row, DocumentColumn::kPayeeCode));
         if (payee != currentPayee) {
             if (currentPayee != 0) output::BreakPrinterPage(form.output);
             Elenco_Documenti_Testata(form);

@@ -19,4 +19,27 @@ void Elenco_Documenti_Stampa(ReportForm& form);
 
 inline constexpr int kDocumentsPerPage = 6;
 
+// The columns of the documents table, one row per note.
+struct DocumentColumn {
+    enum : int {
+        kPayeeCode = kPayeeCodeColumn,
+        kName,
+        kBirthAndFiscalCode,  // birthplace, birth date and fiscal code in one text
+        kDomicile,
+        kNumber,
+        kFee,  // the seven amounts, in this order, from here on
+        kNotSubject,
+        kWithholding,
+        kCommission,
+        kExempt,
+        kAdvanceExpenses,
+        kCommissionWithholding,
+        kTaxCode,
+        kPaidOn,  // month of the payment
+        kPaymentDate,
+        kPaidAmount,
+        kStampNumber,
+    };
+};
+
 }  // namespace kv::reports

@@ -1,4 +1,4 @@
-// The documents table: one row per stored note, columns 1 to 17.
+// The documents table: one row per stored note.
 #include "archive/descriptors.hpp"
 #include "archive/repository.hpp"
 #include "reports/collection.hpp"
@@ -20,21 +20,23 @@ public:
         auto amount = [&](std::string_view descriptor) {
             return AmountColumn(CentsOfField(form.archive, descriptor), form.output.decimalSeparator);
         };
+        using C = DocumentColumn;
         ReportTable& t = form.table;
-        t.Cell(row, 1) = field(archive::M001);
-        t.Cell(row, 2) = PayeeName(form);
-        t.Cell(row, 3) = PayeeBirthplace(form) + " IL GIORNO " + PayeeBirthDate(form) + " CODICE FISCALE " +
-                         field(archive::M004);
-        t.Cell(row, 4) = PayeeDomicile(form);
-        t.Cell(row, 5) = DocumentNumber(form);
+        t.Cell(row, C::kPayeeCode) = field(archive::M001);
+        t.Cell(row, C::kName) = PayeeName(form);
+        t.Cell(row, C::kBirthAndFiscalCode) = PayeeBirthplace(form) + " IL GIORNO " + PayeeBirthDate(form) +
+                                              " CODICE FISCALE " + field(archive::M004);
+        t.Cell(row, C::kDomicile) = PayeeDomicile(form);
+        t.Cell(row, C::kNumber) = DocumentNumber(form);
         const std::string_view amounts[] = {archive::N006, archive::N007, archive::N009, archive::N010,
                                             archive::N011, archive::N012, archive::N014};
-        for (int i = 0; i < 7; ++i) t.Cell(row, 6 + i) = amount(amounts[i]);
-        t.Cell(row, 13) = LeftIn10(Trim(field(archive::N015)));
-        t.Cell(row, 14) = LeftIn10(MonthYear(field(archive::N016))) + "   ";
-        t.Cell(row, 15) = LeftIn10(DayMonthYear(field(archive::N017)));
-        t.Cell(row, 16) = LeftIn10(FormatAmount(CentsOfField(form.archive, archive::N020), form.output.decimalSeparator));
-        t.Cell(row, 17) = LeftIn10(Trim(field(archive::N019)));
+        for (int i = 0; i < 7; ++i) t.Cell(row, C::kFee + i) = amount(amounts[i]);
+        t.Cell(row, C::kTaxCode) = LeftIn10(Trim(field(archive::N015)));
+        t.Cell(row, C::kPaidOn) = LeftIn10(MonthYear(field(archive::N016))) + "   ";
+        t.Cell(row, C::kPaymentDate) = LeftIn10(DayMonthYear(field(archive::N017)));
+        t.Cell(row, C::kPaidAmount) =
+            LeftIn10(FormatAmount(CentsOfField(form.archive, archive::N020), form.output.decimalSeparator));
+        t.Cell(row, C::kStampNumber) = LeftIn10(Trim(field(archive::N019)));
     }
 };
 

@@ -6,8 +6,17 @@
 
 namespace kv::reports {
 
+namespace {
+
+// Significant whole digits read at most: amounts up to 9,999,999,999,999.99, so that sums of many of them stay
+// far inside 64 bits; further digits of a damaged field are skipped.
+constexpr int kMaxWholeDigits = 13;
+
+}  // namespace
+
 Cents CentsOfText(std::string_view text, char decimalMark) {
     Cents whole = 0;
+    int wholeDigits = 0;
     Cents fraction = 0;
     int decimals = -1;  // -1: still in the whole part
     bool negative = false;
@@ -20,7 +29,8 @@ Cents CentsOfText(std::string_view text, char decimalMark) {
         } else if (c >= '0' && c <= '9') {
             started = true;
             if (decimals < 0) {
-                whole = whole * 10 + (c - '0');
+                if (whole == 0 && c == '0') continue;  // leading zeros do not count
+                if (wholeDigits++ < kMaxWholeDigits) whole = whole * 10 + (c - '0');
             } else if (decimals < 2) {
                 fraction = fraction * 10 + (c - '0');
                 ++decimals;

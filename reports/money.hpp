@@ -16,7 +16,8 @@ namespace kv::reports {
 using Cents = int64_t;
 
 // The cents of a number text: blanks skipped, an optional "-", digits, then `decimalMark` and up to
-// two decimals; reading stops at any other character. "0001000.00" with "." is 100000.
+// two decimals; reading stops at any other character. "0001000.00" with "." is 100000. Whole digits
+// after the 13th significant one are skipped.
 Cents CentsOfText(std::string_view text, char decimalMark);
 
 // The cents of a field with two implied decimals, read through its descriptor.

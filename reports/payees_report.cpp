@@ -45,9 +45,7 @@ bool PrintPayees(ReportForm& form) {
 
 platform::MessageBox Closing(const ReportForm& form, bool printed) {
     const output::RunOutcome& run = form.output.run;
-    platform::MessageBox box;
-    box.icon = platform::Icon::Information;
-    box.title = form.request.screenCaption;
+    platform::MessageBox box = platform::OkBox(form.request.screenCaption, "", platform::Icon::Information);
     if (!printed && run.failed.empty()) {
         box.text = kNothingFound;
     } else if (form.output.MODOPDF) {

@@ -15,8 +15,10 @@ struct Placed {
     int column;
     double x;
 };
-constexpr Placed kLineColumns[] = {{5, 0.5}, {6, 2.2}, {7, 4.3}, {8, 6.6}, {9, 8.8},
-                                   {10, 11.3}, {19, 13.2}, {11, 15.2}, {12, 18.3}};
+using C = RegisterColumn;
+constexpr Placed kLineColumns[] = {{C::kNumber, 0.5},     {C::kPaymentDate, 2.2},      {C::kGross, 4.3},
+                                   {C::kWithholding, 6.6}, {C::kNet, 8.8},             {C::kNotSubject, 11.3},
+                                   {C::kAdvanceExpenses, 13.2}, {C::kVat, 15.2},       {C::kTotalPaid, 18.3}};
 // The amount columns in the order of the totals, from the third entry of kLineColumns on.
 constexpr int kFirstAmount = 2;
 
@@ -39,10 +41,10 @@ void PayeeBlock(ReportForm& form, int row, const std::string& gap) {
     const ReportTable& t = form.table;
     const std::string four(4, ' ');
     const std::string dashes = Repeat('-', kListWidth);
-    Line(form, 0.5, "PERCETTORE : " + t.Cell(row, 1) + " " + PadOrCut(t.Cell(row, 2), 30) + " NATO A " +
-                        Trim(t.Cell(row, 3)), 0.35);
-    Line(form, 0.5, "DOMICILIO  : " + t.Cell(row, 4), 0.35);
-    Line(form, 0.5, "COD.FISC.  : " + t.Cell(row, 13), 0.35);
+    Line(form, 0.5, "PERCETTORE : " + t.Cell(row, C::kPayeeCode) + " " + PadOrCut(t.Cell(row, C::kName), 30) +
+                        " NATO A " + Trim(t.Cell(row, C::kBirth)), 0.35);
+    Line(form, 0.5, "DOMICILIO  : " + t.Cell(row, C::kDomicile), 0.35);
+    Line(form, 0.5, "COD.FISC.  : " + t.Cell(row, C::kFiscalCode), 0.35);
     Line(form, 0.5, dashes, 0.35);
     Line(form, 0.5,
          "NUMERO" + gap + "DATA     " + four + "COMPENSO" + four + "RITENUTA" + four + "COMPENSO" + four +
@@ -97,7 +99,7 @@ void Registro_Compensi_Terzi_Stampa(ReportForm& form) {
     int row = 1;
     for (; !form.table.EndsAt(row); ++row) {
         CountPrintedRow(form, row);
-        const double payee = archive::NumericValue(form.table.Cell(row, 1));
+        const double payee = archive::NumericValue(form.table.Cell(row, C::kPayeeCode));
         if (payee != print.currentPayee) {
             if (print.currentPayee != 0) {
                 Registro_Compensi_Terzi_Totali(form, print.totals);

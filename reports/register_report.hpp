@@ -16,8 +16,28 @@ void Registro_Compensi_Terzi_Array_Mesi(ReportForm& form);
 
 inline constexpr int kRegisterLinesPerPage = 65;
 
+// The columns of the register table, one row per note.
+struct RegisterColumn {
+    enum : int {
+        kPayeeCode = kPayeeCodeColumn,
+        kName,
+        kBirth,  // birthplace and birth date
+        kDomicile,
+        kNumber,
+        kPaymentDate,
+        kGross,
+        kWithholding,
+        kNet,
+        kNotSubject,
+        kVat,
+        kTotalPaid,
+        kFiscalCode,
+        kAdvanceExpenses = 19,  // commissions only
+    };
+};
+
 // The payee totals in cents, in the order of the totals line: gross, withholding, net, not subject,
-// advance expenses, VAT, total paid (table columns 7, 8, 9, 10, 19, 11, 12).
+// advance expenses, VAT, total paid.
 struct RegisterTotals {
     Cents amounts[7] = {};
 };

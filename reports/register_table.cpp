@@ -40,24 +40,25 @@ public:
     void Store(ReportForm& form) override {
         const int row = NextRow(form);
         if (row == 0) return;
+        using C = RegisterColumn;
         ReportTable& t = form.table;
-        t.Cell(row, 1) = archive::RepoR(form.archive, archive::M001);
-        t.Cell(row, 2) = PayeeName(form);
-        t.Cell(row, 3) = PayeeBirthplace(form) + " IL GIORNO " + PayeeBirthDate(form);
-        t.Cell(row, 4) = PayeeDomicile(form);
-        t.Cell(row, 5) = DocumentNumber(form);
-        t.Cell(row, 6) = DayMonthYear(archive::RepoR(form.archive, archive::N021));
-        t.Cell(row, 13) = archive::RepoR(form.archive, archive::M004);
+        t.Cell(row, C::kPayeeCode) = archive::RepoR(form.archive, archive::M001);
+        t.Cell(row, C::kName) = PayeeName(form);
+        t.Cell(row, C::kBirth) = PayeeBirthplace(form) + " IL GIORNO " + PayeeBirthDate(form);
+        t.Cell(row, C::kDomicile) = PayeeDomicile(form);
+        t.Cell(row, C::kNumber) = DocumentNumber(form);
+        t.Cell(row, C::kPaymentDate) = DayMonthYear(archive::RepoR(form.archive, archive::N021));
+        t.Cell(row, C::kFiscalCode) = archive::RepoR(form.archive, archive::M004);
         const std::optional<RegisterAmounts> a = AmountsOf(form);
         if (!a) return;
         const char separator = form.output.decimalSeparator;
-        t.Cell(row, 7) = AmountColumn(a->gross, separator);
-        t.Cell(row, 8) = AmountColumn(a->withholding, separator);
-        t.Cell(row, 9) = AmountColumn(a->net, separator);
-        t.Cell(row, 10) = AmountColumn(a->notSubject, separator);
-        t.Cell(row, 11) = AmountColumn(a->vat, separator);
-        t.Cell(row, 12) = AmountColumn(a->totalPaid, separator);
-        if (a->advanceExpenses) t.Cell(row, 19) = AmountColumn(*a->advanceExpenses, separator);
+        t.Cell(row, C::kGross) = AmountColumn(a->gross, separator);
+        t.Cell(row, C::kWithholding) = AmountColumn(a->withholding, separator);
+        t.Cell(row, C::kNet) = AmountColumn(a->net, separator);
+        t.Cell(row, C::kNotSubject) = AmountColumn(a->notSubject, separator);
+        t.Cell(row, C::kVat) = AmountColumn(a->vat, separator);
+        t.Cell(row, C::kTotalPaid) = AmountColumn(a->totalPaid, separator);
+        if (a->advanceExpenses) t.Cell(row, C::kAdvanceExpenses) = AmountColumn(*a->advanceExpenses, separator);
     }
 };
 

@@ -30,10 +30,10 @@ const std::string& ReportTable::Cell(int row, int column) const {
     return rows_[static_cast<size_t>(row)][static_cast<size_t>(column)];
 }
 
-bool ReportTable::EndsAt(int row) const { return Trim(Cell(row, 1)).empty(); }
+bool ReportTable::EndsAt(int row) const { return Trim(Cell(row, kPayeeCodeColumn)).empty(); }
 
 bool ReportTable::BeginsPayee(int row) const {
-    return !EndsAt(row) && (row <= 1 || Cell(row, 1) != Cell(row - 1, 1));
+    return !EndsAt(row) && (row <= 1 || Cell(row, kPayeeCodeColumn) != Cell(row - 1, kPayeeCodeColumn));
 }
 
 int ReportTable::Payees() const {

@@ -11,6 +11,8 @@ namespace kv::reports {
 
 inline constexpr int kTableRows = 1000;
 inline constexpr int kTableColumns = 20;
+// Every report's table keeps the payee code in column 1, a payee's rows together.
+inline constexpr int kPayeeCodeColumn = 1;
 
 class ReportTable {
 public:
@@ -28,8 +30,7 @@ public:
     // True when the row is past the table or its trimmed column 1 is blank.
     bool EndsAt(int row) const;
 
-    // Column 1 holds the payee code in every report's table, a payee's rows together: true when the
-    // row begins another payee than the row before it, and the number of payees in the table.
+    // True when the row begins another payee than the row before it; the number of payees in the table.
     bool BeginsPayee(int row) const;
     int Payees() const;
 

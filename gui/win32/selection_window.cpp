@@ -19,8 +19,6 @@ namespace {
 
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr int kInfoCommand = 1;  // Ctrl+Shift+P
-constexpr int kKeyP = 80;
-constexpr int kShiftAndCtrl = 3;
 
 // The hourglass pointer while the model rebuilds or reselects a list.
 class Hourglass {
@@ -141,7 +139,7 @@ std::intptr_t SelectionWindow::Message(unsigned message, std::uintptr_t wParam, 
 
 void SelectionWindow::Command(int id, int code) {
     if (id == kInfoCommand) {
-        Act([this] { app::Form_KeyDown(program_, kKeyP, kShiftAndCtrl); });
+        Act([this] { app::Form_KeyDown(program_, app::kKeyP, app::kShiftAndCtrl); });
         return;
     }
     const NamedControl* control = controls_.ById(id);

@@ -15,44 +15,45 @@ struct Leaf {
 // One item of a package-merge list: a leaf, or a package of two neighbouring items of the list below.
 struct Item {
     uint64_t weight;
-    int32_t packageOf;  // index of the package in the previous list, or -1 for a leaf
-    int32_t leafIndex;
+    int32_t leafIndex;  // -1 for a package
 };
 
 // Package-merge: each of the 2n - 2 cheapest items of the final list adds one bit to every leaf
-// it contains. Lists are small (at most 2 * 286 items per level), so this is cheap.
+// it contains. Level l's list merges the leaves with the pairs of level l - 1's list; the lists
+// are stored one after another in one buffer (at most 2n items each).
 std::vector<uint8_t> PackageMerge(const std::vector<Leaf>& leaves, int maxBits, size_t symbols) {
     const size_t n = leaves.size();
-    std::vector<std::vector<Item>> lists(static_cast<size_t>(maxBits));
+    std::vector<Item> items;
+    items.reserve(static_cast<size_t>(maxBits) * 2 * n);
+    std::vector<size_t> begin(static_cast<size_t>(maxBits) + 1, 0);
     for (int level = 0; level < maxBits; ++level) {
-        std::vector<Item> packages;
-        if (level > 0) {
-            const auto& prev = lists[static_cast<size_t>(level - 1)];
-            for (size_t i = 0; i + 1 < prev.size(); i += 2)
-                packages.push_back({prev[i].weight + prev[i + 1].weight, static_cast<int32_t>(i), -1});
-        }
-        auto& list = lists[static_cast<size_t>(level)];
+        const size_t prevBegin = level > 0 ? begin[static_cast<size_t>(level - 1)] : 0;
+        const size_t packages = level > 0 ? (begin[static_cast<size_t>(level)] - prevBegin) / 2 : 0;
         size_t a = 0, b = 0;
-        while (a < n || b < packages.size()) {
-            bool takeLeaf = b >= packages.size() || (a < n && leaves[a].weight <= packages[b].weight);
-            if (takeLeaf) {
-                list.push_back({leaves[a].weight, -1, static_cast<int32_t>(a)});
+        while (a < n || b < packages) {
+            const uint64_t packageWeight =
+                b < packages ? items[prevBegin + 2 * b].weight + items[prevBegin + 2 * b + 1].weight : 0;
+            if (b >= packages || (a < n && leaves[a].weight <= packageWeight)) {
+                items.push_back({leaves[a].weight, static_cast<int32_t>(a)});
                 ++a;
             } else {
-                list.push_back(packages[b++]);
+                items.push_back({packageWeight, -1});
+                ++b;
             }
         }
+        begin[static_cast<size_t>(level) + 1] = items.size();
     }
     // Walk back from the top list: the first 2n - 2 items are selected; a selected package
     // selects its two children in the list below.
     std::vector<uint8_t> lengths(symbols, 0);
     size_t take = 2 * n - 2;
     for (int level = maxBits - 1; level >= 0 && take > 0; --level) {
-        const auto& list = lists[static_cast<size_t>(level)];
+        const size_t first = begin[static_cast<size_t>(level)];
+        const size_t count = std::min(take, begin[static_cast<size_t>(level) + 1] - first);
         size_t packagesTaken = 0;
-        for (size_t i = 0; i < take && i < list.size(); ++i) {
-            if (list[i].packageOf < 0)
-                ++lengths[leaves[static_cast<size_t>(list[i].leafIndex)].symbol];
+        for (size_t i = first; i < first + count; ++i) {
+            if (items[i].leafIndex >= 0)
+                ++lengths[leaves[static_cast<size_t>(items[i].leafIndex)].symbol];
             else
                 ++packagesTaken;
         }

@@ -1,6 +1,8 @@
 #include "pdf/codec/inflate.hpp"
 
+#include <algorithm>
 #include <array>
+#include <cstring>
 
 #include "pdf/codec/adler32.hpp"
 
@@ -44,6 +46,7 @@ public:
     uint8_t Bit() { return static_cast<uint8_t>(Bits(1)); }
     // Up to `count` next bits without taking them; `available` tells how many the input still has.
     uint32_t Peek(int count, int& available) {
+        if (held_ < count && pos_ + 8 <= data_.size()) Refill();
         while (held_ < count && pos_ < data_.size()) {
             buffer_ |= uint64_t{data_[pos_++]} << held_;
             held_ += 8;
@@ -61,6 +64,16 @@ public:
     size_t Position() const { return pos_ - static_cast<size_t>(held_ / 8); }
 
 private:
+    // Tops the buffer up to at least 56 bits with one eight-byte load (8 input bytes remain).
+    void Refill() {
+        uint64_t word = 0;
+        for (int i = 7; i >= 0; --i) word = word << 8 | data_[pos_ + static_cast<size_t>(i)];
+        buffer_ |= word << held_;
+        const int taken = (63 - held_) / 8;
+        pos_ += static_cast<size_t>(taken);
+        held_ += taken * 8;
+    }
+
     std::span<const uint8_t> data_;
     size_t pos_ = 0;
     uint64_t buffer_ = 0;
@@ -95,7 +108,7 @@ public:
     }
 
 private:
-    static constexpr int kFastBits = 9;
+    static constexpr int kFastBits = 10;
 
     // Codes of up to kFastBits bits decode with one look-up, indexed by the bits as they arrive
     // (the code reversed); an entry holds symbol << 4 | length, 0 when empty.
@@ -137,7 +150,9 @@ private:
 
 class Inflater {
 public:
-    Inflater(std::span<const uint8_t> input, size_t limit) : in_(input), limit_(limit) {}
+    Inflater(std::span<const uint8_t> input, size_t limit) : in_(input), limit_(limit) {
+        out_.reserve(std::min(limit, input.size() * 4));  // page content packs about four to one
+    }
 
     std::vector<uint8_t> Run() {
         bool last = false;
@@ -158,6 +173,21 @@ private:
     void Put(uint8_t byte) {
         if (out_.size() >= limit_) throw DecodeError{"Flate output too large"};
         out_.push_back(byte);
+    }
+    // Appends `len` bytes from `distance` back; a distance shorter than the length repeats what
+    // the copy itself writes, so bytes go one after another.
+    void Copy(size_t distance, size_t len) {
+        const size_t start = out_.size();
+        if (distance > start) throw DecodeError{"Flate distance before the start"};
+        if (len > limit_ - start) throw DecodeError{"Flate output too large"};
+        out_.resize(start + len);
+        uint8_t* to = out_.data() + start;
+        const uint8_t* from = to - distance;
+        if (distance >= len) {
+            std::memcpy(to, from, len);
+            return;
+        }
+        for (size_t i = 0; i < len; ++i) to[i] = from[i];
     }
     void Stored() {
         in_.AlignToByte();
@@ -218,8 +248,7 @@ private:
             int dsym = dist.Decode(in_);
             if (dsym >= 30) throw DecodeError{"invalid Flate distance code"};
             size_t distance = kDistBase[dsym] + in_.Bits(kDistExtra[dsym]);
-            if (distance > out_.size()) throw DecodeError{"Flate distance before the start"};
-            for (size_t i = 0; i < len; ++i) Put(out_[out_.size() - distance]);
+            Copy(distance, len);
         }
     }
 

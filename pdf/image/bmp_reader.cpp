@@ -1,5 +1,6 @@
 #include "pdf/image/bmp_reader.hpp"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <optional>
@@ -185,6 +186,9 @@ Raster ReadBmp(std::string_view file, const std::string& colorMask) {
         if (h.compression == kNone) {
             r.samples = ReadIndexedRows(b, h);
         } else {
+            // Each two-byte code gives at most a run of 255 pixels or the rest of a row.
+            const uint64_t codes = (b.size() - std::min<uint64_t>(b.size(), h.dataOffset)) / 2;
+            CheckDataCanHold(h.width, h.height, codes * std::max<uint64_t>(255, static_cast<uint64_t>(h.width)));
             r.samples = PackIndicesBottomUp(ExpandBmpRle(b, h.dataOffset, h.width, h.height, h.bits), h.width,
                                             h.height, h.bits);
         }

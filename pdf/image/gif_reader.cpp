@@ -68,6 +68,9 @@ Raster DecodeFrame(const ByteSource& b, uint64_t pos, const ColorTable& global, 
     const ColorTable& table = local.bits > 0 ? local : global;
     const int32_t codeSize = b.U8(pos++);
     const std::string data = ReadSubBlocks(b, pos);
+    // The n-th code of a table gives at most n + 1 pixels, and no string is longer than the table.
+    const uint64_t codes = data.size() * 8 / static_cast<uint64_t>(std::clamp(codeSize + 1, 1, 12));
+    CheckDataCanHold(width, height, codes * std::min<uint64_t>(codes + 1, 4096));
     std::vector<uint8_t> indices =
         DecodeGifLzw(data, codeSize, static_cast<size_t>(width) * static_cast<size_t>(height));
     if (flags & 0x40) indices = Deinterlace(indices, width, height);

@@ -11,6 +11,12 @@ void CheckDimensions(int64_t width, int64_t height) {
     }
 }
 
+void CheckDataCanHold(int64_t width, int64_t height, uint64_t most) {
+    if (static_cast<uint64_t>(width) * static_cast<uint64_t>(height) > most) {
+        throw FormatError("image size beyond what its data can hold");
+    }
+}
+
 int32_t IndexedDepth(int32_t bits) {
     if (bits <= 2) return bits < 1 ? 1 : bits;
     return bits <= 4 ? 4 : 8;

@@ -26,6 +26,10 @@ inline constexpr int64_t kMaxPixels = int64_t{1} << 26;
 // Throws the invalid-format error unless both sizes are positive and their product is accepted.
 void CheckDimensions(int64_t width, int64_t height);
 
+// Throws the invalid-format error when a compressed picture claims more pixels than its data could
+// describe (`most`, from the format's largest run per byte), before anything is sized by the claim.
+void CheckDataCanHold(int64_t width, int64_t height, uint64_t most);
+
 // Index depths an indexed image can have: 3 becomes 4; 5, 6 and 7 become 8.
 int32_t IndexedDepth(int32_t bits);
 

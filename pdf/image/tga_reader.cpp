@@ -1,5 +1,7 @@
 #include "pdf/image/tga_reader.hpp"
 
+#include <algorithm>
+
 #include "pdf/image/byte_source.hpp"
 
 namespace folivo::image {
@@ -17,6 +19,9 @@ void PutPixel(const ByteSource& b, uint64_t pos, std::string& rgb) {
 }
 
 std::string ReadRunLength(const ByteSource& b, uint64_t pos, uint64_t pixels, uint64_t bytesPerPixel) {
+    // A packet is a header byte and at least one pixel, and gives at most 128 pixels.
+    const uint64_t packets = (b.size() - std::min<uint64_t>(b.size(), pos)) / (1 + bytesPerPixel);
+    CheckDataCanHold(static_cast<int64_t>(pixels), 1, packets * 128);
     std::string rgb;
     rgb.reserve(pixels * 3);
     while (rgb.size() < pixels * 3) {

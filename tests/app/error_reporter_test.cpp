@@ -119,20 +119,6 @@ TEST_F(ErrorReporterTest, PrinterErrorRetriesSkipsOrCloses) {
     EXPECT_EQ(OpenFiles(), 0);
 }
 
-TEST_F(ErrorReporterTest, UnattendedPrinterErrorClosesInsteadOfRetryingForEver) {
-    EXPECT_EQ(Report(RuntimeError(platform::err::kPrinterError)), platform::exit_status::kFatal);
-    EXPECT_EQ(dialogs_.shown().size(), 2u);
-}
-
-TEST_F(ErrorReporterTest, InformationBoxNamesTheProgram) {
-    INFOPROGETTO(*program_);
-    ASSERT_EQ(dialogs_.shown().size(), 1u);
-    const platform::MessageBox& box = dialogs_.shown()[0];
-    EXPECT_EQ(box.title, "Informazioni Progetto lumeo");
-    EXPECT_EQ(box.text, "Programma lumeo\r\rNome EXE : KVVELM.EXE\rNome Progetto : KVVELM.VBP\r");
-    EXPECT_EQ(box.icon, Icon::Information);
-}
-
 TEST_F(ErrorReporterTest, FineProgrammaClosesEveryFileAndEndsNormally) {
     ASSERT_GT(OpenFiles(), 0);
     try {

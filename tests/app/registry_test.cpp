@@ -54,56 +54,5 @@ TEST(Registry, ReadsUtf16ExportsAndConvertsToWindows1252) {
     EXPECT_EQ(utf8.ReadString(kKey, "NOTE"), "caff\xE8 ?");
 }
 
-TEST(Registry, UnparsableFilesKeysAndLinesReadAsMissing) {
-    // No header: the whole file is ignored.
-    EXPECT_FALSE(Registry::FromBytes("[HKEY_CURRENT_USER\\SOFTWARE\\ORVANTA\\LUMEO]\n\"A\"=\"1\"\n")
-                     .HasKey(kKey));
-    // Binary garbage, an empty file and a missing file.
-    EXPECT_FALSE(Registry::FromBytes(std::string("\x00\x01\x02\xFF", 4)).HasKey(kKey));
-    EXPECT_FALSE(Registry::FromBytes("").HasKey(kKey));
-    EXPECT_FALSE(Registry::FromFile("/nonexistent/registry.reg").HasKey(kKey));
-
-    Registry registry = Registry::FromBytes(
-        "REGEDIT4\n"
-        "[HKEY_CURRENT_USER\\SOFTWARE\\ORVANTA\\LUMEO]\n"
-        "\"UNCLOSED\"=\"C:\\\\ARK\n"
-        "\"BADESCAPE\"=\"C:\\ARK\"\n"
-        "\"JUNKAFTER\"=\"C:\\\\ARK\" junk\n"
-        "\"GOOD\"=\"yes\"\n"
-        "[HKEY_CURRENT_USER\\SOFTWARE\\BROKEN\n"
-        "\"LOST\"=\"value under a broken key line\"\n"
-        "[-HKEY_CURRENT_USER\\SOFTWARE\\GONE]\n"
-        "\"ALSOLOST\"=\"x\"\n");
-    EXPECT_EQ(registry.ReadString(kKey, "UNCLOSED"), std::nullopt);
-    EXPECT_EQ(registry.ReadString(kKey, "BADESCAPE"), std::nullopt);
-    EXPECT_EQ(registry.ReadString(kKey, "JUNKAFTER"), std::nullopt);
-    EXPECT_EQ(registry.ReadString(kKey, "GOOD"), "yes");
-    EXPECT_FALSE(registry.HasKey("HKEY_CURRENT_USER\\SOFTWARE\\BROKEN"));
-    EXPECT_FALSE(registry.HasKey("HKEY_CURRENT_USER\\SOFTWARE\\GONE"));
-}
-
-TEST(Registry, HexValuesSplitOverLinesDoNotSwallowTheNextValue) {
-    Registry registry = Registry::FromBytes(
-        "Windows Registry Editor Version 5.00\n"
-        "[HKEY_CURRENT_USER\\SOFTWARE\\ORVANTA\\LUMEO]\n"
-        "\"BLOB\"=hex:01,02,03,\\\n"
-        "  04,05\n"
-        "\"AFTER\"=\"kept\"\n");
-    EXPECT_EQ(registry.ReadString(kKey, "BLOB"), std::nullopt);
-    EXPECT_EQ(registry.ReadString(kKey, "AFTER"), "kept");
-}
-
-TEST(Registry, StringsStopAtTheFirstNul) {
-    Registry registry;
-    registry.SetString(kKey, "A", std::string("abc\0def", 7));
-    EXPECT_EQ(registry.ReadString(kKey, "a"), "abc");
-}
-
-TEST(Registry, FilePathFollowsTheEnvironment) {
-    EXPECT_EQ(RegistryFilePath("/x/r.reg", "/cfg", "/home/u"), "/x/r.reg");
-    EXPECT_EQ(RegistryFilePath(nullptr, "/cfg", "/home/u"), "/cfg/kvvelm/registry.reg");
-    EXPECT_EQ(RegistryFilePath("", nullptr, "/home/u"), "/home/u/.config/kvvelm/registry.reg");
-}
-
 }  // namespace
 }  // namespace kv::platform

@@ -142,27 +142,6 @@ TEST_F(ConfirmTest, RequestCarriesTheChoicesAndEachReportGoesToItsDriver) {
     }
 }
 
-TEST_F(ConfirmTest, WaitPanelShownDuringTheReportAndMissingDataRecordedAfterIt) {
-    Program& program = *program_;
-    reports_.outcome.missingData = true;
-    SelectCompany(program, 0, true);
-    ChooseReport(program, kElencoDocumenti);
-    ASSERT_EQ(Confirm(), ConfirmResult::ReportRan);
-    EXPECT_TRUE(reports_.calls.back().waitPanelShown);
-    EXPECT_FALSE(program.screen.waitPanelVisible);
-    EXPECT_TRUE(program.screen.DATIMANCANTI);
-
-    // The report may hide the panel itself before its closing message.
-    reports_.outcome.missingData = false;
-    SelectCompany(program, 0, true);
-    ChooseReport(program, kElencoDocumenti);
-    program.screen.DATIMANCANTI = true;
-    ASSERT_EQ(Confirm(), ConfirmResult::ReportRan);
-    EXPECT_FALSE(program.screen.DATIMANCANTI);
-    reports_.calls.back().request.hideWaitPanel();
-    EXPECT_FALSE(program.screen.waitPanelVisible);
-}
-
 TEST_F(ConfirmTest, ConfirmResetsTheChoicesButKeepsTheListOrder) {
     Program& program = *program_;
     ChooseOrder(program, kOrderByName);
@@ -194,24 +173,6 @@ TEST_F(ConfirmTest, ConfirmResetsTheChoicesButKeepsTheListOrder) {
     EXPECT_EQ(screen.allCompaniesCaption, "Deseleziona tutte le ditte");
     ASSERT_EQ(screen.companies.size(), listed.size());
     for (std::size_t i = 0; i < listed.size(); ++i) EXPECT_EQ(screen.companies[i].text, listed[i].text);
-}
-
-TEST_F(ConfirmTest, KeepExistingPdfsIsRememberedAndSurvivesTheReset) {
-    platform::FileSettings settings(dir_.path() / "conf" / "settings.ini");
-    program_->settings = &settings;
-    TickKeepExistingPdfs(*program_, true);
-    TickAllCompanies(*program_, true);
-    ChooseReport(*program_, kElencoDocumenti);
-    ASSERT_EQ(Confirm(), ConfirmResult::ReportRan);
-    EXPECT_TRUE(reports_.calls.back().request.keepExistingPdfs);
-    EXPECT_TRUE(program_->screen.keepExistingPdfs);
-
-    Program& next = StartProgram();
-    EXPECT_FALSE(next.screen.keepExistingPdfs);  // without settings (the batch) nothing is recalled
-    platform::FileSettings reread(dir_.path() / "conf" / "settings.ini");
-    next.settings = &reread;
-    RecallSettings(next);
-    EXPECT_TRUE(next.screen.keepExistingPdfs);
 }
 
 // One question before a print run: Riprova looks again, Crea PDF makes the run a PDF run, Annulla
@@ -266,30 +227,6 @@ TEST_F(ConfirmTest, UnusablePrinterIsAskedAboutOnceBeforeTheRun) {
     EXPECT_EQ(dialogs_.shown().back().icon, platform::Icon::Stop);
     EXPECT_EQ(dialogs_.shown().back().buttons, platform::Buttons::Ok);
     EXPECT_NE(dialogs_.shown().back().text.find("nessuna stampante installata"), std::string::npos);
-}
-
-TEST_F(ConfirmTest, YearLabelAfterConfirmsWithCorrenteThenPrecedente) {
-    Program& program = *program_;
-    EXPECT_EQ(program.screen.yearLabel, "2024");
-    SelectCompany(program, 0, true);
-    ChooseReport(program, kElencoDocumenti);
-    ChooseYear(program, kCorrente);
-    EXPECT_EQ(program.screen.yearLabel, "2025");
-    ASSERT_EQ(Confirm(), ConfirmResult::ReportRan);
-    EXPECT_EQ(reports_.calls.back().request.yearText, "2025");
-    EXPECT_TRUE(reports_.calls.back().request.currentYear);
-    // The reset chose "Precedente" again, which lowered the label.
-    EXPECT_EQ(program.screen.yearLabel, "2024");
-
-    SelectCompany(program, 0, true);
-    ChooseReport(program, kElencoDocumenti);
-    ChooseYear(program, kPrecedente);  // already chosen: no click
-    ASSERT_EQ(Confirm(), ConfirmResult::ReportRan);
-    EXPECT_EQ(reports_.calls.back().request.yearText, "2024");
-    EXPECT_FALSE(reports_.calls.back().request.currentYear);
-    EXPECT_EQ(program.screen.yearLabel, "2024");
-    EXPECT_EQ(program.screen.ANNOSTAMPA, "2024");
-    EXPECT_FALSE(program.screen.ANNOCORRENTE);
 }
 
 }  // namespace

@@ -40,14 +40,6 @@ TEST_F(ReactionsTest, StartUpLeavesTheInitialChoices) {
     EXPECT_FALSE(program_->output.MODOPDF);
 }
 
-TEST(ScreenPlacement, CentredOnTheDisplayInWholeTwips) {
-    TwipsRect placed = CentredScreen(21600, 16200);
-    EXPECT_EQ(placed.left, 4890);
-    EXPECT_EQ(placed.top, 3877);  // (16200 - 8445) / 2 = 3877.5, halved as a whole number
-    EXPECT_EQ(placed.width, 11820);
-    EXPECT_EQ(placed.height, 8445);
-}
-
 TEST_F(ReactionsTest, TutteIMesiTickBox) {
     Program& program = *program_;
     SelectMonth(program, 3, false);  // a disabled list takes no clicks
@@ -68,18 +60,6 @@ TEST_F(ReactionsTest, TutteIMesiTickBox) {
     EXPECT_FALSE(program.screen.monthListEnabled);
     EXPECT_EQ(program.screen.monthSelected, std::vector<bool>(12, true));
     EXPECT_EQ(program.screen.currentMonth, -1);
-}
-
-TEST_F(ReactionsTest, UntickingAllMonthsThenConfirmingAsksForAPeriod) {
-    Program& program = *program_;
-    RecordingReports reports;
-    SelectCompany(program, 0, true);
-    ChooseReport(program, kElencoDocumenti);
-    TickAllMonths(program, false);
-    EXPECT_EQ(CmdConferma_Click(program, reports), ConfirmResult::StoppedOnChoice);
-    ASSERT_EQ(dialogs_.shown().size(), 1u);
-    EXPECT_EQ(dialogs_.shown()[0].text,
-              "Per proseguire \xE8 necessario scegliere un Periodo da Stampare");
 }
 
 TEST_F(ReactionsTest, SelectAllCompaniesTickBox) {
@@ -131,24 +111,6 @@ TEST_F(ReactionsTest, CtrlShiftPShowsTheInformationBox) {
     ASSERT_EQ(dialogs_.shown().size(), 1u);
     EXPECT_EQ(dialogs_.shown()[0].title, "Informazioni Progetto lumeo");
     EXPECT_NE(dialogs_.shown()[0].text.find("Nome EXE : KVVELM.EXE"), std::string::npos);
-}
-
-TEST_F(ReactionsTest, ExitAndClosingEndTheProgramNormallyWithFilesClosed) {
-    Program& program = *program_;
-    auto openFiles = [&] {
-        int open = 0;
-        for (const archive::FileEntry& entry : program.archive.files) open += entry.handle != 0;
-        return open;
-    };
-    EXPECT_GT(openFiles(), 0);
-    try {
-        CmdUscita_Click(program);
-        FAIL() << "the program did not end";
-    } catch (const platform::ProgramEnd& end) {
-        EXPECT_EQ(end.status(), platform::exit_status::kNormal);
-    }
-    EXPECT_EQ(openFiles(), 0);
-    EXPECT_THROW(Form_Unload(program), platform::ProgramEnd);
 }
 
 }  // namespace

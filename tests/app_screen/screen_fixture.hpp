@@ -1,6 +1,5 @@
 #pragma once
-// A demo installation in a scratch folder with companies of the test's choosing, a started
-// program over it with scripted dialogs, and report drivers that record what they were asked.
+// The screen tests' installation, and report drivers that record what they were asked.
 
 #include <gtest/gtest.h>
 
@@ -9,10 +8,7 @@
 
 #include "app/program.hpp"
 #include "app/report_request.hpp"
-#include "platform/scripted_dialogs.hpp"
-#include "tests/support/test_support.hpp"
-#include "tools/demo/demo_companies.hpp"
-#include "tools/demo/demo_writer.hpp"
+#include "tests/support/demo_installation.hpp"
 
 namespace kv::app {
 
@@ -49,33 +45,7 @@ private:
     }
 };
 
-// The demo's companies: period 31/12/2025, so the year label starts at 2024.
-class ScreenTest : public ::testing::Test {
-protected:
-    ScreenTest();
-
-    // Replaces the company archive: record number = company code.
-    void WriteCompanies(const std::vector<demo::DemoCompany>& companies);
-
-    // Closes the archives the installation writer holds; no more writing after this.
-    void FinishInstallation() { writer_.reset(); }
-
-    // A fresh program over the installation, started up.
-    Program& StartProgram();
-
-    // The company codes in list order.
-    std::vector<std::string> ListedCodes() const;
-
-    test::TempDir dir_;
-    std::unique_ptr<demo::DemoWriter> writer_;
-    Environment environment_;
-    platform::ScriptedDialogs dialogs_;
-    platform::FixedPrinters printers_{{"KVVELM_Laser"}, "KVVELM_Laser"};
-    platform::FixedClock clock_{platform::LocalDateTime{2026, 12, 6, 9, 30, 0, 60}};
-    std::unique_ptr<Program> program_;
-};
-
-// A live company with only a code and a name.
-demo::DemoCompany Company(int code, const std::string& name, const std::string& status = "00");
+using ScreenTest = test::DemoInstallationTest;
+using test::Company;
 
 }  // namespace kv::app

@@ -56,17 +56,6 @@ TEST_F(Naming, CompanyCodeIsPaddedSubstitutedAndConsumed) {
     EXPECT_TRUE(fx.dialogs.shown().empty());
 }
 
-TEST_F(Naming, WindowsStyleArchiveFolderGivesWindowsStylePaths) {
-    std::filesystem::create_directories(fx.DrivesRoot() / "c");
-    std::filesystem::rename(fx.Folder(), fx.DrivesRoot() / "c" / "Lumeo");
-    st.archiveFolder = "C:\\LUMEO";
-    st.DITTA = "5";
-    st.ANNO = "24";
-    EXPECT_EQ(DAMMIFILE(st, 2), "C:\\LUMEO\\AN24\\F005.DAT");
-    EXPECT_EQ(st.ANNO, "");
-    EXPECT_EQ(st.DITTA, "");
-}
-
 TEST_F(Naming, YearRegionProvinceAndInstallationCodes) {
     st.ANNO = "3";
     st.DITTA = "12";
@@ -103,24 +92,6 @@ TEST_F(Naming, EachMissingCodeEndsTheProgramWithItsMessage) {
     }
 }
 
-TEST_F(Naming, FatalMessageClosesEveryOpenFileFirst) {
-    ASSERT_EQ(archive::FAIOPEN(st, 7), 70);
-    ASSERT_TRUE(st.files[7].file.has_value());
-    EXPECT_EQ(EndingMessage(1), "ERRORE OPEN FILE - MANCA DITTAOPEN 1");
-    EXPECT_FALSE(st.files[7].file.has_value());
-    EXPECT_EQ(st.files[7].handle, 0);
-}
-
-TEST_F(Naming, DriveLetterPlaceholderTakesTheFloppyLetter) {
-    st.UNITA = "A";
-    bool prefix = true;
-    EXPECT_EQ(DAMMIFILE(st, 6, prefix), "A:\\LUMEO\\ARC.DAT");
-    EXPECT_FALSE(prefix);
-    EXPECT_EQ(st.UNITA, "");
-    st.UNITA = "B:";
-    EXPECT_EQ(DAMMIFILE(st, 6), "B:\\LUMEO\\ARC.DAT");
-}
-
 TEST_F(Naming, DriveFolderPlaceholderPutsTheFolderInFront) {
     st.UNITA = "D:\\DATI";
     bool prefix = true;
@@ -134,39 +105,12 @@ TEST_F(Naming, DriveFolderPlaceholderPutsTheFolderInFront) {
     EXPECT_TRUE(std::filesystem::exists(fx.DrivesRoot() / "e" / "dati" / "lumeo" / "ARC.DAT"));
 }
 
-TEST_F(Naming, PrefixFlagFalseGivesTheTemplateAlone) {
-    bool prefix = false;
-    EXPECT_EQ(DAMMIFILE(st, 7, prefix), "PLAIN.DAT");
-    EXPECT_FALSE(prefix);
-}
-
-TEST_F(Naming, NumberZeroGivesEmptyTextWithoutReadingTheBase) {
-    std::filesystem::remove(fx.Folder() / "QTBASE.DAT");
-    EXPECT_EQ(DAMMIFILE(st, 0), "");
-    EXPECT_EQ(DAMMIFILE(st, -3), "");
-    EXPECT_TRUE(fx.reporter.reported.empty());
-    EXPECT_EQ(st.services.trail.Current(), "DAMMIFILE$ (-3)");
-}
-
 TEST_F(Naming, MissingBaseFileReachesTheReporter) {
     std::filesystem::remove(fx.Folder() / "QTBASE.DAT");
     EXPECT_THROW(DAMMIFILE(st, 7), platform::ProgramEnd);
     ASSERT_EQ(fx.reporter.reported.size(), 1u);
     EXPECT_EQ(fx.reporter.reported[0].number, 53);
     EXPECT_EQ(fx.reporter.reported[0].trail.back(), "DAMMIFILE$ (7)");
-}
-
-TEST_F(Naming, BaseRecordPastItsEndReachesTheReporter) {
-    EXPECT_THROW(DAMMIFILE(st, 9), platform::ProgramEnd);
-    ASSERT_EQ(fx.reporter.reported.size(), 1u);
-    EXPECT_EQ(fx.reporter.reported[0].number, 62);
-    EXPECT_EQ(fx.reporter.reported[0].description, "Input past end of file");
-}
-
-TEST_F(Naming, WithoutAReporterTheErrorReachesTheCaller) {
-    st.services.reporter = nullptr;
-    std::filesystem::remove(fx.Folder() / "QTBASE.DAT");
-    EXPECT_EQ(ErrorOf([&] { DAMMIFILE(st, 1); }).number(), 53);
 }
 
 }  // namespace

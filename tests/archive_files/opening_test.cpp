@@ -41,17 +41,6 @@ TEST_F(Opening, FaiopenCreatesAMissingFileAndSetsTheRow) {
     EXPECT_EQ(st.files[1].handle, before);
 }
 
-TEST_F(Opening, VerbaseAndEliminaLeaveAnEmptyFileAlone) {
-    WriteFile(fx.Folder() / "DITTE.DAT", "");
-    EXPECT_EQ(VERBASE(st, 1), 0);
-    ELIMINA(st, 1);
-    EXPECT_TRUE(std::filesystem::exists(fx.Folder() / "DITTE.DAT"));
-    std::filesystem::remove(fx.Folder() / "DITTE.DAT");
-    EXPECT_EQ(VERBASE(st, 1), 0);
-    ELIMINA(st, 1);  // a missing file is no error
-    EXPECT_TRUE(fx.reporter.reported.empty());
-}
-
 TEST_F(Opening, EliminaDeletesAFilledFileAndRicreaReopensItEmpty) {
     WriteFile(fx.Folder() / "PAR005.DAT", "ABCDEFGH");
     st.DITTA = "5";
@@ -75,36 +64,17 @@ TEST_F(Opening, EliminaDeletesAFilledFileAndRicreaReopensItEmpty) {
     EXPECT_TRUE(fx.dialogs.shown().empty());
 }
 
-TEST_F(Opening, AssegnanumeroAndChiudiCloseRows) {
-    FAIOPEN(st, 1);
-    ASSEGNANUMERO(st, 1);
-    EXPECT_FALSE(st.files[1].file.has_value());
-    EXPECT_GT(st.files[1].handle, 0);
-    FAIOPEN(st, 1);
-    st.DITTA = "1";
-    FAIOPEN(st, 2);
-    CHIUDI(st, 1);
-    EXPECT_EQ(st.files[1].handle, 0);
-    EXPECT_TRUE(st.files[2].file.has_value());
-    FAIOPEN(st, 1);
-    CHIUDI(st, 0);
-    for (const FileEntry& entry : st.files) {
-        EXPECT_EQ(entry.handle, 0);
-        EXPECT_FALSE(entry.file.has_value());
-    }
-}
-
 TEST_F(Opening, TextFilesAreRewrittenAndReadByLines) {
     WriteFile(fx.Folder() / "STAMPA.TXT", "old\r\nold\r\nold\r\n");
     FAIOPENIO(st, 3, 1);
     WriteTextLine(st, 3, "riga uno");
-    WriteTextLine(st, 3, "HP LaserJet 4");
+    WriteTextLine(st, 3, "KVVELM_Laser");
     CHIUDI(st, 3);
-    EXPECT_EQ(ReadFile(fx.Folder() / "STAMPA.TXT"), "riga uno\r\nHP LaserJet 4\r\n");
+    EXPECT_EQ(ReadFile(fx.Folder() / "STAMPA.TXT"), "riga uno\r\nKVVELM_Laser\r\n");
     FAIOPENIO(st, 3, 0);
     EXPECT_EQ(ReadTextLine(st, 3), "riga uno");
     EXPECT_FALSE(TextAtEnd(st, 3));
-    EXPECT_EQ(ReadTextLine(st, 3), "HP LaserJet 4");
+    EXPECT_EQ(ReadTextLine(st, 3), "KVVELM_Laser");
     EXPECT_TRUE(TextAtEnd(st, 3));
     CHIUDI(st, 3);
     // Reading a line past the end is an error for the reporter.
@@ -112,17 +82,6 @@ TEST_F(Opening, TextFilesAreRewrittenAndReadByLines) {
     FAIOPENIO(st, 3, 0);
     EXPECT_THROW(ReadTextLine(st, 3), platform::ProgramEnd);
     EXPECT_EQ(fx.reporter.reported.at(0).number, 62);
-}
-
-TEST_F(Opening, EsistefileNeverFails) {
-    WriteFile(fx.Folder() / "X.DAT", "x");
-    EXPECT_TRUE(ESISTEFILE(st, (fx.Folder() / "X.DAT").string()));
-    EXPECT_TRUE(ESISTEFILE(st, (fx.Folder() / "x.dat").string()));
-    EXPECT_FALSE(ESISTEFILE(st, (fx.Folder() / "Y.DAT").string()));
-    EXPECT_FALSE(ESISTEFILE(st, fx.Folder().string()));
-    EXPECT_FALSE(ESISTEFILE(st, ""));
-    EXPECT_FALSE(ESISTEFILE(st, "Q:\\NOWHERE\\X.DAT"));
-    EXPECT_TRUE(fx.reporter.reported.empty());
 }
 
 }  // namespace

@@ -40,17 +40,6 @@ TEST_F(Records, ReadEndsExactlyAfterTheLastCompleteRecord) {
     EXPECT_TRUE(fx.reporter.reported.empty());
 }
 
-TEST_F(Records, WriteReplacesOrReusesTheBufferAndExtendsTheFile) {
-    FAIOPEN(st, 1);
-    SCRIVIREC(st, 1, 2, "HELLO");
-    EXPECT_EQ(ReadFile(fx.Folder() / "DITTE.DAT"), std::string(5, '\0') + "HELLO");
-    st.files[1].buffer = "WORLD";
-    SCRIVIREC(st, 1, 1, "");
-    SCRIVIREC(st, 1, 3);
-    EXPECT_EQ(ReadFile(fx.Folder() / "DITTE.DAT"), "WORLDHELLOWORLD");
-    EXPECT_EQ(st.files[1].lastRecord, 3);
-}
-
 TEST_F(Records, WrongLengthReachesTheReporterWithErrorAndTrail) {
     FAIOPEN(st, 63);
     EXPECT_THROW(SCRIVIREC(st, 63, 12, "ABC"), platform::ProgramEnd);

@@ -48,27 +48,5 @@ TEST_F(IsamChecks, KeyChecksInTheirOrder) {
     EXPECT_EQ(Messages().size(), 11u);
 }
 
-TEST_F(IsamChecks, RecordLengthThatFitsNoKey) {
-    SetBaseRow(70, "ODD.IDX", 2000);
-    WriteFile(PathOf("ODD.IDX"), std::string(4000, 'x'));
-    archive::FAIOPEN(state, 70);
-    EXPECT_EQ(Isam(70, Key(1), kFind), 0);
-    EXPECT_EQ(Isam(70, std::string(8, '1'), kReadNext), 0);
-    // Create refuses as well, and leaves the file alone.
-    EXPECT_EQ(Isam(70, "", kCreate), 0);
-    EXPECT_EQ(Messages(), std::vector<std::string>(3, "ERRORE ISAM - LUNK NO OK"));
-    EXPECT_EQ(ReadFile(PathOf("ODD.IDX")), std::string(4000, 'x'));
-}
-
-TEST_F(IsamChecks, CreateOpensWithTheCompanyCodeStillSet) {
-    SetBaseRow(71, "IDX###.DAT", 128 * 10);
-    state.DITTA = "5";
-    ASSERT_EQ(Isam(71, "", kCreate), 0);
-    EXPECT_EQ(ReadFile(PathOf("IDX005.DAT")).size(), 1280u);
-    EXPECT_TRUE(Messages().empty());
-    ASSERT_EQ(Isam(71, "abc", kInsert, 9), 0);
-    EXPECT_EQ(Isam(71, "abc", kFind), 9);
-}
-
 }  // namespace
 }  // namespace kv::test

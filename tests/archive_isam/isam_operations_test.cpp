@@ -38,68 +38,6 @@ protected:
     std::string File() { return ReadFile(PathOf("PARCI.IDX")); }
 };
 
-TEST_F(IsamOperations, CreateOpensTheFileAndWritesAnEmptyRoot) {
-    std::string file = File();
-    ASSERT_EQ(file.size(), kNodeSize);
-    for (int entry = 1; entry <= 128; ++entry) EXPECT_EQ(EntryOf(file, 1, entry), FreeEntry('1'));
-    // Creating again empties an index that has keys.
-    ASSERT_EQ(Isam(kIndex, Key(5), kInsert, 7), 0);
-    ASSERT_EQ(Isam(kIndex, "", kCreate), 0);
-    EXPECT_EQ(File().size(), kNodeSize);
-    EXPECT_EQ(Isam(kIndex, Key(5), kFind), -1);
-    EXPECT_TRUE(Messages().empty());
-}
-
-TEST_F(IsamOperations, EmptyIndexFindsNothingAndEndsReadNext) {
-    EXPECT_EQ(Isam(kIndex, Key(1), kFind), -1);
-    EXPECT_EQ(Isam(kIndex, Key(1), kDelete), -1);
-    EXPECT_EQ(Isam(kIndex, std::string(kKeyLength, ' '), kReadNext), kEnd);
-    EXPECT_EQ(state.CHIAVETROVATA, kSentinel);
-}
-
-TEST_F(IsamOperations, FirstInsertWritesRootMiddleAndLeaf) {
-    ASSERT_EQ(Isam(kIndex, Key(1002), kInsert, 42), 0);
-    std::string file = File();
-    ASSERT_EQ(file.size(), 3 * kNodeSize);
-    EXPECT_EQ(EntryOf(file, 1, 1), Key(1002) + "1000002");
-    EXPECT_EQ(EntryOf(file, 2, 1), Key(1002) + "2000003");
-    EXPECT_EQ(EntryOf(file, 3, 1), Key(1002) + "3000042");
-    for (int node = 1; node <= 3; ++node) {
-        for (int entry = 2; entry <= 128; ++entry) {
-            EXPECT_EQ(EntryOf(file, node, entry), FreeEntry(static_cast<char>('0' + node)));
-        }
-    }
-}
-
-TEST_F(IsamOperations, FindDeleteAndReadNextOnOneLeaf) {
-    for (long long number : {30, 10, 20}) ASSERT_EQ(Isam(kIndex, Key(number), kInsert, number + 100), 0);
-    EXPECT_EQ(Isam(kIndex, Key(20), kFind), 120);
-    EXPECT_EQ(Isam(kIndex, Key(25), kFind), -1);
-    EXPECT_EQ(Isam(kIndex, Key(99), kFind), -1);  // beyond every key: a free entry
-    EXPECT_EQ(Isam(kIndex, Key(1), kFind), -1);
-
-    EXPECT_EQ(Isam(kIndex, std::string(kKeyLength, ' '), kReadNext), 110);
-    EXPECT_EQ(state.CHIAVETROVATA, Key(10));
-    EXPECT_EQ(Isam(kIndex, Key(10), kReadNext), 120);
-    EXPECT_EQ(Isam(kIndex, Key(25), kReadNext), 130);
-    EXPECT_EQ(state.CHIAVETROVATA, Key(30));
-    EXPECT_EQ(Isam(kIndex, Key(30), kReadNext), kEnd);
-    EXPECT_EQ(state.CHIAVETROVATA, kSentinel);
-    EXPECT_EQ(Isam(kIndex, Key(99), kReadNext), kEnd);
-
-    // A key already present changes nothing.
-    std::string before = File();
-    EXPECT_EQ(Isam(kIndex, Key(20), kInsert, 555), -1);
-    EXPECT_EQ(File(), before);
-
-    EXPECT_EQ(Isam(kIndex, Key(20), kDelete), 0);
-    EXPECT_EQ(Isam(kIndex, Key(20), kDelete), -1);
-    EXPECT_EQ(Isam(kIndex, Key(20), kFind), -1);
-    EXPECT_EQ(Isam(kIndex, Key(10), kReadNext), 130);
-    EXPECT_EQ(UsedEntries(File(), 3), (std::vector<std::string>{Key(10) + "3000110", Key(30) + "3000130"}));
-    EXPECT_TRUE(Messages().empty());
-}
-
 TEST_F(IsamOperations, FullLeafSplitsInHalvesAndUpperKeysFollow) {
     for (long long number = 1; number <= 128; ++number) ASSERT_EQ(Isam(kIndex, Key(number * 10), kInsert, number), 0);
     std::string file = File();
@@ -126,27 +64,6 @@ TEST_F(IsamOperations, FullLeafSplitsInHalvesAndUpperKeysFollow) {
     EXPECT_EQ(UsedEntries(file, 1), std::vector<std::string>{Key(5000) + "1000002"});
     EXPECT_EQ(UsedEntries(file, 2), (std::vector<std::string>{Key(640) + "2000003", Key(5000) + "2000004"}));
     EXPECT_EQ(UsedEntries(file, 3).front(), Key(5) + "3000900");
-}
-
-TEST_F(IsamOperations, DeletesKeepUpperKeysAndEmptyTheIndexAtLast) {
-    for (long long number = 1; number <= 128; ++number) ASSERT_EQ(Isam(kIndex, Key(number), kInsert, number), 0);
-    // Removing a leaf's highest key lowers the keys above it.
-    ASSERT_EQ(Isam(kIndex, Key(128), kDelete), 0);
-    std::string file = File();
-    EXPECT_EQ(UsedEntries(file, 1), std::vector<std::string>{Key(127) + "1000002"});
-    EXPECT_EQ(UsedEntries(file, 2).back(), Key(127) + "2000004");
-    // Emptying a leaf removes its entry above.
-    for (long long number = 65; number <= 127; ++number) ASSERT_EQ(Isam(kIndex, Key(number), kDelete), 0);
-    file = File();
-    EXPECT_EQ(UsedEntries(file, 2), std::vector<std::string>{Key(64) + "2000003"});
-    EXPECT_EQ(UsedEntries(file, 1), std::vector<std::string>{Key(64) + "1000002"});
-    for (long long number = 1; number <= 64; ++number) ASSERT_EQ(Isam(kIndex, Key(number), kDelete), 0);
-    EXPECT_TRUE(UsedEntries(File(), 1).empty());
-    EXPECT_EQ(Isam(kIndex, Key(3), kReadNext), kEnd);
-    // The emptied index takes keys again.
-    ASSERT_EQ(Isam(kIndex, Key(7), kInsert, 70), 0);
-    EXPECT_EQ(Isam(kIndex, Key(7), kFind), 70);
-    EXPECT_EQ(Walk(kIndex, kKeyLength), (std::map<std::string, double>{{Key(7), 70}}));
 }
 
 TEST_F(IsamOperations, KeysCompareByUnsignedCharacterCode) {

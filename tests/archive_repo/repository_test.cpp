@@ -59,14 +59,6 @@ TEST_F(RepositoryTest, NumbersKeepZerosAndNormaliseSignAndDecimals) {
     EXPECT_EQ(RepoR(state, "TEST$,00001,08,6,0,X004", std::nullopt, "-1234567"), "-01.234567");
 }
 
-TEST_F(RepositoryTest, TextDateAndZeroTypesComeBackAsStored) {
-    std::string record = "00-12  ab 31122024";
-    EXPECT_EQ(RepoR(state, "TEST$,00003,06,A,0,X001", std::nullopt, record), "-12  a");
-    EXPECT_EQ(RepoR(state, "TEST$,00011,08,D,0,X002", std::nullopt, record), "31122024");
-    EXPECT_EQ(RepoR(state, "TEST$,00003,03,0,0,X003", std::nullopt, record), "-12");
-    EXPECT_DOUBLE_EQ(RepoN(state, "TEST$,00011,08,D,0,X002", std::nullopt, record), 31122024);
-}
-
 TEST_F(RepositoryTest, BlanksAndPositionsPastTheEnd) {
     const std::string record = "00  7     ";
     EXPECT_EQ(RepoR(state, "TEST$,00003,03,N,0,X001", std::nullopt, record), "  7");
@@ -82,26 +74,6 @@ TEST_F(RepositoryTest, BlanksAndPositionsPastTheEnd) {
     // A 2-decimal field whose record ends inside the whole part.
     EXPECT_EQ(RepoR(state, "TEST$,00001,10,2,0,X007", std::nullopt, "0012"), "0012.");
     EXPECT_TRUE(Messages().empty());
-}
-
-TEST_F(RepositoryTest, NamedBufferUnlessRecordTextIsGiven) {
-    state.buffers.PARX = std::string(314, '0') + "052024";
-    state.buffers.PERX = "00" "0042" "ROSSI";
-    EXPECT_EQ(RepoR(state, N016), "052024");
-    EXPECT_EQ(RepoR(state, M001), "0042");
-    EXPECT_EQ(RepoR(state, M001, std::nullopt, "000099"), "0099");
-    // An empty buffer reads as an empty field.
-    EXPECT_EQ(RepoR(state, T002), "");
-    EXPECT_TRUE(Messages().empty());
-}
-
-TEST_F(RepositoryTest, LayoutOutsideTheRepositoryEndsTheProgramOnlyWithoutRecordText) {
-    EXPECT_EQ(RepoR(state, "ZZZZ$,00001,03,A,0,Z001", std::nullopt, "abcdef"), "abc");
-    EXPECT_TRUE(Messages().empty());
-    EXPECT_THROW(RepoR(state, "ZZZZ$,00001,03,A,0,Z001"), platform::ProgramEnd);
-    ASSERT_EQ(Messages(), std::vector<std::string>{"ERRORE REPOSITORY - STRCOSTANTE"});
-    EXPECT_EQ(dialogs.shown()[0].icon, platform::Icon::None);
-    EXPECT_EQ(dialogs.shown()[0].buttons, platform::Buttons::Ok);
 }
 
 TEST_F(RepositoryTest, RepeatOffsetsOfRepeatedGroups) {
@@ -126,31 +98,6 @@ TEST_F(RepositoryTest, RepeatOffsetsOfRepeatedGroups) {
     EXPECT_TRUE(Messages().empty());
     EXPECT_EQ(RepoSpostamento(state, "DI2X$,00200,05,A,0,K001", 2), 0);
     EXPECT_EQ(Messages(), std::vector<std::string>{"ERRORE REPOSITORY - LETTERA SCONOSCIUTA"});
-}
-
-TEST_F(RepositoryTest, MalformedDescriptorGoesToTheErrorReporterAfterRepoR) {
-    services.trail.TRACCIA("LEGGIREC (63-1)");
-    EXPECT_EQ(RepoR(state, "PARX$,00000,05,A,0,N001", std::nullopt, "abcdef"), "");
-    EXPECT_EQ(RepoR(state, "PARX$,0001", std::nullopt, "abcdef"), "");
-    // An occurrence that moves the field before the record's first character.
-    EXPECT_EQ(RepoR(state, "DICX$,00101,05,A,0,J001", -20, std::string(200, 'x')), "");
-    EXPECT_EQ(reporter.numbers, (std::vector<int>{5, 5, 5}));
-    EXPECT_EQ(reporter.lastTrailName, "RepoR");
-}
-
-TEST(NamedBuffersTest, EveryLayoutOfTheRepositoryHasItsBuffer) {
-    NamedBuffers buffers;
-    for (const char* name : {"DITX$", "DIPX$", "FISX$", "SETX$", "FOTX$", "DICX$", "DI2X$", "CONX$",
-                             "CUDX$", "PROX$", "STUX$", "FOPX$", "PARX$", "PERX$", "COCX$", "STOX$",
-                             "SCRX$", "SCRY$", "GLAX$", "GLCX$", "M77X$", "SCRU$", "ARTX$", "F24X$"}) {
-        std::string* buffer = buffers.Find(name);
-        ASSERT_NE(buffer, nullptr) << name;
-        *buffer = name;
-    }
-    EXPECT_EQ(buffers.DITX, "DITX$");
-    EXPECT_EQ(buffers.F24X, "F24X$");
-    EXPECT_EQ(buffers.Find("DITX"), nullptr);
-    EXPECT_EQ(buffers.Find("XXXX$"), nullptr);
 }
 
 }  // namespace

@@ -65,56 +65,6 @@ TEST_F(FeeNoteDemo, IndexesOfBothYearsPointAtTheirNotes) {
     ExpectIndexMatchesData(Archive("PARCAP01.IDX"), Archive("PARCAP01.DAT"), demo::kPreviousNotes);
 }
 
-TEST_F(FeeNoteDemo, PayeesCoverTheReportCases) {
-    std::vector<std::string> payees = Records(Archive("PERCIP01.DAT"), demo::kPayeeFile);
-    int live = 0;
-    std::set<std::string> removed;
-    for (const std::string& payee : payees) {
-        if (Field(payee, 1, 2) == "00") ++live;
-        if (Field(payee, 1, 2) == "99") removed.insert(Field(payee, 3, 4));
-        EXPECT_EQ(Field(payee, 48, 16).find(' '), std::string::npos) << "fiscal code of " << Field(payee, 7, 22);
-    }
-    EXPECT_GE(live, 38);
-    ASSERT_EQ(removed.size(), 1u);
-
-    std::map<std::string, long> current = IndexKeys(Archive("PARCAC01.IDX"), 13);
-    std::map<std::string, int> perCompanyPayee;
-    std::set<std::string> payeesWithNotes;
-    for (const auto& [key, record] : current) {
-        ++perCompanyPayee[key.substr(0, 7)];
-        payeesWithNotes.insert(key.substr(3, 4));
-    }
-    EXPECT_EQ(perCompanyPayee["0010001"], 70);
-    EXPECT_GT(perCompanyPayee["0010002"], 6);
-    EXPECT_TRUE(payeesWithNotes.count(*removed.begin())) << "the removed payee still has notes";
-    EXPECT_EQ(payeesWithNotes.size() + 1, payees.size()) << "exactly one payee has no notes";
-}
-
-TEST_F(FeeNoteDemo, NotesCoverTheReportCases) {
-    for (int dataFile : {demo::kCurrentNotes, demo::kPreviousNotes}) {
-        const int year = demo::DemoCurrentYear() - (dataFile == demo::kPreviousNotes ? 1 : 0);
-        std::vector<std::string> notes =
-            Records(Archive(dataFile == demo::kCurrentNotes ? "PARCAC01.DAT" : "PARCAP01.DAT"), dataFile);
-        int noMonth = 0, otherYear = 0, commissions = 0, fees = 0, paidNextMonth = 0;
-        for (const std::string& note : notes) {
-            std::string month = Field(note, 315, 6);
-            paidNextMonth += month != "      " && Field(note, 309, 2) != month.substr(0, 2);
-            if (month == "      ") ++noMonth;
-            else if (month.substr(2) != std::to_string(year)) ++otherYear;
-            bool fee = Field(note, 101, 10) != "0000000000";
-            bool commission = Field(note, 151, 9) != "000000000";
-            EXPECT_NE(fee, commission) << Field(note, 3, 13);
-            commissions += commission;
-            fees += fee;
-        }
-        EXPECT_EQ(noMonth, 2) << dataFile;
-        EXPECT_EQ(otherYear, 1) << dataFile;
-        EXPECT_GT(commissions, 0) << dataFile;
-        EXPECT_GT(paidNextMonth, 0) << "the register's month (N021) differs from N016 for some notes";
-        EXPECT_GT(fees, commissions) << dataFile;
-    }
-}
-
 TEST(FiscalCodeTest, PublishedRules) {
     EXPECT_EQ(demo::FiscalCode("ROSSI", "MARIO", {1, 1, 1980, false, "H501"}), "RSSMRA80A01H501U");
     // Four or more consonants in the name take the first, third and fourth; women add 40 to the day;

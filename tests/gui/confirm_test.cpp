@@ -1,4 +1,4 @@
-// Conferma on the window: the choice messages, the wait panel and its progress bar while the report
+// Conferma on the window: the wait panel and its progress bar while the report
 // runs, and the screen reset afterwards.
 
 #include <QApplication>
@@ -13,69 +13,6 @@
 
 namespace kv::gui {
 namespace {
-
-struct ChoiceCase {
-    bool company;
-    bool month;
-    bool report;
-    const char* message;  // UTF-8
-};
-
-class ChoiceMessageTest : public WindowTest {
-protected:
-    void Choose(const ChoiceCase& choice) {
-        if (choice.company) ClickItem(Control<QListWidget>("ListAzi"), 0);
-        if (!choice.month) Click("CheckTutti");  // unticking deselects every month
-        if (choice.report) Click("OptionDoc", 1);
-    }
-};
-
-TEST_F(ChoiceMessageTest, EachIncompleteChoiceHasItsMessage) {
-    // The cases without a report come first: once chosen, a report stays chosen until a confirm.
-    const ChoiceCase cases[] = {
-        {false, false, false,
-         "Per proseguire è necessario scegliere una Ditta, un Periodo e un Documento da Stampare"},
-        {false, true, false,
-         "Per proseguire è necessario scegliere una Ditta e un Documento da Stampare"},
-        {true, false, false,
-         "Per proseguire è necessario scegliere un Periodo e un Documento da Stampare"},
-        {true, true, false, "Per proseguire è necessario scegliere un Documento da Stampare"},
-        {false, false, true, "Per proseguire è necessario scegliere una Ditta e un Periodo da Stampare"},
-        {false, true, true, "Per proseguire è necessario scegliere una Ditta da Stampare"},
-        {true, false, true, "Per proseguire è necessario scegliere un Periodo da Stampare"},
-    };
-    Start();
-    std::size_t shown = 0;
-    for (const ChoiceCase& choice : cases) {
-        Choose(choice);
-        Click("CmdConferma");
-        ASSERT_EQ(boxes_.seen().size(), ++shown) << choice.message;
-        const SeenBox& box = boxes_.seen().back();
-        EXPECT_EQ(box.text, QString::fromUtf8(choice.message));
-        EXPECT_EQ(box.title, "Nuova Gestione Certificazione Parcelle");
-        EXPECT_EQ(box.icon, QMessageBox::Information);
-        EXPECT_EQ(box.buttons, QMessageBox::Ok);
-        // Nothing else changes: the choices stay for the user to complete.
-        EXPECT_EQ(Control<QRadioButton>("OptionDoc", 1)->isChecked(), choice.report);
-        EXPECT_EQ(SelectedRows("ListAzi").empty(), !choice.company);
-        EXPECT_EQ(SelectedRows("ListMesi").empty(), !choice.month);
-        // Put the screen back for the next case as the user would.
-        if (!choice.month) Click("CheckTutti");
-        if (choice.company) ClickItem(Control<QListWidget>("ListAzi"), 0);
-    }
-    EXPECT_TRUE(reports_.calls.empty());
-}
-
-TEST_F(WindowTest, PayeeListRunsWithoutAnyChoice) {
-    Start();
-    Click("CheckTutti");
-    Click("OptionDoc", 2);
-    Click("CmdConferma");
-    EXPECT_TRUE(boxes_.seen().empty());
-    ASSERT_EQ(reports_.calls.size(), 1u);
-    EXPECT_EQ(reports_.calls[0].report, 2);
-    EXPECT_TRUE(reports_.calls[0].request.companies.empty());
-}
 
 TEST_F(WindowTest, ConfirmShowsTheWaitPanelRunsTheReportAndResetsTheScreen) {
     WriteCompanies({Company(2, "BETA SERVIZI SRL"), Company(7, "ALFA COSTRUZIONI SPA"),

@@ -1,11 +1,5 @@
-// The message boxes over QMessageBox, and kvvelm's whole run (start-up, window, end) through the
-// same function main calls.
+// The message boxes over QMessageBox, the text crossing into Qt, and kvvelm without a display.
 
-#include <QApplication>
-#include <QPushButton>
-#include <QTimer>
-
-#include "gui/gui_main.hpp"
 #include "gui/qt_text.hpp"
 #include "platform/errors.hpp"
 #include "tests/gui/window_fixture.hpp"
@@ -79,37 +73,6 @@ TEST(QtTextTest, WindowsTextCrossesTheQtBoundaryBothWays) {
     EXPECT_EQ(FromQt(shown), cp1252);
     EXPECT_EQ(FromQt(QString::fromUtf8("日")), "?");
     EXPECT_EQ(MessageText("a\rb\nc\r\n\r\nd"), "a\nb\nc\n\nd");
-}
-
-class RunWindowTest : public WindowTest {};
-
-TEST_F(RunWindowTest, StartsShowsTheWindowAndEndsWithUscita) {
-    writer_.reset();
-    bool clicked = false;
-    QTimer::singleShot(0, [&] {
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            if (top->objectName() != "FrmQTVELMNEW" || !top->isVisible()) continue;
-            if (auto* exit = top->findChild<QPushButton*>("CmdUscita")) {
-                clicked = true;
-                exit->click();
-            }
-        }
-    });
-    EXPECT_EQ(RunWindow(environment_, printers_, clock_), platform::exit_status::kNormal);
-    EXPECT_TRUE(clicked);
-    EXPECT_TRUE(boxes_.seen().empty());
-}
-
-TEST_F(RunWindowTest, ConfigurationErrorIsShownAndEndsTheProgram) {
-    writer_.reset();
-    environment_.registryFile = dir_ / "missing.reg";
-    environment_.drivesRoot = dir_ / "no-drives";
-    EXPECT_EQ(RunWindow(environment_, printers_, clock_), platform::exit_status::kFatal);
-    ASSERT_EQ(boxes_.seen().size(), 1u);
-    EXPECT_EQ(boxes_.seen()[0].title, "Lumeo");
-    EXPECT_EQ(boxes_.seen()[0].icon, QMessageBox::Critical);
-    EXPECT_EQ(boxes_.seen()[0].text,
-              "ERRORE DI CONFIGURAZIONE! CONTROLLARE I PERCORSI DI Lumeo CON IL PROGRAMMA TRAMEX");
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
-// Whole reports through the window: the list of documents of the demo installation to PDF, with
-// the wait panel's bar following the report, the files judged by qpdf and pdftotext; Annulla; and
-// a printer that fails, with the error reporter's questions in the window's message boxes.
+// A whole report through the window on the demo installation: Annulla pressed while the wait panel's
+// bar moves stops after the file under way, which qpdf judges whole.
 
 #include <QProgressBar>
 #include <QPushButton>
@@ -8,8 +7,6 @@
 
 #include "app/archive_reports.hpp"
 #include "output/pdf_document.hpp"
-#include "platform/errors.hpp"
-#include "platform/qt/system_printer.hpp"
 #include "tests/gui/window_fixture.hpp"
 #include "tools/demo/fee_note_writer.hpp"
 
@@ -55,45 +52,6 @@ protected:
     std::vector<BarStep> steps_;
 };
 
-TEST_F(ReportWindowTest, ListOfDocumentsToPdfWithTheBarFullOnlyAtTheEnd) {
-    StartWithFeeNotes();
-    auto* companies = Control<QListWidget>("ListAzi");
-    ClickItem(companies, 0);
-    ClickItem(companies, 1);
-    Click("OptionAnno", 1);
-    Click("OptionStampa", 1);
-    Click("OptionDoc", 0);
-    WatchTheBar();
-    Click("CmdConferma");
-
-    std::vector<std::filesystem::path> files = PdfFiles(dir_.path());
-    ASSERT_EQ(files.size(), 2u);
-    for (const auto& file : files) EXPECT_QPDF_CLEAN(file);
-    std::string text = test::PdfToText(files.front());
-    EXPECT_NE(text.find("ROSSI COSTRUZIONI"), std::string::npos) << text;
-
-    // The bar never goes back, moves inside a company as its payees are printed, and is full only
-    // once both files are written.
-    ASSERT_FALSE(steps_.empty());
-    bool insideACompany = false;
-    for (std::size_t i = 0; i < steps_.size(); ++i) {
-        const BarStep& step = steps_[i];
-        const bool backwards = i > 0 && step.value < steps_[i - 1].value;
-        ASSERT_FALSE(backwards || (step.value == step.maximum) != (step.files == 2u))
-            << "step " << i << ": " << step.value << " of " << step.maximum << " with " << step.files << " files";
-        if (step.value % (step.maximum / 2) != 0) insideACompany = true;
-    }
-    EXPECT_TRUE(insideACompany);
-    EXPECT_EQ(steps_.front().value, 0);
-    EXPECT_EQ(steps_.back().value, steps_.back().maximum);
-
-    // The closing message, and the screen back to its initial choices.
-    ASSERT_FALSE(boxes_.seen().empty());
-    EXPECT_EQ(boxes_.seen().back().title, "Creazione modulo PDF Elenco Documenti");
-    EXPECT_FALSE(Control("Frame12")->isVisible());
-    EXPECT_TRUE(SelectedRows("ListAzi").empty());
-}
-
 TEST_F(ReportWindowTest, AnnullaStopsAfterTheFileUnderWay) {
     StartWithFeeNotes();
     Click("CheckAzi");
@@ -130,41 +88,6 @@ TEST_F(ReportWindowTest, AnnullaStopsAfterTheFileUnderWay) {
               -1)
         << boxes_.seen().back().text.toStdString();
     EXPECT_TRUE(Control("CmdConferma")->isEnabled());
-}
-
-TEST_F(WindowTest, PrinterFailureAsksAndCanCloseTheProgram) {
-    demo::WriteFeeNotePart(*writer_);
-    Start([](app::Program& program) { return std::make_unique<app::ArchiveReports>(program); });
-    int ended = -1;
-    window_->SetOnEnd([&](int status) { ended = status; });
-    // The real printer object, aimed at a printer the system does not have: every print fails
-    // with error 482, which goes to the error reporter.
-    auto printer = platform::qt::MakeSystemPrinter(program_->services, [] {
-        return platform::qt::PrintTarget{"KVVELM_stampante_assente", ""};
-    });
-    program_->output.printer = printer.get();
-    ClickItem(Control<QListWidget>("ListAzi"), 0);
-    Click("OptionAnno", 1);
-    Click("OptionDoc", 0);
-    boxes_.Script(QMessageBox::No);   // do not try again
-    boxes_.Script(QMessageBox::Yes);  // close the program
-    Click("CmdConferma");
-
-    ASSERT_EQ(boxes_.seen().size(), 2u);
-    const SeenBox& retry = boxes_.seen()[0];
-    EXPECT_EQ(retry.title, "Lumeo");
-    EXPECT_EQ(retry.text, "ERR.STAMPANTE - SI VUOLE RITENTARE ?");
-    EXPECT_EQ(retry.icon, QMessageBox::Critical);
-    EXPECT_EQ(retry.buttons, QMessageBox::Yes | QMessageBox::No);
-    const SeenBox& close = boxes_.seen()[1];
-    EXPECT_EQ(close.title, "Lumeo");
-    EXPECT_EQ(close.text,
-              "CHIUDERE IL PROGRAMMA ? (se si risp.NO il progr.perde la riga e prosegue)");
-    EXPECT_EQ(close.icon, QMessageBox::Warning);
-    EXPECT_EQ(close.buttons, QMessageBox::Yes | QMessageBox::No);
-    EXPECT_EQ(ended, platform::exit_status::kFatal);
-    EXPECT_EQ(window_->endStatus(), ended);
-    EXPECT_FALSE(window_->isVisible());
 }
 
 }  // namespace

@@ -4,8 +4,6 @@
 #include <QTest>
 
 #include "app/program_end.hpp"
-#include "app/start_up.hpp"
-#include "tools/demo/base_layout.hpp"
 
 namespace kv::gui {
 
@@ -47,34 +45,19 @@ app::ReportOutcome RecordingReports::Record(const app::ReportRequest& request) {
     return app::ReportOutcome{};
 }
 
-WindowTest::WindowTest()
-    : dir_("gui"), writer_(std::make_unique<demo::DemoWriter>(dir_.path() / "demo")) {
-    writer_->WriteStartUpPart();
-    const demo::DemoPaths& paths = writer_->paths();
-    environment_.registryFile = paths.registryFile;
-    environment_.drivesRoot = paths.drivesRoot;
-    environment_.lockFile = dir_.path() / "kvvelm.lock";
-}
-
 WindowTest::~WindowTest() {
     window_.reset();
     drivers_.reset();
     if (program_) app::CloseAllFiles(*program_);
-}
-
-void WindowTest::WriteCompanies(const std::vector<demo::DemoCompany>& companies) {
-    ASSERT_TRUE(writer_) << "companies are written before the program starts";
-    writer_->WriteCompanies(companies);
+    program_.reset();  // before the dialogs it shows its boxes with
 }
 
 void WindowTest::Start(const DriversMaker& makeDrivers) {
-    writer_.reset();  // closes the archives the installation writer holds
-    program_ = std::make_unique<app::Program>(environment_, dialogs_, printers_, clock_);
-    app::StartUp(*program_);
+    StartProgram();
     if (makeDrivers) drivers_ = makeDrivers(*program_);
     app::ReportDrivers& drivers = drivers_ ? *drivers_ : reports_;
     window_ = std::make_unique<SelectionWindow>(*program_, drivers);
-    dialogs_.SetParent(window_.get());
+    qtDialogs_.SetParent(window_.get());
     reports_.window = window_.get();
     reports_.program = program_.get();
     window_->show();
@@ -110,14 +93,6 @@ std::vector<int> WindowTest::SelectedRows(const char* name) {
         if (list->item(row)->isSelected()) rows.push_back(row);
     }
     return rows;
-}
-
-demo::DemoCompany Company(int code, const std::string& name) {
-    demo::DemoCompany company{};
-    company.code = code;
-    company.status = "00";
-    company.name = name;
-    return company;
 }
 
 }  // namespace kv::gui

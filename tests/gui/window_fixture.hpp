@@ -19,9 +19,7 @@
 #include "app/report_request.hpp"
 #include "gui/qt_dialogs.hpp"
 #include "gui/selection_window.hpp"
-#include "tests/support/test_support.hpp"
-#include "tools/demo/demo_companies.hpp"
-#include "tools/demo/demo_writer.hpp"
+#include "tests/support/demo_installation.hpp"
 
 // Qt strings in test failures as their text.
 inline void PrintTo(const QString& text, std::ostream* out) { *out << text.toStdString(); }
@@ -87,13 +85,12 @@ private:
     app::ReportOutcome Record(const app::ReportRequest& request);
 };
 
-class WindowTest : public ::testing::Test {
+// The shared demo installation, its program showing the real Qt message boxes.
+class WindowTest : public test::DemoInstallationTest {
 protected:
-    WindowTest();
     ~WindowTest() override;
 
-    // Replaces the demo's company archive (record number = company code); before Start only.
-    void WriteCompanies(const std::vector<demo::DemoCompany>& companies);
+    platform::Dialogs& ProgramDialogs() override { return qtDialogs_; }
 
     // Starts the program and shows its window, which runs the recording reports or the drivers
     // made for the started program.
@@ -113,20 +110,13 @@ protected:
     QStringList ListTexts(const char* name);
     std::vector<int> SelectedRows(const char* name);
 
-    test::TempDir dir_;
-    std::unique_ptr<demo::DemoWriter> writer_;
-    app::Environment environment_;
-    QtDialogs dialogs_;
-    platform::FixedPrinters printers_{{"KVVELM_Laser"}, "KVVELM_Laser"};
-    platform::FixedClock clock_{platform::LocalDateTime{2026, 12, 6, 9, 30, 0, 60}};
-    std::unique_ptr<app::Program> program_;
+    QtDialogs qtDialogs_;
     RecordingReports reports_;
     std::unique_ptr<app::ReportDrivers> drivers_;
     std::unique_ptr<SelectionWindow> window_;
     BoxWatcher boxes_;
 };
 
-// A live company with a code and a name.
-demo::DemoCompany Company(int code, const std::string& name);
+using test::Company;
 
 }  // namespace kv::gui

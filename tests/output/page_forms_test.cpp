@@ -13,15 +13,6 @@ using ::testing::IsEmpty;
 
 using PrinterForms = OutputFixture;
 
-TEST_F(PrinterForms, FontsSetSizeBoldAndNameInOrder) {
-    HeadingFont(state, 9);
-    EXPECT_THAT(printer.calls, ElementsAre("FontSize=9", "FontBold=True", "FontName=Courier New"));
-    printer.calls.clear();
-    BodyFont(state, 9, false);  // same size: only the bold flag
-    BodyFont(state, 10, true);  // new size first
-    EXPECT_THAT(printer.calls, ElementsAre("FontBold=False", "FontSize=10", "FontBold=True"));
-}
-
 TEST_F(PrinterForms, PagesBreakInTheBodyAndEachCompanyIsAJob) {
     const ReportDocument document{"001", "PARC", "200612", "PARD_AC_", {}};
     OpenHeadingPage(state, document, true);
@@ -34,16 +25,6 @@ TEST_F(PrinterForms, PagesBreakInTheBodyAndEachCompanyIsAJob) {
 }
 
 using PdfForms = OutputFixture;
-
-TEST_F(PdfForms, FontsAreSetFontCalls) {
-    state.MODOPDF = true;
-    HeadingFont(state, 12);
-    BodyFont(state, 10, false);
-    BodyFont(state, 10, true);
-    EXPECT_THAT(log->calls, ElementsAre("SetFont(Courier New,12,1,0)", "SetFont(Courier New,10,0,0)",
-                                        "SetFont(Courier New,10,1,0)"));
-    EXPECT_THAT(printer.calls, IsEmpty());
-}
 
 TEST_F(PdfForms, FirstHeadingCreatesTheDocumentLaterOnesBeginPages) {
     state.MODOPDF = true;

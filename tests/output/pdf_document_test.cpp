@@ -1,5 +1,5 @@
-// CREAPDF and CHIUDIPDF with a recording writer: the settings in their order, protection, one
-// document per company, numbering, and what a failure leaves on disk.
+// CREAPDF and CHIUDIPDF with a recording writer: one document per company, numbering, and what a
+// failure leaves on disk.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -42,42 +42,6 @@ protected:
         return names;
     }
 };
-
-TEST_F(PdfDocument, OpensWithTheFixedSettingsInOrder) {
-    StartDocument();
-    const std::string host = (Folder() / "PARD_AC_001_ROSSI SRL.pdf.part").string();
-    EXPECT_THAT(log->calls,
-                ElementsAre("SetDocProperty(PDFPARD_AC_,,Orvanta Duruver,STUDIO BIANCHI,Orvanta Duruver,)",
-                            "SetScale(3,1)", "SetPaperSize(0,0,0)", "SetMargins(0,0,0,0,-1)", "SetPageView(0)",
-                            "SetViewerPreferences(768)", "SetCompression(4,3)", "BeginDoc(" + host + ")",
-                            "BeginPage()"));
-    EXPECT_TRUE(state.PDFAPERTO);
-    EXPECT_EQ(state.PDFCREATO, 1);
-    EXPECT_EQ(state.document.path, "D:\\DATI\\FILE-PDF\\001\\2006\\12\\PARC\\PARD_AC_001_ROSSI SRL.pdf");
-}
-
-TEST_F(PdfDocument, WithoutCompressionThereIsNoCompressionCall) {
-    CREACARTELLEPDF(state, "001", "PARC", "200612");
-    CREAPDF(state, "PARD_AC_", PdfDocumentOptions{false, false, false});
-    for (const std::string& call : log->calls) EXPECT_THAT(call, ::testing::Not(HasSubstr("SetCompression")));
-}
-
-TEST_F(PdfDocument, ProtectsOnlyWhenBothPasswordsAreSet) {
-    SetCompany("001", "ROSSI SRL", "  utente ");
-    StartDocument();  // FISX is empty: nothing fills it in this program
-    EXPECT_THAT(log->calls[7], HasSubstr("BeginDoc"));
-    CHIUDIPDF(state);
-    log->calls.clear();
-    SetOwnerPassword(" titolare");
-    StartDocument();
-    EXPECT_EQ(log->calls[7], "SetProtection(20,titolare,utente)");
-    EXPECT_THAT(log->calls[8], HasSubstr("BeginDoc"));
-    CHIUDIPDF(state);
-    log->calls.clear();
-    SetCompany("001", "ROSSI SRL", "");
-    StartDocument();
-    EXPECT_THAT(log->calls[7], HasSubstr("BeginDoc"));
-}
 
 TEST_F(PdfDocument, EachCompanyIsItsOwnDocument) {
     StartDocument();
@@ -128,18 +92,6 @@ TEST_F(PdfDocument, AFailedTextDiscardsTheDocument) {
     EXPECT_TRUE(Files().empty());
     EXPECT_FALSE(state.PDFAPERTO);
     EXPECT_EQ(line, "");
-}
-
-TEST_F(PdfDocument, AFileThatCannotBeOpenedIsAnErrorNamingIt) {
-    log->beginDocError = platform::err::kPermissionDenied;
-    const platform::RuntimeError error = ErrorOf([&] { StartDocument(); });
-    EXPECT_EQ(error.number(), platform::err::kPermissionDenied);
-    EXPECT_EQ(error.description(),
-              "Impossibile creare il file PDF D:\\DATI\\FILE-PDF\\001\\2006\\12\\PARC\\PARD_AC_001_ROSSI SRL.pdf: "
-              "Permission denied");
-    EXPECT_EQ(state.PDFCREATO, 1);
-    EXPECT_FALSE(state.PDFAPERTO);
-    EXPECT_TRUE(Files().empty());
 }
 
 }  // namespace

@@ -24,14 +24,6 @@ TEST(BaseFolder, DropsTheLastComponentInEitherStyle) {
     EXPECT_EQ(BaseFolderOf("archivi"), ".");
 }
 
-TEST(BaseFolder, MessagesShowTheTreeInTheBaseFoldersStyle) {
-    EXPECT_EQ(PdfFolderText("D:\\DATI", "\\FILE-PDF\\DITTA\\ANNO\\MESE\\PARC"),
-              "D:\\DATI\\FILE-PDF\\DITTA\\ANNO\\MESE\\PARC");
-    EXPECT_EQ(PdfFolderText("C:", "\\FILE-PDF\\PERCIPIENTI"), "C:\\FILE-PDF\\PERCIPIENTI");
-    EXPECT_EQ(PdfFolderText("/srv/dati", "\\FILE-PDF\\PERCIPIENTI"), "/srv/dati/FILE-PDF/PERCIPIENTI");
-    EXPECT_EQ(PdfFolderText("/", "\\FILE-PDF\\PERCIPIENTI"), "/FILE-PDF/PERCIPIENTI");
-}
-
 TEST(FileName, CleansForbiddenCharactersOnly) {
     std::string name = "A*B|C\\D:E<F>G?H/I\"J' K.";
     PULISCINOMEFILE(name);
@@ -76,14 +68,6 @@ TEST_F(PdfFolders, TheTreeGoesBesideTheArchivesInTheirStyle) {
         EXPECT_EQ(state.CARTELLAPDF, c.folder) << c.archives;
         EXPECT_TRUE(fs::is_directory(c.host)) << c.host;
     }
-}
-
-TEST_F(PdfFolders, AFolderThatCannotBeMadeIsAnErrorNamingIt) {
-    SetArchives("D:\\DATI\\ARCHIVI");
-    test::WriteFile(Host("D:\\DATI") / "FILE-PDF", "a file where the folder should be");
-    const auto error = test::ErrorOf([&] { CREACARTELLEPDF(state, "001", "PARC", "200612"); });
-    EXPECT_THAT(error.description(), ::testing::HasSubstr("D:\\DATI\\FILE-PDF"));
-    EXPECT_NE(error.number(), 0);
 }
 
 using Numbering = OutputFixture;

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <random>
 
-#include "output/number_test.hpp"
+#include "output/numeric_text.hpp"
 #include "output/print_text.hpp"
 #include "tests/output/output_fixture.hpp"
 #include "tests/support/error_of.hpp"
@@ -47,30 +47,6 @@ TEST(ZeroRule, DecidesWhichTextsAreWritten) {
     EXPECT_FALSE(IsTextWritten("000000-", false, '.'));
 }
 
-TEST(NumericText, ArbitraryBytesNeverBreakTheReadings) {
-    std::mt19937 random(1950);
-    static constexpr char kBytes[] = "0123456789,.+-()eEdD&HhOo \t\x80\xff\0xyz";
-    const std::string alphabet(kBytes, sizeof kBytes - 1);
-    for (int round = 0; round < 20000; ++round) {
-        std::string text(random() % 12, ' ');
-        for (char& c : text) c = alphabet[random() % alphabet.size()];
-        const bool numeric = IsNumericText(text, ',');
-        const double value = LeadingValue(text);
-        EXPECT_TRUE(std::isfinite(value)) << text;
-        const bool noSignificantDigit = text.find_first_of("&(123456789") == std::string::npos;
-        if (numeric && noSignificantDigit) {
-            EXPECT_EQ(value, 0) << "a numeric text without significant digits reads as zero: " << text;
-        }
-    }
-}
-
-TEST(PrinterTwips, RoundsTowardsMinusInfinity) {
-    EXPECT_EQ(PrinterTwips(0.5, kPrinterColumnMargin), 113);  // 113.4
-    EXPECT_EQ(PrinterTwips(0.5, kPrinterRowMargin), -57);     // -56.7
-    EXPECT_EQ(PrinterTwips(0.6, kPrinterRowMargin), 0);
-    EXPECT_EQ(PrinterTwips(8, kPrinterColumnMargin), 4365);   // 4365.9
-}
-
 using StampOnPdf = OutputFixture;
 
 TEST_F(StampOnPdf, DrawsTextsThatPassTheZeroRuleAndAlwaysEmptiesTheLine) {
@@ -97,22 +73,7 @@ TEST_F(StampOnPdf, DrawsTextsThatPassTheZeroRuleAndAlwaysEmptiesTheLine) {
     EXPECT_EQ(log->writersMade, 1) << "one writer, made when first needed";
 }
 
-TEST_F(StampOnPdf, ShiftsMoveTheText) {
-    state.MODOPDF = true;
-    std::string line = "X";
-    STAMPATESTO(state, 2, 1, line, false, 0.35, 0.5);
-    EXPECT_THAT(log->calls, ElementsAre("SetScale(3,1)", "DrawText(1.5,2.35,X,1)"));
-}
-
 using StampOnPrinter = OutputFixture;
-
-TEST_F(StampOnPrinter, PlacesTextInTwipsWithoutShifts) {
-    std::string line = "PERCIPIENTE : 1";
-    STAMPATESTO(state, 0.5, 0.5, line, false, 0.35, 1);
-    EXPECT_EQ(line, "");
-    EXPECT_THAT(printer.calls, ElementsAre("CurrentX=113", "CurrentY=-57", "Print PERCIPIENTE : 1"));
-    EXPECT_TRUE(log->calls.empty());
-}
 
 TEST_F(StampOnPrinter, PositionsEvenWhenNothingIsPrinted) {
     for (std::string line : {std::string(""), std::string("0,00"), std::string("0,50")}) {

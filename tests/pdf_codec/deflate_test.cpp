@@ -86,6 +86,30 @@ TEST(Deflate, SizeStaysCloseToZlibAtTheMirroredLevel) {
     }
 }
 
+// A 64-bit FNV-1a digest of bytes.
+uint64_t Digest(const std::vector<uint8_t>& bytes) {
+    uint64_t h = 14695981039346656037ull;
+    for (uint8_t b : bytes) h = (h ^ b) * 1099511628211ull;
+    return h;
+}
+
+TEST(Deflate, OutputBytesStayTheSameAtEveryQuality) {
+    // The match rule, the level rows and the single block fix the bytes: a faster encoder must
+    // write exactly these. Report content, and the same with every ninth byte replaced by noise.
+    const auto content = kv::test::ReportContentStream(120000);
+    auto noisy = content;
+    const auto noise = kv::test::RandomBytes(noisy.size() / 9 + 1, 4);
+    for (size_t i = 0; i < noisy.size(); i += 9) noisy[i] = noise[i / 9];
+    const uint64_t expected[4][2] = {{11186132426562933339ull, 3877096532192407161ull},
+                                     {12631919374977875673ull, 17933744080755234331ull},
+                                     {18412691758473447384ull, 3207324723125943263ull},
+                                     {14409785097057808607ull, 10306893815783864217ull}};
+    for (int quality = 0; quality <= 3; ++quality) {
+        EXPECT_EQ(Digest(DeflateZlib(content, quality)), expected[quality][0]) << "content, quality " << quality;
+        EXPECT_EQ(Digest(DeflateZlib(noisy, quality)), expected[quality][1]) << "noisy, quality " << quality;
+    }
+}
+
 // Frequencies of the Fibonacci sequence make the deepest unlimited Huffman trees.
 std::vector<uint32_t> FibonacciFrequencies(size_t count) {
     std::vector<uint32_t> f{1, 1};

@@ -117,6 +117,10 @@ INSTANTIATE_TEST_SUITE_P(
         Damaged{"bmp_huge", "g.bmp", Bmp(100000, 100000, 24, 0, "", kTwoByTwo24), 321},
         Damaged{"bmp_palette_past_end", "p.bmp", Bmp(2, 2, 8, 0, "", std::string(8, '\0')), 321},
         Damaged{"bmp_rle_without_end", "e.bmp", Bmp(4, 2, 4, 2, kPalette16, std::string("\x04\x12", 2)), 321},
+        // Pictures that claim far more pixels than their data can describe: refused before any
+        // allocation (each once made a PDF of 16 or 64 MB).
+        Damaged{"bmp_rle_bomb", "b.bmp", Bmp(8000, 8000, 8, 1, std::string(1024, '\0'), std::string("\0\x01", 2)), 321},
+        Damaged{"gif_bomb", "b.gif", Gif("\x4C\x0A").replace(13 + 6 + 5, 4, U16(4000) + U16(4000)), 321},
         Damaged{"gif_signature", "s.gif", "GIF88a" + Gif("").substr(6), 321},
         Damaged{"gif_truncated", "t.gif", Gif(std::string("\x4C\x0A", 2)).substr(0, 30), 321},
         Damaged{"gif_bad_code", "c.gif", Gif("\x3C"), 321},  // clear, then code 7 with 6 the next free

@@ -22,21 +22,6 @@ TEST(UserLocale, PlainAndMissingLocalesGiveCommaAndDayMonthYear) {
     }
 }
 
-TEST(UserLocale, PicturesAndDateFormats) {
-    struct Case {
-        const char* picture;
-        const char* date;
-    };
-    for (const Case& c : {Case{"dd/MM/yyyy", "07/03/2026"}, Case{"d/M/yy", "7/3/26"},
-                          Case{"yyyy-MM-dd", "2026-03-07"}, Case{"dd.MM.yyyy' g.'", "07.03.2026 g."},
-                          Case{"dddd d MMMM", "07 7 03"}})
-        EXPECT_EQ(FormatShortDate(kMoment, c.picture), c.date) << c.picture;
-    EXPECT_EQ(posix::PatternOfDateFormat("%d.%m.%Y"), "dd.MM.yyyy");
-    EXPECT_EQ(posix::PatternOfDateFormat("%m/%d/%y"), "MM/dd/yy");
-    EXPECT_EQ(posix::PatternOfDateFormat("%Y day %e"), "yyyy' day 'd");
-    EXPECT_EQ(posix::PatternOfDateFormat("%a %d %b"), "");
-}
-
 // American English compiled into a scratch folder and found through LOCPATH: its own separator and
 // order, each read from its own variable.
 TEST(UserLocale, InstalledLocaleGivesItsOwnSettings) {

@@ -47,14 +47,5 @@ TEST(Drives, LettersMapToLowerCaseFoldersAndPosixPathsStayInPlace) {
     EXPECT_EQ(drives.HostPath("ark\\sub\\F.DAT"), "ark/sub/F.DAT");
 }
 
-TEST(Drives, RootComesFromTheEnvironment) {
-    ::setenv("KVVELM_DRIVES", "/drives-here", 1);
-    EXPECT_EQ(DriveMap::FromEnvironment().root(), "/drives-here");
-    ::unsetenv("KVVELM_DRIVES");
-    ::setenv("XDG_DATA_HOME", "/xdg", 1);
-    EXPECT_EQ(DriveMap::FromEnvironment().root(), "/xdg/kvvelm/drives");
-    ::unsetenv("XDG_DATA_HOME");
-}
-
 }  // namespace
 }  // namespace kv::platform

@@ -33,45 +33,6 @@ TEST(CallTrail, IgnoresARepeatedNameAndKeepsTheLastTenOldestFirst) {
     EXPECT_EQ(trail.Current(), "P12");
 }
 
-TEST(Errors, CarryNumberAndStandardDescription) {
-    EXPECT_EQ(RuntimeError(59).description(), "Bad record length");
-    EXPECT_EQ(RuntimeError(53).description(), "File not found");
-    EXPECT_EQ(RuntimeError(70).description(), "Permission denied");
-    EXPECT_EQ(RuntimeError(321).description(), "Invalid file format");
-    EXPECT_EQ(RuntimeError(482).description(), "Printer error");
-    EXPECT_EQ(RuntimeError(999).description(), "Application-defined or object-defined error");
-    EXPECT_EQ(RuntimeError(75, "custom").number(), 75);
-
-    CallTrail trail;
-    trail.TRACCIA("CARICAINST");
-    trail.TRACCIA("LEGGIREC (1-2)");
-    std::string expected = "Errore 62 Input past end of file\r\n";
-    for (int i = 0; i < 8; ++i) expected += "\r\n";
-    expected += "CARICAINST\r\nLEGGIREC (1-2)\r\n";
-    EXPECT_EQ(ErrorReportText(RuntimeError(62), trail), expected);
-}
-
-TEST(TerminalDialogs, PrintTitleLinesAndBlankAndAnswerQuestionsSafely) {
-    std::ostringstream out;
-    TerminalDialogs dialogs(out);
-    MessageBox info{"Lumeo KVVELM", "Errore 53 File not found\r\nFAIOPEN\r\n", Icon::Stop, Buttons::Ok, {}, {}};
-    EXPECT_EQ(dialogs.Show(info), Answer::Ok);
-    EXPECT_EQ(out.str(), "Lumeo KVVELM\nErrore 53 File not found\nFAIOPEN\n\n");
-
-    out.str("");
-    MessageBox retry{"Lumeo", "SI VUOLE RITENTARE ?", Icon::Stop, Buttons::YesNo, {}, {}};
-    EXPECT_EQ(dialogs.Show(retry), Answer::No);
-    MessageBox close{"Lumeo", "CHIUDERE ?", Icon::Exclamation, Buttons::YesNo, Answer::Yes, {}};
-    EXPECT_EQ(dialogs.Show(close), Answer::Yes);
-    EXPECT_NE(out.str().find("[risposta No: il batch non attende risposte]"), std::string::npos);
-    EXPECT_NE(out.str().find("[risposta S\xC3\xAC: il batch"), std::string::npos);
-
-    // Windows-1252 text reaches the terminal as UTF-8.
-    out.str("");
-    dialogs.Show(MessageBox{"Perch\xE8", "\x80 5", Icon::None, Buttons::Ok, {}, {}});
-    EXPECT_EQ(out.str(), "Perch\xC3\xA8\n\xE2\x82\xAC 5\n\n");
-}
-
 TEST(TextEncoding, Cp1252AndUtf8RoundTripAndLinesSplitOnEveryBreak) {
     std::string all;
     for (int b = 0; b < 256; ++b) all += static_cast<char>(b);

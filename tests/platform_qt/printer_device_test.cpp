@@ -1,5 +1,5 @@
 // The Qt printer object printing to PDF files (QPrinter's PDF output), read back by poppler: where
-// text lands, the font "Courier New" becomes, and when a job starts, breaks pages and ends.
+// text lands, and when a job starts, breaks pages and ends.
 
 #include <gtest/gtest.h>
 
@@ -63,26 +63,6 @@ TEST_F(PrinterDeviceTest, TextTopSitsAtCurrentYAndPrintMovesToTheNextLine) {
     EXPECT_NEAR(edge.yMin, -57 * kPointsPerTwip, 1.0);
 }
 
-TEST_F(PrinterDeviceTest, CourierNewPrintsAsLiberationMonoRegularAndBold) {
-    QtPrinterDevice printer = NumberedFiles();
-    printer.SetFontSize(9);
-    printer.SetFontBold(true);
-    printer.SetFontName("Courier New");
-    printer.Print("HEADING");
-    printer.SetFontBold(false);
-    printer.Print("Body line with \xE8 and \x80");  // Windows-1252 e-grave and euro sign
-    EXPECT_EQ(printer.FontName(), "Courier New");
-    EXPECT_EQ(printer.FontSize(), 9);
-    printer.EndDoc();
-
-    std::string fonts = test::FontList(Job(1));
-    EXPECT_NE(fonts.find("LiberationMono-Bold"), std::string::npos) << fonts;
-    EXPECT_NE(fonts.find("LiberationMono "), std::string::npos) << fonts;
-    EXPECT_NE(test::PdfToText(Job(1)).find("Body line with \xE8 and"), std::string::npos);
-    EXPECT_NE(test::Run("pdftotext " + test::ShellQuote(Job(1).string()) + " -").output.find("\u20AC"),
-              std::string::npos);
-}
-
 TEST_F(PrinterDeviceTest, JobStartsAtTheFirstPrintAndAnEmptyEndDocMakesNone) {
     QtPrinterDevice printer = NumberedFiles();
     printer.EndDoc();  // a company with nothing to print
@@ -117,31 +97,6 @@ TEST_F(PrinterDeviceTest, JobStartsAtTheFirstPrintAndAnEmptyEndDocMakesNone) {
     EXPECT_NEAR(test::FindWord(words, "TWO").yMin, 0, 1.0);
     EXPECT_EQ(test::PageCount(Job(2)), 1);
     EXPECT_EQ(test::PrintedWords(Job(2)).front().text, "THREE");
-}
-
-TEST_F(PrinterDeviceTest, FailuresArePrinterErrorsAndARetryCanSucceed) {
-    bool reachable = false;
-    QtPrinterDevice printer([&] {
-        fs::path folder = reachable ? dir_.path() : dir_ / "missing" / "folder";
-        return PrintTarget{"", (folder / "job.pdf").string()};
-    });
-    try {
-        printer.Print("LOST");
-        ADD_FAILURE() << "a job that cannot start must fail";
-    } catch (const RuntimeError& error) {
-        EXPECT_EQ(error.number(), err::kPrinterError);
-    }
-    EXPECT_FALSE(printer.JobOpen());
-    reachable = true;
-    printer.Print("KEPT");  // the same operation again, once the printer is back
-    printer.EndDoc();
-    EXPECT_EQ(printer.JobsEnded(), 1);
-    EXPECT_EQ(test::PrintedWords(dir_ / "job.pdf").size(), 1u);
-
-    QtPrinterDevice unknown([] { return PrintTarget{"KVVELM no such queue", ""}; });
-    EXPECT_THROW(unknown.Print("X"), RuntimeError);
-    unknown.EndDoc();  // nothing started, nothing to end
-    EXPECT_EQ(unknown.JobsEnded(), 0);
 }
 
 }  // namespace

@@ -89,37 +89,6 @@ TEST_F(ReportedPrinterTest, RetryPrintsTheLineOnceThePrinterWorks) {
     EXPECT_EQ(dialogs_.shown().front().title, "Lumeo");
 }
 
-TEST_F(ReportedPrinterTest, SkipLosesTheLineAndTheReportGoesOn) {
-    ReportedPrinter printer = Over(2);
-    dialogs_.Script(Answer::No);  // do not retry
-    dialogs_.Script(Answer::No);  // do not close: the line is lost
-    printer.Print("PERSA");
-    printer.Print("PERSA ANCHE");  // the job's first answer holds: lost unasked
-    EXPECT_TRUE(output_.printJobLost);
-    printer.Print("STAMPATA");
-    printer.NewPage();
-    printer.EndDoc();
-    EXPECT_EQ(flaky_->printed, std::vector<std::string>{"STAMPATA"});
-    EXPECT_EQ(AskedTexts(), (std::vector<std::string>{kRetryQuestion, kCloseQuestion}));
-    EXPECT_EQ(dialogs_.shown().back().icon, Icon::Exclamation);
-}
-
-TEST_F(ReportedPrinterTest, ClosingEndsTheProgramAndFontsNeverAsk) {
-    ReportedPrinter printer = Over(1);
-    printer.SetFontSize(9);
-    printer.SetFontBold(true);
-    printer.SetFontName("Courier New");
-    printer.SetCurrentX(113);
-    printer.SetCurrentY(-57);
-    EXPECT_EQ(printer.FontSize(), 9);
-    EXPECT_TRUE(printer.FontBold());
-    EXPECT_EQ(printer.CurrentY(), -57);
-    dialogs_.Script(Answer::No);
-    dialogs_.Script(Answer::Yes);
-    EXPECT_THROW(printer.EndDoc(), ProgramEnd);
-    EXPECT_EQ(flaky_->ended, 0);
-}
-
 TEST_F(ReportedPrinterTest, UnknownQueueAsksAndNobodyAnsweringCloses) {
     ReportedPrinter printer(services_, std::make_unique<QtPrinterDevice>([] {
                                 return PrintTarget{"KVVELM no such queue", ""};

@@ -34,23 +34,14 @@ TEST_F(CollectionTest, WholeYearStoresTheNotesOfTheYearInKeyOrderAndFlagsMissing
                 Note(1, 2, 1, "012024"),    // payee marked 99: never looked at
                 Note(2, 4, 1, "012024")});  // another company
     Start();
-    const auto numbers = Column(Elenco_Documenti_Array_Tutti, Request({"001"}), 5);
+    const auto numbers = Column(Elenco_Documenti_Array_Tutti, Request({"001"}), DocumentColumn::kNumber);
     EXPECT_EQ(numbers, (std::vector<std::string>{"000001", "000002", "000005"}));
     EXPECT_TRUE(form_->collection.DATIMANCANTI);
     EXPECT_TRUE(form_->collection.DOCTROVATI);
     EXPECT_EQ(form_->collection.RIGA, 3);
     // The table is rebuilt for the next company: company 2 has only payee 4's note.
-    EXPECT_EQ(Column(Elenco_Documenti_Array_Tutti, Request({"002"}), 1), (std::vector<std::string>{"0004"}));
-}
-
-TEST_F(CollectionTest, WholeYearWithoutMissingMonthsLeavesTheFlagDownAndAnEmptyCompanyStoresNothing) {
-    WritePayees({Payee(1)});
-    WriteNotes({Note(1, 1, 1, "012024"), Note(1, 1, 2, "122023")});
-    Start();
-    EXPECT_EQ(Column(Elenco_Documenti_Array_Tutti, Request({"001"}), 5).size(), 1u);
-    EXPECT_FALSE(form_->collection.DATIMANCANTI);
-    EXPECT_TRUE(Column(Elenco_Documenti_Array_Tutti, Request({"003"}), 5).empty());
-    EXPECT_FALSE(form_->collection.DOCTROVATI);
+    EXPECT_EQ(Column(Elenco_Documenti_Array_Tutti, Request({"002"}), kPayeeCodeColumn),
+              (std::vector<std::string>{"0004"}));
 }
 
 TEST_F(CollectionTest, ChosenMonthsStoreTickedMonthsOnlyAndNeverAnotherCompanysNote) {
@@ -60,9 +51,9 @@ TEST_F(CollectionTest, ChosenMonthsStoreTickedMonthsOnlyAndNeverAnotherCompanysN
                 Note(1, 5, 1, "032024"),
                 Note(2, 5, 1, "032024")});  // same payee code, next company: the key that follows 0010005000001
     Start();
-    EXPECT_EQ(Column(Elenco_Documenti_Array_Mesi, Request({"001"}, {1, 3}), 5),
+    EXPECT_EQ(Column(Elenco_Documenti_Array_Mesi, Request({"001"}, {1, 3}), DocumentColumn::kNumber),
               (std::vector<std::string>{"000001", "000003", "000001"}));
-    EXPECT_EQ(Column(Elenco_Documenti_Array_Mesi, Request({"001"}, {1, 3}), 1),
+    EXPECT_EQ(Column(Elenco_Documenti_Array_Mesi, Request({"001"}, {1, 3}), kPayeeCodeColumn),
               (std::vector<std::string>{"0001", "0001", "0005"}));
     EXPECT_FALSE(form_->collection.DATIMANCANTI);
 }
@@ -73,12 +64,12 @@ TEST_F(CollectionTest, TheRegisterChoosesMonthsByThePaymentDateTheOthersByN016) 
     paidLater.paymentDate = "05022024";  // note of January, paid in February
     WriteNotes({paidLater});
     Start();
-    EXPECT_EQ(Column(Registro_Compensi_Terzi_Array_Mesi, Request({"001"}, {2}), 5).size(), 1u);
-    EXPECT_TRUE(Column(Registro_Compensi_Terzi_Array_Mesi, Request({"001"}, {1}), 5).empty());
-    EXPECT_EQ(Column(Elenco_Documenti_Array_Mesi, Request({"001"}, {1}), 5).size(), 1u);
-    EXPECT_TRUE(Column(Elenco_Documenti_Array_Mesi, Request({"001"}, {2}), 5).empty());
+    EXPECT_EQ(Column(Registro_Compensi_Terzi_Array_Mesi, Request({"001"}, {2}), RegisterColumn::kNumber).size(), 1u);
+    EXPECT_TRUE(Column(Registro_Compensi_Terzi_Array_Mesi, Request({"001"}, {1}), RegisterColumn::kNumber).empty());
+    EXPECT_EQ(Column(Elenco_Documenti_Array_Mesi, Request({"001"}, {1}), DocumentColumn::kNumber).size(), 1u);
+    EXPECT_TRUE(Column(Elenco_Documenti_Array_Mesi, Request({"001"}, {2}), DocumentColumn::kNumber).empty());
     // Whole year: every report tests the year of N016.
-    EXPECT_EQ(Column(Registro_Compensi_Terzi_Array_Tutti, Request({"001"}), 5).size(), 1u);
+    EXPECT_EQ(Column(Registro_Compensi_Terzi_Array_Tutti, Request({"001"}), RegisterColumn::kNumber).size(), 1u);
 }
 
 TEST_F(CollectionTest, ACompanyWithMoreNotesThanTheTableStartsWithKeepsThemAll) {
@@ -89,35 +80,10 @@ TEST_F(CollectionTest, ACompanyWithMoreNotesThanTheTableStartsWithKeepsThemAll) 
     }
     WriteNotes(notes);
     Start();
-    const auto numbers = Column(Elenco_Documenti_Array_Tutti, Request({"001"}), 5);
+    const auto numbers = Column(Elenco_Documenti_Array_Tutti, Request({"001"}), DocumentColumn::kNumber);
     ASSERT_EQ(numbers.size(), 1200u);
     EXPECT_EQ(numbers.back(), "000600");
-    EXPECT_EQ(form_->table.Cell(1200, 1), "0002");
-}
-
-TEST_F(CollectionTest, DocumentsTableColumnsHaveTheirWidthsAndFormats) {
-    WritePayees({Payee(1)});
-    demo::DemoFeeNote note = Note(1, 1, 7, "032024", 123456, 24691, 0);
-    note.documentDate = "09032024";
-    note.rate = 2000;
-    note.reference = "ASSEGNO BANCARIO";
-    WriteNotes({note});
-    Start();
-    const ReportRequest request = Request({"001"});
-    const demo::DemoPayee payee = Payee(1);
-    EXPECT_EQ(Column(Elenco_Documenti_Array_Tutti, request, 2).front(), payee.surname + " " + payee.name);
-    const std::string birth = payee.birthDate.substr(0, 2) + "/" + payee.birthDate.substr(2, 2) + "/" +
-                              payee.birthDate.substr(4);
-    EXPECT_EQ(form_->table.Cell(1, 3), payee.birthplace + " (" + payee.birthProvince + ") IL GIORNO " + birth +
-                                           " CODICE FISCALE " + payee.fiscalCode);
-    EXPECT_EQ(form_->table.Cell(1, 6), "   1234,56");
-    EXPECT_EQ(form_->table.Cell(1, 7), "      0,00");
-    EXPECT_EQ(form_->table.Cell(1, 8), "    246,91");
-    EXPECT_EQ(form_->table.Cell(1, 13), "1040      ");
-    EXPECT_EQ(form_->table.Cell(1, 14), "03/2024      ");
-    EXPECT_EQ(form_->table.Cell(1, 15), "09/03/2024");
-    EXPECT_EQ(form_->table.Cell(1, 16), "20,00     ");
-    EXPECT_EQ(form_->table.Cell(1, 17), "ASSEGNO BA");
+    EXPECT_EQ(form_->table.Cell(1200, kPayeeCodeColumn), "0002");
 }
 
 TEST_F(CollectionTest, CertificatesSumEachPayeeIntoOneRowAndLeaveOutZeroSums) {
@@ -131,15 +97,15 @@ TEST_F(CollectionTest, CertificatesSumEachPayeeIntoOneRowAndLeaveOutZeroSums) {
     commission.advanceExpenses = 3000;
     WriteNotes({example, Note(1, 1, 2, "022024", 1050, 210, 0), Note(1, 2, 1, "012024", 0, 0, 0), commission});
     Start();
-    EXPECT_EQ(Column(Elenco_Certificazioni_Array_Tutti, Request({"001"}), 1),
+    EXPECT_EQ(Column(Elenco_Certificazioni_Array_Tutti, Request({"001"}), kPayeeCodeColumn),
               (std::vector<std::string>{"0001", "0003"}));
     const ReportTable& t = form_->table;
-    EXPECT_EQ(t.Cell(1, 8), "   1010,50");   // gross
-    EXPECT_EQ(t.Cell(1, 12), "    750,50");  // taxable: 1010,50 - 220,00 - 40,00
-    EXPECT_EQ(t.Cell(1, 16), "    806,40");  // net: 1010,50 - 202,10 - 2,00 - 0
-    EXPECT_EQ(t.Cell(2, 8), "    500,00");
-    EXPECT_EQ(t.Cell(2, 16), "    420,00");  // 500,00 - 50,00 - 30,00
-    EXPECT_EQ(t.Cell(2, 19), "     30,00");
+    EXPECT_EQ(t.Cell(1, CertificateColumn::kGross), "   1010,50");
+    EXPECT_EQ(t.Cell(1, CertificateColumn::kTaxable), "    750,50");  // taxable: 1010,50 - 220,00 - 40,00
+    EXPECT_EQ(t.Cell(1, CertificateColumn::kNetPaid), "    806,40");  // net: 1010,50 - 202,10 - 2,00 - 0
+    EXPECT_EQ(t.Cell(2, CertificateColumn::kGross), "    500,00");
+    EXPECT_EQ(t.Cell(2, CertificateColumn::kNetPaid), "    420,00");  // 500,00 - 50,00 - 30,00
+    EXPECT_EQ(t.Cell(2, CertificateColumn::kAdvanceExpenses), "     30,00");
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include "tests/reports/report_fixture.hpp"
 
-#include "app/start_up.hpp"
 #include "output/folivo_writer.hpp"
 #include "tools/demo/base_layout.hpp"
 #include "tools/demo/fee_note_writer.hpp"
@@ -32,15 +31,6 @@ demo::DemoFeeNote Note(int company, int payee, int document, const std::string& 
     return note;
 }
 
-ReportTest::ReportTest()
-    : dir_("reports"), writer_(std::make_unique<demo::DemoWriter>(dir_.path() / "demo")) {
-    writer_->WriteStartUpPart();
-    const demo::DemoPaths& paths = writer_->paths();
-    environment_.registryFile = paths.registryFile;
-    environment_.drivesRoot = paths.drivesRoot;
-    environment_.lockFile = dir_.path() / "kvvelm.lock";
-}
-
 void ReportTest::WritePayees(const std::vector<demo::DemoPayee>& payees) {
     std::vector<std::string> records(payees.empty() ? 0 : static_cast<size_t>(payees.back().code),
                                      std::string());
@@ -55,9 +45,7 @@ void ReportTest::WriteNotes(const std::vector<demo::DemoFeeNote>& notes) {
 }
 
 app::Program& ReportTest::Start() {
-    writer_.reset();
-    program_ = std::make_unique<app::Program>(environment_, dialogs_, printers_, clock_);
-    app::StartUp(*program_);
+    StartProgram();
     program_->output.makeWriter = test::RecordingWriter::Factory(log_);
     program_->output.MODOPDF = true;
     program_->output.decimalSeparator = ',';

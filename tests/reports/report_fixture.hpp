@@ -10,14 +10,12 @@
 #include <vector>
 
 #include "app/program.hpp"
-#include "platform/scripted_dialogs.hpp"
 #include "reports/report_form.hpp"
-#include "tests/support/test_support.hpp"
+#include "tests/support/demo_installation.hpp"
 #include "tests/support_output/recording_printer.hpp"
 #include "tests/support_output/recording_writer.hpp"
 #include "tools/demo/demo_fee_notes.hpp"
 #include "tools/demo/demo_payees.hpp"
-#include "tools/demo/demo_writer.hpp"
 
 namespace kv::reports {
 
@@ -29,9 +27,8 @@ demo::DemoPayee Payee(int code, const std::string& status = "00");
 demo::DemoFeeNote Note(int company, int payee, int document, const std::string& month, int64_t fee = 100000,
                        int64_t withholding = 20000, int64_t vat = 22000);
 
-class ReportTest : public ::testing::Test {
+class ReportTest : public test::DemoInstallationTest {
 protected:
-    ReportTest();
 
     // Replace the payee archive and the previous year's notes (67, index 68).
     void WritePayees(const std::vector<demo::DemoPayee>& payees);
@@ -52,13 +49,6 @@ protected:
 
     const std::vector<platform::MessageBox>& Messages() const { return dialogs_.shown(); }
 
-    test::TempDir dir_;
-    std::unique_ptr<demo::DemoWriter> writer_;
-    app::Environment environment_;
-    platform::ScriptedDialogs dialogs_;
-    platform::FixedPrinters printers_{{"KVVELM_Laser"}, "KVVELM_Laser"};
-    platform::FixedClock clock_{platform::LocalDateTime{2026, 12, 6, 9, 30, 0, 60}};
-    std::unique_ptr<app::Program> program_;
     std::shared_ptr<test::WriterLog> log_ = std::make_shared<test::WriterLog>();
     test::RecordingPrinter printer_;
 };

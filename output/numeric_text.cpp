@@ -1,4 +1,4 @@
-#include "output/number_test.hpp"
+#include "output/numeric_text.hpp"
 
 #include "archive/number_text.hpp"
 

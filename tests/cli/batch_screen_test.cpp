@@ -9,14 +9,46 @@
 #include "cli/batch_main.hpp"
 #include "cli/batch_screen.hpp"
 #include "platform/errors.hpp"
-#include "tests/app_screen/screen_fixture.hpp"
+#include "tests/support/demo_installation.hpp"
 
 namespace kv::cli {
 namespace {
 
-using app::Company;
+using test::Company;
 
-class BatchScreenTest : public app::ScreenTest {
+// What a report saw while it ran.
+struct ReportRun {
+    std::vector<app::ReportRequest> requests;
+    bool MODOPDF = false;
+    int openFiles = 0;
+};
+
+// A list of documents that records its request and the archives open while it runs, and shows its
+// closing message through the program's dialogs. The reports outlive nothing of the run.
+class ClosingMessageReports : public app::ReportDrivers {
+public:
+    ClosingMessageReports(app::Program& program, ReportRun& run) : program_(program), run_(run) {}
+
+    app::ReportOutcome Elenco_Documenti(const app::ReportRequest& request) override {
+        run_.requests.push_back(request);
+        run_.MODOPDF = program_.output.MODOPDF;
+        for (const archive::FileEntry& entry : program_.archive.files) run_.openFiles += entry.handle != 0;
+        platform::ShowMessage(program_.services,
+                              platform::OkBox(request.screenCaption,
+                                              "Nessun Documento presente per il periodo selezionato",
+                                              platform::Icon::Information));
+        return app::ReportOutcome{};
+    }
+    app::ReportOutcome Registro_Compensi_Terzi(const app::ReportRequest&) override { return {}; }
+    app::ReportOutcome Elenco_Percipienti_Stampa(const app::ReportRequest&) override { return {}; }
+    app::ReportOutcome Elenco_Certificazioni(const app::ReportRequest&) override { return {}; }
+
+private:
+    app::Program& program_;
+    ReportRun& run_;
+};
+
+class BatchScreenTest : public test::DemoInstallationTest {
 protected:
     BatchScreenTest() {
         WriteCompanies({Company(2, "BETA SERVIZI SRL"), Company(7, "ALFA COSTRUZIONI SPA"),
@@ -29,9 +61,13 @@ protected:
         std::string err;
     };
 
-    Outcome Batch(const std::vector<std::string>& arguments, const ReportDriversMaker& reports = {}) {
+    // The list of documents records into `report_`.
+    Outcome Batch(const std::vector<std::string>& arguments) {
         FinishInstallation();
         program_.reset();  // a started program holds the single-instance lock
+        const ReportDriversMaker reports = [this](app::Program& program, std::ostream&) {
+            return std::make_unique<ClosingMessageReports>(program, report_);
+        };
         std::ostringstream out, err;
         int status = RunBatch(arguments, environment_, printers_, clock_, out, err, reports);
         return Outcome{status, out.str(), err.str()};
@@ -54,6 +90,8 @@ protected:
         }
         return codes;
     }
+
+    ReportRun report_;
 };
 
 TEST_F(BatchScreenTest, OptionsActAsClicksInTheirOrder) {
@@ -95,81 +133,25 @@ TEST_F(BatchScreenTest, ChoicesTheScreenCannotTake) {
     EXPECT_EQ(run.out, "");
 }
 
-TEST_F(BatchScreenTest, ChoiceMessageIsPrintedAndEndsWithStatusOne) {
-    Outcome run = Batch({});
-    EXPECT_EQ(run.status, platform::exit_status::kStoppedOnChoice);
-    EXPECT_EQ(run.out,
-              "Nuova Gestione Certificazione Parcelle\n"
-              "Per proseguire \xC3\xA8 necessario scegliere una Ditta e un Documento da Stampare\n"
-              "\n");
-    EXPECT_EQ(run.err, "");
-
-    run = Batch({"--ditte", "7", "--mesi", "3"});
-    EXPECT_EQ(run.status, platform::exit_status::kStoppedOnChoice);
-    EXPECT_NE(run.out.find("scegliere un Documento da Stampare\n\n"), std::string::npos) << run.out;
-}
-
-TEST_F(BatchScreenTest, CompleteChoiceReachesTheReportWhichThisBuildLacks) {
-    Outcome run = Batch({"--ditte", "2", "--report", "registro"});
-    EXPECT_EQ(run.status, platform::exit_status::kFatal);
-    EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err,
-              "kvvelm-batch: documento \"Registro Compensi a Terzi\" non ancora disponibile in "
-              "questa versione\n");
-
-    // "Elenco Percipienti" needs no company and no month.
-    run = Batch({"--report", "percipienti", "--mesi", "5"});
-    EXPECT_EQ(run.status, platform::exit_status::kFatal);
-    EXPECT_NE(run.err.find("\"Elenco Percipienti\""), std::string::npos);
-}
-
-// What a report saw while it ran.
-struct ReportRun {
-    std::vector<app::ReportRequest> requests;
-    bool MODOPDF = false;
-    int openFiles = 0;
-};
-
-// A list of documents that records its request and the archives open while it runs, and shows its
-// closing message through the program's dialogs. The reports outlive nothing of the run.
-class ClosingMessageReports : public app::ReportDrivers {
-public:
-    ClosingMessageReports(app::Program& program, ReportRun& run) : program_(program), run_(run) {}
-
-    app::ReportOutcome Elenco_Documenti(const app::ReportRequest& request) override {
-        run_.requests.push_back(request);
-        run_.MODOPDF = program_.output.MODOPDF;
-        for (const archive::FileEntry& entry : program_.archive.files) run_.openFiles += entry.handle != 0;
-        platform::MessageBox box;
-        box.title = request.screenCaption;
-        box.text = "Nessun Documento presente per il periodo selezionato";
-        box.icon = platform::Icon::Information;
-        platform::ShowMessage(program_.services, box);
-        return app::ReportOutcome{};
-    }
-    app::ReportOutcome Registro_Compensi_Terzi(const app::ReportRequest&) override { return {}; }
-    app::ReportOutcome Elenco_Percipienti_Stampa(const app::ReportRequest&) override { return {}; }
-    app::ReportOutcome Elenco_Certificazioni(const app::ReportRequest&) override { return {}; }
-
-private:
-    app::Program& program_;
-    ReportRun& run_;
-};
-
-TEST_F(BatchScreenTest, ReportThatRunsEndsTheProgramNormally) {
-    ReportRun report;
-    ReportDriversMaker maker = [&](app::Program& program, std::ostream&) {
-        return std::make_unique<ClosingMessageReports>(program, report);
+// Each box is printed as its title, its lines and a blank line; a choice message ends with status 1.
+TEST_F(BatchScreenTest, BoxesArePrintedAndTheRunEndsWithItsStatus) {
+    const struct {
+        std::vector<std::string> arguments;
+        int status;
+        const char* text;
+    } cases[] = {
+        {{}, platform::exit_status::kStoppedOnChoice,
+         "Per proseguire \xC3\xA8 necessario scegliere una Ditta e un Documento da Stampare"},
+        {{"--ditte", "7", "--report", "documenti", "--anno", "corrente"}, platform::exit_status::kNormal,
+         "Nessun Documento presente per il periodo selezionato"},
     };
-
-    Outcome run = Batch({"--ditte", "7", "--report", "documenti", "--anno", "corrente"}, maker);
-
-    EXPECT_EQ(run.status, platform::exit_status::kNormal);
-    EXPECT_EQ(run.out,
-              "Nuova Gestione Certificazione Parcelle\n"
-              "Nessun Documento presente per il periodo selezionato\n"
-              "\n");
-    EXPECT_EQ(run.err, "");
+    for (const auto& c : cases) {
+        const Outcome run = Batch(c.arguments);
+        EXPECT_EQ(run.status, c.status);
+        EXPECT_EQ(run.out, std::string("Nuova Gestione Certificazione Parcelle\n") + c.text + "\n\n");
+        EXPECT_EQ(run.err, "");
+    }
+    const ReportRun& report = report_;
     ASSERT_EQ(report.requests.size(), 1u);
     const app::ReportRequest& request = report.requests[0];
     EXPECT_TRUE(report.MODOPDF);  // --uscita pdf, the default
