@@ -1,6 +1,6 @@
-# Faults in Folivo (pdf/). One row each: name, file, text, replacement, test suites that should notice
+# Faults in Folivo (pdf/), for tools/mutations/run.py. One row each: name, file, text, replacement, test suites that should notice
 # (a suite is a folder under tests/, built as <suite>_tests).
-FAULTS = [
+MUTATIONS = [
     # codec
     ("Deflate lazy match drops the literal", "pdf/codec/lz77.cpp",
      "            sink.Literal(input[pos]);\n            ++pos;", "            ++pos;", ["pdf_codec"]),
