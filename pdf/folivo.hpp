@@ -1,7 +1,10 @@
 #pragma once
 // Folivo, the program's own PDF writer. One instance writes one file: BeginDoc, pages with drawing
 // in between, EndDoc. Every length a caller passes is in the unit chosen with SetScale, measured
-// from the top-left corner of the area inside the margins, Y growing downwards.
+// from the top-left corner of the area inside the margins, Y growing downwards; links, notes, fields
+// and destinations too, so they sit on what was drawn. Texts are Windows-1252; strings outside the
+// page (information, bookmarks, notes, fields, labels, layers) are written as UTF-16BE whenever a
+// byte would read differently in PDFDocEncoding ("€"), else as they stand.
 //
 // The members work over a private implementation (pdf/folivo_impl.hpp, not for users), so this
 // header names only standard types and Folivo's own error, host and area types. Errors: BeginDoc
@@ -80,7 +83,10 @@ public:
 
     // ---- TrueType (defined in folivo_truetype.cpp) ----
     // Reads a TrueType file, registers it under the alias (the font's full name without spaces when
-    // empty) and writes its objects; returns the alias. Errors are recorded in ErrNumber.
+    // empty) and writes its objects; returns the alias. Errors are recorded in ErrNumber. An embedded
+    // font also gets a /ToUnicode CMap of its encoding's codes (Windows-1252, or Mac Roman with
+    // Encoding 1), written right after its font file, so text extraction and search give back the
+    // characters ("€", curly quotes, accented capitals) rather than guesses.
     std::string AddFont(const std::string& TTFFile, const std::string& FontAlias = "", bool Embedded = true,
                         int32_t Encoding = 0);
 

@@ -1,6 +1,7 @@
 // Folivo: document life cycle, object store and file writing.
 
 #include "pdf/folivo_impl.hpp"
+#include "pdf/text/text_string.hpp"
 
 #include <algorithm>
 #include <cstdio>
@@ -245,7 +246,7 @@ int32_t FolivoImpl::WriteInfoObject() {
         {"/Keywords ", &doc_.info.keywords},
     };
     std::string dictionary = "<<\r";
-    for (const auto& [key, value] : entries) dictionary += key + QuoteString(*value) + "\r";
+    for (const auto& [key, value] : entries) dictionary += key + QuoteString(text::PdfTextString(*value)) + "\r";
     WriteLine(dictionary + ">>");
     CloseObject();
     return objNum;

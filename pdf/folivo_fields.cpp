@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "pdf/folivo_impl.hpp"
+#include "pdf/text/text_string.hpp"
 #include "pdf/navigation/field_widget.hpp"
 
 namespace folivo {
@@ -48,8 +49,8 @@ void Folivo::AddField(const std::string& FieldName, int32_t FieldType, float X, 
     const int32_t scriptObj = push && !Value.empty() ? impl_->WriteScript(Value) : 0;
 
     const float s = impl_->doc_.page.scale;
-    const float x1 = X * s;
-    const float y1 = impl_->doc_.page.height - Y * s;
+    const float x1 = PageSpaceX(impl_->doc_.page, X);
+    const float y1 = PageSpaceY(impl_->doc_.page, Y);
     navigation::Field field;
     field.widget = "<< /Type /Annot /Subtype /Widget \r /Rect [ " + impl_->FormatNum(x1) + " " + impl_->FormatNum(y1) +
                    " " + impl_->FormatNum(x1 + xDim * s) + " " + impl_->FormatNum(y1 - YDim * s) + "]" +
@@ -103,11 +104,12 @@ void FolivoImpl::WritePageFields() {
         if (field.page != page || field.object != 0) continue;
         field.object = StartObject();
         std::vector<std::string> quotedOptions;
-        for (const auto& option : field.options) quotedOptions.push_back(QuoteString(option));
-        std::string text = field.widget + " /DA " + QuoteString(field.appearance) + " /T " + QuoteString(field.name);
-        if (!field.tooltip.empty()) text += " /TU " + QuoteString(field.tooltip);
-        text += navigation::FieldTypeEntries(field, quotedOptions, QuoteString(field.value),
-                                             QuoteString(field.caption));
+        for (const auto& option : field.options) quotedOptions.push_back(QuoteString(text::PdfTextString(option)));
+        std::string text = field.widget + " /DA " + QuoteString(field.appearance) + " /T " +
+                           QuoteString(text::PdfTextString(field.name));
+        if (!field.tooltip.empty()) text += " /TU " + QuoteString(text::PdfTextString(field.tooltip));
+        text += navigation::FieldTypeEntries(field, quotedOptions, QuoteString(text::PdfTextString(field.value)),
+                                             QuoteString(text::PdfTextString(field.caption)));
         if (!field.actions.empty()) text += " /AA << " + field.actions + " >> ";
         WriteLine(text + " /P " + pageRef + " >>");
         CloseObject();

@@ -162,8 +162,9 @@ public:
     void PutFontObjects(int32_t index);
     // Writes the objects of fonts selected before the file was open (called by EndDoc).
     void PutPendingFonts();
-    // The descriptor and font file objects that follow a TrueType font's dictionary.
+    // The descriptor, font file and /ToUnicode objects that follow a TrueType font's dictionary.
     void PutTrueTypeObjects(fonts::FontRecord& record);
+    void PutToUnicode(fonts::FontRecord& record, int32_t objNum);
     const fonts::FontRecord& CurrentFont() const;  // throws when no font is selected
     text::TextMeasure Measure() const;
     void WriteTextObject(float x, float Y, const std::string& Text, const text::LinePlan& plan);

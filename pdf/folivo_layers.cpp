@@ -1,6 +1,7 @@
 // Folivo: optional-content layers around page content.
 
 #include "pdf/folivo_impl.hpp"
+#include "pdf/text/text_string.hpp"
 
 namespace folivo {
 
@@ -21,7 +22,7 @@ void FolivoImpl::WriteLayerObjects() {
     int32_t number = 0;
     for (auto& layer : doc_.nav.layers.Layers()) {
         layer.object = StartObject();
-        WriteLine(navigation::LayerDictionary(layer.name, QuoteString(layer.name)));
+        WriteLine(navigation::LayerDictionary(layer.name, QuoteString(text::PdfTextString(layer.name))));
         CloseObject();
         doc_.resources.properties += "/_LAY_" + std::to_string(++number) + " " + std::to_string(layer.object) + " 0 R ";
     }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "pdf/folivo_impl.hpp"
+#include "pdf/text/text_string.hpp"
 #include "pdf/fonts/font_table.hpp"
 #include "pdf/navigation/link_target.hpp"
 
@@ -34,9 +35,12 @@ void Folivo::DefineRef(const std::string& RefName, int32_t TypeOfBookmark, float
 
 void Folivo::LinkTo(const std::string& Destination, float BorderWidth, int32_t OnMouseDown, int32_t TypeOfLink,
                     float X, float Y, float Width, float Height, float Zoom) {
+    // The last area is measured from the margins' corner, like the drawing.
     const Area& a = impl_->doc_.lastArea;
-    std::string dict = "<< /Type /Annot\r/Subtype /Link /Rect [" + impl_->FormatNum(a.x1) + " " +
-                       impl_->FormatNum(a.y1) + " " + impl_->FormatNum(a.x2) + " " + impl_->FormatNum(a.y2) + "]\r";
+    const float left = impl_->doc_.page.left, top = impl_->doc_.page.top;
+    std::string dict = "<< /Type /Annot\r/Subtype /Link /Rect [" + impl_->FormatNum(a.x1 + left) + " " +
+                       impl_->FormatNum(a.y1 - top) + " " + impl_->FormatNum(a.x2 + left) + " " +
+                       impl_->FormatNum(a.y2 - top) + "]\r";
     dict +=
         BorderWidth != 0 ? "/Border [ 0 0 " + impl_->FormatNum(BorderWidth) + "]" : std::string("/Border [ 0 0 0] ");
     dict += Highlight(OnMouseDown);
@@ -94,8 +98,8 @@ std::string FolivoImpl::ActionText(const std::string& Destination) {
 int32_t FolivoImpl::WriteAnnotation(std::string Dict, const std::string& Contents, const std::string& Title,
                                     const std::string& DA, const std::string& Action) {
     const int32_t objNum = StartObject();
-    if (!Title.empty()) Dict += " /T " + QuoteString(Title);
-    if (!Contents.empty()) Dict += " /Contents " + QuoteString(Contents);
+    if (!Title.empty()) Dict += " /T " + QuoteString(text::PdfTextString(Title));
+    if (!Contents.empty()) Dict += " /Contents " + QuoteString(text::PdfTextString(Contents));
     if (!DA.empty()) Dict += " /DA " + QuoteString(DA);
     if (!Action.empty()) Dict += ActionText(Action);
     WriteLine(Dict + " >>");

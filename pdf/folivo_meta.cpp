@@ -22,7 +22,7 @@ void Folivo::SetDocProperty(const std::string& DocTitle, const std::string& DocS
 void Folivo::SetViewerPreferences(int32_t Mode) { impl_->doc_.viewerMode = Mode; }
 
 void FolivoImpl::WriteViewerPreferenceLines() {
-    const ViewerPreferenceLines prefs = BuildViewerPreferences(doc_.viewerMode, /*hasOutlines=*/false);
+    const ViewerPreferenceLines prefs = BuildViewerPreferences(doc_.viewerMode, !doc_.nav.outline.Empty());
     RequireVersion(prefs.versionLevel);
     for (const std::string& line : prefs.lines) WriteLine(line);
 }

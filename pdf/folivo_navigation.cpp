@@ -3,13 +3,15 @@
 #include <algorithm>
 
 #include "pdf/folivo_impl.hpp"
+#include "pdf/text/text_string.hpp"
 #include "pdf/navigation/destination.hpp"
 
 namespace folivo {
 
 std::string FolivoImpl::DestinationOf(int32_t type, float X, float Y, float Width, float Height, float Zoom) const {
     const float s = doc_.page.scale;
-    return navigation::DestinationText(type, {X * s, doc_.page.height - Y * s, Width * s, Height * s, Zoom});
+    return navigation::DestinationText(
+        type, {PageSpaceX(doc_.page, X), PageSpaceY(doc_.page, Y), Width * s, Height * s, Zoom});
 }
 
 std::string FolivoImpl::PageReference(int32_t page) const {
@@ -55,7 +57,7 @@ void FolivoImpl::WriteOutlines() {
     for (const auto& item : doc_.nav.outline.Items()) {
         int32_t objNum = item.object;
         StartObject(objNum);
-        WriteLine("<< /Title " + QuoteString(item.caption));
+        WriteLine("<< /Title " + QuoteString(text::PdfTextString(item.caption)));
         link("/Parent ", item.parent);
         link("/First ", item.first);
         link("/Last ", item.last);

@@ -35,8 +35,8 @@ bool IsPlainColor(const std::string& color) { return !color.empty() && color[0] 
 void Folivo::AddNoteBox(const std::string& Text, float X, float Y, float Width, float Height, int32_t TextAlign,
                         int32_t Border, float DashOn, float DashOff, int32_t Flag) {
     const float s = impl_->doc_.page.scale;
-    const float x1 = X * s;
-    const float y1 = impl_->doc_.page.height - Y * s;
+    const float x1 = PageSpaceX(impl_->doc_.page, X);
+    const float y1 = PageSpaceY(impl_->doc_.page, Y);
     std::string dict = "<< /Type /Annot /Subtype /FreeText\r/Rect [" + impl_->FormatNum(x1) + " " +
                        impl_->FormatNum(y1) + " " + impl_->FormatNum(x1 + Width * s) + " " +
                        impl_->FormatNum(y1 - Height * s) + "]\r /F " + std::to_string(Flag);
@@ -52,8 +52,8 @@ void Folivo::AddNoteBox(const std::string& Text, float X, float Y, float Width, 
 }
 
 void Folivo::AddNoteIcon(const std::string& Text, int32_t Icon, float X, float Y, bool Opened, int32_t Flag) {
-    const std::string x = impl_->FormatPt(X);
-    const std::string y = impl_->FormatNum(impl_->doc_.page.height - Y * impl_->doc_.page.scale);
+    const std::string x = impl_->FormatNum(PageSpaceX(impl_->doc_.page, X));
+    const std::string y = impl_->FormatNum(PageSpaceY(impl_->doc_.page, Y));
     std::string dict = "<< /Type /Annot\r/Subtype /Text\r/Rect [" + x + " " + y + " " + x + " " + y + "]\r/F " +
                        std::to_string(Flag);
     if (IsPlainColor(impl_->doc_.colors.fill)) dict += "\r/C [" + impl_->ColorToRGB(impl_->doc_.colors.fill) + "]";

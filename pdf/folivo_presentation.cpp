@@ -1,6 +1,7 @@
 // Folivo: page labels and page transitions.
 
 #include "pdf/folivo_impl.hpp"
+#include "pdf/text/text_string.hpp"
 #include "pdf/navigation/page_style.hpp"
 
 namespace folivo {
@@ -26,7 +27,7 @@ std::string FolivoImpl::PageLabelsEntry() {
     std::string entries;
     for (const auto& [index, label] : doc_.nav.pageLabels) {
         std::string dict = label.style;
-        if (!label.prefix.empty()) dict += " /P " + QuoteString(label.prefix);
+        if (!label.prefix.empty()) dict += " /P " + QuoteString(text::PdfTextString(label.prefix));
         if (label.firstValue != 0) dict += " /St " + std::to_string(label.firstValue);
         entries += std::to_string(index) + " <<" + dict + " >> ";  // dict starts with a blank
     }

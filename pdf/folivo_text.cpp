@@ -54,7 +54,9 @@ void FolivoImpl::PutFontObjects(int32_t index) {
     if (record.objectNumber != 0 || !sink_.IsOpen()) return;
     record.objectNumber = StartObject();
     for (const auto& line : fonts::FontDictionaryLines(record)) WriteLine(line);
-    WriteLine(record.trueType ? truetype::DictionaryEnd(record.objectNumber + 1, record.widths)
+    // An embedded font's CMap follows its descriptor and file.
+    const int32_t toUnicodeObj = record.toUnicode.empty() ? 0 : record.objectNumber + 3;
+    WriteLine(record.trueType ? truetype::DictionaryEnd(record.objectNumber + 1, record.widths, toUnicodeObj)
                               : fonts::kFontDictionaryEnd);
     CloseObject();
     if (record.trueType) PutTrueTypeObjects(record);

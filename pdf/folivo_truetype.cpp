@@ -10,6 +10,8 @@
 #include "pdf/folivo_impl.hpp"
 #include "pdf/core/upper_name.hpp"
 #include "pdf/fonts/standard_fonts.hpp"
+#include "pdf/fonts/to_unicode.hpp"
+#include "pdf/truetype/char_map.hpp"
 #include "pdf/truetype/font_descriptor.hpp"
 #include "pdf/truetype/truetype_font.hpp"
 
@@ -59,7 +61,10 @@ std::string Folivo::AddFont(const std::string& TTFFile, const std::string& FontA
         fonts::FontRecord record = TrueTypeRecord(font, UpperAscii(name), name, Encoding);
         if (impl_->doc_.fonts.Find(record.key, record.encoding) != 0) return alias;  // registered already
         record.descriptor = truetype::DescriptorText(font, impl_->FormatNum(font.italicAngle));
-        if (Embedded) record.fontFile = std::move(bytes);
+        if (Embedded) {
+            record.fontFile = std::move(bytes);
+            record.toUnicode = fonts::ToUnicodeCMap(truetype::TextChars(codePage));
+        }
         impl_->PutFontObjects(impl_->doc_.fonts.Add(std::move(record)));
     } catch (const Error& error) {
         impl_->SetError("AddFont", error, TTFFile);
@@ -85,6 +90,14 @@ void FolivoImpl::PutTrueTypeObjects(fonts::FontRecord& record) {
     WriteLine("<<");
     const auto length = static_cast<int32_t>(record.fontFile.size());
     PutStream(std::exchange(record.fontFile, std::string()), fileObj, "", length);
+    CloseObject();
+    PutToUnicode(record, fileObj + 1);
+}
+
+void FolivoImpl::PutToUnicode(fonts::FontRecord& record, int32_t objNum) {
+    StartObject(objNum);
+    WriteLine("<<");
+    PutStream(std::exchange(record.toUnicode, std::string()), objNum);
     CloseObject();
 }
 

@@ -20,4 +20,9 @@ struct PageSetup {
     float scale = 1.0f;  // points per user unit
 };
 
+// A point given in user units from the top-left corner inside the margins, in the page's own space
+// (points from the bottom-left corner): where the drawing of that point lands.
+inline float PageSpaceX(const PageSetup& page, float x) { return page.left + x * page.scale; }
+inline float PageSpaceY(const PageSetup& page, float y) { return page.height - page.top - y * page.scale; }
+
 }  // namespace folivo

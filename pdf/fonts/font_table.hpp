@@ -24,10 +24,11 @@ struct FontRecord {
     int32_t encoding = 0;
     std::string resourceName;  // name in the page resources, /Name of the font object
     int32_t objectNumber = 0;  // 0 until the font object is written
-    // TrueType only: the font descriptor's entries after /FontName, and the file to embed (empty
-    // when the font is not embedded; released once written).
+    // TrueType only: the font descriptor's entries after /FontName, the file to embed and the
+    // /ToUnicode CMap of its codes (both empty when the font is not embedded; released once written).
     std::string descriptor;
     std::string fontFile;
+    std::string toUnicode;
 };
 
 // What SetFont selects: the resource name, the key and the metric source.

@@ -14,6 +14,8 @@ constexpr uint16_t kFormatSegments = 4;
 constexpr char32_t kUnassigned = 0xFFFD;
 constexpr uint32_t kSymbolBase = 0xF000;
 constexpr uint32_t kSymbolLast = 0xF0FF;
+constexpr uint32_t kFirstPrintable = 0x20;
+constexpr uint32_t kDelete = 0x7F;
 
 // The four arrays of a format 4 subtable, each segCount 16-bit values long.
 class SegmentMap {
@@ -101,6 +103,15 @@ GlyphTable MapCodes(const ByteReader& reader, const CharMapSubtable& subtable, C
         glyphs[code] = segments.GlyphOf(static_cast<uint32_t>(c), subtable.symbol);
     }
     return glyphs;
+}
+
+fonts::CodeChars TextChars(CodePage codePage) {
+    fonts::CodeChars chars{};
+    for (uint32_t code = kFirstPrintable; code < chars.size(); ++code) {
+        const char32_t c = CharOf(code, codePage);
+        if (code != kDelete && c != kUnassigned) chars[code] = c;
+    }
+    return chars;
 }
 
 }  // namespace folivo::truetype

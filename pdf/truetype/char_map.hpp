@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "pdf/fonts/to_unicode.hpp"
 #include "pdf/truetype/byte_reader.hpp"
 
 namespace folivo::truetype {
@@ -27,5 +28,9 @@ std::optional<CharMapSubtable> FindCharMap(const ByteReader& reader, uint64_t cm
 // The glyph of each code. A Unicode map is searched for the character each byte stands for in the
 // code page; a symbol map for the code modulo 4096 (U+F041 draws code 0x41).
 GlyphTable MapCodes(const ByteReader& reader, const CharMapSubtable& subtable, CodePage codePage);
+
+// The character each code of the code page stands for in text; control codes (below 0x20 and
+// 0x7F) and the bytes Windows-1252 leaves unassigned give 0.
+fonts::CodeChars TextChars(CodePage codePage);
 
 }  // namespace folivo::truetype

@@ -38,13 +38,15 @@ std::string DescriptorText(const TrueTypeFont& font, const std::string& italicAn
            " /AvgWidth " + n(font.avgWidth);
 }
 
-std::string DictionaryEnd(int32_t descriptorObj, const fonts::WidthTable& widths) {
+std::string DictionaryEnd(int32_t descriptorObj, const fonts::WidthTable& widths, int32_t toUnicodeObj) {
     std::string text = "/FontDescriptor " + std::to_string(descriptorObj) + " 0 R\r/Widths [";
     for (size_t code = 0; code < widths.size(); ++code) {
         text += std::to_string(widths[code]) + " ";
         if ((code + 1) % kWidthsPerRow == 0) text += '\r';
     }
-    return text + "]\r>>";
+    text += "]\r";
+    if (toUnicodeObj != 0) text += "/ToUnicode " + std::to_string(toUnicodeObj) + " 0 R\r";
+    return text + ">>";
 }
 
 }  // namespace folivo::truetype

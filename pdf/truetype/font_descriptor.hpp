@@ -26,7 +26,8 @@ int32_t DescriptorFlags(const TrueTypeFont& font);
 std::string DescriptorText(const TrueTypeFont& font, const std::string& italicAngle);
 
 // The end of the font dictionary, one line with carriage returns inside: "/FontDescriptor n 0 R",
-// "/Widths [" and the 256 widths, each followed by a blank and 16 to a row, then "]" and ">>".
-std::string DictionaryEnd(int32_t descriptorObj, const fonts::WidthTable& widths);
+// "/Widths [" and the 256 widths, each followed by a blank and 16 to a row, then "]",
+// "/ToUnicode n 0 R" when toUnicodeObj is not 0, and ">>".
+std::string DictionaryEnd(int32_t descriptorObj, const fonts::WidthTable& widths, int32_t toUnicodeObj = 0);
 
 }  // namespace folivo::truetype

@@ -66,22 +66,6 @@ TEST_F(ErrorReporterTest, OtherErrorsShowTheTrailOldestFirstThenTheClosingBoxAnd
     EXPECT_EQ(OpenFiles(), 0);
 }
 
-TEST_F(ErrorReporterTest, ArchiveErrorsReachTheReporterWithTheirTrailEntry) {
-    // A record text one character short of the period file's record length.
-    try {
-        archive::SCRIVIREC(program_->archive, 6, 1, std::string(99, ' '));
-        FAIL() << "the program should have ended";
-    } catch (const platform::ProgramEnd& end) {
-        EXPECT_EQ(end.status(), platform::exit_status::kFatal);
-    }
-    ASSERT_EQ(dialogs_.shown().size(), 2u);
-    const std::string& text = dialogs_.shown()[0].text;
-    EXPECT_EQ(text.rfind("Errore 59 Bad record length\r\n", 0), 0u) << text;
-    EXPECT_NE(text.find("\r\nSCRIVIREC (6-1)\r\n"), std::string::npos) << text;
-    EXPECT_EQ(text.substr(text.size() - 17), "SCRIVIREC (6-1)\r\n");
-    EXPECT_EQ(OpenFiles(), 0);
-}
-
 TEST_F(ErrorReporterTest, PrinterErrorRetriesSkipsOrCloses) {
     RuntimeError printer(platform::err::kPrinterError);
     ErrorAction action{};

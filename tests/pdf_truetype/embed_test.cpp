@@ -1,5 +1,6 @@
 // Embedding installed TrueType fonts: the written dictionary, descriptor, widths and font file agree
-// with what fontTools reads from the same file, and poppler draws the text with the embedded font.
+// with what fontTools reads from the same file, poppler draws the text with the embedded font, and
+// its /ToUnicode map gives back the characters the codes of either code page stand for.
 
 #include <gtest/gtest.h>
 
@@ -16,6 +17,11 @@ struct EmbedCase {
     bool protect = false;  // 128-bit RC4 with an owner password only
     int32_t encoding = 0;  // 1: Mac Roman
 };
+
+// "Prezzo € “netto” À É" in each code page's bytes, and in UTF-8 as text extraction gives it back.
+const std::string kWindows1252Line = "Prezzo \x80 \x93netto\x94 \xC0 \xC9";
+const std::string kMacRomanLine = "Prezzo \xDB \xD2netto\xD3 \xCB \x83";
+const std::string kUtf8Line = "Prezzo \u20AC \u201Cnetto\u201D \u00C0 \u00C9";
 
 const std::vector<EmbedCase> kCases = {
     {kLiberation + "LiberationSans-Regular.ttf", "LiberationSans", true, 0},
@@ -39,8 +45,11 @@ TEST(TrueTypeEmbed, DocumentCarriesTheFontAsItsTablesDescribeIt) {
         doc.pdf.BeginPage();
         doc.pdf.SetFont("Body", 14, 0, c.encoding);
         doc.pdf.DrawText(20, 30, "Compensi a terzi 2026");
+        doc.pdf.DrawText(20, 60, c.encoding ? kMacRomanLine : kWindows1252Line);
         doc.Finish();
-        EXPECT_TRUE(Contains(kv::test::PdfToText(doc.path), "Compensi a terzi 2026"));
+        const std::string text = kv::test::Run("pdftotext -enc UTF-8 " + kv::test::ShellQuote(doc.path.string()) + " -").output;
+        EXPECT_TRUE(Contains(text, "Compensi a terzi 2026"));
+        EXPECT_TRUE(Contains(text, kUtf8Line)) << text;
 
         FontEntries expected = ReferenceEntries(c.file, c.encoding ? "mac_roman" : "cp1252").at(c.base);  // fails when the name differs
         expected["FirstChar"] = "0";
@@ -52,9 +61,10 @@ TEST(TrueTypeEmbed, DocumentCarriesTheFontAsItsTablesDescribeIt) {
 
         const auto listing = PdfFontsListing(doc.path);
         EXPECT_EQ(listing.size(), 1u) << "the text uses the TrueType font only";
-        const auto row = listing.count(c.base) ? listing.at(c.base) : std::pair<std::string, std::string>();
-        EXPECT_EQ(row.first, "TrueType");
-        EXPECT_EQ(row.second, c.embedded ? "yes" : "no");
+        const ListedFont row = listing.count(c.base) ? listing.at(c.base) : ListedFont();
+        EXPECT_EQ(row.type, "TrueType");
+        EXPECT_EQ(row.embedded, c.embedded ? "yes" : "no");
+        EXPECT_EQ(row.unicode, c.embedded ? "yes" : "no");
         if (c.embedded) {
             EXPECT_EQ(kv::test::ReadFile(doc.dir / (c.base + ".ttf")), kv::test::ReadFile(c.file));
         }

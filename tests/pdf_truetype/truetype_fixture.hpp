@@ -57,18 +57,25 @@ inline std::string JoinWidths(const std::vector<int>& widths) {
     return text;
 }
 
-// The fonts pdffonts lists, by name: their type and "emb" columns.
-inline std::map<std::string, std::pair<std::string, std::string>> PdfFontsListing(const std::filesystem::path& pdf) {
+// A font as pdffonts lists it: its type and its "emb" and "uni" columns.
+struct ListedFont {
+    std::string type;
+    std::string embedded;
+    std::string unicode;
+};
+
+// The fonts pdffonts lists, by name.
+inline std::map<std::string, ListedFont> PdfFontsListing(const std::filesystem::path& pdf) {
     std::istringstream lines(kv::test::Run("pdffonts " + kv::test::ShellQuote(pdf.string())).output);
-    std::map<std::string, std::pair<std::string, std::string>> fonts;
+    std::map<std::string, ListedFont> fonts;
     std::string line;
     for (int header = 0; header < 2 && std::getline(lines, line); ++header) {
     }
     while (std::getline(lines, line)) {
         std::istringstream columns(line);
-        std::string name, type, encoding, embedded;
-        columns >> name >> type >> encoding >> embedded;
-        fonts[name] = {type, embedded};
+        std::string name, type, encoding, embedded, subset, unicode;
+        columns >> name >> type >> encoding >> embedded >> subset >> unicode;
+        fonts[name] = {type, embedded, unicode};
     }
     return fonts;
 }

@@ -1,7 +1,6 @@
-// The list of documents through the recording writer and printer: fonts, positions in twips, print
-// jobs, failures and the closing messages (pages and payee blocks are read back in e2e_reports).
+// The list of documents through the recording writer and printer: failures and the closing messages
+// (pages, payee blocks and fonts are read back in e2e_reports).
 
-#include <algorithm>
 #include <filesystem>
 
 #include "reports/closing_message.hpp"
@@ -16,45 +15,7 @@ namespace fs = std::filesystem;
 class DocumentsReportTest : public ReportTest {
 protected:
     ReportOutcome Run(const ReportRequest& request) { return Elenco_Documenti(Context(), request); }
-
-    int Logged(const std::string& call) const {
-        return static_cast<int>(std::count(printer_.calls.begin(), printer_.calls.end(), call));
-    }
 };
-
-TEST_F(DocumentsReportTest, PrinterGetsTwipsFontsANewPagePerPayeeAndOneJobPerCompany) {
-    WritePayees({Payee(1), Payee(2)});
-    WriteNotes({Note(1, 1, 1, "052024"), Note(1, 2, 1, "062024")});
-    Start();
-    UsePrinter();
-    const ReportOutcome outcome = Run(Request({"001", "003"}));  // 003 has no notes
-    EXPECT_TRUE(outcome.documentsFound);
-    ASSERT_FALSE(printer_.printed.empty());
-    EXPECT_EQ(printer_.printed.front().x, 113);  // Int((0.5 - 0.3) * 567)
-    EXPECT_EQ(printer_.printed.front().y, -57);  // Int((0.5 - 0.6) * 567)
-    EXPECT_EQ(std::vector<std::string>(printer_.calls.begin(), printer_.calls.begin() + 3),
-              (std::vector<std::string>{"FontSize=9", "FontBold=True", "FontName=Courier New"}));
-    EXPECT_EQ(Logged("NewPage"), 1);
-    const auto newPage = std::find(printer_.calls.begin(), printer_.calls.end(), "NewPage");
-    const auto secondPayee = std::find(printer_.calls.begin(), printer_.calls.end(),
-                                       "Print PERCIPIENTE : 0002 " + Payee(2).surname + " " + Payee(2).name);
-    EXPECT_LT(newPage, secondPayee);
-    EXPECT_EQ(Logged("EndDoc"), 2);  // one per company
-    for (const test::PrintedText& text : printer_.printed) {
-        EXPECT_EQ(text.job, 1) << "company 003 printed " << text.text;
-        EXPECT_EQ(text.fontName, "Courier New");
-        EXPECT_EQ(text.fontSize, 9);
-    }
-    // Amount lines are regular, the rest bold.
-    for (const test::PrintedText& text : printer_.printed) {
-        const bool amounts = text.text.rfind("TOT.AMM.", 0) == 0 || text.text.rfind("CODICE TRIBUTO", 0) == 0 ||
-                             text.text.rfind("IMPORTO VERSATO", 0) == 0;
-        EXPECT_EQ(text.bold, !amounts) << text.text;
-    }
-    ASSERT_EQ(Messages().size(), 1u);
-    EXPECT_EQ(Messages().back().title, "Stampa Elenco Documenti");
-    EXPECT_EQ(Messages().back().text, "Stampa Elenco Documenti terminata");
-}
 
 TEST_F(DocumentsReportTest, ClosingMessagesTellNothingFoundMissingDataAndTheFolder) {
     const std::string kSkippedNote =
