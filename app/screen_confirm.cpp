@@ -47,6 +47,17 @@ ReportOutcome RunReport(ReportDrivers& reports, const ReportRequest& request) {
     }
 }
 
+// A window says the log problem in a box; the batch writes it on standard error itself.
+void ShowLogProblem(Program& program) {
+    if (program.unattended) return;
+    platform::MessageBox box;
+    box.title = std::string(kScreenCaption);
+    box.text = "Il registro delle elaborazioni non pu\xF2 essere scritto: " + program.output.run.logProblem +
+               "\r\rI report proseguono senza registro; l'avviso non sar\xE0 ripetuto.";
+    box.icon = platform::Icon::Exclamation;
+    platform::ShowMessage(program.services, box);
+}
+
 // The run's lines in the run log; a log that cannot be written is said once (RunOutcome::logProblem).
 void WriteRunLog(Program& program, int report) {
     const std::string name = report >= 0 && report < 4 ? std::string(kReportCaptions[report]) : "?";
@@ -54,6 +65,7 @@ void WriteRunLog(Program& program, int report) {
     if (problem.empty() || program.logProblemSaid) return;
     program.logProblemSaid = true;
     program.output.run.logProblem = std::move(problem);
+    ShowLogProblem(program);
 }
 
 }  // namespace

@@ -7,9 +7,11 @@
 #include "app/program.hpp"
 #include "app/program_end.hpp"
 #include "app/screen_reactions.hpp"
+#include "gui/front_request.hpp"
 #include "gui/model_action.hpp"
 #include "gui/qt_dialogs.hpp"
 #include "gui/selection_window.hpp"
+#include "platform/errors.hpp"
 #include "platform/qt/cups_queue.hpp"
 #include "platform/qt/system_printer.hpp"
 
@@ -19,7 +21,10 @@ int RunWindow(const app::Environment& environment, const platform::Printers& pri
               const platform::Clock& clock) {
     QtDialogs dialogs;
     app::Program program(environment, dialogs, printers, clock);
-    if (std::optional<int> ended = StartProgram(program)) return *ended;
+    if (std::optional<int> ended = StartProgram(program)) {
+        if (*ended == platform::exit_status::kOtherInstance) AskWindowToFront(environment.lockFile);
+        return *ended;
+    }
     // Every print job goes to the printer start-up chose (none: the system's default).
     std::unique_ptr<platform::PrinterDevice> printer =
         platform::qt::MakeSystemPrinter(program.services, [&program] {
@@ -32,6 +37,7 @@ int RunWindow(const app::Environment& environment, const platform::Printers& pri
     app::RecallSettings(program);
     app::ArchiveReports reports(program);
     SelectionWindow window(program, reports);
+    FrontRequests frontRequests(environment.lockFile, window);
     dialogs.SetParent(&window);
     window.SetOnEnd([](int status) { QApplication::exit(status); });
     window.show();

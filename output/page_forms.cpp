@@ -13,13 +13,12 @@ void SetPdfFont(OutputState& state, float size, bool bold) {
     WithDocument(state, [&] { Writer(state).SetFont(kReportFont, size, bold ? kStyleBold : kStyleRegular, 0); });
 }
 
-// The job just ended lost lines: its company is named once among those not printed.
-void NoteLostJob(OutputState& state) {
+// The job just ended lost lines: it is named once among those not printed.
+void NoteLostJob(OutputState& state, const CompanyLabel& job) {
     state.printJobLost = false;
-    const CompanyLabel company = CurrentCompany(state);
     for (const CompanyLabel& noted : state.run.notPrinted)
-        if (noted.code == company.code) return;
-    state.run.notPrinted.push_back(company);
+        if (noted.code == job.code && noted.name == job.name && noted.document == job.document) return;
+    state.run.notPrinted.push_back(job);
 }
 
 }  // namespace
@@ -61,10 +60,12 @@ void BreakPrinterPage(OutputState& state) {
     if (!state.MODOPDF) Printer(state).NewPage();
 }
 
-void EndCompanyOutput(OutputState& state) {
+void EndCompanyOutput(OutputState& state) { EndCompanyOutput(state, CurrentCompany(state)); }
+
+void EndCompanyOutput(OutputState& state, const CompanyLabel& job) {
     if (!state.MODOPDF) {
         Printer(state).EndDoc();
-        if (state.printJobLost) NoteLostJob(state);
+        if (state.printJobLost) NoteLostJob(state, job);
         return;
     }
     if (state.PDFAPERTO) CHIUDIPDF(state);

@@ -34,7 +34,12 @@ void OpenHeadingPage(OutputState& state, const ReportDocument& document, bool fi
 // The body's break before a later heading: NewPage on the printer, nothing on PDF.
 void BreakPrinterPage(OutputState& state);
 
-// End of a company: PDF CHIUDIPDF when a document is open; printer EndDoc.
+// End of a company: PDF CHIUDIPDF when a document is open; printer EndDoc, and a job that lost
+// lines is named among those not printed as the company in DITX.
 void EndCompanyOutput(OutputState& state);
+
+// The same for a print job that is not a company's whole output (the certificate of one payee, the
+// list of payees): a job that lost lines is named as `job`.
+void EndCompanyOutput(OutputState& state, const CompanyLabel& job);
 
 }  // namespace kv::output

@@ -118,7 +118,8 @@ void CHIUDIPDF(OutputState& state) {
             state.writer->EndDoc();
             const bool replaced = PublishFile(state.document);
             const PendingFile& file = state.document;
-            state.run.written.push_back(WrittenFile{file.company, file.path, file.folder, replaced, Now(state)});
+            state.run.written.push_back(WrittenFile{file.company, file.path, file.folder, replaced, Now(state),
+                                                       file.hostFinal});
         });
     }
     state.writer.reset();

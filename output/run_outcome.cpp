@@ -12,15 +12,33 @@ std::vector<std::string> RunOutcome::Folders() const {
     return folders;
 }
 
+std::filesystem::path RunOutcome::HostFolder() const {
+    if (written.empty()) return {};
+    std::filesystem::path common = written.front().host.parent_path();
+    for (const WrittenFile& file : written) {
+        const std::filesystem::path folder = file.host.parent_path();
+        std::filesystem::path shared;
+        auto a = common.begin();
+        for (auto b = folder.begin(); a != common.end() && b != folder.end() && *a == *b; ++a, ++b) shared /= *a;
+        common = shared;
+    }
+    return common;
+}
+
+std::filesystem::path RunOutcome::HostFile() const {
+    return written.size() == 1 ? written.front().host : std::filesystem::path();
+}
+
 int RunOutcome::ReplacedCount() const {
     return static_cast<int>(
         std::count_if(written.begin(), written.end(), [](const WrittenFile& file) { return file.replaced; }));
 }
 
 std::string LabelText(const CompanyLabel& company) {
-    if (company.code.empty()) return company.name;
-    if (company.name.empty()) return company.code;
-    return company.code + " " + company.name;
+    std::string text = company.code.empty() || company.name.empty() ? company.code + company.name
+                                                                    : company.code + " " + company.name;
+    if (!company.document.empty()) text += (text.empty() ? "" : " - ") + company.document;
+    return text;
 }
 
 }  // namespace kv::output

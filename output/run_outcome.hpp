@@ -5,6 +5,7 @@
 // output layer and the reports fill it while the run goes on; the front ends read it for the summary,
 // the exit status and the run log. Texts are Windows-1252, like every text inside the program.
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -12,10 +13,12 @@
 
 namespace kv::output {
 
-// A company as the summary names it: its code and trimmed name ("001 ROSSI SRL").
+// A company as the summary names it: its code and trimmed name ("001 ROSSI SRL"), and the part of
+// its output meant when it is not the whole ("001 ROSSI SRL - certificazione 00012 BIANCHI").
 struct CompanyLabel {
     std::string code;  // three digits; empty for a document that is not a company's (list of payees)
-    std::string name;
+    std::string name;  // for a document that is not a company's, the document's name
+    std::string document{};
 };
 
 struct WrittenFile {
@@ -24,6 +27,7 @@ struct WrittenFile {
     std::string folder;     // the folder that holds it
     bool replaced = false;  // an older file of the same name was replaced
     platform::LocalDateTime at;
+    std::filesystem::path host{};  // the file as the system names it, for the viewer
 };
 
 // A PDF file or a print job that did not come out.
@@ -46,6 +50,8 @@ struct RunOutcome {
     bool pdf = true;             // the run's target: PDF files, else the printer
     bool switchedToPdf = false;  // the printer could not be used and the user chose "Crea PDF"
     bool cancelled = false;      // the user stopped the run before its end
+    int companiesDone = 0;       // of a cancelled run: the companies finished, of
+    int companies = 0;           // the companies chosen
     std::vector<WrittenFile> written;
     std::vector<FailedOutput> failed;
     std::vector<SkippedNote> skippedNotes;
@@ -54,17 +60,23 @@ struct RunOutcome {
     platform::LocalDateTime ended;
     std::string logProblem;  // why the run log could not be written; said once per program
 
-    // Every file and print job asked for came out.
-    bool Complete() const { return failed.empty() && notPrinted.empty(); }
+    // Every file and print job asked for came out: nothing failed and the run was not cancelled.
+    bool Complete() const { return !cancelled && failed.empty() && notPrinted.empty(); }
 
     // The folders of the written files, each once, in the order they were first written.
     std::vector<std::string> Folders() const;
+
+    // What the window may open with the system's viewer: the folder that holds every written file
+    // (their nearest common folder), and the file itself when the run wrote just one. Empty when
+    // no file was written.
+    std::filesystem::path HostFolder() const;
+    std::filesystem::path HostFile() const;
 
     // How many written files replaced an older file.
     int ReplacedCount() const;
 };
 
-// "001 ROSSI SRL", or the name alone when there is no code.
+// "001 ROSSI SRL", or the name alone when there is no code; then " - " and the part, if any.
 std::string LabelText(const CompanyLabel& company);
 
 }  // namespace kv::output

@@ -109,6 +109,13 @@ void Closing(Writer& w) {
     w.Write(kRegular, 14.5, "(Timbro e Firma)", 0);
 }
 
+// Each certificate is a print job of its own: a lost one names the company and the payee.
+output::CompanyLabel CertificateJob(ReportForm& form, int row) {
+    output::CompanyLabel job = CompanyOf(form);
+    job.document = "certificazione " + Trim(form.table.Cell(row, 1)) + " " + Trim(form.table.Cell(row, 2));
+    return job;
+}
+
 }  // namespace
 
 ReportOutcome Elenco_Certificazioni(const ReportContext& context, const ReportRequest& request) {
@@ -155,7 +162,7 @@ void Elenco_Certificazioni_Stampa(ReportForm& form) {
         Statement(w, form.table, row);
         Amounts(w, form.table, row);
         Closing(w);
-        if (!form.output.MODOPDF) output::EndCompanyOutput(form.output);
+        if (!form.output.MODOPDF) output::EndCompanyOutput(form.output, CertificateJob(form, row));
     }
 }
 

@@ -18,21 +18,14 @@ platform::MessageBox Box(std::string title, std::string text) {
     return platform::OkBox(std::move(title), std::move(text), platform::Icon::Information);
 }
 
-// The closing message of a run stopped by the user says how far it went.
-platform::MessageBox WithStopNote(platform::MessageBox box, const ReportForm& form) {
-    if (!form.progress.Stopped()) return box;
-    const ReportProgress& done = form.progress.progress();
-    box.text += "\r\rElaborazione annullata: ditte completate " + std::to_string(done.companiesDone) + " su " +
-                std::to_string(done.companies) + ".";
-    return box;
-}
-
 }  // namespace
 
 platform::MessageBox WithSummary(platform::MessageBox box, const output::RunOutcome& run) {
     const std::string summary = SummaryText(run);
     if (!summary.empty()) box.text += "\r\r" + summary;
     if (!run.Complete()) box.icon = platform::Icon::Exclamation;
+    box.openFolder = run.HostFolder();
+    box.openFile = run.HostFile();
     return box;
 }
 
@@ -82,7 +75,7 @@ platform::MessageBox Closing(const ReportForm& form, const std::string& name, bo
 }  // namespace
 
 platform::MessageBox CompanyReportClosing(const ReportForm& form, const std::string& name, bool nothingFound) {
-    return WithStopNote(Closing(form, name, nothingFound), form);
+    return Closing(form, name, nothingFound);
 }
 
 void ShowReportFailure(ReportForm& form, const std::string& name, const platform::RuntimeError& error) {

@@ -21,7 +21,7 @@ void ShowCompanyReportClosing(ReportForm& form, const std::string& name, bool no
 void ShowReportFailure(ReportForm& form, const std::string& name, const platform::RuntimeError& error);
 
 // The box with the run's summary below its lines; the exclamation icon when a file or print job of
-// the run did not come out.
+// the run did not come out; what the window offers to open when the run wrote PDF files.
 platform::MessageBox WithSummary(platform::MessageBox box, const output::RunOutcome& run);
 
 // The folder of each file the run wrote, one a line in the order written, ten at most, then

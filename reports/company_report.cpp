@@ -37,6 +37,16 @@ bool RunCompany(ReportForm& form, const CompanyReportKind& kind) {
     return form.collection.DOCTROVATI;
 }
 
+// A run the user stopped says so in its outcome, with how far it went.
+void RecordStop(ReportForm& form) {
+    if (!form.progress.Stopped()) return;
+    const ReportProgress& done = form.progress.progress();
+    output::RunOutcome& run = form.output.run;
+    run.cancelled = true;
+    run.companiesDone = done.companiesDone;
+    run.companies = done.companies;
+}
+
 }  // namespace
 
 ReportOutcome RunCompanyReport(const ReportContext& context, const ReportRequest& request,
@@ -54,6 +64,7 @@ ReportOutcome RunCompanyReport(const ReportContext& context, const ReportRequest
         form.progress.CompanyDone();
         if (form.progress.StopAsked()) break;
     }
+    RecordStop(form);
     if (request.hideWaitPanel) request.hideWaitPanel();
     ShowCompanyReportClosing(form, kind.name, !anyCompanyDone);
     return ReportOutcome{form.collection.DATIMANCANTI, anyCompanyDone, form.progress.Stopped()};

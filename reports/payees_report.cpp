@@ -14,6 +14,8 @@ namespace kv::reports {
 namespace {
 
 constexpr const char* kName = "Elenco Percipienti";
+// The list is no company's: its print job and failures are named by the list's name.
+const output::CompanyLabel kJob{"", kName};
 
 // Writes the payee in PERX: code, name, fiscal code as stored, then a dash line.
 void PayeeLine(ReportForm& form) {
@@ -90,11 +92,11 @@ ReportOutcome Elenco_Percipienti_Stampa(const ReportContext& context, const Repo
     try {
         Elenco_Percipienti_Testata(form, false);
         printed = PrintPayees(form);
-        output::EndCompanyOutput(form.output);
+        output::EndCompanyOutput(form.output, kJob);
         form.progress.CompanyDone();
     } catch (const platform::RuntimeError& error) {
         output::DiscardDocument(form.output);
-        output::RecordFailure(form.output, output::CompanyLabel{}, output::FailedFile(error), error);
+        output::RecordFailure(form.output, kJob, output::FailedFile(error), error);
         ShowReportFailure(form, kName, error);
     }
     if (request.hideWaitPanel) request.hideWaitPanel();

@@ -42,7 +42,9 @@ std::vector<std::string> SummaryLines(const output::RunOutcome& run) {
     Lines lines;
     if (run.switchedToPdf)
         lines.push_back("La stampante non era utilizzabile: i documenti sono stati creati in PDF.");
-    if (run.cancelled) lines.push_back("Elaborazione interrotta dall'utente.");
+    if (run.cancelled)
+        lines.push_back("Elaborazione annullata: ditte completate " + std::to_string(run.companiesDone) + " su " +
+                        std::to_string(run.companies) + ".");
     if (run.pdf || run.switchedToPdf) {
         if (!run.written.empty() || !run.failed.empty())
             lines.push_back("File PDF creati: " + std::to_string(run.written.size()));
@@ -50,7 +52,7 @@ std::vector<std::string> SummaryLines(const output::RunOutcome& run) {
                                      [](const output::WrittenFile& file) { return file.path; });
         AddList<output::FailedOutput>(lines, "File PDF non creati", run.failed, FailureLine);
     } else {
-        AddList<output::CompanyLabel>(lines, "Ditte non stampate", run.notPrinted, output::LabelText);
+        AddList<output::CompanyLabel>(lines, "Stampe non eseguite", run.notPrinted, output::LabelText);
         AddList<output::FailedOutput>(lines, "Errori di stampa", run.failed, FailureLine);
     }
     AddList<output::SkippedNote>(lines, "Parcelle escluse per dati mancanti (N016/N021)", run.skippedNotes,

@@ -1,6 +1,7 @@
 #include "platform/shared_file.hpp"
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -37,6 +38,14 @@ void RequireRegularFile(int fd, const std::filesystem::path& path) {
     throw posix::ErrorFromErrno(EISDIR, path);
 }
 
+// A failed open names the file and the system's reason: "File not found: /a/DITTE01.DAT (Permission
+// denied)" for a missing archive that the folder does not let the program create.
+RuntimeError OpenError(int error, int reason, const std::filesystem::path& path) {
+    const RuntimeError kind = posix::ErrorFromErrno(error, path);
+    return RuntimeError(kind.number(),
+                        kind.description() + ": " + path.string() + " (" + std::strerror(reason) + ")");
+}
+
 }  // namespace
 
 namespace posix {
@@ -65,11 +74,12 @@ RuntimeError ErrorFromErrno(int error, const std::filesystem::path& path) {
 SharedFile SharedFile::Open(const std::filesystem::path& path, OpenMode mode) {
     int fd = OpenFd(path, Flags(mode));
     bool readOnly = mode == OpenMode::Read;
+    int reason = errno;  // why the open failed: a missing file that could not be created says why not
     if (fd < 0 && mode == OpenMode::ReadWriteOrRead && (errno == EACCES || errno == EROFS)) {
         fd = OpenFd(path, O_RDONLY);
         readOnly = true;
     }
-    if (fd < 0) throw posix::ErrorFromErrno(errno, path);
+    if (fd < 0) throw OpenError(errno, reason, path);
     RequireRegularFile(fd, path);
     return SharedFile(fd, readOnly);
 }

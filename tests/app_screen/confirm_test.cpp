@@ -142,6 +142,24 @@ TEST_F(ConfirmTest, RequestCarriesTheChoicesAndEachReportGoesToItsDriver) {
     }
 }
 
+// A run log that cannot be written (here a folder stands where the file should be) is said once, in
+// a box, and the runs go on.
+TEST_F(ConfirmTest, ARunLogThatCannotBeWrittenIsSaidOnce) {
+    Program& program = *program_;
+    const std::filesystem::path log = std::filesystem::path(program.archive.archiveFolder).parent_path() /
+                                      "FILE-PDF" / "kvvelm.log";
+    std::filesystem::create_directories(log);
+    for (int run = 0; run < 2; ++run) {
+        SelectCompany(program, 0, true);
+        ChooseReport(program, kElencoDocumenti);
+        ASSERT_EQ(Confirm(), ConfirmResult::ReportRan);
+    }
+    ASSERT_EQ(dialogs_.shown().size(), 1u);
+    EXPECT_EQ(dialogs_.shown()[0].icon, platform::Icon::Exclamation);
+    EXPECT_NE(dialogs_.shown()[0].text.find("kvvelm.log"), std::string::npos) << dialogs_.shown()[0].text;
+    EXPECT_EQ(reports_.calls.size(), 2u);
+}
+
 TEST_F(ConfirmTest, ConfirmResetsTheChoicesButKeepsTheListOrder) {
     Program& program = *program_;
     ChooseOrder(program, kOrderByName);

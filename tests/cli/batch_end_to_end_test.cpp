@@ -2,6 +2,7 @@
 // installations ending with a clear message and the right exit status.
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <functional>
@@ -96,19 +97,44 @@ TEST_F(BatchTest, HelpAndBadCommandLines) {
     EXPECT_NE(bad.output.find("kvvelm-batch: --mesi"), std::string::npos) << bad.output;
 }
 
-TEST_F(BatchTest, MissingBaseFileEndsThroughTheErrorReporter) {
-    fs::remove(demo_.archiveFolder / "QTBASE.DAT");
-    auto result = Batch("--info");
-    EXPECT_EQ(result.status, 2);
-    EXPECT_EQ(result.output.rfind("Lumeo KVVELM\nErrore 53 File not found\n", 0), 0u)
-        << result.output;
-    EXPECT_NE(result.output.find("\nCARICAINST\nFAIOPEN\nDAMMIFILE$ (395)\n\n"), std::string::npos)
-        << result.output;
-    EXPECT_NE(result.output.find("Lumeo\nCHIUDERE TUTTE LE APPLICAZIONI DELLA TASK\n"
-                                 "LANCIARE RIPRISTINO TASK\n\n"),
-              std::string::npos)
-        << result.output;
-    EXPECT_EQ(result.output.find("Cartella archivi:"), std::string::npos);
+// An archive that cannot be opened ends through the error reporter, naming the file and the system's
+// reason: missing, or missing in a folder the user cannot write (run as nobody, since root writes
+// anywhere), where nothing is created.
+TEST_F(BatchTest, ArchiveThatCannotBeOpenedIsNamedWithTheReason) {
+    const std::string asNobody = ::geteuid() == 0 ? "setpriv --reuid=nobody --regid=nogroup --clear-groups " : "";
+    test::WriteFile(LockFile(), "");
+    fs::permissions(LockFile(), fs::perms::all);
+    fs::permissions(demo_.archiveFolder, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                                             fs::perms::others_read | fs::perms::others_exec);
+    struct Case {
+        const char* file;
+        std::string runner;
+        const char* reason;
+        const char* trail;
+    };
+    const std::vector<Case> cases = {
+        {"QTBASE.DAT", "", "No such file or directory", "\nCARICAINST\nFAIOPEN\nDAMMIFILE$ (395)\n\n"},
+        {"CERTPA01.DAT", asNobody, "Permission denied", "\nApri_Archivi\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        if (c.runner.empty() && c.reason == std::string("Permission denied")) continue;  // not root, cannot be nobody
+        fs::remove(demo_.archiveFolder / c.file);
+        const auto before = Snapshot();
+        auto result = test::Run(c.runner + BatchCommand("--info"));
+        EXPECT_EQ(result.status, 2);
+        const std::string named = "Errore 53 File not found: " + (demo_.archiveFolder / c.file).string() + " (" +
+                                  c.reason + ")\n";
+        EXPECT_EQ(result.output.rfind("Lumeo KVVELM\n" + named, 0), 0u) << result.output;
+        EXPECT_NE(result.output.find(c.trail), std::string::npos) << result.output;
+        EXPECT_NE(result.output.find("Lumeo\nCHIUDERE TUTTE LE APPLICAZIONI DELLA TASK\n"
+                                     "LANCIARE RIPRISTINO TASK\n\n"),
+                  std::string::npos)
+            << result.output;
+        EXPECT_EQ(result.output.find("Cartella archivi:"), std::string::npos);
+        EXPECT_EQ(Snapshot(), before);
+        demo::DemoWriter(demo_.root).WriteStartUpPart();
+    }
 }
 
 // A start-up that cannot go on says why on standard error, with the file or variable in its details,

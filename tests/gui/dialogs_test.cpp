@@ -1,5 +1,12 @@
-// The message boxes over QMessageBox, the text crossing into Qt, and kvvelm without a display.
+// The message boxes over QMessageBox, the text crossing into Qt, kvvelm without a display, and a
+// second start of kvvelm while its window is open.
 
+#include <QApplication>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest/QTest>
+
+#include "gui/gui_main.hpp"
 #include "gui/qt_text.hpp"
 #include "platform/errors.hpp"
 #include "tests/gui/window_fixture.hpp"
@@ -73,6 +80,28 @@ TEST(QtTextTest, WindowsTextCrossesTheQtBoundaryBothWays) {
     EXPECT_EQ(FromQt(shown), cp1252);
     EXPECT_EQ(FromQt(QString::fromUtf8("日")), "?");
     EXPECT_EQ(MessageText("a\rb\nc\r\n\r\nd"), "a\nb\nc\n\nd");
+}
+
+// A second start (the same function main calls) shows its box, ends with status 3 and brings the
+// window already open to the front.
+TEST_F(WindowTest, ASecondStartBringsTheOpenWindowToTheFront) {
+    writer_.reset();
+    int second = -1;
+    bool restored = false;
+    QTimer::singleShot(0, [&] {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top->objectName() != "FrmQTVELMNEW" || !top->isVisible()) continue;
+            top->showMinimized();
+            second = RunWindow(environment_, printers_, clock_);
+            restored = QTest::qWaitFor([top] { return !top->isMinimized(); }, 5000);
+            top->findChild<QPushButton*>("CmdUscita")->click();
+        }
+    });
+    EXPECT_EQ(RunWindow(environment_, printers_, clock_), platform::exit_status::kNormal);
+    EXPECT_EQ(second, platform::exit_status::kOtherInstance);
+    EXPECT_TRUE(restored);
+    ASSERT_EQ(boxes_.seen().size(), 1u);
+    EXPECT_EQ(boxes_.seen()[0].text, QString::fromUtf8("Un altro KVVELM \xC3\xA8 gi\xC3\xA0 aperto su questo computer."));
 }
 
 }  // namespace

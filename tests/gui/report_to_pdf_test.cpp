@@ -87,6 +87,7 @@ TEST_F(ReportWindowTest, AnnullaStopsAfterTheFileUnderWay) {
                                                 QString::number(chosen)),
               -1)
         << boxes_.seen().back().text.toStdString();
+    EXPECT_EQ(boxes_.seen().back().icon, QMessageBox::Warning);  // a cancelled run is not complete
     EXPECT_TRUE(Control("CmdConferma")->isEnabled());
 }
 

@@ -65,6 +65,50 @@ TEST_F(CertificatesTest, OneCertificatePerPayeeWithSumsAndTheYearChosenInTheSent
               "che  nel  corso  dell'anno 2024  sono  stati  corrisposti  i seguenti compensi assoggettati");
 }
 
+// A printer whose job `lost` loses a line, as when the user lets the printer error skip it.
+class LosingPrinter : public test::RecordingPrinter {
+public:
+    LosingPrinter(output::OutputState& output, int lost) : output_(output), lost_(lost) {}
+    void Print(const std::string& text) override {
+        RecordingPrinter::Print(text);
+        if (printed.back().job == lost_) output_.printJobLost = true;
+    }
+
+private:
+    output::OutputState& output_;
+    int lost_;
+};
+
+// The summary names a lost job by what it held: the certificate of its payee, or the list of payees,
+// which is no company's.
+TEST_F(CertificatesTest, ALostPrintJobIsNamedByTheDocumentItHeld) {
+    WritePayees({Payee(1), Payee(2)});
+    WriteNotes({Note(1, 1, 1, "012024"), Note(1, 2, 1, "012024")});
+    Start();
+    UsePrinter();
+    struct Case {
+        const char* name;
+        int lostJob;
+        ReportOutcome (*run)(const ReportContext&, const ReportRequest&);
+        std::string closing;
+        std::string lost;  // the start of the line naming the job
+    };
+    const std::vector<Case> cases = {
+        {"certificates", 2, Elenco_Certificazioni, "Stampa Elenco Certificazioni non completata",
+         "  001 ROSSI COSTRUZIONI S.R.L. - certificazione 0002 " + Payee(2).surname},
+        {"payees", 1, Elenco_Percipienti_Stampa, "Stampa Elenco Percipienti non completata", "  Elenco Percipienti"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        LosingPrinter losing(program_->output, c.lostJob);
+        program_->output.printer = &losing;
+        program_->output.run = output::RunOutcome{};
+        c.run(Context(), Request({"001"}));
+        const std::string text = Messages().back().text;
+        EXPECT_EQ(text.rfind(c.closing + "\r\rStampe non eseguite: 1\r" + c.lost, 0), 0u) << text;
+    }
+}
+
 class PayeesTest : public ReportTest {
 protected:
     fs::path Pdf() const { return fs::path(program_->output.BASEPDF) / "FILE-PDF" / "PERCIPIENTI" / "PERCIPIENTI.pdf"; }

@@ -54,15 +54,26 @@ TEST_F(DocumentsReportTest, ClosingMessagesTellNothingFoundMissingDataAndTheFold
     EXPECT_EQ(Messages().back().text, "Nessun Documento presente per il periodo selezionato");
 }
 
-// The real folders below the described one: each once, in the order written, ten at most.
-TEST(WrittenFolders, EachOnceTenAtMostThenHowManyMore) {
+// The real folders below the described one: each once, in the order written, ten at most; the
+// window opens the folder that holds them all, and the file when there is one.
+TEST(WrittenFolders, EachOnceTenAtMostThenHowManyMoreAndTheFolderToOpen) {
     output::RunOutcome run;
-    for (int i = 0; i < 13; ++i) run.written.push_back({{}, "f.pdf", "D" + std::to_string(i % 12), false, {}});
+    for (int i = 0; i < 13; ++i) {
+        const std::string folder = "D" + std::to_string(i % 12);
+        run.written.push_back({{}, "f.pdf", folder, false, {}, "/a/FILE-PDF/" + folder + "/2024/PARC/f.pdf"});
+    }
     std::string expected;
     for (int i = 0; i < 10; ++i) expected += (i ? "\r" : "") + std::string("D") + std::to_string(i);
     EXPECT_EQ(WrittenFolderLines(run), expected + "\r\x85 e altre 2");
+    platform::MessageBox box = WithSummary({}, run);
+    EXPECT_EQ(box.openFolder, "/a/FILE-PDF");
+    EXPECT_EQ(box.openFile, "");
     run.written.resize(1);
     EXPECT_EQ(WrittenFolderLines(run), "D0");
+    box = WithSummary({}, run);
+    EXPECT_EQ(box.openFolder, "/a/FILE-PDF/D0/2024/PARC");
+    EXPECT_EQ(box.openFile, "/a/FILE-PDF/D0/2024/PARC/f.pdf");
+    EXPECT_EQ(WithSummary({}, output::RunOutcome{}).openFolder, "");
 }
 
 TEST_F(DocumentsReportTest, AFailingFileStopsOnlyItsCompanyWithAMessageNamingIt) {
