@@ -87,6 +87,10 @@ public:
     // font also gets a /ToUnicode CMap of its encoding's codes (Windows-1252, or Mac Roman with
     // Encoding 1), written right after its font file, so text extraction and search give back the
     // characters ("€", curly quotes, accented capitals) rather than guesses.
+    // On: embedded TrueType fonts added afterwards carry only the outlines of the characters drawn
+    // (and the parts of composite glyphs), cut at EndDoc, glyph numbers and widths unchanged; their
+    // names take a six-letter tag ("ABCDEF+Name"). Off by default: the whole file is embedded.
+    void SetFontSubsetting(bool On);
     std::string AddFont(const std::string& TTFFile, const std::string& FontAlias = "", bool Embedded = true,
                         int32_t Encoding = 0);
 

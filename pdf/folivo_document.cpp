@@ -115,6 +115,7 @@ void Folivo::EndDoc() {
     if (impl_->doc_.pages.Count() == 0) BeginPage();
     if (impl_->doc_.content.pageOpen) EndPage();
     impl_->PutPendingFonts();  // fonts selected before the file was open
+    impl_->PutSubsetFonts();
     impl_->PutPendingImages();
     impl_->WriteEncryptionObject();
     const int32_t metadataObj = impl_->WriteMetadataObject();

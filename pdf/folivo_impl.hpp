@@ -64,6 +64,7 @@ struct DocumentState {
     TableLayout table;
     TextSpacing spacing;  // reset by every BeginPage
     fonts::FontTable fonts;
+    bool fontSubsetting = false;  // SetFontSubsetting: embedded TrueType fonts added later are subset
     text::TextState text;
     float lineWidth = 0;   // points, last SetLineWidth
     std::string fileName;
@@ -164,7 +165,13 @@ public:
     void PutPendingFonts();
     // The descriptor, font file and /ToUnicode objects that follow a TrueType font's dictionary.
     void PutTrueTypeObjects(fonts::FontRecord& record);
+    // The embedded file (object N + 2) and its /ToUnicode map (N + 3) of the font at object N.
+    void PutFontFile(fonts::FontRecord& record, std::string file);
+    // EndDoc: the files of subset fonts, cut down to the glyphs drawn.
+    void PutSubsetFonts();
     void PutToUnicode(fonts::FontRecord& record, int32_t objNum);
+    // Notes the codes drawn with the current font, whose glyphs a subset font keeps.
+    void MarkCodesDrawn(std::string_view text);
     const fonts::FontRecord& CurrentFont() const;  // throws when no font is selected
     text::TextMeasure Measure() const;
     void WriteTextObject(float x, float Y, const std::string& Text, const text::LinePlan& plan);

@@ -67,6 +67,12 @@ void FolivoImpl::PutPendingFonts() {
     for (int32_t index = 1; index <= doc_.fonts.Count(); ++index) PutFontObjects(index);
 }
 
+void FolivoImpl::MarkCodesDrawn(std::string_view text) {
+    fonts::FontRecord& font = doc_.fonts.At(doc_.text.fontIndex);
+    if (!font.subset) return;
+    for (char c : text) font.used[static_cast<unsigned char>(c)] = true;
+}
+
 const fonts::FontRecord& FolivoImpl::CurrentFont() const { return doc_.fonts.At(doc_.text.fontIndex); }
 
 // ---- spacing and modes ----
@@ -179,6 +185,7 @@ void FolivoImpl::WriteTextObject(float x, float Y, const std::string& Text, cons
     block += ") Tj";
     block += suffix;
     block += "\rET";
+    MarkCodesDrawn(Text);
     const std::string fill = doc_.colors.fill + ";" + doc_.colors.fillPattern;
     api_.SetColorFill(doc_.colors.text + ";" + doc_.colors.textPattern);
     AddContent(block);

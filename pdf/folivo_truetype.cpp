@@ -13,6 +13,7 @@
 #include "pdf/fonts/to_unicode.hpp"
 #include "pdf/truetype/char_map.hpp"
 #include "pdf/truetype/font_descriptor.hpp"
+#include "pdf/truetype/subset.hpp"
 #include "pdf/truetype/truetype_font.hpp"
 
 namespace folivo {
@@ -44,6 +45,13 @@ fonts::FontRecord TrueTypeRecord(const truetype::TrueTypeFont& font, const std::
     return record;
 }
 
+// Marks a record's font for subsetting at EndDoc; its name takes the subset tag.
+void MakeSubsetRecord(const truetype::TrueTypeFont& font, std::string_view bytes, fonts::FontRecord& record) {
+    record.subset = true;
+    record.glyphs = font.glyphs;
+    record.baseFontName = truetype::SubsetTag(bytes) + "+" + record.baseFontName;
+}
+
 }  // namespace
 
 std::string Folivo::AddFont(const std::string& TTFFile, const std::string& FontAlias, bool Embedded,
@@ -62,6 +70,7 @@ std::string Folivo::AddFont(const std::string& TTFFile, const std::string& FontA
         if (impl_->doc_.fonts.Find(record.key, record.encoding) != 0) return alias;  // registered already
         record.descriptor = truetype::DescriptorText(font, impl_->FormatNum(font.italicAngle));
         if (Embedded) {
+            if (impl_->doc_.fontSubsetting) MakeSubsetRecord(font, bytes, record);
             record.fontFile = std::move(bytes);
             record.toUnicode = fonts::ToUnicodeCMap(truetype::TextChars(codePage));
         }
@@ -71,6 +80,8 @@ std::string Folivo::AddFont(const std::string& TTFFile, const std::string& FontA
     }
     return alias;
 }
+
+void Folivo::SetFontSubsetting(bool On) { impl_->doc_.fontSubsetting = On; }
 
 void FolivoImpl::PutTrueTypeObjects(fonts::FontRecord& record) {
     int32_t descriptorObj = record.objectNumber + 1;
@@ -85,13 +96,40 @@ void FolivoImpl::PutTrueTypeObjects(fonts::FontRecord& record) {
     }
     WriteLine("/FontFile2 " + std::to_string(descriptorObj + 1) + " 0 R >>");
     CloseObject();
-    int32_t fileObj = descriptorObj + 1;
+    if (record.subset) {
+        doc_.objects.ReserveThrough(descriptorObj + 2);  // the file and its map wait for EndDoc
+        return;
+    }
+    PutFontFile(record, std::exchange(record.fontFile, std::string()));
+}
+
+void FolivoImpl::PutFontFile(fonts::FontRecord& record, std::string file) {
+    int32_t fileObj = record.objectNumber + 2;
     StartObject(fileObj);
     WriteLine("<<");
-    const auto length = static_cast<int32_t>(record.fontFile.size());
-    PutStream(std::exchange(record.fontFile, std::string()), fileObj, "", length);
+    const auto length = static_cast<int32_t>(file.size());
+    PutStream(std::move(file), fileObj, "", length);
     CloseObject();
     PutToUnicode(record, fileObj + 1);
+}
+
+void FolivoImpl::PutSubsetFonts() {
+    for (int32_t index = 1; index <= doc_.fonts.Count(); ++index) {
+        fonts::FontRecord& record = doc_.fonts.At(index);
+        if (!record.subset || record.fontFile.empty()) continue;
+        std::vector<uint16_t> used;
+        for (size_t code = 0; code < record.used.size(); ++code) {
+            if (record.used[code]) used.push_back(record.glyphs[code]);
+        }
+        const std::string whole = std::exchange(record.fontFile, std::string());
+        std::string file;
+        try {
+            file = truetype::SubsetFont(whole, used);
+        } catch (const Error&) {
+            file = whole;  // outlines too damaged to pick from: the whole file still draws
+        }
+        PutFontFile(record, std::move(file));
+    }
 }
 
 void FolivoImpl::PutToUnicode(fonts::FontRecord& record, int32_t objNum) {

@@ -2,6 +2,7 @@
 // The fonts of a document, in order of first use: one record per font key with the metrics that
 // measure text, and whether its resource object has been written yet.
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -29,6 +30,11 @@ struct FontRecord {
     std::string descriptor;
     std::string fontFile;
     std::string toUnicode;
+    // Subset fonts (SetFontSubsetting): the glyph of each code and the codes drawn; EndDoc writes
+    // the font file and its /ToUnicode map.
+    bool subset = false;
+    std::array<uint16_t, 256> glyphs{};
+    std::array<bool, 256> used{};
 };
 
 // What SetFont selects: the resource name, the key and the metric source.

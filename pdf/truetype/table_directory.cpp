@@ -23,6 +23,12 @@ TableDirectory::TableDirectory(const ByteReader& reader) {
     }
 }
 
+std::optional<TableEntry> TableDirectory::Entry(const std::string& tag) const {
+    const auto it = tables_.find(tag);
+    if (it == tables_.end()) return std::nullopt;
+    return it->second;
+}
+
 std::optional<uint32_t> TableDirectory::Find(const std::string& tag) const {
     const auto it = tables_.find(tag);
     if (it == tables_.end()) return std::nullopt;

@@ -20,6 +20,8 @@ public:
     // Reads the directory; throws folivo::Error when it has no tables or a table lies past the end.
     explicit TableDirectory(const ByteReader& reader);
 
+    // The table's place, or nothing when the file lacks it.
+    std::optional<TableEntry> Entry(const std::string& tag) const;
     // The table's offset, or nothing when the file lacks it.
     std::optional<uint32_t> Find(const std::string& tag) const;
     // The table's offset; throws when the file lacks it.

@@ -75,7 +75,7 @@ void ReadWidths(const ByteReader& reader, const TableDirectory& tables, uint64_t
                 const Scale& scale, CodePage codePage, TrueTypeFont& font) {
     const Advances advance(reader, tables.Require("hmtx"), reader.U16(hhea + 34));
     font.missingWidth = scale(advance(0));
-    GlyphTable glyphs{};
+    GlyphTable& glyphs = font.glyphs;
     if (const auto cmap = tables.Find("cmap")) {
         if (const auto subtable = FindCharMap(reader, *cmap)) {
             glyphs = MapCodes(reader, *subtable, codePage);

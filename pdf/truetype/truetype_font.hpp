@@ -25,6 +25,7 @@ struct TrueTypeFont {
     bool fixedPitch = false;             // post isFixedPitch
     bool symbolic = false;               // the character map is the Microsoft symbol one
     fonts::WidthTable widths{};          // advance of each code's glyph
+    GlyphTable glyphs{};                 // glyph of each code
 };
 
 // Reads the font; throws folivo::Error when the file is damaged (a table missing or lying past the

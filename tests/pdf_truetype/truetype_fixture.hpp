@@ -57,10 +57,11 @@ inline std::string JoinWidths(const std::vector<int>& widths) {
     return text;
 }
 
-// A font as pdffonts lists it: its type and its "emb" and "uni" columns.
+// A font as pdffonts lists it: its type and its "emb", "sub" and "uni" columns.
 struct ListedFont {
     std::string type;
     std::string embedded;
+    std::string subset;
     std::string unicode;
 };
 
@@ -75,7 +76,7 @@ inline std::map<std::string, ListedFont> PdfFontsListing(const std::filesystem::
         std::istringstream columns(line);
         std::string name, type, encoding, embedded, subset, unicode;
         columns >> name >> type >> encoding >> embedded >> subset >> unicode;
-        fonts[name] = {type, embedded, unicode};
+        fonts[name] = {type, embedded, subset, unicode};
     }
     return fonts;
 }
