@@ -6,7 +6,7 @@
 // page (information, bookmarks, notes, fields, labels, layers) are written as UTF-16BE whenever a
 // byte would read differently in PDFDocEncoding ("€"), else as they stand.
 //
-// The members forward to a private implementation (pdf/folivo_impl.hpp, not for users), so this
+// The members work over a private implementation (pdf/folivo_impl.hpp, not for users), so this
 // header names only standard types and Folivo's own error, host and area types. Errors: BeginDoc
 // records what it catches in ErrNumber/ErrSource/ErrDescription; every other member throws
 // folivo::Error (pdf/error.hpp).

@@ -5,14 +5,14 @@
 
 namespace folivo {
 
-float FolivoImpl::DrawBarCode(int32_t BarCodeType, const std::string& Code, float& X, float& Y, bool ShowCode,
-                              float ZoomFactor, float Height, bool AddCheck) {
-    const float s = doc_.page.scale;
+float Folivo::DrawBarCode(int32_t BarCodeType, const std::string& Code, float& X, float& Y, bool ShowCode,
+                          float ZoomFactor, float Height, bool AddCheck) {
+    const float s = impl_->doc_.page.scale;
     const barcode::Sizing sizing{barcode::ClampZoom(ZoomFactor), Height * s, ShowCode, AddCheck};
     const barcode::Symbol symbol = barcode::BuildBarcode(BarCodeType, Code, sizing);
     if (symbol.bars.empty()) return 0;
-    DrawBars(symbol, X * s, Y * s);
-    if (ShowCode) DrawBarCaptions(symbol, X, Y);
+    impl_->DrawBars(symbol, X * s, Y * s);
+    if (ShowCode) impl_->DrawBarCaptions(symbol, X, Y);
     return symbol.width / s;
 }
 
@@ -41,11 +41,11 @@ void FolivoImpl::DrawBarCaptions(const barcode::Symbol& symbol, float X, float Y
     const float savedLineWidth = doc_.lineWidth;
     const float savedX = doc_.page.curX;
     const float savedY = doc_.page.curY;
-    SetFont("CourierNew", symbol.fontSize);
-    SetColorText("#000000");
+    api_.SetFont("CourierNew", symbol.fontSize);
+    api_.SetColorText("#000000");
     const float baseline = Y + (symbol.barHeight + 1.6f * symbol.band) / s;
     for (const barcode::Caption& caption : symbol.captions) {
-        DrawText(X + caption.x / s, baseline, caption.text, caption.align);
+        api_.DrawText(X + caption.x / s, baseline, caption.text, caption.align);
     }
     doc_.text = savedText;
     doc_.colors = savedColors;

@@ -28,20 +28,20 @@ void FolivoImpl::ApplyColor(const std::string& Color, bool stroke) {
     }
 }
 
-void FolivoImpl::SetColorFill(const std::string& Color) { ApplyColor(Color, false); }
+void Folivo::SetColorFill(const std::string& Color) { impl_->ApplyColor(Color, false); }
 
-void FolivoImpl::SetColorLine(const std::string& Color) { ApplyColor(Color, true); }
+void Folivo::SetColorLine(const std::string& Color) { impl_->ApplyColor(Color, true); }
 
-void FolivoImpl::SetColorText(const std::string& Color) {
-    if (Color.empty() || doc_.colors.inUncolouredTiling) return;
-    doc_.colors.text = Color;
-    ParseColor(doc_.colors.text, doc_.colors.textPattern);
+void Folivo::SetColorText(const std::string& Color) {
+    if (Color.empty() || impl_->doc_.colors.inUncolouredTiling) return;
+    impl_->doc_.colors.text = Color;
+    impl_->ParseColor(impl_->doc_.colors.text, impl_->doc_.colors.textPattern);
 }
 
-void FolivoImpl::SetLineWidth(float Width) {
+void Folivo::SetLineWidth(float Width) {
     if (Width < 0) return;
-    doc_.lineWidth = Width * doc_.page.scale;
-    AddContent(FormatNum(doc_.lineWidth) + " w");
+    impl_->doc_.lineWidth = Width * impl_->doc_.page.scale;
+    impl_->AddContent(impl_->FormatNum(impl_->doc_.lineWidth) + " w");
 }
 
 }  // namespace folivo

@@ -54,7 +54,7 @@ void DeleteExisting(const std::string& path) {
 
 // ---- life cycle ----
 
-FolivoImpl::FolivoImpl(Host& host) : host_(host) { ResetState(); }
+FolivoImpl::FolivoImpl(Folivo& api, Host& host) : api_(api), host_(host) {}
 
 FolivoImpl::~FolivoImpl() = default;
 
@@ -68,17 +68,17 @@ void FolivoImpl::TakeCreationDate() {
 void FolivoImpl::ResetState() {
     doc_ = DocumentState{};
     TakeCreationDate();
-    SetScale(0);
-    SetPaperSize(0);
+    api_.SetScale(0);
+    api_.SetPaperSize(0);
 }
 
-void FolivoImpl::Abort() {
+void Folivo::Abort() {
     try {
-        sink_.Close();  // the partial file stays on disk
+        impl_->sink_.Close();  // the partial file stays on disk
     } catch (const Error&) {
         // Nothing more can be done for an unfinished file that cannot be flushed.
     }
-    ResetState();
+    impl_->ResetState();
 }
 
 void FolivoImpl::OpenOutput(const std::string& fileName) {
@@ -96,57 +96,57 @@ void FolivoImpl::OpenOutput(const std::string& fileName) {
     }
 }
 
-std::string FolivoImpl::BeginDoc(const std::string& FileName) {
-    sink_.Close();
-    doc_.fileName = FileName.empty() ? DefaultFileName(host_.Now(), host_.Random()) : FileName;
+std::string Folivo::BeginDoc(const std::string& FileName) {
+    impl_->sink_.Close();
+    impl_->doc_.fileName = FileName.empty() ? DefaultFileName(impl_->host_.Now(), impl_->host_.Random()) : FileName;
     try {
-        OpenOutput(doc_.fileName);
-        WriteLine(std::string("%PDF-1.3\n% ") + kFolivoBanner + " rel. " + kFolivoVersion);
+        impl_->OpenOutput(impl_->doc_.fileName);
+        impl_->WriteLine(std::string("%PDF-1.3\n% ") + kFolivoBanner + " rel. " + kFolivoVersion);
     } catch (const Error& error) {
-        SetError("BeginDoc", error, doc_.fileName);
-        return doc_.fileName;
+        impl_->SetError("BeginDoc", error, impl_->doc_.fileName);
+        return impl_->doc_.fileName;
     }
     // Objects 1 to 3 (page tree, page resources, pattern-cell resources) are written by EndDoc.
-    doc_.objects.ReserveThrough(3);
-    return doc_.fileName;
+    impl_->doc_.objects.ReserveThrough(3);
+    return impl_->doc_.fileName;
 }
 
-void FolivoImpl::EndDoc() {
-    if (doc_.pages.Count() == 0) BeginPage();
-    if (doc_.content.pageOpen) EndPage();
-    PutPendingFonts();  // fonts selected before the file was open
-    PutSubsetFonts();
-    PutPendingImages();
-    WriteEncryptionObject();
-    const int32_t metadataObj = WriteMetadataObject();
-    WriteLayerObjects();
-    WriteResourceObjects();
-    WritePageTree();
-    WriteNavigationObjects();
-    const int32_t catalogObj = WriteCatalog(metadataObj);
-    const int32_t infoObj = WriteInfoObject();
-    WriteXrefAndTrailer(infoObj, catalogObj);
-    PatchVersion();
-    doc_.fileSize = static_cast<int32_t>(sink_.Close());
-    doc_.sources.Clear();  // imported files are read again by the next document
+void Folivo::EndDoc() {
+    if (impl_->doc_.pages.Count() == 0) BeginPage();
+    if (impl_->doc_.content.pageOpen) EndPage();
+    impl_->PutPendingFonts();  // fonts selected before the file was open
+    impl_->PutSubsetFonts();
+    impl_->PutPendingImages();
+    impl_->WriteEncryptionObject();
+    const int32_t metadataObj = impl_->WriteMetadataObject();
+    impl_->WriteLayerObjects();
+    impl_->WriteResourceObjects();
+    impl_->WritePageTree();
+    impl_->WriteNavigationObjects();
+    const int32_t catalogObj = impl_->WriteCatalog(metadataObj);
+    const int32_t infoObj = impl_->WriteInfoObject();
+    impl_->WriteXrefAndTrailer(infoObj, catalogObj);
+    impl_->PatchVersion();
+    impl_->doc_.fileSize = static_cast<int32_t>(impl_->sink_.Close());
+    impl_->doc_.sources.Clear();  // imported files are read again by the next document
 }
 
-void FolivoImpl::OpenDoc() { host_.ShellOpen(doc_.fileName); }
+void Folivo::OpenDoc() { impl_->host_.ShellOpen(impl_->doc_.fileName); }
 
-int32_t FolivoImpl::ErrNumber() const { return doc_.errNumber; }
+int32_t Folivo::ErrNumber() const { return impl_->doc_.errNumber; }
 
-const std::string& FolivoImpl::ErrSource() const { return doc_.errSource; }
+const std::string& Folivo::ErrSource() const { return impl_->doc_.errSource; }
 
-const std::string& FolivoImpl::ErrDescription() const { return doc_.errDescription; }
+const std::string& Folivo::ErrDescription() const { return impl_->doc_.errDescription; }
 
-std::string FolivoImpl::Version() const { return kFolivoVersion; }
+std::string Folivo::Version() const { return kFolivoVersion; }
 
-int32_t FolivoImpl::FileSize() const {
-    return sink_.IsOpen() ? static_cast<int32_t>(sink_.Position()) : doc_.fileSize;
+int32_t Folivo::FileSize() const {
+    return impl_->sink_.IsOpen() ? static_cast<int32_t>(impl_->sink_.Position()) : impl_->doc_.fileSize;
 }
 
-void FolivoImpl::SetMemoryUsage(int16_t Value) {
-    if (Value >= 0 && Value < 11) doc_.objects.SetMemoryUsage(static_cast<uint8_t>(Value));
+void Folivo::SetMemoryUsage(int16_t Value) {
+    if (Value >= 0 && Value < 11) impl_->doc_.objects.SetMemoryUsage(static_cast<uint8_t>(Value));
 }
 
 void FolivoImpl::SetError(const std::string& procedure, const Error& error, const std::string& extra) {

@@ -37,31 +37,34 @@ bool IsTicked(const std::string& value) {
 
 }  // namespace
 
-void FolivoImpl::AddField(const std::string& FieldName, int32_t FieldType, float X, float Y, float xDim, float YDim,
-                          const std::string& Value, const std::string& Param, const std::string& Tooltip,
-                          int32_t Options) {
-    if (doc_.text.fontIndex == 0) SetFont("Helvetica", 10);  // the default appearance names a font
+void Folivo::AddField(const std::string& FieldName, int32_t FieldType, float X, float Y, float xDim, float YDim,
+                      const std::string& Value, const std::string& Param, const std::string& Tooltip,
+                      int32_t Options) {
+    if (impl_->doc_.text.fontIndex == 0) SetFont("Helvetica", 10);  // the default appearance names a font
     const auto look = navigation::FieldLookOf(Options);
-    RequireVersion(look.version);
+    impl_->RequireVersion(look.version);
     const int32_t type = (FieldType >= navigation::kTextField && FieldType <= navigation::kPushButton)
                              ? FieldType : static_cast<int32_t>(navigation::kTextField);
     const bool push = type == navigation::kPushButton;
-    const int32_t scriptObj = push && !Value.empty() ? WriteScript(Value) : 0;
+    const int32_t scriptObj = push && !Value.empty() ? impl_->WriteScript(Value) : 0;
 
-    const float s = doc_.page.scale;
-    const float x1 = PageSpaceX(doc_.page, X);
-    const float y1 = PageSpaceY(doc_.page, Y);
+    const float s = impl_->doc_.page.scale;
+    const float x1 = PageSpaceX(impl_->doc_.page, X);
+    const float y1 = PageSpaceY(impl_->doc_.page, Y);
     navigation::Field field;
-    field.widget = "<< /Type /Annot /Subtype /Widget \r /Rect [ " + FormatNum(x1) + " " + FormatNum(y1) + " " +
-                   FormatNum(x1 + xDim * s) + " " + FormatNum(y1 - YDim * s) + "]" +
+    field.widget = "<< /Type /Annot /Subtype /Widget \r /Rect [ " + impl_->FormatNum(x1) + " " + impl_->FormatNum(y1) +
+                   " " + impl_->FormatNum(x1 + xDim * s) + " " + impl_->FormatNum(y1 - YDim * s) + "]" +
                    (look.annotFlags != 0 ? " /F " + std::to_string(look.annotFlags) : std::string()) +
                    " /BS << /Type /Border /W " + look.borderWidth + look.borderStyle + ">>" +
                    TypeWidgetEntries(type, look, type == navigation::kTextField ? std::atoi(Param.c_str()) : 0,
                                      IsTicked(Value), scriptObj);
     field.name = FieldName;
     field.type = type;
-    field.appearance = "/" + doc_.text.fontName + " " + FormatNum(look.useFontSize ? doc_.text.size : 0) + " Tf " +
-                       (IsPlainColor(doc_.colors.text) ? ColorToRGB(doc_.colors.text) : std::string("0 0 0")) + " rg ";
+    field.appearance =
+        "/" + impl_->doc_.text.fontName + " " + impl_->FormatNum(look.useFontSize ? impl_->doc_.text.size : 0) +
+        " Tf " +
+        (IsPlainColor(impl_->doc_.colors.text) ? impl_->ColorToRGB(impl_->doc_.colors.text) : std::string("0 0 0")) +
+        " rg ";
     field.tooltip = Tooltip;
     field.value = push ? std::string() : Value;
     field.caption = push ? Param : look.checkGlyph;
@@ -69,23 +72,25 @@ void FolivoImpl::AddField(const std::string& FieldName, int32_t FieldType, float
         field.options = navigation::SplitOptions(Param);
         field.defaultOption = std::atoi(Value.c_str());
     }
-    if (IsPlainColor(doc_.colors.fill)) field.characteristics += " /BG [ " + ColorToRGB(doc_.colors.fill) + " ] ";
-    if (IsPlainColor(doc_.colors.line)) field.characteristics += " /BC [ " + ColorToRGB(doc_.colors.line) + " ] ";
+    if (IsPlainColor(impl_->doc_.colors.fill))
+        field.characteristics += " /BG [ " + impl_->ColorToRGB(impl_->doc_.colors.fill) + " ] ";
+    if (IsPlainColor(impl_->doc_.colors.line))
+        field.characteristics += " /BC [ " + impl_->ColorToRGB(impl_->doc_.colors.line) + " ] ";
     field.characteristics += look.rotation;
-    field.page = PageForNextSetting();
-    doc_.nav.fields.push_back(std::move(field));
+    field.page = impl_->PageForNextSetting();
+    impl_->doc_.nav.fields.push_back(std::move(field));
 }
 
-void FolivoImpl::OnFieldEvent(int32_t OnEvent, const std::string& FieldName, const std::string& Action) {
+void Folivo::OnFieldEvent(int32_t OnEvent, const std::string& FieldName, const std::string& Action) {
     const std::string key = navigation::FieldEventKey(OnEvent);
     if (Action.empty() || key.empty()) return;
     std::vector<navigation::Field*> matches;
-    for (auto& field : doc_.nav.fields) {
+    for (auto& field : impl_->doc_.nav.fields) {
         // A field already written with its page can no longer take actions.
         if (field.object == 0 && navigation::FieldMatches(field.name, FieldName)) matches.push_back(&field);
     }
     if (matches.empty()) return;
-    const std::string action = key + "<< /S /JavaScript /JS " + std::to_string(WriteScript(Action)) + " 0 R >> ";
+    const std::string action = key + "<< /S /JavaScript /JS " + std::to_string(impl_->WriteScript(Action)) + " 0 R >> ";
     for (auto* field : matches) field->actions += action;
 }
 
@@ -100,7 +105,8 @@ void FolivoImpl::WritePageFields() {
         field.object = StartObject();
         std::vector<std::string> quotedOptions;
         for (const auto& option : field.options) quotedOptions.push_back(QuoteString(text::PdfTextString(option)));
-        std::string text = field.widget + " /DA " + QuoteString(field.appearance) + " /T " + QuoteString(text::PdfTextString(field.name));
+        std::string text = field.widget + " /DA " + QuoteString(field.appearance) + " /T " +
+                           QuoteString(text::PdfTextString(field.name));
         if (!field.tooltip.empty()) text += " /TU " + QuoteString(text::PdfTextString(field.tooltip));
         text += navigation::FieldTypeEntries(field, quotedOptions, QuoteString(text::PdfTextString(field.value)),
                                              QuoteString(text::PdfTextString(field.caption)));

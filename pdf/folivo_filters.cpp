@@ -9,16 +9,16 @@
 
 namespace folivo {
 
-void FolivoImpl::SetCompression(int32_t CompressionMode, uint8_t Quality) {
+void Folivo::SetCompression(int32_t CompressionMode, uint8_t Quality) {
     if ((CompressionMode & ~codec::kKnownCompressionBits) != 0)
         throw Error(kErrInvalidCall, "SetCompression: unknown compression bits " +
                                          std::to_string(CompressionMode & ~codec::kKnownCompressionBits) +
                                          " (known: 1 run-length, 2 Flate, 4 LZW, 8 base-85, 16 hexadecimal)");
-    doc_.compression.mode = CompressionMode;
-    doc_.compression.quality = Quality > 3 ? 3 : Quality;
+    impl_->doc_.compression.mode = CompressionMode;
+    impl_->doc_.compression.quality = Quality > 3 ? 3 : Quality;
 }
 
-void FolivoImpl::zzToFlateDecode(std::vector<uint8_t>& ByteArray, int32_t& BufCount, uint8_t CompressionQuality) {
+void Folivo::zzToFlateDecode(std::vector<uint8_t>& ByteArray, int32_t& BufCount, uint8_t CompressionQuality) {
     if (BufCount < -1 || static_cast<int64_t>(BufCount) >= static_cast<int64_t>(ByteArray.size()))
         throw Error(kErrInvalidCall, "zzToFlateDecode: upper bound " + std::to_string(BufCount) +
                                          " outside an array of " + std::to_string(ByteArray.size()) + " bytes");
@@ -27,14 +27,14 @@ void FolivoImpl::zzToFlateDecode(std::vector<uint8_t>& ByteArray, int32_t& BufCo
     BufCount = static_cast<int32_t>(ByteArray.size()) - 1;
 }
 
-void FolivoImpl::SetProtection(int32_t Mode, const std::string& OwnerPwd, const std::string& UserPwd) {
+void Folivo::SetProtection(int32_t Mode, const std::string& OwnerPwd, const std::string& UserPwd) {
     const bool aes = (Mode & (security::kAes128 | security::kAes256)) != 0;
-    std::string fileId = aes ? security::UniqueFileIdentifier(doc_.fileName, doc_.fileSize)
-                             : doc_.info.producer + kFolivoVersion;
-    doc_.security = security::MakeStandardSecurity(Mode, OwnerPwd, UserPwd, std::move(fileId));
+    std::string fileId = aes ? security::UniqueFileIdentifier(impl_->doc_.fileName, impl_->doc_.fileSize)
+                             : impl_->doc_.info.producer + kFolivoVersion;
+    impl_->doc_.security = security::MakeStandardSecurity(Mode, OwnerPwd, UserPwd, std::move(fileId));
     // 128-bit RC4 needs PDF 1.4, AES-128 1.6, AES-256 1.7
     const int32_t level[] = {0, 0, 0, 1, 3, 0, 4};
-    RequireVersion(level[doc_.security.revision]);
+    impl_->RequireVersion(level[impl_->doc_.security.revision]);
 }
 
 void FolivoImpl::EncodeStream(std::string& data, int32_t objNum, std::string& filters) {

@@ -40,19 +40,19 @@ image::Raster ReadRaster(const std::string& extension, const std::string& fileNa
 
 }  // namespace
 
-void FolivoImpl::DrawImage(const std::string& Filename, float DestX, float DestY, float ImgWidth, float ImgHeight,
-                           int16_t FrameNumber, const std::string& ColorMask) {
+void Folivo::DrawImage(const std::string& Filename, float DestX, float DestY, float ImgWidth, float ImgHeight,
+                       int16_t FrameNumber, const std::string& ColorMask) {
     const std::string extension = ExtensionOf(Filename);
     if (extension == ".EPS" || extension == ".AI") {
-        PlayEPS(Filename, DestX, DestY, ImgWidth, ImgHeight);
+        impl_->PlayEPS(Filename, DestX, DestY, ImgWidth, ImgHeight);
         return;
     }
     if (extension == ".WMF") {
-        PlayWMF(Filename, DestX, DestY, ImgWidth, ImgHeight);
+        impl_->PlayWMF(Filename, DestX, DestY, ImgWidth, ImgHeight);
         return;
     }
-    const int32_t number = FindOrReadImage(Filename, extension, FrameNumber, ColorMask);
-    if (number > 0) PlaceImage(number, DestX, DestY, ImgWidth, ImgHeight);
+    const int32_t number = impl_->FindOrReadImage(Filename, extension, FrameNumber, ColorMask);
+    if (number > 0) impl_->PlaceImage(number, DestX, DestY, ImgWidth, ImgHeight);
 }
 
 void FolivoImpl::PlayWMF(const std::string& fileName, float DestX, float DestY, float ImgWidth, float ImgHeight) {
@@ -133,7 +133,7 @@ void FolivoImpl::PutPendingImages() {
 
 void FolivoImpl::PlaceImage(int32_t number, float DestX, float DestY, float ImgWidth, float ImgHeight) {
     const image::ImageEntry& entry = doc_.images.At(number);
-    SetXY(DestX, DestY);
+    api_.SetXY(DestX, DestY);
     const float s = doc_.page.scale;
     const float w = static_cast<float>(entry.width);
     const float h = static_cast<float>(entry.height);

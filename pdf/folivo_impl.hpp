@@ -1,8 +1,8 @@
 #pragma once
-// Folivo's implementation, private to the library: the members of the public class (pdf/folivo.hpp,
-// where they are documented) over the state of one document, and the steps they share. Each part
-// delegates to a component under pdf/ (object store and file sink, content buffers, number and
-// string formatting, pages, colour, fonts and text, filters, security, metadata).
+// Folivo's implementation, private to the library: the state of one document and the steps the
+// public members (pdf/folivo.hpp, where they are documented) share. Each part delegates to a
+// component under pdf/ (object store and file sink, content buffers, number and string formatting,
+// pages, colour, fonts and text, filters, security, metadata).
 
 #include <cstdint>
 #include <memory>
@@ -26,6 +26,7 @@
 #include "pdf/core/table_layout.hpp"
 #include "pdf/core/text_spacing.hpp"
 #include "pdf/error.hpp"
+#include "pdf/folivo.hpp"
 #include "pdf/fonts/font_table.hpp"
 #include "pdf/graphics/graphics_state.hpp"
 #include "pdf/graphics/path_text.hpp"
@@ -75,134 +76,15 @@ struct DocumentState {
     std::string errDescription;
 };
 
+// The state and the shared steps behind Folivo's public members (defined in the folivo_*.cpp files
+// as Folivo's own members, over impl_). The steps that draw through a public member call it on api_.
 class FolivoImpl {
 public:
-    explicit FolivoImpl(Host& host);
+    FolivoImpl(Folivo& api, Host& host);
     ~FolivoImpl();
     FolivoImpl(const FolivoImpl&) = delete;
     FolivoImpl& operator=(const FolivoImpl&) = delete;
 
-    std::string BeginDoc(const std::string& FileName = "");
-    void EndDoc();
-    void Abort();
-    void OpenDoc();
-    int32_t FileSize() const;
-    void SetMemoryUsage(int16_t Value);
-    int32_t ErrNumber() const;
-    const std::string& ErrSource() const;
-    const std::string& ErrDescription() const;
-    std::string Version() const;
-    void SetScale(int32_t ScaleMode, std::optional<float> UserFactor = std::nullopt);
-    void SetPaperSize(int32_t PaperSize, std::optional<float> UserWidth = std::nullopt,
-                      std::optional<float> UserHeight = std::nullopt);
-    void SetMargins(float Left, float Right, float Top, float Bottom, bool ClipPage = false);
-    void SetPageView(int32_t ViewMode);
-    int32_t BeginPage();
-    void EndPage();
-    int32_t GetPage() const;
-    float GetPageWidth(bool KeepMargins = false) const;
-    float GetPageHeight(bool KeepMargins = false) const;
-    void SetXY(float X, float Y);
-    float GetX() const;
-    float GetY() const;
-    void MoveTo(float X, float Y);
-    void AxisTranslation(float TranslateX, float TranslateY);
-    void AxisScaling(float ScaleX, float ScaleY);
-    void AxisRotation(float Angle);
-    void AxisSkewing(float AngleX, float AngleY);
-    void SetFont(const std::string& FontFamily, float Size = 0, int32_t Style = 0, int32_t Encoding = 0);
-    void SetFontSize(float Points);
-    void SetCharSpacing(float w);
-    void SetWordSpacing(float w);
-    void SetTextHorizontalScaling(float Percent);
-    void SetTextMode(int32_t Mode);
-    void SetTextLineSpacing(float Value);
-    float TextLength(const std::string& Phrase) const;
-    float TextHeight() const;
-    void DrawText(float X, float Y, const std::string& Text, int32_t Align = 0);
-    void WriteText(const std::string& Text, int32_t TextStyle = 0, float PercenteSize = 100);
-    void WriteTextLn(const std::string& Text);
-    std::string DrawTextBox(float X, float Y, float Width, float Height, const std::string& Text,
-                            float Indentation = 0, int32_t Align = 0, int32_t Options = 0);
-    void SetFontSubsetting(bool On);
-    std::string AddFont(const std::string& TTFFile, const std::string& FontAlias = "", bool Embedded = true,
-                        int32_t Encoding = 0);
-    void SetCompression(int32_t CompressionMode, uint8_t Quality = 0);
-    void zzToFlateDecode(std::vector<uint8_t>& ByteArray, int32_t& BufCount, uint8_t CompressionQuality);
-    void SetProtection(int32_t Mode, const std::string& OwnerPwd, const std::string& UserPwd);
-    void SetColorFill(const std::string& Color);
-    void SetColorLine(const std::string& Color);
-    void SetColorText(const std::string& Color);
-    void SetLineWidth(float Width);
-    void DrawLine(float X1, float Y1, float X2, float Y2, int32_t Options = 0);
-    void DrawLineTo(float X, float Y, int32_t Options = 0);
-    void DrawPolyline(const std::vector<float>& Points, int32_t Options = 0);
-    void DrawPolygon(float X, float Y, float Ray, int16_t Sides, int32_t Options = 0);
-    void DrawRect(float X, float Y, float xDim, float YDim, int32_t Options = 0, float Ray = 0,
-                  int32_t RoundedCorner = 15);
-    void DrawEllipse(float X, float Y, float XRay, float YRay, int32_t Options = 0);
-    void DrawCircle(float X, float Y, float Ray, int32_t Options = 0);
-    void DrawArc(float X, float Y, float Ray, float StartAngle, float EndAngle, float Ratio = 1,
-                 bool Pie = false, float Quality = 1, int32_t Options = 0);
-    void DrawCurve(int16_t CurveType, float X1, float Y1, float X2, float Y2, float X3 = 0, float Y3 = 0,
-                   int32_t Options = 0);
-    void SetDash(const std::string& Pattern, float Phase = 0);
-    void SetLineStyle(int32_t Style, float MiterLimit = 0);
-    void SetAlpha(int32_t Value);
-    void AddGradient(const std::string& Alias, int32_t Style, const std::string& StartColor,
-                     const std::string& EndColor, float XStart, float YStart, float XEnd, float YEnd,
-                     float RStart = 0, float REnd = 0, bool ExtendBefore = false, bool ExtendAfter = false);
-    void BeginTiling(const std::string& Alias, float XMin, float YMin, float XMax, float YMax, float XStep,
-                     float YStep, int32_t Style = 0);
-    void EndTiling();
-    const Area& LastArea() const;
-    float DrawBarCode(int32_t BarCodeType, const std::string& Code, float& X, float& Y, bool ShowCode = false,
-                      float ZoomFactor = 1, float Height = 0, bool AddCheck = false);
-    void DrawImage(const std::string& Filename, float DestX = 0, float DestY = 0, float ImgWidth = 0,
-                   float ImgHeight = 0, int16_t FrameNumber = 1, const std::string& ColorMask = "");
-    void SetDocProperty(const std::string& DocTitle = "", const std::string& DocSubject = "",
-                        const std::string& DocAuthor = "", const std::string& DocCreator = "",
-                        const std::string& DocProducer = "", const std::string& DocKeywords = "");
-    void SetViewerPreferences(int32_t Mode);
-    void BeginObject(const std::string& Alias, int32_t Options = 0);
-    void EndObject();
-    void PlayObject(const std::string& Name);
-    void BeginSpace(float NewX = 0, float NewY = 0, float ScaleX = 1, float ScaleY = 1, float Angle = 0);
-    void EndSpace();
-    void BeginTable(float X, float Y);
-    void BeginRow(float Height);
-    void BeginColumn(float Width);
-    void EndColumn();
-    void EndRow();
-    void EndTable();
-    std::string AddBookmark(const std::string& Caption, int32_t Level = 1, int32_t TypeOfBookmark = 0,
-                            float X = 0, float Y = 0, float Width = 0, float Height = 0, float Zoom = 0,
-                            const std::string& Color = "", int32_t FontStyle = 0);
-    void DefineRef(const std::string& RefName, int32_t TypeOfBookmark = 0, float X = 0, float Y = 0,
-                   float Width = 0, float Height = 0, float Zoom = 0);
-    void LinkTo(const std::string& Destination, float BorderWidth = 0, int32_t OnMouseDown = 1,
-                int32_t TypeOfLink = 0, float X = 0, float Y = 0, float Width = 0, float Height = 0,
-                float Zoom = 0);
-    void AddNoteBox(const std::string& Text, float X, float Y, float Width, float Height,
-                    int32_t TextAlign = 0, int32_t Border = 0, float DashOn = 3, float DashOff = 3,
-                    int32_t Flag = 0);
-    void AddNoteIcon(const std::string& Text, int32_t Icon = 0, float X = 0, float Y = 0, bool Opened = false,
-                     int32_t Flag = 0);
-    void SetLabel(int32_t PageLabel, const std::string& LabelPrefix = "", int32_t FirstValue = 0);
-    void SetPageTransition(int32_t Transition, float ShowTime = 0, float TransTime = 1);
-    void BeginLayer(const std::string& Layer, int32_t StartState = 1, int32_t ShowInList = 1);
-    void EndLayer();
-    void AddField(const std::string& FieldName, int32_t FieldType, float X, float Y, float xDim, float YDim,
-                  const std::string& Value = "", const std::string& Param = "",
-                  const std::string& Tooltip = "", int32_t Options = 0);
-    void OnFieldEvent(int32_t OnEvent, const std::string& FieldName, const std::string& Action);
-    void OnDocEvent(int32_t EventType, const std::string& Script, bool ResetScript = false);
-    void ImportPage(const std::string& Filename, int32_t PageNumber, float DestX, float DestY, float xDim = 0,
-                    float YDim = 0);
-    int32_t GetInfo(const std::string& Filename, std::string& PDFTitle, std::string& PDFSubject,
-                    std::string& PDFAuthor, bool& PDFEncrypted);
-
-private:
     // ---- file writing and the object store (folivo_document.cpp) ----
     void WriteLine(std::string_view text);
     int32_t StartObject(int32_t& ObjNum);
@@ -336,6 +218,7 @@ private:
     void WriteNavigationObjects();       // EndDoc, before the catalog
     void WriteNavigationCatalogLines();  // the catalog's entries
 
+    Folivo& api_;
     Host& host_;
     FileSink sink_;  // outlives a reset: Abort closes it and keeps the partial file
     DocumentState doc_;

@@ -7,24 +7,24 @@
 
 namespace folivo {
 
-int32_t FolivoImpl::GetInfo(const std::string& Filename, std::string& PDFTitle, std::string& PDFSubject,
-                            std::string& PDFAuthor, bool& PDFEncrypted) {
+int32_t Folivo::GetInfo(const std::string& Filename, std::string& PDFTitle, std::string& PDFSubject,
+                        std::string& PDFAuthor, bool& PDFEncrypted) {
     PDFTitle.clear();
     PDFSubject.clear();
     PDFAuthor.clear();
     PDFEncrypted = false;
     try {
-        const int32_t number = doc_.sources.Open(Filename);
-        const reader::DocumentInfo info = reader::ReadDocumentInfo(*doc_.sources.At(number).document);
+        const int32_t number = impl_->doc_.sources.Open(Filename);
+        const reader::DocumentInfo info = reader::ReadDocumentInfo(*impl_->doc_.sources.At(number).document);
         PDFEncrypted = info.encrypted;
         PDFTitle = info.title;
         PDFSubject = info.subject;
         PDFAuthor = info.author;
         return info.encrypted ? 0 : info.pages;
     } catch (const Error& error) {
-        SetError("GetInfo", error, Filename);
+        impl_->SetError("GetInfo", error, Filename);
     } catch (const reader::ReadError& error) {
-        SetError("GetInfo", Error(kErrInvalidFileFormat, "Invalid file format"), Filename + ": " + error.what());
+        impl_->SetError("GetInfo", Error(kErrInvalidFileFormat, "Invalid file format"), Filename + ": " + error.what());
     }
     return 0;
 }
@@ -48,39 +48,40 @@ reader::ObjectOutput FolivoImpl::ImportOutput() {
     return output;
 }
 
-void FolivoImpl::ImportPage(const std::string& Filename, int32_t PageNumber, float DestX, float DestY, float xDim,
-                            float YDim) {
+void Folivo::ImportPage(const std::string& Filename, int32_t PageNumber, float DestX, float DestY, float xDim,
+                        float YDim) {
     std::string title, subject, author;
     bool encrypted = false;
     const int32_t pages = GetInfo(Filename, title, subject, author, encrypted);
     if (encrypted) throw Error(kErrInvalidFileFormat, "Encrypted PDF files cannot be imported: " + Filename);
     if (pages == 0) return;  // unreadable: GetInfo has recorded why
-    const int32_t fileNumber = doc_.sources.Find(Filename);
-    reader::SourceFile& source = doc_.sources.At(fileNumber);
+    const int32_t fileNumber = impl_->doc_.sources.Find(Filename);
+    reader::SourceFile& source = impl_->doc_.sources.At(fileNumber);
     reader::ImportedForm form;
     try {
         if (PageNumber < 1 || static_cast<size_t>(PageNumber) > source.document->Pages().size())
             throw Error(kErrInvalidCall, "Page " + std::to_string(PageNumber) + " not found in " + Filename);
-        form = reader::ImportPageForm(source, PageNumber, ImportOutput());
+        form = reader::ImportPageForm(source, PageNumber, impl_->ImportOutput());
     } catch (const reader::ReadError& error) {
         throw Error(kErrInvalidFileFormat, Filename + ": " + error.what());
     }
     const std::string name = "/_PDF_" + std::to_string(fileNumber) + "." + std::to_string(PageNumber);
-    if (doc_.resources.xobjects.find(name + " ") == std::string::npos)
-        doc_.resources.xobjects += name + " " + std::to_string(form.object) + " 0 R ";
-    const float s = doc_.page.scale;
+    if (impl_->doc_.resources.xobjects.find(name + " ") == std::string::npos)
+        impl_->doc_.resources.xobjects += name + " " + std::to_string(form.object) + " 0 R ";
+    const float s = impl_->doc_.page.scale;
     const float w = static_cast<float>(form.x1 - form.x0);
     const float h = static_cast<float>(form.y1 - form.y0);
     FillZeroSide(xDim, YDim, w, h, s);
-    AddContent("q");
+    impl_->AddContent("q");
     // The source page's lower-left corner (x0, y0) lands on the rectangle's lower-left corner.
     const float sx = xDim * s / w;
     const float sy = YDim * s / h;
     const float x = DestX * s - sx * static_cast<float>(form.x0);
     const float y = (DestY + YDim) * s + sy * static_cast<float>(form.y0);
-    AddContent(FormatNum(sx) + " 0 0 " + FormatNum(-sy) + " " + FormatNum(x) + " " + FormatNum(y) + " cm");
-    AddContent(name + " Do");
-    AddContent("Q");
+    impl_->AddContent(impl_->FormatNum(sx) + " 0 0 " + impl_->FormatNum(-sy) + " " + impl_->FormatNum(x) + " " +
+                      impl_->FormatNum(y) + " cm");
+    impl_->AddContent(name + " Do");
+    impl_->AddContent("Q");
 }
 
 }  // namespace folivo

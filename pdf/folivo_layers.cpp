@@ -5,16 +5,16 @@
 
 namespace folivo {
 
-void FolivoImpl::BeginLayer(const std::string& Layer, int32_t StartState, int32_t ShowInList) {
-    const int32_t number = doc_.nav.layers.FindOrAdd(Layer, StartState != 0, ShowInList != 0);
-    AddContent("/OC /_LAY_" + std::to_string(number) + " BDC");
-    ++doc_.nav.openLayers;
+void Folivo::BeginLayer(const std::string& Layer, int32_t StartState, int32_t ShowInList) {
+    const int32_t number = impl_->doc_.nav.layers.FindOrAdd(Layer, StartState != 0, ShowInList != 0);
+    impl_->AddContent("/OC /_LAY_" + std::to_string(number) + " BDC");
+    ++impl_->doc_.nav.openLayers;
 }
 
-void FolivoImpl::EndLayer() {
-    if (doc_.nav.openLayers == 0) return;  // an EMC without its BDC would unbalance the content
-    --doc_.nav.openLayers;
-    AddContent("EMC");
+void Folivo::EndLayer() {
+    if (impl_->doc_.nav.openLayers == 0) return;  // an EMC without its BDC would unbalance the content
+    --impl_->doc_.nav.openLayers;
+    impl_->AddContent("EMC");
 }
 
 void FolivoImpl::WriteLayerObjects() {

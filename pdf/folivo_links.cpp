@@ -27,27 +27,30 @@ std::string JavaScriptAction(int32_t scriptObj) {
 
 }  // namespace
 
-void FolivoImpl::DefineRef(const std::string& RefName, int32_t TypeOfBookmark, float X, float Y, float Width,
-                           float Height, float Zoom) {
-    doc_.nav.destinations.AddRef(RefName, std::max(doc_.pages.Count(), 1),
-                             DestinationOf(TypeOfBookmark, X, Y, Width, Height, Zoom));
+void Folivo::DefineRef(const std::string& RefName, int32_t TypeOfBookmark, float X, float Y, float Width,
+                       float Height, float Zoom) {
+    impl_->doc_.nav.destinations.AddRef(RefName, std::max(impl_->doc_.pages.Count(), 1),
+                             impl_->DestinationOf(TypeOfBookmark, X, Y, Width, Height, Zoom));
 }
 
-void FolivoImpl::LinkTo(const std::string& Destination, float BorderWidth, int32_t OnMouseDown, int32_t TypeOfLink,
-                        float X, float Y, float Width, float Height, float Zoom) {
+void Folivo::LinkTo(const std::string& Destination, float BorderWidth, int32_t OnMouseDown, int32_t TypeOfLink,
+                    float X, float Y, float Width, float Height, float Zoom) {
     // The last area is measured from the margins' corner, like the drawing.
-    const Area& a = doc_.lastArea;
-    const float left = doc_.page.left, top = doc_.page.top;
-    std::string dict = "<< /Type /Annot\r/Subtype /Link /Rect [" + FormatNum(a.x1 + left) + " " + FormatNum(a.y1 - top) +
-                       " " + FormatNum(a.x2 + left) + " " + FormatNum(a.y2 - top) + "]\r";
-    dict += BorderWidth != 0 ? "/Border [ 0 0 " + FormatNum(BorderWidth) + "]" : std::string("/Border [ 0 0 0] ");
+    const Area& a = impl_->doc_.lastArea;
+    const float left = impl_->doc_.page.left, top = impl_->doc_.page.top;
+    std::string dict = "<< /Type /Annot\r/Subtype /Link /Rect [" + impl_->FormatNum(a.x1 + left) + " " +
+                       impl_->FormatNum(a.y1 - top) + " " + impl_->FormatNum(a.x2 + left) + " " +
+                       impl_->FormatNum(a.y2 - top) + "]\r";
+    dict +=
+        BorderWidth != 0 ? "/Border [ 0 0 " + impl_->FormatNum(BorderWidth) + "]" : std::string("/Border [ 0 0 0] ");
     dict += Highlight(OnMouseDown);
     const auto target = navigation::ParseLinkTarget(Destination);
     if (target.kind == navigation::LinkKind::kUri || target.kind == navigation::LinkKind::kFile) {
-        WriteAnnotation(dict, "", "", "", Destination);  // strings are quoted inside the annotation object
+        impl_->WriteAnnotation(dict, "", "", "", Destination);  // strings are quoted inside the annotation object
     } else {
-        WriteAnnotation(dict + InternalTargetText(target, DestinationOf(TypeOfLink, X, Y, Width, Height, Zoom)), "",
-                        "", "", "");
+        impl_->WriteAnnotation(
+            dict + impl_->InternalTargetText(target, impl_->DestinationOf(TypeOfLink, X, Y, Width, Height, Zoom)), "",
+            "", "", "");
     }
 }
 

@@ -8,18 +8,18 @@ namespace folivo {
 
 // ---- document information and viewer preferences ----
 
-void FolivoImpl::SetDocProperty(const std::string& DocTitle, const std::string& DocSubject,
-                                const std::string& DocAuthor, const std::string& DocCreator,
-                                const std::string& DocProducer, const std::string& DocKeywords) {
-    doc_.info.title = DocTitle;
-    doc_.info.subject = DocSubject;
-    doc_.info.keywords = DocKeywords;
-    if (!DocAuthor.empty()) doc_.info.author = DocAuthor;
-    if (!DocCreator.empty()) doc_.info.creator = DocCreator;
-    if (!DocProducer.empty()) doc_.info.producer = DocProducer;
+void Folivo::SetDocProperty(const std::string& DocTitle, const std::string& DocSubject,
+                            const std::string& DocAuthor, const std::string& DocCreator,
+                            const std::string& DocProducer, const std::string& DocKeywords) {
+    impl_->doc_.info.title = DocTitle;
+    impl_->doc_.info.subject = DocSubject;
+    impl_->doc_.info.keywords = DocKeywords;
+    if (!DocAuthor.empty()) impl_->doc_.info.author = DocAuthor;
+    if (!DocCreator.empty()) impl_->doc_.info.creator = DocCreator;
+    if (!DocProducer.empty()) impl_->doc_.info.producer = DocProducer;
 }
 
-void FolivoImpl::SetViewerPreferences(int32_t Mode) { doc_.viewerMode = Mode; }
+void Folivo::SetViewerPreferences(int32_t Mode) { impl_->doc_.viewerMode = Mode; }
 
 void FolivoImpl::WriteViewerPreferenceLines() {
     const ViewerPreferenceLines prefs = BuildViewerPreferences(doc_.viewerMode, !doc_.nav.outline.Empty());
@@ -29,50 +29,51 @@ void FolivoImpl::WriteViewerPreferenceLines() {
 
 // ---- reusable objects ----
 
-void FolivoImpl::BeginObject(const std::string& Alias, int32_t Options) {
-    if (doc_.content.objectOpen) return;
-    doc_.reusable.table.push_back({Alias, Options});
-    doc_.content.object.Reset();
-    doc_.content.objectOpen = true;
+void Folivo::BeginObject(const std::string& Alias, int32_t Options) {
+    if (impl_->doc_.content.objectOpen) return;
+    impl_->doc_.reusable.table.push_back({Alias, Options});
+    impl_->doc_.content.object.Reset();
+    impl_->doc_.content.objectOpen = true;
 }
 
-void FolivoImpl::EndObject() {
-    if (!doc_.content.objectOpen) return;
-    doc_.content.objectOpen = false;
-    const std::string alias = fonts::NameToken(doc_.reusable.table.back().alias);
-    const int32_t objNum = StartObject();
-    WriteLine("<< /Type /XObject /Subtype /Form /FormType 1 /Name /" + alias + "\r/BBox [0 0 " +
-              FormatNum(doc_.page.width) + " " + FormatNum(doc_.page.height) + "]\r/Matrix [1 0 0 1 0 0]");
-    PutStream(std::string(doc_.content.object.Text()), objNum);
-    CloseObject();
-    doc_.content.object.Reset();
-    doc_.resources.xobjects += "/" + alias + " " + std::to_string(objNum) + " 0 R \r";
+void Folivo::EndObject() {
+    if (!impl_->doc_.content.objectOpen) return;
+    impl_->doc_.content.objectOpen = false;
+    const std::string alias = fonts::NameToken(impl_->doc_.reusable.table.back().alias);
+    const int32_t objNum = impl_->StartObject();
+    impl_->WriteLine("<< /Type /XObject /Subtype /Form /FormType 1 /Name /" + alias + "\r/BBox [0 0 " +
+                     impl_->FormatNum(impl_->doc_.page.width) + " " + impl_->FormatNum(impl_->doc_.page.height) +
+                     "]\r/Matrix [1 0 0 1 0 0]");
+    impl_->PutStream(std::string(impl_->doc_.content.object.Text()), objNum);
+    impl_->CloseObject();
+    impl_->doc_.content.object.Reset();
+    impl_->doc_.resources.xobjects += "/" + alias + " " + std::to_string(objNum) + " 0 R \r";
 }
 
-void FolivoImpl::PlayObject(const std::string& Name) {
-    AddContent("q /" + fonts::NameToken(Name) + " Do Q");
-    ListObjectAnnotations(Name);
+void Folivo::PlayObject(const std::string& Name) {
+    impl_->AddContent("q /" + fonts::NameToken(Name) + " Do Q");
+    impl_->ListObjectAnnotations(Name);
 }
 
 void FolivoImpl::PlayAutomaticObjects(int32_t placement) {
     for (const ReusableObject& object : doc_.reusable.table) {
-        if (object.options & placement) PlayObject(object.alias);
+        if (object.options & placement) api_.PlayObject(object.alias);
     }
 }
 
 // ---- local spaces ----
 
-void FolivoImpl::BeginSpace(float NewX, float NewY, float ScaleX, float ScaleY, float Angle) {
-    AddContent("q");
+void Folivo::BeginSpace(float NewX, float NewY, float ScaleX, float ScaleY, float Angle) {
+    impl_->AddContent("q");
     if (NewX != 0 || NewY != 0 || ScaleX != 1 || ScaleY != 1) {
-        AddContent(FormatNum(ScaleX) + " 0 0 " + FormatNum(ScaleY) + " " + FormatPt(NewX) + " " + FormatPt(NewY) +
-                   " cm");
+        impl_->AddContent(impl_->FormatNum(ScaleX) + " 0 0 " + impl_->FormatNum(ScaleY) + " " + impl_->FormatPt(NewX) +
+                          " " + impl_->FormatPt(NewY) + " cm");
     }
     if (Angle != 0) AxisRotation(Angle);
     SetXY(0, 0);
 }
 
-void FolivoImpl::EndSpace() { AddContent("Q"); }
+void Folivo::EndSpace() { impl_->AddContent("Q"); }
 
 // ---- tables ----
 
@@ -92,7 +93,7 @@ void FolivoImpl::RestoreTableSettings(float curX, float curY) {
     doc_.colors.textPattern = s.textPattern;
     doc_.text = s.font;
     doc_.lineWidth = s.lineWidth;
-    SetXY(curX, curY);
+    api_.SetXY(curX, curY);
 }
 
 void FolivoImpl::DrawCell(float width, float height) {
@@ -106,56 +107,57 @@ void FolivoImpl::DrawCell(float width, float height) {
     if (doc_.lineWidth > 0) AddContent("0 0 " + FormatPt(width) + " " + FormatPt(height) + " re S");
 }
 
-void FolivoImpl::BeginTable(float X, float Y) {
-    if (doc_.table.rowOpen) EndTable();
-    doc_.table = TableLayout{};
-    doc_.table.originX = X;
-    doc_.table.originY = Y;
+void Folivo::BeginTable(float X, float Y) {
+    if (impl_->doc_.table.rowOpen) EndTable();
+    impl_->doc_.table = TableLayout{};
+    impl_->doc_.table.originX = X;
+    impl_->doc_.table.originY = Y;
     SetXY(X, Y);
-    SaveTableSettings();
-    AddContent("q");
+    impl_->SaveTableSettings();
+    impl_->AddContent("q");
 }
 
-void FolivoImpl::BeginRow(float Height) {
-    if (doc_.table.rowOpen) EndRow();
-    doc_.table.rowHeight = Height;
-    doc_.table.columnX = 0;
-    BeginSpace(doc_.table.originX, doc_.table.originY + doc_.table.rowY);
+void Folivo::BeginRow(float Height) {
+    if (impl_->doc_.table.rowOpen) EndRow();
+    impl_->doc_.table.rowHeight = Height;
+    impl_->doc_.table.columnX = 0;
+    BeginSpace(impl_->doc_.table.originX, impl_->doc_.table.originY + impl_->doc_.table.rowY);
     // A row spans the width left between the table's left edge and the right margin.
-    DrawCell(GetPageWidth(true) - doc_.table.originX, Height);
-    doc_.table.rowY += Height;
-    doc_.table.rowOpen = true;
+    impl_->DrawCell(GetPageWidth(true) - impl_->doc_.table.originX, Height);
+    impl_->doc_.table.rowY += Height;
+    impl_->doc_.table.rowOpen = true;
 }
 
-void FolivoImpl::BeginColumn(float Width) {
-    if (!doc_.table.rowOpen) return;
-    if (doc_.table.columnOpen) EndColumn();
-    doc_.table.columnWidth = Width;
-    BeginSpace(doc_.table.columnX, 0);
-    DrawCell(Width, doc_.table.rowHeight);
-    doc_.table.columnX += Width;
-    doc_.table.columnOpen = true;
+void Folivo::BeginColumn(float Width) {
+    if (!impl_->doc_.table.rowOpen) return;
+    if (impl_->doc_.table.columnOpen) EndColumn();
+    impl_->doc_.table.columnWidth = Width;
+    BeginSpace(impl_->doc_.table.columnX, 0);
+    impl_->DrawCell(Width, impl_->doc_.table.rowHeight);
+    impl_->doc_.table.columnX += Width;
+    impl_->doc_.table.columnOpen = true;
 }
 
-void FolivoImpl::EndColumn() {
-    if (!doc_.table.columnOpen) return;
+void Folivo::EndColumn() {
+    if (!impl_->doc_.table.columnOpen) return;
     EndSpace();
-    doc_.table.columnOpen = false;
-    RestoreTableSettings(doc_.table.columnX, 0);  // the next column's corner, in the row's space
+    impl_->doc_.table.columnOpen = false;
+    impl_->RestoreTableSettings(impl_->doc_.table.columnX, 0);  // the next column's corner, in the row's space
 }
 
-void FolivoImpl::EndRow() {
-    if (!doc_.table.rowOpen) return;
+void Folivo::EndRow() {
+    if (!impl_->doc_.table.rowOpen) return;
     EndColumn();
     EndSpace();
-    doc_.table.rowOpen = false;
-    RestoreTableSettings(doc_.table.originX, doc_.table.originY + doc_.table.rowY);  // the next row's corner
+    impl_->doc_.table.rowOpen = false;
+    impl_->RestoreTableSettings(impl_->doc_.table.originX,
+                                impl_->doc_.table.originY + impl_->doc_.table.rowY);  // the next row's corner
 }
 
-void FolivoImpl::EndTable() {
+void Folivo::EndTable() {
     EndRow();
-    AddContent("Q");
-    RestoreTableSettings(doc_.table.originX, doc_.table.originY + doc_.table.rowY);
+    impl_->AddContent("Q");
+    impl_->RestoreTableSettings(impl_->doc_.table.originX, impl_->doc_.table.originY + impl_->doc_.table.rowY);
 }
 
 }  // namespace folivo

@@ -20,25 +20,25 @@ std::string FolivoImpl::PageReference(int32_t page) const {
     return std::to_string(doc_.pages.Object(clamped)) + " 0 R ";
 }
 
-std::string FolivoImpl::AddBookmark(const std::string& Caption, int32_t Level, int32_t TypeOfBookmark, float X,
-                                    float Y, float Width, float Height, float Zoom, const std::string& Color,
-                                    int32_t FontStyle) {
+std::string Folivo::AddBookmark(const std::string& Caption, int32_t Level, int32_t TypeOfBookmark, float X,
+                                float Y, float Width, float Height, float Zoom, const std::string& Color,
+                                int32_t FontStyle) {
     navigation::Bookmark item;
     item.caption = Caption;
-    item.page = std::max(doc_.pages.Count(), 1);
-    item.destination = DestinationOf(TypeOfBookmark, X, Y, Width, Height, Zoom);
+    item.page = std::max(impl_->doc_.pages.Count(), 1);
+    item.destination = impl_->DestinationOf(TypeOfBookmark, X, Y, Width, Height, Zoom);
     if (!Color.empty()) {
         std::string parsed = Color;
         std::string second;
-        ParseColor(parsed, second);
+        impl_->ParseColor(parsed, second);
         if (!parsed.empty() && parsed[0] == '#') {
-            item.color = ColorToRGB(parsed);
-            RequireVersion(1);
+            item.color = impl_->ColorToRGB(parsed);
+            impl_->RequireVersion(1);
         }
     }
     item.style = ((FontStyle & 2) ? 1 : 0) | ((FontStyle & 1) ? 2 : 0);
-    if (item.style != 0) RequireVersion(1);
-    const int32_t number = doc_.nav.outline.Add(std::move(item), Level);
+    if (item.style != 0) impl_->RequireVersion(1);
+    const int32_t number = impl_->doc_.nav.outline.Add(std::move(item), Level);
     return number == 0 ? std::string() : "@" + std::to_string(number);
 }
 

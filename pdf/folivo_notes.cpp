@@ -32,32 +32,33 @@ bool IsPlainColor(const std::string& color) { return !color.empty() && color[0] 
 
 }  // namespace
 
-void FolivoImpl::AddNoteBox(const std::string& Text, float X, float Y, float Width, float Height, int32_t TextAlign,
-                            int32_t Border, float DashOn, float DashOff, int32_t Flag) {
-    const float s = doc_.page.scale;
-    const float x1 = PageSpaceX(doc_.page, X);
-    const float y1 = PageSpaceY(doc_.page, Y);
-    std::string dict = "<< /Type /Annot /Subtype /FreeText\r/Rect [" + FormatNum(x1) + " " + FormatNum(y1) + " " +
-                       FormatNum(x1 + Width * s) + " " + FormatNum(y1 - Height * s) + "]\r /F " + std::to_string(Flag);
+void Folivo::AddNoteBox(const std::string& Text, float X, float Y, float Width, float Height, int32_t TextAlign,
+                        int32_t Border, float DashOn, float DashOff, int32_t Flag) {
+    const float s = impl_->doc_.page.scale;
+    const float x1 = PageSpaceX(impl_->doc_.page, X);
+    const float y1 = PageSpaceY(impl_->doc_.page, Y);
+    std::string dict = "<< /Type /Annot /Subtype /FreeText\r/Rect [" + impl_->FormatNum(x1) + " " +
+                       impl_->FormatNum(y1) + " " + impl_->FormatNum(x1 + Width * s) + " " +
+                       impl_->FormatNum(y1 - Height * s) + "]\r /F " + std::to_string(Flag);
     if (TextAlign == 2) dict += "\r/Q 2";
     if (TextAlign == 4) dict += "\r/Q 1";
-    if (IsPlainColor(doc_.colors.fill)) dict += "\r/C [" + ColorToRGB(doc_.colors.fill) + "]";
-    dict += "\r/BS << /Type /Border /W " + FormatNum(doc_.lineWidth) + " " + BorderStyle(Border);
-    if (Border == 1) dict += " /D [" + FormatNum(DashOn) + " " + FormatNum(DashOff) + "]";
+    if (IsPlainColor(impl_->doc_.colors.fill)) dict += "\r/C [" + impl_->ColorToRGB(impl_->doc_.colors.fill) + "]";
+    dict += "\r/BS << /Type /Border /W " + impl_->FormatNum(impl_->doc_.lineWidth) + " " + BorderStyle(Border);
+    if (Border == 1) dict += " /D [" + impl_->FormatNum(DashOn) + " " + impl_->FormatNum(DashOff) + "]";
     dict += ">>\r";
-    std::string appearance = FormatNum(doc_.text.size) + " Tf";
-    if (IsPlainColor(doc_.colors.line)) appearance += " " + ColorToRGB(doc_.colors.line) + " rg";
-    WriteAnnotation(dict, Text, doc_.info.author, appearance, "");
+    std::string appearance = impl_->FormatNum(impl_->doc_.text.size) + " Tf";
+    if (IsPlainColor(impl_->doc_.colors.line)) appearance += " " + impl_->ColorToRGB(impl_->doc_.colors.line) + " rg";
+    impl_->WriteAnnotation(dict, Text, impl_->doc_.info.author, appearance, "");
 }
 
-void FolivoImpl::AddNoteIcon(const std::string& Text, int32_t Icon, float X, float Y, bool Opened, int32_t Flag) {
-    const std::string x = FormatNum(PageSpaceX(doc_.page, X));
-    const std::string y = FormatNum(PageSpaceY(doc_.page, Y));
+void Folivo::AddNoteIcon(const std::string& Text, int32_t Icon, float X, float Y, bool Opened, int32_t Flag) {
+    const std::string x = impl_->FormatNum(PageSpaceX(impl_->doc_.page, X));
+    const std::string y = impl_->FormatNum(PageSpaceY(impl_->doc_.page, Y));
     std::string dict = "<< /Type /Annot\r/Subtype /Text\r/Rect [" + x + " " + y + " " + x + " " + y + "]\r/F " +
                        std::to_string(Flag);
-    if (IsPlainColor(doc_.colors.fill)) dict += "\r/C [" + ColorToRGB(doc_.colors.fill) + "]";
+    if (IsPlainColor(impl_->doc_.colors.fill)) dict += "\r/C [" + impl_->ColorToRGB(impl_->doc_.colors.fill) + "]";
     dict += std::string("\r") + IconName(Icon) + "\r /Open " + (Opened ? "true" : "false") + " ";
-    WriteAnnotation(dict, Text, doc_.info.author, "", "");
+    impl_->WriteAnnotation(dict, Text, impl_->doc_.info.author, "", "");
 }
 
 }  // namespace folivo

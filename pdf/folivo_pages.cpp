@@ -33,49 +33,49 @@ const char* RotateEntry(int32_t code) {
 
 }  // namespace
 
-void FolivoImpl::SetScale(int32_t ScaleMode, std::optional<float> UserFactor) {
+void Folivo::SetScale(int32_t ScaleMode, std::optional<float> UserFactor) {
     if (ScaleMode == 255) {
-        if (UserFactor) doc_.page.scale = *UserFactor;
+        if (UserFactor) impl_->doc_.page.scale = *UserFactor;
     } else if (const auto factor = ScaleOf(ScaleMode)) {
-        doc_.page.scale = *factor;
+        impl_->doc_.page.scale = *factor;
     }
 }
 
-void FolivoImpl::SetPaperSize(int32_t PaperSize, std::optional<float> UserWidth, std::optional<float> UserHeight) {
+void Folivo::SetPaperSize(int32_t PaperSize, std::optional<float> UserWidth, std::optional<float> UserHeight) {
     if (PaperSize == 255) {
-        if (UserWidth) doc_.page.width = *UserWidth * doc_.page.scale;
-        if (UserHeight) doc_.page.height = *UserHeight * doc_.page.scale;
+        if (UserWidth) impl_->doc_.page.width = *UserWidth * impl_->doc_.page.scale;
+        if (UserHeight) impl_->doc_.page.height = *UserHeight * impl_->doc_.page.scale;
     } else if (const auto size = PaperSizeOf(PaperSize)) {
-        doc_.page.width = size->width;
-        doc_.page.height = size->height;
+        impl_->doc_.page.width = size->width;
+        impl_->doc_.page.height = size->height;
     }
 }
 
-void FolivoImpl::SetMargins(float Left, float Right, float Top, float Bottom, bool ClipPage) {
-    doc_.page.left = Left * doc_.page.scale;
-    doc_.page.right = Right * doc_.page.scale;
-    doc_.page.top = Top * doc_.page.scale;
-    doc_.page.bottom = Bottom * doc_.page.scale;
-    doc_.page.clip = ClipPage;
+void Folivo::SetMargins(float Left, float Right, float Top, float Bottom, bool ClipPage) {
+    impl_->doc_.page.left = Left * impl_->doc_.page.scale;
+    impl_->doc_.page.right = Right * impl_->doc_.page.scale;
+    impl_->doc_.page.top = Top * impl_->doc_.page.scale;
+    impl_->doc_.page.bottom = Bottom * impl_->doc_.page.scale;
+    impl_->doc_.page.clip = ClipPage;
 }
 
-void FolivoImpl::SetPageView(int32_t ViewMode) {
-    (doc_.content.pageOpen ? doc_.page.rotation : doc_.page.defaultRotation) = ViewMode;
+void Folivo::SetPageView(int32_t ViewMode) {
+    (impl_->doc_.content.pageOpen ? impl_->doc_.page.rotation : impl_->doc_.page.defaultRotation) = ViewMode;
 }
 
-int32_t FolivoImpl::BeginPage() {
-    if (doc_.content.pageOpen) EndPage();
-    const int32_t page = doc_.pages.Add(doc_.objects.MemoryUsage());
-    doc_.content.page.Reset();
-    doc_.content.pageOpen = true;
+int32_t Folivo::BeginPage() {
+    if (impl_->doc_.content.pageOpen) EndPage();
+    const int32_t page = impl_->doc_.pages.Add(impl_->doc_.objects.MemoryUsage());
+    impl_->doc_.content.page.Reset();
+    impl_->doc_.content.pageOpen = true;
     SetColorFill("Black");
     SetColorLine("Black");
     SetColorText("Black");
-    PlayAutomaticObjects(kPlayUnderContent);
-    doc_.page.rotation = doc_.page.defaultRotation;
-    doc_.spacing = TextSpacing{};
-    doc_.page.curX = 0;
-    doc_.page.curY = 0;
+    impl_->PlayAutomaticObjects(impl_->kPlayUnderContent);
+    impl_->doc_.page.rotation = impl_->doc_.page.defaultRotation;
+    impl_->doc_.spacing = TextSpacing{};
+    impl_->doc_.page.curX = 0;
+    impl_->doc_.page.curY = 0;
     return page;
 }
 
@@ -97,69 +97,72 @@ void FolivoImpl::WritePageObject(int32_t contentObj) {
               TakePageNavigationEntries() + "/Resources 2 0 R>>");
 }
 
-void FolivoImpl::EndPage() {
-    if (!doc_.content.pageOpen) return;
-    PlayAutomaticObjects(kPlayOverContent);
-    doc_.content.pageOpen = false;
-    std::string stream = ContentPrefix();
-    stream += doc_.content.page.Text();
-    doc_.content.page.Reset();
+void Folivo::EndPage() {
+    if (!impl_->doc_.content.pageOpen) return;
+    impl_->PlayAutomaticObjects(impl_->kPlayOverContent);
+    impl_->doc_.content.pageOpen = false;
+    std::string stream = impl_->ContentPrefix();
+    stream += impl_->doc_.content.page.Text();
+    impl_->doc_.content.page.Reset();
 
-    WritePageNavigationObjects();
-    const int32_t pageObj = StartObject();
-    WritePageObject(pageObj + 1);
-    CloseObject();
-    doc_.pages.SetObject(doc_.pages.Count(), pageObj);
+    impl_->WritePageNavigationObjects();
+    const int32_t pageObj = impl_->StartObject();
+    impl_->WritePageObject(pageObj + 1);
+    impl_->CloseObject();
+    impl_->doc_.pages.SetObject(impl_->doc_.pages.Count(), pageObj);
 
-    const int32_t contentObj = StartObject();
-    WriteLine("<<");
-    PutStream(std::move(stream), contentObj);
-    CloseObject();
+    const int32_t contentObj = impl_->StartObject();
+    impl_->WriteLine("<<");
+    impl_->PutStream(std::move(stream), contentObj);
+    impl_->CloseObject();
 }
 
-int32_t FolivoImpl::GetPage() const { return doc_.pages.Count(); }
+int32_t Folivo::GetPage() const { return impl_->doc_.pages.Count(); }
 
-float FolivoImpl::GetPageWidth(bool KeepMargins) const {
-    return (doc_.page.width - (KeepMargins ? doc_.page.left + doc_.page.right : 0)) / doc_.page.scale;
+float Folivo::GetPageWidth(bool KeepMargins) const {
+    return (impl_->doc_.page.width - (KeepMargins ? impl_->doc_.page.left + impl_->doc_.page.right : 0)) /
+           impl_->doc_.page.scale;
 }
 
-float FolivoImpl::GetPageHeight(bool KeepMargins) const {
-    return (doc_.page.height - (KeepMargins ? doc_.page.top + doc_.page.bottom : 0)) / doc_.page.scale;
+float Folivo::GetPageHeight(bool KeepMargins) const {
+    return (impl_->doc_.page.height - (KeepMargins ? impl_->doc_.page.top + impl_->doc_.page.bottom : 0)) /
+           impl_->doc_.page.scale;
 }
 
-void FolivoImpl::SetXY(float X, float Y) {
-    doc_.page.curX = X * doc_.page.scale;
-    doc_.page.curY = Y * doc_.page.scale;
+void Folivo::SetXY(float X, float Y) {
+    impl_->doc_.page.curX = X * impl_->doc_.page.scale;
+    impl_->doc_.page.curY = Y * impl_->doc_.page.scale;
 }
 
-float FolivoImpl::GetX() const { return doc_.page.curX / doc_.page.scale; }
+float Folivo::GetX() const { return impl_->doc_.page.curX / impl_->doc_.page.scale; }
 
-float FolivoImpl::GetY() const { return doc_.page.curY / doc_.page.scale; }
+float Folivo::GetY() const { return impl_->doc_.page.curY / impl_->doc_.page.scale; }
 
-void FolivoImpl::MoveTo(float X, float Y) {
-    AddContent(FormatPt(X) + " " + FormatPt(Y) + " m");
+void Folivo::MoveTo(float X, float Y) {
+    impl_->AddContent(impl_->FormatPt(X) + " " + impl_->FormatPt(Y) + " m");
     SetXY(X, Y);
 }
 
-void FolivoImpl::AxisTranslation(float TranslateX, float TranslateY) {
-    AddContent("1 0 0 1 " + FormatPt(TranslateX) + " " + FormatPt(TranslateY) + " cm");
+void Folivo::AxisTranslation(float TranslateX, float TranslateY) {
+    impl_->AddContent("1 0 0 1 " + impl_->FormatPt(TranslateX) + " " + impl_->FormatPt(TranslateY) + " cm");
     SetXY(0, 0);
 }
 
-void FolivoImpl::AxisScaling(float ScaleX, float ScaleY) {
-    AddContent(FormatNum(ScaleX) + " 0 0 " + FormatNum(ScaleY) + " 0 0 cm");
+void Folivo::AxisScaling(float ScaleX, float ScaleY) {
+    impl_->AddContent(impl_->FormatNum(ScaleX) + " 0 0 " + impl_->FormatNum(ScaleY) + " 0 0 cm");
 }
 
-void FolivoImpl::AxisRotation(float Angle) {
+void Folivo::AxisRotation(float Angle) {
     if (std::lrint(Angle) % 360 == 0) return;
     const float c = static_cast<float>(std::cos(Angle * kRadiansPerDegree));
     const float s = static_cast<float>(std::sin(Angle * kRadiansPerDegree));
-    AddContent(FormatNum(c) + " " + FormatNum(-s) + " " + FormatNum(s) + " " + FormatNum(c) + " 0 0 cm");
+    impl_->AddContent(impl_->FormatNum(c) + " " + impl_->FormatNum(-s) + " " + impl_->FormatNum(s) + " " +
+                      impl_->FormatNum(c) + " 0 0 cm");
 }
 
-void FolivoImpl::AxisSkewing(float AngleX, float AngleY) {
-    AddContent("1 " + FormatNum(static_cast<float>(std::tan(AngleX * kRadiansPerDegree))) + " " +
-               FormatNum(static_cast<float>(std::tan(AngleY * kRadiansPerDegree))) + " 1 0 0 cm");
+void Folivo::AxisSkewing(float AngleX, float AngleY) {
+    impl_->AddContent("1 " + impl_->FormatNum(static_cast<float>(std::tan(AngleX * kRadiansPerDegree))) + " " +
+               impl_->FormatNum(static_cast<float>(std::tan(AngleY * kRadiansPerDegree))) + " 1 0 0 cm");
 }
 
 }  // namespace folivo

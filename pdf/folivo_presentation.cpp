@@ -8,17 +8,18 @@ namespace folivo {
 
 int32_t FolivoImpl::PageForNextSetting() const { return doc_.pages.Count() + (doc_.content.pageOpen ? 0 : 1); }
 
-void FolivoImpl::SetLabel(int32_t PageLabel, const std::string& LabelPrefix, int32_t FirstValue) {
+void Folivo::SetLabel(int32_t PageLabel, const std::string& LabelPrefix, int32_t FirstValue) {
     std::string dict = navigation::LabelStyle(PageLabel);
     if (dict.empty()) return;
     // The prefix is quoted when the catalog is written, so that it is enciphered under the catalog.
-    doc_.nav.pageLabels[PageForNextSetting() - 1] = {dict, LabelPrefix, FirstValue};
+    impl_->doc_.nav.pageLabels[impl_->PageForNextSetting() - 1] = {dict, LabelPrefix, FirstValue};
 }
 
-void FolivoImpl::SetPageTransition(int32_t Transition, float ShowTime, float TransTime) {
+void Folivo::SetPageTransition(int32_t Transition, float ShowTime, float TransTime) {
     const std::string style = navigation::TransitionStyle(Transition);
-    doc_.nav.transition = style.empty() ? std::string() : "<< /Type /Trans /D " + FormatNum(TransTime) + " " + style;
-    doc_.nav.showTime = ShowTime;
+    impl_->doc_.nav.transition =
+        style.empty() ? std::string() : "<< /Type /Trans /D " + impl_->FormatNum(TransTime) + " " + style;
+    impl_->doc_.nav.showTime = ShowTime;
 }
 
 std::string FolivoImpl::PageLabelsEntry() {

@@ -22,10 +22,10 @@ std::string ScriptAction(int32_t obj) {
 
 }  // namespace
 
-void FolivoImpl::OnDocEvent(int32_t EventType, const std::string& Script, bool ResetScript) {
-    if (EventType < 0 || EventType >= static_cast<int32_t>(doc_.nav.scripts.size())) return;
-    if (EventType >= 3 && EventType <= 7) RequireVersion(1);
-    std::string& text = doc_.nav.scripts[static_cast<size_t>(EventType)];
+void Folivo::OnDocEvent(int32_t EventType, const std::string& Script, bool ResetScript) {
+    if (EventType < 0 || EventType >= static_cast<int32_t>(impl_->doc_.nav.scripts.size())) return;
+    if (EventType >= 3 && EventType <= 7) impl_->RequireVersion(1);
+    std::string& text = impl_->doc_.nav.scripts[static_cast<size_t>(EventType)];
     if (ResetScript || text.empty()) {
         text = Script;
     } else if (!Script.empty()) {

@@ -31,23 +31,23 @@ private:
 
 // ---- font selection ----
 
-void FolivoImpl::SetFont(const std::string& FontFamily, float Size, int32_t Style, int32_t Encoding) {
-    doc_.text.family = FontFamily;
-    doc_.text.style = Style;
-    if (Size != 0) doc_.text.size = Size;
-    if (doc_.text.size == 0) doc_.text.size = 10;
+void Folivo::SetFont(const std::string& FontFamily, float Size, int32_t Style, int32_t Encoding) {
+    impl_->doc_.text.family = FontFamily;
+    impl_->doc_.text.style = Style;
+    if (Size != 0) impl_->doc_.text.size = Size;
+    if (impl_->doc_.text.size == 0) impl_->doc_.text.size = 10;
 
     const fonts::FontRequest request = fonts::RequestFor(FontFamily, Style, Encoding);
-    int32_t index = doc_.fonts.Find(request.key, request.encoding);
+    int32_t index = impl_->doc_.fonts.Find(request.key, request.encoding);
     if (index == 0) {
-        index = doc_.fonts.Add(fonts::StandardRecord(request));
-        PutFontObjects(index);
+        index = impl_->doc_.fonts.Add(fonts::StandardRecord(request));
+        impl_->PutFontObjects(index);
     }
-    doc_.text.fontName = doc_.fonts.At(index).resourceName;  // a TrueType alias keeps its own
-    doc_.text.fontIndex = index;
+    impl_->doc_.text.fontName = impl_->doc_.fonts.At(index).resourceName;  // a TrueType alias keeps its own
+    impl_->doc_.text.fontIndex = index;
 }
 
-void FolivoImpl::SetFontSize(float Points) { doc_.text.size = Points; }
+void Folivo::SetFontSize(float Points) { impl_->doc_.text.size = Points; }
 
 void FolivoImpl::PutFontObjects(int32_t index) {
     fonts::FontRecord& record = doc_.fonts.At(index);
@@ -77,30 +77,30 @@ const fonts::FontRecord& FolivoImpl::CurrentFont() const { return doc_.fonts.At(
 
 // ---- spacing and modes ----
 
-void FolivoImpl::SetCharSpacing(float w) {
-    doc_.spacing.charSpacing = w;
-    AddContent(FormatNum(w) + " Tc");
+void Folivo::SetCharSpacing(float w) {
+    impl_->doc_.spacing.charSpacing = w;
+    impl_->AddContent(impl_->FormatNum(w) + " Tc");
 }
 
-void FolivoImpl::SetWordSpacing(float w) {
-    doc_.spacing.wordSpacing = w;
-    AddContent(FormatNum(w) + " Tw");
+void Folivo::SetWordSpacing(float w) {
+    impl_->doc_.spacing.wordSpacing = w;
+    impl_->AddContent(impl_->FormatNum(w) + " Tw");
 }
 
-void FolivoImpl::SetTextHorizontalScaling(float Percent) {
-    doc_.spacing.horizontalScaling = Percent;
-    AddContent(FormatNum(Percent) + " Tz");
+void Folivo::SetTextHorizontalScaling(float Percent) {
+    impl_->doc_.spacing.horizontalScaling = Percent;
+    impl_->AddContent(impl_->FormatNum(Percent) + " Tz");
 }
 
-void FolivoImpl::SetTextMode(int32_t Mode) {
+void Folivo::SetTextMode(int32_t Mode) {
     if (Mode < std::numeric_limits<int16_t>::min() || Mode > std::numeric_limits<int16_t>::max()) {
         throw Error(kErrOverflow, "Overflow: text rendering mode " + std::to_string(Mode));
     }
-    AddContent(std::to_string(Mode) + " Tr");
+    impl_->AddContent(std::to_string(Mode) + " Tr");
 }
 
-void FolivoImpl::SetTextLineSpacing(float Value) {
-    if (Value >= 0) doc_.spacing.lineSpacing = Value;
+void Folivo::SetTextLineSpacing(float Value) {
+    if (Value >= 0) impl_->doc_.spacing.lineSpacing = Value;
 }
 
 // ---- measurement ----
@@ -111,14 +111,14 @@ text::TextMeasure FolivoImpl::Measure() const {
     return text::TextMeasure(CurrentFont().widths, state);
 }
 
-float FolivoImpl::TextLength(const std::string& Phrase) const {
-    if (doc_.text.fontIndex == 0) return 0;
-    return Measure().Length(Phrase);
+float Folivo::TextLength(const std::string& Phrase) const {
+    if (impl_->doc_.text.fontIndex == 0) return 0;
+    return impl_->Measure().Length(Phrase);
 }
 
-float FolivoImpl::TextHeight() const {
-    if (doc_.text.fontIndex == 0) return 0;
-    return static_cast<float>(CurrentFont().height) * doc_.text.size / 1000.0f / doc_.page.scale;
+float Folivo::TextHeight() const {
+    if (impl_->doc_.text.fontIndex == 0) return 0;
+    return static_cast<float>(impl_->CurrentFont().height) * impl_->doc_.text.size / 1000.0f / impl_->doc_.page.scale;
 }
 
 // ---- drawing ----
@@ -132,7 +132,7 @@ void FolivoImpl::PutText(float X, float Y, float Width, const std::string& Text,
         const fonts::FontRecord& font = CurrentFont();
         const text::LinePlan plan = text::PlanLine(Text, Width, Indent, Align, Measure());
         length = plan.length;
-        leading = TextHeight() * s * doc_.spacing.lineSpacing;
+        leading = api_.TextHeight() * s * doc_.spacing.lineSpacing;
         const float x = (plan.dx + X) * s;
         const float descent = static_cast<float>(font.descent) * doc_.text.size / 1000.0f;
         const float bottom = doc_.page.height - Y * s + descent;
@@ -187,9 +187,9 @@ void FolivoImpl::WriteTextObject(float x, float Y, const std::string& Text, cons
     block += "\rET";
     MarkCodesDrawn(Text);
     const std::string fill = doc_.colors.fill + ";" + doc_.colors.fillPattern;
-    SetColorFill(doc_.colors.text + ";" + doc_.colors.textPattern);
+    api_.SetColorFill(doc_.colors.text + ";" + doc_.colors.textPattern);
     AddContent(block);
-    SetColorFill(fill);
+    api_.SetColorFill(fill);
 }
 
 // Underline, overline and strike-through, in the text colour, as long as the measured text.
@@ -198,7 +198,7 @@ void FolivoImpl::DrawTextLines(float x, float Y, float length) {
     if (!(style & (text::kStyleUnderline | text::kStyleOverline | text::kStyleStrikeOut))) return;
     const std::string line = doc_.colors.line + ";" + doc_.colors.linePattern;
     AddContent("q");
-    SetColorLine(doc_.colors.text + ";" + doc_.colors.textPattern);
+    api_.SetColorLine(doc_.colors.text + ";" + doc_.colors.textPattern);
     AddContent(FormatNum(doc_.text.size / 16) + " w 1 0 0 1 " + FormatNum(x) + " " + FormatPt(Y) + " cm");
     const auto stroke = [&](float offset) {
         const std::string d = FormatNum(offset);
@@ -207,35 +207,35 @@ void FolivoImpl::DrawTextLines(float x, float Y, float length) {
     if (style & text::kStyleUnderline) stroke(doc_.text.size / 8);
     if (style & text::kStyleOverline) stroke(-0.8f * doc_.text.size);
     if (style & text::kStyleStrikeOut) stroke(-0.3f * doc_.text.size);
-    SetColorLine(line);
+    api_.SetColorLine(line);
     AddContent("Q");
 }
 
-void FolivoImpl::DrawText(float X, float Y, const std::string& Text, int32_t Align) {
-    PutText(X, Y, 0, Text, 0, Align % 8, false);
+void Folivo::DrawText(float X, float Y, const std::string& Text, int32_t Align) {
+    impl_->PutText(X, Y, 0, Text, 0, Align % 8, false);
 }
 
-void FolivoImpl::WriteText(const std::string& Text, int32_t TextStyle, float PercenteSize) {
-    const float s = doc_.page.scale;
-    const float y = doc_.page.curY;
+void Folivo::WriteText(const std::string& Text, int32_t TextStyle, float PercenteSize) {
+    const float s = impl_->doc_.page.scale;
+    const float y = impl_->doc_.page.curY;
     float baseline = y;  // points
-    SizeRestorer restoreSize(doc_.text.size);
+    SizeRestorer restoreSize(impl_->doc_.text.size);
     if (TextStyle != 0) {
-        const float oldSize = doc_.text.size;
+        const float oldSize = impl_->doc_.text.size;
         const float h = TextHeight() * s;
-        const auto descent = static_cast<float>(CurrentFont().descent);
+        const auto descent = static_cast<float>(impl_->CurrentFont().descent);
         const float newSize = PercenteSize / 100 * oldSize;
-        doc_.text.size = newSize;
+        impl_->doc_.text.size = newSize;
         if (TextStyle == 1) baseline = y - newSize * descent / 1000 - h / 2;
         if (TextStyle == 2) baseline = y - (oldSize + newSize) * descent / 1000;
     }
-    PutText(doc_.page.curX / s, baseline / s, 0, Text, 0, text::kAlignLeft, false);
-    doc_.page.curY = y;
+    impl_->PutText(impl_->doc_.page.curX / s, baseline / s, 0, Text, 0, text::kAlignLeft, false);
+    impl_->doc_.page.curY = y;
 }
 
-void FolivoImpl::WriteTextLn(const std::string& Text) {
-    const float s = doc_.page.scale;
-    PutText(doc_.page.curX / s, doc_.page.curY / s, 0, Text, 0, text::kAlignLeft, true);
+void Folivo::WriteTextLn(const std::string& Text) {
+    const float s = impl_->doc_.page.scale;
+    impl_->PutText(impl_->doc_.page.curX / s, impl_->doc_.page.curY / s, 0, Text, 0, text::kAlignLeft, true);
 }
 
 void FolivoImpl::DrawBoxOutline(float X, float Y, float Width, float Height, int32_t Options) {
@@ -244,16 +244,16 @@ void FolivoImpl::DrawBoxOutline(float X, float Y, float Width, float Height, int
     AddPath(path, Options);
 }
 
-std::string FolivoImpl::DrawTextBox(float X, float Y, float Width, float Height, const std::string& Text,
-                                    float Indentation, int32_t Align, int32_t Options) {
-    const fonts::FontRecord& font = CurrentFont();
-    const float s = doc_.page.scale;
-    const float lineHeight = TextHeight() * s * doc_.spacing.lineSpacing;
-    if (Options != 1) DrawBoxOutline(X, Y, Width, Height, Options);
+std::string Folivo::DrawTextBox(float X, float Y, float Width, float Height, const std::string& Text,
+                                float Indentation, int32_t Align, int32_t Options) {
+    const fonts::FontRecord& font = impl_->CurrentFont();
+    const float s = impl_->doc_.page.scale;
+    const float lineHeight = TextHeight() * s * impl_->doc_.spacing.lineSpacing;
+    if (Options != 1) impl_->DrawBoxOutline(X, Y, Width, Height, Options);
 
     const text::BoxRequest request{Text, Width, Indentation, Align, lineHeight,
                                    Height > 0 ? Height * s : 0};
-    const text::BoxLayout layout = text::BreakTextBox(request, Measure());
+    const text::BoxLayout layout = text::BreakTextBox(request, impl_->Measure());
     const auto count = static_cast<float>(layout.lines.size());
 
     float y0 = Y * s + lineHeight;
@@ -262,18 +262,18 @@ std::string FolivoImpl::DrawTextBox(float X, float Y, float Width, float Height,
     } else if (Align & text::kAlignBottom) {
         y0 = (Y + Height) * s - (count - 1) * lineHeight;
     }
-    y0 += static_cast<float>(font.descent) * doc_.text.size / 1000.0f;
+    y0 += static_cast<float>(font.descent) * impl_->doc_.text.size / 1000.0f;
 
     for (size_t i = 0; i < layout.lines.size(); ++i) {
         const text::BoxLine& line = layout.lines[i];
         const bool lastOfJustified = (Align & text::kAlignJustify) && line.last;
-        PutText(X, (y0 + static_cast<float>(i) * lineHeight) / s, Width, line.text,
+        impl_->PutText(X, (y0 + static_cast<float>(i) * lineHeight) / s, Width, line.text,
                 line.first ? Indentation : 0, lastOfJustified ? text::kAlignLeft : Align, false);
     }
-    const float top = doc_.page.height - Y * s;
-    doc_.lastArea = {X * s, top, (X + Width) * s, top - count * lineHeight};
-    doc_.page.curX = X * s;
-    doc_.page.curY = Y * s + count * lineHeight;
+    const float top = impl_->doc_.page.height - Y * s;
+    impl_->doc_.lastArea = {X * s, top, (X + Width) * s, top - count * lineHeight};
+    impl_->doc_.page.curX = X * s;
+    impl_->doc_.page.curY = Y * s + count * lineHeight;
     return layout.rest;
 }
 

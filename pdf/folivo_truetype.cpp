@@ -54,8 +54,8 @@ void MakeSubsetRecord(const truetype::TrueTypeFont& font, std::string_view bytes
 
 }  // namespace
 
-std::string FolivoImpl::AddFont(const std::string& TTFFile, const std::string& FontAlias, bool Embedded,
-                                int32_t Encoding) {
+std::string Folivo::AddFont(const std::string& TTFFile, const std::string& FontAlias, bool Embedded,
+                            int32_t Encoding) {
     std::string alias = FontAlias;
     try {
         std::string bytes = ReadFontFile(TTFFile);
@@ -67,21 +67,21 @@ std::string FolivoImpl::AddFont(const std::string& TTFFile, const std::string& F
         // same family (spaces dropped) does not share it. Mac Roman names carry SetFont's prefix.
         const std::string name = (codePage == truetype::CodePage::kMacRoman ? "MAC" : "") + alias;
         fonts::FontRecord record = TrueTypeRecord(font, UpperAscii(name), name, Encoding);
-        if (doc_.fonts.Find(record.key, record.encoding) != 0) return alias;  // registered already
-        record.descriptor = truetype::DescriptorText(font, FormatNum(font.italicAngle));
+        if (impl_->doc_.fonts.Find(record.key, record.encoding) != 0) return alias;  // registered already
+        record.descriptor = truetype::DescriptorText(font, impl_->FormatNum(font.italicAngle));
         if (Embedded) {
-            if (doc_.fontSubsetting) MakeSubsetRecord(font, bytes, record);
+            if (impl_->doc_.fontSubsetting) MakeSubsetRecord(font, bytes, record);
             record.fontFile = std::move(bytes);
             record.toUnicode = fonts::ToUnicodeCMap(truetype::TextChars(codePage));
         }
-        PutFontObjects(doc_.fonts.Add(std::move(record)));
+        impl_->PutFontObjects(impl_->doc_.fonts.Add(std::move(record)));
     } catch (const Error& error) {
-        SetError("AddFont", error, TTFFile);
+        impl_->SetError("AddFont", error, TTFFile);
     }
     return alias;
 }
 
-void FolivoImpl::SetFontSubsetting(bool On) { doc_.fontSubsetting = On; }
+void Folivo::SetFontSubsetting(bool On) { impl_->doc_.fontSubsetting = On; }
 
 void FolivoImpl::PutTrueTypeObjects(fonts::FontRecord& record) {
     int32_t descriptorObj = record.objectNumber + 1;

@@ -134,7 +134,7 @@ TEST(BarcodeDrawing, CaptionsAndRestoredState) {
     const size_t after = content.rfind(" Tf");
     ASSERT_NE(caption, std::string::npos) << content;
     EXPECT_TRUE(Contains(content.substr(after - 30, 30), "14")) << content.substr(after - 30);
-    EXPECT_TRUE(Contains(FontSummary(d.path), "CourierNew"));
+    EXPECT_TRUE(Readback(d.path).Find({"/BaseFont /CourierNew "}));
     EXPECT_EQ(content.rfind("q 0 g 0 G"), content.find("q 0 g 0 G"));
 }
 

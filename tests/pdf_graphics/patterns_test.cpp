@@ -5,28 +5,10 @@
 
 #include <string>
 
-#include "tests/pdf_graphics/graphics_readback.hpp"
+#include "tests/pdf_support/readback.hpp"
 
 namespace folivo::test {
 namespace {
-
-std::string Hex(const std::string& bytes) {
-    static const char* digits = "0123456789abcdef";
-    std::string hex;
-    for (unsigned char c : bytes) hex += std::string{digits[c >> 4], digits[c & 15]};
-    return hex;
-}
-
-struct Probe {
-    int x, y;
-    Rgb color;
-};
-
-void ExpectColors(const Rendered& page, std::initializer_list<Probe> probes) {
-    for (const auto& p : probes) {
-        EXPECT_TRUE(Near(page.At(p.x, p.y), p.color, 8)) << p.x << "," << p.y << " is " << Show(page.At(p.x, p.y));
-    }
-}
 
 TEST(Gradients, LinearAndRadialShadingsPaintBetweenTheirColours) {
     Doc d;
@@ -45,9 +27,7 @@ TEST(Gradients, LinearAndRadialShadingsPaintBetweenTheirColours) {
                     "<< /FunctionType 3 /Domain [0.000 1.000] /Bounds [] /Encode [0 1 ] \r/Functions [\r"
                     "<< /FunctionType 2 /Domain [0.000 1.000] /C0 [1 0 0] /C1 [0 0 1] /N 1 >>]\r>>\r>>\r>>\nendobj",
                     "/Pattern cs /SKY scn\r0 0 200 100 re\rf*"});
-    ExpectContains(GraphicsFacts(d.path),
-                   {"pattern/SKY type=2 matrix=1 0 0 -1 0 842",
-                    "shading/GLOW type=3 coords=300 100 0 300 100 50 extend=false true c0=1 1 1 c1=0 0 0"});
+    EXPECT_TRUE(Readback(d.path).Find({"/ShadingType 3", "/Coords [ 300 100 0 300 100 50 ]", "/Extend [ false true ]"}));
     ExpectColors(Rendered(d.path), {{3, 50, {255, 0, 0}},
                                     {100, 50, {128, 0, 127}},
                                     {197, 50, {0, 0, 255}},
@@ -63,7 +43,7 @@ TEST(Gradients, InsideAReusableObjectYCountsFromTheBottom) {
     d.pdf.AddGradient("fade", 0, "red", "blue", 0, 100, 0, 200);
     d.pdf.EndObject();
     d.Finish();
-    ExpectContains(GraphicsFacts(d.path), {"shading/FADE type=2 coords=0 742 0 642"});
+    EXPECT_TRUE(Readback(d.path).Find({"/ShadingType 2", "/Coords [ 0 742 0 642 ]"}));
 }
 
 TEST(Gradients, BadColourWritesNothing) {
@@ -76,7 +56,7 @@ TEST(Gradients, BadColourWritesNothing) {
         EXPECT_EQ(error.number(), kErrTypeMismatch);
     }
     d.Finish();
-    EXPECT_FALSE(Contains(GraphicsFacts(d.path), "pattern")) << "no pattern object or resource";
+    EXPECT_EQ(Readback(d.path).Count("/Pattern"), 0) << "no pattern object or resource";
 }
 
 TEST(Tiling, ColouredCellRepeatsWithItsOwnColours) {
@@ -94,10 +74,10 @@ TEST(Tiling, ColouredCellRepeatsWithItsOwnColours) {
     d.pdf.SetColorFill("stripes");
     d.pdf.DrawRect(100, 100, 100, 100, 5);
     d.Finish();
-    const std::string facts = GraphicsFacts(d.path);
-    ExpectContains(facts, {"tiling/STRIPES paint=1 bbox=0 0 10 10 step=10,10 cell=" +
-                           Hex("1 0 0 -1 0 10 cm\r1 0 0 rg\r0 0 5 10 re\rf*\r")});
-    EXPECT_FALSE(Contains(facts, "IGNORED")) << facts;
+    const Readback rb(d.path);
+    EXPECT_EQ(rb.Stream(rb.Find({"/PaintType 1", "/BBox [ 0 0 10 10 ]", "/XStep 10 /YStep 10"})),
+              "1 0 0 -1 0 10 cm\r1 0 0 rg\r0 0 5 10 re\rf*\r");
+    EXPECT_EQ(rb.Count("/IGNORED"), 0);
     ExpectColors(Rendered(d.path), {{102, 150, {255, 0, 0}}, {107, 150, {255, 255, 255}},
                                     {192, 120, {255, 0, 0}}, {98, 150, {255, 255, 255}}});
 }
@@ -115,9 +95,9 @@ TEST(Tiling, UncolouredCellTakesTheColourNamedWithIt) {
     d.pdf.DrawRect(100, 100, 100, 100, 5);
     d.Finish();
     ExpectContains(PageContent(d.path), {"/xxCSxx cs 0 0 1 /GRID scn\r100 100 100 100 re\rf*"});
-    ExpectContains(GraphicsFacts(d.path), {"cs/xxCSxx /Pattern /DeviceRGB",
-                                           "tiling/GRID paint=2 bbox=0 0 10 10 step=10,10 cell=" +
-                                               Hex("1 0 0 -1 0 10 cm\r0 0 10 5 re\rf*\r")});
+    const Readback rb(d.path);
+    EXPECT_TRUE(rb.Find({"/xxCSxx [ /Pattern /DeviceRGB ]"}));
+    EXPECT_EQ(rb.Stream(rb.Find({"/PaintType 2", "/BBox [ 0 0 10 10 ]"})), "1 0 0 -1 0 10 cm\r0 0 10 5 re\rf*\r");
     ExpectColors(Rendered(d.path), {{150, 144, {0, 0, 255}}, {150, 149, {255, 255, 255}},
                                     {150, 154, {0, 0, 255}}, {150, 99, {255, 255, 255}}});
 }

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/pdf_graphics/graphics_readback.hpp"
+#include "tests/pdf_support/readback.hpp"
 
 namespace folivo::test {
 namespace {

@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "tests/pdf_graphics/graphics_readback.hpp"
+#include "tests/pdf_support/readback.hpp"
 
 namespace folivo::test {
 namespace {
@@ -56,9 +56,12 @@ TEST(Transparency, EachCallMakesAStateAndRaisesTheVersion) {
     d.Finish();
     EXPECT_EQ(Drawn(PageContent(d.path)),
               "/GSTATE_1 gs\r/GSTATE_2 gs\r/GSTATE_3 gs\r/GSTATE_4 gs\r1 0 0 rg\r10 10 50 50 re\rf*\r");
-    const std::string facts = GraphicsFacts(d.path);
-    ExpectContains(facts, {"version 1.4", "gs/GSTATE_1 ca=1 CA=1 BM=/Normal", "gs/GSTATE_2 ca=0 CA=0",
-                           "gs/GSTATE_3 ca=0.4 CA=0.4", "gs/GSTATE_4 ca=0.4 CA=0.4"});
+    const Readback rb(d.path);
+    EXPECT_EQ(rb.version, "1.4");
+    EXPECT_EQ(rb.Count("/Type /ExtGState"), 4);
+    EXPECT_TRUE(rb.Find({"/BM /Normal /CA 1 ", "/ca 1 "}));
+    EXPECT_TRUE(rb.Find({"/CA 0 ", "/ca 0 "}));
+    EXPECT_EQ(rb.Count("/CA 0.4 "), 2);
     const Rendered page(d.path);
     EXPECT_TRUE(Near(page.At(30, 30), {255, 153, 153}, 4)) << Show(page.At(30, 30));
 }

@@ -56,8 +56,8 @@ TEST_P(CraftedLayout, RowsLandInTheirPlace) {
     EXPECT_EQ(WritePage(pdf, [&](Folivo& doc) { doc.DrawImage(picture.string(), 100, 100, GetParam().width, 20); }),
               0);
     EXPECT_QPDF_CLEAN(pdf);
-    ExpectColors(pdf, {{"105,105", {0, 0, 255}}, {"115,105", {255, 0, 0}}, {"105,115", {255, 0, 0}},
-                       {"115,115", {0, 0, 255}}},
+    ExpectColors(Rendered(pdf), {{105, 105, {0, 0, 255}}, {115, 105, {255, 0, 0}}, {105, 115, {255, 0, 0}},
+                       {115, 115, {0, 0, 255}}},
                  0);
 }
 

@@ -1,12 +1,13 @@
 #pragma once
 // Shared by the image tests: sample pictures made with ImageMagick, one-page documents that draw
-// them, and their image dictionaries read back through pikepdf (tests/pdf_image/image_probe.py).
+// them, and their image dictionaries read back through pikepdf.
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <filesystem>
 #include <functional>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -23,8 +24,8 @@ inline const std::string kQuarters =
     "-size 20x20 xc:red -fill blue -draw 'rectangle 0,0 19,9' -fill lime -draw 'rectangle 0,0 9,9'";
 
 // Where those three parts land when the picture is drawn at (100, 100) with size 40 x 40 points.
-inline const std::vector<std::pair<std::string, Rgb>> kQuarterPoints = {
-    {"110,110", {0, 255, 0}}, {"130,110", {0, 0, 255}}, {"110,130", {255, 0, 0}}, {"130,130", {255, 0, 0}}};
+inline const std::vector<ColorAt> kQuarterPoints = {
+    {110, 110, {0, 255, 0}}, {130, 110, {0, 0, 255}}, {110, 130, {255, 0, 0}}, {130, 130, {255, 0, 0}}};
 
 // Runs `convert ARGS CODER:DIR/NAME` (CODER such as "BMP3", or empty) and returns the file's path.
 inline std::filesystem::path MakeSample(const kv::test::TempDir& dir, const std::string& args, const std::string& name,
@@ -48,26 +49,29 @@ inline int32_t WritePage(const std::filesystem::path& pdf, const std::function<v
     return error;
 }
 
-// The image dictionaries of page 1, one line each (see image_probe.py), and the "do N" line.
+// The image dictionaries of page 1, "name << .. >>" a line as pikepdf reads them, then "do N" (the
+// Do operators of the page content).
 inline std::vector<std::string> ImageInfo(const std::filesystem::path& pdf) {
-    const auto run = kv::test::Python(KV_SOURCE_DIR "/tests/pdf_image/image_probe.py info " +
-                                      kv::test::ShellQuote(pdf.string()));
-    EXPECT_EQ(run.status, 0) << run.output;
+    const Readback rb(pdf);
+    const std::string resources = rb.Object(Readback::Ref(rb.Page(1), "/Resources"));
     std::vector<std::string> lines;
-    std::istringstream in(run.output);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
-
-// Checks the colours at the given points within a tolerance (JPEG is lossy).
-inline void ExpectColors(const std::filesystem::path& pdf, const std::vector<std::pair<std::string, Rgb>>& expected,
-                         int tolerance) {
-    const Rendered page(pdf);
-    for (const auto& [point, want] : expected) {
-        const size_t comma = point.find(',');
-        const Rgb got = page.At(std::stoi(point.substr(0, comma)), std::stoi(point.substr(comma + 1)));
-        EXPECT_TRUE(Near(got, want, tolerance)) << "at " << point << ": " << Show(got);
+    for (size_t at = resources.find("/_IMG_"); at != std::string::npos; at = resources.find("/_IMG_", at + 1)) {
+        const std::string name = resources.substr(at, resources.find(' ', at) - at);
+        // A palette stream is shown by its size: "[ /Indexed /DeviceRGB 15 palette:48 ]".
+        static const std::regex palette(R"((/Indexed /DeviceRGB \d+ )(\d+) 0 R)");
+        std::string dict = rb.Object(Readback::Ref(resources, name));
+        std::smatch m;
+        if (std::regex_search(dict, m, palette)) {
+            dict = m.prefix().str() + m[1].str() + "palette:" + std::to_string(rb.Stream(std::stoi(m[2])).size()) +
+                   m.suffix().str();
+        }
+        lines.push_back(name + " " + dict);
     }
+    const std::string& content = rb.Content(1);
+    int draws = 0;
+    for (size_t at = content.find(" Do"); at != std::string::npos; at = content.find(" Do", at + 1)) ++draws;
+    lines.push_back("do " + std::to_string(draws));
+    return lines;
 }
 
 }  // namespace folivo::test

@@ -65,8 +65,8 @@ TEST_P(VectorPicture, FillsTheQuartersOfItsBox) {
     const auto pdf = dir / "page.pdf";
     EXPECT_EQ(WritePage(pdf, [&](Folivo& doc) { doc.DrawImage(file.string(), 100, 100, p.width, p.height); }), 0);
     EXPECT_QPDF_CLEAN(pdf);
-    ExpectColors(pdf, {{"110,110", {255, 0, 0}}, {"130,130", {0, 0, 255}}, {"130,110", {255, 255, 255}},
-                       {"110,130", {255, 255, 255}}, {"145,145", {255, 255, 255}}},
+    ExpectColors(Rendered(pdf), {{110, 110, {255, 0, 0}}, {130, 130, {0, 0, 255}}, {130, 110, {255, 255, 255}},
+                       {110, 130, {255, 255, 255}}, {145, 145, {255, 255, 255}}},
                  0);
 }
 
@@ -92,7 +92,7 @@ TEST(VectorPicture, DamagedFilesAreRecordedAndNotDrawn) {
         const int32_t error = WritePage(pdf, [&](Folivo& doc) { doc.DrawImage((dir / name).string(), 100, 100, 40, 40); });
         EXPECT_EQ(error, bytes.empty() ? 53 : 321) << name;
         EXPECT_QPDF_CLEAN(pdf);
-        ExpectColors(pdf, {{"101,101", {255, 255, 255}}}, 0);
+        ExpectColors(Rendered(pdf), {{101, 101, {255, 255, 255}}}, 0);
     }
 }
 

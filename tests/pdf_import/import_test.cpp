@@ -7,7 +7,7 @@
 
 #include <sstream>
 
-#include "tests/pdf_import/mini_pdf.hpp"
+#include "tests/pdf_support/mini_pdf.hpp"
 #include "tests/pdf_support/readback.hpp"
 
 namespace folivo::test {
@@ -23,26 +23,24 @@ struct Forms {
     std::string content;
 };
 
+// The text between "key " and the end of its value ("]" or " >>" or the next key).
+std::string Value(const std::string& dict, const std::string& key, const std::string& end) {
+    const size_t at = dict.find(key + " ");
+    if (at == std::string::npos) return "none";
+    const size_t from = at + key.size() + 1;
+    return dict.substr(from, dict.find(end, from) - from + (end == "]" ? 1 : 0));
+}
+
 Forms ReadForms(const std::filesystem::path& pdf, const std::string& password = "") {
-    const auto run = kv::test::Python(kv::test::ShellQuote(std::string(KV_SOURCE_DIR) + "/tests/pdf_import/forms.py") +
-                                      " " + kv::test::ShellQuote(pdf.string()) + " " + kv::test::ShellQuote(password));
-    EXPECT_EQ(run.status, 0) << run.output;
-    Forms result;
-    std::istringstream lines(run.output);
-    for (std::string line; std::getline(lines, line);) {
-        std::istringstream words(line);
-        FormLine f;
-        words >> f.name;
-        if (f.name == "content") {
-            words >> result.content;
-            result.content = FromHex(result.content);
-            continue;
-        }
-        std::string x0, y0, x1, y1;
-        words >> f.subtype >> x0 >> y0 >> x1 >> y1 >> f.filter >> f.fonts >> f.data;
-        f.bbox = x0 + " " + y0 + " " + x1 + " " + y1;
-        f.data = FromHex(f.data);
-        result.forms.push_back(f);
+    const Readback rb(pdf, password);
+    Forms result{{}, rb.Content(1)};
+    const std::string resources = rb.Object(Readback::Ref(rb.Page(1), "/Resources"));
+    for (size_t at = resources.find("/_PDF_"); at != std::string::npos; at = resources.find("/_PDF_", at + 1)) {
+        const std::string name = resources.substr(at, resources.find(' ', at) - at);
+        const int number = Readback::Ref(resources, name);
+        const std::string& form = rb.Object(number);
+        result.forms.push_back({name, Value(form, "/Subtype", " "), Value(form, "/BBox", "]"),
+                                Value(form, "/Filter", " "), Value(form, "/Font", " >>"), rb.Stream(number)});
     }
     return result;
 }
@@ -94,7 +92,7 @@ TEST(ImportPage, TwoPagesOfOneFileShareTheirFont) {
     EXPECT_EQ(forms.forms[1].name, "/_PDF_1.2");
     for (const auto& f : forms.forms) {
         EXPECT_EQ(f.subtype, "/Form");
-        EXPECT_EQ(f.bbox, "[0 0 400 300]");  // inherited from the page tree
+        EXPECT_EQ(f.bbox, "[ 0 0 400 300 ]");  // inherited from the page tree
     }
     EXPECT_EQ(forms.forms[0].fonts, forms.forms[1].fonts) << "the shared font is copied once";
     EXPECT_EQ(forms.forms[0].data, "BT /F1 24 Tf 50 150 Td (Alpha) Tj ET");

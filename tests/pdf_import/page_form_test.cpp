@@ -8,7 +8,7 @@
 #include <random>
 
 #include "pdf/reader/page_import.hpp"
-#include "tests/pdf_import/mini_pdf.hpp"
+#include "tests/pdf_support/mini_pdf.hpp"
 
 namespace folivo::test {
 namespace {

@@ -6,7 +6,7 @@
 #include <random>
 
 #include "pdf/reader/document.hpp"
-#include "tests/pdf_import/mini_pdf.hpp"
+#include "tests/pdf_support/mini_pdf.hpp"
 #include "tests/pdf_support/readback.hpp"
 
 namespace folivo::test {

@@ -1,6 +1,6 @@
 #pragma once
 // Shared by the pdf test suites: a host with a fixed clock, a scratch document, and reading our
-// files back through outside tools only (pikepdf via probe.py, poppler's pdftotext -bbox).
+// files back through outside tools only (pikepdf via readback.py, poppler's pdftotext and pdftoppm).
 
 #include <gtest/gtest.h>
 
@@ -57,14 +57,6 @@ inline std::string FromHex(const std::string& hex) {
     return bytes;
 }
 
-// Runs probe.py with a command and the file; fails the test when pikepdf cannot read it.
-inline std::string Probe(const std::string& command, const std::filesystem::path& pdf, const std::string& args = "") {
-    const auto run = kv::test::Python(kv::test::ShellQuote(std::string(KV_SOURCE_DIR) + "/tests/pdf_support/probe.py") +
-                                      " " + command + " " + kv::test::ShellQuote(pdf.string()) + " " + args);
-    EXPECT_EQ(run.status, 0) << run.output;
-    return run.output;
-}
-
 // pdftotext output in UTF-8.
 inline std::string Utf8Text(const std::filesystem::path& pdf) {
     const auto run = kv::test::Run("pdftotext -enc UTF-8 " + kv::test::ShellQuote(pdf.string()) + " -");
@@ -72,38 +64,89 @@ inline std::string Utf8Text(const std::filesystem::path& pdf) {
     return run.output;
 }
 
-// The decoded content stream of a 1-based page.
-inline std::string PageContent(const std::filesystem::path& pdf, int page = 1) {
-    return Probe("content", pdf, std::to_string(page));
-}
-
-// One line per font object (name|Subtype|BaseFont|BaseEncoding), then the first page's font names.
-inline std::string FontSummary(const std::filesystem::path& pdf) { return Probe("fonts", pdf); }
-
-// The facts probe.py prints, by key: pages and their boxes and contents, information strings,
-// catalog entries, metadata and reusable objects.
-class PdfFacts {
+// A file read back whole by pikepdf (readback.py): every object as text, every stream decoded.
+// Fails the test when pikepdf cannot open the file.
+class Readback {
 public:
-    explicit PdfFacts(const std::filesystem::path& pdf) : output_(Probe("facts", pdf)) {
-        std::istringstream lines(output_);
-        for (std::string line; std::getline(lines, line);) {
-            const size_t space = line.find(' ');
-            if (space != std::string::npos) facts_[line.substr(0, space)] = line.substr(space + 1);
+    explicit Readback(const std::filesystem::path& pdf, const std::string& password = "") {
+        const auto run = kv::test::Python(kv::test::ShellQuote(KV_SOURCE_DIR "/tests/pdf_support/readback.py") + " " +
+                                          kv::test::ShellQuote(pdf.string()) + " " + kv::test::ShellQuote(password));
+        EXPECT_EQ(run.status, 0) << run.output;
+        Parse(run.output);
+    }
+
+    std::string version;
+    std::string trailer;
+    std::vector<int> pages;           // object numbers, page 1 first
+    std::vector<std::string> labels;  // as a viewer shows them
+
+    // An object's text ("<< .. >>", a number...), "" when there is none.
+    const std::string& Object(int number) const { return Lookup(objects_, number); }
+    // A stream's decoded data.
+    const std::string& Stream(int number) const { return Lookup(streams_, number); }
+    const std::string& Page(int page) const { return Object(pages.at(static_cast<size_t>(page - 1))); }
+    // The decoded content of a 1-based page.
+    const std::string& Content(int page = 1) const { return Stream(Ref(Page(page), "/Contents")); }
+    // The object a dictionary's key refers to ("/Key n 0 R"), 0 when it does not.
+    static int Ref(const std::string& dict, const std::string& key) {
+        const size_t at = dict.find(key + " ");
+        return at == std::string::npos ? 0 : std::atoi(dict.c_str() + at + key.size() + 1);
+    }
+    // The first object whose text holds every part, 0 when none does.
+    int Find(std::initializer_list<std::string> parts) const {
+        for (const auto& [number, text] : objects_) {
+            bool all = true;
+            for (const auto& part : parts) all = all && text.find(part) != std::string::npos;
+            if (all) return number;
         }
+        return 0;
     }
-    // The value of a key, "" when absent.
-    std::string operator[](const std::string& key) const {
-        const auto it = facts_.find(key);
-        return it == facts_.end() ? "" : it->second;
+    // How many objects hold the part.
+    int Count(const std::string& part) const {
+        int n = 0;
+        for (const auto& entry : objects_) n += entry.second.find(part) != std::string::npos ? 1 : 0;
+        return n;
     }
-    // Bytes of a hex-valued key (contents, information strings, metadata).
-    std::string Bytes(const std::string& key) const { return FromHex((*this)[key]); }
-    const std::string& output() const { return output_; }
 
 private:
-    std::string output_;
-    std::map<std::string, std::string> facts_;
+    static const std::string& Lookup(const std::map<int, std::string>& table, int number) {
+        static const std::string none;
+        const auto it = table.find(number);
+        return it == table.end() ? none : it->second;
+    }
+
+    void Parse(const std::string& out) {
+        size_t pos = 0;
+        while (pos < out.size()) {
+            size_t end = out.find('\n', pos);
+            if (end == std::string::npos) end = out.size();
+            const std::string line = out.substr(pos, end - pos);
+            pos = end + 1;
+            std::istringstream words(line);
+            std::string kind;
+            int number = 0;
+            words >> kind;
+            const auto rest = [&] { return line.substr(std::min(line.size(), line.find(' ', kind.size() + 1) + 1)); };
+            if (kind == "version") words >> version;
+            if (kind == "trailer") trailer = line.substr(8);
+            if (kind == "page" && words >> number >> number) pages.push_back(number);
+            if (kind == "label") labels.push_back(rest());
+            if (kind == "obj" && words >> number) objects_[number] = rest();
+            if (kind == "stream" && words >> number) {
+                size_t length = 0;
+                words >> length;
+                streams_[number] = out.substr(pos, length);
+                pos += length + 1;
+            }
+        }
+    }
+
+    std::map<int, std::string> objects_;
+    std::map<int, std::string> streams_;
 };
+
+// The decoded content stream of a 1-based page.
+inline std::string PageContent(const std::filesystem::path& pdf, int page = 1) { return Readback(pdf).Content(page); }
 
 struct WordBox {
     std::string word;  // UTF-8
@@ -177,6 +220,24 @@ inline bool Near(const Rgb& got, const Rgb& want, int tolerance = 3) {
 
 inline std::string Show(const Rgb& c) {
     return std::to_string(c[0]) + "," + std::to_string(c[1]) + "," + std::to_string(c[2]);
+}
+
+// Checks rendered colours at points of the page, within a tolerance (JPEG and smooth shading vary).
+struct ColorAt {
+    int x, y;
+    Rgb color;
+};
+inline void ExpectColors(const Rendered& page, const std::vector<ColorAt>& probes, int tolerance = 8) {
+    for (const auto& p : probes) {
+        EXPECT_TRUE(Near(page.At(p.x, p.y), p.color, tolerance)) << p.x << "," << p.y << " is " << Show(page.At(p.x, p.y));
+    }
+}
+
+// The content a page's drawing added: after the flip matrix and the black colours of BeginPage.
+inline std::string Drawn(const std::string& content) {
+    const std::string opening = "0 0 0 rg\r0 0 0 RG\r";
+    const size_t at = content.find(opening);
+    return at == std::string::npos ? content : content.substr(at + opening.size());
 }
 
 // A writer on a fixed-clock host with its file in a scratch folder.

@@ -10,12 +10,6 @@
 namespace folivo::test {
 namespace {
 
-int Count(const std::string& text, const std::string& part) {
-    int n = 0;
-    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
-    return n;
-}
-
 TEST(TextOutput, EveryStandardFaceAndSizeReadsBack) {
     Doc d;
     d.pdf.BeginDoc(d.path.string());
@@ -36,10 +30,10 @@ TEST(TextOutput, EveryStandardFaceAndSizeReadsBack) {
     const std::string text = kv::test::PdfToText(d.Finish());
     for (const auto& word : words) EXPECT_TRUE(Contains(text, word)) << word << " missing from:\n" << text;
     // Twelve faces: the aliases share the records of Times New Roman, Arial and Courier New.
-    const std::string fonts = FontSummary(d.path);
-    EXPECT_EQ(Count(fonts, "|Type1|"), 12) << fonts;
-    ExpectContains(fonts, {"TimesNewRoman,BoldItalic|Type1|TimesNewRoman,BoldItalic|WinAnsiEncoding",
-                           "CourierNew,Italic|Type1|CourierNew,Italic|WinAnsiEncoding"});
+    const Readback rb(d.path);
+    EXPECT_EQ(rb.Count("/Subtype /Type1 /Type /Font"), 12);
+    EXPECT_TRUE(rb.Find({"/BaseFont /TimesNewRoman,BoldItalic /Encoding << /BaseEncoding /WinAnsiEncoding"}));
+    EXPECT_TRUE(rb.Find({"/BaseFont /CourierNew,Italic /Encoding << /BaseEncoding /WinAnsiEncoding"}));
     // A bigger size draws bigger glyphs.
     const auto boxes = WordBoxes(d.path);
     const auto small = FindWord(boxes, "F1Regular8");
@@ -68,13 +62,17 @@ TEST(TextOutput, FontObjectsAreWrittenOnceAndSymbolFontsKeepTheirEncoding) {
     EXPECT_THROW(d.pdf.SetFont(" ", 10), Error);
     d.Finish();
 
-    const std::string fonts = "\n" + FontSummary(d.path);
-    EXPECT_EQ(Count(fonts, "\nTimesNewRoman,BoldItalic|"), 1) << fonts;
-    ExpectContains(fonts, {"MACArial|Type1|Arial|MacRomanEncoding", "Symbol|Type1|Symbol|-",
-                           "ZapfDingbats|Type1|ZapfDingbats|-", "\nArial|Type1|Arial|WinAnsiEncoding",
-                           "My(Odd)Font|Type1|My(Odd)Font|WinAnsiEncoding",
-                           "resources:Arial,MACArial,My(Odd)Font,Symbol,TimesNewRoman,BoldItalic,ZapfDingbats"});
-    ExpectContains(PageContent(d.path),
+    const Readback rb(d.path);
+    EXPECT_EQ(rb.Count("/BaseFont /TimesNewRoman,BoldItalic "), 1);
+    for (const char* font : {"/BaseFont /Arial /Encoding << /BaseEncoding /MacRomanEncoding", "/BaseFont /Symbol /FirstChar",
+                             "/BaseFont /ZapfDingbats /FirstChar", "/BaseFont /Arial /Encoding << /BaseEncoding /WinAnsi",
+                             "/BaseFont /My#28Odd#29Font /Encoding << /BaseEncoding /WinAnsi"}) {
+        EXPECT_TRUE(rb.Find({font})) << font;
+    }
+    ExpectContains(rb.Object(Readback::Ref(rb.Page(1), "/Resources")),
+                   {"/Font << /Arial ", " /MACArial ", " /My#28Odd#29Font ", " /Symbol ", " /TimesNewRoman,BoldItalic ",
+                    " /ZapfDingbats "});
+    ExpectContains(rb.Content(1),
                    {"/TimesNewRoman,BoldItalic 12 Tf 12 TL", "/MACArial 12 Tf 12 TL", "/Symbol 10 Tf"});
     // Symbol's own codes: a b g are alpha, beta, gamma.
     EXPECT_TRUE(Contains(Utf8Text(d.path), "\xCE\xB1\xCE\xB2\xCE\xB3"));

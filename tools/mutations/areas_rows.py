@@ -1,5 +1,5 @@
 """Deliberate faults outside the PDF writer: archive, reports, output, app and the batch front end.
-Rows as in bench/pdf_mutations.py: name, file, text, replacement, suites (tests/<suite> folders)."""
+Rows as in tools/mutations/pdf.py: name, file, text, replacement, suites (tests/<suite> folders)."""
 
 MUTATIONS = [
     ("ISAM search stops after an equal key", "archive/isam_node.cpp",

@@ -1,5 +1,5 @@
 #pragma once
-// Builds small PDF files by hand for the import tests: numbered object bodies, a correct
+// Builds small PDF files by hand, apart from the writer (import sources, encoded test streams): numbered object bodies, a correct
 // cross-reference table and a trailer, with hooks to damage them.
 
 #include <cstdio>
