@@ -5,6 +5,9 @@
 # first: programs run before without a display would leave the window without one.
 # Usage: tests/win32_gui/run.sh WINDOWS_BUILD_FOLDER. Exit status: the number of failed tests.
 set -uo pipefail
+# wine names Unix files in the locale's character set: UTF-8, as the Linux build does, whatever
+# locale the caller has (CI runs with none).
+export LC_ALL=C.UTF-8
 # Quiet and without the mono and gecko installers' dialogs; the local time in a form the Windows C
 # library reads.
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=;mshtml=" TZ=CET-1CEST

@@ -5,6 +5,9 @@
 # archives left byte-identical, an accented company name, and the installer.
 # Usage: tests/wine/run.sh LINUX_BUILD WINDOWS_BUILD
 set -uo pipefail
+# wine names Unix files in the locale's character set: UTF-8, as the Linux build does, whatever
+# locale the caller has (CI runs with none).
+export LC_ALL=C.UTF-8
 cd "$(dirname "$0")/../.."
 linux=$(realpath "${1:-build}")
 win=$(realpath "${2:-build-windows}")
