@@ -59,12 +59,11 @@ windows: windows-deps
 	    -DCMAKE_BUILD_TYPE=Release -DKVVELM_WERROR=ON -DKVVELM_BENCH=OFF $(LAUNCHER)
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 
-# The Windows programs under wine against the Linux build: the unit tests, the reports, the installer
-# (tests/wine, which prepares the prefix in $(WINDOWS_BUILD)/wine-run), then the window and printing
-# through wine's spooler in the same prefix (tests/win32_gui).
+# The Windows programs under wine against the Linux build, in one prefix made in
+# $(WINDOWS_BUILD)/wine-run: the unit tests, the reports, the installer, the window and printing
+# through wine's spooler (tests/wine/run.sh).
 windows-check: build windows
 	./tests/wine/run.sh $(BUILD) $(WINDOWS_BUILD)
-	WINEPREFIX=$(abspath $(WINDOWS_BUILD))/wine-run/prefix ./tests/win32_gui/run.sh $(WINDOWS_BUILD)
 
 windows-deps:
 	@$(MAKE) --no-print-directory deps PACKAGES="$(WINDOWS_PACKAGES)"

@@ -1,10 +1,10 @@
 // kvvelm-window-driver.exe: plays a user at kvvelm.exe's window, from another process, through the
-// window's own controls (found by class and caption), as a test script asks:
+// window's own controls (found by class and caption), as tests/wine/run.sh asks:
 //   window                 wait for the window; print its title
 //   select TEXT            select the list entry that begins with TEXT (a click on it)
 //   click CAPTION          click the button, tick or option with that caption
-//   box BUTTON             wait for a message box; print its title and text; press BUTTON ("-":
-//                          the first one; ".": none, the box stays)
+//   box BUTTON             wait for a message box of any program; print its title and text; press
+//                          BUTTON ("-": the first one; ".": none, the box stays)
 //   minimize               minimize the window
 //   front                  wait until the window is the only one of its class, restored and in front
 //   close                  close the window, as its close box does
@@ -14,26 +14,20 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <string>
 #include <thread>
-#include <utility>
 #include <vector>
+
+#include "platform/text_encoding.hpp"
 
 namespace {
 
 constexpr wchar_t kWindowClass[] = L"KvvelmSelectionWindow";
-constexpr auto kLimit = std::chrono::seconds(60);
 
-std::string Utf8(const std::wstring& text) {
-    int size = ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0,
-                                     nullptr, nullptr);
-    std::string out(static_cast<std::size_t>(size), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), out.data(), size, nullptr,
-                          nullptr);
-    return out;
-}
+std::string Utf8(const std::wstring& text) { return kv::platform::Cp1252ToUtf8(kv::platform::WideToCp1252(text)); }
 
 std::wstring TextOf(HWND window) {
     std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
@@ -47,22 +41,24 @@ std::wstring ClassOf(HWND window) {
     return name;
 }
 
-std::vector<HWND> Children(HWND parent) {
+// The windows inside `parent`, or every top-level window when there is none.
+std::vector<HWND> Windows(HWND parent = nullptr) {
     std::vector<HWND> found;
-    ::EnumChildWindows(parent, [](HWND child, LPARAM list) {
-        reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+    const WNDENUMPROC add = [](HWND window, LPARAM list) {
+        reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
         return TRUE;
-    }, reinterpret_cast<LPARAM>(&found));
+    };
+    if (parent != nullptr) ::EnumChildWindows(parent, add, reinterpret_cast<LPARAM>(&found));
+    if (parent == nullptr) ::EnumWindows(add, reinterpret_cast<LPARAM>(&found));
     return found;
 }
 
-// Polls `find` until it gives a window or the limit passes.
+// Polls `find` until it gives a window or a minute passes.
 template <class Find>
 HWND WaitFor(Find find) {
-    const auto end = std::chrono::steady_clock::now() + kLimit;
-    while (std::chrono::steady_clock::now() < end) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    for (; std::chrono::steady_clock::now() < end; std::this_thread::sleep_for(std::chrono::milliseconds(100))) {
         if (HWND found = find()) return found;
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }
     return nullptr;
 }
@@ -71,32 +67,29 @@ HWND MainWindow() { return ::FindWindowW(kWindowClass, nullptr); }
 
 // A visible, enabled control of the window with this caption.
 HWND ControlCaptioned(const std::wstring& caption) {
-    for (HWND child : Children(MainWindow())) {
+    for (HWND child : Windows(MainWindow())) {
         if (TextOf(child) == caption && ::IsWindowVisible(child) && ::IsWindowEnabled(child)) return child;
     }
     return nullptr;
 }
 
-// A message box shown by any program (the window's, or a second start's).
 HWND MessageBoxWindow() {
-    HWND found = nullptr;
-    ::EnumWindows([](HWND window, LPARAM data) {
-        if (ClassOf(window) != L"#32770" || !::IsWindowVisible(window)) return TRUE;
-        *reinterpret_cast<HWND*>(data) = window;
-        return FALSE;
-    }, reinterpret_cast<LPARAM>(&found));
-    return found;
+    for (HWND window : Windows()) {
+        if (ClassOf(window) == L"#32770" && ::IsWindowVisible(window)) return window;
+    }
+    return nullptr;
 }
 
-// The window is the only one of its class, restored and in front.
 HWND AloneInFront() {
-    int windows = 0;
-    ::EnumWindows([](HWND window, LPARAM count) {
-        *reinterpret_cast<int*>(count) += ClassOf(window) == kWindowClass;
-        return TRUE;
-    }, reinterpret_cast<LPARAM>(&windows));
+    const std::vector<HWND> all = Windows();
+    const auto count = std::count_if(all.begin(), all.end(), [](HWND w) { return ClassOf(w) == kWindowClass; });
     HWND window = MainWindow();
-    return windows == 1 && !::IsIconic(window) && ::GetForegroundWindow() == window ? window : nullptr;
+    return count == 1 && !::IsIconic(window) && ::GetForegroundWindow() == window ? window : nullptr;
+}
+
+bool Minimize() {
+    ::ShowWindow(MainWindow(), SW_MINIMIZE);
+    return ::IsIconic(MainWindow()) != 0;
 }
 
 bool Window() {
@@ -105,21 +98,19 @@ bool Window() {
     return window != nullptr;
 }
 
-// The list box holding an entry that begins with `prefix`, and the entry's row.
-std::pair<HWND, LRESULT> ListEntry(const std::wstring& prefix) {
-    for (HWND child : Children(MainWindow())) {
-        if (ClassOf(child) != L"ListBox") continue;
-        const LRESULT row = ::SendMessageW(child, LB_FINDSTRING, static_cast<WPARAM>(-1),
-                                           reinterpret_cast<LPARAM>(prefix.c_str()));
-        if (row != LB_ERR) return {child, row};
-    }
-    return {nullptr, LB_ERR};
-}
-
 bool Select(const std::wstring& prefix) {
-    HWND list = WaitFor([&] { return ListEntry(prefix).first; });
+    LRESULT row = LB_ERR;
+    HWND list = WaitFor([&] {
+        for (HWND child : Windows(MainWindow())) {
+            if (ClassOf(child) != L"ListBox") continue;
+            row = ::SendMessageW(child, LB_FINDSTRING, static_cast<WPARAM>(-1),
+                                 reinterpret_cast<LPARAM>(prefix.c_str()));
+            if (row != LB_ERR) return child;
+        }
+        return HWND{};
+    });
     if (!list) return false;
-    ::SendMessageW(list, LB_SETSEL, TRUE, ListEntry(prefix).second);
+    ::SendMessageW(list, LB_SETSEL, TRUE, row);
     ::PostMessageW(::GetParent(list), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(list), LBN_SELCHANGE),
                    reinterpret_cast<LPARAM>(list));
     return true;
@@ -135,24 +126,15 @@ bool Box(const std::wstring& button) {
     HWND box = WaitFor(MessageBoxWindow);
     if (!box) return false;
     std::printf("box: %s\n", Utf8(TextOf(box)).c_str());
-    const bool leave = button == L".";
     HWND pressed = nullptr;
-    for (HWND child : Children(box)) {
+    for (HWND child : Windows(box)) {
         if (ClassOf(child) == L"Static" && !TextOf(child).empty()) std::printf("%s\n", Utf8(TextOf(child)).c_str());
-        if (ClassOf(child) == L"Button" && !pressed && !leave && (button.empty() || TextOf(child) == button))
-            pressed = child;
+        if (ClassOf(child) == L"Button" && !pressed && (button.empty() || TextOf(child) == button)) pressed = child;
     }
-    std::fflush(stdout);
+    if (button == L".") return true;
     if (pressed) ::PostMessageW(pressed, BM_CLICK, 0, 0);
     // The box is gone before the next step looks for one.
-    const auto end = std::chrono::steady_clock::now() + kLimit;
-    while (pressed && ::IsWindow(box) && std::chrono::steady_clock::now() < end)
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    return leave || pressed != nullptr;
-}
-
-bool Gone() {
-    return WaitFor([] { return MainWindow() ? nullptr : ::GetDesktopWindow(); }) != nullptr;
+    return pressed != nullptr && WaitFor([box] { return ::IsWindow(box) ? nullptr : box; }) != nullptr;
 }
 
 }  // namespace
@@ -164,28 +146,17 @@ int main() {
     std::vector<std::wstring> steps(arguments + 1, arguments + count);
     ::LocalFree(arguments);
     for (std::size_t i = 0; i < steps.size(); ++i) {
-        const std::wstring& step = steps[i];
+        const std::wstring step = steps[i];
         const bool hasArgument = i + 1 < steps.size();
         bool done = false;
-        if (step == L"window") {
-            done = Window();
-        } else if (step == L"select" && hasArgument) {
-            done = Select(steps[++i]);
-        } else if (step == L"click" && hasArgument) {
-            done = Click(steps[++i]);
-        } else if (step == L"box" && hasArgument) {
-            const std::wstring& button = steps[++i];
-            done = Box(button == L"-" ? L"" : button);
-        } else if (step == L"minimize") {
-            ::ShowWindow(MainWindow(), SW_MINIMIZE);
-            done = ::IsIconic(MainWindow()) != 0;
-        } else if (step == L"front") {
-            done = WaitFor(AloneInFront) != nullptr;
-        } else if (step == L"close") {
-            done = ::PostMessageW(MainWindow(), WM_CLOSE, 0, 0) != 0;
-        } else if (step == L"gone") {
-            done = Gone();
-        }
+        if (step == L"window") done = Window();
+        if (step == L"select" && hasArgument) done = Select(steps[++i]);
+        if (step == L"click" && hasArgument) done = Click(steps[++i]);
+        if (step == L"box" && hasArgument) done = Box(steps[++i] == L"-" ? L"" : steps[i]);
+        if (step == L"minimize") done = Minimize();
+        if (step == L"front") done = WaitFor(AloneInFront) != nullptr;
+        if (step == L"close") done = ::PostMessageW(MainWindow(), WM_CLOSE, 0, 0) != 0;
+        if (step == L"gone") done = WaitFor([] { return MainWindow() ? nullptr : ::GetDesktopWindow(); }) != nullptr;
         std::fflush(stdout);
         if (!done) {
             std::fprintf(stderr, "kvvelm-window-driver: step %s failed\n", Utf8(step).c_str());
