@@ -2,6 +2,7 @@
 // window's own controls (found by class and caption), as tests/wine/run.sh asks:
 //   window                 wait for the window; print its title
 //   select TEXT            select the list entry that begins with TEXT (a click on it)
+//   selected TEXT          print how many entries are selected in the list holding that entry
 //   click CAPTION          click the button, tick or option with that caption
 //   box BUTTON             wait for a message box of any program; print its title and text; press
 //                          BUTTON ("-": the first one; ".": none, the box stays)
@@ -98,9 +99,9 @@ bool Window() {
     return window != nullptr;
 }
 
-bool Select(const std::wstring& prefix) {
-    LRESULT row = LB_ERR;
-    HWND list = WaitFor([&] {
+// The list box holding an entry that begins with `prefix`, and the entry's row.
+HWND ListHolding(const std::wstring& prefix, LRESULT& row) {
+    return WaitFor([&] {
         for (HWND child : Windows(MainWindow())) {
             if (ClassOf(child) != L"ListBox") continue;
             row = ::SendMessageW(child, LB_FINDSTRING, static_cast<WPARAM>(-1),
@@ -109,6 +110,18 @@ bool Select(const std::wstring& prefix) {
         }
         return HWND{};
     });
+}
+
+bool Selected(const std::wstring& prefix) {
+    LRESULT row = LB_ERR;
+    HWND list = ListHolding(prefix, row);
+    if (list) std::printf("selected: %d\n", static_cast<int>(::SendMessageW(list, LB_GETSELCOUNT, 0, 0)));
+    return list != nullptr;
+}
+
+bool Select(const std::wstring& prefix) {
+    LRESULT row = LB_ERR;
+    HWND list = ListHolding(prefix, row);
     if (!list) return false;
     ::SendMessageW(list, LB_SETSEL, TRUE, row);
     ::PostMessageW(::GetParent(list), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(list), LBN_SELCHANGE),
@@ -151,6 +164,7 @@ int main() {
         bool done = false;
         if (step == L"window") done = Window();
         if (step == L"select" && hasArgument) done = Select(steps[++i]);
+        if (step == L"selected" && hasArgument) done = Selected(steps[++i]);
         if (step == L"click" && hasArgument) done = Click(steps[++i]);
         if (step == L"box" && hasArgument) done = Box(steps[++i] == L"-" ? L"" : steps[i]);
         if (step == L"minimize") done = Minimize();

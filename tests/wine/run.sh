@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # The Windows programs under wine, in one prefix on a virtual display, judged by the Linux tools: the
-# unit tests; the four reports on the demo installation (one company renamed "CAFFÈ") compared with
-# the Linux build's, the archives left byte-identical; the batch's messages and exit statuses; the
-# registry read from wine's registry; the installer; the window played by kvvelm-window-driver.exe
-# (tests/win32_gui); and, as root, printing through wine's spooler to a cups-pdf queue.
+# unit tests; the four reports on the demo installation (in a folder named "Società", one company
+# renamed "CAFFÈ", the certificates dated in "Città di Castello") compared with the Linux build's,
+# the archives left byte-identical; the batch's messages and exit statuses, a missing launch file;
+# the registry read from wine's registry; the installer; the window played by
+# kvvelm-window-driver.exe (tests/win32_gui); and, as root, printing through wine's spooler to a
+# cups-pdf queue.
 # Usage: tests/wine/run.sh LINUX_BUILD WINDOWS_BUILD. KVVELM_PICTURES=FOLDER saves the window's
 # pictures there (the README's). Exit status: 0 when every check passed.
 set -uo pipefail
@@ -12,6 +14,8 @@ set -uo pipefail
 linux=$(realpath "$1")
 win=$(realpath "$2")
 work="$win/wine-run"
+# The demo installations, in folders with an accented name, as an office's may be.
+ldemo="$work/Società-linux" wdemo="$work/Società-win"
 pictures=${KVVELM_PICTURES:+$(mkdir -p "$KVVELM_PICTURES" && realpath "$KVVELM_PICTURES")}
 # wine names Unix files in the locale's character set: UTF-8, as the Linux build does. Quiet, without
 # the mono and gecko installers; the same local time on both systems, in a form Windows reads too.
@@ -66,10 +70,10 @@ run_unit_tests() {
 # A demo installation for each system, the Windows one with Windows paths and C:\ as drive C.
 # Company 003 becomes "L'ARTIGIANA DEL CAFFÈ" (È is one byte in Windows-1252, the same length).
 make_demos() {
-    "$linux/tools/demo/kvvelm-mkdemo" "$work/demo-linux" >/dev/null
-    wine "$win/tools/demo/kvvelm-mkdemo.exe" "$(winpath "$work/demo-win")" >/dev/null
-    cp -r "$work/demo-win/drives/c/." "$WINEPREFIX/drive_c/"
-    /usr/bin/python3 - "$work"/demo-{linux,win}/archivi/* <<'PY'
+    "$linux/tools/demo/kvvelm-mkdemo" "$ldemo" >/dev/null
+    wine "$win/tools/demo/kvvelm-mkdemo.exe" "$(winpath "$wdemo")" >/dev/null
+    cp -r "$wdemo/drives/c/." "$WINEPREFIX/drive_c/"
+    /usr/bin/python3 - "$ldemo"/archivi/* "$wdemo"/archivi/* <<'PY'
 import pathlib, sys
 for f in map(pathlib.Path, sys.argv[1:]):
     f.write_bytes(f.read_bytes().replace(b"DEL LEGNO", b"DEL CAFF\xc8"))
@@ -77,7 +81,7 @@ PY
 }
 
 linux_batch() {  # linux_batch ARGS...
-    local demo=$work/demo-linux
+    local demo=$ldemo
     KVVELM_REGISTRY="$demo/registry.reg" KVVELM_DRIVES="$demo/drives" KVVELM_LOCK="$work/linux.lock" \
         KVVELM_PRINTERS="Ufficio_Inkjet;KVVELM_Laser" "$linux/cli/kvvelm-batch" "$@" </dev/null
 }
@@ -87,7 +91,7 @@ linux_batch() {  # linux_batch ARGS...
 win_batch() {
     local printers=(KVVELM_PRINTERS="Ufficio_Inkjet;KVVELM_Laser")
     [ -z "${SPOOLER:-}" ] || printers=(-u KVVELM_PRINTERS)
-    env "${printers[@]}" KVVELM_REGISTRY="${KVVELM_REGISTRY-$(winpath "$work/demo-win/registry.reg")}" \
+    env "${printers[@]}" KVVELM_REGISTRY="${KVVELM_REGISTRY-$(winpath "$wdemo/registry.reg")}" \
         KVVELM_LOCK="${KVVELM_LOCK:-kvvelm-wine-test}" timeout 300 wine "$win/cli/kvvelm-batch.exe" "$@" \
         </dev/null | tr -d '\r'
     return "${PIPESTATUS[0]}"
@@ -119,13 +123,13 @@ same_run() {  # same_run NAME ARGS...
     local name=$1; shift
     linux_batch "$@" >"$work/linux.out" 2>"$work/linux.err"; local ls=$?
     win_batch "$@" >"$work/win.out" 2>"$work/win.err"; local ws=$?
-    sed -i "s|$work/demo-linux|DEMO|g" "$work"/linux.{out,err}
-    sed -i "s|$(winpath "$work/demo-win" | sed 's|\\|\\\\|g')|DEMO|g; s|\\\\|/|g; s|\r\$||" "$work"/win.{out,err}
+    sed -i "s|$ldemo|DEMO|g" "$work"/linux.{out,err}
+    sed -i "s|$(winpath "$wdemo" | sed 's|\\|\\\\|g')|DEMO|g; s|\\\\|/|g; s|\r\$||" "$work"/win.{out,err}
     check "$name: exit $ws as on Linux, the same messages" eval '[ "$ws" = "$ls" ] &&
         diff "$work/linux.out" "$work/win.out" && diff "$work/linux.err" "$work/win.err"'
 }
 
-archives_digest() { (cd "$work/demo-win/archivi" && find . -type f -print0 | sort -z | xargs -0 sha256sum); }
+archives_digest() { (cd "$wdemo/archivi" && find . -type f -print0 | sort -z | xargs -0 sha256sum); }
 
 # Every report on both systems, the certificates dated with an accented place given on the command
 # line, then each Windows PDF against the Linux one.
@@ -138,17 +142,17 @@ compare_reports() {
     done
     same_run certificazioni --report certificazioni --ditte tutte --uscita pdf --data "Città di Castello, 15/01/2026"
     check "archives byte-identical after the reports" test "$before" = "$(archives_digest)"
-    local pdfs; pdfs=$(cd "$work/demo-linux/FILE-PDF" && find . -name '*.pdf' | sort)
+    local pdfs; pdfs=$(cd "$ldemo/FILE-PDF" && find . -name '*.pdf' | sort)
     check "the same PDF files ($(wc -l <<<"$pdfs"), one named CAFFÈ)" eval '[[ $pdfs == *"CAFFÈ"* ]] &&
-        [ "$pdfs" = "$(cd "$work/demo-win/FILE-PDF" && find . -name "*.pdf" | sort)" ]'
+        [ "$pdfs" = "$(cd "$wdemo/FILE-PDF" && find . -name "*.pdf" | sort)" ]'
     local pdf bad=0
     while read -r pdf; do
-        local l="$work/demo-linux/FILE-PDF/$pdf" w="$work/demo-win/FILE-PDF/$pdf"
+        local l="$ldemo/FILE-PDF/$pdf" w="$wdemo/FILE-PDF/$pdf"
         cmp -s <(undated "$l") <(undated "$w") || { say "    differs: $pdf"; bad=1; }
         qpdf --check "$w" >/dev/null 2>&1 || { say "    qpdf --check: $pdf"; bad=1; }
     done <<<"$pdfs"
     check "every PDF byte for byte as Linux's apart from dates, qpdf-clean" test "$bad" = 0
-    local certificate; certificate=$(find "$work/demo-win/FILE-PDF" -name 'PARC_*' | head -1)
+    local certificate; certificate=$(find "$wdemo/FILE-PDF" -name 'PARC_*' | head -1)
     check "the certificates dated in Città di Castello" \
         grep -q "Città di Castello, 15/01/2026" <(pdftotext "$certificate" -)
 }
@@ -163,11 +167,21 @@ choices_and_statuses() {
     same_run "--help" --help
     same_run "--info" --info
     same_run "a print run to a printer that refuses jobs" --report documenti --ditte 001 --uscita stampa
+    local before; before=$(archives_digest)
+    mv "$WINEPREFIX/drive_c/CORVIN" "$WINEPREFIX/drive_c/CORVIN.off"
+    win_batch --report documenti --ditte 001 --uscita pdf >/dev/null 2>"$work/win.err"
+    local status=$?
+    mv "$WINEPREFIX/drive_c/CORVIN.off" "$WINEPREFIX/drive_c/CORVIN"
+    check "a missing launch file: exit 2, named on standard error, no archive file made" eval '[ $status = 2 ] &&
+        grep -q "C:.CORVIN.CORVIN.INI" "$work/win.err" && [ "$before" = "$(archives_digest)" ]'
 }
 
 registry_from_wine() {
     say "Registry:"
-    wine reg import "$(winpath "$work/demo-win/registry.reg")" >/dev/null 2>&1
+    # reg reads an 8-bit file in the ANSI code page: the accented folder goes in as UTF-16, as
+    # regedit exports it.
+    iconv -f UTF-8 -t UTF-16 "$wdemo/registry.reg" >"$work/registry-utf16.reg"
+    wine reg import "$(winpath "$work/registry-utf16.reg")" >/dev/null 2>&1
     # Without the older path files on C:, which name the same folders, only the registry can.
     rm -rf "$WINEPREFIX/drive_c/PQTPAGHE"
     KVVELM_REGISTRY="" win_batch --info >"$work/info-registry.out" 2>&1
@@ -211,7 +225,7 @@ printing() {
     # pdftocairo keeps the printed text readable (ghostscript's renderer turns it into Type 3 glyphs).
     lpadmin -p "$queue" -v "cups-pdf:/$queue" -E -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd \
         -o pdftops-renderer-default=pdftocairo 2>&1 | grep -v "deprecated"
-    rm -rf "$work/demo-win/FILE-PDF"
+    rm -rf "$wdemo/FILE-PDF"
     local info; info=$(SPOOLER=1 win_batch --info)
     SPOOLER=1 win_batch --report documenti --ditte 001 --uscita pdf >/dev/null
     SPOOLER=1 win_batch --report documenti --ditte 001 --uscita stampa >/dev/null
@@ -221,7 +235,7 @@ printing() {
     done
     local job target
     job=$(find "$printed" -name '*.pdf')
-    target=$(find "$work/demo-win/FILE-PDF" -name '*.pdf')
+    target=$(find "$wdemo/FILE-PDF" -name '*.pdf')
     # Lines as pdftotext -layout reads them, trimmed, blanks made one, empty lines dropped. The
     # printed "-" comes back as the soft hyphen, the same glyph at the other code of the code page.
     lines() { pdftotext -layout "$1" - | sed 's/\xc2\xad/-/g' | awk '{$1 = $1; if (NF) print}'; }
@@ -246,7 +260,7 @@ ended() { driver close gone >/dev/null && wait "$window"; }
 # PDF" turns the run into PDF files.
 the_window() {
     say "Window:"
-    local demo=$work/demo-win
+    local demo=$wdemo
     local -x KVVELM_REGISTRY; KVVELM_REGISTRY=$(winpath "$demo/registry.reg")
     local -x KVVELM_LOCK=kvvelm-window KVVELM_PRINTERS=$queue
     rm -rf "$demo/FILE-PDF"
@@ -256,7 +270,7 @@ the_window() {
     sleep 1
     picture kvvelm-win32-window.png
     driver minimize >/dev/null
-    wine "$win/gui/win32/kvvelm.exe" &
+    timeout 90 wine "$win/gui/win32/kvvelm.exe" &  # a second window would stay open
     local second=$! other; other=$(driver box OK)
     wait "$second"
     local status=$?
@@ -274,6 +288,7 @@ the_window() {
     rm -f "$pdf"
     local opened named; opened=$(driver box "Apri PDF" box OK) named="$(winpath "$pdf")"$'\n\n'
     check "Apri PDF on a file removed meanwhile names it and the system's reason" eval '[[ $opened == *"$named"?* ]]'
+    check "after the run the company list shows none selected" eval '[ "$(driver selected "001 ")" = "selected: 0" ]'
     xdotool search --name "$caption" windowfocus --sync key ctrl+shift+p
     check "Ctrl+Shift+P shows the information box" eval '[[ $(driver box -) == *"Informazioni Progetto"* ]]'
     check "closing the window ends it with status 0" ended
