@@ -23,10 +23,7 @@ protected:
     Files files{DriveMap("unused")};
 
     // The path text as the archives hold it: Windows-1252, backslashes.
-    std::string Text(const std::string& name) const {
-        std::string base = dir.path().string();
-        return base + "\\" + name;
-    }
+    std::string Text(const std::string& name) const { return dir.path().string() + "\\" + name; }
     static int ErrorOf(const std::function<void()>& action) { return test::ErrorOf(action).number(); }
 };
 

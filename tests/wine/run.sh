@@ -56,14 +56,11 @@ prepare_prefix() {
 }
 
 run_unit_tests() {
-    say "Unit tests (.exe under wine):"
     local exe
     for exe in "$win"/tests/*/*_tests.exe; do
         local log="$work/$(basename "$exe" .exe).log"
-        (cd "$(dirname "$exe")" && wine "$exe" --gtest_brief=1 >"$log" 2>&1)
-        local status=$?
-        [ "$status" = 0 ] || tail -30 "$log"
-        check "$(basename "$exe")" test "$status" = 0
+        check "$(basename "$exe")" eval '(cd "$(dirname "$exe")" && wine "$exe" --gtest_brief=1 >"$log" 2>&1) ||
+            ! tail -30 "$log"'
     done
 }
 
@@ -73,16 +70,11 @@ make_demos() {
     "$linux/tools/demo/kvvelm-mkdemo" "$ldemo" >/dev/null
     wine "$win/tools/demo/kvvelm-mkdemo.exe" "$(winpath "$wdemo")" >/dev/null
     cp -r "$wdemo/drives/c/." "$WINEPREFIX/drive_c/"
-    /usr/bin/python3 - "$ldemo"/archivi/* "$wdemo"/archivi/* <<'PY'
-import pathlib, sys
-for f in map(pathlib.Path, sys.argv[1:]):
-    f.write_bytes(f.read_bytes().replace(b"DEL LEGNO", b"DEL CAFF\xc8"))
-PY
+    LC_ALL=C sed -i 's/DEL LEGNO/DEL CAFF\xc8/g' "$ldemo"/archivi/* "$wdemo"/archivi/*
 }
 
 linux_batch() {  # linux_batch ARGS...
-    local demo=$ldemo
-    KVVELM_REGISTRY="$demo/registry.reg" KVVELM_DRIVES="$demo/drives" KVVELM_LOCK="$work/linux.lock" \
+    KVVELM_REGISTRY="$ldemo/registry.reg" KVVELM_DRIVES="$ldemo/drives" KVVELM_LOCK="$work/linux.lock" \
         KVVELM_PRINTERS="Ufficio_Inkjet;KVVELM_Laser" "$linux/cli/kvvelm-batch" "$@" </dev/null
 }
 
@@ -134,7 +126,6 @@ archives_digest() { (cd "$wdemo/archivi" && find . -type f -print0 | sort -z | x
 # Every report on both systems, the certificates dated with an accented place given on the command
 # line, then each Windows PDF against the Linux one.
 compare_reports() {
-    say "Reports, Windows against Linux:"
     local before; before=$(archives_digest)
     local report
     for report in documenti registro percipienti; do
@@ -158,7 +149,6 @@ compare_reports() {
 }
 
 choices_and_statuses() {
-    say "Choice messages and exit statuses:"
     exec 9>/tmp/kvvelm-printing-test.lock  # no test's queue named as the demo's printer meanwhile
     flock 9
     same_run "a choice missing" --report registro
@@ -177,7 +167,6 @@ choices_and_statuses() {
 }
 
 registry_from_wine() {
-    say "Registry:"
     # reg reads an 8-bit file in the ANSI code page: the accented folder goes in as UTF-16, as
     # regedit exports it.
     iconv -f UTF-8 -t UTF-16 "$wdemo/registry.reg" >"$work/registry-utf16.reg"
@@ -192,7 +181,6 @@ registry_from_wine() {
 }
 
 installer() {
-    say "Installer:"
     local setup; setup=$(ls "$win"/installer/kvvelm-*-setup.exe 2>/dev/null | head -1)
     local target="$WINEPREFIX/drive_c/Program Files/KVVELM"
     wine "$setup" /S >/dev/null 2>&1
@@ -211,8 +199,7 @@ installer() {
 # spooler and GDI to a cups-pdf queue (wine lists the CUPS queues as Windows printers) reads as the
 # PDF target, page for page, in Liberation Mono.
 printing() {
-    say "Printing through wine's spooler:"
-    [ "$(id -u)" = 0 ] && [ -x /usr/lib/cups/backend/cups-pdf ] || { say "  skip (root with cups-pdf only)"; return; }
+    [ "$(id -u)" = 0 ] && [ -x /usr/lib/cups/backend/cups-pdf ] || { say "  skip: root with cups-pdf only"; return; }
     running() { LC_ALL=C lpstat -r 2>/dev/null | grep -q "is running"; }
     if ! running; then
         /usr/sbin/cupsd -f >/dev/null 2>&1 &
@@ -221,7 +208,8 @@ printing() {
     fi
     local printed=$work/printed
     mkdir -p "$printed" && chmod 777 "$printed"
-    printf 'Out %s\nAnonDirName %s\nUserUMask 0000\nLabel 1\n' "$printed" "$printed" >"/etc/cups/cups-pdf-$queue.conf"
+    printf 'Out %s\nAnonDirName %s\nUserUMask 0000\nLabel 1\n' "$printed" "$printed" \
+        >"/etc/cups/cups-pdf-$queue.conf"
     # pdftocairo keeps the printed text readable (ghostscript's renderer turns it into Type 3 glyphs).
     lpadmin -p "$queue" -v "cups-pdf:/$queue" -E -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd \
         -o pdftops-renderer-default=pdftocairo 2>&1 | grep -v "deprecated"
@@ -233,15 +221,13 @@ printing() {
         [ -n "$(find "$printed" -name '*.pdf')" ] && [ -z "$(lpstat -o)" ] && break
         sleep 0.2
     done
-    local job target
-    job=$(find "$printed" -name '*.pdf')
-    target=$(find "$wdemo/FILE-PDF" -name '*.pdf')
+    local job target; job=$(find "$printed" -name '*.pdf') target=$(find "$wdemo/FILE-PDF" -name '*.pdf')
     # Lines as pdftotext -layout reads them, trimmed, blanks made one, empty lines dropped. The
     # printed "-" comes back as the soft hyphen, the same glyph at the other code of the code page.
     lines() { pdftotext -layout "$1" - | sed 's/\xc2\xad/-/g' | awk '{$1 = $1; if (NF) print}'; }
     pages() { pdfinfo "$1" | awk '/^Pages:/ {print $2}'; }
     check "wine lists the queue; one job, qpdf-clean, the PDF target's text and pages, in Liberation Mono" eval '
-        [[ $info == *"$queue"* ]] && [ "$(wc -l <<<"$job")" = 1 ] && [ -n "$job" ] && qpdf --check "$job" >/dev/null &&
+        [[ $info == *"$queue"* ]] && [ -n "$job" ] && [ "$(wc -l <<<"$job")" = 1 ] && qpdf --check "$job" >/dev/null &&
         diff <(lines "$target") <(lines "$job") >"$work/printed.diff" &&
         [ "$(pages "$job")" = "$(pages "$target")" ] && pdffonts "$job" | grep -q LiberationMono'
 }
@@ -259,29 +245,24 @@ ended() { driver close gone >/dev/null && wait "$window"; }
 # print run to a printer the spooler does not have stops once on the printer question, and "Crea
 # PDF" turns the run into PDF files.
 the_window() {
-    say "Window:"
-    local demo=$wdemo
-    local -x KVVELM_REGISTRY; KVVELM_REGISTRY=$(winpath "$demo/registry.reg")
+    local -x KVVELM_REGISTRY; KVVELM_REGISTRY=$(winpath "$wdemo/registry.reg")
     local -x KVVELM_LOCK=kvvelm-window KVVELM_PRINTERS=$queue
-    rm -rf "$demo/FILE-PDF"
-    wine "$win/gui/win32/kvvelm.exe" &
-    window=$!
+    rm -rf "$wdemo/FILE-PDF"
+    wine "$win/gui/win32/kvvelm.exe" & window=$!
     check "opens titled $caption" eval '[ "$(driver window)" = "window: $caption" ]'
     sleep 1
     picture kvvelm-win32-window.png
     driver minimize >/dev/null
     timeout 90 wine "$win/gui/win32/kvvelm.exe" &  # a second window would stay open
     local second=$! other; other=$(driver box OK)
-    wait "$second"
-    local status=$?
+    wait "$second"; local status=$?
     check "a second start: its box, exit 3, the running window restored in front, alone" \
         eval '[ $status = 3 ] && [[ $other == *"Un altro KVVELM"* ]] && driver front >/dev/null'
-    win_batch --info >/dev/null 2>"$work/second.err"
-    status=$?
+    win_batch --info >/dev/null 2>"$work/second.err"; status=$?
     check "a second batch: exit 3, said on standard error" \
         eval '[ $status = 3 ] && grep -q "Un altro KVVELM" "$work/second.err"'
     local closing; closing=$(driver select "001 " click "Elenco Documenti" click "Crea PDF" click Conferma box .)
-    local pdf; pdf=$(find "$demo/FILE-PDF" -name '*.pdf')
+    local pdf; pdf=$(find "$wdemo/FILE-PDF" -name '*.pdf')
     check "a PDF run: company 001's list, qpdf-clean, its real folder in the closing box" eval '[ -n "$pdf" ] &&
         qpdf --check "$pdf" >/dev/null && [[ $(pdftotext -layout "$pdf" -) == *"DITTA: 001 "* ]] &&
         [[ $closing == *"$(winpath "$(dirname "$pdf")")"* ]]'
@@ -292,16 +273,15 @@ the_window() {
     xdotool search --name "$caption" windowfocus --sync key ctrl+shift+p
     check "Ctrl+Shift+P shows the information box" eval '[[ $(driver box -) == *"Informazioni Progetto"* ]]'
     check "closing the window ends it with status 0" ended
-    rm -rf "$demo/FILE-PDF"
-    wine "$win/gui/win32/kvvelm.exe" &
-    window=$!
+    rm -rf "$wdemo/FILE-PDF"
+    wine "$win/gui/win32/kvvelm.exe" & window=$!
     driver select "001 " click "Elenco Documenti" click "Stampa Laser" click Conferma box . >/dev/null
     sleep 1
     picture kvvelm-win32-running.png
     local answers; answers=$(driver box "Crea PDF" box OK)
     check "a print run to a missing printer: the question once, Crea PDF writes the PDF, status 0" eval '
         [ "$(grep -c "Riprova, crea i PDF" <<<"$answers")" = 1 ] && ended &&
-        [ -n "$(find "$demo/FILE-PDF" -name "*.pdf")" ]'
+        [ -n "$(find "$wdemo/FILE-PDF" -name "*.pdf")" ]'
     window=
 }
 
