@@ -191,7 +191,7 @@ installer() {
     check "the installed kvvelm-batch runs" eval 'wine "$target/kvvelm-batch.exe" --help >/dev/null 2>&1'
     wine "$target/uninstall.exe" /S >/dev/null 2>&1
     # The uninstaller runs from a copy of itself and returns at once: wait for the folder to go.
-    for _ in $(seq 150); do [ -e "$target" ] || break; sleep 0.2; done
+    for _ in $(seq 300); do [ -e "$target" ] || break; sleep 0.2; done
     check "uninstalls silently, the folder removed" test ! -e "$target"
 }
 
