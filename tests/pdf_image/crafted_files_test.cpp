@@ -128,7 +128,7 @@ INSTANTIATE_TEST_SUITE_P(
                                               U16(0) + U16(0) + std::string("\0\x02\0;", 4),
                 321},
         Damaged{"tga_colour_mapped", "m.tga", Tga(1, 2, 2, 24, 0) + kTwoByTwo24, 321},
-        Damaged{"tga_16_bit", "d.tga", Tga(2, 2, 2, 16, 0) + kTwoByTwo24, 321},
+        Damaged{"tga_16_bit_grey", "d.tga", Tga(3, 2, 2, 16, 0) + kTwoByTwo24, 321},
         Damaged{"tga_rows_past_end", "r.tga", Tga(2, 200, 2, 24, 0) + kTwoByTwo24, 321},
         Damaged{"tga_run_past_end", "u.tga", Tga(10, 2, 2, 24, 0) + std::string("\x83\0\0", 3), 321},
         Damaged{"jpeg_without_frame", "n.jpg", std::string("\xFF\xD8\xFF\xE0\0\x10JFIF") + std::string(30, '\0'),
