@@ -200,7 +200,9 @@ void FolivoImpl::PutStream(std::string Data, int32_t ObjNum, std::string Filters
     if (!DecodeParms.empty()) {
         // Each filter added in front of the preset ones takes no parameters.
         std::string nulls;
-        for (auto added = std::count(Filters.begin(), Filters.end(), '/') - preset; added > 0; --added) nulls += "null ";
+        for (auto added = std::count(Filters.begin(), Filters.end(), '/') - preset; added > 0; --added) {
+            nulls += "null ";
+        }
         WriteLine("/DecodeParms [" + nulls + DecodeParms + "]");
     }
     if (!Filters.empty()) WriteLine("/Filter [" + Filters + "]");

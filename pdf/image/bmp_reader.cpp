@@ -145,7 +145,9 @@ void ReadDirectRows(const ByteSource& b, const BmpHeader& h, Raster& r) {
             }
             const uint32_t pixel = PixelAt(pixels, at, bytesPerPixel);
             for (size_t c = 0; c < 3; ++c) out[c] = static_cast<char>(masks[c].Of(pixel));
-            if (!alpha.empty()) alpha[static_cast<size_t>(out - rgb.data()) / 3] = static_cast<char>(alphaChannel.Of(pixel));
+            if (!alpha.empty()) {
+                alpha[static_cast<size_t>(out - rgb.data()) / 3] = static_cast<char>(alphaChannel.Of(pixel));
+            }
         }
     }
     r.samples = std::move(rgb);

@@ -24,7 +24,10 @@ std::span<const Pass> PassesOf(const PngLayout& layout) {
     return layout.interlaced ? std::span<const Pass>(kAdam7) : std::span<const Pass>(kWhole);
 }
 
-uint64_t PassSize(uint64_t full, uint64_t start, uint64_t step) { return full > start ? (full - start + step - 1) / step : 0; }
+// Pixels of a row or column of `full` that a pass samples from `start` every `step`.
+uint64_t PassSize(uint64_t full, uint64_t start, uint64_t step) {
+    return full > start ? (full - start + step - 1) / step : 0;
+}
 
 uint8_t Paeth(int a, int b, int c) {
     const int p = a + b - c;

@@ -58,7 +58,9 @@ std::string TransparencyAlpha(const std::string& rows, const PngFile& png, const
                 continue;
             }
             bool key = true;
-            for (uint32_t c = 0; c < channels; ++c) key = key && SampleAt(row, x * channels + c, png.depth) == trns.U16BE(2 * c);
+            for (uint32_t c = 0; c < channels; ++c) {
+                key = key && SampleAt(row, x * channels + c, png.depth) == trns.U16BE(2 * c);
+            }
             if (key) alpha[out] = '\0';
         }
     }
@@ -93,6 +95,7 @@ Raster ReadPng(std::string_view file) {
         png.transparency.clear();
     }
     const uint64_t size = PngFilteredSize(layout);
+    if (size > codec::kInflateLimit) throw FormatError("PNG image data larger than an inflated stream may be");
     const codec::InflateResult inflated = codec::InflateZlib(BytesOf(png.data), size);
     if (!inflated.ok()) throw FormatError("PNG image data: " + inflated.error);
     if (inflated.bytes.size() != size) throw FormatError("PNG image data ends early");

@@ -83,7 +83,9 @@ std::vector<Rgba> ReadColorMap(const ByteSource& b, const TgaHeader& h) {
     const uint64_t entryBytes = (h.mapDepth + 7) / 8;
     const std::string_view map = b.Bytes(h.mapOffset, h.mapLength * entryBytes);
     std::vector<Rgba> colors;
-    for (uint64_t i = 0; i < h.mapLength; ++i) colors.push_back(ColorOf(ValueAt(map, i * entryBytes, entryBytes), h.mapDepth));
+    for (uint64_t i = 0; i < h.mapLength; ++i) {
+        colors.push_back(ColorOf(ValueAt(map, i * entryBytes, entryBytes), h.mapDepth));
+    }
     return colors;
 }
 
