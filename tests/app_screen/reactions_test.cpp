@@ -7,12 +7,12 @@
 #include "app/screen_controls.hpp"
 #include "app/screen_reactions.hpp"
 #include "platform/errors.hpp"
-#include "tests/app_screen/screen_fixture.hpp"
+#include "tests/support/demo_installation.hpp"
 
 namespace kv::app {
 namespace {
 
-class ReactionsTest : public ScreenTest {
+class ReactionsTest : public test::DemoInstallationTest {
 protected:
     ReactionsTest() { StartProgram(); }
 };
