@@ -64,20 +64,6 @@ TEST_F(ConfirmTest, EachIncompleteChoiceNamesWhatIsMissingAndChangesNothing) {
     EXPECT_EQ(messages.size(), 7u);
 }
 
-TEST_F(ConfirmTest, ElencoPercipientiRunsWithoutCompanyOrMonth) {
-    Program& program = *program_;
-    TickAllMonths(program, false);
-    ChooseReport(program, kElencoPercipienti);
-
-    EXPECT_EQ(Confirm(), ConfirmResult::ReportRan);
-
-    EXPECT_TRUE(dialogs_.shown().empty());
-    ASSERT_EQ(reports_.calls.size(), 1u);
-    EXPECT_EQ(reports_.calls[0].driver, "percipienti");
-    EXPECT_TRUE(reports_.calls[0].request.companies.empty());
-    EXPECT_FALSE(reports_.calls[0].request.allMonths);
-}
-
 TEST_F(ConfirmTest, RequestCarriesTheChoicesAndEachReportGoesToItsDriver) {
     Program& program = *program_;
     ChooseOrder(program, kOrderByName);  // ALFA 007, BETA 002, GAMMA 009
@@ -96,7 +82,6 @@ TEST_F(ConfirmTest, RequestCarriesTheChoicesAndEachReportGoesToItsDriver) {
     ASSERT_EQ(reports_.calls.size(), 1u);
     EXPECT_EQ(reports_.calls[0].driver, "certificazioni");
     const ReportRequest& request = reports_.calls[0].request;
-    EXPECT_EQ(request.report, kCertificazioni);
     ASSERT_EQ(request.companies.size(), 2u);
     EXPECT_EQ(request.companies[0].position, 0);
     EXPECT_EQ(request.companies[0].code, "007");
@@ -112,20 +97,24 @@ TEST_F(ConfirmTest, RequestCarriesTheChoicesAndEachReportGoesToItsDriver) {
     EXPECT_TRUE(reports_.calls[0].MODOPDF);
     EXPECT_EQ(request.certificateDate, "28/02/2026");
     EXPECT_TRUE(request.orderByName);
-    EXPECT_EQ(request.screenCaption, "Nuova Gestione Certificazione Parcelle");
     EXPECT_TRUE(program.screen.ANNOCORRENTE);
     EXPECT_FALSE(program.screen.TUTTIMESI);
     EXPECT_EQ(program.screen.ANNOSTAMPA, "2025");
 
+    // The list of payees runs without a company or a month.
     const char* drivers[] = {"documenti", "registro", "percipienti"};
     for (int report = kElencoDocumenti; report <= kElencoPercipienti; ++report) {
-        SelectCompany(program, 1, true);
+        const bool payees = report == kElencoPercipienti;
+        SelectCompany(program, 1, !payees);
+        TickAllMonths(program, !payees);
         ChooseReport(program, report);
         ASSERT_EQ(Confirm(), ConfirmResult::ReportRan);
         EXPECT_EQ(reports_.calls.back().driver, drivers[report]);
         EXPECT_FALSE(reports_.calls.back().MODOPDF);  // the reset chose "Stampa Laser"
-        EXPECT_TRUE(reports_.calls.back().request.allMonths);
+        EXPECT_EQ(reports_.calls.back().request.allMonths, !payees);
+        EXPECT_EQ(reports_.calls.back().request.companies.size(), payees ? 0u : 1u);
     }
+    EXPECT_TRUE(dialogs_.shown().empty());
 }
 
 // A run log that cannot be written (here a folder stands where the file should be) is said once, in
@@ -182,27 +171,25 @@ TEST_F(ConfirmTest, ConfirmResetsTheChoicesButKeepsTheListOrder) {
 // One question before a print run: Riprova looks again, Crea PDF makes the run a PDF run, Annulla
 // runs nothing; unattended, the reason and the end of the program.
 TEST_F(ConfirmTest, UnusablePrinterIsAskedAboutOnceBeforeTheRun) {
-    struct Case {
+    const struct {
         const char* name;
-        std::vector<platform::Answer> answers;
-        bool unattended;
+        platform::Answer answer;
         ConfirmResult result;
         size_t reportsRun;
         bool pdf;
+    } cases[] = {
+        {"retry, then it prints", platform::Answer::Retry, ConfirmResult::ReportRan, 1, false},
+        {"crea pdf", platform::Answer::Pdf, ConfirmResult::ReportRan, 1, true},
+        {"annulla", platform::Answer::Cancel, ConfirmResult::PrinterCancelled, 0, false},
     };
-    const std::vector<Case> cases = {
-        {"retry, then it prints", {platform::Answer::Retry}, false, ConfirmResult::ReportRan, 1, false},
-        {"crea pdf", {platform::Answer::Pdf}, false, ConfirmResult::ReportRan, 1, true},
-        {"annulla", {platform::Answer::Cancel}, false, ConfirmResult::PrinterCancelled, 0, false},
-    };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         Program& program = StartProgram();
         reports_ = test::RecordingReports{};
         reports_.program = &program;
         int looks = 0;
         program.printerRefusal = [&looks](const std::string&) { return ++looks == 1 ? "fuori linea" : ""; };
-        for (platform::Answer answer : c.answers) dialogs_.Script(answer);
+        dialogs_.Script(c.answer);
         const size_t shown = dialogs_.shown().size();
         TickAllCompanies(program, true);
         ChooseReport(program, kElencoDocumenti);
