@@ -54,20 +54,6 @@ TEST_F(ReactionsTest, TutteIMesiTickBox) {
     EXPECT_EQ(program.screen.currentMonth, -1);
 }
 
-TEST_F(ReactionsTest, SelectAllCompaniesTickBox) {
-    Program& program = *program_;
-    std::size_t count = program.screen.companies.size();
-    ASSERT_GT(count, 1u);
-    TickAllCompanies(program, true);
-    EXPECT_EQ(program.screen.companySelected, std::vector<bool>(count, true));
-    EXPECT_EQ(program.screen.allCompaniesCaption, "Deseleziona tutte le ditte");
-    EXPECT_EQ(program.screen.currentCompany, -1);
-
-    TickAllCompanies(program, false);
-    EXPECT_EQ(program.screen.companySelected, std::vector<bool>(count, false));
-    EXPECT_EQ(program.screen.allCompaniesCaption, "Seleziona tutte le ditte");
-}
-
 TEST_F(ReactionsTest, YearOptionsMoveTheLabelOnlyWhenTheChoiceChanges) {
     Program& program = *program_;
     ChooseYear(program, kCorrente);

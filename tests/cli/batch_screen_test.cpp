@@ -78,8 +78,8 @@ protected:
 
 TEST_F(BatchScreenTest, OptionsActAsClicksInTheirOrder) {
     // The order comes first, so the companies are picked in the list ordered by name.
-    app::ScreenState screen = Screen({"--ditte", "9,2", "--ordine", "ragione", "--anno", "corrente",
-                                      "--mesi", "12,1", "--report", "certificazioni", "--data",
+    app::ScreenState screen = Screen({"--ditte", "9,02", "--ordine", "ragione", "--anno", "corrente",
+                                      "--mesi=12,1,12", "--report", "certificazioni", "--data",
                                       "15/01/2026"});
     EXPECT_TRUE(screen.orderByName);
     EXPECT_EQ(SelectedCodes(screen), (std::vector<std::string>{"002", "009"}));
