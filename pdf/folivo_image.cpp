@@ -88,6 +88,8 @@ int32_t FolivoImpl::FindOrReadImage(const std::string& fileName, const std::stri
         SetError("DrawImage", error, fileName);
         return 0;
     }
+    if (raster.colorSpace == "DeviceCMYK" && RefusedUnderPdfA("DrawImage", "CMYK pictures beside an sRGB output intent"))
+        return 0;
     image::ImageEntry entry{fileName, frame, raster.width, raster.height, raster.topRowFirst, std::nullopt};
     const int32_t number = doc_.images.Add(std::move(entry));
     doc_.resources.hasImages = true;
