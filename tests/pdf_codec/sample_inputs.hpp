@@ -48,7 +48,6 @@ inline std::vector<uint8_t> RepositoryText() {
     return {text.begin(), text.end()};
 }
 
-// The small and medium inputs; the 10 MB one is separate so only some tests pay for it.
 inline std::vector<SampleInput> SampleInputs() {
     std::vector<SampleInput> inputs;
     inputs.push_back({"empty", {}});
@@ -66,16 +65,6 @@ inline std::vector<SampleInput> SampleInputs() {
     inputs.push_back({"source text", RepositoryText()});
     inputs.push_back({"report content", ReportContentStream(300000)});
     return inputs;
-}
-
-// About 10 MB of mixed text and binary data.
-inline std::vector<uint8_t> LargeInput() {
-    std::vector<uint8_t> big = ReportContentStream(6'000'000);
-    const auto noise = RandomBytes(3'000'000, 3);
-    big.insert(big.end(), noise.begin(), noise.end());
-    const auto more = ReportContentStream(1'500'000);
-    big.insert(big.end(), more.begin(), more.end());
-    return big;
 }
 
 }  // namespace kv::test

@@ -28,38 +28,35 @@ void ExpectWritingFails(Folivo& pdf) {
     EXPECT_THROW(pdf.EndDoc(), Error);
 }
 
-TEST(BeginDocErrors, MissingFolderIsRecordedAndALaterGoodFileIsWhole) {
+TEST(BeginDocErrors, MissingFolderOrAFolderInPlaceOfTheFileIsRecordedUntilAbort) {
     Doc d;
-    const std::string path = (d.dir / "missing" / "out.pdf").string();
-    EXPECT_EQ(d.pdf.BeginDoc(path), path);
-    EXPECT_EQ(d.pdf.ErrNumber(), kErrPathNotFound);
-    EXPECT_EQ(d.pdf.ErrSource(), "Folivo.BeginDoc");
-    EXPECT_EQ(d.pdf.ErrDescription(), path + " - Path not found");
+    fs::create_directory(d.dir / "report.pdf");
+    const struct {
+        std::string path;
+        int32_t number;
+    } cases[] = {{(d.dir / "missing" / "out.pdf").string(), kErrPathNotFound},
+                 {(d.dir / "report.pdf").string(), kErrPathFileAccess}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(d.pdf.BeginDoc(c.path), c.path);
+        EXPECT_EQ(d.pdf.ErrNumber(), c.number);
+        EXPECT_EQ(d.pdf.ErrSource(), "Folivo.BeginDoc");
+        EXPECT_TRUE(d.pdf.ErrDescription().starts_with(c.path + " - ")) << d.pdf.ErrDescription();
+        ExpectWritingFails(d.pdf);
+        EXPECT_EQ(d.pdf.ErrNumber(), c.number) << "kept until the next recorded error";
+        d.pdf.Abort();
+        EXPECT_EQ(d.pdf.ErrNumber(), 0);
+        EXPECT_EQ(d.pdf.ErrSource(), "");
+    }
     EXPECT_EQ(d.host.messages, 0);
-    ExpectWritingFails(d.pdf);
-    EXPECT_FALSE(fs::exists(path));
-    // A good BeginDoc after the failed one writes a whole file and keeps the recorded error.
-    d.pdf.Abort();
-    d.pdf.BeginDoc(path);
+    EXPECT_EQ(d.pdf.ErrDescription(), "");
+    EXPECT_FALSE(fs::exists(d.dir / "missing"));
+    EXPECT_TRUE(fs::is_directory(d.dir / "report.pdf"));
+    // A good BeginDoc after a failed one writes a whole file and keeps the recorded error.
+    d.pdf.BeginDoc(cases[0].path);
+    EXPECT_EQ(d.pdf.ErrDescription(), cases[0].path + " - Path not found");
     d.pdf.BeginDoc(d.path.string());
     d.Finish();
     EXPECT_EQ(d.pdf.ErrNumber(), kErrPathNotFound);
-}
-
-TEST(BeginDocErrors, FolderInPlaceOfTheFileIsRecordedAndKept) {
-    Doc d;
-    const auto folder = d.dir / "report.pdf";
-    fs::create_directory(folder);
-    d.pdf.BeginDoc(folder.string());
-    EXPECT_EQ(d.pdf.ErrNumber(), kErrPathFileAccess);
-    EXPECT_EQ(d.pdf.ErrSource(), "Folivo.BeginDoc");
-    EXPECT_TRUE(fs::is_directory(folder));
-    ExpectWritingFails(d.pdf);
-    // The error stays until the next recorded one; Abort clears it.
-    EXPECT_EQ(d.pdf.ErrNumber(), kErrPathFileAccess);
-    d.pdf.Abort();
-    EXPECT_EQ(d.pdf.ErrNumber(), 0);
-    EXPECT_EQ(d.pdf.ErrSource(), "");
 }
 
 // A folder where creating files is refused (for root, a read-only file system); writable again

@@ -87,36 +87,7 @@ TEST(LocalSpaces, SaveTransformAndRestore) {
               std::string(kPagePrefix) + "q\rQ\rq\r2 0 0 2 28.346 56.693 cm\r0 -1 1 0 0 0 cm\rQ\r");
 }
 
-TEST(Tables, RowsAndColumnsAreNestedFramedCells) {
-    Doc d;
-    const auto facts = Written(d, [](Folivo& pdf) {
-        pdf.BeginPage();
-        pdf.BeginTable(10, 100);
-        pdf.BeginRow(20);
-        pdf.BeginColumn(50);
-        pdf.SetColorFill("red");
-        pdf.BeginColumn(60);  // ends the first column, restoring the fill colour
-        pdf.EndRow();
-        pdf.SetColorFill("%80");
-        pdf.SetLineWidth(2);
-        pdf.BeginRow(30);
-        pdf.EndTable();
-        EXPECT_FLOAT_EQ(pdf.GetX(), 10);
-        EXPECT_FLOAT_EQ(pdf.GetY(), 150);
-    });
-    const std::string content = facts.Content(1);
-    EXPECT_EQ(content, std::string(kPagePrefix) +
-                           "q\r"
-                           "q\r1 0 0 1 10 100 cm\r"
-                           "q\r1 0 0 rg\rQ\r"
-                           "q\r1 0 0 1 50 0 cm\rQ\r"
-                           "Q\r"
-                           "0.8 0.8 0.8 rg\r2 w\r"
-                           "q\r1 0 0 1 10 120 cm\r1 1 584 28 re f*\r0 0 586 30 re S\rQ\r"
-                           "Q\r");
-}
-
-TEST(Tables, FontChosenInsideACellEndsWithTheCell) {
+TEST(Tables, RowsAndColumnsAreNestedFramedCellsAndCellSettingsEndWithTheCell) {
     Doc d;
     const auto facts = Written(d, [](Folivo& pdf) {
         pdf.BeginPage();
@@ -124,16 +95,30 @@ TEST(Tables, FontChosenInsideACellEndsWithTheCell) {
         pdf.BeginTable(10, 100);
         pdf.BeginRow(20);
         pdf.BeginColumn(50);
+        pdf.SetColorFill("red");
         pdf.SetFont("Arial", 14, 1);
-        pdf.EndColumn();
+        pdf.BeginColumn(60);  // ends the first column, restoring the fill colour and the font
         EXPECT_FLOAT_EQ(pdf.TextHeight(), 11.33f);  // Courier 10 again
-        pdf.BeginColumn(50);
         pdf.SetFont("Times", 8);
+        pdf.EndRow();
+        pdf.SetColorFill("%80");
+        pdf.SetLineWidth(2);
+        pdf.BeginRow(30);
         pdf.EndTable();
+        EXPECT_FLOAT_EQ(pdf.GetX(), 10);
+        EXPECT_FLOAT_EQ(pdf.GetY(), 150);
         pdf.DrawText(0, 200, "After");
     });
-    EXPECT_TRUE(Contains(facts.Content(1), "BT\r/CourierNew 10 Tf 10 TL\r1 0 0 -1 0 200 Tm\r(After) Tj"))
-        << facts.Content(1);
+    EXPECT_EQ(facts.Content(1), std::string(kPagePrefix) +
+                                    "q\r"
+                                    "q\r1 0 0 1 10 100 cm\r"
+                                    "q\r1 0 0 rg\rQ\r"
+                                    "q\r1 0 0 1 50 0 cm\rQ\r"
+                                    "Q\r"
+                                    "0.8 0.8 0.8 rg\r2 w\r"
+                                    "q\r1 0 0 1 10 120 cm\r1 1 584 28 re f*\r0 0 586 30 re S\rQ\r"
+                                    "Q\r"
+                                    "0 0 0 rg\rBT\r/CourierNew 10 Tf 10 TL\r1 0 0 -1 0 200 Tm\r(After) Tj\rET\r0 0 0 rg\r");
 }
 
 }  // namespace

@@ -163,39 +163,22 @@ TEST(Links, RecordedInAReusableObjectTheyFollowItsPlaysAndSurviveEncryption) {
     EXPECT_EQ(rb.Stream(Readback::Ref(second[1], "/JS")), "this.print();");
 }
 
-TEST(Notes, FreeTextBoxesAndStickyNotes) {
+TEST(Annotations, NotesAndEachFieldTypeWithItsLookAndEvents) {
     Doc doc;
     Folivo& pdf = doc.pdf;
     pdf.BeginDoc(doc.path.string());
     pdf.SetDocProperty("", "", "Studio");
-    pdf.BeginPage();
-    pdf.SetFont("Helvetica", 12);
-    pdf.SetColorFill("#FFFF00");
-    pdf.SetColorLine("#FF0000");
-    pdf.SetLineWidth(2);
-    pdf.AddNoteBox("Nota (1)", 100, 100, 200, 50, 2, 1, 4, 2, 4);
-    pdf.AddNoteBox("Nota", 100, 100, 200, 50, 4, 2, 4, 2, 4);
-    pdf.AddNoteIcon("Promemoria \xE8", 1, 10, 20, true);
-    pdf.AddNoteIcon("Altro", 9, 10, 20);
-    const auto notes = Annotations(Readback(doc.Finish()), 1);
-    ASSERT_EQ(notes.size(), 4u);
-    ExpectContains(notes[0], {"/BS << /D [ 4 2 ] /S /D /Type /Border /W 2 >> /C [ 1 1 0 ] /Contents (Nota \\(1\\)) "
-                              "/DA (12 Tf 1 0 0 rg) /F 4 /Q 2 /Rect [ 100 742 300 692 ] /Subtype /FreeText /T (Studio)"});
-    ExpectContains(notes[1], {"/S /B ", "/Q 1 "});
-    ExpectContains(notes[2], {"/Contents (Promemoria \xE8)", "/Name /Comment /Open true /Rect [ 10 822 10 822 ] /Subtype /Text"});
-    ExpectContains(notes[3], {"/Name /Note /Open false"});
-}
-
-TEST(Fields, EachTypeItsLookAndItsEvents) {
-    Doc doc;
-    Folivo& pdf = doc.pdf;
-    pdf.BeginDoc(doc.path.string());
     pdf.AddField("prima", 0, 0, 0, 50, 10, "", "", "", 2);  // before any page: on page 1; hidden from print
     pdf.BeginPage();
     pdf.SetFont("Helvetica", 11);
     pdf.SetColorFill("#FFFF00");
     pdf.SetColorLine("#0000FF");
     pdf.SetColorText("#FF0000");
+    pdf.SetLineWidth(2);
+    pdf.AddNoteBox("Nota (1)", 100, 100, 200, 50, 2, 1, 4, 2, 4);
+    pdf.AddNoteBox("Nota", 100, 100, 200, 50, 4, 2, 4, 2, 4);
+    pdf.AddNoteIcon("Promemoria \xE8", 1, 10, 20, true);
+    pdf.AddNoteIcon("Altro", 9, 10, 20);
     pdf.AddField("nome", 0, 10, 10, 100, 20, "Rossi (Mario)", "30", "Il cognome", 2048 | 8192 | 32);
     pdf.AddField("pagato", 1, 10, 40, 10, 10, "1", "", "", 4194304);
     pdf.AddField("scelta", 2, 10, 60, 80, 15, "2", "uno|due|tre");
@@ -206,22 +189,26 @@ TEST(Fields, EachTypeItsLookAndItsEvents) {
     pdf.OnFieldEvent(0, "nessuno", "x();");
     pdf.OnFieldEvent(12, "tipo", "x();");
     const Readback rb(doc.Finish());
-    const std::string form = Catalog(rb);
-    ExpectContains(form, {"/AcroForm << /CO [ " + std::to_string(rb.Find({"/T (tipo.a)"})) + " 0 R ]",
-                          "/DR << /Font << /Arial ", "/NeedAppearances true"});
-    const auto fields = Annotations(rb, 1);
-    ASSERT_EQ(fields.size(), 6u);
-    ExpectContains(fields[0], {"/FT /Tx", "/T (prima)"});
-    EXPECT_FALSE(Contains(fields[0], "/F ")) << "hidden from print: no flags";
-    ExpectContains(fields[1], {"/DA (/Arial 11 Tf 1 0 0 rg ) /DV (Rossi \\(Mario\\)) /F 4 /FT /Tx /Ff 8192 ",
-                               "/MK << /BC [ 0 0 1 ] /BG [ 1 1 0 ] >> /MaxLen 30", "/Q 2 /Rect [ 10 832 110 812 ]",
-                               "/TU (Il cognome)", "/V (Rossi \\(Mario\\))"});
-    ExpectContains(fields[2], {"/DV /S#ec /F 4 /FT /Btn /Ff 0 ", "/CA (5)", "/V /S#ec"});
-    ExpectContains(fields[3], {"/FT /Ch /Ff 131072 ", "/Opt [ (uno) (due) (tre) ]", "/V (due)"});
-    ExpectContains(fields[4], {"/AA << /C << /JS ", "/K << /JS ", "/FT /Btn /Ff 32768 "});
-    EXPECT_EQ(rb.Stream(Readback::Ref(fields[4].substr(fields[4].find("/K <<")), "/JS")), "k();");
-    ExpectContains(fields[5], {"/F 6 /FT /Btn /Ff 65536 ", "/CA (Stampa)"});
-    EXPECT_EQ(rb.Stream(Readback::Ref(fields[5], "/JS")), "this.print();");
+    ExpectContains(Catalog(rb), {"/AcroForm << /CO [ " + std::to_string(rb.Find({"/T (tipo.a)"})) + " 0 R ]",
+                                 "/DR << /Font << /Arial ", "/NeedAppearances true"});
+    const auto a = Annotations(rb, 1);
+    ASSERT_EQ(a.size(), 10u);
+    ExpectContains(a[0], {"/BS << /D [ 4 2 ] /S /D /Type /Border /W 2 >> /C [ 1 1 0 ] /Contents (Nota \\(1\\)) "
+                          "/DA (11 Tf 0 0 1 rg) /F 4 /Q 2 /Rect [ 100 742 300 692 ] /Subtype /FreeText /T (Studio)"});
+    ExpectContains(a[1], {"/S /B ", "/Q 1 "});
+    ExpectContains(a[2], {"/Contents (Promemoria \xE8)", "/Name /Comment /Open true /Rect [ 10 822 10 822 ] /Subtype /Text"});
+    ExpectContains(a[3], {"/Name /Note /Open false"});
+    ExpectContains(a[4], {"/FT /Tx", "/T (prima)"});  // fields follow the notes
+    EXPECT_FALSE(Contains(a[4], "/F ")) << "hidden from print: no flags";
+    ExpectContains(a[5], {"/DA (/Arial 11 Tf 1 0 0 rg ) /DV (Rossi \\(Mario\\)) /F 4 /FT /Tx /Ff 8192 ",
+                          "/MK << /BC [ 0 0 1 ] /BG [ 1 1 0 ] >> /MaxLen 30", "/Q 2 /Rect [ 10 832 110 812 ]",
+                          "/TU (Il cognome)", "/V (Rossi \\(Mario\\))"});
+    ExpectContains(a[6], {"/DV /S#ec /F 4 /FT /Btn /Ff 0 ", "/CA (5)", "/V /S#ec"});
+    ExpectContains(a[7], {"/FT /Ch /Ff 131072 ", "/Opt [ (uno) (due) (tre) ]", "/V (due)"});
+    ExpectContains(a[8], {"/AA << /C << /JS ", "/K << /JS ", "/FT /Btn /Ff 32768 "});
+    EXPECT_EQ(rb.Stream(Readback::Ref(a[8].substr(a[8].find("/K <<")), "/JS")), "k();");
+    ExpectContains(a[9], {"/F 6 /FT /Btn /Ff 65536 ", "/CA (Stampa)"});
+    EXPECT_EQ(rb.Stream(Readback::Ref(a[9], "/JS")), "this.print();");
 
     Doc none;
     none.Page();
@@ -264,14 +251,20 @@ TEST(Layers, GroupsStatesUsageAndSwitchingLinks) {
     EXPECT_EQ(rb.version, "1.5");
 }
 
-TEST(Presentation, LabelsAndTransitionsOnTheirPages) {
+TEST(Presentation, LabelsTransitionsAndScriptsOnTheirPagesAndWhereAViewerLooks) {
     Doc doc;
     Folivo& pdf = doc.pdf;
     pdf.BeginDoc(doc.path.string());
+    pdf.SetProtection(0, "owner", "");
+    const char* names[] = {"apertura pagina", "chiusura pagina", "s0", "wc", "wp", "ws", "dp", "ds", "globale"};
+    for (int32_t type = 0; type < 9; ++type) pdf.OnDocEvent(type, names[type]);
+    pdf.OnDocEvent(2, "s1", true);  // drops s0
+    pdf.OnDocEvent(2, "s2");
+    pdf.OnDocEvent(9, "ignorato");
     pdf.SetLabel(3);                        // before the first page: from page 1
     pdf.SetPageTransition(13, 3.5f, 0.5f);  // set before the page: applies to it
     pdf.BeginPage();
-    pdf.BeginPage();  // a transition lasts one page
+    pdf.BeginPage();  // a transition and page scripts last one page
     pdf.BeginPage();
     pdf.SetLabel(2, "A-", 1);  // on page 3
     pdf.SetPageTransition(3, 5, 2);
@@ -287,34 +280,19 @@ TEST(Presentation, LabelsAndTransitionsOnTheirPages) {
     pdf.SetLabel(5);
     const Readback rb(doc.Finish());
     EXPECT_EQ(rb.labels, (std::vector<std::string>{"i", "ii", "A-I", "A-II", "10", "All. A", "a"}));
-    EXPECT_TRUE(Contains(rb.Page(1), "/Dur 3.5 ") && Contains(rb.Page(1), "/Trans << /D 0.5 /S /Dissolve"));
-    EXPECT_FALSE(Contains(rb.Page(2), "/Trans"));  // a transition lasts one page
-    EXPECT_TRUE(Contains(rb.Page(3), "/Dur 5 ") && Contains(rb.Page(3), "<< /D 2 /Dm /H /M /O /S /Split"));
-    EXPECT_TRUE(Contains(rb.Page(4), "<< /D 2 /Di 270 /S /Wipe"));
-}
-
-TEST(DocumentScripts, EachEventLandsWhereAViewerLooks) {
-    Doc doc;
-    Folivo& pdf = doc.pdf;
-    pdf.BeginDoc(doc.path.string());
-    pdf.SetProtection(0, "owner", "");
-    const char* names[] = {"apertura pagina", "chiusura pagina", "s0", "wc", "wp", "ws", "dp", "ds", "globale"};
-    for (int32_t type = 0; type < 9; ++type) pdf.OnDocEvent(type, names[type]);
-    pdf.OnDocEvent(2, "s1", true);  // drops s0
-    pdf.OnDocEvent(2, "s2");
-    pdf.OnDocEvent(9, "ignorato");
-    pdf.BeginPage();
-    pdf.BeginPage();  // page scripts belong to one page
-    const Readback rb(doc.Finish());
-    const std::string catalog = Catalog(rb);
+    ExpectContains(rb.Page(1), {"/Dur 3.5 ", "/Trans << /D 0.5 /S /Dissolve"});
+    EXPECT_FALSE(Contains(rb.Page(2), "/Trans"));
+    ExpectContains(rb.Page(3), {"/Dur 5 ", "<< /D 2 /Dm /H /M /O /S /Split"});
+    ExpectContains(rb.Page(4), {"<< /D 2 /Di 270 /S /Wipe"});
     const auto script = [&](const std::string& text, const std::string& key) {
         const size_t at = text.find(key);
         return at == std::string::npos ? "-" : rb.Stream(Readback::Ref(text.substr(at), "/JS"));
     };
+    const std::string catalog = Catalog(rb);
     EXPECT_EQ(script(catalog, "/OpenAction"), "s1\rs2");
-    const std::pair<const char*, const char*> events[] = {{"/DP", "dp"}, {"/DS", "ds"}, {"/WC", "wc"}, {"/WP", "wp"}, {"/WS", "ws"}};
+    const std::pair<const char*, const char*> events[] = {
+        {"/DP", "dp"}, {"/DS", "ds"}, {"/WC", "wc"}, {"/WP", "wp"}, {"/WS", "ws"}, {"(globalscript)", "globale"}};
     for (const auto& [key, text] : events) EXPECT_EQ(script(catalog, key), text) << key;
-    EXPECT_EQ(script(catalog, "(globalscript)"), "globale");
     EXPECT_EQ(script(rb.Page(1), "/O <<"), "apertura pagina");
     EXPECT_EQ(script(rb.Page(1), "/C <<"), "chiusura pagina");
     EXPECT_FALSE(Contains(rb.Page(2), "/AA"));

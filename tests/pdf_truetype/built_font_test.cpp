@@ -1,8 +1,10 @@
-// Small fonts built with fontTools for the cases the installed fonts do not cover: a Microsoft symbol
-// character map, and a font without an OS/2 table.
+// Fonts built for the cases the installed fonts do not cover: with fontTools, a Microsoft symbol
+// character map and a font without an OS/2 table; by hand, a character map segment that adds
+// idDelta to a glyph array entry (fontTools never writes one).
 
 #include <gtest/gtest.h>
 
+#include "pdf/truetype/char_map.hpp"
 #include "tests/pdf_truetype/truetype_fixture.hpp"
 
 namespace folivo::test {
@@ -45,6 +47,24 @@ TEST(TrueTypeBuilt, SymbolMapAndMissingOs2AreRead) {
         widths[0x42] = 300;
         EXPECT_EQ(written.at("Widths"), JoinWidths(widths));
     }
+}
+
+TEST(TrueTypeCharMap, SegmentsMapByDeltaAloneOrThroughTheGlyphArray) {
+    std::string map;
+    const auto put = [&map](std::initializer_list<uint16_t> values) {
+        for (uint16_t v : values) map += {static_cast<char>(v >> 8), static_cast<char>(v & 0xFF)};
+    };
+    put({4, 46, 0, 6, 4, 1, 2});   // format, length, language, segCountX2, searchRange, entrySelector, rangeShift
+    put({0x42, 0x63, 0xFFFF, 0});  // end codes, pad
+    put({0x41, 0x61, 0xFFFF});     // start codes
+    put({100, 10, 1});             // idDelta
+    put({0, 4, 0});                // idRangeOffset: the second segment reads the glyph array
+    put({5, 0, 7});                // glyph array
+    const truetype::ByteReader reader(map);
+    const auto glyphs = truetype::MapCodes(reader, {0, false}, truetype::CodePage::kWindows1252);
+    const std::pair<unsigned char, uint16_t> cases[] = {{'A', 165}, {'B', 166}, {'C', 0},   {'a', 15},
+                                                        {'b', 0},   {'c', 17},  {0x80, 0}};
+    for (const auto& [code, glyph] : cases) EXPECT_EQ(glyphs[code], glyph) << code;
 }
 
 }  // namespace
