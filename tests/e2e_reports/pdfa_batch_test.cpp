@@ -12,7 +12,7 @@ TEST_F(PdfABatchTest, FourReportsInPdfAPassTheClauseCheckAndReadAsThePlainOnes) 
     const std::string reports[] = {"documenti", "registro", "certificazioni", "percipienti"};
     const std::string selection = " --ditte 001";
     for (const std::string& report : reports) ASSERT_EQ(Batch("--report " + report + selection).status, 0);
-    const fs::path plain = dir_ / "plain";
+    const fs::path plain = dir / "plain";
     fs::rename(PdfRoot(), plain);
     for (const std::string& report : reports) {
         const auto result = Batch("--report " + report + selection + " --pdfa");
