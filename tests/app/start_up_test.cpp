@@ -46,12 +46,6 @@ protected:
         test::WriteFile(Drive("PQTPAGHE/QTPERARK.QTP"), archiveLine + "\r\n");
         test::WriteFile(Drive("PQTPAGHE/QTPERPRO.QTP"), programLine + "\r\n");
     }
-
-    std::string LegacyProgramFolder() {
-        fs::path folder = dir_.path() / "legacy-programs";
-        fs::create_directories(folder);
-        return folder.string();
-    }
 };
 
 TEST_F(StartUpTest, CompleteRegistryLeavesTheLegacyFilesUnread) {
@@ -71,7 +65,8 @@ TEST_F(StartUpTest, CompleteRegistryLeavesTheLegacyFilesUnread) {
 }
 
 TEST_F(StartUpTest, RegistryWithAMissingFolderSendsBothFoldersToTheLegacyFiles) {
-    std::string legacyPrograms = LegacyProgramFolder();
+    const std::string legacyPrograms = (dir_.path() / "legacy-programs").string();
+    fs::create_directories(legacyPrograms);
     WriteLegacyFiles("  " + paths_.archiveFolder.string() + "  ", legacyPrograms);
 
     WriteRegistry(paths_.archiveFolder.string(), (dir_.path() / "no-such-folder").string());
