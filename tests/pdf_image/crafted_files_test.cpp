@@ -104,6 +104,14 @@ TEST_P(DamagedFile, IsRecordedAndNotDrawn) {
 }
 
 const std::string kTwoByTwo24 = std::string(16, '\x7F');
+// A PNG header (2 x 2 grey, then `height` and the header's CRC) and the data of a 2 x 2 picture.
+std::string PngHeader(char height, const char* crc) {
+    return std::string("\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR\0\0\0\x02\0\0\0", 23) + height +
+           std::string("\x08\0\0\0\0", 5) + crc;
+}
+const std::string kPngData("\0\0\0\x0EIDATx\x9C\x63\x10\x50\x60\x30\x70\0\0\x01\x76\0\xA1\xEC\x30\x8A\xF4"
+                           "\0\0\0\0IEND\xAE\x42\x60\x82",
+                           38);
 
 INSTANTIATE_TEST_SUITE_P(
     Images, DamagedFile,
@@ -128,9 +136,11 @@ INSTANTIATE_TEST_SUITE_P(
                                               U16(0) + U16(0) + std::string("\0\x02\0;", 4),
                 321},
         Damaged{"tga_colour_mapped", "m.tga", Tga(1, 2, 2, 24, 0) + kTwoByTwo24, 321},
-        Damaged{"tga_16_bit", "d.tga", Tga(2, 2, 2, 16, 0) + kTwoByTwo24, 321},
+        Damaged{"tga_16_bit_grey", "d.tga", Tga(3, 2, 2, 16, 0) + kTwoByTwo24, 321},
         Damaged{"tga_rows_past_end", "r.tga", Tga(2, 200, 2, 24, 0) + kTwoByTwo24, 321},
         Damaged{"tga_run_past_end", "u.tga", Tga(10, 2, 2, 24, 0) + std::string("\x83\0\0", 3), 321},
+        Damaged{"png_crc", "c.png", PngHeader('\x02', "\x57\xDD\x52\xF9") + kPngData, 321},
+        Damaged{"png_data_short", "d.png", PngHeader('\x03', "\x9C\x81\x81\x5D") + kPngData, 321},
         Damaged{"jpeg_without_frame", "n.jpg", std::string("\xFF\xD8\xFF\xE0\0\x10JFIF") + std::string(30, '\0'),
                 321},
         Damaged{"jpeg_segment_past_end", "l.jpg", std::string("\xFF\xD8\xFF\xE0\xFF\xF0", 6) + std::string(20, 'x'),
