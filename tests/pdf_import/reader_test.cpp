@@ -115,17 +115,5 @@ TEST(Reader, CyclesEnd) {
     EXPECT_NE(doc.Inherited(doc.Pages()[1], "MediaBox"), nullptr);
 }
 
-TEST(Reader, ObjectStreamFilesAreRefusedClearly) {
-    kv::test::TempDir dir("import");
-    WriteSampleDocument(dir / "plain.pdf", [](Folivo&) {});
-    const auto packed = QpdfVariant(dir / "plain.pdf", "--object-streams=generate", "objstm.pdf");
-    try {
-        Open(packed);
-        ADD_FAILURE() << "object streams were read";
-    } catch (const ReadError& e) {
-        EXPECT_NE(std::string(e.what()).find("not supported"), std::string::npos) << e.what();
-    }
-}
-
 }  // namespace
 }  // namespace folivo::test
