@@ -5,8 +5,11 @@
 #include <QFile>
 #include <QPushButton>
 #include <QUrl>
+#include <system_error>
 
+#include "gui/open_failure.hpp"
 #include "gui/qt_text.hpp"
+#include "platform/text_encoding.hpp"
 
 namespace kv::gui {
 
@@ -71,18 +74,27 @@ platform::Answer QtDialogs::Show(const platform::MessageBox& box) {
         openFile = message.addButton("Apri PDF", QMessageBox::ActionRole);
     }
     int pressed = message.exec();
-    if (message.clickedButton() != nullptr && message.clickedButton() == openFolder) Open(box.openFolder);
-    if (message.clickedButton() != nullptr && message.clickedButton() == openFile) Open(box.openFile);
+    QAbstractButton* clicked = message.clickedButton();
+    if (clicked != nullptr && clicked == openFolder) Open("Apri cartella", box.openFolder);
+    if (clicked != nullptr && clicked == openFile) Open("Apri PDF", box.openFile);
     if (box.buttons == platform::Buttons::Ok) return platform::Answer::Ok;
     return pressed == QMessageBox::Yes ? platform::Answer::Yes : platform::Answer::No;
 }
 
-void QtDialogs::Open(const std::filesystem::path& path) {
+void QtDialogs::Open(const std::string& action, const std::filesystem::path& path) {
     if (opener_) {
         opener_(path);
         return;
     }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(path.string()))));
+    if (QDesktopServices::openUrl(QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(path.string())))))
+        return;
+    // Qt gives no reason: a missing path is the system's, anything else is the desktop's.
+    std::error_code error;
+    if (!std::filesystem::exists(path, error) && !error) 
+        error = std::make_error_code(std::errc::no_such_file_or_directory);
+    Show(OpenFailureBox(action, path,
+                        error ? platform::Utf8ToCp1252(error.message())
+                              : std::string("nessun programma del sistema apre questo file")));
 }
 
 }  // namespace kv::gui

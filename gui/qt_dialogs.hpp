@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <filesystem>
 #include <functional>
+#include <string>
 
 #include "platform/dialogs.hpp"
 
@@ -25,7 +26,8 @@ public:
 
 private:
     void SetButtons(QMessageBox& message, const platform::MessageBox& box);
-    void Open(const std::filesystem::path& path);
+    // Opens what the button `action` offers; a box names the path when the system cannot.
+    void Open(const std::string& action, const std::filesystem::path& path);
 
     QPointer<QWidget> parent_;
     Opener opener_;

@@ -3,10 +3,13 @@
 // (the PDF viewer, the file manager): xdg-open on Linux, ShellExecute on Windows.
 
 #include <filesystem>
+#include <optional>
+#include <string>
 
 namespace kv::platform {
 
-// Starts the application without waiting for it; false when nothing could be started.
-bool OpenWithSystem(const std::filesystem::path& host);
+// Starts the application without waiting for it. Nothing when it started; otherwise the system's
+// reason (Windows-1252).
+std::optional<std::string> OpenWithSystem(const std::filesystem::path& host);
 
 }  // namespace kv::platform

@@ -73,6 +73,14 @@ void Dispatch(HWND window, HACCEL keys, MSG& message) {
 
 }  // namespace
 
+bool RaiseRunningWindow() {
+    const HWND running = ::FindWindowW(kWindowClass, nullptr);
+    if (running == nullptr) return false;
+    if (::IsIconic(running)) ::ShowWindow(running, SW_RESTORE);
+    ::SetForegroundWindow(running);
+    return true;
+}
+
 SelectionWindow::SelectionWindow(app::Program& program, app::ReportDrivers& reports)
     : program_(program), reports_(reports), dpi_(DisplayDpi()) {
     INITCOMMONCONTROLSEX common{sizeof(INITCOMMONCONTROLSEX), ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};

@@ -22,6 +22,10 @@ namespace kv::gui::win32 {
 // The window class's name: tests find the window by it and by its title.
 inline constexpr wchar_t kWindowClass[] = L"KvvelmSelectionWindow";
 
+// Restores the window of a KVVELM already running and brings it to the front, where the system
+// allows it; false when no such window is open.
+bool RaiseRunningWindow();
+
 class SelectionWindow {
 public:
     // The program has run its start-up; the reports outlive the window.

@@ -1,11 +1,12 @@
 #include "gui/win32/win32_dialogs.hpp"
 
 #include <windows.h>
-#include <shellapi.h>
 #undef MessageBox  // the platform's box, not the Windows macro
 
 #include <array>
 
+#include "gui/open_failure.hpp"
+#include "platform/shell.hpp"
 #include "platform/text_encoding.hpp"
 
 namespace kv::gui::win32 {
@@ -87,9 +88,11 @@ std::wstring BoxText(const std::string& cp1252) {
     return text;
 }
 
-// Opens a folder or a file with the system's viewer.
-void Open(const std::filesystem::path& path) {
-    ::ShellExecuteW(nullptr, L"open", path.wstring().c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+// What a pressed button offers to open: nothing, the folder or the file.
+const std::filesystem::path* Offered(const platform::MessageBox& box, const Label& label) {
+    if (label.text == std::wstring_view(L"Apri cartella")) return &box.openFolder;
+    if (label.text == std::wstring_view(L"Apri PDF")) return &box.openFile;
+    return nullptr;
 }
 
 }  // namespace
@@ -117,12 +120,17 @@ platform::Answer Win32Dialogs::Show(const platform::MessageBox& box) {
     if (layout == nullptr) return Answer::Ok;
     for (const Label& label : layout->labels) {
         if (label.id != pressed || label.id == 0) continue;
-        if (label.text == std::wstring_view(L"Apri cartella")) Open(box.openFolder);
-        if (label.text == std::wstring_view(L"Apri PDF")) Open(box.openFile);
+        const std::filesystem::path* offered = Offered(box, label);
+        if (offered != nullptr) Open(platform::WideToCp1252(label.text), *offered);
         return label.answer;
     }
     // Closed without a button of its own: the question's safe answer.
     return box.safeAnswer.value_or(box.buttons == platform::Buttons::YesNo ? Answer::No : Answer::Ok);
+}
+
+void Win32Dialogs::Open(const std::string& action, const std::filesystem::path& path) {
+    std::optional<std::string> reason = platform::OpenWithSystem(path);
+    if (reason) Show(OpenFailureBox(action, path, *reason));
 }
 
 }  // namespace kv::gui::win32

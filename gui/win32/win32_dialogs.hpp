@@ -1,7 +1,11 @@
 #pragma once
 // The Dialogs port over the Windows message box: the box's title, text, icon and buttons as the
 // program gives them, modal over the window (or alone before the window exists). The buttons say
-// "Sì" and "No" whatever the language of Windows.
+// "Sì" and "No" whatever the language of Windows. A folder or file the system cannot open is named
+// in a box of its own, with the system's reason.
+
+#include <filesystem>
+#include <string>
 
 #include "gui/win32/win32_controls.hpp"
 #include "platform/dialogs.hpp"
@@ -16,6 +20,8 @@ public:
     void SetOwner(Handle owner) { owner_ = owner; }
 
 private:
+    void Open(const std::string& action, const std::filesystem::path& path);
+
     Handle owner_ = nullptr;
 };
 

@@ -9,6 +9,7 @@
 #include "gui/model_action.hpp"
 #include "gui/win32/selection_window.hpp"
 #include "gui/win32/win32_dialogs.hpp"
+#include "platform/errors.hpp"
 #include "platform/settings.hpp"
 
 namespace kv::gui::win32 {
@@ -17,7 +18,11 @@ int RunWindow(const app::Environment& environment, platform::BatchPrinting& prin
               const platform::Clock& clock) {
     Win32Dialogs dialogs;
     app::Program program(environment, dialogs, printing.printers(), clock);
-    if (std::optional<int> ended = StartProgram(program)) return *ended;
+    if (std::optional<int> ended = StartProgram(program)) {
+        // The box has said another KVVELM is open: its window comes forward instead.
+        if (*ended == platform::exit_status::kOtherInstance) RaiseRunningWindow();
+        return *ended;
+    }
     // Every print job goes to the printer start-up chose (none: the system's default).
     std::unique_ptr<platform::PrinterDevice> printer =
         printing.MakePrinter(program.services, [&program] { return program.start.printerName; });

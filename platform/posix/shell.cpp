@@ -1,7 +1,11 @@
 #include "platform/shell.hpp"
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <string>
+
+#include "platform/text_encoding.hpp"
 
 namespace kv::platform {
 
@@ -16,10 +20,12 @@ std::string ShellQuoted(const std::string& text) {
 
 }  // namespace
 
-bool OpenWithSystem(const std::filesystem::path& host) {
-    // In the background, so the program goes on while the viewer runs.
+std::optional<std::string> OpenWithSystem(const std::filesystem::path& host) {
+    // xdg-open runs in the background, so only a missing path is known as a failure here.
+    if (!std::filesystem::exists(host)) return Utf8ToCp1252(std::strerror(ENOENT));
     const std::string command = "xdg-open " + ShellQuoted(host.string()) + " >/dev/null 2>&1 &";
-    return std::system(command.c_str()) == 0;
+    if (std::system(command.c_str()) != 0) return std::string("xdg-open non avviato");
+    return std::nullopt;
 }
 
 }  // namespace kv::platform

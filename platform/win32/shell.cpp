@@ -3,11 +3,20 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "platform/win32/win32_error.hpp"
+
 namespace kv::platform {
 
-bool OpenWithSystem(const std::filesystem::path& host) {
-    HINSTANCE result = ::ShellExecuteW(nullptr, L"open", host.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-    return reinterpret_cast<INT_PTR>(result) > 32;  // ShellExecute's way of saying it started
+std::optional<std::string> OpenWithSystem(const std::filesystem::path& host) {
+    SHELLEXECUTEINFOW info{};
+    info.cbSize = sizeof info;
+    // The failure comes back to the caller, which names it, instead of a box of the system's own.
+    info.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
+    info.lpVerb = L"open";
+    info.lpFile = host.c_str();
+    info.nShow = SW_SHOWNORMAL;
+    if (::ShellExecuteExW(&info)) return std::nullopt;
+    return win32::SystemMessage(::GetLastError());
 }
 
 }  // namespace kv::platform

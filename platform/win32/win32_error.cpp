@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/text_encoding.hpp"
+
 namespace kv::platform::win32 {
 
 RuntimeError ErrorFromWin32(unsigned long code) {
@@ -24,6 +26,19 @@ RuntimeError ErrorFromWin32(unsigned long code) {
         case ERROR_WRITE_FAULT: return RuntimeError(err::kDeviceIo);
         default: return RuntimeError(err::kPathFileAccess);
     }
+}
+
+std::string SystemMessage(unsigned long code) {
+    wchar_t* text = nullptr;
+    const DWORD length = ::FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code,
+        0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::wstring words(text != nullptr ? text : L"", length);
+    ::LocalFree(text);
+    while (!words.empty() && (words.back() == L'\r' || words.back() == L'\n' || words.back() == L' '))
+        words.pop_back();
+    if (words.empty()) return "errore di sistema " + std::to_string(code);
+    return WideToCp1252(words);
 }
 
 }  // namespace kv::platform::win32

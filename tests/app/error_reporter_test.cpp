@@ -1,9 +1,8 @@
-// SEGNALAERRORE's boxes with their exact texts and titles, the printer-error answers, the
-// information box and the ends of the program, with scripted dialogs.
+// SEGNALAERRORE's boxes with their exact texts and titles and the printer-error answers, with
+// scripted dialogs.
 
 #include <gtest/gtest.h>
 
-#include "app/program_end.hpp"
 #include "app/start_up.hpp"
 #include "archive/records.hpp"
 #include "platform/errors.hpp"
@@ -101,17 +100,6 @@ TEST_F(ErrorReporterTest, PrinterErrorRetriesSkipsOrCloses) {
     EXPECT_EQ(Report(printer), platform::exit_status::kFatal);
     EXPECT_EQ(dialogs_.shown().size(), 5u);
     EXPECT_EQ(OpenFiles(), 0);
-}
-
-TEST_F(ErrorReporterTest, FineProgrammaClosesEveryFileAndEndsNormally) {
-    ASSERT_GT(OpenFiles(), 0);
-    try {
-        FINEPROGRAMMA(*program_);
-    } catch (const platform::ProgramEnd& end) {
-        EXPECT_EQ(end.status(), platform::exit_status::kNormal);
-    }
-    EXPECT_EQ(OpenFiles(), 0);
-    EXPECT_TRUE(dialogs_.shown().empty());
 }
 
 }  // namespace

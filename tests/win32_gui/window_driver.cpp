@@ -5,6 +5,8 @@
 //   click CAPTION          click the button, tick or option with that caption
 //   box BUTTON             wait for a message box; print its title and text; press BUTTON ("-":
 //                          the first one; ".": none, the box stays)
+//   minimize               minimize the window
+//   front                  wait until the window is the only one of its class, restored and in front
 //   close                  close the window, as its close box does
 //   gone                   wait until the window has closed
 // Each step waits at most a minute; a step that fails ends the driver with status 1.
@@ -75,25 +77,26 @@ HWND ControlCaptioned(const std::wstring& caption) {
     return nullptr;
 }
 
-// A message box of the window's process: a dialog window of the same process, shown.
+// A message box shown by any program (the window's, or a second start's).
 HWND MessageBoxWindow() {
-    DWORD process = 0;
-    ::GetWindowThreadProcessId(MainWindow(), &process);
-    struct Search {
-        DWORD process;
-        HWND found;
-    } search{process, nullptr};
+    HWND found = nullptr;
     ::EnumWindows([](HWND window, LPARAM data) {
-        auto* s = reinterpret_cast<Search*>(data);
-        DWORD owner = 0;
-        ::GetWindowThreadProcessId(window, &owner);
-        if (owner == s->process && ClassOf(window) == L"#32770" && ::IsWindowVisible(window)) {
-            s->found = window;
-            return FALSE;
-        }
+        if (ClassOf(window) != L"#32770" || !::IsWindowVisible(window)) return TRUE;
+        *reinterpret_cast<HWND*>(data) = window;
+        return FALSE;
+    }, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+// The window is the only one of its class, restored and in front.
+HWND AloneInFront() {
+    int windows = 0;
+    ::EnumWindows([](HWND window, LPARAM count) {
+        *reinterpret_cast<int*>(count) += ClassOf(window) == kWindowClass;
         return TRUE;
-    }, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    }, reinterpret_cast<LPARAM>(&windows));
+    HWND window = MainWindow();
+    return windows == 1 && !::IsIconic(window) && ::GetForegroundWindow() == window ? window : nullptr;
 }
 
 bool Window() {
@@ -132,10 +135,12 @@ bool Box(const std::wstring& button) {
     HWND box = WaitFor(MessageBoxWindow);
     if (!box) return false;
     std::printf("box: %s\n", Utf8(TextOf(box)).c_str());
+    const bool leave = button == L".";
     HWND pressed = nullptr;
     for (HWND child : Children(box)) {
         if (ClassOf(child) == L"Static" && !TextOf(child).empty()) std::printf("%s\n", Utf8(TextOf(child)).c_str());
-        if (ClassOf(child) == L"Button" && !pressed && (button.empty() || TextOf(child) == button)) pressed = child;
+        if (ClassOf(child) == L"Button" && !pressed && !leave && (button.empty() || TextOf(child) == button))
+            pressed = child;
     }
     std::fflush(stdout);
     if (pressed) ::PostMessageW(pressed, BM_CLICK, 0, 0);
@@ -143,7 +148,7 @@ bool Box(const std::wstring& button) {
     const auto end = std::chrono::steady_clock::now() + kLimit;
     while (pressed && ::IsWindow(box) && std::chrono::steady_clock::now() < end)
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    return pressed != nullptr;
+    return leave || pressed != nullptr;
 }
 
 bool Gone() {
@@ -170,7 +175,12 @@ int main() {
             done = Click(steps[++i]);
         } else if (step == L"box" && hasArgument) {
             const std::wstring& button = steps[++i];
-            done = button == L"." ? WaitFor(MessageBoxWindow) != nullptr : Box(button == L"-" ? L"" : button);
+            done = Box(button == L"-" ? L"" : button);
+        } else if (step == L"minimize") {
+            ::ShowWindow(MainWindow(), SW_MINIMIZE);
+            done = ::IsIconic(MainWindow()) != 0;
+        } else if (step == L"front") {
+            done = WaitFor(AloneInFront) != nullptr;
         } else if (step == L"close") {
             done = ::PostMessageW(MainWindow(), WM_CLOSE, 0, 0) != 0;
         } else if (step == L"gone") {

@@ -62,13 +62,30 @@ xdotool search --name "$caption" >/dev/null || fail "no window titled $caption o
 sleep 1
 picture kvvelm-win32-window.png
 
-closing=$(driver select "001 " click "Elenco Documenti" click "Crea PDF" click Conferma box OK) ||
+# A second start says so, exits 3 and brings the (minimized) running window back, opening none.
+driver minimize >/dev/null || fail "the window did not minimize"
+wine "$build/gui/win32/kvvelm.exe" &
+second=$!
+other=$(driver box OK) || fail "a second start showed no box"
+[[ $other == *"Un altro KVVELM"* ]] || fail "the second start's box: $other"
+status=0
+wait "$second" || status=$?
+[ "$status" = 3 ] || fail "exit status $status of a second start"
+driver front >/dev/null || fail "the running window did not come back to the front, alone"
+
+closing=$(driver select "001 " click "Elenco Documenti" click "Crea PDF" click Conferma box .) ||
   fail "the PDF run did not end in a box"
 echo "$closing"
 pdf=$(find "$demo" -path '*FILE-PDF*' -name '*.pdf' | head -1)
 [ -n "$pdf" ] || fail "no PDF written"
 qpdf --check "$pdf" >/dev/null || fail "$pdf does not pass qpdf --check"
 [[ $(pdftotext -layout "$pdf" -) == *"DITTA: 001 ROSSI"* ]] || fail "$pdf is not company 001's list of documents"
+[[ $closing == *"$(winepath -w "$(dirname "$pdf")")"* ]] || fail "the closing box does not name $(dirname "$pdf")"
+# "Apri PDF" on the file, gone since, names it (the closing box was given the real file).
+rm "$pdf"
+opened=$(driver box "Apri PDF" box OK) || fail "no box after Apri PDF on a missing file"
+echo "$opened"
+[[ $opened == *"$(winepath -w "$pdf")"* ]] || fail "the failed open does not name $pdf"
 
 xdotool search --name "$caption" windowfocus --sync key ctrl+shift+p
 info=$(driver box -) || fail "Ctrl+Shift+P showed no box"
