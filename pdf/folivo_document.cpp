@@ -193,8 +193,18 @@ std::string FolivoImpl::QuoteString(std::string_view Text) {
     return quoted;
 }
 
-void FolivoImpl::PutStream(std::string Data, int32_t ObjNum, std::string Filters, int32_t Length1) {
+void FolivoImpl::PutStream(std::string Data, int32_t ObjNum, std::string Filters, int32_t Length1,
+                           const std::string& DecodeParms) {
+    const auto preset = std::count(Filters.begin(), Filters.end(), '/');
     EncodeStream(Data, ObjNum, Filters);  // encoders (SetCompression), then encryption (SetProtection)
+    if (!DecodeParms.empty()) {
+        // Each filter added in front of the preset ones takes no parameters.
+        std::string nulls;
+        for (auto added = std::count(Filters.begin(), Filters.end(), '/') - preset; added > 0; --added) {
+            nulls += "null ";
+        }
+        WriteLine("/DecodeParms [" + nulls + DecodeParms + "]");
+    }
     if (!Filters.empty()) WriteLine("/Filter [" + Filters + "]");
     if (Length1 > 0) WriteLine("/Length1 " + std::to_string(Length1));
     WriteLine("/Length " + std::to_string(Data.size()) + " >>\rstream\n" + Data + "\nendstream");

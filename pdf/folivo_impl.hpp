@@ -97,7 +97,9 @@ public:
     std::string EscapeString(std::string_view Text) const;
     void RequireVersion(int32_t n);
     void SetError(const std::string& procedure, const Error& error, const std::string& extra);
-    void PutStream(std::string Data, int32_t ObjNum, std::string Filters = "", int32_t Length1 = 0);
+    // DecodeParms: the parameters of the preset Filters, written in step with the filters added here.
+    void PutStream(std::string Data, int32_t ObjNum, std::string Filters = "", int32_t Length1 = 0,
+                   const std::string& DecodeParms = "");
     std::string BuildXMP() const;
     void TakeCreationDate();
     void ResetState();
@@ -146,6 +148,7 @@ public:
     int32_t FindOrReadImage(const std::string& fileName, const std::string& extension, int32_t frame,
                             const std::string& colorMask);
     void WriteImageObject(int32_t number, const image::Raster& raster);
+    void WriteSoftMask(const image::Raster& raster);
     void PutPendingImages();  // images drawn before the file was open (called by EndDoc)
     void PlaceImage(int32_t number, float DestX, float DestY, float ImgWidth, float ImgHeight);
     // Metafiles and PostScript pictures are translated into content at every call.

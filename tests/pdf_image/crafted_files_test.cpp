@@ -79,6 +79,14 @@ struct Damaged {
 };
 
 const std::string kTwoByTwo24 = std::string(16, '\x7F');
+// A PNG header (2 x 2 grey, then `height` and the header's CRC) and the data of a 2 x 2 picture.
+std::string PngHeader(char height, const char* crc) {
+    return std::string("\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR\0\0\0\x02\0\0\0", 23) + height +
+           std::string("\x08\0\0\0\0", 5) + crc;
+}
+const std::string kPngData("\0\0\0\x0EIDATx\x9C\x63\x10\x50\x60\x30\x70\0\0\x01\x76\0\xA1\xEC\x30\x8A\xF4"
+                           "\0\0\0\0IEND\xAE\x42\x60\x82",
+                           38);
 
 // Every file is recorded under its own name and leaves a valid page without a picture.
 TEST(DamagedFile, IsRecordedAndNotDrawn) {
@@ -102,9 +110,11 @@ TEST(DamagedFile, IsRecordedAndNotDrawn) {
         {"z.gif", "GIF89a" + U16(0) + U16(0) + std::string("\0\0\0,", 4) + U16(0) + U16(0) + U16(0) + U16(0) +
                       std::string("\0\x02\0;", 4), 321},
         {"m.tga", Tga(1, 2, 2, 24, 0) + kTwoByTwo24, 321},
-        {"d.tga", Tga(2, 2, 2, 16, 0) + kTwoByTwo24, 321},
+        {"d.tga", Tga(3, 2, 2, 16, 0) + kTwoByTwo24, 321},  // 16-bit grey
         {"r.tga", Tga(2, 200, 2, 24, 0) + kTwoByTwo24, 321},
         {"u.tga", Tga(10, 2, 2, 24, 0) + std::string("\x83\0\0", 3), 321},
+        {"c.png", PngHeader('\x02', "\x57\xDD\x52\xF9") + kPngData, 321},  // a wrong header CRC
+        {"d.png", PngHeader('\x03', "\x9C\x81\x81\x5D") + kPngData, 321},  // data short of the header's size
         {"n.jpg", std::string("\xFF\xD8\xFF\xE0\0\x10JFIF") + std::string(30, '\0'), 321},
         {"l.jpg", std::string("\xFF\xD8\xFF\xE0\xFF\xF0", 6) + std::string(20, 'x'), 321},
     };
