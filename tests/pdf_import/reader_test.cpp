@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
 
 #include "pdf/reader/document.hpp"
 #include "tests/pdf_support/mini_pdf.hpp"
