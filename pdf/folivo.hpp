@@ -248,12 +248,13 @@ public:
     // proportions when the other is given). The form shows what a viewer shows: the crop box,
     // turned upright by the page's /Rotate. Files with cross-reference or object streams read, and
     // damaged cross-reference data is rebuilt by scanning for objects. Unreadable files do nothing
-    // (GetInfo records why); encrypted files and pages beyond the last raise an error.
+    // (GetInfo records why); files encrypted with a user password and pages beyond the last raise
+    // an error (a file protected without one, whose empty password opens it, is imported).
     void ImportPage(const std::string& Filename, int32_t PageNumber, float DestX, float DestY, float xDim = 0,
                     float YDim = 0);
     // The page count of a PDF file and its title, subject and author; PDFEncrypted is set for an
-    // encrypted file, whose texts stay empty. A missing (53) or unreadable (321) file is recorded
-    // in ErrNumber and gives 0.
+    // encrypted file, whose texts stay empty and count 0 unless the empty password opens it. A
+    // missing (53) or unreadable (321) file is recorded in ErrNumber and gives 0.
     int32_t GetInfo(const std::string& Filename, std::string& PDFTitle, std::string& PDFSubject,
                     std::string& PDFAuthor, bool& PDFEncrypted);
 

@@ -42,6 +42,18 @@ Document::Document(std::vector<uint8_t> bytes) : bytes_(std::move(bytes)) {
             throw damaged;
         }
     }
+    OpenSecurity();
+}
+
+void Document::OpenSecurity() {
+    const Value* encrypt = xref_.trailer.Find("Encrypt");
+    if (encrypt == nullptr) return;
+    if (encrypt->Is(Value::Kind::Reference)) encryptObject_ = encrypt->integer;
+    try {
+        security_ = OpenWithoutPassword(Resolve(*encrypt), xref_.trailer);
+    } catch (const ReadError&) {
+        security_.reset();  // an unreadable handler leaves the file refused as encrypted
+    }
 }
 
 // Objects already read stay cached: each was found with its number at its offset.
@@ -59,6 +71,8 @@ const IndirectObject& Document::Object(int64_t number) {
     std::unique_ptr<IndirectObject> object;
     try {
         object = std::make_unique<IndirectObject>(ReadObject(number, where));
+        if (security_ && where.stream == 0 && number != encryptObject_)
+            Decipher(*security_, number, object->value, object->isStream ? &object->data : nullptr);
     } catch (const ReadError&) {
         // An offset that does not lead to its object: the table is damaged; rebuild it once.
         if (wasRepaired || where.stream != 0) throw;

@@ -5,12 +5,14 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
 #include "pdf/reader/indirect_object.hpp"
 #include "pdf/reader/object_stream.hpp"
+#include "pdf/reader/source_security.hpp"
 #include "pdf/reader/value.hpp"
 #include "pdf/reader/xref.hpp"
 
@@ -23,6 +25,8 @@ public:
     explicit Document(std::vector<uint8_t> bytes);
 
     bool Encrypted() const { return xref_.trailer.Find("Encrypt") != nullptr; }
+    // An encrypted file that the empty user password opens: its objects read deciphered.
+    bool Deciphered() const { return security_.has_value(); }
     const Value& Trailer() const { return xref_.trailer; }
     bool Has(int64_t number) const { return xref_.entries.count(number) != 0; }
 
@@ -42,6 +46,7 @@ private:
     IndirectObject ReadFromObjectStream(int64_t number, const XrefEntry& entry);
     size_t StreamLength(const Value& dictionary, int64_t number);
     void Repair();
+    void OpenSecurity();
     void WalkPageTree(const Value& root);
 
     std::vector<uint8_t> bytes_;
@@ -49,6 +54,8 @@ private:
     std::map<int64_t, std::unique_ptr<IndirectObject>> cache_;
     std::map<int64_t, ObjectStream> objectStreams_;  // decoded once each
     bool repaired_ = false;
+    std::optional<security::SecurityState> security_;
+    int64_t encryptObject_ = 0;  // the encryption dictionary's number, never enciphered
     std::vector<int64_t> pages_;
     bool pagesRead_ = false;
     int lengthDepth_ = 0;

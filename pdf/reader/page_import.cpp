@@ -226,7 +226,7 @@ ImportedForm ImportPageForm(SourceFile& source, int32_t pageNumber, const Object
 DocumentInfo ReadDocumentInfo(Document& document) {
     DocumentInfo result;
     result.encrypted = document.Encrypted();
-    if (result.encrypted) return result;
+    if (result.encrypted && !document.Deciphered()) return result;
     if (const Value* infoRef = document.Trailer().Find("Info")) {
         const Value& info = document.Resolve(*infoRef);
         result.title = InfoText(document, info, "Title");

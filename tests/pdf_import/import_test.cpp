@@ -113,8 +113,9 @@ TEST(ImportPage, ScalesTheMediaBoxIntoTheRectangle) {
 }
 
 // A page drawn with a filter chain, turned and cropped as a viewer shows it, from a plain file,
-// from its object-stream rewrite and from a copy whose offsets are all a few bytes off: each
-// imported page, placed on a page of the visible size, renders as poppler renders the source.
+// a copy whose offsets are all a few bytes off, its object-stream rewrite and its copies protected
+// with each cipher but no password to open: each imported page, placed on a page of the visible
+// size, renders as poppler renders the source.
 TEST(ImportPage, TurnedCroppedAndRewrittenSourcesLookAsTheirSource) {
     const std::string drawing = "0 0 1 rg 20 20 60 30 re f BT /F1 24 Tf 50 150 Td (Turned) Tj ET";
     const auto bytes = [](const std::string& s) { return std::vector<uint8_t>(s.begin(), s.end()); };
@@ -138,10 +139,16 @@ TEST(ImportPage, TurnedCroppedAndRewrittenSourcesLookAsTheirSource) {
         source.bodies.push_back("<< /Length " + std::to_string(lzw.size()) + " /Filter /LZWDecode >>\nstream\n" + lzw + "\nendstream");
         source.bodies.push_back("<< /Length " + std::to_string(runs.size()) + " /Filter /RunLengthDecode >>\nstream\n" + runs + "\nendstream");
         const auto plain = d.Source("turned.pdf", source.Build());
-        const std::string rewritten = plain.parent_path() / "objstm.pdf";
-        ASSERT_EQ(kv::test::Run("qpdf --object-streams=generate " + plain.string() + " " + rewritten).status, 0);
         const std::string built = source.Build();
-        for (const std::string& file : {plain.string(), rewritten, d.Source("shifted.pdf", "%PDF-1.4\n%%\n" + built.substr(9)).string()}) {
+        std::vector<std::string> files = {plain.string(), d.Source("shifted.pdf", "%PDF-1.4\n%%\n" + built.substr(9)).string()};
+        // qpdf's rewrites: object streams, and protection that asks no password to open the file.
+        for (const char* options : {"--object-streams=generate", "--allow-weak-crypto --encrypt '' o 40 --",
+                                           "--allow-weak-crypto --encrypt '' o 128 --use-aes=n --",
+                                           "--encrypt '' o 128 --use-aes=y --", "--encrypt '' o 256 --"}) {
+            files.push_back((plain.parent_path() / ("rewritten" + std::to_string(files.size()) + ".pdf")).string());
+            ASSERT_EQ(kv::test::Run("qpdf " + std::string(options) + " " + plain.string() + " " + files.back()).status, 0);
+        }
+        for (const std::string& file : files) {
             SCOPED_TRACE(file);
             Doc out;
             out.pdf.SetScale(0);
