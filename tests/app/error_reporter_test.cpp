@@ -6,7 +6,7 @@
 #include "app/start_up.hpp"
 #include "archive/records.hpp"
 #include "platform/errors.hpp"
-#include "tests/app/installation_fixture.hpp"
+#include "tests/support/demo_installation.hpp"
 
 namespace kv::app {
 namespace {
@@ -21,7 +21,7 @@ const char* kCloseQuestion =
     "CHIUDERE IL PROGRAMMA ? (se si risp.NO il progr.perde la riga e prosegue)";
 const char* kClosingNotice = "CHIUDERE TUTTE LE APPLICAZIONI DELLA TASK\r\nLANCIARE RIPRISTINO TASK";
 
-class ErrorReporterTest : public InstallationTest {
+class ErrorReporterTest : public test::DemoInstallationTest {
 protected:
     ErrorReporterTest() { StartUp(MakeProgram()); }
 

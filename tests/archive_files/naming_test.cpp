@@ -4,7 +4,7 @@
 
 #include "archive/file_naming.hpp"
 #include "archive/file_open.hpp"
-#include "tests/archive_files/archive_fixture.hpp"
+#include "tests/support/archive_fixture.hpp"
 #include "tests/support/error_of.hpp"
 
 namespace kv::test {

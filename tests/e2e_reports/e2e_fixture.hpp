@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/e2e_reports/pdf_texts.hpp"
+#include "tests/support/pdf_texts.hpp"
 #include "tests/support/batch_run.hpp"
 
 namespace kv::e2e {

@@ -14,7 +14,7 @@ TEST_F(WindowTest, CtrlShiftPShowsTheInformationBox) {
     QTest::keyClick(window_.get(), Qt::Key_P, Qt::ControlModifier);  // not without Shift
     QTest::keyClick(window_.get(), Qt::Key_P, Qt::ShiftModifier);
     EXPECT_TRUE(boxes_.seen().empty());
-    PressCtrlShiftP();
+    QTest::keyClick(window_.get(), Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
     ASSERT_EQ(boxes_.seen().size(), 1u);
     const SeenBox& box = boxes_.seen()[0];
     EXPECT_EQ(box.title, "Informazioni Progetto lumeo");

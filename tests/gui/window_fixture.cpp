@@ -67,10 +67,6 @@ void WindowTest::ClickItem(QListWidget* list, int row) {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, place.center());
 }
 
-void WindowTest::PressCtrlShiftP() {
-    QTest::keyClick(window_.get(), Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
-}
-
 QStringList WindowTest::ListTexts(const char* name) {
     QStringList texts;
     auto* list = Control<QListWidget>(name);

@@ -76,7 +76,6 @@ protected:
 
     void Click(const char* name, int index = -1);
     void ClickItem(QListWidget* list, int row);
-    void PressCtrlShiftP();
     QStringList ListTexts(const char* name);
     std::vector<int> SelectedRows(const char* name);
 

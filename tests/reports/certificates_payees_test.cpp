@@ -3,7 +3,7 @@
 
 #include "reports/certificates_report.hpp"
 #include "reports/payees_report.hpp"
-#include "tests/e2e_reports/pdf_texts.hpp"
+#include "tests/support/pdf_texts.hpp"
 #include "tests/reports/report_fixture.hpp"
 
 namespace kv::reports {

@@ -14,13 +14,12 @@ protected:
     // Runs a collection for company 001 and returns column `column` of every row of the table.
     std::vector<std::string> Column(void (*collect)(ReportForm&), const ReportRequest& request, int column) {
         form_ = std::make_unique<ReportForm>(Context(), request);
-        ReadInto(*form_, kCompanyFile, NumericOf(request.companies.front().code), program_->archive.buffers.DITX);
+        ReadInto(*form_, kCompanyFile, std::stod(request.companies.front().code), program_->archive.buffers.DITX);
         collect(*form_);
         std::vector<std::string> cells;
         for (int row = 1; !form_->table.EndsAt(row); ++row) cells.push_back(form_->table.Cell(row, column));
         return cells;
     }
-    static double NumericOf(const std::string& code) { return std::stod(code); }
 
     std::unique_ptr<ReportForm> form_;
 };

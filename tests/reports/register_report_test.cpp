@@ -4,7 +4,7 @@
 #include <map>
 
 #include "reports/register_report.hpp"
-#include "tests/e2e_reports/pdf_texts.hpp"
+#include "tests/support/pdf_texts.hpp"
 #include "tests/reports/report_fixture.hpp"
 
 namespace kv::reports {
