@@ -93,6 +93,8 @@ int32_t FolivoImpl::FindOrReadImage(const std::string& fileName, const std::stri
         SetError("DrawImage", error, fileName);
         return 0;
     }
+    if (raster.colorSpace == "DeviceCMYK" && RefusedUnderPdfA("DrawImage", "CMYK pictures beside an sRGB output intent"))
+        return 0;
     if (!raster.alpha.empty()) RequireVersion(1);  // soft masks came with PDF 1.4
     if (raster.bits == 16) RequireVersion(2);      // 16-bit samples with PDF 1.5
     image::ImageEntry entry{fileName, frame, raster.width, raster.height, raster.topRowFirst, std::nullopt};

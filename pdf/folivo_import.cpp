@@ -50,6 +50,8 @@ reader::ObjectOutput FolivoImpl::ImportOutput() {
 
 void Folivo::ImportPage(const std::string& Filename, int32_t PageNumber, float DestX, float DestY, float xDim,
                         float YDim) {
+    // The imported page's fonts and colours are beyond this document's control.
+    if (impl_->RefusedUnderPdfA("ImportPage", "pages of other files, whose conformance is unknown")) return;
     std::string title, subject, author;
     bool encrypted = false;
     const int32_t pages = GetInfo(Filename, title, subject, author, encrypted);

@@ -1,12 +1,14 @@
 // SEGNALAERRORE's boxes with their exact texts and titles and the printer-error answers, with
-// scripted dialogs.
+// scripted dialogs; the printer the reports use retrying a line.
 
 #include <gtest/gtest.h>
 
 #include "app/start_up.hpp"
 #include "archive/records.hpp"
 #include "platform/errors.hpp"
+#include "platform/reported_printer.hpp"
 #include "tests/support/demo_installation.hpp"
+#include "tests/support_output/recording_printer.hpp"
 
 namespace kv::app {
 namespace {
@@ -100,6 +102,32 @@ TEST_F(ErrorReporterTest, PrinterErrorRetriesSkipsOrCloses) {
     EXPECT_EQ(Report(printer), platform::exit_status::kFatal);
     EXPECT_EQ(dialogs_.shown().size(), 5u);
     EXPECT_EQ(OpenFiles(), 0);
+}
+
+// A printer that fails its next `failures` prints.
+class FailingPrinter : public test::RecordingPrinter {
+public:
+    explicit FailingPrinter(int failures) : failures_(failures) {}
+    void Print(const std::string& text) override {
+        if (failures_ > 0 && failures_--) throw RuntimeError(platform::err::kPrinterError);
+        RecordingPrinter::Print(text);
+    }
+
+private:
+    int failures_;
+};
+
+// The printer the reports use asks after each failure and prints the line once the printer works.
+TEST_F(ErrorReporterTest, RetriedLineIsPrintedOnceThePrinterWorks) {
+    auto failing = std::make_unique<FailingPrinter>(2);
+    const FailingPrinter& inner = *failing;
+    platform::ReportedPrinter printer(program_->services, std::move(failing));
+    dialogs_.Script(Answer::Yes);
+    dialogs_.Script(Answer::Yes);
+    printer.Print("RIGA 1");
+    ASSERT_EQ(inner.printed.size(), 1u);
+    EXPECT_EQ(inner.printed[0].text, "RIGA 1");
+    EXPECT_EQ(dialogs_.texts(), (std::vector<std::string>{kRetryQuestion, kRetryQuestion}));
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
 
 #include "pdf/reader/document.hpp"
 #include "tests/pdf_support/mini_pdf.hpp"
@@ -113,18 +112,6 @@ TEST(Reader, CyclesEnd) {
     EXPECT_EQ(doc.Pages().size(), 2u);
     EXPECT_EQ(doc.Inherited(doc.Pages()[0], "MediaBox"), nullptr);
     EXPECT_NE(doc.Inherited(doc.Pages()[1], "MediaBox"), nullptr);
-}
-
-TEST(Reader, ObjectStreamFilesAreRefusedClearly) {
-    kv::test::TempDir dir("import");
-    WriteSampleDocument(dir / "plain.pdf", [](Folivo&) {});
-    const auto packed = QpdfVariant(dir / "plain.pdf", "--object-streams=generate", "objstm.pdf");
-    try {
-        Open(packed);
-        ADD_FAILURE() << "object streams were read";
-    } catch (const ReadError& e) {
-        EXPECT_NE(std::string(e.what()).find("not supported"), std::string::npos) << e.what();
-    }
 }
 
 }  // namespace
