@@ -245,8 +245,10 @@ public:
     // ---- import (folivo_import.cpp) ----
     // Draws page PageNumber (1 = first) of a PDF file as a form scaled into the rectangle at
     // DestX, DestY of size xDim by YDim; a zero size takes the page's own size (or keeps its
-    // proportions when the other is given). Unreadable files do nothing (GetInfo records why);
-    // encrypted files and pages beyond the last raise an error.
+    // proportions when the other is given). The form shows what a viewer shows: the crop box,
+    // turned upright by the page's /Rotate. Files with cross-reference or object streams read, and
+    // damaged cross-reference data is rebuilt by scanning for objects. Unreadable files do nothing
+    // (GetInfo records why); encrypted files and pages beyond the last raise an error.
     void ImportPage(const std::string& Filename, int32_t PageNumber, float DestX, float DestY, float xDim = 0,
                     float YDim = 0);
     // The page count of a PDF file and its title, subject and author; PDFEncrypted is set for an

@@ -182,9 +182,10 @@ using Rgb = std::array<int, 3>;
 
 class Rendered {
 public:
-    explicit Rendered(const std::filesystem::path& pdf) {
+    // `cropBox`: what a viewer shows (the crop box) rather than the whole media box.
+    explicit Rendered(const std::filesystem::path& pdf, bool cropBox = false) {
         const auto prefix = pdf.parent_path() / "render";
-        const auto run = kv::test::Run("pdftoppm -r 72 -f 1 -l 1 -singlefile " + kv::test::ShellQuote(pdf.string()) +
+        const auto run = kv::test::Run(std::string("pdftoppm -r 72 -f 1 -l 1 -singlefile ") + (cropBox ? "-cropbox " : "") + kv::test::ShellQuote(pdf.string()) +
                                        " " + kv::test::ShellQuote(prefix.string()));
         EXPECT_EQ(run.status, 0) << run.output;
         const std::string ppm = kv::test::ReadFile(prefix.string() + ".ppm");
@@ -196,6 +197,10 @@ public:
         EXPECT_EQ(magic, "P6");
         pixels_ = ppm.substr(static_cast<size_t>(in.tellg()));
     }
+
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    const std::string& Pixels() const { return pixels_; }
 
     Rgb At(int x, int y) const {
         const size_t i = (static_cast<size_t>(y) * static_cast<size_t>(width_) + static_cast<size_t>(x)) * 3;
