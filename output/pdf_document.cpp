@@ -158,7 +158,7 @@ void CHIUDIPDF(OutputState& state) {
             const bool replaced = PublishFile(state.document);
             const PendingFile& file = state.document;
             state.run.written.push_back(WrittenFile{file.company, file.path, file.folder, replaced, Now(state),
-                                                       file.hostFinal});
+                                                       file.hostFinal, file.archival});
         });
     }
     state.writer.reset();

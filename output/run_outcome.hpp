@@ -28,6 +28,7 @@ struct WrittenFile {
     bool replaced = false;  // an older file of the same name was replaced
     platform::LocalDateTime at;
     std::filesystem::path host{};  // the file as the system names it, for the viewer
+    bool archival = false;         // PDF/A-2b
 };
 
 // A PDF file or a print job that did not come out.

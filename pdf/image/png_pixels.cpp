@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cstddef>
 #include <cstdlib>
+#include <vector>
 
 #include "pdf/image/byte_source.hpp"
 
@@ -102,18 +104,19 @@ std::string UnfilterPng(std::span<const uint8_t> filtered, const PngLayout& layo
         const uint64_t h = PassSize(layout.height, p.y0, p.dy);
         if (w == 0 || h == 0) continue;
         const uint64_t passRow = PngRowBytes(w, layout.bitsPerPixel);
-        std::string rows(passRow * (h + 1), '\0');  // a zero row above the first
-        auto* pass = reinterpret_cast<uint8_t*>(rows.data());
+        // Only the row above is needed to undo a filter: two rows, taking turns.
+        std::vector<uint8_t> prior(passRow, 0);
+        std::vector<uint8_t> row(passRow);
         for (uint64_t y = 0; y < h; ++y, pos += 1 + passRow) {
-            uint8_t* row = pass + (y + 1) * passRow;
-            for (uint64_t i = 0; i < passRow; ++i) row[i] = filtered[pos + 1 + i];
-            UnfilterRow(filtered[pos], row, row - passRow, passRow, left);
+            std::copy_n(filtered.begin() + static_cast<std::ptrdiff_t>(pos + 1), passRow, row.begin());
+            UnfilterRow(filtered[pos], row.data(), prior.data(), passRow, left);
             uint8_t* target = out + (p.y0 + y * p.dy) * rowBytes;
             if (p.dx == 1) {
-                std::copy(row, row + passRow, target);
-                continue;
+                std::copy(row.begin(), row.end(), target);
+            } else {
+                for (uint64_t x = 0; x < w; ++x) CopyPixel(row.data(), x, target, p.x0 + x * p.dx, layout.bitsPerPixel);
             }
-            for (uint64_t x = 0; x < w; ++x) CopyPixel(row, x, target, p.x0 + x * p.dx, layout.bitsPerPixel);
+            row.swap(prior);
         }
     }
     return picture;

@@ -45,6 +45,7 @@ TEST_F(ArchivalOutput, AProtectedCompanyKeepsItsProtectionAndIsNotedTheOthersAre
     EXPECT_NE(archival.find("<pdfaid:part>2</pdfaid:part>"), std::string::npos);
     EXPECT_EQ(archival.find("/Encrypt"), std::string::npos);
     EXPECT_EQ(state.run.notArchival.size(), 1u);
+    EXPECT_TRUE(state.run.written.at(1).archival && !state.run.written.at(0).archival);
 }
 
 }  // namespace
