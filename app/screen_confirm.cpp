@@ -115,6 +115,7 @@ ReportRequest BuildReportRequest(const ScreenState& screen) {
     request.orderByName = screen.orderByName;
     request.screenCaption = std::string(kScreenCaption);
     request.keepExistingPdfs = screen.keepExistingPdfs;
+    request.archivalPdf = screen.archivalPdf;
     return request;
 }
 

@@ -54,6 +54,7 @@ const std::vector<ControlInfo>& ScreenControls() {
         {"Label2", 14, K::Label, "ATTENDERE"},
         {"Label2", 15, K::Label, "ELABORAZIONE IN CORSO"},
         {"CheckNonSovrascrivere", -1, K::TickBox, "Non sovrascrivere i PDF esistenti"},
+        {"CheckPdfA", -1, K::TickBox, "PDF/A per la conservazione"},
         {"CmdAnnulla", -1, K::Button, "Annulla"},  // stops the report after the file under way
         {"CmdConferma", -1, K::Button, "Conferma"},
         {"CmdUscita", -1, K::Button, "Uscita"},

@@ -24,6 +24,21 @@ bool InRange(int index, std::size_t size) {
     return index >= 0 && static_cast<std::size_t>(index) < size;
 }
 
+// The tick boxes the window remembers: their settings' names and the screen's choices.
+struct RememberedTick {
+    const char* setting;
+    bool ScreenState::*choice;
+};
+constexpr RememberedTick kRememberedTicks[] = {
+    {kKeepExistingSetting, &ScreenState::keepExistingPdfs},
+    {kArchivalPdfSetting, &ScreenState::archivalPdf},
+};
+
+void Tick(Program& program, const RememberedTick& tick, bool ticked) {
+    program.screen.*tick.choice = ticked;
+    if (program.settings != nullptr) program.settings->Write(tick.setting, ticked ? "1" : "0");
+}
+
 }  // namespace
 
 void CheckTutti_Click(Program& program) {
@@ -78,14 +93,14 @@ void CmdUscita_Click(Program& program) { FINEPROGRAMMA(program); }
 
 void Form_Unload(Program& program) { FINEPROGRAMMA(program); }
 
-void TickKeepExistingPdfs(Program& program, bool ticked) {
-    program.screen.keepExistingPdfs = ticked;
-    if (program.settings != nullptr) program.settings->Write(kKeepExistingSetting, ticked ? "1" : "0");
-}
+void TickKeepExistingPdfs(Program& program, bool ticked) { Tick(program, kRememberedTicks[0], ticked); }
+
+void TickArchivalPdf(Program& program, bool ticked) { Tick(program, kRememberedTicks[1], ticked); }
 
 void RecallSettings(Program& program) {
     if (program.settings == nullptr) return;
-    program.screen.keepExistingPdfs = program.settings->Read(kKeepExistingSetting).value_or("0") == "1";
+    for (const RememberedTick& tick : kRememberedTicks)
+        program.screen.*tick.choice = program.settings->Read(tick.setting).value_or("0") == "1";
 }
 
 void TickAllMonths(Program& program, bool ticked) {

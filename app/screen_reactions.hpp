@@ -56,10 +56,14 @@ void SelectCompany(Program& program, int index, bool selected);
 // Ticking "Non sovrascrivere i PDF esistenti"; the choice is remembered in the settings, if any.
 void TickKeepExistingPdfs(Program& program, bool ticked);
 
+// Ticking "PDF/A per la conservazione"; remembered in the same way.
+void TickArchivalPdf(Program& program, bool ticked);
+
 // The remembered choices back on the screen (the window, after start-up).
 void RecallSettings(Program& program);
 
 inline constexpr const char* kKeepExistingSetting = "NonSovrascrivere";
+inline constexpr const char* kArchivalPdfSetting = "PdfA";
 
 // Typing into the date field.
 void TypeDate(Program& program, const std::string& text);

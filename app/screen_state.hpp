@@ -43,6 +43,8 @@ struct ScreenState {
     // "Non sovrascrivere i PDF esistenti": a file of the same name gets a "_nnn" suffix instead of
     // being replaced. Remembered by the window in its settings; the reset after a confirm keeps it.
     bool keepExistingPdfs = false;
+    // "PDF/A per la conservazione": PDF files in PDF/A-2b (but a protected company's). Remembered too.
+    bool archivalPdf = false;
 
     // Recorded by the confirm command for the reports.
     bool ANNOCORRENTE = false;  // "Corrente" chosen

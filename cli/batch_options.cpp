@@ -113,6 +113,10 @@ ParsedOptions ParseBatchOptions(const std::vector<std::string>& arguments) {
             parsed.options.keepExisting = true;
             continue;
         }
+        if (name == "--pdfa" && !value) {
+            parsed.options.archival = true;
+            continue;
+        }
         auto option = ValueOptions().find(name);
         if (option == ValueOptions().end()) {
             parsed.error = "opzione sconosciuta \"" + name + "\"";
@@ -140,6 +144,9 @@ std::string BatchUsage() {
            "  --data TESTO                   data delle certificazioni (predefinita: oggi)\n"
            "  --non-sovrascrivere            non sostituisce i PDF esistenti: un nuovo file con lo\n"
            "                                 stesso nome prende un suffisso _001, _002 ...\n"
+           "  --pdfa                         PDF/A-2b per la conservazione (font incorporati,\n"
+           "                                 profilo sRGB); una ditta con i PDF protetti da\n"
+           "                                 password ha il suo file protetto, non PDF/A\n"
            "  --info                         mostra cosa ha trovato l'avvio e termina\n"
            "  --help                         mostra questo testo\n"
            "\n"

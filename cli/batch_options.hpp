@@ -19,6 +19,7 @@ struct BatchOptions {
     bool help = false;
     bool info = false;                   // print what start-up found and stop
     bool keepExisting = false;           // --non-sovrascrivere: number new files, replace none
+    bool archival = false;               // --pdfa: PDF/A-2b files
 };
 
 struct ParsedOptions {

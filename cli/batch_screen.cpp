@@ -65,6 +65,7 @@ std::string SetScreenFromOptions(app::Program& program, const BatchOptions& opti
     if (std::string problem = SetDate(program, options); !problem.empty()) return problem;
     app::ChooseOutput(program, options.output == "stampa" ? app::kStampaLaser : app::kCreaPdf);
     app::TickKeepExistingPdfs(program, options.keepExisting);  // per run: the settings are not read
+    app::TickArchivalPdf(program, options.archival);
     return "";
 }
 

@@ -8,7 +8,7 @@ namespace {
 
 // Left: the company list and, under it, its two small groups, which the wait panel covers while a
 // report runs. Right: months, year, report and output, the date, and the two buttons.
-constexpr std::array<ControlPlace, 35> kPlaces = {{
+constexpr std::array<ControlPlace, 36> kPlaces = {{
     {"Label1", 0, "", {240, 150, 5520, 480}},
     {"LabelAnno", -1, "", {5880, 240, 600, 360}},
     {"Label1", 1, "", {6480, 150, 1200, 480}},
@@ -46,6 +46,7 @@ constexpr std::array<ControlPlace, 35> kPlaces = {{
     {"OptionStampa", 0, "Frame6", {2100, 1740, 2145, 300}},
 
     {"CheckNonSovrascrivere", -1, "", {180, 6780, 4500, 330}},
+    {"CheckPdfA", -1, "", {180, 7140, 4500, 330}},
     {"CmdConferma", -1, "", {7305, 7020, 2130, 840}},
     {"CmdUscita", -1, "", {9570, 7020, 2130, 840}},
 }};

@@ -51,6 +51,8 @@ void ScreenView::Show(const app::ScreenState& screen) {
     ShowWaitPanel(screen);
     QSignalBlocker block(widgets_.CheckNonSovrascrivere);
     widgets_.CheckNonSovrascrivere->setChecked(screen.keepExistingPdfs);
+    QSignalBlocker blockPdfA(widgets_.CheckPdfA);
+    widgets_.CheckPdfA->setChecked(screen.archivalPdf);
 }
 
 void ScreenView::ShowMonths(const app::ScreenState& screen) {

@@ -125,6 +125,7 @@ ScreenWidgets BuildScreenWidgets(QWidget* window) {
     widgets.ListAzi = Get<QListWidget>(made, "ListAzi");
     widgets.CheckAzi = Get<QCheckBox>(made, "CheckAzi");
     widgets.CheckNonSovrascrivere = Get<QCheckBox>(made, "CheckNonSovrascrivere");
+    widgets.CheckPdfA = Get<QCheckBox>(made, "CheckPdfA");
     widgets.Frame12 = Get<QGroupBox>(made, "Frame12");
     widgets.progress = MakeProgress(widgets.Frame12);
     widgets.CmdAnnulla = Get<QPushButton>(made, "CmdAnnulla");

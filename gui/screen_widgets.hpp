@@ -29,6 +29,7 @@ struct ScreenWidgets {
     QCheckBox* CheckAzi = nullptr;
     std::array<QRadioButton*, 2> OptOrdListAzi{};  // (0) Codice, (1) Ragione Sociale
     QCheckBox* CheckNonSovrascrivere = nullptr;    // number new PDF files instead of replacing old ones
+    QCheckBox* CheckPdfA = nullptr;                // PDF/A-2b files, for keeping
     QGroupBox* Frame12 = nullptr;                  // the wait panel
     QProgressBar* progress = nullptr;              // in the wait panel: how far the report has gone
     QPushButton* CmdAnnulla = nullptr;             // in the wait panel

@@ -119,6 +119,8 @@ void SelectionWindow::WireLists() {
             [this](bool ticked) { Act([&] { app::TickAllMonths(program_, ticked); }); });
     connect(widgets_.CheckNonSovrascrivere, &QCheckBox::clicked, this,
             [this](bool ticked) { Act([&] { app::TickKeepExistingPdfs(program_, ticked); }); });
+    connect(widgets_.CheckPdfA, &QCheckBox::clicked, this,
+            [this](bool ticked) { Act([&] { app::TickArchivalPdf(program_, ticked); }); });
     connect(widgets_.CheckAzi, &QCheckBox::clicked, this, [this](bool ticked) {
         BusyCursor busy;
         Act([&] { app::TickAllCompanies(program_, ticked); });

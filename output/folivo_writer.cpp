@@ -48,6 +48,10 @@ public:
     void SetProtection(int32_t mode, const std::string& ownerPassword, const std::string& userPassword) override {
         Translated([&] { pdf_->SetProtection(mode, ownerPassword, userPassword); });
     }
+    void SetPDFA(int32_t level) override { pdf_->SetPDFA(level); }
+    void SetStandardFontFile(const std::string& name, const std::string& hostPath) override {
+        pdf_->SetStandardFontFile(name, hostPath);
+    }
     void BeginDoc(const std::string& hostPath) override { pdf_->BeginDoc(hostPath); }
     int32_t ErrNumber() const override { return pdf_->ErrNumber(); }
     std::string ErrDescription() const override { return pdf_->ErrDescription(); }

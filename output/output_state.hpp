@@ -26,6 +26,7 @@ struct PendingFile {
     std::filesystem::path hostFinal;
     std::string folder;    // CARTELLAPDF when the document was made
     CompanyLabel company;  // whose document it is, for the run's outcome
+    bool archival = false;  // written as PDF/A
 };
 
 struct OutputState {
@@ -46,6 +47,7 @@ struct OutputState {
     int16_t PDFCREATO = 0;           // 1 once any document was started; never cleared
     bool PAGINANUOVA = false;        // the next page heading opens a new document
     bool keepExistingFiles = false;  // number a document whose file name is taken, never replace it
+    bool archivalPdf = false;        // PDF/A-2b documents, for keeping (protected ones cannot be)
     bool printJobLost = false;       // a line of the print job under way was lost (printer error skipped)
 
     std::unique_ptr<PdfWriter> writer;  // the writer of the current document

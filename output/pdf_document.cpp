@@ -6,6 +6,7 @@
 #include "archive/descriptors.hpp"
 #include "archive/repository.hpp"
 #include "output/pdf_naming.hpp"
+#include "platform/standard_fonts.hpp"
 #include "platform/text_trim.hpp"
 
 namespace kv::output {
@@ -20,6 +21,8 @@ constexpr int32_t kViewerPreferences = 768;
 constexpr int32_t kCompressionMode = 4;
 constexpr uint8_t kCompressionQuality = 3;
 constexpr int32_t kProtectionMode = 20;
+constexpr int32_t kPdfA2b = 2;
+constexpr const char* kNotArchival = "PDF/A non possibile: ";
 
 int ErrorNumberOf(const std::error_code& code) {
     switch (code.value()) {
@@ -34,7 +37,24 @@ int ErrorNumberOf(const std::error_code& code) {
     }
 }
 
-void ApplySettings(OutputState& state, PdfWriter& writer, const std::string& prefix, bool compress) {
+struct Passwords {
+    std::string owner;
+    std::string user;
+    bool Protecting() const { return !owner.empty() && !user.empty(); }
+};
+
+Passwords CompanyPasswords(const OutputState& state) {
+    return {platform::Trim(archive::RepoR(state.archive, archive::F357), " "),
+            platform::Trim(archive::RepoR(state.archive, archive::T364), " ")};
+}
+
+// PDF/A comes first: it must precede the file, and it turns the standard fonts into embedded files.
+void ApplySettings(OutputState& state, PdfWriter& writer, const std::string& prefix, bool compress, bool archival) {
+    if (archival) {
+        writer.SetPDFA(kPdfA2b);
+        for (const platform::StandardFontFile& font : platform::StandardFontFiles())
+            writer.SetStandardFontFile(font.name, font.path);
+    }
     writer.SetDocProperty("PDF" + prefix, "", kPdfAuthor, state.holderName, kPdfAuthor, "");
     writer.SetScale(kScaleCentimetres, 1.0f);
     writer.SetPaperSize(kPaperA4, 0, 0);
@@ -42,10 +62,26 @@ void ApplySettings(OutputState& state, PdfWriter& writer, const std::string& pre
     writer.SetPageView(0);
     writer.SetViewerPreferences(kViewerPreferences);
     if (compress) writer.SetCompression(kCompressionMode, kCompressionQuality);
-    const std::string userPassword = platform::Trim(archive::RepoR(state.archive, archive::T364), " ");
-    const std::string ownerPassword = platform::Trim(archive::RepoR(state.archive, archive::F357), " ");
-    if (!userPassword.empty() && !ownerPassword.empty())
-        writer.SetProtection(kProtectionMode, ownerPassword, userPassword);
+    const Passwords passwords = CompanyPasswords(state);
+    if (passwords.Protecting()) writer.SetProtection(kProtectionMode, passwords.owner, passwords.user);
+}
+
+void NoteNotArchival(OutputState& state, const std::string& reason) {
+    state.run.notArchival.push_back(NotArchival{state.document.company, kNotArchival + reason});
+    state.document.archival = false;
+}
+
+// The writer set up for the document: PDF/A when asked for and possible, else a plain PDF whose
+// reason the run's outcome keeps (a protected company's documents, a font or profile missing).
+void SetUpWriter(OutputState& state, const std::string& prefix, bool compress) {
+    state.document.archival = state.archivalPdf;
+    if (state.archivalPdf && CompanyPasswords(state).Protecting()) NoteNotArchival(state, "documento protetto");
+    ApplySettings(state, *state.writer, prefix, compress, state.document.archival);
+    if (state.document.archival && state.writer->ErrNumber() != 0) {
+        NoteNotArchival(state, state.writer->ErrDescription());
+        state.writer = state.makeWriter();  // its recorded error would fail the file's opening
+        ApplySettings(state, *state.writer, prefix, compress, false);
+    }
 }
 
 // Folivo's description of an open failure starts with the file it tried: the reason is what follows.
@@ -104,8 +140,8 @@ void CREAPDF(OutputState& state, const std::string& Prefix, const PdfDocumentOpt
     state.writer = state.makeWriter();
     state.document = PendingFileFor(state, path, options.nameOnly);
     WithDocument(state, [&] {
+        SetUpWriter(state, Prefix, options.compress);
         PdfWriter& writer = *state.writer;
-        ApplySettings(state, writer, Prefix, options.compress);
         OpenFile(state, writer);
         state.PDFAPERTO = true;
         writer.BeginPage();
@@ -116,10 +152,13 @@ void CHIUDIPDF(OutputState& state) {
     if (state.writer && !state.document.path.empty()) {
         WithDocument(state, [&] {
             state.writer->EndDoc();
+            // A code without a glyph in its font file leaves the document a plain PDF.
+            if (state.document.archival && state.writer->ErrNumber() != 0)
+                NoteNotArchival(state, state.writer->ErrDescription());
             const bool replaced = PublishFile(state.document);
             const PendingFile& file = state.document;
             state.run.written.push_back(WrittenFile{file.company, file.path, file.folder, replaced, Now(state),
-                                                       file.hostFinal});
+                                                       file.hostFinal, file.archival});
         });
     }
     state.writer.reset();

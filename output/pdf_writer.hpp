@@ -24,6 +24,9 @@ public:
     virtual void SetViewerPreferences(int32_t mode) = 0;
     virtual void SetCompression(int32_t mode, uint8_t quality) = 0;
     virtual void SetProtection(int32_t mode, const std::string& ownerPassword, const std::string& userPassword) = 0;
+    // PDF/A (level 2) and the TrueType files of the standard fonts; failures are recorded, not thrown.
+    virtual void SetPDFA(int32_t level) = 0;
+    virtual void SetStandardFontFile(const std::string& name, const std::string& hostPath) = 0;
 
     // Opens the file (a host path); a failure is recorded, not thrown.
     virtual void BeginDoc(const std::string& hostPath) = 0;

@@ -39,7 +39,8 @@ std::string IsoTime(const platform::LocalDateTime& m) {
 std::string RunLogText(const RunOutcome& run, const std::string& report) {
     std::string text;
     for (const WrittenFile& file : run.written)
-        text += Line(file.at, "FILE " + file.path + (file.replaced ? " (sostituito)" : ""));
+        text += Line(file.at, "FILE " + file.path + (file.archival ? " (PDF/A)" : "") +
+                                  (file.replaced ? " (sostituito)" : ""));
     for (const FailedOutput& failure : run.failed) {
         const std::string company = LabelText(failure.company);
         text += Line(failure.at, "ERRORE " + std::to_string(failure.number) + (company.empty() ? "" : " " + company) +
@@ -49,6 +50,8 @@ std::string RunLogText(const RunOutcome& run, const std::string& report) {
         text += Line(run.ended, "PARCELLA ESCLUSA " + LabelText(note.company) + " percipiente " + note.payee +
                                     " documento " + note.document);
     for (const CompanyLabel& company : run.notPrinted) text += Line(run.ended, "NON STAMPATA " + LabelText(company));
+    for (const NotArchival& miss : run.notArchival)
+        text += Line(run.ended, "NON PDF/A " + LabelText(miss.company) + ": " + miss.reason);
     return text + RunLine(run, report);
 }
 

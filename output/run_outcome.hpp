@@ -28,6 +28,7 @@ struct WrittenFile {
     bool replaced = false;  // an older file of the same name was replaced
     platform::LocalDateTime at;
     std::filesystem::path host{};  // the file as the system names it, for the viewer
+    bool archival = false;         // PDF/A-2b
 };
 
 // A PDF file or a print job that did not come out.
@@ -46,6 +47,12 @@ struct SkippedNote {
     std::string document;  // document number
 };
 
+// A document asked for in PDF/A and written as a plain PDF.
+struct NotArchival {
+    CompanyLabel company;
+    std::string reason;  // "PDF/A non possibile: documento protetto"
+};
+
 struct RunOutcome {
     bool pdf = true;             // the run's target: PDF files, else the printer
     bool switchedToPdf = false;  // the printer could not be used and the user chose "Crea PDF"
@@ -55,6 +62,7 @@ struct RunOutcome {
     std::vector<WrittenFile> written;
     std::vector<FailedOutput> failed;
     std::vector<SkippedNote> skippedNotes;
+    std::vector<NotArchival> notArchival;
     std::vector<CompanyLabel> notPrinted;  // print jobs lost (printer unusable or failing)
     platform::LocalDateTime started;
     platform::LocalDateTime ended;

@@ -45,6 +45,28 @@ public:
     const std::string& ErrDescription() const;
     std::string Version() const;
 
+    // ---- archival documents (defined in folivo_archival.cpp) ----
+    // Level 2 makes the document PDF/A-2b, 0 (the default) a plain PDF; call it before BeginDoc.
+    // Every font is embedded and subset (the standard fonts through the files SetStandardFontFile
+    // names), the host's sRGB profile becomes the output intent, the XMP packet carries the /Info
+    // texts, the creation date and the PDF/A identification, the header a binary comment, the
+    // trailer a file identifier, and LZW compression (SetCompression's 4) becomes Flate. What PDF/A
+    // forbids is refused and recorded in ErrNumber/ErrSource/ErrDescription, the document staying
+    // conforming: SetProtection, JavaScript (OnDocEvent, OnFieldEvent, "script:" and "layer:" links),
+    // notes and fields (which have no appearance of their own), layers, ImportPage and CMYK JPEGs.
+    // Links carry the print flag. Another level, a call after BeginDoc, a protected document or a
+    // missing or damaged profile is a recorded error and leaves PDF/A off. When a standard font has
+    // no usable file, or a code drawn has no glyph, the error is recorded and the document is
+    // written as a plain PDF, without claiming PDF/A.
+    void SetPDFA(int32_t Level);
+    // The TrueType file drawn, under PDF/A, for a standard font: Name as SetFont's family, a comma
+    // and Bold, Italic or BoldItalic for a styled face ("Courier New,Bold", "Helvetica"). The file
+    // should be metric-compatible (Liberation Mono for Courier New, Liberation Sans for Arial and
+    // Helvetica, Liberation Serif for Times New Roman): text is measured with its widths, while
+    // lines keep the standard font's height. A family that is not standard draws with Arial's file.
+    // A name that is not standard or a missing file is a recorded error.
+    void SetStandardFontFile(const std::string& Name, const std::string& Path);
+
     // ---- pages and coordinates ----
     void SetScale(int32_t ScaleMode, std::optional<float> UserFactor = std::nullopt);
     void SetPaperSize(int32_t PaperSize, std::optional<float> UserWidth = std::nullopt,
@@ -223,13 +245,16 @@ public:
     // ---- import (folivo_import.cpp) ----
     // Draws page PageNumber (1 = first) of a PDF file as a form scaled into the rectangle at
     // DestX, DestY of size xDim by YDim; a zero size takes the page's own size (or keeps its
-    // proportions when the other is given). Unreadable files do nothing (GetInfo records why);
-    // encrypted files and pages beyond the last raise an error.
+    // proportions when the other is given). The form shows what a viewer shows: the crop box,
+    // turned upright by the page's /Rotate. Files with cross-reference or object streams read, and
+    // damaged cross-reference data is rebuilt by scanning for objects. Unreadable files do nothing
+    // (GetInfo records why); files encrypted with a user password and pages beyond the last raise
+    // an error (a file protected without one, whose empty password opens it, is imported).
     void ImportPage(const std::string& Filename, int32_t PageNumber, float DestX, float DestY, float xDim = 0,
                     float YDim = 0);
     // The page count of a PDF file and its title, subject and author; PDFEncrypted is set for an
-    // encrypted file, whose texts stay empty. A missing (53) or unreadable (321) file is recorded
-    // in ErrNumber and gives 0.
+    // encrypted file, whose texts stay empty and count 0 unless the empty password opens it. A
+    // missing (53) or unreadable (321) file is recorded in ErrNumber and gives 0.
     int32_t GetInfo(const std::string& Filename, std::string& PDFTitle, std::string& PDFSubject,
                     std::string& PDFAuthor, bool& PDFEncrypted);
 

@@ -101,7 +101,7 @@ std::string Folivo::BeginDoc(const std::string& FileName) {
     impl_->doc_.fileName = FileName.empty() ? DefaultFileName(impl_->host_.Now(), impl_->host_.Random()) : FileName;
     try {
         impl_->OpenOutput(impl_->doc_.fileName);
-        impl_->WriteLine(std::string("%PDF-1.3\n% ") + kFolivoBanner + " rel. " + kFolivoVersion);
+        impl_->WriteLine("%PDF-1.3\n" + impl_->HeaderComment() + "% " + kFolivoBanner + " rel. " + kFolivoVersion);
     } catch (const Error& error) {
         impl_->SetError("BeginDoc", error, impl_->doc_.fileName);
         return impl_->doc_.fileName;
@@ -118,6 +118,7 @@ void Folivo::EndDoc() {
     impl_->PutSubsetFonts();
     impl_->PutPendingImages();
     impl_->WriteEncryptionObject();
+    impl_->WriteOutputProfile();
     const int32_t metadataObj = impl_->WriteMetadataObject();
     impl_->WriteLayerObjects();
     impl_->WriteResourceObjects();
@@ -193,8 +194,18 @@ std::string FolivoImpl::QuoteString(std::string_view Text) {
     return quoted;
 }
 
-void FolivoImpl::PutStream(std::string Data, int32_t ObjNum, std::string Filters, int32_t Length1) {
+void FolivoImpl::PutStream(std::string Data, int32_t ObjNum, std::string Filters, int32_t Length1,
+                           const std::string& DecodeParms) {
+    const auto preset = std::count(Filters.begin(), Filters.end(), '/');
     EncodeStream(Data, ObjNum, Filters);  // encoders (SetCompression), then encryption (SetProtection)
+    if (!DecodeParms.empty()) {
+        // Each filter added in front of the preset ones takes no parameters.
+        std::string nulls;
+        for (auto added = std::count(Filters.begin(), Filters.end(), '/') - preset; added > 0; --added) {
+            nulls += "null ";
+        }
+        WriteLine("/DecodeParms [" + nulls + DecodeParms + "]");
+    }
     if (!Filters.empty()) WriteLine("/Filter [" + Filters + "]");
     if (Length1 > 0) WriteLine("/Length1 " + std::to_string(Length1));
     WriteLine("/Length " + std::to_string(Data.size()) + " >>\rstream\n" + Data + "\nendstream");
@@ -205,6 +216,7 @@ std::string FolivoImpl::BuildXMP() const { return BuildXmpPacket(doc_.info, doc_
 // ---- EndDoc's steps ----
 
 int32_t FolivoImpl::WriteMetadataObject() {
+    if (doc_.archival.On()) return WriteArchivalMetadata();
     const int32_t objNum = StartObject();
     WriteLine("<< /Type /Metadata /Subtype /XML");
     PutStream(BuildXMP(), objNum);
@@ -230,7 +242,8 @@ void FolivoImpl::WritePageTree() {
 
 int32_t FolivoImpl::WriteCatalog(int32_t metadataObj) {
     const int32_t objNum = StartObject();
-    WriteLine("<< /Type /Catalog\r/Pages 1 0 R\r/Metadata " + std::to_string(metadataObj) + " 0 R");
+    WriteLine("<< /Type /Catalog\r/Pages 1 0 R\r/Metadata " + std::to_string(metadataObj) + " 0 R" +
+              ArchivalCatalogLines());
     WriteViewerPreferenceLines();
     WriteNavigationCatalogLines();
     WriteLine(">>");
@@ -247,7 +260,11 @@ int32_t FolivoImpl::WriteInfoObject() {
         {"/Keywords ", &doc_.info.keywords},
     };
     std::string dictionary = "<<\r";
-    for (const auto& [key, value] : entries) dictionary += key + QuoteString(text::PdfTextString(*value)) + "\r";
+    for (const auto& [key, value] : entries) {
+        // An archival document leaves out empty texts, as its XMP packet does.
+        if (value->empty() && doc_.archival.On()) continue;
+        dictionary += key + QuoteString(text::PdfTextString(*value)) + "\r";
+    }
     WriteLine(dictionary + ">>");
     CloseObject();
     return objNum;
@@ -261,6 +278,7 @@ void FolivoImpl::WriteXrefAndTrailer(int32_t infoObj, int32_t catalogObj) {
     WriteLine("trailer\n<< /Size " + std::to_string(last + 1) + " /Info " + std::to_string(infoObj) +
               " 0 R /Root " + std::to_string(catalogObj) + " 0 R");
     if (doc_.security.encrypting) WriteLine(TrailerEncryptEntries());
+    if (const std::string id = FileIdentifierEntry(); !id.empty()) WriteLine(id);
     WriteLine(">>\nstartxref\n" + std::to_string(xrefStart) + "\n%%EOF");
 }
 

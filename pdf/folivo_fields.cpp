@@ -40,6 +40,7 @@ bool IsTicked(const std::string& value) {
 void Folivo::AddField(const std::string& FieldName, int32_t FieldType, float X, float Y, float xDim, float YDim,
                       const std::string& Value, const std::string& Param, const std::string& Tooltip,
                       int32_t Options) {
+    if (impl_->RefusedUnderPdfA("AddField", "form fields drawn by the viewer (NeedAppearances)")) return;
     if (impl_->doc_.text.fontIndex == 0) SetFont("Helvetica", 10);  // the default appearance names a font
     const auto look = navigation::FieldLookOf(Options);
     impl_->RequireVersion(look.version);
@@ -82,6 +83,7 @@ void Folivo::AddField(const std::string& FieldName, int32_t FieldType, float X, 
 }
 
 void Folivo::OnFieldEvent(int32_t OnEvent, const std::string& FieldName, const std::string& Action) {
+    if (impl_->RefusedUnderPdfA("OnFieldEvent", "JavaScript")) return;
     const std::string key = navigation::FieldEventKey(OnEvent);
     if (Action.empty() || key.empty()) return;
     std::vector<navigation::Field*> matches;

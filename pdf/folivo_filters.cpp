@@ -28,6 +28,7 @@ void Folivo::zzToFlateDecode(std::vector<uint8_t>& ByteArray, int32_t& BufCount,
 }
 
 void Folivo::SetProtection(int32_t Mode, const std::string& OwnerPwd, const std::string& UserPwd) {
+    if (impl_->RefusedUnderPdfA("SetProtection", "encryption")) return;
     const bool aes = (Mode & (security::kAes128 | security::kAes256)) != 0;
     std::string fileId = aes ? security::UniqueFileIdentifier(impl_->doc_.fileName, impl_->doc_.fileSize)
                              : impl_->doc_.info.producer + kFolivoVersion;
@@ -40,7 +41,10 @@ void Folivo::SetProtection(int32_t Mode, const std::string& OwnerPwd, const std:
 void FolivoImpl::EncodeStream(std::string& data, int32_t objNum, std::string& filters) {
     if (doc_.compression.mode != 0) {
         std::vector<uint8_t> bytes(data.begin(), data.end());
-        codec::ApplyStreamFilters(bytes, doc_.compression, filters);
+        codec::CompressionSettings settings = doc_.compression;
+        // PDF/A forbids LZW: Flate, which compresses better anyway, takes its place.
+        if (doc_.archival.On() && (settings.mode & codec::kLzw)) settings.mode = (settings.mode & ~codec::kLzw) | codec::kFlate;
+        codec::ApplyStreamFilters(bytes, settings, filters);
         data.assign(bytes.begin(), bytes.end());
     }
     security::EncryptForObject(doc_.security, objNum, data);

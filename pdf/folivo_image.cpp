@@ -1,4 +1,4 @@
-// Folivo: raster images (BMP, GIF, TGA, JPEG) as image XObjects written once per file and frame;
+// Folivo: raster images (BMP, GIF, TGA, JPEG, PNG) as image XObjects written once per file and frame;
 // vector pictures (Windows metafiles, Illustrator PostScript) as content at every call.
 
 #include <algorithm>
@@ -12,6 +12,7 @@
 #include "pdf/image/gif_reader.hpp"
 #include "pdf/image/image_file.hpp"
 #include "pdf/image/jpeg_reader.hpp"
+#include "pdf/image/png_reader.hpp"
 #include "pdf/image/tga_reader.hpp"
 #include "pdf/image/wmf_player.hpp"
 
@@ -19,22 +20,26 @@ namespace folivo {
 
 namespace {
 
-// The last 4 characters, upper-cased, or ".AI" for an Illustrator file.
+// The last 4 characters, upper-cased, or ".AI" for an Illustrator file; the other spellings of
+// the JPEG extension read as ".JPG".
 std::string ExtensionOf(const std::string& fileName) {
     const std::string upper = UpperAscii(fileName);
-    if (upper.size() >= 3 && upper.compare(upper.size() - 3, 3, ".AI") == 0) return ".AI";
+    if (upper.ends_with(".AI")) return ".AI";
+    if (upper.ends_with(".JPEG") || upper.ends_with(".JPE")) return ".JPG";
     return upper.size() >= 4 ? upper.substr(upper.size() - 4) : upper;
 }
 
 image::Raster ReadRaster(const std::string& extension, const std::string& fileName, int32_t frame,
                          const std::string& colorMask) {
-    if (extension != ".BMP" && extension != ".GIF" && extension != ".TGA" && extension != ".JPG") {
+    if (extension != ".BMP" && extension != ".GIF" && extension != ".TGA" && extension != ".JPG" &&
+        extension != ".PNG") {
         throw image::FormatError("unsupported image type " + extension);
     }
     const std::string file = image::ReadImageFile(fileName);
     if (extension == ".BMP") return image::ReadBmp(file, colorMask);
     if (extension == ".GIF") return image::ReadGif(file, frame);
     if (extension == ".TGA") return image::ReadTga(file);
+    if (extension == ".PNG") return image::ReadPng(file);
     return image::ReadJpeg(file);
 }
 
@@ -88,6 +93,10 @@ int32_t FolivoImpl::FindOrReadImage(const std::string& fileName, const std::stri
         SetError("DrawImage", error, fileName);
         return 0;
     }
+    if (raster.colorSpace == "DeviceCMYK" && RefusedUnderPdfA("DrawImage", "CMYK pictures beside an sRGB output intent"))
+        return 0;
+    if (!raster.alpha.empty()) RequireVersion(1);  // soft masks came with PDF 1.4
+    if (raster.bits == 16) RequireVersion(2);      // 16-bit samples with PDF 1.5
     image::ImageEntry entry{fileName, frame, raster.width, raster.height, raster.topRowFirst, std::nullopt};
     const int32_t number = doc_.images.Add(std::move(entry));
     doc_.resources.hasImages = true;
@@ -109,9 +118,12 @@ void FolivoImpl::WriteImageObject(int32_t number, const image::Raster& raster) {
                   std::to_string((1 << raster.bits) - 1) + " " +
                   std::to_string(objNum + 1) + " 0 R]");
     } else {
-        WriteLine("/BitsPerComponent 8 /ColorSpace /" + raster.colorSpace);
+        WriteLine("/BitsPerComponent " + std::to_string(raster.bits) + " /ColorSpace /" + raster.colorSpace);
     }
-    PutStream(raster.samples, objNum, raster.filter);
+    if (!raster.decode.empty()) WriteLine("/Decode [" + raster.decode + "]");
+    // The soft mask follows the image and its palette.
+    if (!raster.alpha.empty()) WriteLine("/SMask " + std::to_string(objNum + (raster.indexed ? 2 : 1)) + " 0 R");
+    PutStream(raster.samples, objNum, raster.filter, 0, raster.decodeParms);
     CloseObject();
     if (raster.indexed) {
         const int32_t paletteObj = StartObject();
@@ -119,7 +131,17 @@ void FolivoImpl::WriteImageObject(int32_t number, const image::Raster& raster) {
         PutStream(raster.palette, paletteObj);
         CloseObject();
     }
+    if (!raster.alpha.empty()) WriteSoftMask(raster);
     doc_.resources.xobjects += "/_IMG_" + std::to_string(number) + " " + std::to_string(objNum) + " 0 R ";
+}
+
+// The opacity of each pixel as an 8-bit grey image.
+void FolivoImpl::WriteSoftMask(const image::Raster& raster) {
+    const int32_t objNum = StartObject();
+    WriteLine("<< /Type /XObject /Subtype /Image /Width " + std::to_string(raster.width) + " /Height " +
+              std::to_string(raster.height) + " /BitsPerComponent 8 /ColorSpace /DeviceGray");
+    PutStream(raster.alpha, objNum);
+    CloseObject();
 }
 
 void FolivoImpl::PutPendingImages() {

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "pdf/archival/archival_settings.hpp"
 #include "pdf/area.hpp"
 #include "pdf/barcode/symbol.hpp"
 #include "pdf/codec/filter_chain.hpp"
@@ -65,6 +66,7 @@ struct DocumentState {
     TextSpacing spacing;  // reset by every BeginPage
     fonts::FontTable fonts;
     bool fontSubsetting = false;  // SetFontSubsetting: embedded TrueType fonts added later are subset
+    archival::ArchivalSettings archival;  // SetPDFA, SetStandardFontFile
     text::TextState text;
     float lineWidth = 0;   // points, last SetLineWidth
     std::string fileName;
@@ -97,7 +99,9 @@ public:
     std::string EscapeString(std::string_view Text) const;
     void RequireVersion(int32_t n);
     void SetError(const std::string& procedure, const Error& error, const std::string& extra);
-    void PutStream(std::string Data, int32_t ObjNum, std::string Filters = "", int32_t Length1 = 0);
+    // DecodeParms: the parameters of the preset Filters, written in step with the filters added here.
+    void PutStream(std::string Data, int32_t ObjNum, std::string Filters = "", int32_t Length1 = 0,
+                   const std::string& DecodeParms = "");
     std::string BuildXMP() const;
     void TakeCreationDate();
     void ResetState();
@@ -146,6 +150,7 @@ public:
     int32_t FindOrReadImage(const std::string& fileName, const std::string& extension, int32_t frame,
                             const std::string& colorMask);
     void WriteImageObject(int32_t number, const image::Raster& raster);
+    void WriteSoftMask(const image::Raster& raster);
     void PutPendingImages();  // images drawn before the file was open (called by EndDoc)
     void PlaceImage(int32_t number, float DestX, float DestY, float ImgWidth, float ImgHeight);
     // Metafiles and PostScript pictures are translated into content at every call.
@@ -185,6 +190,22 @@ public:
     std::string EncryptString(std::string text) const;  // under the current object's key
     void WriteEncryptionObject();                         // the encryption dictionary, at EndDoc
     std::string TrailerEncryptEntries() const;            // "/Encrypt n 0 R /ID [<..><..>]" or ""
+
+    // ---- archival documents (folivo_archival.cpp) ----
+    // Under PDF/A, records that `member` cannot do `what` and returns true: the caller does nothing.
+    bool RefusedUnderPdfA(const std::string& member, const std::string& what);
+    // Something PDF/A needs could not be had: recorded, and the document no longer claims PDF/A.
+    void DropPdfA(const std::string& member, const Error& why);
+    // The record SetFont makes for a standard font: under PDF/A its TrueType file, embedded.
+    fonts::FontRecord StandardFontRecord(const fonts::FontRequest& request);
+    // The TrueType file drawn for a standard font (folivo_truetype.cpp); throws when unreadable.
+    fonts::FontRecord StandardFontFromFile(const std::string& path, const fonts::FontRequest& request);
+    void RequireGlyph(const fonts::FontRecord& font, unsigned char code);  // PDF/A: no .notdef drawn
+    std::string HeaderComment() const;  // the binary comment line after the version, or ""
+    int32_t WriteArchivalMetadata();    // the XMP packet with the PDF/A identification
+    void WriteOutputProfile();          // the ICC profile stream of the output intent
+    std::string ArchivalCatalogLines() const;
+    std::string FileIdentifierEntry();  // the trailer's "/ID [..]" of an unprotected PDF/A file
 
     // ---- import (folivo_import.cpp) ----
     reader::ObjectOutput ImportOutput();  // copied objects go into the file under new numbers

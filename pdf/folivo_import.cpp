@@ -20,7 +20,7 @@ int32_t Folivo::GetInfo(const std::string& Filename, std::string& PDFTitle, std:
         PDFTitle = info.title;
         PDFSubject = info.subject;
         PDFAuthor = info.author;
-        return info.encrypted ? 0 : info.pages;
+        return info.pages;  // 0 for an encrypted file that the empty password does not open
     } catch (const Error& error) {
         impl_->SetError("GetInfo", error, Filename);
     } catch (const reader::ReadError& error) {
@@ -50,10 +50,13 @@ reader::ObjectOutput FolivoImpl::ImportOutput() {
 
 void Folivo::ImportPage(const std::string& Filename, int32_t PageNumber, float DestX, float DestY, float xDim,
                         float YDim) {
+    // The imported page's fonts and colours are beyond this document's control.
+    if (impl_->RefusedUnderPdfA("ImportPage", "pages of other files, whose conformance is unknown")) return;
     std::string title, subject, author;
     bool encrypted = false;
     const int32_t pages = GetInfo(Filename, title, subject, author, encrypted);
-    if (encrypted) throw Error(kErrInvalidFileFormat, "Encrypted PDF files cannot be imported: " + Filename);
+    if (encrypted && pages == 0)
+        throw Error(kErrInvalidFileFormat, "Encrypted PDF files cannot be imported: " + Filename);
     if (pages == 0) return;  // unreadable: GetInfo has recorded why
     const int32_t fileNumber = impl_->doc_.sources.Find(Filename);
     reader::SourceFile& source = impl_->doc_.sources.At(fileNumber);

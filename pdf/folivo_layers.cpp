@@ -6,6 +6,8 @@
 namespace folivo {
 
 void Folivo::BeginLayer(const std::string& Layer, int32_t StartState, int32_t ShowInList) {
+    // The layers' configuration names the events that switch them (/AS), which PDF/A forbids.
+    if (impl_->RefusedUnderPdfA("BeginLayer", "layers switched by print and view events")) return;
     const int32_t number = impl_->doc_.nav.layers.FindOrAdd(Layer, StartState != 0, ShowInList != 0);
     impl_->AddContent("/OC /_LAY_" + std::to_string(number) + " BDC");
     ++impl_->doc_.nav.openLayers;

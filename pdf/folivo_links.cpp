@@ -45,6 +45,10 @@ void Folivo::LinkTo(const std::string& Destination, float BorderWidth, int32_t O
         BorderWidth != 0 ? "/Border [ 0 0 " + impl_->FormatNum(BorderWidth) + "]" : std::string("/Border [ 0 0 0] ");
     dict += Highlight(OnMouseDown);
     const auto target = navigation::ParseLinkTarget(Destination);
+    if (target.kind == navigation::LinkKind::kScript || target.kind == navigation::LinkKind::kLayer) {
+        if (impl_->RefusedUnderPdfA("LinkTo", "JavaScript")) return;
+    }
+    if (impl_->doc_.archival.On()) dict += " /F 4";  // printed with the page
     if (target.kind == navigation::LinkKind::kUri || target.kind == navigation::LinkKind::kFile) {
         impl_->WriteAnnotation(dict, "", "", "", Destination);  // strings are quoted inside the annotation object
     } else {

@@ -34,6 +34,7 @@ bool IsPlainColor(const std::string& color) { return !color.empty() && color[0] 
 
 void Folivo::AddNoteBox(const std::string& Text, float X, float Y, float Width, float Height, int32_t TextAlign,
                         int32_t Border, float DashOn, float DashOff, int32_t Flag) {
+    if (impl_->RefusedUnderPdfA("AddNoteBox", "notes without an appearance")) return;
     const float s = impl_->doc_.page.scale;
     const float x1 = PageSpaceX(impl_->doc_.page, X);
     const float y1 = PageSpaceY(impl_->doc_.page, Y);
@@ -52,6 +53,7 @@ void Folivo::AddNoteBox(const std::string& Text, float X, float Y, float Width, 
 }
 
 void Folivo::AddNoteIcon(const std::string& Text, int32_t Icon, float X, float Y, bool Opened, int32_t Flag) {
+    if (impl_->RefusedUnderPdfA("AddNoteIcon", "notes without an appearance")) return;
     const std::string x = impl_->FormatNum(PageSpaceX(impl_->doc_.page, X));
     const std::string y = impl_->FormatNum(PageSpaceY(impl_->doc_.page, Y));
     std::string dict = "<< /Type /Annot\r/Subtype /Text\r/Rect [" + x + " " + y + " " + x + " " + y + "]\r/F " +

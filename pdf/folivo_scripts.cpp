@@ -23,6 +23,7 @@ std::string ScriptAction(int32_t obj) {
 }  // namespace
 
 void Folivo::OnDocEvent(int32_t EventType, const std::string& Script, bool ResetScript) {
+    if (impl_->RefusedUnderPdfA("OnDocEvent", "JavaScript")) return;
     if (EventType < 0 || EventType >= static_cast<int32_t>(impl_->doc_.nav.scripts.size())) return;
     if (EventType >= 3 && EventType <= 7) impl_->RequireVersion(1);
     std::string& text = impl_->doc_.nav.scripts[static_cast<size_t>(EventType)];

@@ -40,7 +40,7 @@ void Folivo::SetFont(const std::string& FontFamily, float Size, int32_t Style, i
     const fonts::FontRequest request = fonts::RequestFor(FontFamily, Style, Encoding);
     int32_t index = impl_->doc_.fonts.Find(request.key, request.encoding);
     if (index == 0) {
-        index = impl_->doc_.fonts.Add(fonts::StandardRecord(request));
+        index = impl_->doc_.fonts.Add(impl_->StandardFontRecord(request));
         impl_->PutFontObjects(index);
     }
     impl_->doc_.text.fontName = impl_->doc_.fonts.At(index).resourceName;  // a TrueType alias keeps its own
@@ -70,7 +70,10 @@ void FolivoImpl::PutPendingFonts() {
 void FolivoImpl::MarkCodesDrawn(std::string_view text) {
     fonts::FontRecord& font = doc_.fonts.At(doc_.text.fontIndex);
     if (!font.subset) return;
-    for (char c : text) font.used[static_cast<unsigned char>(c)] = true;
+    for (char c : text) {
+        font.used[static_cast<unsigned char>(c)] = true;
+        RequireGlyph(font, static_cast<unsigned char>(c));
+    }
 }
 
 const fonts::FontRecord& FolivoImpl::CurrentFont() const { return doc_.fonts.At(doc_.text.fontIndex); }

@@ -52,6 +52,18 @@ void MakeSubsetRecord(const truetype::TrueTypeFont& font, std::string_view bytes
     record.baseFontName = truetype::SubsetTag(bytes) + "+" + record.baseFontName;
 }
 
+truetype::CodePage CodePageOf(int32_t encoding) {
+    return encoding == fonts::kMacRomanEncoding ? truetype::CodePage::kMacRoman : truetype::CodePage::kWindows1252;
+}
+
+// The font file goes into the record, with the /ToUnicode map of its codes; subset when asked.
+void EmbedFile(const truetype::TrueTypeFont& font, std::string bytes, truetype::CodePage codePage, bool subset,
+               fonts::FontRecord& record) {
+    if (subset) MakeSubsetRecord(font, bytes, record);
+    record.fontFile = std::move(bytes);
+    record.toUnicode = fonts::ToUnicodeCMap(truetype::TextChars(codePage));
+}
+
 }  // namespace
 
 std::string Folivo::AddFont(const std::string& TTFFile, const std::string& FontAlias, bool Embedded,
@@ -59,8 +71,7 @@ std::string Folivo::AddFont(const std::string& TTFFile, const std::string& FontA
     std::string alias = FontAlias;
     try {
         std::string bytes = ReadFontFile(TTFFile);
-        const auto codePage = Encoding == fonts::kMacRomanEncoding ? truetype::CodePage::kMacRoman
-                                                                   : truetype::CodePage::kWindows1252;
+        const auto codePage = CodePageOf(Encoding);
         const truetype::TrueTypeFont font = truetype::ReadTrueType(bytes, codePage);
         if (alias.empty()) alias = font.fullName;
         // The resource name keeps the alias's spaces, so that a standard font SetFont makes of the
@@ -69,16 +80,29 @@ std::string Folivo::AddFont(const std::string& TTFFile, const std::string& FontA
         fonts::FontRecord record = TrueTypeRecord(font, UpperAscii(name), name, Encoding);
         if (impl_->doc_.fonts.Find(record.key, record.encoding) != 0) return alias;  // registered already
         record.descriptor = truetype::DescriptorText(font, impl_->FormatNum(font.italicAngle));
-        if (Embedded) {
-            if (impl_->doc_.fontSubsetting) MakeSubsetRecord(font, bytes, record);
-            record.fontFile = std::move(bytes);
-            record.toUnicode = fonts::ToUnicodeCMap(truetype::TextChars(codePage));
-        }
+        // PDF/A embeds every font, cut to the glyphs drawn.
+        const bool archival = impl_->doc_.archival.On();
+        if (Embedded || archival) EmbedFile(font, std::move(bytes), codePage, impl_->doc_.fontSubsetting || archival, record);
         impl_->PutFontObjects(impl_->doc_.fonts.Add(std::move(record)));
     } catch (const Error& error) {
         impl_->SetError("AddFont", error, TTFFile);
     }
     return alias;
+}
+
+fonts::FontRecord FolivoImpl::StandardFontFromFile(const std::string& path, const fonts::FontRequest& request) {
+    std::string bytes = ReadFontFile(path);
+    const auto codePage = CodePageOf(request.encoding);
+    const truetype::TrueTypeFont font = truetype::ReadTrueType(bytes, codePage);
+    fonts::FontRecord record = TrueTypeRecord(font, request.key, request.resourceName, request.encoding);
+    // The standard font's line height and descent stay, so lines and boxes fall where they did;
+    // the widths are the file's, as its glyphs are drawn (metric-compatible files match them).
+    const fonts::FontRecord standard = fonts::StandardRecord(request);
+    record.height = standard.height;
+    record.descent = standard.descent;
+    record.descriptor = truetype::DescriptorText(font, FormatNum(font.italicAngle));
+    EmbedFile(font, std::move(bytes), codePage, true, record);
+    return record;
 }
 
 void Folivo::SetFontSubsetting(bool On) { impl_->doc_.fontSubsetting = On; }

@@ -2,11 +2,27 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
+#include <filesystem>
 
 #include "pdf/core/dates.hpp"
 
 namespace folivo {
+
+std::string Host::ColorProfilePath() {
+    const char* windows = std::getenv("WINDIR");
+    const std::string candidates[] = {
+        "/usr/share/color/icc/colord/sRGB.icc",
+        windows != nullptr ? std::string(windows) + "\\System32\\spool\\drivers\\color\\sRGB Color Space Profile.icm"
+                           : std::string(),
+    };
+    std::error_code ec;
+    for (const std::string& path : candidates) {
+        if (!path.empty() && std::filesystem::is_regular_file(path, ec)) return path;
+    }
+    return "";
+}
 
 DefaultHost::DefaultHost() : engine_(std::random_device{}()) {}
 

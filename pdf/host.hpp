@@ -29,6 +29,9 @@ public:
     virtual LocalTime Now() = 0;
     // A number in [0, 1).
     virtual double Random() = 0;
+    // The sRGB ICC profile an archival (PDF/A) document embeds for its output intent. By default
+    // the first that exists of Debian's (colord-data) and Windows' own; "" when neither does.
+    virtual std::string ColorProfilePath();
 };
 
 // The host of a program without a user, in standard C++ only: the message goes to standard error and

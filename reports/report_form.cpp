@@ -14,6 +14,7 @@ ReportForm::ReportForm(const ReportContext& context, const ReportRequest& r)
     output.run.pdf = output.MODOPDF;
     output.printJobLost = false;
     output.keepExistingFiles = request.keepExistingPdfs;
+    output.archivalPdf = request.archivalPdf;
     output.run.started = output::Now(output);
 }
 

@@ -30,6 +30,7 @@ struct ReportRequest {
     bool orderByName = false;                   // list ordered by "Ragione Sociale"
     std::string screenCaption;                  // title of the reports' closing messages
     bool keepExistingPdfs = false;              // number a file whose name is taken instead of replacing it
+    bool archivalPdf = false;                   // "PDF/A per la conservazione"
     std::function<void()> hideWaitPanel;        // for a report that hides the panel before its message
     ProgressCallback progress;                  // told how far the run has gone; may ask it to stop
 };

@@ -57,6 +57,9 @@ std::vector<std::string> SummaryLines(const output::RunOutcome& run) {
     }
     AddList<output::SkippedNote>(lines, "Parcelle escluse per dati mancanti (N016/N021)", run.skippedNotes,
                                  SkippedLine);
+    AddList<output::NotArchival>(lines, "Documenti non in PDF/A", run.notArchival, [](const output::NotArchival& miss) {
+        return output::LabelText(miss.company) + ": " + miss.reason;
+    });
     return lines;
 }
 

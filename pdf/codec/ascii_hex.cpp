@@ -20,4 +20,26 @@ std::vector<uint8_t> EncodeAsciiHex(std::span<const uint8_t> input) {
     return {text.begin(), text.end()};
 }
 
+
+Decoded DecodeAsciiHex(std::span<const uint8_t> input) {
+    Decoded result;
+    int high = -1;
+    for (const uint8_t c : input) {
+        if (c == '>') break;
+        int digit = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1;
+        if (digit < 0) {
+            if (c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == 0) continue;
+            return {{}, "bad ASCIIHex character"};
+        }
+        if (high < 0) {
+            high = digit;
+        } else {
+            result.bytes.push_back(static_cast<uint8_t>(high << 4 | digit));
+            high = -1;
+        }
+    }
+    if (high >= 0) result.bytes.push_back(static_cast<uint8_t>(high << 4));
+    return result;
+}
+
 }  // namespace folivo::codec

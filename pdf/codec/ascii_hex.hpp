@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "pdf/codec/decoded.hpp"
+
 namespace folivo::codec {
 
 void AppendHexByte(std::string& out, uint8_t byte);
@@ -15,5 +17,8 @@ void AppendHexByte(std::string& out, uint8_t byte);
 std::string HexText(std::string_view bytes);
 
 std::vector<uint8_t> EncodeAsciiHex(std::span<const uint8_t> input);
+
+// Decodes up to ">" (or the end), blanks skipped; an odd last digit counts as followed by 0.
+Decoded DecodeAsciiHex(std::span<const uint8_t> input);
 
 }  // namespace folivo::codec

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "pdf/codec/adler32.hpp"
+#include "pdf/codec/byte_order.hpp"
 
 namespace folivo::codec {
 namespace {
@@ -28,52 +29,60 @@ struct DecodeError {
 };
 
 // Bits are taken least significant first through a 64-bit buffer; reading past the end is an error.
+// Bits above the count held are either zero or the next input bits, so a look-up may peek at them.
 class BitReader {
 public:
     explicit BitReader(std::span<const uint8_t> data) : data_(data) {}
-    uint32_t Bits(int count) {
-        if (count == 0) return 0;
-        while (held_ < count) {
-            if (pos_ >= data_.size()) throw DecodeError{"Flate data ends early"};
+    // Tops the buffer up to at least 56 bits while the input lasts: one eight-byte load when eight
+    // bytes remain, byte by byte near the end.
+    void Fill() {
+        if (held_ >= 56) return;
+        if (pos_ + 8 <= data_.size()) {
+            buffer_ |= LoadLittleEndian64(data_.data() + pos_) << held_;
+            const int taken = (63 - held_) / 8;
+            pos_ += static_cast<size_t>(taken);
+            held_ += taken * 8;
+            return;
+        }
+        while (held_ <= 56 && pos_ < data_.size()) {
             buffer_ |= uint64_t{data_[pos_++]} << held_;
             held_ += 8;
         }
-        const uint32_t value = static_cast<uint32_t>(buffer_ & ((uint64_t{1} << count) - 1));
-        buffer_ >>= count;
-        held_ -= count;
-        return value;
     }
-    uint8_t Bit() { return static_cast<uint8_t>(Bits(1)); }
-    // Up to `count` next bits without taking them; `available` tells how many the input still has.
-    uint32_t Peek(int count, int& available) {
-        if (held_ < count && pos_ + 8 <= data_.size()) Refill();
-        while (held_ < count && pos_ < data_.size()) {
-            buffer_ |= uint64_t{data_[pos_++]} << held_;
-            held_ += 8;
-        }
-        available = held_ < count ? held_ : count;
-        return static_cast<uint32_t>(buffer_ & ((uint64_t{1} << count) - 1));
-    }
+    uint32_t Peek(int count) const { return static_cast<uint32_t>(buffer_ & ((uint64_t{1} << count) - 1)); }
+    int Held() const { return held_; }
     void Drop(int count) {
         buffer_ >>= count;
         held_ -= count;
     }
-    void AlignToByte() { Bits(held_ % 8); }
-    uint8_t Byte() { return static_cast<uint8_t>(Bits(8)); }
+    // Takes up to 32 bits.
+    uint32_t Bits(int count) {
+        if (held_ < count) {
+            Fill();
+            if (held_ < count) throw DecodeError{"Flate data ends early"};
+        }
+        const uint32_t value = Peek(count);
+        Drop(count);
+        return value;
+    }
+    uint8_t Bit() { return static_cast<uint8_t>(Bits(1)); }
+    void AlignToByte() { Drop(held_ % 8); }
+    // Copies `count` bytes from a byte boundary: those still in the buffer, then straight from the input.
+    void TakeBytes(uint8_t* to, size_t count) {
+        for (; count > 0 && held_ >= 8; --count) {
+            *to++ = static_cast<uint8_t>(buffer_);
+            Drop(8);
+        }
+        if (count == 0) return;
+        if (count > data_.size() - pos_) throw DecodeError{"Flate data ends early"};
+        std::memcpy(to, data_.data() + pos_, count);
+        pos_ += count;
+        buffer_ = 0;  // the bits peeked beyond those held were the bytes just copied
+    }
     // Bytes consumed so far, once aligned to a byte.
     size_t Position() const { return pos_ - static_cast<size_t>(held_ / 8); }
 
 private:
-    // Tops the buffer up to at least 56 bits with one eight-byte load (8 input bytes remain).
-    void Refill() {
-        uint64_t word = 0;
-        for (int i = 7; i >= 0; --i) word = word << 8 | data_[pos_ + static_cast<size_t>(i)];
-        buffer_ |= word << held_;
-        const int taken = (63 - held_) / 8;
-        pos_ += static_cast<size_t>(taken);
-        held_ += taken * 8;
-    }
-
     std::span<const uint8_t> data_;
     size_t pos_ = 0;
     uint64_t buffer_ = 0;
@@ -98,9 +107,9 @@ public:
         FillFastTable(lengths, count);
     }
     int Decode(BitReader& in) const {
-        int available = 0;
-        const uint16_t entry = fast_[in.Peek(kFastBits, available)];
-        if (entry != 0 && (entry & 15) <= available) {
+        in.Fill();
+        const uint16_t entry = fast_[in.Peek(kFastBits)];
+        if (entry != 0 && (entry & 15) <= in.Held()) {
             in.Drop(entry & 15);
             return entry >> 4;
         }
@@ -148,10 +157,13 @@ private:
     std::array<uint16_t, 288> symbols_{};
 };
 
+// The output is written into a buffer kept a few bytes longer than what is written, so matches
+// copy sixteen bytes a step; the buffer doubles as it fills, never beyond the limit and that slack.
 class Inflater {
 public:
     Inflater(std::span<const uint8_t> input, size_t limit) : in_(input), limit_(limit) {
-        out_.reserve(std::min(limit, input.size() * 4));  // page content packs about four to one
+        out_.resize(std::min(limit, input.size() * 8) + kSlack);  // page content packs about eight to one
+        writable_ = out_.size() - kSlack;
     }
 
     std::vector<uint8_t> Run() {
@@ -165,36 +177,46 @@ public:
                 default: throw DecodeError{"invalid Flate block type"};
             }
         }
+        out_.resize(size_);
         return std::move(out_);
     }
     size_t Consumed() { in_.AlignToByte(); return in_.Position(); }
 
 private:
-    void Put(uint8_t byte) {
-        if (out_.size() >= limit_) throw DecodeError{"Flate output too large"};
-        out_.push_back(byte);
+    static constexpr size_t kSlack = 16;
+
+    // Makes room for `count` more bytes, refusing output beyond the limit.
+    uint8_t* Room(size_t count) {
+        if (count > writable_ - size_) Grow(count);
+        return out_.data() + size_;
     }
-    // Appends `len` bytes from `distance` back; a distance shorter than the length repeats what
-    // the copy itself writes, so bytes go one after another.
-    void Copy(size_t distance, size_t len) {
-        const size_t start = out_.size();
-        if (distance > start) throw DecodeError{"Flate distance before the start"};
-        if (len > limit_ - start) throw DecodeError{"Flate output too large"};
-        out_.resize(start + len);
-        uint8_t* to = out_.data() + start;
+    void Grow(size_t count) {
+        if (count > limit_ - size_) throw DecodeError{"Flate output too large"};
+        out_.resize(std::min(std::max(out_.size() * 2, size_ + count + kSlack), limit_ + kSlack));
+        writable_ = std::min(out_.size() - kSlack, limit_);
+    }
+    // Writes `len` bytes from `distance` back. A distance shorter than the length repeats what the
+    // copy itself writes: from sixteen (or eight) back on, steps of that size read only bytes already
+    // written, and may write up to 15 bytes past the end, into the slack.
+    static void CopyMatch(uint8_t* to, size_t distance, size_t len) {
         const uint8_t* from = to - distance;
-        if (distance >= len) {
-            std::memcpy(to, from, len);
-            return;
+        if (distance >= 16) {
+            for (size_t i = 0; i < len; i += 16) std::memcpy(to + i, from + i, 16);
+        } else if (distance >= 8) {
+            for (size_t i = 0; i < len; i += 8) std::memcpy(to + i, from + i, 8);
+        } else if (distance == 1) {
+            std::memset(to, *from, len);
+        } else {
+            for (size_t i = 0; i < len; ++i) to[i] = from[i];
         }
-        for (size_t i = 0; i < len; ++i) to[i] = from[i];
     }
     void Stored() {
         in_.AlignToByte();
-        uint32_t len = in_.Byte() | (uint32_t{in_.Byte()} << 8);
-        uint32_t nlen = in_.Byte() | (uint32_t{in_.Byte()} << 8);
+        const uint32_t len = in_.Bits(16);
+        const uint32_t nlen = in_.Bits(16);
         if ((len ^ 0xFFFFu) != nlen) throw DecodeError{"stored block length check failed"};
-        for (uint32_t i = 0; i < len; ++i) Put(in_.Byte());
+        in_.TakeBytes(Room(len), len);
+        size_ += len;
     }
     void Fixed() {
         std::array<uint8_t, 288> lit{};
@@ -234,27 +256,48 @@ private:
         if (lengths[256] == 0) throw DecodeError{"Flate block without an end code"};
         Codes(Huffman(lengths.data(), nlit), Huffman(lengths.data() + nlit, ndist));
     }
+    // The bit reader and the write position live in locals for the loop: an output byte store could
+    // alias the members and force them to be reloaded after every byte.
     void Codes(const Huffman& lit, const Huffman& dist) {
+        BitReader in = in_;
+        uint8_t* out = out_.data();
+        size_t size = size_;
+        size_t writable = writable_;
+        const auto room = [&](size_t count) {
+            if (count <= writable - size) return;
+            size_ = size;
+            Grow(count);
+            out = out_.data();
+            writable = writable_;
+        };
         for (;;) {
-            int sym = lit.Decode(in_);
+            const int sym = lit.Decode(in);
             if (sym < 256) {
-                Put(static_cast<uint8_t>(sym));
+                room(1);
+                out[size++] = static_cast<uint8_t>(sym);
                 continue;
             }
-            if (sym == 256) return;
-            sym -= 257;
-            if (sym >= 29) throw DecodeError{"invalid Flate length code"};
-            size_t len = kLengthBase[sym] + in_.Bits(kLengthExtra[sym]);
-            int dsym = dist.Decode(in_);
+            if (sym == 256) break;
+            const int code = sym - 257;
+            if (code >= 29) throw DecodeError{"invalid Flate length code"};
+            const size_t len = kLengthBase[code] + in.Bits(kLengthExtra[code]);
+            const int dsym = dist.Decode(in);
             if (dsym >= 30) throw DecodeError{"invalid Flate distance code"};
-            size_t distance = kDistBase[dsym] + in_.Bits(kDistExtra[dsym]);
-            Copy(distance, len);
+            const size_t distance = kDistBase[dsym] + in.Bits(kDistExtra[dsym]);
+            if (distance > size) throw DecodeError{"Flate distance before the start"};
+            room(len);
+            CopyMatch(out + size, distance, len);
+            size += len;
         }
+        in_ = in;
+        size_ = size;
     }
 
     BitReader in_;
     size_t limit_;
     std::vector<uint8_t> out_;
+    size_t size_ = 0;      // bytes written
+    size_t writable_ = 0;  // bytes out_ can take before its slack, never beyond the limit
 };
 
 }  // namespace

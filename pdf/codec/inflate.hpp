@@ -2,22 +2,14 @@
 // Inflate (RFC 1951) and its zlib wrapper (RFC 1950): the decoder for /FlateDecode streams read
 // from other PDF files. Bad input gives an error text, never a crash; output is capped.
 
-#include <cstddef>
-#include <cstdint>
 #include <span>
-#include <string>
-#include <vector>
+
+#include "pdf/codec/decoded.hpp"
 
 namespace folivo::codec {
 
-struct InflateResult {
-    std::vector<uint8_t> bytes;
-    std::string error;  // empty when the stream decoded completely
-    bool ok() const { return error.empty(); }
-};
-
-// Output beyond this many bytes is refused as a damaged or hostile stream.
-inline constexpr size_t kInflateLimit = size_t{256} << 20;
+using InflateResult = Decoded;
+inline constexpr size_t kInflateLimit = kDecodeLimit;
 
 InflateResult InflateRaw(std::span<const uint8_t> input, size_t limit = kInflateLimit);
 // Checks the two header bytes and the Adler-32 trailer around the raw data.

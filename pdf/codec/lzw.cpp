@@ -125,4 +125,80 @@ std::vector<uint8_t> EncodeLzw(std::span<const uint8_t> input) {
     return out;
 }
 
+
+namespace {
+
+// The decoder's string table: each entry is an earlier entry plus one byte.
+class LzwStrings {
+public:
+    LzwStrings() {
+        for (uint16_t i = 0; i < 256; ++i) {
+            last_[i] = first_[i] = static_cast<uint8_t>(i);
+            length_[i] = 1;
+        }
+    }
+    void Reset() { next_ = kFirstFree; }
+    uint32_t Next() const { return next_; }
+    uint8_t First(uint16_t code) const { return first_[code]; }
+    void Add(uint16_t previous, uint8_t byte) {
+        if (next_ >= kTableLimit) return;
+        prefix_[next_] = previous;
+        last_[next_] = byte;
+        first_[next_] = first_[previous];
+        length_[next_] = static_cast<uint16_t>(length_[previous] + 1);
+        ++next_;
+    }
+    // Appends the string of `code`, written from its end back along the prefixes.
+    bool Append(uint16_t code, std::vector<uint8_t>& out, size_t limit) const {
+        const size_t start = out.size();
+        if (length_[code] > limit - start) return false;
+        out.resize(start + length_[code]);
+        for (size_t i = length_[code]; i-- > 0; code = prefix_[code]) out[start + i] = last_[code];
+        return true;
+    }
+
+private:
+    std::array<uint16_t, kTableLimit> prefix_{};
+    std::array<uint16_t, kTableLimit> length_{};
+    std::array<uint8_t, kTableLimit> last_{};
+    std::array<uint8_t, kTableLimit> first_{};
+    uint32_t next_ = kFirstFree;
+};
+
+}  // namespace
+
+Decoded DecodeLzw(std::span<const uint8_t> input, bool earlyChange, size_t limit) {
+    Decoded result;
+    LzwStrings table;
+    int previous = -1;
+    uint64_t bits = 0;
+    int held = 0;
+    size_t pos = 0;
+    for (;;) {
+        const int width = WidthFor(table.Next() + (earlyChange ? 1 : 0));
+        while (held < width && pos < input.size()) {
+            bits = bits << 8 | input[pos++];
+            held += 8;
+        }
+        if (held < width) break;  // the data ends without the end code
+        held -= width;
+        const auto code = static_cast<uint16_t>((bits >> held) & ((1u << width) - 1));
+        if (code == kClear) {
+            table.Reset();
+            previous = -1;
+            continue;
+        }
+        if (code == kEnd) break;
+        if (code > table.Next() || (code == table.Next() && previous < 0) || (previous < 0 && code > 255))
+            return {{}, "bad LZW code"};
+        if (previous >= 0) {
+            const uint16_t prior = static_cast<uint16_t>(previous);
+            table.Add(prior, code < table.Next() ? table.First(code) : table.First(prior));
+        }
+        if (!table.Append(code, result.bytes, limit)) return {{}, "LZW data too large"};
+        previous = code;
+    }
+    return result;
+}
+
 }  // namespace folivo::codec

@@ -50,4 +50,25 @@ std::vector<uint8_t> EncodeRunLength(std::span<const uint8_t> input) {
     return out;
 }
 
+
+Decoded DecodeRunLength(std::span<const uint8_t> input, size_t limit) {
+    Decoded result;
+    size_t pos = 0;
+    while (pos < input.size() && input[pos] != kEndOfData) {
+        const uint8_t length = input[pos++];
+        const size_t count = length < kEndOfData ? size_t{length} + 1 : 257u - length;
+        if (count > limit - result.bytes.size()) return {{}, "RunLength data too large"};
+        if (length < kEndOfData) {
+            if (count > input.size() - pos) return {{}, "RunLength data ends early"};
+            result.bytes.insert(result.bytes.end(), input.begin() + static_cast<std::ptrdiff_t>(pos),
+                                input.begin() + static_cast<std::ptrdiff_t>(pos + count));
+            pos += count;
+        } else {
+            if (pos >= input.size()) return {{}, "RunLength data ends early"};
+            result.bytes.insert(result.bytes.end(), count, input[pos++]);
+        }
+    }
+    return result;
+}
+
 }  // namespace folivo::codec

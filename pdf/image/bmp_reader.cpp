@@ -16,6 +16,7 @@ constexpr uint16_t kSignatureBM = 19778;
 constexpr uint64_t kFileHeaderSize = 14;
 constexpr uint32_t kInfoHeaderSize = 40;
 constexpr uint64_t kBitFieldsOffset = 54;  // the colour masks follow the 40-byte header
+constexpr uint32_t kAlphaMaskHeaderSize = 56;  // headers this long carry an alpha mask after the colour masks
 
 enum Compression : uint32_t { kNone = 0, kRle8 = 1, kRle4 = 2, kBitFields = 3 };
 
@@ -28,6 +29,7 @@ struct BmpHeader {
     int32_t bits = 0;
     uint32_t compression = 0;
     uint32_t colorsUsed = 0;
+    uint32_t infoSize = 0;
 };
 
 BmpHeader ReadHeader(const ByteSource& b) {
@@ -36,6 +38,7 @@ BmpHeader ReadHeader(const ByteSource& b) {
     const uint32_t infoSize = b.U32LE(14);
     if (infoSize < kInfoHeaderSize) throw FormatError("unsupported BMP header");
     BmpHeader h;
+    h.infoSize = infoSize;
     h.dataOffset = b.U32LE(10);
     h.paletteOffset = kFileHeaderSize + infoSize;
     h.width = static_cast<int32_t>(b.U32LE(18));
@@ -106,19 +109,29 @@ std::array<Channel, 3> MasksOf(const ByteSource& b, const BmpHeader& h) {
     return {Channel{0xFF0000}, Channel{0x00FF00}, Channel{0x0000FF}};
 }
 
+// The alpha mask of a 16- or 32-bit pixel: from the header, or the fourth byte of 32-bit BI_RGB
+// pixels; 0 when the pixels have no alpha.
+uint32_t AlphaMaskOf(const ByteSource& b, const BmpHeader& h) {
+    if (h.compression == kBitFields) return h.infoSize >= kAlphaMaskHeaderSize ? b.U32LE(kBitFieldsOffset + 12) : 0;
+    return h.bits == 32 ? 0xFF000000u : 0;
+}
+
 uint32_t PixelAt(std::string_view row, size_t at, size_t bytes) {
     uint32_t v = 0;
     for (size_t k = 0; k < bytes; ++k) v |= static_cast<uint32_t>(static_cast<uint8_t>(row[at + k])) << (8 * k);
     return v;
 }
 
-std::string ReadDirectRows(const ByteSource& b, const BmpHeader& h) {
+// The samples as R, G, B and, when the pixels have an alpha mask, the soft mask.
+void ReadDirectRows(const ByteSource& b, const BmpHeader& h, Raster& r) {
     const uint64_t stride = Stride(h);
     b.Require(h.dataOffset, stride * static_cast<uint64_t>(h.height), "BMP pixel data");
     const auto masks = MasksOf(b, h);
+    const Channel alphaChannel{AlphaMaskOf(b, h)};
     const size_t bytesPerPixel = static_cast<size_t>(h.bits) / 8;
     const size_t width = static_cast<size_t>(h.width);
     std::string rgb(width * static_cast<size_t>(h.height) * 3, '\0');
+    std::string alpha(alphaChannel.mask != 0 ? width * static_cast<size_t>(h.height) : 0, '\0');
     char* out = rgb.data();
     for (int32_t row = 0; row < h.height; ++row) {
         const std::string_view pixels = b.Bytes(RowOffset(h, row, stride), width * bytesPerPixel);
@@ -132,9 +145,13 @@ std::string ReadDirectRows(const ByteSource& b, const BmpHeader& h) {
             }
             const uint32_t pixel = PixelAt(pixels, at, bytesPerPixel);
             for (size_t c = 0; c < 3; ++c) out[c] = static_cast<char>(masks[c].Of(pixel));
+            if (!alpha.empty()) {
+                alpha[static_cast<size_t>(out - rgb.data()) / 3] = static_cast<char>(alphaChannel.Of(pixel));
+            }
         }
     }
-    return rgb;
+    r.samples = std::move(rgb);
+    SetSoftMaskUnlessAllZero(r, std::move(alpha));
 }
 
 std::optional<std::array<uint8_t, 3>> ParseMaskColor(const std::string& colorMask) {
@@ -193,7 +210,7 @@ Raster ReadBmp(std::string_view file, const std::string& colorMask) {
                                             h.height, h.bits);
         }
     } else {
-        r.samples = ReadDirectRows(b, h);
+        ReadDirectRows(b, h, r);
     }
     r.maskKey = MaskKey(r, colorMask);
     return r;

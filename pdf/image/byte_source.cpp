@@ -33,6 +33,10 @@ uint16_t ByteSource::U16BE(uint64_t offset) const {
     return static_cast<uint16_t>(static_cast<uint8_t>(data_[offset]) << 8 | static_cast<uint8_t>(data_[offset + 1]));
 }
 
+uint32_t ByteSource::U32BE(uint64_t offset) const {
+    return static_cast<uint32_t>(U16BE(offset)) << 16 | U16BE(offset + 2);
+}
+
 std::string_view ByteSource::Bytes(uint64_t offset, uint64_t length) const {
     Require(offset, length, "data");
     return data_.substr(offset, length);

@@ -23,6 +23,7 @@ public:
     int16_t S16LE(uint64_t offset) const;
     uint32_t U32LE(uint64_t offset) const;
     uint16_t U16BE(uint64_t offset) const;
+    uint32_t U32BE(uint64_t offset) const;
     std::string_view Bytes(uint64_t offset, uint64_t length) const;
     bool Has(uint64_t offset, uint64_t length) const;
     // Throws unless `length` bytes at `offset` lie inside the data; `what` names them.

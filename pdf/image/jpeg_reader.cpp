@@ -8,6 +8,7 @@ namespace {
 
 // The scan for the frame header stops this many bytes before the end of the file.
 constexpr uint64_t kTailBytes = 10;
+constexpr uint8_t kApp14 = 0xEE;
 
 bool IsStartOfFrame(uint8_t marker) {
     return (marker >= 192 && marker <= 195) || (marker >= 197 && marker <= 199) || (marker >= 201 && marker <= 203) ||
@@ -37,6 +38,7 @@ uint64_t FindStartOfImage(std::string_view file) {
 Raster ReadJpeg(std::string_view file) {
     const ByteSource b(file);
     uint64_t pos = FindStartOfImage(file);
+    bool adobe = false;  // an APP14 "Adobe" segment: CMYK samples are stored inverted
     while (pos + kTailBytes <= b.size()) {
         const uint8_t marker = b.U8(pos + 1);
         // A marker is 255 followed by neither 255 (fill) nor 0 (a stuffed data byte).
@@ -53,6 +55,7 @@ Raster ReadJpeg(std::string_view file) {
             if (r.colorSpace.empty()) throw FormatError("unsupported JPEG component count");
             // The samples are not decoded here, so any size the frame header can hold is accepted.
             if (r.width == 0 || r.height == 0) throw FormatError("zero JPEG image size");
+            if (adobe && r.colorSpace == "DeviceCMYK") r.decode = "1 0 1 0 1 0 1 0";
             r.samples = std::string(file);
             r.filter = "/DCTDecode ";
             r.topRowFirst = true;
@@ -64,6 +67,7 @@ Raster ReadJpeg(std::string_view file) {
         }
         const uint16_t length = b.U16BE(pos + 2);
         if (length < 2) throw FormatError("JPEG segment length");
+        if (marker == kApp14 && b.Has(pos + 4, 5) && b.Bytes(pos + 4, 5) == "Adobe") adobe = true;
         pos += 2u + length;
     }
     throw FormatError("JPEG without a frame header");

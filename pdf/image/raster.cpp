@@ -17,6 +17,14 @@ void CheckDataCanHold(int64_t width, int64_t height, uint64_t most) {
     }
 }
 
+void SetSoftMask(Raster& r, std::string alpha) {
+    if (alpha.find_first_not_of('\xFF') != std::string::npos) r.alpha = std::move(alpha);
+}
+
+void SetSoftMaskUnlessAllZero(Raster& r, std::string alpha) {
+    if (alpha.find_first_not_of('\0') != std::string::npos) SetSoftMask(r, std::move(alpha));
+}
+
 int32_t IndexedDepth(int32_t bits) {
     if (bits <= 2) return bits < 1 ? 1 : bits;
     return bits <= 4 ? 4 : 8;

@@ -17,6 +17,9 @@ struct Raster {
     std::string samples;   // rows bottom row first, each on a byte boundary; JPEG: the whole file
     std::string filter;    // a preset filter ("/DCTDecode " for JPEG), else empty
     std::string maskKey;   // colour-key mask: "R R G G B B " or "i i ", empty for none
+    std::string alpha;     // soft mask: one opacity byte per pixel, rows in the samples' order; empty for none
+    std::string decode;    // the /Decode array's numbers, empty for the default
+    std::string decodeParms;  // parameters of the preset filter ("<< /Predictor 15 .. >>"), or empty
     bool topRowFirst = false;  // JPEG samples start with the top row
 };
 
@@ -29,6 +32,12 @@ void CheckDimensions(int64_t width, int64_t height);
 // Throws the invalid-format error when a compressed picture claims more pixels than its data could
 // describe (`most`, from the format's largest run per byte), before anything is sized by the claim.
 void CheckDataCanHold(int64_t width, int64_t height, uint64_t most);
+
+// Keeps `alpha` (one byte per pixel) as the soft mask, unless every pixel is opaque.
+void SetSoftMask(Raster& r, std::string alpha);
+
+// The same for formats whose writers leave every alpha byte 0 when they mean no alpha at all.
+void SetSoftMaskUnlessAllZero(Raster& r, std::string alpha);
 
 // Index depths an indexed image can have: 3 becomes 4; 5, 6 and 7 become 8.
 int32_t IndexedDepth(int32_t bits);

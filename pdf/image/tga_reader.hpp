@@ -1,5 +1,6 @@
 #pragma once
-// Truevision TGA files: uncompressed (type 2) and run-length (type 10) true colour, 24 or 32 bits.
+// Truevision TGA files, uncompressed or run-length: true colour (15/16 bits 5-5-5, 24, 32),
+// greyscale (8 bits) and colour-mapped (8- or 16-bit indices). Alpha becomes a soft mask.
 
 #include <string_view>
 

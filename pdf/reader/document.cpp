@@ -5,9 +5,10 @@
 #include <set>
 #include <string_view>
 
-#include "pdf/codec/inflate.hpp"
 #include "pdf/error.hpp"
 #include "pdf/reader/parser.hpp"
+#include "pdf/reader/repair.hpp"
+#include "pdf/reader/stream_decode.hpp"
 
 namespace folivo::reader {
 namespace {
@@ -32,39 +33,77 @@ std::vector<uint8_t> ReadWholeFile(const std::string& path) {
 Document::Document(std::vector<uint8_t> bytes) : bytes_(std::move(bytes)) {
     std::string_view head(reinterpret_cast<const char*>(bytes_.data()), std::min<size_t>(bytes_.size(), 1024));
     if (head.find("%PDF-") == std::string_view::npos) throw ReadError("no \"%PDF-\" header");
-    xref_ = ReadXrefTable(bytes_);
+    try {
+        xref_ = ReadXrefTable(bytes_);
+    } catch (const ReadError& damaged) {
+        try {
+            Repair();
+        } catch (const ReadError&) {
+            throw damaged;
+        }
+    }
+    OpenSecurity();
+}
+
+void Document::OpenSecurity() {
+    const Value* encrypt = xref_.trailer.Find("Encrypt");
+    if (encrypt == nullptr) return;
+    if (encrypt->Is(Value::Kind::Reference)) encryptObject_ = encrypt->integer;
+    try {
+        security_ = OpenWithoutPassword(Resolve(*encrypt), xref_.trailer);
+    } catch (const ReadError&) {
+        security_.reset();  // an unreadable handler leaves the file refused as encrypted
+    }
+}
+
+// Objects already read stay cached: each was found with its number at its offset.
+void Document::Repair() {
+    xref_ = ScanForObjects(bytes_);
+    repaired_ = true;
 }
 
 const IndirectObject& Document::Object(int64_t number) {
     if (auto it = cache_.find(number); it != cache_.end()) return *it->second;
-    auto offset = xref_.offsets.find(number);
-    if (offset == xref_.offsets.end()) return NullObject();
-    auto object = std::make_unique<IndirectObject>(ReadObject(number, offset->second));
+    auto entry = xref_.entries.find(number);
+    if (entry == xref_.entries.end()) return NullObject();
+    const XrefEntry where = entry->second;  // reading may rebuild the table under the iterator
+    const bool wasRepaired = repaired_;
+    std::unique_ptr<IndirectObject> object;
+    try {
+        object = std::make_unique<IndirectObject>(ReadObject(number, where));
+        if (security_ && where.stream == 0 && number != encryptObject_)
+            Decipher(*security_, number, object->value, object->isStream ? &object->data : nullptr);
+    } catch (const ReadError&) {
+        // An offset that does not lead to its object: the table is damaged; rebuild it once.
+        if (wasRepaired || where.stream != 0) throw;
+        if (!repaired_) Repair();
+        return Object(number);
+    }
     return *cache_.emplace(number, std::move(object)).first->second;
 }
 
-IndirectObject Document::ReadObject(int64_t number, int64_t offset) {
-    if (offset < 0 || static_cast<uint64_t>(offset) >= bytes_.size())
+IndirectObject Document::ReadObject(int64_t number, const XrefEntry& entry) {
+    if (entry.stream != 0) return ReadFromObjectStream(number, entry);
+    if (entry.offset < 0 || static_cast<uint64_t>(entry.offset) >= bytes_.size())
         throw ReadError("object " + std::to_string(number) + " lies outside the file");
-    Parser parser(bytes_, static_cast<size_t>(offset));
-    const std::string where = "object " + std::to_string(number) + ": ";
-    try {
-        if (parser.ReadInteger() != number) throw ReadError("wrong object number at its offset");
-        parser.ReadInteger();
-        parser.Expect("obj");
-        IndirectObject object;
-        object.value = parser.ReadValue();
-        if (object.value.Is(Value::Kind::Dictionary) && parser.Accept("stream")) {
-            size_t start = parser.Position();
-            if (start < bytes_.size() && bytes_[start] == '\r') ++start;
-            if (start < bytes_.size() && bytes_[start] == '\n') ++start;
-            object.isStream = true;
-            ReadStreamData(object, start, StreamLength(object.value, number));
-        }
-        return object;
-    } catch (const ReadError& e) {
-        throw ReadError(where + e.what());
+    return ParseIndirectObject(bytes_, static_cast<size_t>(entry.offset), number,
+                               [this, number](const Value& dictionary) { return StreamLength(dictionary, number); });
+}
+
+IndirectObject Document::ReadFromObjectStream(int64_t number, const XrefEntry& entry) {
+    auto stream = objectStreams_.find(entry.stream);
+    if (stream == objectStreams_.end()) {
+        const auto holder = xref_.entries.find(entry.stream);
+        // An object stream inside an object stream is not allowed, and would recurse.
+        if (holder == xref_.entries.end() || holder->second.stream != 0)
+            throw ReadError("object " + std::to_string(number) + ": its object stream is missing");
+        const IndirectObject& object = Object(entry.stream);
+        const Resolver resolve = [this](const Value& value) -> const Value& { return Resolve(value); };
+        stream = objectStreams_.emplace(entry.stream, ReadObjectStream(object, resolve)).first;
     }
+    IndirectObject object;
+    object.value = ValueInObjectStream(stream->second, number, entry.index);
+    return object;
 }
 
 size_t Document::StreamLength(const Value& dictionary, int64_t number) {
@@ -79,24 +118,6 @@ size_t Document::StreamLength(const Value& dictionary, int64_t number) {
         return resolved.Is(Value::Kind::Integer) && resolved.integer >= 0 ? static_cast<size_t>(resolved.integer) : SIZE_MAX;
     }
     return length->Is(Value::Kind::Integer) && length->integer >= 0 ? static_cast<size_t>(length->integer) : SIZE_MAX;
-}
-
-// Takes `length` bytes when "endstream" follows them; otherwise the bytes up to the next
-// "endstream", so a wrong or missing /Length still reads.
-void Document::ReadStreamData(IndirectObject& object, size_t start, size_t length) {
-    if (length <= bytes_.size() - start) {
-        Parser after(bytes_, start + length);
-        if (after.Accept("endstream")) {
-            object.data.assign(bytes_.begin() + static_cast<long>(start), bytes_.begin() + static_cast<long>(start + length));
-            return;
-        }
-    }
-    std::string_view rest(reinterpret_cast<const char*>(bytes_.data()) + start, bytes_.size() - start);
-    size_t end = rest.find("endstream");
-    if (end == std::string_view::npos) throw ReadError("stream without \"endstream\"");
-    if (end > 0 && rest[end - 1] == '\n') --end;
-    if (end > 0 && rest[end - 1] == '\r') --end;
-    object.data.assign(rest.substr(0, end));
 }
 
 const Value& Document::Resolve(const Value& value) {
@@ -115,6 +136,7 @@ const std::vector<int64_t>& Document::Pages() {
         const Value* pages = Resolve(*root).Find("Pages");
         if (pages == nullptr) throw ReadError("catalog has no \"/Pages\"");
         WalkPageTree(*pages);
+        if (pages_.empty() && repaired_) throw ReadError("damaged file: no page could be recovered");
     }
     return pages_;
 }
@@ -151,15 +173,7 @@ const Value* Document::Inherited(int64_t page, std::string_view key) {
 }
 
 std::string Document::DecodedStream(const IndirectObject& object) {
-    const Value* filter = object.value.Find("Filter");
-    if (filter == nullptr) return object.data;
-    const Value& f = Resolve(*filter);
-    const bool flate = f.IsName("FlateDecode") ||
-                       (f.Is(Value::Kind::Array) && f.items.size() == 1 && f.items[0].IsName("FlateDecode"));
-    if (!flate) throw ReadError("content filter other than /FlateDecode cannot be joined");
-    auto result = codec::InflateZlib(std::span(reinterpret_cast<const uint8_t*>(object.data.data()), object.data.size()));
-    if (!result.ok()) throw ReadError("content stream: " + result.error);
-    return std::string(result.bytes.begin(), result.bytes.end());
+    return DecodeStreamData(object.value, object.data, [this](const Value& value) -> const Value& { return Resolve(value); });
 }
 
 }  // namespace folivo::reader

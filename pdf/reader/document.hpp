@@ -5,29 +5,30 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
+#include "pdf/reader/indirect_object.hpp"
+#include "pdf/reader/object_stream.hpp"
+#include "pdf/reader/source_security.hpp"
 #include "pdf/reader/value.hpp"
 #include "pdf/reader/xref.hpp"
 
 namespace folivo::reader {
 
-struct IndirectObject {
-    Value value;
-    bool isStream = false;
-    std::string data;  // the stream bytes as stored (still filtered)
-};
-
 class Document {
 public:
-    // Reads the cross-reference data; throws ReadError when the file is no readable PDF.
+    // Reads the cross-reference data, or rebuilds it by scanning a file whose data is damaged;
+    // throws ReadError when the file is no readable PDF.
     explicit Document(std::vector<uint8_t> bytes);
 
     bool Encrypted() const { return xref_.trailer.Find("Encrypt") != nullptr; }
+    // An encrypted file that the empty user password opens: its objects read deciphered.
+    bool Deciphered() const { return security_.has_value(); }
     const Value& Trailer() const { return xref_.trailer; }
-    bool Has(int64_t number) const { return xref_.offsets.count(number) != 0; }
+    bool Has(int64_t number) const { return xref_.entries.count(number) != 0; }
 
     // The object with this number; an object missing from the table is null.
     const IndirectObject& Object(int64_t number);
@@ -37,18 +38,24 @@ public:
     const std::vector<int64_t>& Pages();
     // A page attribute, looked up on the page and then up its "/Parent" chain; nullptr if absent.
     const Value* Inherited(int64_t page, std::string_view key);
-    // A stream's bytes with its filter undone: no filter or /FlateDecode only.
+    // A stream's bytes with its filters undone (the filters Folivo writes, with predictors).
     std::string DecodedStream(const IndirectObject& object);
 
 private:
-    IndirectObject ReadObject(int64_t number, int64_t offset);
+    IndirectObject ReadObject(int64_t number, const XrefEntry& entry);
+    IndirectObject ReadFromObjectStream(int64_t number, const XrefEntry& entry);
     size_t StreamLength(const Value& dictionary, int64_t number);
-    void ReadStreamData(IndirectObject& object, size_t start, size_t length);
+    void Repair();
+    void OpenSecurity();
     void WalkPageTree(const Value& root);
 
     std::vector<uint8_t> bytes_;
     XrefTable xref_;
     std::map<int64_t, std::unique_ptr<IndirectObject>> cache_;
+    std::map<int64_t, ObjectStream> objectStreams_;  // decoded once each
+    bool repaired_ = false;
+    std::optional<security::SecurityState> security_;
+    int64_t encryptObject_ = 0;  // the encryption dictionary's number, never enciphered
     std::vector<int64_t> pages_;
     bool pagesRead_ = false;
     int lengthDepth_ = 0;

@@ -1,5 +1,6 @@
 #include "pdf/reader/page_import.hpp"
 
+#include <algorithm>
 #include <deque>
 #include <map>
 
@@ -60,18 +61,77 @@ private:
     std::deque<std::pair<int64_t, int32_t>> pending_;
 };
 
-void ReadMediaBox(Document& doc, int64_t page, ImportedForm& form) {
-    double box[4] = {kDefaultBox[0], kDefaultBox[1], kDefaultBox[2], kDefaultBox[3]};
-    if (const Value* found = doc.Inherited(page, "MediaBox")) {
-        const Value& array = doc.Resolve(*found);
-        if (array.items.size() != 4) throw ReadError("page media box is not four numbers");
-        for (int i = 0; i < 4; ++i) box[i] = doc.Resolve(array.items[static_cast<size_t>(i)]).Number();
+struct Box {
+    double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+};
+
+// Six decimals at most, trailing zeros dropped.
+std::string FormatNumber(double v) {
+    std::string digits = std::to_string(v);
+    digits.erase(digits.find_last_not_of('0') + 1);
+    if (digits.back() == '.') digits.pop_back();
+    return digits == "-0" ? "0" : digits;
+}
+
+// A page rectangle attribute (inherited), as four numbers in lower-left, upper-right order.
+bool ReadBox(Document& doc, int64_t page, const char* key, Box& box) {
+    const Value* found = doc.Inherited(page, key);
+    if (found == nullptr) return false;
+    const Value& array = doc.Resolve(*found);
+    if (array.items.size() != 4) throw ReadError(std::string("page ") + key + " is not four numbers");
+    double v[4];
+    for (size_t i = 0; i < 4; ++i) v[i] = doc.Resolve(array.items[i]).Number();
+    box = {std::min(v[0], v[2]), std::min(v[1], v[3]), std::max(v[0], v[2]), std::max(v[1], v[3])};
+    return true;
+}
+
+// What a viewer shows of the page: the crop box within the media box (the media box when the
+// page names no crop box), and the page's quarter turns clockwise.
+struct VisiblePage {
+    Box box;
+    int quarterTurns = 0;
+};
+
+VisiblePage ReadVisiblePage(Document& doc, int64_t page) {
+    VisiblePage visible;
+    visible.box = {kDefaultBox[0], kDefaultBox[1], kDefaultBox[2], kDefaultBox[3]};
+    ReadBox(doc, page, "MediaBox", visible.box);
+    if (Box crop; ReadBox(doc, page, "CropBox", crop)) {
+        visible.box = {std::max(crop.x0, visible.box.x0), std::max(crop.y0, visible.box.y0),
+                       std::min(crop.x1, visible.box.x1), std::min(crop.y1, visible.box.y1)};
     }
-    form.x0 = box[0];
-    form.y0 = box[1];
-    form.x1 = box[2];
-    form.y1 = box[3];
-    if (form.x1 == form.x0 || form.y1 == form.y0) throw ReadError("page media box is empty");
+    if (visible.box.x1 <= visible.box.x0 || visible.box.y1 <= visible.box.y0) throw ReadError("page media box is empty");
+    if (const Value* rotate = doc.Inherited(page, "Rotate")) {
+        const Value& turns = doc.Resolve(*rotate);
+        if (turns.Is(Value::Kind::Integer) && turns.integer % 90 == 0) visible.quarterTurns = static_cast<int>(((turns.integer / 90) % 4 + 4) % 4);
+    }
+    return visible;
+}
+
+// The form's /Matrix for a turned page: it turns the box clockwise and puts its lower-left corner
+// at the origin, so the form shows the page upright as a viewer does. Empty for an unturned page.
+std::string TurnMatrix(const VisiblePage& page) {
+    const Box& b = page.box;
+    auto n = [](double v) { return FormatNumber(v); };
+    switch (page.quarterTurns) {
+        case 1: return "[0 -1 1 0 " + n(-b.y0) + " " + n(b.x1) + "]";
+        case 2: return "[-1 0 0 -1 " + n(b.x1) + " " + n(b.y1) + "]";
+        case 3: return "[0 1 -1 0 " + n(b.y1) + " " + n(-b.x0) + "]";
+        default: return "";
+    }
+}
+
+// Where the caller places the form: the box itself, or for a turned page the upright box at the origin.
+void PlaceForm(const VisiblePage& page, ImportedForm& form) {
+    const Box& b = page.box;
+    if (page.quarterTurns == 0) {
+        form.x0 = b.x0, form.y0 = b.y0, form.x1 = b.x1, form.y1 = b.y1;
+        return;
+    }
+    const bool sideways = page.quarterTurns % 2 == 1;
+    form.x0 = 0, form.y0 = 0;
+    form.x1 = sideways ? b.y1 - b.y0 : b.x1 - b.x0;
+    form.y1 = sideways ? b.x1 - b.x0 : b.y1 - b.y0;
 }
 
 struct FormContent {
@@ -108,14 +168,9 @@ FormContent ReadContent(Document& doc, int64_t page, const ValueWriter& writer) 
     return content;
 }
 
-std::string BoxText(const ImportedForm& form) {
+std::string BoxText(const Box& box) {
     std::string text = "[";
-    for (double v : {form.x0, form.y0, form.x1, form.y1}) {
-        std::string digits = std::to_string(v);
-        digits.erase(digits.find_last_not_of('0') + 1);
-        if (digits.back() == '.') digits.pop_back();
-        text += digits + " ";
-    }
+    for (double v : {box.x0, box.y0, box.x1, box.y1}) text += FormatNumber(v) + " ";
     return text + "]";
 }
 
@@ -140,7 +195,8 @@ ImportedForm ImportPageForm(SourceFile& source, int32_t pageNumber, const Object
     Document& doc = *source.document;
     const int64_t page = doc.Pages().at(static_cast<size_t>(pageNumber - 1));
     ImportedForm form;
-    ReadMediaBox(doc, page, form);
+    const VisiblePage visible = ReadVisiblePage(doc, page);
+    PlaceForm(visible, form);
     if (auto it = source.forms.find(pageNumber); it != source.forms.end()) {
         form.object = it->second;
         return form;
@@ -152,8 +208,9 @@ ImportedForm ImportPageForm(SourceFile& source, int32_t pageNumber, const Object
     const std::string resourceText = resources != nullptr ? writer.Write(*resources) : "<< >>";
     FormContent content = ReadContent(doc, page, writer);
     copier.WritePending();
-    std::string body = "<< /Type /XObject /Subtype /Form /FormType 1\n   /BBox " + BoxText(form) + "\n   /Resources " +
-                       resourceText + "\n";
+    std::string body = "<< /Type /XObject /Subtype /Form /FormType 1\n   /BBox " + BoxText(visible.box) + "\n";
+    if (const std::string matrix = TurnMatrix(visible); !matrix.empty()) body += "   /Matrix " + matrix + "\n";
+    body += "   /Resources " + resourceText + "\n";
     if (content.bytes.empty()) {
         body += "   /Length 0\n>>\nstream\r\nendstream";
     } else {
@@ -169,7 +226,7 @@ ImportedForm ImportPageForm(SourceFile& source, int32_t pageNumber, const Object
 DocumentInfo ReadDocumentInfo(Document& document) {
     DocumentInfo result;
     result.encrypted = document.Encrypted();
-    if (result.encrypted) return result;
+    if (result.encrypted && !document.Deciphered()) return result;
     if (const Value* infoRef = document.Trailer().Find("Info")) {
         const Value& info = document.Resolve(*infoRef);
         result.title = InfoText(document, info, "Title");

@@ -35,6 +35,22 @@ constexpr std::array<uint8_t, 256> MakeSubstitution() {
 
 constexpr std::array<uint8_t, 256> kSubstitution = MakeSubstitution();
 
+constexpr std::array<uint8_t, 256> MakeInverse() {
+    std::array<uint8_t, 256> inverse{};
+    for (size_t i = 0; i < 256; ++i) inverse[kSubstitution[i]] = static_cast<uint8_t>(i);
+    return inverse;
+}
+
+constexpr std::array<uint8_t, 256> kInverseSubstitution = MakeInverse();
+
+// Multiplication in GF(2^8) modulo the AES polynomial.
+uint8_t Times(uint8_t a, uint8_t b) {
+    uint8_t product = 0;
+    for (; b != 0; b >>= 1, a = Times2(a))
+        if (b & 1) product ^= a;
+    return product;
+}
+
 // The expanded key: 4 words per round plus one, each word four bytes.
 std::vector<uint8_t> ExpandKey(std::string_view key) {
     if (key.size() != 16 && key.size() != 32) throw std::invalid_argument("AES key must be 16 or 32 bytes");
@@ -90,6 +106,35 @@ void EncryptBlock(Block& s, const std::vector<uint8_t>& w) {
     }
 }
 
+// The inverse steps: InvShiftRows with InvSubBytes (byte at column c + r moves back to c), and
+// InvMixColumns (the column times 0e 0b 0d 09).
+void UnshiftAndUnsubstitute(Block& s) {
+    Block t{};
+    for (size_t c = 0; c < 4; ++c)
+        for (size_t r = 0; r < 4; ++r) t[4 * ((c + r) % 4) + r] = kInverseSubstitution[s[4 * c + r]];
+    s = t;
+}
+
+void UnmixColumns(Block& s) {
+    for (size_t c = 0; c < 4; ++c) {
+        uint8_t* col = &s[4 * c];
+        const uint8_t a[4] = {col[0], col[1], col[2], col[3]};
+        for (size_t r = 0; r < 4; ++r)
+            col[r] = static_cast<uint8_t>(Times(a[r], 0x0E) ^ Times(a[(r + 1) % 4], 0x0B) ^ Times(a[(r + 2) % 4], 0x0D) ^
+                                          Times(a[(r + 3) % 4], 0x09));
+    }
+}
+
+void DecryptBlock(Block& s, const std::vector<uint8_t>& w) {
+    const size_t rounds = w.size() / 16 - 1;
+    AddRoundKey(s, w.data() + 16 * rounds);
+    for (size_t round = rounds; round-- > 0;) {
+        UnshiftAndUnsubstitute(s);
+        AddRoundKey(s, w.data() + 16 * round);
+        if (round != 0) UnmixColumns(s);
+    }
+}
+
 }  // namespace
 
 std::string AesCbc(std::string_view key, std::string_view iv, std::string_view data) {
@@ -112,6 +157,30 @@ std::string AesCbcPadded(std::string_view key, std::string_view iv, std::string_
     const size_t pad = 16 - data.size() % 16;
     padded.append(pad, static_cast<char>(pad));
     return std::string(iv) + AesCbc(key, iv, padded);
+}
+
+std::string AesCbcDecipher(std::string_view key, std::string_view iv, std::string_view data) {
+    if (iv.size() != 16 || data.size() % 16 != 0) throw std::invalid_argument("AES-CBC needs a 16-byte IV and whole blocks");
+    const std::vector<uint8_t> w = ExpandKey(key);
+    std::string out(data.size(), '\0');
+    std::string_view previous = iv;
+    for (size_t at = 0; at < data.size(); at += 16) {
+        Block block{};
+        for (size_t i = 0; i < 16; ++i) block[i] = static_cast<uint8_t>(data[at + i]);
+        DecryptBlock(block, w);
+        for (size_t i = 0; i < 16; ++i) out[at + i] = static_cast<char>(block[i] ^ static_cast<uint8_t>(previous[i]));
+        previous = data.substr(at, 16);
+    }
+    return out;
+}
+
+std::optional<std::string> AesCbcUnpadded(std::string_view key, std::string_view data) {
+    if (data.size() < 32 || data.size() % 16 != 0) return std::nullopt;
+    std::string plain = AesCbcDecipher(key, data.substr(0, 16), data.substr(16));
+    const auto pad = static_cast<uint8_t>(plain.back());
+    if (pad < 1 || pad > 16) return std::nullopt;
+    plain.resize(plain.size() - pad);
+    return plain;
 }
 
 }  // namespace folivo::security

@@ -1,5 +1,6 @@
 #include "pdf/security/standard_security.hpp"
 
+#include <algorithm>
 #include <chrono>
 
 #include "pdf/codec/ascii_hex.hpp"
@@ -167,6 +168,44 @@ std::string EncryptionDictionary(const SecurityState& security, std::string (*es
 std::string TrailerEncryptEntries(const SecurityState& security, int32_t encryptObj) {
     const std::string id = codec::HexText(security.fileIdText);
     return "/Encrypt " + std::to_string(encryptObj) + " 0 R /ID [<" + id + "><" + id + ">]";
+}
+
+namespace {
+
+std::optional<SecurityState> OpenAes256(const StoredEntries& stored, std::string_view password) {
+    if (stored.user.size() < 48 || stored.userKey.size() != 32) return std::nullopt;
+    const std::string pwd = Utf8(password);
+    if (PasswordHashR6(pwd, stored.user.substr(32, 8), "") != stored.user.substr(0, 32)) return std::nullopt;
+    SecurityState s;
+    s.revision = 6;
+    s.fileKey = AesCbcDecipher(PasswordHashR6(pwd, stored.user.substr(40, 8), ""), std::string(16, '\0'), stored.userKey);
+    return s;
+}
+
+}  // namespace
+
+std::optional<SecurityState> OpenStandardSecurity(const StoredEntries& stored, std::string_view password) {
+    if (stored.revision == 6) return OpenAes256(stored, password);
+    if (stored.revision < 2 || stored.revision > 4 || stored.owner.size() < 32 || stored.user.size() < 32) return std::nullopt;
+    const size_t n = stored.revision == 2 ? 5 : std::clamp<size_t>(stored.keyBytes, 5, 16);
+    std::string key = Md5(PadPassword(password) + stored.owner.substr(0, 32) + PermissionBytes(stored.permissions) +
+                          stored.fileId + (stored.revision == 4 && !stored.encryptMetadata ? "\xFF\xFF\xFF\xFF" : ""));
+    if (stored.revision >= 3) key = Md5Repeated(key, 50, n);
+    key.resize(n);
+    const bool opens = stored.revision == 2
+                           ? Rc4(PaddingString(), key) == stored.user.substr(0, 32)
+                           : Rc4TwentyTimes(Md5(PaddingString() + stored.fileId), key) == stored.user.substr(0, 16);
+    if (!opens) return std::nullopt;
+    SecurityState s;
+    s.revision = stored.revision == 4 && !stored.aes ? 3 : stored.revision;  // an RC4 crypt filter keys as revision 3
+    s.fileKey = key;
+    s.objectKeyLength = std::min<size_t>(n + 5, 16);
+    return s;
+}
+
+std::string DecipherForObject(const SecurityState& security, int32_t objNum, std::string bytes) {
+    if (security.revision >= 4) return AesCbcUnpadded(ObjectKey(security, objNum), bytes).value_or("");
+    return Rc4(std::move(bytes), ObjectKey(security, objNum));
 }
 
 }  // namespace folivo::security

@@ -3,6 +3,7 @@
 // for 40-bit (revision 2) and 128-bit (revision 3) RC4, AES-128 (revision 4) and AES-256 (revision 6).
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -55,6 +56,25 @@ void EncryptForObject(const SecurityState& security, int32_t objNum, std::string
 
 // The lines of the encryption dictionary, joined by line feeds; `escape` is applied to /O and /U.
 std::string EncryptionDictionary(const SecurityState& security, std::string (*escape)(std::string_view));
+
+// What a protected file's encryption dictionary and identifier say, for opening it.
+struct StoredEntries {
+    int revision = 0;
+    size_t keyBytes = 5;        // /Length in bytes (revisions 3 and 4)
+    bool aes = false;           // revision 4's crypt filter is AESV2 (else RC4)
+    bool encryptMetadata = true;
+    std::string owner, user, userKey;  // /O, /U, /UE
+    int32_t permissions = 0;           // /P
+    std::string fileId;                // the first string of /ID
+};
+
+// The state that deciphers the file when `password` is its user password (the empty one for files
+// that ask none to open them); nullopt when it is not. Revisions 2, 3, 4 and 6.
+std::optional<SecurityState> OpenStandardSecurity(const StoredEntries& stored, std::string_view password);
+
+// Deciphers a string or stream of an object of a file opened by OpenStandardSecurity; AES data
+// that is no whole padded text comes back empty.
+std::string DecipherForObject(const SecurityState& security, int32_t objNum, std::string bytes);
 
 // The trailer's tail: /Encrypt reference and /ID pair in upper-case hexadecimal.
 std::string TrailerEncryptEntries(const SecurityState& security, int32_t encryptObj);

@@ -70,7 +70,9 @@ std::map<std::string, std::string> KeptTables(const ByteReader& reader, const Ta
         if (const auto entry = directory.Entry(tag)) tables[tag] = std::string(reader.Bytes(entry->offset, entry->length));
     }
     std::string& head = tables.at("head");  // GlyphOutlines has required it
-    reader.Require(directory.Require("head"), kHeadIndexToLocFormat + 2, "the 'head' table");
+    // The fields written below must lie inside the table as its directory entry sizes it, not
+    // merely inside the file.
+    ByteReader(head).Require(0, kHeadIndexToLocFormat + 2, "the 'head' table");
     PutU32(head, kHeadChecksumAdjustment, 0);
     PutU16(head, kHeadIndexToLocFormat, 1);
     if (auto post = tables.find("post"); post != tables.end() && post->second.size() >= kPostHeader) {

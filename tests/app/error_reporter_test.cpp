@@ -1,13 +1,14 @@
-// SEGNALAERRORE's boxes with their exact texts and titles, the printer-error answers, the
-// information box and the ends of the program, with scripted dialogs.
+// SEGNALAERRORE's boxes with their exact texts and titles and the printer-error answers, with
+// scripted dialogs; the printer the reports use retrying a line.
 
 #include <gtest/gtest.h>
 
-#include "app/program_end.hpp"
 #include "app/start_up.hpp"
 #include "archive/records.hpp"
 #include "platform/errors.hpp"
-#include "tests/app/installation_fixture.hpp"
+#include "platform/reported_printer.hpp"
+#include "tests/support/demo_installation.hpp"
+#include "tests/support_output/recording_printer.hpp"
 
 namespace kv::app {
 namespace {
@@ -22,7 +23,7 @@ const char* kCloseQuestion =
     "CHIUDERE IL PROGRAMMA ? (se si risp.NO il progr.perde la riga e prosegue)";
 const char* kClosingNotice = "CHIUDERE TUTTE LE APPLICAZIONI DELLA TASK\r\nLANCIARE RIPRISTINO TASK";
 
-class ErrorReporterTest : public InstallationTest {
+class ErrorReporterTest : public test::DemoInstallationTest {
 protected:
     ErrorReporterTest() { StartUp(MakeProgram()); }
 
@@ -103,15 +104,30 @@ TEST_F(ErrorReporterTest, PrinterErrorRetriesSkipsOrCloses) {
     EXPECT_EQ(OpenFiles(), 0);
 }
 
-TEST_F(ErrorReporterTest, FineProgrammaClosesEveryFileAndEndsNormally) {
-    ASSERT_GT(OpenFiles(), 0);
-    try {
-        FINEPROGRAMMA(*program_);
-    } catch (const platform::ProgramEnd& end) {
-        EXPECT_EQ(end.status(), platform::exit_status::kNormal);
+// A printer that fails its next `failures` prints.
+class FailingPrinter : public test::RecordingPrinter {
+public:
+    explicit FailingPrinter(int failures) : failures_(failures) {}
+    void Print(const std::string& text) override {
+        if (failures_ > 0 && failures_--) throw RuntimeError(platform::err::kPrinterError);
+        RecordingPrinter::Print(text);
     }
-    EXPECT_EQ(OpenFiles(), 0);
-    EXPECT_TRUE(dialogs_.shown().empty());
+
+private:
+    int failures_;
+};
+
+// The printer the reports use asks after each failure and prints the line once the printer works.
+TEST_F(ErrorReporterTest, RetriedLineIsPrintedOnceThePrinterWorks) {
+    auto failing = std::make_unique<FailingPrinter>(2);
+    const FailingPrinter& inner = *failing;
+    platform::ReportedPrinter printer(program_->services, std::move(failing));
+    dialogs_.Script(Answer::Yes);
+    dialogs_.Script(Answer::Yes);
+    printer.Print("RIGA 1");
+    ASSERT_EQ(inner.printed.size(), 1u);
+    EXPECT_EQ(inner.printed[0].text, "RIGA 1");
+    EXPECT_EQ(dialogs_.texts(), (std::vector<std::string>{kRetryQuestion, kRetryQuestion}));
 }
 
 }  // namespace

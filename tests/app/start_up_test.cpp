@@ -7,7 +7,7 @@
 #include "app/start_up.hpp"
 #include "archive/file_table.hpp"
 #include "platform/errors.hpp"
-#include "tests/app/installation_fixture.hpp"
+#include "tests/support/demo_installation.hpp"
 
 namespace kv::app {
 namespace {
@@ -29,18 +29,22 @@ int OpenFiles(Program& program) {
     return open;
 }
 
-class StartUpTest : public InstallationTest {
+// Two printers, the inkjet the system's default.
+class StartUpTest : public test::DemoInstallationTest {
 protected:
+    StartUpTest() { printers_ = platform::FixedPrinters({"Ufficio_Inkjet", "KVVELM_Laser"}, "Ufficio_Inkjet"); }
+
+    void WriteRegistry(const std::string& archives, const std::string& programs) {
+        test::WriteFile(paths_.registryFile, "Windows Registry Editor Version 5.00\r\n\r\n"
+                                             "[HKEY_CURRENT_USER\\SOFTWARE\\ORVANTA\\LUMEO]\r\n"
+                                             "\"PERCORSOARCHIVI\"=\"" + archives + "\"\r\n"
+                                             "\"PERCORSOPROGRAMMI\"=\"" + programs + "\"\r\n");
+    }
+
     // Legacy path files naming the demo archive folder and a program folder of their own.
     void WriteLegacyFiles(const std::string& archiveLine, const std::string& programLine) {
         test::WriteFile(Drive("PQTPAGHE/QTPERARK.QTP"), archiveLine + "\r\n");
         test::WriteFile(Drive("PQTPAGHE/QTPERPRO.QTP"), programLine + "\r\n");
-    }
-
-    std::string LegacyProgramFolder() {
-        fs::path folder = dir_.path() / "legacy-programs";
-        fs::create_directories(folder);
-        return folder.string();
     }
 };
 
@@ -49,28 +53,29 @@ TEST_F(StartUpTest, CompleteRegistryLeavesTheLegacyFilesUnread) {
     Program& program = MakeProgram();
     StartUp(program);
     EXPECT_TRUE(dialogs_.shown().empty());
-    EXPECT_EQ(program.archive.archiveFolder, demo_.archiveFolder.string());
-    EXPECT_EQ(program.start.programFolder, demo_.programFolder.string());
+    EXPECT_EQ(program.archive.archiveFolder, paths_.archiveFolder.string());
+    EXPECT_EQ(program.start.programFolder, paths_.programFolder.string());
     EXPECT_EQ(program.archive.installationCode, "01");
     EXPECT_EQ(program.start.holderName, "STUDIO MARINI & ASSOCIATI");
 
     fs::remove_all(Drive("PQTPAGHE"));
     Program& again = MakeProgram();
     StartUp(again);
-    EXPECT_EQ(again.start.programFolder, demo_.programFolder.string());
+    EXPECT_EQ(again.start.programFolder, paths_.programFolder.string());
 }
 
 TEST_F(StartUpTest, RegistryWithAMissingFolderSendsBothFoldersToTheLegacyFiles) {
-    std::string legacyPrograms = LegacyProgramFolder();
-    WriteLegacyFiles("  " + demo_.archiveFolder.string() + "  ", legacyPrograms);
+    const std::string legacyPrograms = (dir_.path() / "legacy-programs").string();
+    fs::create_directories(legacyPrograms);
+    WriteLegacyFiles("  " + paths_.archiveFolder.string() + "  ", legacyPrograms);
 
-    WriteRegistry(demo_.archiveFolder.string(), (dir_.path() / "no-such-folder").string());
+    WriteRegistry(paths_.archiveFolder.string(), (dir_.path() / "no-such-folder").string());
     Program& program = MakeProgram();
     StartUp(program);
-    EXPECT_EQ(program.archive.archiveFolder, demo_.archiveFolder.string());
+    EXPECT_EQ(program.archive.archiveFolder, paths_.archiveFolder.string());
     EXPECT_EQ(program.start.programFolder, legacyPrograms);
 
-    WriteRegistry("", demo_.programFolder.string());
+    WriteRegistry("", paths_.programFolder.string());
     EXPECT_EQ(MakeProgram().start.programFolder, "");
     StartUp(*program_);
     EXPECT_EQ(program_->start.programFolder, legacyPrograms);
@@ -79,15 +84,15 @@ TEST_F(StartUpTest, RegistryWithAMissingFolderSendsBothFoldersToTheLegacyFiles) 
 TEST_F(StartUpTest, Utf8RegistryNamesAccentedFoldersAndALetterWithoutWindows1252FormIsAnError) {
     // "Societ\xE0" on the disk in UTF-8, named by an 8-bit registry file in UTF-8.
     const fs::path accented = dir_.path() / "Societ\xC3\xA0";
-    fs::rename(demo_.archiveFolder, accented);
-    WriteRegistry(accented.string(), demo_.programFolder.string());
+    fs::rename(paths_.archiveFolder, accented);
+    WriteRegistry(accented.string(), paths_.programFolder.string());
     StartUp(MakeProgram());
     EXPECT_EQ(program_->archive.archiveFolder, (dir_.path() / "Societ\xE0").string());
     EXPECT_FALSE(program_->screen.companies.empty());
 
     // An L with stroke (U+0141) has no Windows-1252 form: the configuration error names it.
     fs::remove_all(Drive("PQTPAGHE"));
-    WriteRegistry((dir_.path() / "\xC5\x81\xC3\xB3" "d\xC5\xBA").string(), demo_.programFolder.string());
+    WriteRegistry((dir_.path() / "\xC5\x81\xC3\xB3" "d\xC5\xBA").string(), paths_.programFolder.string());
     EXPECT_EQ(EndStatus(MakeProgram()), platform::exit_status::kFatal);
     ASSERT_EQ(dialogs_.shown().size(), 1u);
     EXPECT_NE(dialogs_.shown()[0].details.find("PERCORSOARCHIVI: il carattere U+0141 non ha forma in Windows-1252"),
@@ -95,7 +100,7 @@ TEST_F(StartUpTest, Utf8RegistryNamesAccentedFoldersAndALetterWithoutWindows1252
 }
 
 TEST_F(StartUpTest, StandardPrinterNeedsTwoLinesAndAnExactName) {
-    fs::path settings = demo_.archiveFolder / "STAMPSTD.TXT";
+    fs::path settings = paths_.archiveFolder / "STAMPSTD.TXT";
     StartUp(MakeProgram());
     EXPECT_EQ(program_->start.printerName, "KVVELM_Laser");
     EXPECT_TRUE(program_->start.printerFromSettings);
@@ -125,20 +130,8 @@ TEST_F(StartUpTest, AnotherInstanceSaysSoBeforeOpeningAnything) {
     EXPECT_EQ(dialogs_.shown()[0].icon, platform::Icon::Stop);
     EXPECT_EQ(OpenFiles(program), 0);
     EXPECT_EQ(program.archive.archiveFolder, "");
-}
-
-TEST(InstanceLock, SecondHolderSeesTheFirstUntilItEnds) {
-    test::TempDir dir("lock");
-    auto file = dir / "kvvelm.lock";
-    {
-        platform::InstanceLock first(file);
-        EXPECT_EQ(first.state(), platform::InstanceLock::State::Held);
-        platform::InstanceLock second(file);
-        EXPECT_TRUE(second.OtherInstanceRunning());
-    }
-    platform::InstanceLock after(file);
-    EXPECT_EQ(after.state(), platform::InstanceLock::State::Held);
-    platform::InstanceLock nowhere(dir / "missing" / "kvvelm.lock");
+    // A lock file that cannot be made is no other instance.
+    platform::InstanceLock nowhere(dir_.path() / "missing" / "kvvelm.lock");
     EXPECT_EQ(nowhere.state(), platform::InstanceLock::State::Unavailable);
 }
 

@@ -5,7 +5,7 @@
 #include "app/screen_controls.hpp"
 #include "app/screen_reactions.hpp"
 #include "archive/descriptors.hpp"
-#include "tests/app_screen/screen_fixture.hpp"
+#include "tests/support/demo_installation.hpp"
 #include "tools/demo/base_layout.hpp"
 #include "tools/demo/record_fields.hpp"
 
@@ -19,7 +19,9 @@ std::string Pad(std::string text, std::size_t width) {
     return text;
 }
 
-class CompanyListTest : public ScreenTest {};
+using test::Company;
+
+class CompanyListTest : public test::DemoInstallationTest {};
 
 TEST_F(CompanyListTest, OrderByNameAndByCodeAndOnlyLiveRecords) {
     WriteCompanies({Company(2, "BETA SERVIZI SRL"), Company(4, "ZETA CESSATA SRL", "99"),

@@ -3,16 +3,21 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "app/printer_check.hpp"
 #include "app/screen_confirm.hpp"
 #include "app/screen_controls.hpp"
 #include "app/screen_reactions.hpp"
-#include "tests/app_screen/screen_fixture.hpp"
+#include "tests/support/demo_installation.hpp"
+#include "tests/support/recording_reports.hpp"
 
 namespace kv::app {
 namespace {
 
-class ConfirmTest : public ScreenTest {
+using test::Company;
+
+class ConfirmTest : public test::DemoInstallationTest {
 protected:
     ConfirmTest() {
         WriteCompanies({Company(2, "BETA SERVIZI SRL"), Company(7, "ALFA COSTRUZIONI SPA"),
@@ -22,74 +27,41 @@ protected:
 
     ConfirmResult Confirm() { return CmdConferma_Click(*program_, reports_); }
 
-    RecordingReports reports_;
+    test::RecordingReports reports_;
 };
 
-struct Choice {
-    bool company, month, report;
-    const char* message;
-};
-
-// The seven messages, in the order the screen tests them.
-const Choice kIncompleteChoices[] = {
-    {false, false, false,
-     "Per proseguire \xE8 necessario scegliere una Ditta, un Periodo e un Documento da Stampare"},
-    {false, false, true, "Per proseguire \xE8 necessario scegliere una Ditta e un Periodo da Stampare"},
-    {false, true, false,
-     "Per proseguire \xE8 necessario scegliere una Ditta e un Documento da Stampare"},
-    {true, false, false,
-     "Per proseguire \xE8 necessario scegliere un Periodo e un Documento da Stampare"},
-    {false, true, true, "Per proseguire \xE8 necessario scegliere una Ditta da Stampare"},
-    {true, true, false, "Per proseguire \xE8 necessario scegliere un Documento da Stampare"},
-    {true, false, true, "Per proseguire \xE8 necessario scegliere un Periodo da Stampare"},
-};
-
-TEST_F(ConfirmTest, EachIncompleteChoiceStopsWithItsMessageAndChangesNothing) {
+// Each incomplete choice names exactly what is missing, stops before any report and changes nothing:
+// the user corrects the choice and confirms again.
+TEST_F(ConfirmTest, EachIncompleteChoiceNamesWhatIsMissingAndChangesNothing) {
     Program& program = *program_;
-    for (const Choice& choice : kIncompleteChoices) {
-        SCOPED_TRACE(choice.message);
-        std::size_t boxes = dialogs_.shown().size();
-        TickAllMonths(program, choice.month);
-        if (choice.company) SelectCompany(program, 1, true);
-        if (choice.report) ChooseReport(program, kRegistroCompensi);
+    std::set<std::string> messages;
+    for (int missing = 1; missing < 8; ++missing) {
+        const bool company = !(missing & 1), month = !(missing & 2), report = !(missing & 4);
+        TickAllMonths(program, month);
+        SelectCompany(program, 1, company);
+        program.screen.report = report ? kRegistroCompensi : -1;
         ChooseYear(program, kCorrente);
-        ScreenState before = program.screen;
+        const ScreenState before = program.screen;
 
         EXPECT_EQ(Confirm(), ConfirmResult::StoppedOnChoice);
 
-        ASSERT_EQ(dialogs_.shown().size(), boxes + 1);
+        ASSERT_EQ(dialogs_.shown().size(), messages.size() + 1);
         const platform::MessageBox& box = dialogs_.shown().back();
-        EXPECT_EQ(box.text, choice.message);
+        SCOPED_TRACE(box.text);
+        EXPECT_EQ(box.text.rfind("Per proseguire \xE8 necessario scegliere ", 0), 0u);
+        EXPECT_EQ(box.text.find("una Ditta") != std::string::npos, !company);
+        EXPECT_EQ(box.text.find("un Periodo") != std::string::npos, !month);
+        EXPECT_EQ(box.text.find("un Documento") != std::string::npos, !report);
         EXPECT_EQ(box.title, "Nuova Gestione Certificazione Parcelle");
         EXPECT_EQ(box.icon, platform::Icon::Information);
-        EXPECT_EQ(box.buttons, platform::Buttons::Ok);
+        messages.insert(box.text);
         EXPECT_TRUE(reports_.calls.empty());
-        // Nothing is reset or recorded: the user corrects the choice and confirms again.
         EXPECT_EQ(program.screen.companySelected, before.companySelected);
-        EXPECT_EQ(program.screen.yearLabel, "2025");
         EXPECT_EQ(program.screen.report, before.report);
         EXPECT_FALSE(program.screen.ANNOCORRENTE);
-        EXPECT_FALSE(program.screen.waitPanelVisible);
-
-        SelectCompany(program, 1, false);
         ChooseYear(program, kPrecedente);
-        program.screen.report = -1;
     }
-    EXPECT_EQ(ChoiceMessage(true, true, true), std::nullopt);
-}
-
-TEST_F(ConfirmTest, ElencoPercipientiRunsWithoutCompanyOrMonth) {
-    Program& program = *program_;
-    TickAllMonths(program, false);
-    ChooseReport(program, kElencoPercipienti);
-
-    EXPECT_EQ(Confirm(), ConfirmResult::ReportRan);
-
-    EXPECT_TRUE(dialogs_.shown().empty());
-    ASSERT_EQ(reports_.calls.size(), 1u);
-    EXPECT_EQ(reports_.calls[0].report, "percipienti");
-    EXPECT_TRUE(reports_.calls[0].request.companies.empty());
-    EXPECT_FALSE(reports_.calls[0].request.allMonths);
+    EXPECT_EQ(messages.size(), 7u);
 }
 
 TEST_F(ConfirmTest, RequestCarriesTheChoicesAndEachReportGoesToItsDriver) {
@@ -108,9 +80,8 @@ TEST_F(ConfirmTest, RequestCarriesTheChoicesAndEachReportGoesToItsDriver) {
     ASSERT_EQ(Confirm(), ConfirmResult::ReportRan);
 
     ASSERT_EQ(reports_.calls.size(), 1u);
-    EXPECT_EQ(reports_.calls[0].report, "certificazioni");
+    EXPECT_EQ(reports_.calls[0].driver, "certificazioni");
     const ReportRequest& request = reports_.calls[0].request;
-    EXPECT_EQ(request.report, kCertificazioni);
     ASSERT_EQ(request.companies.size(), 2u);
     EXPECT_EQ(request.companies[0].position, 0);
     EXPECT_EQ(request.companies[0].code, "007");
@@ -126,20 +97,24 @@ TEST_F(ConfirmTest, RequestCarriesTheChoicesAndEachReportGoesToItsDriver) {
     EXPECT_TRUE(reports_.calls[0].MODOPDF);
     EXPECT_EQ(request.certificateDate, "28/02/2026");
     EXPECT_TRUE(request.orderByName);
-    EXPECT_EQ(request.screenCaption, "Nuova Gestione Certificazione Parcelle");
     EXPECT_TRUE(program.screen.ANNOCORRENTE);
     EXPECT_FALSE(program.screen.TUTTIMESI);
     EXPECT_EQ(program.screen.ANNOSTAMPA, "2025");
 
+    // The list of payees runs without a company or a month.
     const char* drivers[] = {"documenti", "registro", "percipienti"};
     for (int report = kElencoDocumenti; report <= kElencoPercipienti; ++report) {
-        SelectCompany(program, 1, true);
+        const bool payees = report == kElencoPercipienti;
+        SelectCompany(program, 1, !payees);
+        TickAllMonths(program, !payees);
         ChooseReport(program, report);
         ASSERT_EQ(Confirm(), ConfirmResult::ReportRan);
-        EXPECT_EQ(reports_.calls.back().report, drivers[report]);
+        EXPECT_EQ(reports_.calls.back().driver, drivers[report]);
         EXPECT_FALSE(reports_.calls.back().MODOPDF);  // the reset chose "Stampa Laser"
-        EXPECT_TRUE(reports_.calls.back().request.allMonths);
+        EXPECT_EQ(reports_.calls.back().request.allMonths, !payees);
+        EXPECT_EQ(reports_.calls.back().request.companies.size(), payees ? 0u : 1u);
     }
+    EXPECT_TRUE(dialogs_.shown().empty());
 }
 
 // A run log that cannot be written (here a folder stands where the file should be) is said once, in
@@ -196,27 +171,25 @@ TEST_F(ConfirmTest, ConfirmResetsTheChoicesButKeepsTheListOrder) {
 // One question before a print run: Riprova looks again, Crea PDF makes the run a PDF run, Annulla
 // runs nothing; unattended, the reason and the end of the program.
 TEST_F(ConfirmTest, UnusablePrinterIsAskedAboutOnceBeforeTheRun) {
-    struct Case {
+    const struct {
         const char* name;
-        std::vector<platform::Answer> answers;
-        bool unattended;
+        platform::Answer answer;
         ConfirmResult result;
         size_t reportsRun;
         bool pdf;
+    } cases[] = {
+        {"retry, then it prints", platform::Answer::Retry, ConfirmResult::ReportRan, 1, false},
+        {"crea pdf", platform::Answer::Pdf, ConfirmResult::ReportRan, 1, true},
+        {"annulla", platform::Answer::Cancel, ConfirmResult::PrinterCancelled, 0, false},
     };
-    const std::vector<Case> cases = {
-        {"retry, then it prints", {platform::Answer::Retry}, false, ConfirmResult::ReportRan, 1, false},
-        {"crea pdf", {platform::Answer::Pdf}, false, ConfirmResult::ReportRan, 1, true},
-        {"annulla", {platform::Answer::Cancel}, false, ConfirmResult::PrinterCancelled, 0, false},
-    };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         Program& program = StartProgram();
-        reports_ = RecordingReports{};
+        reports_ = test::RecordingReports{};
         reports_.program = &program;
         int looks = 0;
         program.printerRefusal = [&looks](const std::string&) { return ++looks == 1 ? "fuori linea" : ""; };
-        for (platform::Answer answer : c.answers) dialogs_.Script(answer);
+        dialogs_.Script(c.answer);
         const size_t shown = dialogs_.shown().size();
         TickAllCompanies(program, true);
         ChooseReport(program, kElencoDocumenti);

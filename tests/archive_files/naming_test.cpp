@@ -4,7 +4,7 @@
 
 #include "archive/file_naming.hpp"
 #include "archive/file_open.hpp"
-#include "tests/archive_files/archive_fixture.hpp"
+#include "tests/support/archive_fixture.hpp"
 #include "tests/support/error_of.hpp"
 
 namespace kv::test {
@@ -38,41 +38,39 @@ protected:
     }
 };
 
-TEST_F(Naming, CompanyCodeIsPaddedSubstitutedAndConsumed) {
-    st.DITTA = "5";
-    EXPECT_EQ(DAMMIFILE(st, 1), InFolder("DITT005.DAT"));
-    EXPECT_EQ(st.DITTA, "");
-    EXPECT_EQ(st.lastRecordLength, 10);
-    st.DITTA = "1234";
-    EXPECT_EQ(DAMMIFILE(st, 1), InFolder("DITT234.DAT"));
-    // Only the first occurrence is replaced.
-    st.DITTA = "7";
-    st.ANNO = "2024";
-    EXPECT_EQ(DAMMIFILE(st, 8), InFolder("007-###24"));
-    // A template without the placeholder leaves the code in place, normalised.
-    st.DITTA = "9";
-    EXPECT_EQ(DAMMIFILE(st, 7), InFolder("PLAIN.DAT"));
-    EXPECT_EQ(st.DITTA, "009");
-    EXPECT_TRUE(fx.dialogs.shown().empty());
-}
-
-TEST_F(Naming, YearRegionProvinceAndInstallationCodes) {
-    st.ANNO = "3";
-    st.DITTA = "12";
-    EXPECT_EQ(DAMMIFILE(st, 2), InFolder("AN03\\F012.DAT"));
-    st.ANNO = "100";  // its value on entry counts, not the two digits left
-    st.DITTA = "1";
-    EXPECT_EQ(DAMMIFILE(st, 2), InFolder("AN00\\F001.DAT"));
-    st.REGIONE = "7";
-    EXPECT_EQ(DAMMIFILE(st, 3), InFolder("REG07.DAT"));
-    EXPECT_EQ(st.REGIONE, "");
-    st.PROVINCIA = "MI";
-    EXPECT_EQ(DAMMIFILE(st, 4), InFolder("PROVMI.DAT"));
-    EXPECT_EQ(st.PROVINCIA, "");
+// Each code is normalised, put in place of its placeholder's first occurrence and consumed; the
+// installation code stays. The year's value on entry counts, not the two digits left.
+TEST_F(Naming, CodesArePaddedSubstitutedAndConsumed) {
+    const struct {
+        double file;
+        const char *company, *year, *region, *province, *name, *companyAfter;
+    } cases[] = {
+        {1, "5", "", "", "", "DITT005.DAT", ""},
+        {1, "1234", "", "", "", "DITT234.DAT", ""},
+        {8, "7", "2024", "", "", "007-###24", ""},
+        {7, "9", "", "", "", "PLAIN.DAT", "009"},  // no placeholder: the code stays, normalised
+        {2, "12", "3", "", "", "AN03\\F012.DAT", ""},
+        {2, "1", "100", "", "", "AN00\\F001.DAT", ""},
+        {3, "", "", "7", "", "REG07.DAT", "000"},
+        {4, "", "", "", "MI", "PROVMI.DAT", "000"},
+        {5, "", "", "", "", "INSTQ1.DAT", "000"},
+        {5, "", "", "", "", "INSTQ1.DAT", "000"},
+    };
     st.installationCode = "Q1";
-    EXPECT_EQ(DAMMIFILE(st, 5), InFolder("INSTQ1.DAT"));
-    EXPECT_EQ(DAMMIFILE(st, 5), InFolder("INSTQ1.DAT"));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        st.DITTA = c.company;
+        st.ANNO = c.year;
+        st.REGIONE = c.region;
+        st.PROVINCIA = c.province;
+        EXPECT_EQ(DAMMIFILE(st, c.file), InFolder(c.name));
+        EXPECT_EQ(st.DITTA, c.companyAfter);
+        EXPECT_TRUE(!*c.region || st.REGIONE.empty());
+        EXPECT_TRUE(!*c.province || st.PROVINCIA.empty());
+    }
+    EXPECT_EQ(st.lastRecordLength, 50);
     EXPECT_EQ(st.installationCode, "Q1");
+    EXPECT_TRUE(fx.dialogs.shown().empty());
 }
 
 TEST_F(Naming, EachMissingCodeEndsTheProgramWithItsMessage) {

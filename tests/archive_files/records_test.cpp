@@ -4,7 +4,7 @@
 #include "archive/file_open.hpp"
 #include "archive/file_table.hpp"
 #include "archive/records.hpp"
-#include "tests/archive_files/archive_fixture.hpp"
+#include "tests/support/archive_fixture.hpp"
 
 namespace kv::test {
 namespace {

@@ -2,21 +2,8 @@
 
 #include <cstdio>
 
-#include "archive/file_naming.hpp"
 
 namespace kv::test {
-
-IsamFixture::IsamFixture() : services(platform::Files(platform::DriveMap(dir.path()))), state(services) {
-    services.dialogs = &dialogs;
-    state.archiveFolder = dir.path().string();
-    SetBaseRow(static_cast<int>(kIndex), "PARCI.IDX", 128 * (kKeyLength + 7));
-    SetBaseRow(static_cast<int>(kShortIndex), "SHORT.IDX", 128 * (4 + 7));
-}
-
-void IsamFixture::SetBaseRow(int logicalFile, const std::string& nameTemplate, int recordLength) {
-    baseRows.push_back({logicalFile, nameTemplate, recordLength});  // a later row of the same file wins
-    WriteFile(dir / archive::kBaseFileName, demo::BaseFileBytes(baseRows));
-}
 
 std::string IsamFixture::Key(long long number) {
     char text[16];

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <random>
 
-#include "index_audit.hpp"
+#include "tests/support/index_audit.hpp"
 #include "isam_fixture.hpp"
 
 namespace kv::test {

@@ -10,43 +10,12 @@
 #include "cli/batch_screen.hpp"
 #include "platform/errors.hpp"
 #include "tests/support/demo_installation.hpp"
+#include "tests/support/recording_reports.hpp"
 
 namespace kv::cli {
 namespace {
 
 using test::Company;
-
-// What a report saw while it ran.
-struct ReportRun {
-    std::vector<app::ReportRequest> requests;
-    bool MODOPDF = false;
-    int openFiles = 0;
-};
-
-// A list of documents that records its request and the archives open while it runs, and shows its
-// closing message through the program's dialogs. The reports outlive nothing of the run.
-class ClosingMessageReports : public app::ReportDrivers {
-public:
-    ClosingMessageReports(app::Program& program, ReportRun& run) : program_(program), run_(run) {}
-
-    app::ReportOutcome Elenco_Documenti(const app::ReportRequest& request) override {
-        run_.requests.push_back(request);
-        run_.MODOPDF = program_.output.MODOPDF;
-        for (const archive::FileEntry& entry : program_.archive.files) run_.openFiles += entry.handle != 0;
-        platform::ShowMessage(program_.services,
-                              platform::OkBox(request.screenCaption,
-                                              "Nessun Documento presente per il periodo selezionato",
-                                              platform::Icon::Information));
-        return app::ReportOutcome{};
-    }
-    app::ReportOutcome Registro_Compensi_Terzi(const app::ReportRequest&) override { return {}; }
-    app::ReportOutcome Elenco_Percipienti_Stampa(const app::ReportRequest&) override { return {}; }
-    app::ReportOutcome Elenco_Certificazioni(const app::ReportRequest&) override { return {}; }
-
-private:
-    app::Program& program_;
-    ReportRun& run_;
-};
 
 class BatchScreenTest : public test::DemoInstallationTest {
 protected:
@@ -61,12 +30,23 @@ protected:
         std::string err;
     };
 
-    // The list of documents records into `report_`.
+    // The reports keep their requests, the target and the archives open while they run, and show a
+    // closing message through the program's dialogs; they outlive nothing of the run.
     Outcome Batch(const std::vector<std::string>& arguments) {
         FinishInstallation();
         program_.reset();  // a started program holds the single-instance lock
         const ReportDriversMaker reports = [this](app::Program& program, std::ostream&) {
-            return std::make_unique<ClosingMessageReports>(program, report_);
+            auto recording = std::make_unique<test::RecordingReports>();
+            recording->during = [this, &program](const app::ReportRequest& request) {
+                requests_.push_back(request);
+                pdf_ = program.output.MODOPDF;
+                for (const archive::FileEntry& entry : program.archive.files) openFiles_ += entry.handle != 0;
+                platform::ShowMessage(program.services,
+                                      platform::OkBox(request.screenCaption,
+                                                      "Nessun Documento presente per il periodo selezionato",
+                                                      platform::Icon::Information));
+            };
+            return recording;
         };
         std::ostringstream out, err;
         int status = RunBatch(arguments, environment_, printers_, clock_, out, err, reports);
@@ -91,13 +71,15 @@ protected:
         return codes;
     }
 
-    ReportRun report_;
+    std::vector<app::ReportRequest> requests_;
+    bool pdf_ = false;
+    int openFiles_ = 0;
 };
 
 TEST_F(BatchScreenTest, OptionsActAsClicksInTheirOrder) {
     // The order comes first, so the companies are picked in the list ordered by name.
-    app::ScreenState screen = Screen({"--ditte", "9,2", "--ordine", "ragione", "--anno", "corrente",
-                                      "--mesi", "12,1", "--report", "certificazioni", "--data",
+    app::ScreenState screen = Screen({"--ditte", "9,02", "--ordine", "ragione", "--anno", "corrente",
+                                      "--mesi=12,1,12", "--report", "certificazioni", "--data",
                                       "15/01/2026"});
     EXPECT_TRUE(screen.orderByName);
     EXPECT_EQ(SelectedCodes(screen), (std::vector<std::string>{"002", "009"}));
@@ -151,15 +133,14 @@ TEST_F(BatchScreenTest, BoxesArePrintedAndTheRunEndsWithItsStatus) {
         EXPECT_EQ(run.out, std::string("Nuova Gestione Certificazione Parcelle\n") + c.text + "\n\n");
         EXPECT_EQ(run.err, "");
     }
-    const ReportRun& report = report_;
-    ASSERT_EQ(report.requests.size(), 1u);
-    const app::ReportRequest& request = report.requests[0];
-    EXPECT_TRUE(report.MODOPDF);  // --uscita pdf, the default
+    ASSERT_EQ(requests_.size(), 1u);
+    const app::ReportRequest& request = requests_[0];
+    EXPECT_TRUE(pdf_);  // --uscita pdf, the default
     EXPECT_TRUE(request.currentYear);
     EXPECT_EQ(request.yearText, "2025");
     ASSERT_EQ(request.companies.size(), 1u);
     EXPECT_EQ(request.companies[0].code, "007");
-    EXPECT_GT(report.openFiles, 0);  // the archives stay open for the report
+    EXPECT_GT(openFiles_, 0);  // the archives stay open for the report
 }
 
 }  // namespace

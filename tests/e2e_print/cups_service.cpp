@@ -57,10 +57,15 @@ pid_t SpawnScheduler() {
 
 fs::path QueueSettings(const std::string& queue) { return "/etc/cups/cups-pdf-" + queue + ".conf"; }
 
-size_t PdfCount(const fs::path& folder) {
+// The PDF files in a folder, oldest first.
+std::vector<fs::path> PdfFiles(const fs::path& folder) {
+    std::vector<fs::path> files;
     std::error_code error;
-    return std::count_if(fs::directory_iterator(folder, error), fs::directory_iterator(),
-                         [](const fs::directory_entry& entry) { return entry.path().extension() == ".pdf"; });
+    for (const auto& entry : fs::directory_iterator(folder, error))
+        if (entry.path().extension() == ".pdf") files.push_back(entry.path());
+    std::sort(files.begin(), files.end(),
+              [](const fs::path& a, const fs::path& b) { return fs::last_write_time(a) < fs::last_write_time(b); });
+    return files;
 }
 
 }  // namespace
@@ -126,15 +131,8 @@ void CupsService::SetAccepting(const std::string& queue, bool accepting) {
 
 std::vector<fs::path> CupsService::WaitForJobs(const fs::path& outFolder, size_t count,
                                                std::chrono::seconds limit) const {
-    WaitUntil([&] { return PdfCount(outFolder) >= count && Run("lpstat -o").output.empty(); }, limit);
-    std::vector<fs::path> files;
-    for (const auto& entry : fs::directory_iterator(outFolder)) {
-        if (entry.path().extension() == ".pdf") files.push_back(entry.path());
-    }
-    std::sort(files.begin(), files.end(), [](const fs::path& a, const fs::path& b) {
-        return fs::last_write_time(a) < fs::last_write_time(b);
-    });
-    return files;
+    WaitUntil([&] { return PdfFiles(outFolder).size() >= count && Run("lpstat -o").output.empty(); }, limit);
+    return PdfFiles(outFolder);
 }
 
 }  // namespace kv::test

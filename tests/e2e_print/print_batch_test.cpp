@@ -1,7 +1,5 @@
-// Real printing end to end: kvvelm-batch on a generated demo installation prints the list of
-// documents with --uscita stampa through CUPS to a cups-pdf queue; every company is a job of its own
-// whose text, read back by pdftotext, is the report the PDF target writes; a queue that refuses jobs
-// stops the run before anything is sent.
+// Real printing end to end: kvvelm-batch on the demo installation prints the list of documents with
+// --uscita stampa through CUPS to a cups-pdf queue, read back by pdftotext against the PDF target's.
 
 #include <gtest/gtest.h>
 
@@ -11,16 +9,12 @@
 #include <sstream>
 
 #include "tests/e2e_print/cups_service.hpp"
-#include "tests/support/test_support.hpp"
-#include "tools/demo/demo_writer.hpp"
+#include "tests/support/batch_run.hpp"
 
 namespace kv::e2e {
 namespace {
 
 namespace fs = std::filesystem;
-
-const fs::path kBatch = fs::path(KV_BINARY_DIR) / "cli" / "kvvelm-batch";
-const fs::path kMakeDemo = fs::path(KV_BINARY_DIR) / "tools" / "demo" / "kvvelm-mkdemo";
 
 // A document's lines as pdftotext -layout shows them, trimmed, runs of blanks made one, empty lines
 // dropped: the same on paper and in a PDF file, whatever the margins.
@@ -50,58 +44,49 @@ std::string CompanyOf(const std::vector<std::string>& lines) {
     return "";
 }
 
-class PrintBatchTest : public ::testing::Test {
+class PrintBatchTest : public ::testing::Test, public test::BatchInstallation {
 protected:
-    PrintBatchTest() : dir_("e2e-print"), demo_(dir_ / "demo") {}
-
-    void SetUp() override {
-        ASSERT_TRUE(fs::exists(kBatch)) << "build kvvelm-batch first";
-        auto made = test::Run(test::ShellQuote(kMakeDemo.string()) + " " + test::ShellQuote(demo_.root.string()));
-        ASSERT_EQ(made.status, 0) << made.output;
-    }
-
-    // kvvelm-batch on the demo installation with the system's printers (no KVVELM_PRINTERS list).
-    test::CommandResult Batch(const std::string& arguments) {
-        return test::Run("env -u KVVELM_PRINTERS KVVELM_REGISTRY=" +
-                         test::ShellQuote(demo_.registryFile.string()) +
-                         " KVVELM_DRIVES=" + test::ShellQuote(demo_.drivesRoot.string()) +
-                         " KVVELM_LOCK=" + test::ShellQuote((dir_ / "kvvelm.lock").string()) +
-                         " timeout 120 " + test::ShellQuote(kBatch.string()) + " " +
-                         arguments + " </dev/null");
-    }
+    PrintBatchTest() : BatchInstallation("e2e-print", 1) { printers.clear(); }  // the system's printers
 
     // The PDF target's documents by company code.
     std::map<std::string, fs::path> PdfDocuments() const {
         std::map<std::string, fs::path> documents;
-        for (const auto& entry : fs::recursive_directory_iterator(demo_.root / "FILE-PDF")) {
+        for (const auto& entry : fs::recursive_directory_iterator(PdfRoot())) {
             if (entry.path().extension() == ".pdf")
                 documents[CompanyOf(NormalizedLines(entry.path()))] = entry.path();
         }
         return documents;
     }
-
-    test::TempDir dir_;
-    demo::DemoPaths demo_;
 };
 
-TEST_F(PrintBatchTest, EachCompanyIsAPrintJobHoldingTheReportsLines) {
+// A queue that refuses jobs stops the run before anything is sent; once it accepts them, every company
+// is a job of its own holding the lines of its PDF document, in the order of the company list.
+TEST_F(PrintBatchTest, EachCompanyIsAPrintJobHoldingTheReportsLinesOnceTheQueueAcceptsJobs) {
     if (std::string why = test::CupsService::Unavailable(); !why.empty()) GTEST_SKIP() << why;
-    auto written = Batch("--report documenti --ditte tutte --uscita pdf");
+    const std::string timeout = "timeout 120 ";
+    auto written = Batch("--report documenti --ditte tutte --uscita pdf", timeout);
     ASSERT_EQ(written.status, 0) << written.output;
     const auto documents = PdfDocuments();
     ASSERT_EQ(documents.size(), 7u);
 
-    const fs::path out = dir_ / "printed";
+    const fs::path out = dir / "printed";
     fs::create_directories(out);
     test::CupsService cups;
     cups.AddPdfQueue(demo::kDemoPrinter, out);  // the queue the printer-settings file names
+    cups.SetAccepting(demo::kDemoPrinter, false);
+    auto refused = Batch("--report documenti --ditte 001 --uscita stampa", timeout);
+    EXPECT_EQ(refused.status, 2) << refused.output;  // checked before the run: nobody is asked
+    EXPECT_NE(refused.output.find("La stampante non pu\xC3\xB2 stampare: la stampante KVVELM_Laser non accetta lavori"),
+              std::string::npos)
+        << refused.output;
 
-    auto printed = Batch("--report documenti --ditte tutte --uscita stampa");
+    cups.SetAccepting(demo::kDemoPrinter, true);
+    auto printed = Batch("--report documenti --ditte tutte --uscita stampa", timeout);
     ASSERT_EQ(printed.status, 0) << printed.output;
     EXPECT_EQ(printed.output.find("ERR.STAMPANTE"), std::string::npos) << printed.output;
 
     const auto jobs = cups.WaitForJobs(out, documents.size(), std::chrono::seconds(90));
-    ASSERT_EQ(jobs.size(), documents.size());
+    ASSERT_EQ(jobs.size(), documents.size());  // the refused run sent nothing
     std::vector<std::string> companies;
     for (const fs::path& job : jobs) {
         EXPECT_QPDF_CLEAN(job);
@@ -112,31 +97,7 @@ TEST_F(PrintBatchTest, EachCompanyIsAPrintJobHoldingTheReportsLines) {
         EXPECT_EQ(lines, NormalizedLines(document->second)) << job;
         EXPECT_EQ(PageCount(job), PageCount(document->second)) << job;
     }
-    // One job per company, in the order of the company list.
     EXPECT_EQ(companies, (std::vector<std::string>{"001", "002", "003", "005", "006", "007", "008"}));
-}
-
-TEST_F(PrintBatchTest, AQueueRefusingJobsIsAPrinterErrorNotALostJob) {
-    if (std::string why = test::CupsService::Unavailable(); !why.empty()) GTEST_SKIP() << why;
-    const fs::path out = dir_ / "printed";
-    fs::create_directories(out);
-    test::CupsService cups;
-    cups.AddPdfQueue(demo::kDemoPrinter, out);
-    cups.SetAccepting(demo::kDemoPrinter, false);
-
-    auto refused = Batch("--report documenti --ditte 001 --uscita stampa");
-    EXPECT_EQ(refused.status, 2) << refused.output;  // checked before the run: nobody is asked
-    EXPECT_NE(refused.output.find("La stampante non pu\xC3\xB2 stampare: la stampante KVVELM_Laser non accetta lavori"),
-              std::string::npos)
-        << refused.output;
-    EXPECT_EQ(refused.output.find("ERR.STAMPANTE"), std::string::npos) << refused.output;
-
-    cups.SetAccepting(demo::kDemoPrinter, true);
-    auto printed = Batch("--report documenti --ditte 001 --uscita stampa");
-    EXPECT_EQ(printed.status, 0) << printed.output;
-    const auto jobs = cups.WaitForJobs(out, 1, std::chrono::seconds(60));
-    ASSERT_EQ(jobs.size(), 1u);  // the refused run sent nothing
-    EXPECT_EQ(CompanyOf(NormalizedLines(jobs.front())), "001");
 }
 
 }  // namespace

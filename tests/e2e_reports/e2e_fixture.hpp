@@ -4,36 +4,41 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
 
-#include "tests/e2e_reports/pdf_texts.hpp"
-#include "tests/support/test_support.hpp"
-#include "tools/demo/demo_fee_notes.hpp"
-#include "tools/demo/demo_writer.hpp"
+#include "tests/support/pdf_texts.hpp"
+#include "tests/support/batch_run.hpp"
 
 namespace kv::e2e {
 
-class BatchReportTest : public ::testing::Test {
+class BatchReportTest : public ::testing::Test, public test::BatchInstallation {
 protected:
     // The demo installation, its notes multiplied by `scale`.
-    explicit BatchReportTest(int scale = 1);
+    explicit BatchReportTest(int scale = 1) : BatchInstallation("e2e_reports", scale) {}
 
-    // `runner` goes before the command (such as setpriv, to run it as another user).
-    test::CommandResult Batch(const std::string& arguments, const std::string& runner = "");
     // Runs a report that must succeed and writes `pdf`: the file passes qpdf; its texts as pikepdf reads them.
-    std::vector<PdfText> BatchTexts(const std::string& arguments, const fs::path& pdf);
+    std::vector<PdfText> BatchTexts(const std::string& arguments, const fs::path& pdf) {
+        const test::CommandResult result = Batch(arguments);
+        EXPECT_EQ(result.status, 0) << result.output;
+        EXPECT_QPDF_CLEAN(pdf);
+        return ReadTexts(pdf);
+    }
 
     // The folder of a company's documents: FILE-PDF/<code>/2025/12/PARC.
-    fs::path CompanyFolder(const std::string& code) const;
-    fs::path PdfRoot() const { return demo_.root / "FILE-PDF"; }
+    fs::path CompanyFolder(const std::string& code) const { return PdfRoot() / code / "2025" / "12" / "PARC"; }
 
-    // Every PDF under FILE-PDF.
-    std::vector<fs::path> AllPdfs() const;
-
-    test::TempDir dir_;
-    demo::DemoPaths demo_;
+    // Every PDF under FILE-PDF, sorted.
+    std::vector<fs::path> AllPdfs() const {
+        std::vector<fs::path> pdfs;
+        if (!fs::exists(PdfRoot())) return pdfs;
+        for (const auto& entry : fs::recursive_directory_iterator(PdfRoot()))
+            if (entry.path().extension() == ".pdf") pdfs.push_back(entry.path());
+        std::sort(pdfs.begin(), pdfs.end());
+        return pdfs;
+    }
 };
 
 }  // namespace kv::e2e

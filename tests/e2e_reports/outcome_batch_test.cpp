@@ -1,10 +1,7 @@
 // What kvvelm-batch says when a run does not write every file (read-only output folder, full disk),
-// when it replaces or numbers files, what its run log holds, and command-line text in UTF-8.
-
-#include <unistd.h>
+// when it replaces or numbers files, and what its run log holds.
 
 #include <functional>
-#include <map>
 #include <optional>
 
 #include "tests/e2e_reports/e2e_fixture.hpp"
@@ -34,21 +31,6 @@ private:
 
 class OutcomeBatchTest : public BatchReportTest {
 protected:
-    // Standard output in `output`; standard error returned.
-    std::string BatchApart(const std::string& arguments, test::CommandResult& result, const std::string& runner = "") {
-        const fs::path err = dir_.path() / "stderr.txt";
-        fs::remove(err);
-        result = Batch(arguments + " 2>" + test::ShellQuote(err.string()) + "; }", "{ " + runner);
-        return fs::exists(err) ? test::ReadFile(err) : std::string();
-    }
-
-    std::map<std::string, std::string> Archives() const {
-        std::map<std::string, std::string> files;
-        for (const auto& entry : fs::directory_iterator(demo_.archiveFolder))
-            files[entry.path().filename().string()] = test::ReadFile(entry.path());
-        return files;
-    }
-
     const fs::path kRossi = CompanyFolder("001") / "PARD_AP_001_ROSSI COSTRUZIONI S.R.L..pdf";
 };
 
@@ -87,12 +69,10 @@ TEST_F(OutcomeBatchTest, ReplacedAndNumberedFilesAreSummedUpAndLogged) {
 // with status 4 and a closing message that claims no folder, and leaves the archives as they were.
 TEST_F(OutcomeBatchTest, FilesThatCannotBeWrittenEndWithStatusFourAndTheirReason) {
     ASSERT_EQ(Batch("--info").status, 0);  // start-up creates the archives it finds missing
-    const auto archives = Archives();
+    const auto archives = Snapshot(demo.archiveFolder);
     // Readable by nobody, writable by nobody: the lock the run takes is made beforehand.
-    const fs::path lock = dir_.path() / "kvvelm.lock";
-    test::WriteFile(lock, "");
-    fs::permissions(lock, fs::perms::all);
-    const std::string asNobody = ::geteuid() == 0 ? "setpriv --reuid=nobody --regid=nogroup --clear-groups " : "";
+    test::WriteFile(LockFile(), "");
+    fs::permissions(LockFile(), fs::perms::all);
     std::optional<FullFolder> full;
     struct Case {
         const char* name;
@@ -102,7 +82,7 @@ TEST_F(OutcomeBatchTest, FilesThatCannotBeWrittenEndWithStatusFourAndTheirReason
         std::string closing;  // what the closing message says instead of a folder it cannot claim
     };
     const std::vector<Case> cases = {
-        {"read-only output folder", [] {}, asNobody, "Permission denied", "Nessun file PDF \xC3\xA8 stato creato.\n"},
+        {"read-only output folder", [] {}, test::AsNobody(), "Permission denied", "Nessun file PDF \xC3\xA8 stato creato.\n"},
         {"full disk", [&] { full.emplace(kRossi.parent_path()); }, "",
          "Impossibile creare il file PDF " + kRossi.string(), "File PDF creati: 1\nFile PDF non creati: 1\n"},
     };
@@ -116,16 +96,10 @@ TEST_F(OutcomeBatchTest, FilesThatCannotBeWrittenEndWithStatusFourAndTheirReason
         EXPECT_NE(err.find(c.reason), std::string::npos) << err;
         EXPECT_NE(result.output.find(c.closing), std::string::npos) << result.output;
         EXPECT_NE(result.output.find("File PDF non creati: "), std::string::npos) << result.output;
-        EXPECT_EQ(Archives(), archives);
+        EXPECT_EQ(Snapshot(demo.archiveFolder), archives);
     }
     ASSERT_EQ(AllPdfs().size(), 1u);
     EXPECT_EQ(AllPdfs()[0].filename().string().rfind("PARD_AP_002_", 0), 0u);
-}
-
-TEST_F(OutcomeBatchTest, DateTypedInUtf8ReachesTheCertificateAsItWasTyped) {
-    const fs::path pdf = CompanyFolder("001") / "PARC_AP_001_ROSSI COSTRUZIONI S.R.L..pdf";
-    const auto texts = BatchTexts("--report certificazioni --ditte 001 --data '15 citt\xC3\xA0'", pdf);
-    EXPECT_EQ(Find(texts, "15 citt").text, "15 citt\xC3\xA0");
 }
 
 }  // namespace

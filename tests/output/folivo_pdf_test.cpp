@@ -60,8 +60,8 @@ protected:
     }
 
     std::string Read(const fs::path& pdf, const std::string& password = "") {
-        const std::string script = std::string(KV_SOURCE_DIR) + "/tests/output/read_pdf.py";
-        test::CommandResult result = test::Python(test::ShellQuote(script) + " " + test::ShellQuote(pdf.string()) +
+        const std::string script = std::string(KV_SOURCE_DIR) + "/tests/support/pdf_texts.py";
+        test::CommandResult result = test::Python(test::ShellQuote(script) + " --facts " + test::ShellQuote(pdf.string()) +
                                                   (password.empty() ? "" : " " + test::ShellQuote(password)));
         EXPECT_EQ(result.status, 0) << result.output;
         return result.output;

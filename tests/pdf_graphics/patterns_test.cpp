@@ -13,9 +13,18 @@ namespace {
 TEST(Gradients, LinearAndRadialShadingsPaintBetweenTheirColours) {
     Doc d;
     d.pdf.BeginDoc(d.path.string());
+    d.pdf.BeginObject("logo");  // inside a reusable object Y counts from the bottom
+    d.pdf.AddGradient("fade", 0, "red", "blue", 0, 100, 0, 200);
+    d.pdf.EndObject();
     d.pdf.BeginPage();
     d.pdf.AddGradient(" sky ", 0, "red", "blue", 0, 0, 200, 0);
     d.pdf.AddGradient("glow", 1, "#FFFFFF", "%0", 300, 100, 300, 100, 0, 50, false, true);
+    try {
+        d.pdf.AddGradient("bad", 0, "#GG0000", "blue", 0, 0, 10, 10);
+        ADD_FAILURE() << "a bad colour was accepted";
+    } catch (const Error& error) {
+        EXPECT_EQ(error.number(), kErrTypeMismatch);
+    }
     d.pdf.SetColorFill("SKY");
     d.pdf.DrawRect(0, 0, 200, 100, 5);
     d.pdf.SetColorFill("glow");
@@ -27,7 +36,10 @@ TEST(Gradients, LinearAndRadialShadingsPaintBetweenTheirColours) {
                     "<< /FunctionType 3 /Domain [0.000 1.000] /Bounds [] /Encode [0 1 ] \r/Functions [\r"
                     "<< /FunctionType 2 /Domain [0.000 1.000] /C0 [1 0 0] /C1 [0 0 1] /N 1 >>]\r>>\r>>\r>>\nendobj",
                     "/Pattern cs /SKY scn\r0 0 200 100 re\rf*"});
-    EXPECT_TRUE(Readback(d.path).Find({"/ShadingType 3", "/Coords [ 300 100 0 300 100 50 ]", "/Extend [ false true ]"}));
+    const Readback rb(d.path);
+    EXPECT_TRUE(rb.Find({"/ShadingType 3", "/Coords [ 300 100 0 300 100 50 ]", "/Extend [ false true ]"}));
+    EXPECT_TRUE(rb.Find({"/ShadingType 2", "/Coords [ 0 742 0 642 ]"}));
+    EXPECT_EQ(rb.Count("/Type /Pattern"), 3) << "nothing for the bad colour";
     ExpectColors(Rendered(d.path), {{3, 50, {255, 0, 0}},
                                     {100, 50, {128, 0, 127}},
                                     {197, 50, {0, 0, 255}},
@@ -36,32 +48,12 @@ TEST(Gradients, LinearAndRadialShadingsPaintBetweenTheirColours) {
                                     {245, 45, {0, 0, 0}}});
 }
 
-TEST(Gradients, InsideAReusableObjectYCountsFromTheBottom) {
+// Two cells 10 x 10: a coloured one (red left half) and an uncoloured one (bottom half, in the colour
+// named with the pattern), each filling a 100 x 100 square.
+TEST(Tiling, ColouredCellsKeepTheirColoursAndUncolouredOnesTakeTheNamedOne) {
     Doc d;
     d.pdf.BeginDoc(d.path.string());
-    d.pdf.BeginObject("logo");
-    d.pdf.AddGradient("fade", 0, "red", "blue", 0, 100, 0, 200);
-    d.pdf.EndObject();
-    d.Finish();
-    EXPECT_TRUE(Readback(d.path).Find({"/ShadingType 2", "/Coords [ 0 742 0 642 ]"}));
-}
-
-TEST(Gradients, BadColourWritesNothing) {
-    Doc d;
-    d.pdf.BeginDoc(d.path.string());
-    try {
-        d.pdf.AddGradient("bad", 0, "#GG0000", "blue", 0, 0, 10, 10);
-        ADD_FAILURE() << "accepted";
-    } catch (const Error& error) {
-        EXPECT_EQ(error.number(), kErrTypeMismatch);
-    }
-    d.Finish();
-    EXPECT_EQ(Readback(d.path).Count("/Pattern"), 0) << "no pattern object or resource";
-}
-
-TEST(Tiling, ColouredCellRepeatsWithItsOwnColours) {
-    Doc d;
-    d.pdf.BeginDoc(d.path.string());
+    d.pdf.SetCompression(2);  // cells are streams like any other
     d.pdf.BeginPage();
     d.pdf.BeginTiling("stripes", 0, 0, 10, 10, 10, 10, 0);
     d.pdf.BeginTiling("ignored", 0, 0, 99, 99, 99, 99, 1);  // no nesting: only the flag follows
@@ -71,35 +63,25 @@ TEST(Tiling, ColouredCellRepeatsWithItsOwnColours) {
     d.pdf.DrawRect(0, 0, 5, 10, 5);
     d.pdf.EndTiling();
     d.pdf.EndTiling();  // none open: nothing
-    d.pdf.SetColorFill("stripes");
-    d.pdf.DrawRect(100, 100, 100, 100, 5);
-    d.Finish();
-    const Readback rb(d.path);
-    EXPECT_EQ(rb.Stream(rb.Find({"/PaintType 1", "/BBox [ 0 0 10 10 ]", "/XStep 10 /YStep 10"})),
-              "1 0 0 -1 0 10 cm\r1 0 0 rg\r0 0 5 10 re\rf*\r");
-    EXPECT_EQ(rb.Count("/IGNORED"), 0);
-    ExpectColors(Rendered(d.path), {{102, 150, {255, 0, 0}}, {107, 150, {255, 255, 255}},
-                                    {192, 120, {255, 0, 0}}, {98, 150, {255, 255, 255}}});
-}
-
-TEST(Tiling, UncolouredCellTakesTheColourNamedWithIt) {
-    Doc d;
-    d.pdf.BeginDoc(d.path.string());
-    d.pdf.SetCompression(2);  // the cell is a stream like any other
-    d.pdf.BeginPage();
     d.pdf.BeginTiling(" grid", 0, 0, 10, 10, 10, 10, 1);
     d.pdf.SetColorFill("red");  // an uncoloured cell has no colours of its own
     d.pdf.DrawRect(0, 0, 10, 5, 5);
     d.pdf.EndTiling();
-    d.pdf.SetColorFill("grid;#0000FF");
+    d.pdf.SetColorFill("stripes");
     d.pdf.DrawRect(100, 100, 100, 100, 5);
+    d.pdf.SetColorFill("grid;#0000FF");
+    d.pdf.DrawRect(300, 100, 100, 100, 5);
     d.Finish();
-    ExpectContains(PageContent(d.path), {"/xxCSxx cs 0 0 1 /GRID scn\r100 100 100 100 re\rf*"});
     const Readback rb(d.path);
-    EXPECT_TRUE(rb.Find({"/xxCSxx [ /Pattern /DeviceRGB ]"}));
+    EXPECT_EQ(rb.Stream(rb.Find({"/PaintType 1", "/BBox [ 0 0 10 10 ]", "/XStep 10 /YStep 10"})),
+              "1 0 0 -1 0 10 cm\r1 0 0 rg\r0 0 5 10 re\rf*\r");
     EXPECT_EQ(rb.Stream(rb.Find({"/PaintType 2", "/BBox [ 0 0 10 10 ]"})), "1 0 0 -1 0 10 cm\r0 0 10 5 re\rf*\r");
-    ExpectColors(Rendered(d.path), {{150, 144, {0, 0, 255}}, {150, 149, {255, 255, 255}},
-                                    {150, 154, {0, 0, 255}}, {150, 99, {255, 255, 255}}});
+    EXPECT_EQ(rb.Count("/IGNORED"), 0);
+    EXPECT_TRUE(rb.Find({"/xxCSxx [ /Pattern /DeviceRGB ]"}));
+    EXPECT_TRUE(Contains(rb.Content(1), "/xxCSxx cs 0 0 1 /GRID scn\r300 100 100 100 re\rf*"));
+    ExpectColors(Rendered(d.path), {{102, 150, {255, 0, 0}}, {107, 150, {255, 255, 255}}, {192, 120, {255, 0, 0}},
+                                    {98, 150, {255, 255, 255}}, {350, 144, {0, 0, 255}}, {350, 149, {255, 255, 255}},
+                                    {350, 154, {0, 0, 255}}, {350, 99, {255, 255, 255}}});
 }
 
 }  // namespace

@@ -136,19 +136,10 @@ TEST(Shapes, PaintWhereTheyAreDrawn) {
     d.pdf.SetColorLine("#0000FF");
     d.pdf.SetLineWidth(6);
     d.pdf.DrawLine(20, 250, 200, 250);
-    const Rendered page(d.Finish());
-    const struct {
-        int x, y;
-        Rgb color;
-    } points[] = {
-        {30, 20, {255, 0, 0}},    {11, 11, {255, 255, 255}},  // a rounded corner stays white
-        {150, 50, {0, 0, 255}},   {185, 35, {255, 255, 255}},  // the ellipse box corner
-        {115, 165, {0, 255, 0}},  {115, 135, {255, 255, 255}}, {85, 165, {255, 255, 255}},
-        {100, 250, {0, 0, 255}},  {100, 255, {255, 255, 255}},
-    };
-    for (const auto& p : points) {
-        EXPECT_TRUE(Near(page.At(p.x, p.y), p.color)) << p.x << "," << p.y << " is " << Show(page.At(p.x, p.y));
-    }
+    ExpectColors(Rendered(d.Finish()), {{30, 20, {255, 0, 0}},    {11, 11, {255, 255, 255}},  // a rounded corner stays white
+                                        {150, 50, {0, 0, 255}},   {185, 35, {255, 255, 255}},  // the ellipse box corner
+                                        {115, 165, {0, 255, 0}},  {115, 135, {255, 255, 255}}, {85, 165, {255, 255, 255}},
+                                        {100, 250, {0, 0, 255}},  {100, 255, {255, 255, 255}}}, 3);
 }
 
 }  // namespace

@@ -62,8 +62,7 @@ TEST(Transparency, EachCallMakesAStateAndRaisesTheVersion) {
     EXPECT_TRUE(rb.Find({"/BM /Normal /CA 1 ", "/ca 1 "}));
     EXPECT_TRUE(rb.Find({"/CA 0 ", "/ca 0 "}));
     EXPECT_EQ(rb.Count("/CA 0.4 "), 2);
-    const Rendered page(d.path);
-    EXPECT_TRUE(Near(page.At(30, 30), {255, 153, 153}, 4)) << Show(page.At(30, 30));
+    ExpectColors(Rendered(d.path), {{30, 30, {255, 153, 153}}}, 4);
 }
 
 }  // namespace

@@ -18,6 +18,10 @@
 
 namespace folivo::test {
 
+// Little-endian fields of hand-made picture files.
+inline std::string U16(uint32_t v) { return {static_cast<char>(v & 255), static_cast<char>(v >> 8 & 255)}; }
+inline std::string U32(uint32_t v) { return U16(v & 0xFFFF) + U16(v >> 16); }
+
 // ImageMagick drawing arguments for a 20 x 20 picture: top-left quarter green, top-right quarter
 // blue, bottom half red, so a flipped or mirrored picture shows.
 inline const std::string kQuarters =

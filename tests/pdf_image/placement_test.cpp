@@ -14,18 +14,42 @@ protected:
     std::filesystem::path pdf = dir / "page.pdf";
 };
 
-TEST_F(Placement, SamePictureTwiceIsOneObjectDrawnTwice) {
+TEST_F(Placement, OnePictureIsOneObjectMissingSizesFollowItsRatioAndColourKeysHide) {
     const auto bmp = MakeSample(dir, kQuarters, "q.bmp", "BMP3");
+    const auto rgb = MakeSample(dir, kQuarters + " -type TrueColor", "t.bmp", "BMP3");
+    const auto indexed = MakeSample(dir, kQuarters + " -type Palette", "p.bmp", "BMP3");
+    const auto gif = MakeSample(dir, kQuarters + " -transparent blue", "t.gif");
+    const auto wide = MakeSample(dir, "-size 20x10 xc:red -type TrueColor", "wide.bmp", "BMP3");
+    Area area;
     EXPECT_EQ(WritePage(pdf, [&](Folivo& doc) {
                   doc.DrawImage(bmp.string(), 100, 100, 40, 40);
                   doc.DrawImage(bmp.string(), 200, 100, 40, 40);
+                  doc.DrawImage(rgb.string(), 300, 100, 40, 40, 1, "#0000FF");
+                  doc.DrawImage(indexed.string(), 400, 100, 40, 40, 1, "#0000FF");
+                  doc.DrawImage(gif.string(), 500, 100, 40, 40);
+                  doc.DrawImage(wide.string(), 100, 300, 0, 50);  // 100 x 50
+                  doc.DrawImage(wide.string(), 300, 300, 40, 0);  // 40 x 20
+                  area = doc.LastArea();
+                  doc.DrawImage(wide.string(), 100, 400);  // 20 x 10, a pixel per point
               }),
               0);
     EXPECT_QPDF_CLEAN(pdf);
+    EXPECT_FLOAT_EQ(area.x1, 300);
+    EXPECT_FLOAT_EQ(area.x2, 340);
+    EXPECT_FLOAT_EQ(area.y2 - area.y1, 20);
     const auto info = ImageInfo(pdf);
-    ASSERT_EQ(info.size(), 2u);
-    EXPECT_EQ(info[1], "do 2");
-    ExpectColors(Rendered(pdf), {{210, 110, {0, 255, 0}}, {230, 130, {255, 0, 0}}}, 0);
+    ASSERT_EQ(info.size(), 6u);
+    EXPECT_EQ(info[5], "do 8");
+    EXPECT_TRUE(Contains(info[1], "/Mask [ 0 0 0 0 255 255 ]")) << info[1];
+    EXPECT_TRUE(Contains(info[2], "/Mask [ 2 2 ]")) << info[2];  // an index pair
+    EXPECT_TRUE(Contains(info[3], "/Mask [ 2 2 ]")) << info[3];
+    ExpectColors(Rendered(pdf), {{110, 110, {0, 255, 0}},       {230, 130, {255, 0, 0}},      {210, 110, {0, 255, 0}},
+                                 {330, 110, {255, 255, 255}},   {430, 110, {255, 255, 255}},  {530, 110, {255, 255, 255}},
+                                 {310, 110, {0, 255, 0}},       {410, 110, {0, 255, 0}},      {510, 130, {255, 0, 0}},
+                                 {195, 345, {255, 0, 0}},       {205, 345, {255, 255, 255}},  {195, 355, {255, 255, 255}},
+                                 {338, 318, {255, 0, 0}},       {338, 322, {255, 255, 255}},  {118, 408, {255, 0, 0}},
+                                 {122, 408, {255, 255, 255}}},
+                 0);
 }
 
 TEST_F(Placement, EachGifFrameIsItsOwnImageAndAMissingFrameIsRecorded) {
@@ -44,45 +68,6 @@ TEST_F(Placement, EachGifFrameIsItsOwnImageAndAMissingFrameIsRecorded) {
     ASSERT_EQ(info.size(), 3u);
     EXPECT_EQ(info[2], "do 2");
     ExpectColors(Rendered(pdf), {{110, 110, {255, 0, 0}}, {210, 110, {0, 0, 255}}, {310, 110, {255, 255, 255}}}, 0);
-}
-
-TEST_F(Placement, AMissingSizeFollowsThePictureAspectRatio) {
-    const auto bmp = MakeSample(dir, "-size 20x10 xc:red -type TrueColor", "wide.bmp", "BMP3");
-    Area area;
-    WritePage(pdf, [&](Folivo& doc) {
-        doc.DrawImage(bmp.string(), 100, 100, 0, 50);  // 100 x 50
-        doc.DrawImage(bmp.string(), 300, 100, 40, 0);  // 40 x 20
-        area = doc.LastArea();
-        doc.DrawImage(bmp.string(), 100, 300);         // 20 x 10, a pixel per point
-    });
-    EXPECT_QPDF_CLEAN(pdf);
-    EXPECT_FLOAT_EQ(area.x1, 300);
-    EXPECT_FLOAT_EQ(area.x2, 340);
-    EXPECT_FLOAT_EQ(area.y2 - area.y1, 20);
-    ExpectColors(Rendered(pdf), {{195, 145, {255, 0, 0}}, {205, 145, {255, 255, 255}}, {195, 155, {255, 255, 255}},
-                       {338, 118, {255, 0, 0}}, {338, 122, {255, 255, 255}},
-                       {118, 308, {255, 0, 0}}, {122, 308, {255, 255, 255}}},
-                 0);
-}
-
-TEST_F(Placement, ColourKeysHideTheMaskedColour) {
-    const auto rgb = MakeSample(dir, kQuarters + " -type TrueColor", "t.bmp", "BMP3");
-    const auto indexed = MakeSample(dir, kQuarters + " -type Palette", "p.bmp", "BMP3");
-    const auto gif = MakeSample(dir, kQuarters + " -transparent blue", "t.gif");
-    WritePage(pdf, [&](Folivo& doc) {
-        doc.DrawImage(rgb.string(), 100, 100, 40, 40, 1, "#0000FF");
-        doc.DrawImage(indexed.string(), 200, 100, 40, 40, 1, "#0000FF");
-        doc.DrawImage(gif.string(), 300, 100, 40, 40);
-    });
-    EXPECT_QPDF_CLEAN(pdf);
-    const auto info = ImageInfo(pdf);
-    ASSERT_EQ(info.size(), 4u);
-    EXPECT_TRUE(Contains(info[0], "/Mask [ 0 0 0 0 255 255 ]")) << info[0];
-    EXPECT_TRUE(Contains(info[1], "/Mask [ 2 2 ]")) << info[1];  // an index pair
-    EXPECT_TRUE(Contains(info[2], "/Mask [ 2 2 ]")) << info[2];
-    ExpectColors(Rendered(pdf), {{130, 110, {255, 255, 255}}, {230, 110, {255, 255, 255}}, {330, 110, {255, 255, 255}},
-                       {110, 110, {0, 255, 0}}, {210, 110, {0, 255, 0}}, {310, 130, {255, 0, 0}}},
-                 0);
 }
 
 TEST_F(Placement, PictureDrawnBeforeTheFileIsOpenIsWrittenAtTheEnd) {

@@ -5,7 +5,6 @@
 #include <zlib.h>
 
 #include <map>
-#include <random>
 
 #include "pdf/reader/page_import.hpp"
 #include "tests/pdf_support/mini_pdf.hpp"

@@ -23,6 +23,12 @@ TEST(Aes, PublishedVectors) {
     EXPECT_EQ(AesCbc(FromHex("2b7e151628aed2a6abf7158809cf4f3c"), FromHex("000102030405060708090a0b0c0d0e0f"),
                      FromHex("6bc1bee22e409f96e93d7e117393172aae2d8a571e03ac9c9eb76fac45af8e51")),
               FromHex("7649abac8119b246cee98e9b12e9197d5086cb9b507219ee95db113a917678b2"));
+    EXPECT_EQ(AesCbcDecipher(FromHex("000102030405060708090a0b0c0d0e0f101112131415161718191a1b1c1d1e1f"), zeroIv,
+                             FromHex("8ea2b7ca516745bfeafc49904b496089")),
+              plain);
+    EXPECT_EQ(AesCbcUnpadded(FromHex("2b7e151628aed2a6abf7158809cf4f3c"),
+                             AesCbcPadded(FromHex("2b7e151628aed2a6abf7158809cf4f3c"), std::string(16, 'v'), "chained text")),
+              "chained text");
     // Padding always adds 1 to 16 bytes and the IV leads.
     const std::string iv(16, 'v');
     EXPECT_EQ(AesCbcPadded(FromHex("2b7e151628aed2a6abf7158809cf4f3c"), iv, "").size(), 32u);

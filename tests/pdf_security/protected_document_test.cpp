@@ -42,21 +42,8 @@ std::string Sample(const std::filesystem::path& pdf, const std::function<void(Fo
     return kv::test::ReadFile(pdf);
 }
 
-const char* Revision(int32_t mode) {
-    if (mode & 16384) return "R = 6";
-    if (mode & 8192) return "R = 4";
-    return (mode & 4096) ? "R = 3" : "R = 2";
-}
-
-std::string Header(int32_t mode) {
-    if (mode & 16384) return "%PDF-1.7\n";
-    if (mode & 8192) return "%PDF-1.6\n";
-    return (mode & 4096) ? "%PDF-1.4\n" : "%PDF-1.3\n";
-}
-
-// Opens the file with both passwords through qpdf, pdftotext, mutool, pdfinfo and qpdf
-// --show-encryption, checks the revision and the permissions qpdf reads, and that a wrong password
-// is refused.
+// Opens the file with both passwords through qpdf, pdftotext and mutool, checks the revision and
+// the permissions qpdf reads and the information pdfinfo deciphers, and that a wrong password is refused.
 void ExpectOpensWith(const std::filesystem::path& pdf, const Protection& p) {
     const std::string owner = p.owner.empty() ? p.user : p.owner;
     if (!p.user.empty()) {
@@ -72,48 +59,48 @@ void ExpectOpensWith(const std::filesystem::path& pdf, const Protection& p) {
         ExpectContains(Ran("mutool draw -q -F txt -o - -p " + ShellQuote(password) + " " + ShellQuote(pdf.string()) + " 1"),
                        {"riga 1"});
     }
+    const char* revision = (p.mode & 16384) ? "R = 6" : (p.mode & 8192) ? "R = 4" : (p.mode & 4096) ? "R = 3" : "R = 2";
     ExpectContains(ShowEncryption(pdf, owner),
-                   {"Supplied password is owner password", Revision(p.mode),
+                   {"Supplied password is owner password", revision,
                     std::string("print low resolution: ") + ((p.mode & 4) ? "allowed" : "not allowed"),
                     std::string("extract for any purpose: ") + ((p.mode & 16) ? "allowed" : "not allowed")});
-    if (p.mode & (8192 | 16384)) {
-        ExpectContains(ShowEncryption(pdf, owner),
-                       {(p.mode & 16384) ? "stream encryption method: AESv3" : "stream encryption method: AESv2"});
-    }
     if (!p.owner.empty() && p.owner != p.user) {
         ExpectContains(ShowEncryption(pdf, p.user), {"Supplied password is user password"});
     }
-    const std::string info = Ran("pdfinfo -upw " + ShellQuote(p.user) + " " + ShellQuote(pdf.string()));
-    EXPECT_TRUE(std::regex_search(info, std::regex(R"(Title: +Elenco Documenti \(2026\)\n)"))) << info;
-    EXPECT_TRUE(std::regex_search(info, std::regex(std::string("Author: +") + kSampleAuthor + "\n"))) << info;
+    ExpectContains(Ran("pdfinfo -upw " + ShellQuote(p.user) + " " + ShellQuote(pdf.string())),
+                   {std::string("Title:           ") + kSampleTitle + "\n", std::string("Author:          ") + kSampleAuthor + "\n"});
 }
 
-TEST(ProtectedDocument, OpensWithUserAndOwnerPasswordsAtEveryStrength) {
+TEST(ProtectedDocument, OpensWithUserAndOwnerPasswordsAtEveryStrengthAndCompression) {
     const struct {
         Protection p;
+        int32_t compression;
+        const char* header;
         const char* entry;  // the raw /P line and handler version, when the case has a known value
     } cases[] = {
-        {{0, "", ""}, "\n/P -64\n/V 1 /R 2 >>"},
-        {{4, "padrone", ""}, ""},
-        {{4 + 8 + 16 + 32, "padrone", "utente"}, ""},
-        {{16, "", "utente"}, ""},
-        {{4096, "", ""}, ""},
-        {{4096 + 4 + 16, "own", ""}, "\n/P -3884\n/V 2 /R 3 /Length 128 >>"},
-        {{4096 + 4095 - 64 - 128 - 3, "padrone", "utente"}, ""},
-        {{4096 + 2048 + 512, "", "utente"}, ""},
-        {{8192 + 4 + 16, "padrone", "utente"}, "\n/P -3884\n/V 4 /R 4 /Length 128 /CF << /StdCF << /CFM /AESV2"},
-        {{8192, "", ""}, ""},
-        {{16384 + 8192 + 4, "padrone", ""}, "/V 5 /R 6 /Length 256 /CF << /StdCF << /CFM /AESV3"},
-        {{16384 + 2048 + 16, "", "utente"}, ""},
+        {{0, "", ""}, 0, "%PDF-1.3\n", "\n/P -64\n/V 1 /R 2 >>"},
+        {{4 + 8 + 16 + 32, "padrone", "utente"}, 0, "%PDF-1.3\n", ""},
+        {{16, "", "utente"}, 3, "%PDF-1.3\n", ""},
+        {{4096 + 4 + 16, "own", ""}, 0, "%PDF-1.4\n", "\n/P -3884\n/V 2 /R 3 /Length 128 >>"},
+        {{4096 + 4095 - 64 - 128 - 3, "padrone", "utente"}, 31, "%PDF-1.4\n", ""},
+        {{4096 + 2048 + 512, "", "utente"}, 10, "%PDF-1.4\n", ""},
+        {{8192 + 4 + 16, "padrone", "utente"}, 2, "%PDF-1.6\n",
+         "\n/P -3884\n/V 4 /R 4 /Length 128 /CF << /StdCF << /CFM /AESV2"},
+        {{8192, "", ""}, 0, "%PDF-1.6\n", ""},
+        {{16384 + 8192 + 4, "padrone", ""}, 31, "%PDF-1.7\n", "/V 5 /R 6 /Length 256 /CF << /StdCF << /CFM /AESV3"},
+        {{16384 + 2048 + 16, "", "utente"}, 0, "%PDF-1.7\n", ""},
     };
     kv::test::TempDir dir("protected");
-    for (const auto& [p, entry] : cases) {
-        SCOPED_TRACE("mode " + std::to_string(p.mode));
-        const auto pdf = dir / ("case" + std::to_string(p.mode) + ".pdf");
-        const std::string bytes = Sample(pdf, [&](Folivo& f) { f.SetProtection(p.mode, p.owner, p.user); });
-        ExpectOpensWith(pdf, p);
-        EXPECT_TRUE(Contains(bytes, entry));
-        EXPECT_EQ(bytes.substr(0, 9), Header(p.mode));
+    for (const auto& c : cases) {
+        SCOPED_TRACE("mode " + std::to_string(c.p.mode));
+        const auto pdf = dir / ("case" + std::to_string(c.p.mode) + ".pdf");
+        const std::string bytes = Sample(pdf, [&](Folivo& f) {
+            f.SetCompression(c.compression, 2);
+            f.SetProtection(c.p.mode, c.p.owner, c.p.user);
+        });
+        ExpectOpensWith(pdf, c.p);
+        EXPECT_TRUE(Contains(bytes, c.entry));
+        EXPECT_EQ(bytes.substr(0, 9), c.header);
         EXPECT_TRUE(std::regex_search(bytes, std::regex("/Encrypt [0-9]+ 0 R /ID \\[<([0-9A-F]+)><\\1>\\]\n>>")));
     }
     EXPECT_TRUE(Contains(kv::test::PdfToText(dir / "case0.pdf"), "riga 100")) << "opens without a password";
@@ -153,19 +140,6 @@ TEST(ProtectedDocument, StringsAndStreamsAreEncipheredButNotBeforeTheCall) {
     Ran("qpdf --password=o --decrypt " + ShellQuote((dir / "secret.pdf").string()) + " " + ShellQuote(out.string()));
     EXPECT_QPDF_CLEAN(out);
     EXPECT_TRUE(Contains(kv::test::ReadFile(out), "(Studio Bianchi)"));
-}
-
-TEST(ProtectedDocument, CompressionUnderEncryption) {
-    kv::test::TempDir dir("both");
-    for (int32_t mode : {2, 3, 10, 31}) {
-        SCOPED_TRACE("compression " + std::to_string(mode));
-        const auto pdf = dir / ("m" + std::to_string(mode) + ".pdf");
-        WriteSampleDocument(pdf, [mode](Folivo& f) {
-            f.SetCompression(mode, 2);
-            f.SetProtection(4096 + 4, "o", "u");
-        });
-        ExpectOpensWith(pdf, {4096 + 4, "o", "u"});
-    }
 }
 
 TEST(ProtectedDocument, BadInput) {

@@ -24,25 +24,17 @@ TEST(StandardMetrics, TellingWidthsOfEveryFamily) {
         unsigned char code;
         uint16_t width;
     } cases[] = {
-        {"Arial", 0, ' ', 278},  {"Arial", 0, 'A', 667},   {"Arial", kStyleBold, 'A', 722},
-        {"Arial", kBI, 'A', 722}, {"Arial", kStyleItalic, 'A', 667}, {"Arial", 0, 'a', 556},
-        {"Arial", 0, 128, 556},  // Euro
-        {"Arial", 0, 198, 1000},  // AE
+        {"Arial", 0, 'A', 667},          {"Arial", kStyleBold, 'A', 722},    {"Arial", kBI, 'A', 722},
+        {"Arial", 0, 128, 556},           // Euro
         // 39 and 96 are the straight quote and grave in Windows-1252, the curly quotes in the AFM.
-        {"Arial", 0, 39, 191},   {"Arial", 0, 96, 333},
-        {"Arial", 0, 160, 278},  // no-break space as space
-        {"Arial", 0, 173, 333},  // soft hyphen as hyphen
-        {"TimesNewRoman", 0, 'A', 722},           {"TimesNewRoman", kStyleItalic, 'A', 611},
-        {"TimesNewRoman", kBI, 'A', 667},         {"TimesNewRoman", 0, 'a', 444},
-        {"TimesNewRoman", kStyleBold, 'a', 500},  {"TimesNewRoman", 0, 198, 889},
-        {"TimesNewRoman", kStyleBold, 198, 1000}, {"TimesNewRoman", kBI, 198, 944},
-        {"TimesNewRoman", 0, 0xE8, 444},  // e grave
-        {"TimesNewRoman", 0, 0x99, 980},  // trademark
-        {"Symbol", 0, 'a', 631},          // alpha
-        {"Symbol", kStyleBold, 'a', 631}, // no bold face
-        {"Symbol", 0, 128, 0},            // empty in the core font
-        {"ZapfDingbats", 0, 'A', 692},    // a10 in the dingbats' own code
-        {"ZapfDingbats", 0, 128, 390},
+        {"Arial", 0, 39, 191},           {"Arial", 0, 96, 333},
+        {"Arial", 0, 160, 278},           // no-break space as space
+        {"Arial", 0, 173, 333},           // soft hyphen as hyphen
+        {"TimesNewRoman", kStyleItalic, 'A', 611}, {"TimesNewRoman", kBI, 'A', 667},
+        {"TimesNewRoman", kStyleBold, 'a', 500},   {"TimesNewRoman", 0, 0x99, 980},  // trademark
+        {"Symbol", kStyleBold, 'a', 631},  // alpha; no bold face
+        {"Symbol", 0, 128, 0},             // empty in the core font
+        {"ZapfDingbats", 0, 'A', 692},     // a10 in the dingbats' own code
     };
     for (const auto& c : cases) {
         EXPECT_EQ(Width(c.base, c.style, c.code), c.width) << c.base << " " << c.style << " " << int(c.code);

@@ -51,15 +51,6 @@ TEST(TextBoxPdf, WrapsWordsIntoLinesAtTheBoxEdge) {
     ExpectContains(PageContent(d.path), {"8 Tw (aaaa bbbb cccc) Tj 0 Tw", "(dddd eeee ffff) Tj\r"});
 }
 
-TEST(TextBoxPdf, VerticalAlignmentPlacesTheBlockInTheBox) {
-    Doc d;
-    d.Page().DrawTextBox(50, 100, 100, 100, kSixWords, 0, 16, 1);    // bottom
-    d.pdf.DrawTextBox(300, 100, 100, 100, "aaaa bbbb cccc", 0, 32, 1);  // middle
-    // Bottom: the last baseline is the box bottom raised by the descent (200 - 3).
-    // Middle, one line: (100 + 50) + 11.33 / 2 - 3.
-    ExpectContains(PageContent(d.Finish()), {"1 0 0 -1 50 197 Tm\r(dddd eeee ffff) Tj", "1 0 0 -1 300 152.665 Tm"});
-}
-
 TEST(TextBoxPdf, AFullBoxReturnsTheRestAndTheNextBoxContinuesIt) {
     Doc d;
     // Room for two lines; the first line of a paragraph is indented by 20 points.
@@ -75,14 +66,19 @@ TEST(TextBoxPdf, AFullBoxReturnsTheRestAndTheNextBoxContinuesIt) {
     ExpectContains(PageContent(d.path), {"50 100 100 25 re\rS\r", "300 100 100 0 re\rS\r"});  // outlined boxes
 }
 
-TEST(TextBoxPdf, ShrinkAndFitScaleTheLineToTheWidth) {
+TEST(TextBoxPdf, VerticalAlignmentPlacesTheBlockAndShrinkAndFitScaleTheLine) {
     Doc d;
-    d.Page().DrawTextBox(50, 100, 60, 0, "aaaa bbbb cccc", 0, 128, 1);  // 84 points into 60
-    d.pdf.DrawTextBox(50, 200, 120, 0, "aaaa bbbb", 0, 256, 1);         // 54 points into 120
-    d.pdf.DrawTextBox(50, 300, 120, 0, "aaaa bbbb", 0, 128, 1);         // short: not shrunk
-    ExpectContains(PageContent(d.Finish()), {"71.429 Tz (aaaa bbbb cccc) Tj 100 Tz",
-                                             "222.222 Tz (aaaa bbbb) Tj  100 Tz", "Tm\r(aaaa bbbb) Tj\r"});
-    EXPECT_NEAR(FindWord(WordBoxes(d.path), "cccc").xMax, 110, 0.5);
+    d.Page().DrawTextBox(50, 100, 100, 100, kSixWords, 0, 16, 1);    // bottom
+    d.pdf.DrawTextBox(300, 100, 100, 100, "aaaa bbbb cccc", 0, 32, 1);  // middle
+    d.pdf.DrawTextBox(450, 300, 60, 0, "aaaa bbbb cccc", 0, 128, 1);  // 84 points into 60
+    d.pdf.DrawTextBox(50, 400, 120, 0, "aaaa bbbb", 0, 256, 1);       // 54 points into 120
+    d.pdf.DrawTextBox(50, 500, 120, 0, "aaaa bbbb", 0, 128, 1);       // short: not shrunk
+    // Bottom: the last baseline is the box bottom raised by the descent (200 - 3).
+    // Middle, one line: (100 + 50) + 11.33 / 2 - 3.
+    ExpectContains(PageContent(d.Finish()),
+                   {"1 0 0 -1 50 197 Tm\r(dddd eeee ffff) Tj", "1 0 0 -1 300 152.665 Tm", "71.429 Tz (aaaa bbbb cccc) Tj 100 Tz",
+                    "222.222 Tz (aaaa bbbb) Tj  100 Tz", "Tm\r(aaaa bbbb) Tj\r"});
+    EXPECT_NEAR(WordAfter(WordBoxes(d.path), "cccc", 400).xMax, 510, 0.5);
 }
 
 TEST(FlowingText, WriteTextContinuesTheLineWithSuperAndSubscripts) {

@@ -8,6 +8,7 @@
 #include "platform/errors.hpp"
 #include "platform/qt/qt_printer_device.hpp"
 #include "tests/platform_qt/printed_words.hpp"
+#include "tests/support/error_of.hpp"
 #include "tests/support/test_support.hpp"
 
 namespace kv::platform::qt {
@@ -97,6 +98,11 @@ TEST_F(PrinterDeviceTest, JobStartsAtTheFirstPrintAndAnEmptyEndDocMakesNone) {
     EXPECT_NEAR(test::FindWord(words, "TWO").yMin, 0, 1.0);
     EXPECT_EQ(test::PageCount(Job(2)), 1);
     EXPECT_EQ(test::PrintedWords(Job(2)).front().text, "THREE");
+}
+
+TEST_F(PrinterDeviceTest, AQueueThatDoesNotExistIsAPrinterError) {
+    QtPrinterDevice printer([] { return PrintTarget{"KVVELM no such queue", ""}; });
+    EXPECT_EQ(test::ErrorOf([&] { printer.Print("X"); }).number(), err::kPrinterError);
 }
 
 }  // namespace

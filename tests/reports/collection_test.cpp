@@ -2,7 +2,6 @@
 // which order, with which columns, and when DATIMANCANTI is raised.
 
 #include "reports/collection.hpp"
-#include "reports/certificates_report.hpp"
 #include "reports/documents_report.hpp"
 #include "reports/register_report.hpp"
 #include "tests/reports/report_fixture.hpp"
@@ -15,13 +14,12 @@ protected:
     // Runs a collection for company 001 and returns column `column` of every row of the table.
     std::vector<std::string> Column(void (*collect)(ReportForm&), const ReportRequest& request, int column) {
         form_ = std::make_unique<ReportForm>(Context(), request);
-        ReadInto(*form_, kCompanyFile, NumericOf(request.companies.front().code), program_->archive.buffers.DITX);
+        ReadInto(*form_, kCompanyFile, std::stod(request.companies.front().code), program_->archive.buffers.DITX);
         collect(*form_);
         std::vector<std::string> cells;
         for (int row = 1; !form_->table.EndsAt(row); ++row) cells.push_back(form_->table.Cell(row, column));
         return cells;
     }
-    static double NumericOf(const std::string& code) { return std::stod(code); }
 
     std::unique_ptr<ReportForm> form_;
 };
@@ -84,28 +82,6 @@ TEST_F(CollectionTest, ACompanyWithMoreNotesThanTheTableStartsWithKeepsThemAll) 
     ASSERT_EQ(numbers.size(), 1200u);
     EXPECT_EQ(numbers.back(), "000600");
     EXPECT_EQ(form_->table.Cell(1200, kPayeeCodeColumn), "0002");
-}
-
-TEST_F(CollectionTest, CertificatesSumEachPayeeIntoOneRowAndLeaveOutZeroSums) {
-    WritePayees({Payee(1), Payee(2), Payee(3)});
-    demo::DemoFeeNote example = Note(1, 1, 1, "012024", 100000, 20000, 22000);
-    example.fund = 4000;
-    example.stampDuty = 200;
-    demo::DemoFeeNote commission = Note(1, 3, 1, "022024", 0, 0, 0);
-    commission.commission = 50000;
-    commission.commissionWithholding = 5000;
-    commission.advanceExpenses = 3000;
-    WriteNotes({example, Note(1, 1, 2, "022024", 1050, 210, 0), Note(1, 2, 1, "012024", 0, 0, 0), commission});
-    Start();
-    EXPECT_EQ(Column(Elenco_Certificazioni_Array_Tutti, Request({"001"}), kPayeeCodeColumn),
-              (std::vector<std::string>{"0001", "0003"}));
-    const ReportTable& t = form_->table;
-    EXPECT_EQ(t.Cell(1, CertificateColumn::kGross), "   1010,50");
-    EXPECT_EQ(t.Cell(1, CertificateColumn::kTaxable), "    750,50");  // taxable: 1010,50 - 220,00 - 40,00
-    EXPECT_EQ(t.Cell(1, CertificateColumn::kNetPaid), "    806,40");  // net: 1010,50 - 202,10 - 2,00 - 0
-    EXPECT_EQ(t.Cell(2, CertificateColumn::kGross), "    500,00");
-    EXPECT_EQ(t.Cell(2, CertificateColumn::kNetPaid), "    420,00");  // 500,00 - 50,00 - 30,00
-    EXPECT_EQ(t.Cell(2, CertificateColumn::kAdvanceExpenses), "     30,00");
 }
 
 }  // namespace

@@ -41,6 +41,10 @@ public:
     void SetProtection(int32_t mode, const std::string& owner, const std::string& user) override {
         Call("SetProtection", {Num(mode), owner, user});
     }
+    void SetPDFA(int32_t level) override { Call("SetPDFA", {Num(level)}); }
+    void SetStandardFontFile(const std::string& name, const std::string& path) override {
+        Call("SetStandardFontFile", {name, path});
+    }
     void BeginDoc(const std::string& hostPath) override {
         Call("BeginDoc", {hostPath});
         if (log_->beginDocError != 0) {

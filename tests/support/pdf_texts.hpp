@@ -24,7 +24,7 @@ struct PdfText {
 };
 
 inline std::vector<PdfText> ReadTexts(const fs::path& pdf) {
-    const test::CommandResult result = test::Python(test::ShellQuote((fs::path(KV_SOURCE_DIR) / "tests" / "e2e_reports" / "pdf_texts.py").string()) + " " + test::ShellQuote(pdf.string()));
+    const test::CommandResult result = test::Python(test::ShellQuote((fs::path(KV_SOURCE_DIR) / "tests" / "support" / "pdf_texts.py").string()) + " " + test::ShellQuote(pdf.string()));
     EXPECT_EQ(result.status, 0) << result.output;
     std::vector<PdfText> texts;
     std::istringstream lines(result.output);

@@ -1,4 +1,4 @@
-#include "index_audit.hpp"
+#include "tests/support/index_audit.hpp"
 
 #include <set>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "tests/archive_files/archive_fixture.hpp"
+#include "tests/support/archive_fixture.hpp"
 
 #include "tools/demo/base_layout.hpp"
 
