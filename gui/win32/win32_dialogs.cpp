@@ -78,13 +78,21 @@ const Layout* LayoutOf(const platform::MessageBox& box) {
     return nullptr;
 }
 
-// The box's text with CR LF between its lines, as the message box breaks them.
-std::wstring BoxText(const std::string& cp1252) {
+// Lines with CR LF between them, as the message box breaks them.
+std::wstring Lines(const std::string& cp1252) {
     std::wstring text;
     for (const std::string& line : platform::SplitLines(cp1252)) {
         if (!text.empty()) text += L"\r\n";
         text += platform::Cp1252ToWide(line);
     }
+    return text;
+}
+
+// The box's text, and below it what exactly went wrong, when known, in a "Dettagli" part: the
+// message box has no pane of its own for it.
+std::wstring BoxText(const platform::MessageBox& box) {
+    std::wstring text = Lines(box.text);
+    if (!box.details.empty()) text += L"\r\n\r\nDettagli:\r\n" + Lines(box.details);
     return text;
 }
 
@@ -113,7 +121,7 @@ unsigned MessageBoxStyle(const platform::MessageBox& box) {
 platform::Answer Win32Dialogs::Show(const platform::MessageBox& box) {
     UINT style = MessageBoxStyle(box) | MB_SETFOREGROUND | (owner_ ? MB_APPLMODAL : MB_TASKMODAL);
     const HHOOK hook = ::SetWindowsHookExW(WH_CBT, ProgramLabels, nullptr, ::GetCurrentThreadId());
-    const int pressed = ::MessageBoxW(owner_, BoxText(box.text).c_str(),
+    const int pressed = ::MessageBoxW(owner_, BoxText(box).c_str(),
                                       platform::Cp1252ToWide(box.title).c_str(), style);
     if (hook != nullptr) ::UnhookWindowsHookEx(hook);
     const Layout* layout = LayoutOf(box);

@@ -6,6 +6,12 @@
 //   click CAPTION          click the button, tick or option with that caption
 //   box BUTTON             wait for a message box of any program; print its title and text; press
 //                          BUTTON ("-": the first one; ".": none, the box stays)
+//   post CAPTION           queue a click on the button with that caption, shown or not: it is
+//                          seen when the window next handles its messages (Annulla during a run)
+//   moving                 wait until the progress bar has left its start
+//   bar FOLDER             until a message box comes, print the progress bar each time it changes,
+//                          with the PDF files then under FOLDER: "bar: VALUE/MAXIMUM FILES"; and
+//                          once more when the box is there
 //   minimize               minimize the window
 //   front                  wait until the window is the only one of its class, restored and in front
 //   close                  close the window, as its close box does
@@ -14,10 +20,12 @@
 
 #include <windows.h>
 #include <shellapi.h>
+#include <commctrl.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <thread>
 #include <vector>
@@ -135,6 +143,64 @@ bool Click(const std::wstring& caption) {
     return control != nullptr;
 }
 
+bool Post(const std::wstring& caption) {
+    for (HWND child : Windows(MainWindow())) {
+        if (TextOf(child) == caption && ClassOf(child) == L"Button") return ::PostMessageW(child, BM_CLICK, 0, 0) != 0;
+    }
+    return false;
+}
+
+std::size_t PdfFiles(const std::filesystem::path& folder) {
+    std::error_code error;
+    std::size_t count = 0;
+    for (std::filesystem::recursive_directory_iterator it(folder, error), end; !error && it != end; it.increment(error))
+        count += it->path().extension() == ".pdf";
+    return count;
+}
+
+HWND ProgressBar() {
+    for (HWND child : Windows(MainWindow())) {
+        if (ClassOf(child) == PROGRESS_CLASSW) return child;
+    }
+    return nullptr;
+}
+
+// The bar's value and maximum; false when the window does not answer within a minute.
+bool BarValue(HWND bar, DWORD_PTR& value, DWORD_PTR& maximum) {
+    return ::SendMessageTimeoutW(bar, PBM_GETPOS, 0, 0, SMTO_NORMAL, 60000, &value) &&
+           ::SendMessageTimeoutW(bar, PBM_GETRANGE, FALSE, 0, SMTO_NORMAL, 60000, &maximum);
+}
+
+bool Moving() {
+    HWND bar = WaitFor(ProgressBar);
+    return bar && WaitFor([bar]() -> HWND {
+               DWORD_PTR value = 0, maximum = 0;
+               return BarValue(bar, value, maximum) && value > 0 ? bar : nullptr;
+           });
+}
+
+// The bar is asked first and answers only when the window handles its messages, between two steps
+// of the run: the files counted after it are at least those written when it showed its value.
+bool Bar(const std::filesystem::path& folder) {
+    HWND bar = WaitFor(ProgressBar);
+    std::string last;
+    while (bar && !MessageBoxWindow()) {
+        DWORD_PTR value = 0, maximum = 0;
+        if (!BarValue(bar, value, maximum)) return false;
+        const std::string now = "bar: " + std::to_string(value) + "/" + std::to_string(maximum) + " " +
+                                std::to_string(PdfFiles(folder));
+        if (now != last) std::printf("%s\n", now.c_str());
+        last = now;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    // Once more under the box: where the run left the bar.
+    DWORD_PTR value = 0, maximum = 0;
+    if (!bar || !BarValue(bar, value, maximum)) return false;
+    std::printf("bar: %u/%u %u\n", static_cast<unsigned>(value), static_cast<unsigned>(maximum),
+                static_cast<unsigned>(PdfFiles(folder)));
+    return true;
+}
+
 bool Box(const std::wstring& button) {
     HWND box = WaitFor(MessageBoxWindow);
     if (!box) return false;
@@ -161,19 +227,24 @@ int main() {
     for (std::size_t i = 0; i < steps.size(); ++i) {
         const std::wstring step = steps[i];
         const bool hasArgument = i + 1 < steps.size();
+        const std::size_t at = i;
         bool done = false;
         if (step == L"window") done = Window();
         if (step == L"select" && hasArgument) done = Select(steps[++i]);
         if (step == L"selected" && hasArgument) done = Selected(steps[++i]);
         if (step == L"click" && hasArgument) done = Click(steps[++i]);
         if (step == L"box" && hasArgument) done = Box(steps[++i] == L"-" ? L"" : steps[i]);
+        if (step == L"post" && hasArgument) done = Post(steps[++i]);
+        if (step == L"moving") done = Moving();
+        if (step == L"bar" && hasArgument) done = Bar(steps[++i]);
         if (step == L"minimize") done = Minimize();
         if (step == L"front") done = WaitFor(AloneInFront) != nullptr;
         if (step == L"close") done = ::PostMessageW(MainWindow(), WM_CLOSE, 0, 0) != 0;
         if (step == L"gone") done = WaitFor([] { return MainWindow() ? nullptr : ::GetDesktopWindow(); }) != nullptr;
         std::fflush(stdout);
         if (!done) {
-            std::fprintf(stderr, "kvvelm-window-driver: step %s failed\n", Utf8(step).c_str());
+            const std::wstring argument = i > at ? L" " + steps[i] : L"";
+            std::fprintf(stderr, "kvvelm-window-driver: step %s%s failed\n", Utf8(step).c_str(), Utf8(argument).c_str());
             return 1;
         }
     }
