@@ -291,19 +291,23 @@ the_window() {
 window_runs() {
     local -x KVVELM_REGISTRY; KVVELM_REGISTRY=$(winpath "$wdemo/registry.reg")
     local -x KVVELM_LOCK=kvvelm-window
-    local out="$wdemo/FILE-PDF" pdf=(click Certificazioni click "Crea PDF")
+    local out="$wdemo/FILE-PDF" certificates=(click Certificazioni click "Crea PDF")
     rm -rf "$out"
     wine "$win/gui/win32/kvvelm.exe" & window=$!
-    local bar; bar=$(driver click "Seleziona tutte le Ditte" "${pdf[@]}" click Conferma bar "$(winpath "$out")" box OK | grep '^bar: ')
+    local bar
+    bar=$(driver click "Seleziona tutte le Ditte" "${certificates[@]}" click Conferma bar "$(winpath "$out")" box OK |
+        grep '^bar: ')
     local files; files=$(find "$out" -name '*.pdf' | wc -l)
     say "$bar" >"$work/bar.log"
-    # The last value the bar showed before the closing box, and any step at its end with files missing.
+    # A step at the bar's end with files still missing fails, as does a bar short of its end under the
+    # closing box.
     check "the bar moves, and reaches its end only when all $files files are written" eval '[ "$files" -gt 1 ] &&
         [ "$(grep -c . <<<"$bar")" -gt 3 ] && awk -v n="$files" "{ split(\$2, b, \"/\") }
         b[1] == b[2] && \$3 != n { bad = 1 } END { exit bad || b[1] != b[2] }" <<<"$bar"'
     rm -rf "$out"
     # The run's reset leaves the tick reading "Deseleziona" with no company selected.
-    local stopped; stopped=$(driver click "Deseleziona tutte le ditte" click "Seleziona tutte le ditte" "${pdf[@]}" click Conferma moving post Annulla box OK)
+    local stopped; stopped=$(driver click "Deseleziona tutte le ditte" click "Seleziona tutte le ditte" \
+        "${certificates[@]}" click Conferma moving post Annulla box OK)
     local written pdf whole=1 completed
     written=$(find "$out" -name '*.pdf')
     while read -r pdf; do qpdf --check "$pdf" >/dev/null 2>&1 || whole=0; done <<<"$written"
