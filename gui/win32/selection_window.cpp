@@ -170,6 +170,8 @@ void SelectionWindow::Clicked(const NamedControl& control) {
         view_->ShowWaitPanel(screen);
     } else if (name == "CheckTutti") {
         Act([&] { app::TickAllMonths(program_, !screen.allMonths); });
+    } else if (name == "CheckNonSovrascrivere") {
+        Act([&] { app::TickKeepExistingPdfs(program_, !screen.keepExistingPdfs); });
     } else if (name == "CheckPdfA") {
         Act([&] { app::TickArchivalPdf(program_, !screen.archivalPdf); });
     } else if (name == "CheckAzi") {

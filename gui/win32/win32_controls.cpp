@@ -161,6 +161,7 @@ Controls BuildControls(Handle window, const ControlFonts& fonts, int dotsPerInch
     controls.txtdata = get("txtdata");
     controls.ListAzi = get("ListAzi");
     controls.CheckAzi = get("CheckAzi");
+    controls.CheckNonSovrascrivere = get("CheckNonSovrascrivere");
     controls.CheckPdfA = get("CheckPdfA");
     controls.Frame12 = get("Frame12");
     controls.progress = get(kProgressName);

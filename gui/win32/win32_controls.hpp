@@ -39,6 +39,7 @@ struct Controls {
     Handle txtdata = nullptr;
     Handle ListAzi = nullptr;
     Handle CheckAzi = nullptr;
+    Handle CheckNonSovrascrivere = nullptr;
     Handle CheckPdfA = nullptr;
     std::array<Handle, 2> OptOrdListAzi{};  // (0) Codice, (1) Ragione Sociale
     Handle Frame12 = nullptr;               // the wait panel

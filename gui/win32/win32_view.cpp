@@ -69,6 +69,7 @@ void ScreenView::Show(const app::ScreenState& screen) {
     ShowOptions(screen);
     ShowCompanies(screen);
     ShowWaitPanel(screen);
+    Check(controls_.CheckNonSovrascrivere, screen.keepExistingPdfs);
     Check(controls_.CheckPdfA, screen.archivalPdf);
 }
 
