@@ -203,9 +203,11 @@ Raster ReadBmp(std::string_view file, const std::string& colorMask) {
         if (h.compression == kNone) {
             r.samples = ReadIndexedRows(b, h);
         } else {
-            // Each two-byte code gives at most a run of 255 pixels or the rest of a row.
+            // Each two-byte code draws at most a run of 255 pixels. End-of-line and delta codes could
+            // leave a whole row or more undrawn from two bytes; a file that claims more pixels than
+            // its runs can draw is refused, so no file expands beyond the format's 255:2.
             const uint64_t codes = (b.size() - std::min<uint64_t>(b.size(), h.dataOffset)) / 2;
-            CheckDataCanHold(h.width, h.height, codes * std::max<uint64_t>(255, static_cast<uint64_t>(h.width)));
+            CheckDataCanHold(h.width, h.height, codes * 255);
             r.samples = PackIndicesBottomUp(ExpandBmpRle(b, h.dataOffset, h.width, h.height, h.bits), h.width,
                                             h.height, h.bits);
         }
