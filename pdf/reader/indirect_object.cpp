@@ -44,6 +44,11 @@ IndirectObject ParseIndirectObject(std::span<const uint8_t> file, size_t offset,
     }
 }
 
+size_t DirectStreamLength(const Value& dictionary) {
+    const Value* found = dictionary.Find("Length");
+    return found != nullptr && found->Is(Value::Kind::Integer) && found->integer >= 0 ? static_cast<size_t>(found->integer) : SIZE_MAX;
+}
+
 int64_t ObjectNumberAt(std::span<const uint8_t> file, size_t offset) {
     try {
         Parser parser(file, offset);

@@ -21,6 +21,9 @@ struct IndirectObject {
 // A stream's /Length as a byte count; SIZE_MAX when it is unknown.
 using StreamLength = std::function<size_t(const Value& dictionary)>;
 
+// A direct /Length, for objects read before any other can be looked up; SIZE_MAX otherwise.
+size_t DirectStreamLength(const Value& dictionary);
+
 // Reads the object at `offset`, which must carry `number`. The stream data is /Length bytes when
 // "endstream" follows them, otherwise the bytes up to the next "endstream", so a wrong or missing
 // /Length still reads.

@@ -32,13 +32,6 @@ size_t HeaderStart(std::span<const uint8_t> file, size_t at) {
     return p;
 }
 
-const Value& Direct(const Value& value) { return value; }
-
-size_t DirectLength(const Value& dictionary) {
-    const Value* found = dictionary.Find("Length");
-    return found != nullptr && found->Is(Value::Kind::Integer) && found->integer >= 0 ? static_cast<size_t>(found->integer) : SIZE_MAX;
-}
-
 struct Scan {
     XrefTable table;
     std::vector<int64_t> objectStreams;  // numbers of the object streams found
@@ -73,7 +66,7 @@ void AddObjectStreamEntries(std::span<const uint8_t> file, Scan& scan) {
         if (decoded > codec::kDecodeLimit) break;
         try {
             const auto offset = static_cast<size_t>(scan.table.entries.at(number).offset);
-            const ObjectStream stream = ReadObjectStream(ParseIndirectObject(file, offset, number, DirectLength), Direct);
+            const ObjectStream stream = ReadObjectStream(ParseIndirectObject(file, offset, number, DirectStreamLength), AsGiven);
             decoded += stream.data.size();
             for (size_t i = 0; i < stream.objects.size(); ++i)
                 scan.table.entries.emplace(stream.objects[i].first, XrefEntry{0, number, static_cast<int64_t>(i)});

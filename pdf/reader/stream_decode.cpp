@@ -1,6 +1,5 @@
 #include "pdf/reader/stream_decode.hpp"
 
-#include <cstdlib>
 #include <span>
 #include <vector>
 
@@ -9,6 +8,8 @@
 #include "pdf/codec/inflate.hpp"
 #include "pdf/codec/lzw.hpp"
 #include "pdf/codec/run_length.hpp"
+#include "pdf/error.hpp"
+#include "pdf/image/png_pixels.hpp"
 
 namespace folivo::reader {
 namespace {
@@ -22,30 +23,19 @@ int64_t IntegerEntry(const Value* parms, std::string_view key, int64_t fallback,
     return value.Is(Value::Kind::Integer) ? value.integer : fallback;
 }
 
-uint8_t Paeth(int a, int b, int c) {
-    const int p = a + b - c;
-    const int pa = std::abs(p - a), pb = std::abs(p - b), pc = std::abs(p - c);
-    return static_cast<uint8_t>(pa <= pb && pa <= pc ? a : pb <= pc ? b : c);
-}
-
-// PNG predictors: each row starts with its own filter type byte; `left` is the bytes of a pixel.
-Bytes UndoPngRows(const Bytes& in, size_t rowBytes, size_t left) {
-    Bytes out;
-    out.reserve(in.size());
-    Bytes prior(rowBytes, 0);
-    for (size_t at = 0; at + 1 + rowBytes <= in.size(); at += 1 + rowBytes) {
-        const uint8_t type = in[at];
-        if (type > 4) throw ReadError("unknown PNG predictor row type " + std::to_string(type));
-        Bytes row(in.begin() + static_cast<std::ptrdiff_t>(at + 1), in.begin() + static_cast<std::ptrdiff_t>(at + 1 + rowBytes));
-        for (size_t i = 0; i < rowBytes; ++i) {
-            const int a = i >= left ? row[i - left] : 0, b = prior[i], c = i >= left ? prior[i - left] : 0;
-            const int add = type == 1 ? a : type == 2 ? b : type == 3 ? (a + b) / 2 : type == 4 ? Paeth(a, b, c) : 0;
-            row[i] = static_cast<uint8_t>(row[i] + add);
-        }
-        out.insert(out.end(), row.begin(), row.end());
-        prior = std::move(row);
+// PNG predictors: each row starts with its own filter type byte, as in a PNG file's image data;
+// a last row cut short is dropped.
+Bytes UndoPngRows(const Bytes& in, size_t rowBytes, size_t pixelBits) {
+    image::PngLayout layout;
+    layout.width = rowBytes * 8 / pixelBits;
+    layout.height = in.size() / (1 + rowBytes);
+    layout.bitsPerPixel = static_cast<uint32_t>(pixelBits);
+    try {
+        const std::string rows = image::UnfilterPng(std::span(in).first(layout.height * (1 + rowBytes)), layout);
+        return Bytes(rows.begin(), rows.end());
+    } catch (const Error& e) {
+        throw ReadError(std::string("predictor rows: ") + e.what());
     }
-    return out;
 }
 
 // TIFF predictor 2 at 8 bits a component: each byte was stored as its difference from the
@@ -67,9 +57,8 @@ Bytes UndoPredictor(Bytes data, const Value* parms, const Resolver& resolve) {
         throw ReadError("bad predictor parameters");
     const auto pixelBits = static_cast<size_t>(colors * bits);
     const size_t rowBytes = (static_cast<size_t>(columns) * pixelBits + 7) / 8;
-    const size_t left = std::max<size_t>(1, pixelBits / 8);
-    if (predictor >= 10) return UndoPngRows(data, rowBytes, left);
-    if (predictor == 2 && bits == 8) return UndoTiffRows(std::move(data), rowBytes, left);
+    if (predictor >= 10) return UndoPngRows(data, rowBytes, pixelBits);
+    if (predictor == 2 && bits == 8) return UndoTiffRows(std::move(data), rowBytes, pixelBits / 8);
     throw ReadError("predictor " + std::to_string(predictor) + " is not supported");
 }
 

@@ -13,6 +13,9 @@ namespace folivo::reader {
 // Follows an indirect reference to its value (values that are no reference come back as they are).
 using Resolver = std::function<const Value&(const Value&)>;
 
+// The resolver for values that must be direct: each comes back as it is.
+inline const Value& AsGiven(const Value& value) { return value; }
+
 std::string DecodeStreamData(const Value& dictionary, const std::string& data, const Resolver& resolve);
 
 }  // namespace folivo::reader

@@ -99,16 +99,11 @@ Value ReadXrefStream(std::span<const uint8_t> file, int64_t offset, XrefTable& t
     const size_t at = CheckedOffset(file, offset, "a cross-reference stream offset");
     const int64_t number = ObjectNumberAt(file, at);
     // The stream's own entries must be direct: it is read before any object can be looked up.
-    const auto direct = [](const Value& value) -> const Value& { return value; };
-    const auto length = [](const Value& dictionary) {
-        const Value* found = dictionary.Find("Length");
-        return found != nullptr && found->Is(Value::Kind::Integer) && found->integer >= 0 ? static_cast<size_t>(found->integer) : SIZE_MAX;
-    };
-    IndirectObject object = ParseIndirectObject(file, at, number, length);
+    IndirectObject object = ParseIndirectObject(file, at, number, DirectStreamLength);
     const Value* type = object.value.Find("Type");
     if (!object.isStream || type == nullptr || !type->IsName("XRef"))
         throw ReadError("no cross-reference table or stream at byte " + std::to_string(offset));
-    const std::string data = DecodeStreamData(object.value, object.data, direct);
+    const std::string data = DecodeStreamData(object.value, object.data, AsGiven);
     const auto widths = Widths(object.value);
     const auto entryBytes = static_cast<size_t>(widths[0] + widths[1] + widths[2]);
     size_t pos = 0;
