@@ -1,6 +1,8 @@
 // Reading numbers out of codes and writing numbers into names and trail entries.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "archive/number_text.hpp"
 
 namespace kv::archive {
@@ -18,6 +20,16 @@ TEST(NumberText, LeadingNumberOfATextIgnoresBlanksAndStopsAtTheFirstOtherCharact
     EXPECT_EQ(NumericValue("1E3"), 1000);
     EXPECT_EQ(NumericValue("1E"), 1);
     EXPECT_EQ(NumericValue("1E999"), 0);  // out of range reads as nothing rather than infinity
+    // Short numbers are read without strtod: the same doubles, up to 15 digits and past them.
+    EXPECT_EQ(NumericValue("0000012.345"), 12.345);
+    EXPECT_EQ(NumericValue(" 0.1"), 0.1);
+    EXPECT_EQ(NumericValue("-1234567890.12345"), -1234567890.12345);
+    EXPECT_EQ(NumericValue("12345678901234567"), 12345678901234567.0);
+    EXPECT_EQ(NumericValue("9.87654321098765432"), 9.87654321098765432);
+    EXPECT_EQ(NumericValue("4."), 4);
+    EXPECT_EQ(NumericValue(".5."), 0.5);
+    EXPECT_TRUE(std::signbit(NumericValue("- 0")));
+    EXPECT_EQ(NumericValue("+"), 0);
 }
 
 TEST(NumberText, NumbersAreWrittenWithoutBlankAndWholeWithoutDecimals) {
