@@ -82,7 +82,7 @@ void FolivoImpl::PutPendingFonts() {
 
 void FolivoImpl::MarkCodesDrawn(std::string_view text) {
     fonts::FontRecord& font = doc_.fonts.At(doc_.text.fontIndex);
-    if (!font.subset) return;
+    if (!font.subset || font.cid) return;  // a Type 0 font notes its glyphs as it draws them
     for (char c : text) {
         const auto code = static_cast<unsigned char>(c);
         font.used[code] = true;
