@@ -1,6 +1,7 @@
 // Folivo: interactive form fields, written with their page and their appearance streams, the
 // fields that hold other fields, and the document's form dictionary.
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -210,7 +211,17 @@ void FolivoImpl::WriteFieldObject(navigation::Field& field, const std::string& p
     doc_.nav.pageAnnots.push_back(field.object);  // a field always belongs to its page
 }
 
-void FolivoImpl::WriteFieldNodes() {
+void FolivoImpl::WriteFormObjects() {
+    // Viewers that redraw check boxes and radio buttons (NeedAppearances) set their marks in
+    // ZapfDingbats, which they look up in the form's resources as /ZaDb.
+    const bool buttons = std::any_of(doc_.nav.fields.begin(), doc_.nav.fields.end(), [](const navigation::Field& f) {
+        return f.object != 0 && (f.type == navigation::kCheckBox || f.type == navigation::kRadioButton);
+    });
+    if (buttons) {
+        doc_.nav.dingbatsObj = StartObject();
+        WriteLine("<< /Type /Font /Subtype /Type1 /BaseFont /ZapfDingbats >>");
+        CloseObject();
+    }
     for (const auto& node : doc_.nav.fieldTree.Nodes()) {
         int32_t objNum = node.object;
         StartObject(objNum);
@@ -240,7 +251,8 @@ std::string FolivoImpl::AcroFormEntry() const {
         if (calculated.find(entry) == std::string::npos) calculated += entry;
     }
     return "/AcroForm <</NeedAppearances true /Fields [" + fields + "] /CO [" + calculated + "] /DR << /Font << " +
-           doc_.resources.fonts + ">> >> >>";
+           doc_.resources.fonts +
+           (doc_.nav.dingbatsObj != 0 ? "/ZaDb " + std::to_string(doc_.nav.dingbatsObj) + " 0 R " : "") + ">> >> >>";
 }
 
 }  // namespace folivo
