@@ -1,6 +1,7 @@
 // Folivo: interactive form fields, written with their page and their appearance streams, the
 // fields that hold other fields, and the document's form dictionary.
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -152,7 +153,8 @@ void FolivoImpl::WritePageFields() {
         if (radio && field->ticked) doc_.nav.fieldTree.MarkOn(field->parent);
     }
     // The page object follows its fields.
-    const std::string pageRef = std::to_string(doc_.objects.LastNumber() + static_cast<int32_t>(pending.size()) + 1) + " 0 R";
+    const int32_t pageObj = doc_.objects.LastNumber() + static_cast<int32_t>(pending.size()) + 1;
+    const std::string pageRef = std::to_string(pageObj) + " 0 R";
     for (auto* field : pending) WriteFieldObject(*field, pageRef);
 }
 
@@ -210,7 +212,17 @@ void FolivoImpl::WriteFieldObject(navigation::Field& field, const std::string& p
     doc_.nav.pageAnnots.push_back(field.object);  // a field always belongs to its page
 }
 
-void FolivoImpl::WriteFieldNodes() {
+void FolivoImpl::WriteFormObjects() {
+    // Viewers that redraw check boxes and radio buttons (NeedAppearances) set their marks in
+    // ZapfDingbats, which they look up in the form's resources as /ZaDb.
+    const bool buttons = std::any_of(doc_.nav.fields.begin(), doc_.nav.fields.end(), [](const navigation::Field& f) {
+        return f.object != 0 && (f.type == navigation::kCheckBox || f.type == navigation::kRadioButton);
+    });
+    if (buttons) {
+        doc_.nav.dingbatsObj = StartObject();
+        WriteLine("<< /Type /Font /Subtype /Type1 /BaseFont /ZapfDingbats >>");
+        CloseObject();
+    }
     for (const auto& node : doc_.nav.fieldTree.Nodes()) {
         int32_t objNum = node.object;
         StartObject(objNum);
@@ -240,7 +252,8 @@ std::string FolivoImpl::AcroFormEntry() const {
         if (calculated.find(entry) == std::string::npos) calculated += entry;
     }
     return "/AcroForm <</NeedAppearances true /Fields [" + fields + "] /CO [" + calculated + "] /DR << /Font << " +
-           doc_.resources.fonts + ">> >> >>";
+           doc_.resources.fonts +
+           (doc_.nav.dingbatsObj != 0 ? "/ZaDb " + std::to_string(doc_.nav.dingbatsObj) + " 0 R " : "") + ">> >> >>";
 }
 
 }  // namespace folivo

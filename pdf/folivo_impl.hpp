@@ -244,7 +244,7 @@ public:
     void WriteFieldAppearances(navigation::Field& field);  // the stream objects the widget names
     int32_t WriteAppearance(const forms::Look& look, std::string content);
     void WriteFieldObject(navigation::Field& field, const std::string& pageRef);
-    void WriteFieldNodes();  // EndDoc: the fields that hold other fields
+    void WriteFormObjects();  // EndDoc: the fields that hold other fields, the form's own font
     std::string AcroFormEntry() const;
     void WriteDocumentScripts();
     void WriteScriptCatalogLines();  // EndDoc, before the shared resources that name them

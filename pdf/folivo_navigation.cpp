@@ -82,7 +82,7 @@ void FolivoImpl::WriteNavigationObjects() {
     WriteDocumentScripts();
     WriteOutlines();
     WriteDestinations();
-    WriteFieldNodes();
+    WriteFormObjects();
 }
 
 void FolivoImpl::WriteNavigationCatalogLines() {

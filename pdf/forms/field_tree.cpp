@@ -28,15 +28,15 @@ std::vector<std::string> NameParts(const std::string& name) {
 }
 
 size_t FieldTree::Make(FieldNode node) {
+    byName_[{node.radio, node.name}] = nodes_.size();
+    byObject_[node.object] = nodes_.size();
     nodes_.push_back(std::move(node));
     return nodes_.size() - 1;
 }
 
 size_t FieldTree::Branch(const std::vector<std::string>& parts, size_t count, const Reserve& reserve) {
     const std::string name = Joined(parts, count);
-    for (size_t i = 0; i < nodes_.size(); ++i) {
-        if (!nodes_[i].radio && nodes_[i].name == name) return i;
-    }
+    if (const auto found = byName_.find({false, name}); found != byName_.end()) return found->second;
     FieldNode node;
     node.name = name;
     node.partial = parts[count - 1];
@@ -50,9 +50,7 @@ int32_t FieldTree::ParentOf(const std::vector<std::string>& parts, bool radio, i
     const int32_t branch = parts.size() > 1 ? nodes_[Branch(parts, parts.size() - 1, reserve)].object : 0;
     if (!radio) return branch;
     const std::string name = Joined(parts, parts.size());
-    for (const auto& node : nodes_) {
-        if (node.radio && node.name == name) return node.object;
-    }
+    if (const auto found = byName_.find({true, name}); found != byName_.end()) return nodes_[found->second].object;
     FieldNode group;
     group.name = name;
     group.partial = parts.back();
@@ -70,18 +68,15 @@ void FieldTree::Add(int32_t object, int32_t parent) {
         return;
     }
     // A node joins its own parent with its first kid, so that fields keep the order they were added in.
-    for (size_t i = 0; i < nodes_.size(); ++i) {
-        if (nodes_[i].object != parent) continue;
-        if (nodes_[i].kids.empty()) Add(nodes_[i].object, nodes_[i].parent);
-        nodes_[i].kids.push_back(object);
-        return;
-    }
+    const auto found = byObject_.find(parent);
+    if (found == byObject_.end()) return;
+    FieldNode& node = nodes_[found->second];
+    if (node.kids.empty()) Add(node.object, node.parent);
+    node.kids.push_back(object);
 }
 
 void FieldTree::MarkOn(int32_t radioField) {
-    for (auto& node : nodes_) {
-        if (node.object == radioField) node.on = true;
-    }
+    if (const auto found = byObject_.find(radioField); found != byObject_.end()) nodes_[found->second].on = true;
 }
 
 }  // namespace folivo::forms

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,8 @@ private:
     size_t Make(FieldNode node);
 
     std::vector<FieldNode> nodes_;
+    std::map<std::pair<bool, std::string>, size_t> byName_;  // (radio, name): the node's index
+    std::map<int32_t, size_t> byObject_;
     std::vector<int32_t> roots_;
 };
 
