@@ -14,6 +14,11 @@ constexpr size_t kKeptTokens = size_t{1} << 18;  // a token buffer larger than t
 
 uint32_t Prefix3(const uint8_t* p) { return uint32_t{p[0]} << 16 | uint32_t{p[1]} << 8 | p[2]; }
 
+// The first four bytes, the first the highest (one byte-swapped load).
+uint32_t Prefix4(const uint8_t* p) {
+    return uint32_t{p[0]} << 24 | uint32_t{p[1]} << 16 | uint32_t{p[2]} << 8 | p[3];
+}
+
 uint32_t HashOf(uint32_t prefix) { return (prefix * 2654435761u) >> (32 - Lz77Scratch::kHashBits); }
 
 uint32_t Load32(const uint8_t* p) {
@@ -46,56 +51,76 @@ struct Match {
 };
 
 // Searches the index of three-byte prefixes: the most recent position of each hashed prefix, and
-// per position the previous one with the same hash.
+// per position the previous one and the one before it with the same hash (positions are numbered
+// as the scratch gives them out). The second link lets the walk fetch two candidates per
+// dependent load.
 class MatchFinder {
 public:
     MatchFinder(std::span<const uint8_t> input, const LevelRow& row, Lz77Scratch& scratch)
         : data_(input.data()), size_(static_cast<int32_t>(input.size())), row_(row), head_(scratch.head()),
-          prev_(scratch.prev()), first_(scratch.StartStream(input.size())) {}
+          links_(scratch.links()), first_(scratch.StartStream(input.size())) {}
 
     // Records every position below end that has three bytes to key on.
     void InsertUpTo(int32_t end) {
         end = std::min(end, size_ - 2);
-        for (; inserted_ < end; ++inserted_) {
-            const uint32_t number = first_ + static_cast<uint32_t>(inserted_);
-            uint32_t& head = head_[HashOf(Prefix3(data_ + inserted_))];
-            // A gap beyond the window (or a position of an earlier stream) ends every walk.
-            prev_[static_cast<uint32_t>(inserted_) & kWindowMask] = static_cast<uint16_t>(std::min(number - head, 0xFFFFu));
-            head = number;
-        }
+        if (inserted_ >= end) return;
+        // Locals, not members: the table stores could otherwise alias them.
+        uint32_t* const heads = head_;
+        Lz77Scratch::Link* const links = links_;
+        uint32_t number = first_ + static_cast<uint32_t>(inserted_);
+        const uint8_t* p = data_ + inserted_;
+        auto insert = [&](uint32_t prefix) {
+            uint32_t& head = heads[HashOf(prefix)];
+            // A link out of the window (or to an earlier stream) is never followed: the walk stops
+            // at the first candidate out of reach.
+            links[number & kWindowMask] = {head, links[head & kWindowMask].previous};
+            head = number++;
+        };
+        // Four bytes read at once where there are four.
+        for (const uint8_t* stop = data_ + std::min(end, size_ - 3); p < stop; ++p) insert(Prefix4(p) >> 8);
+        for (const uint8_t* stop = data_ + end; p < stop; ++p) insert(Prefix3(p));
+        inserted_ = end;
     }
 
     // Longest earlier match at pos that is longer than `atLeast` (0 when there is none). After a
     // match of `good` bytes or more the chain is cut to a quarter, as that match is kept anyway.
     Match Longest(int32_t pos, int atLeast) const {
         const int limit = std::min(kMaxMatch, size_ - pos);
-        int bestLength = std::max(atLeast, kMinMatch - 1);
-        if (limit <= bestLength) return {};
-        const uint8_t* here = data_ + pos;
-        const uint32_t back = first_ + static_cast<uint32_t>(pos) - head_[HashOf(Prefix3(here))];
-        if (back > static_cast<uint32_t>(kMaxDistance)) return {};
-        int32_t cand = pos - static_cast<int32_t>(back);
+        Search s{data_ + pos, limit, std::max(atLeast, kMinMatch - 1), 0};
+        if (limit <= s.bestLength) return {};
+        const uint32_t number = first_ + static_cast<uint32_t>(pos);
+        uint32_t cand = head_[HashOf(Prefix3(s.here))];
         int chain = atLeast >= row_.good ? std::max(1, row_.chain >> 2) : row_.chain;
-        int bestDistance = 0;
-        for (;;) {
-            const uint8_t* there = data_ + cand;
-            // Only a candidate that agrees with the best match's last bytes can be longer.
-            if (EndsAgree(there, here, bestLength)) {
-                const int length = CommonLength(there, here, limit);
-                if (length > bestLength) {
-                    bestLength = length;
-                    bestDistance = pos - cand;
-                    if (length >= row_.nice || length == limit) break;
-                }
-            }
-            if (--chain == 0) break;
-            cand -= prev_[static_cast<uint32_t>(cand) & kWindowMask];
-            if (pos - cand > kMaxDistance) break;
+        // Candidates come most recent first; one more than the longest distance back ends the walk.
+        while (number - cand <= static_cast<uint32_t>(kMaxDistance)) {
+            const Lz77Scratch::Link link = links_[cand & kWindowMask];
+            if (s.Try(data_ + (cand - first_), number - cand, row_.nice) || --chain == 0) break;
+            if (number - link.previous > static_cast<uint32_t>(kMaxDistance)) break;
+            if (s.Try(data_ + (link.previous - first_), number - link.previous, row_.nice) || --chain == 0) break;
+            cand = link.second;
         }
-        return bestDistance == 0 ? Match{} : Match{bestLength, bestDistance};
+        return s.bestDistance == 0 ? Match{} : Match{s.bestLength, static_cast<int>(s.bestDistance)};
     }
 
 private:
+    // The best match so far for one position.
+    struct Search {
+        const uint8_t* here;
+        int limit;
+        int bestLength;
+        uint32_t bestDistance;
+
+        // Takes the candidate when it is strictly longer; true when the search can stop.
+        bool Try(const uint8_t* there, uint32_t distance, int nice) {
+            if (!EndsAgree(there, here, bestLength)) return false;
+            const int length = CommonLength(there, here, limit);
+            if (length <= bestLength) return false;
+            bestLength = length;
+            bestDistance = distance;
+            return length >= nice || length == limit;
+        }
+    };
+
     // Whether the bytes up to index `length` of the two positions can all be equal, judged by the
     // last few of them (one word load each; the full comparison follows when they agree).
     static bool EndsAgree(const uint8_t* there, const uint8_t* here, int length) {
@@ -108,7 +133,7 @@ private:
     int32_t size_;
     LevelRow row_;
     uint32_t* head_;
-    uint16_t* prev_;
+    Lz77Scratch::Link* links_;
     uint32_t first_;
     int32_t inserted_ = 0;
 };
@@ -136,7 +161,7 @@ private:
 }  // namespace
 
 Lz77Scratch::Lz77Scratch()
-    : head_(std::make_unique<uint32_t[]>(kHashSize)), prev_(std::make_unique<uint16_t[]>(kWindow)) {}
+    : head_(std::make_unique<uint32_t[]>(kHashSize)), links_(std::make_unique<Link[]>(kWindow)) {}
 
 uint32_t Lz77Scratch::StartStream(size_t size) {
     // Numbers must stay below 2^32; when they would not, the index starts afresh.

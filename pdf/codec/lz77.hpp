@@ -35,12 +35,18 @@ public:
     // Gives back a token buffer grown by a large stream.
     void Trim();
 
+    // The previous and the second previous position with the same hash.
+    struct Link {
+        uint32_t previous;
+        uint32_t second;
+    };
+
     uint32_t* head() { return head_.get(); }
-    uint16_t* prev() { return prev_.get(); }
+    Link* links() { return links_.get(); }
 
 private:
     std::unique_ptr<uint32_t[]> head_;  // per hash: number of its most recent position
-    std::unique_ptr<uint16_t[]> prev_;  // per position (mod window): how far back the previous one with its hash is
+    std::unique_ptr<Link[]> links_;     // per position number modulo the window
     uint32_t next_ = kWindow;           // first free position number
     std::unique_ptr<Lz77Token[]> tokens_;
     size_t tokenRoom_ = 0;
