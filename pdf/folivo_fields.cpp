@@ -153,7 +153,8 @@ void FolivoImpl::WritePageFields() {
         if (radio && field->ticked) doc_.nav.fieldTree.MarkOn(field->parent);
     }
     // The page object follows its fields.
-    const std::string pageRef = std::to_string(doc_.objects.LastNumber() + static_cast<int32_t>(pending.size()) + 1) + " 0 R";
+    const int32_t pageObj = doc_.objects.LastNumber() + static_cast<int32_t>(pending.size()) + 1;
+    const std::string pageRef = std::to_string(pageObj) + " 0 R";
     for (auto* field : pending) WriteFieldObject(*field, pageRef);
 }
 

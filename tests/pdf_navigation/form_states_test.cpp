@@ -1,4 +1,4 @@
-// Form fields show their state in the file itself: rendered by poppler (which redraws fields from
+// Form fields show their state and text in the file itself: rendered by poppler (which redraws fields from
 // /AS, /V and /MK), by poppler on a copy without /NeedAppearances (our own appearance streams, as a
 // viewer that ignores the flag shows them) and by MuPDF; pikepdf walks the field hierarchy.
 
@@ -18,6 +18,8 @@ constexpr Place kRadioOff{10, 40, 20, 20};
 constexpr Place kRadioOn{40, 40, 20, 20};
 constexpr Place kText{10, 70, 150, 20};
 constexpr Place kList{10, 100, 100, 50};
+constexpr Place kCombo{120, 100, 80, 20};
+constexpr Place kButton{120, 40, 60, 20};
 
 void Add(Folivo& pdf, const std::string& name, int32_t type, const Place& at, const std::string& value,
          const std::string& param = "") {
@@ -81,6 +83,8 @@ TEST(FormStates, SetFieldsShowInEveryRendererAndFormOneTree) {
     Add(pdf, "tipo.scelta", 4, kRadioOn, "1");
     Add(pdf, "dati.persona.nome", 0, kText, "Rossi Mario");
     Add(pdf, "elenco", 3, kList, "2", "uno|due|tre");
+    Add(pdf, "tendina", 2, kCombo, "3", "uno|due|tre");
+    Add(pdf, "stampa", 5, kButton, "", "Stampa");
     Add(pdf, "x..y", 0, {200, 10, 50, 20}, "");  // an empty part: one flat name
     const auto written = doc.Finish();
     const auto ignored = doc.dir / "no-need-appearances.pdf";
@@ -100,8 +104,10 @@ TEST(FormStates, SetFieldsShowInEveryRendererAndFormOneTree) {
               "  persona\n"
               "    nome FT=/Tx V=Rossi Mario widget\n"
               "elenco FT=/Ch V=due widget\n"
+              "tendina FT=/Ch V=tre widget\n"
+              "stampa FT=/Btn widget\n"
               "x..y FT=/Tx V= widget\n"
-              "annotations reached 7 of 7\n");
+              "annotations reached 9 of 9\n");
 
     const std::pair<const char*, Rendered> renders[] = {
         {"poppler, fields redrawn", Rendered(written)},
@@ -115,6 +121,8 @@ TEST(FormStates, SetFieldsShowInEveryRendererAndFormOneTree) {
         EXPECT_EQ(Ink(page, kRadioOff), 0);
         EXPECT_GT(Ink(page, kRadioOn), 5);
         EXPECT_GT(Ink(page, kText), 40);
+        EXPECT_GT(Ink(page, kCombo), 15);
+        EXPECT_GT(Ink(page, kButton), 15);
     }
     // Poppler complains of a form whose resources lack the font it redraws buttons with.
     EXPECT_EQ(renders[0].second.Messages(), "");
