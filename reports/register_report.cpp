@@ -65,7 +65,7 @@ void DocumentLine(RegisterPrint& print, int row) {
     for (const Placed& placed : kLineColumns) Put(form, placed.x, std::string(form.table.Cell(row, placed.column)));
     for (int i = kFirstAmount; i < static_cast<int>(std::size(kLineColumns)); ++i) {
         const std::string_view text = form.table.Cell(row, kLineColumns[i].column);
-        if (!Trim(text).empty()) {
+        if (text.find_first_not_of(' ') != std::string_view::npos) {
             print.totals.amounts[i - kFirstAmount] += CentsOfText(text, form.output.decimalSeparator);
         }
     }

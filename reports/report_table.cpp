@@ -1,7 +1,6 @@
 #include "reports/report_table.hpp"
 
 #include "platform/errors.hpp"
-#include "reports/report_text.hpp"
 
 namespace kv::reports {
 
@@ -41,7 +40,9 @@ std::string_view ReportTable::Cell(int row, int column) const {
     return std::string_view(r.text).substr(start, r.end[c] - start);
 }
 
-bool ReportTable::EndsAt(int row) const { return Trim(Cell(row, kPayeeCodeColumn)).empty(); }
+bool ReportTable::EndsAt(int row) const {
+    return Cell(row, kPayeeCodeColumn).find_first_not_of(' ') == std::string_view::npos;
+}
 
 bool ReportTable::BeginsPayee(int row) const {
     return !EndsAt(row) && (row <= 1 || Cell(row, kPayeeCodeColumn) != Cell(row - 1, kPayeeCodeColumn));
