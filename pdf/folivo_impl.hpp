@@ -5,6 +5,7 @@
 // pages, colour, fonts and text, filters, security, metadata).
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -33,6 +34,7 @@
 #include "pdf/graphics/path_text.hpp"
 #include "pdf/host.hpp"
 #include "pdf/image/image_table.hpp"
+#include "pdf/image/picture_host.hpp"
 #include "pdf/image/vector_target.hpp"
 #include "pdf/navigation/link_target.hpp"
 #include "pdf/navigation/navigation_state.hpp"
@@ -149,16 +151,24 @@ public:
     // The entry number for the file and frame, reading the file the first time; 0 when unreadable.
     int32_t FindOrReadImage(const std::string& fileName, const std::string& extension, int32_t frame,
                             const std::string& colorMask);
+    // A new image entry for a decoded picture; 0 when the document cannot hold it.
+    int32_t AddImage(const std::string& fileName, int32_t frame, image::Raster raster);
     void WriteImageObject(int32_t number, const image::Raster& raster);
     void WriteSoftMask(const image::Raster& raster);
     void PutPendingImages();  // images drawn before the file was open (called by EndDoc)
     void PlaceImage(int32_t number, float DestX, float DestY, float ImgWidth, float ImgHeight);
     // Metafiles and PostScript pictures are translated into content at every call.
-    using VectorPlayer = std::vector<std::string> (*)(std::string_view, image::VectorTarget);
+    using VectorPlayer = std::vector<std::string> (*)(std::string_view, image::VectorTarget, image::PictureHost&);
     void PlayWMF(const std::string& fileName, float DestX, float DestY, float ImgWidth, float ImgHeight);
     void PlayEPS(const std::string& fileName, float DestX, float DestY, float ImgWidth, float ImgHeight);
     void PlayVectorFile(const std::string& fileName, VectorPlayer player, float DestX, float DestY,
                         float ImgWidth, float ImgHeight);
+    // The resource name of the standard font nearest to a picture's font name.
+    std::string PictureFont(const std::string& name, bool bold, bool italic);
+    int32_t PictureFontIndex(const std::string& name, bool bold, bool italic);  // in doc_.fonts
+    // The resource name of a picture's bitmap, an image entry under the picture's file name and
+    // the negative frame -ordinal, so drawing the picture again reuses its objects.
+    std::string PictureBitmap(const std::string& fileName, int32_t ordinal, const std::function<image::Raster()>& read);
 
     // ---- fonts and text (folivo_text.cpp) ----
     // One positioned line (all text members and barcode captions); lengths in user units.
