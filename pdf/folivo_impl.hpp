@@ -37,6 +37,7 @@
 #include "pdf/image/picture_host.hpp"
 #include "pdf/image/vector_target.hpp"
 #include "pdf/navigation/link_target.hpp"
+#include "pdf/navigation/imported_links.hpp"
 #include "pdf/navigation/navigation_state.hpp"
 #include "pdf/reader/page_import.hpp"
 #include "pdf/security/standard_security.hpp"
@@ -55,6 +56,7 @@ struct DocumentState {
     int32_t encryptObj = 0;
     reader::SourceTable sources;         // files read for import, kept until EndDoc
     navigation::NavigationState nav;
+    navigation::ImportedLinks importedLinks;  // SetImportLinks and the links it carries
     ObjectStore objects;
     ContentRouter content;
     DocInfo info;
@@ -242,7 +244,11 @@ public:
     std::string AcroFormEntry() const;
     void WriteDocumentScripts();
     void WriteScriptCatalogLines();  // EndDoc, before the shared resources that name them
-    void ListAnnotation(int32_t objNum);  // on the open page, or the reusable object being recorded
+    void ListAnnotation(int32_t objNum);
+    // ImportPage's links (folivo_import_links.cpp): web links written at once, page links kept
+    // for EndDoc, which writes those whose target page was imported too.
+    void CarryLinks(int32_t fileNumber, int32_t pageNumber, const navigation::PagePlacement& placement);
+    void WriteImportedLinks();  // on the open page, or the reusable object being recorded
     void ListObjectAnnotations(const std::string& Name);  // PlayObject: the object's annotations
     // The page dictionary's entries ("/Annots [..]\r"), then cleared.
     std::string TakePageNavigationEntries();
