@@ -1,6 +1,7 @@
 #include "archive/named_buffers.hpp"
 
 #include <array>
+#include <cstdint>
 #include <utility>
 
 namespace kv::archive {
@@ -19,9 +20,25 @@ constexpr std::array<std::pair<std::string_view, Member>, 24> kBuffers{{
     {"SCRU$", &NamedBuffers::SCRU}, {"ARTX$", &NamedBuffers::ARTX}, {"F24X$", &NamedBuffers::F24X},
 }};
 
+// A layout name's five characters in one integer, so that the lookup (one per field read)
+// compares numbers instead of texts.
+constexpr uint64_t Packed(std::string_view name) {
+    uint64_t packed = 0;
+    for (char c : name) packed = packed << 8 | static_cast<uint8_t>(c);
+    return packed;
+}
+
+constexpr auto kPackedNames = [] {
+    std::array<uint64_t, kBuffers.size()> names{};
+    for (size_t i = 0; i < kBuffers.size(); ++i) names[i] = Packed(kBuffers[i].first);
+    return names;
+}();
+
 Member MemberFor(std::string_view bufferName) {
-    for (const auto& [name, member] : kBuffers) {
-        if (name == bufferName) return member;
+    if (bufferName.size() != 5) return nullptr;
+    const uint64_t packed = Packed(bufferName);
+    for (size_t i = 0; i < kPackedNames.size(); ++i) {
+        if (kPackedNames[i] == packed) return kBuffers[i].second;
     }
     return nullptr;
 }

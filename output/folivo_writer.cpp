@@ -1,5 +1,8 @@
 #include "output/folivo_writer.hpp"
 
+#include <optional>
+#include <utility>
+
 #include "pdf/folivo.hpp"
 #include "platform/errors.hpp"
 
@@ -52,13 +55,18 @@ public:
     void SetStandardFontFile(const std::string& name, const std::string& hostPath) override {
         pdf_->SetStandardFontFile(name, hostPath);
     }
-    void BeginDoc(const std::string& hostPath) override { pdf_->BeginDoc(hostPath); }
+    void BeginDoc(const std::string& hostPath) override {
+        font_.reset();
+        pdf_->BeginDoc(hostPath);
+    }
     int32_t ErrNumber() const override { return pdf_->ErrNumber(); }
     std::string ErrDescription() const override { return pdf_->ErrDescription(); }
     void EndDoc() override {
+        font_.reset();
         Translated([&] { pdf_->EndDoc(); });
     }
     void Abort() override {
+        font_.reset();
         try {
             pdf_->Abort();
         } catch (const folivo::Error&) {
@@ -68,15 +76,30 @@ public:
     void BeginPage() override {
         Translated([&] { pdf_->BeginPage(); });
     }
+    // The reports set the body font before every line; Folivo's SetFont with the font already set
+    // changes nothing, so a call that repeats the one before is not passed on.
     void SetFont(const std::string& family, float size, int32_t style, int32_t encoding) override {
+        Font font{family, size, style, encoding};
+        if (font_ == font) return;
+        font_.reset();
         Translated([&] { pdf_->SetFont(family, size, style, encoding); });
+        font_ = std::move(font);
     }
     void DrawText(float x, float y, const std::string& text, int32_t align) override {
         Translated([&] { pdf_->DrawText(x, y, text, align); });
     }
 
 private:
+    struct Font {
+        std::string family;
+        float size;
+        int32_t style;
+        int32_t encoding;
+        bool operator==(const Font&) const = default;
+    };
+
     std::unique_ptr<folivo::Folivo> pdf_;
+    std::optional<Font> font_;  // the last font set on this document
 };
 
 }  // namespace

@@ -53,9 +53,9 @@ public:
     // trailer a file identifier, and LZW compression (SetCompression's 4) becomes Flate. What PDF/A
     // forbids is refused and recorded in ErrNumber/ErrSource/ErrDescription, the document staying
     // conforming: SetProtection, JavaScript (OnDocEvent, OnFieldEvent, "script:" and "layer:" links),
-    // notes and fields (which have no appearance of their own), layers, ImportPage and CMYK JPEGs.
-    // Links carry the print flag. Another level, a call after BeginDoc, a protected document or a
-    // missing or damaged profile is a recorded error and leaves PDF/A off. When a standard font has
+    // notes (no appearance of their own), fields (the form asks viewers to redraw them), layers,
+    // ImportPage and CMYK JPEGs. Links carry the print flag. Another level, a call after BeginDoc,
+    // a protected document or a missing or damaged profile is a recorded error and leaves PDF/A off. When a standard font has
     // no usable file, or a code drawn has no glyph, the error is recorded and the document is
     // written as a plain PDF, without claiming PDF/A.
     void SetPDFA(int32_t Level);
@@ -239,6 +239,10 @@ public:
     // when Value is not empty, "0" or "false"), 2 combo and 3 list box (Param "a|b|c", Value the
     // default option number), 5 push button (Param the caption, Value the script run on a click).
     // Options bits choose flags, alignment, border and check mark (see navigation/field_widget.cpp).
+    // Each widget has appearance streams drawn from its colours, border and font, so viewers that
+    // do not redraw fields still show its state; a button's on state is /S#EC, its off state /Off.
+    // Radio buttons of one name form one radio field; a dotted name "a.b.c" is the field "c" under
+    // the fields "a" and "a.b".
     void AddField(const std::string& FieldName, int32_t FieldType, float X, float Y, float xDim, float YDim,
                   const std::string& Value = "", const std::string& Param = "", const std::string& Tooltip = "",
                   int32_t Options = 0);

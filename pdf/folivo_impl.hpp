@@ -241,6 +241,13 @@ public:
     void WritePageNavigationObjects();  // EndPage, before the page object: page scripts and fields
     void WritePageScripts();
     void WritePageFields();
+    forms::Look FieldAppearanceLook(const navigation::FieldLook& look, float width, float height, float fontSize,
+                                    const std::string& textColor) const;
+    void MarkFieldText(const navigation::Field& field);  // subset fonts keep the glyphs a field shows
+    void WriteFieldAppearances(navigation::Field& field);  // the stream objects the widget names
+    int32_t WriteAppearance(const forms::Look& look, std::string content);
+    void WriteFieldObject(navigation::Field& field, const std::string& pageRef);
+    void WriteFormObjects();  // EndDoc: the fields that hold other fields, the form's own font
     std::string AcroFormEntry() const;
     void WriteDocumentScripts();
     void WriteScriptCatalogLines();  // EndDoc, before the shared resources that name them

@@ -83,6 +83,7 @@ void FolivoImpl::WriteNavigationObjects() {
     WriteOutlines();
     WriteDestinations();
     WriteImportedLinks();
+    WriteFormObjects();
 }
 
 void FolivoImpl::WriteNavigationCatalogLines() {

@@ -1,5 +1,7 @@
 #include "reports/documents_report.hpp"
 
+#include <utility>
+
 #include "archive/number_text.hpp"
 #include "output/page_forms.hpp"
 #include "reports/company_report.hpp"
@@ -21,38 +23,38 @@ void Collect(ReportForm& form) {
 void PayeeBlock(ReportForm& form, int row) {
     using C = DocumentColumn;
     const ReportTable& t = form.table;
-    Line(form, 0.5, "PERCIPIENTE : " + t.Cell(row, C::kPayeeCode) + " " + t.Cell(row, C::kName), 0.35);
-    Line(form, 0.5, "NATO A      : " + t.Cell(row, C::kBirthAndFiscalCode), 0.35);
-    Line(form, 0.5, "DOMICILIO   : " + t.Cell(row, C::kDomicile), 0.7);
+    Line(form, 0.5, Joined({"PERCIPIENTE : ", t.Cell(row, C::kPayeeCode), " ", t.Cell(row, C::kName)}), 0.35);
+    Line(form, 0.5, Joined({"NATO A      : ", t.Cell(row, C::kBirthAndFiscalCode)}), 0.35);
+    Line(form, 0.5, Joined({"DOMICILIO   : ", t.Cell(row, C::kDomicile)}), 0.7);
 }
 
-void DocumentBlock(ReportForm& form, int row) {
+void DocumentBlock(ReportForm& form, int row, const std::string& dashes) {
     using C = DocumentColumn;
-    auto cell = [&](int column) { return form.table.Cell(row, column); };
-    const std::string dashes = Repeat('-', kListWidth);
-    const std::string gap = "  ";
+    auto cell = [&](int column) -> const std::string& { return std::as_const(form.table).Cell(row, column); };
+    const std::string_view gap = "  ";
     output::BodyFont(form.output, kListFontSize, true);
     Line(form, 0.5, dashes, 0.35);
-    Line(form, 0.5, "NUMERO DOCUMENTO : " + cell(C::kNumber), 0.35);
+    Line(form, 0.5, Joined({"NUMERO DOCUMENTO : ", cell(C::kNumber)}), 0.35);
     Line(form, 0.5, dashes, 0.35);
     output::BodyFont(form.output, kListFontSize, false);
     Line(form, 0.5,
-         "TOT.AMM.L.AUTONOMO:" + cell(C::kFee) + gap + "SOMME NO SOG.:" + cell(C::kNotSubject) + gap +
-             "RIT.OPER. :" + cell(C::kWithholding),
+         Joined({"TOT.AMM.L.AUTONOMO:", cell(C::kFee), gap, "SOMME NO SOG.:", cell(C::kNotSubject), gap,
+                 "RIT.OPER. :", cell(C::kWithholding)}),
          0.35);
     Line(form, 0.5,
-         "TOT.AMM.L.AUT.PROV:" + cell(C::kCommission) + gap + "QUOTA ESENTE :" + cell(C::kExempt) + gap +
-             "SPESE ANT.:" + cell(C::kAdvanceExpenses) + gap + "RIT.OPER. :" + cell(C::kCommissionWithholding),
+         Joined({"TOT.AMM.L.AUT.PROV:", cell(C::kCommission), gap, "QUOTA ESENTE :", cell(C::kExempt), gap,
+                 "SPESE ANT.:", cell(C::kAdvanceExpenses), gap, "RIT.OPER. :", cell(C::kCommissionWithholding)}),
          0.7);
     output::BodyFont(form.output, kListFontSize, true);
     Line(form, 0.5, "DATI VERSAMENTO", 0.7);
     output::BodyFont(form.output, kListFontSize, false);
     Line(form, 0.5,
-         "CODICE TRIBUTO  : " + cell(C::kTaxCode) + gap + "DATA CORRESPONS.: " + cell(C::kPaidOn) + gap +
-             "DATA VERSAMENTO : " + cell(C::kPaymentDate),
+         Joined({"CODICE TRIBUTO  : ", cell(C::kTaxCode), gap, "DATA CORRESPONS.: ", cell(C::kPaidOn), gap,
+                 "DATA VERSAMENTO : ", cell(C::kPaymentDate)}),
          0.35);
     Line(form, 0.5,
-         "IMPORTO VERSATO : " + cell(C::kPaidAmount) + gap + "NUM. BOLLO / Q. : " + cell(C::kStampNumber), 0.7);
+         Joined({"IMPORTO VERSATO : ", cell(C::kPaidAmount), gap, "NUM. BOLLO / Q. : ", cell(C::kStampNumber)}),
+         0.7);
 }
 
 }  // namespace
@@ -69,6 +71,7 @@ void Elenco_Documenti_Stampa(ReportForm& form) {
     form.cursor.page = 0;
     form.cursor.items = 0;
     double currentPayee = 0;
+    const std::string dashes = Repeat('-', kListWidth);
     for (int row = 1; !form.table.EndsAt(row); ++row) {
         CountPrintedRow(form, row);
         const double payee = archive::NumericValue(form.table.Cell(row, DocumentColumn::kPayeeCode));
@@ -82,7 +85,7 @@ void Elenco_Documenti_Stampa(ReportForm& form) {
             Elenco_Documenti_Testata(form);
             PayeeBlock(form, row);
         }
-        DocumentBlock(form, row);
+        DocumentBlock(form, row, dashes);
         ++form.cursor.items;
     }
 }

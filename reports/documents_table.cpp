@@ -13,6 +13,7 @@ namespace {
 
 class DocumentRows : public NoteSink {
 public:
+    void BeginPayee(ReportForm&) override { payee_.Forget(); }
     void Store(ReportForm& form) override {
         const int row = NextRow(form);
         if (row == 0) return;
@@ -22,11 +23,11 @@ public:
         };
         using C = DocumentColumn;
         ReportTable& t = form.table;
-        t.Cell(row, C::kPayeeCode) = field(archive::M001);
-        t.Cell(row, C::kName) = PayeeName(form);
-        t.Cell(row, C::kBirthAndFiscalCode) = PayeeBirthplace(form) + " IL GIORNO " + PayeeBirthDate(form) +
-                                              " CODICE FISCALE " + field(archive::M004);
-        t.Cell(row, C::kDomicile) = PayeeDomicile(form);
+        const PayeeRowText& payee = payee_.Get(form);
+        t.Cell(row, C::kPayeeCode) = payee.code;
+        t.Cell(row, C::kName) = payee.name;
+        t.Cell(row, C::kBirthAndFiscalCode) = payee.birth + " CODICE FISCALE " + payee.fiscalCode;
+        t.Cell(row, C::kDomicile) = payee.domicile;
         t.Cell(row, C::kNumber) = DocumentNumber(form);
         const std::string_view amounts[] = {archive::N006, archive::N007, archive::N009, archive::N010,
                                             archive::N011, archive::N012, archive::N014};
@@ -38,6 +39,9 @@ public:
             LeftIn10(FormatAmount(CentsOfField(form.archive, archive::N020), form.output.decimalSeparator));
         t.Cell(row, C::kStampNumber) = LeftIn10(Trim(field(archive::N019)));
     }
+
+private:
+    PayeeRowCache payee_;
 };
 
 }  // namespace

@@ -52,13 +52,20 @@ Cents CentsOfField(archive::ArchiveState& archive, std::string_view descriptor) 
 }
 
 std::string FormatAmount(Cents amount, char decimalSeparator) {
-    const Cents magnitude = amount < 0 ? -amount : amount;
-    std::string text = std::to_string(magnitude / 100);
-    const int cents = static_cast<int>(magnitude % 100);
-    text += decimalSeparator;
-    text += static_cast<char>('0' + cents / 10);
-    text += static_cast<char>('0' + cents % 10);
-    return amount < 0 ? "-" + text : text;
+    // Filled from the right: cents, separator, whole digits, sign.
+    char text[32];
+    char* at = text + sizeof text;
+    Cents magnitude = amount < 0 ? -amount : amount;
+    *--at = static_cast<char>('0' + magnitude % 10);
+    *--at = static_cast<char>('0' + magnitude / 10 % 10);
+    *--at = decimalSeparator;
+    magnitude /= 100;
+    do {
+        *--at = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (amount < 0) *--at = '-';
+    return std::string(at, text + sizeof text);
 }
 
 std::string AmountColumn(Cents amount, char decimalSeparator) {

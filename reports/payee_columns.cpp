@@ -41,4 +41,13 @@ std::string DocumentNumber(ReportForm& form) {
     return key.size() <= 6 ? key : key.substr(key.size() - 6);
 }
 
+const PayeeRowText& PayeeRowCache::Get(ReportForm& form) {
+    if (!row_) {
+        row_ = PayeeRowText{Field(form, archive::M001), PayeeName(form),
+                            PayeeBirthplace(form) + " IL GIORNO " + PayeeBirthDate(form), PayeeDomicile(form),
+                            Field(form, archive::M004)};
+    }
+    return *row_;
+}
+
 }  // namespace kv::reports

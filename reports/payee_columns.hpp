@@ -1,6 +1,7 @@
 #pragma once
 // Texts about the payee in PERX that several report tables share.
 
+#include <optional>
 #include <string>
 
 #include "reports/report_form.hpp"
@@ -27,5 +28,25 @@ std::string PayeeDomicile(ReportForm& form);
 
 // The last 6 characters of the trimmed key N001 of the note in PARX: the document number.
 std::string DocumentNumber(ReportForm& form);
+
+// The payee columns of the documents and register tables. They are read once per payee and kept
+// while its notes are walked, since PERX does not change meanwhile.
+struct PayeeRowText {
+    std::string code;        // M001
+    std::string name;        // PayeeName
+    std::string birth;       // PayeeBirthplace & " IL GIORNO " & PayeeBirthDate
+    std::string domicile;    // PayeeDomicile
+    std::string fiscalCode;  // M004
+};
+
+class PayeeRowCache {
+public:
+    // A new payee is in PERX.
+    void Forget() { row_.reset(); }
+    const PayeeRowText& Get(ReportForm& form);
+
+private:
+    std::optional<PayeeRowText> row_;
+};
 
 }  // namespace kv::reports

@@ -37,18 +37,20 @@ std::optional<RegisterAmounts> AmountsOf(ReportForm& form) {
 
 class RegisterRows : public NoteSink {
 public:
+    void BeginPayee(ReportForm&) override { payee_.Forget(); }
     void Store(ReportForm& form) override {
         const int row = NextRow(form);
         if (row == 0) return;
         using C = RegisterColumn;
         ReportTable& t = form.table;
-        t.Cell(row, C::kPayeeCode) = archive::RepoR(form.archive, archive::M001);
-        t.Cell(row, C::kName) = PayeeName(form);
-        t.Cell(row, C::kBirth) = PayeeBirthplace(form) + " IL GIORNO " + PayeeBirthDate(form);
-        t.Cell(row, C::kDomicile) = PayeeDomicile(form);
+        const PayeeRowText& payee = payee_.Get(form);
+        t.Cell(row, C::kPayeeCode) = payee.code;
+        t.Cell(row, C::kName) = payee.name;
+        t.Cell(row, C::kBirth) = payee.birth;
+        t.Cell(row, C::kDomicile) = payee.domicile;
         t.Cell(row, C::kNumber) = DocumentNumber(form);
         t.Cell(row, C::kPaymentDate) = DayMonthYear(archive::RepoR(form.archive, archive::N021));
-        t.Cell(row, C::kFiscalCode) = archive::RepoR(form.archive, archive::M004);
+        t.Cell(row, C::kFiscalCode) = payee.fiscalCode;
         const std::optional<RegisterAmounts> a = AmountsOf(form);
         if (!a) return;
         const char separator = form.output.decimalSeparator;
@@ -60,6 +62,9 @@ public:
         t.Cell(row, C::kTotalPaid) = AmountColumn(a->totalPaid, separator);
         if (a->advanceExpenses) t.Cell(row, C::kAdvanceExpenses) = AmountColumn(*a->advanceExpenses, separator);
     }
+
+private:
+    PayeeRowCache payee_;
 };
 
 }  // namespace

@@ -23,7 +23,19 @@ std::string PadOrCut(std::string_view text, size_t width) {
 std::string LeftIn10(std::string_view text) { return PadOrCut(text, 10); }
 
 std::string RightIn10(std::string_view text) {
-    return std::string(Last(std::string(10, ' ') + std::string(text), 10));
+    const std::string_view kept = Last(text, 10);
+    std::string column(10 - kept.size(), ' ');
+    column += kept;
+    return column;
+}
+
+std::string Joined(std::initializer_list<std::string_view> parts) {
+    size_t size = 0;
+    for (std::string_view part : parts) size += part.size();
+    std::string text;
+    text.reserve(size);
+    for (std::string_view part : parts) text += part;
+    return text;
 }
 
 std::string Repeat(char character, size_t count) { return std::string(count, character); }

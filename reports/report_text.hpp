@@ -1,6 +1,7 @@
 #pragma once
 // The small text shapes the reports build their monospaced columns with.
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,9 @@ std::string LeftIn10(std::string_view text);
 
 // The last 10 characters of 10 spaces followed by the text: a right-aligned column.
 std::string RightIn10(std::string_view text);
+
+// The parts one after the other, built in one allocation: the reports' printed lines.
+std::string Joined(std::initializer_list<std::string_view> parts);
 
 // A run of `count` copies of a character: the reports' dash lines.
 std::string Repeat(char character, size_t count);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstring>
 
 namespace folivo::codec {
 namespace {
@@ -13,34 +15,42 @@ constexpr uint16_t kTableLimit = 4096;
 
 // Width of the code written while `next` is the next free code. The decoder's table lags one
 // entry behind ours, so it widens when our next free code reaches 512, 1024 and 2048.
-int WidthFor(uint32_t next) { return next < 512 ? 9 : next < 1024 ? 10 : next < 2048 ? 11 : 12; }
+int WidthFor(uint32_t next) { return std::clamp(static_cast<int>(std::bit_width(next)), 9, 12); }
 
-// Writes codes most significant bit first into an output sized once for the worst case, four
-// bytes at a time. At most one code a byte is written, a clear code every 3,838 codes, and the
-// first clear code, the last string and the end code.
+// Stores a word's eight bytes, its most significant first, in one store.
+void StoreMostSignificantFirst(uint8_t* at, uint64_t word) {
+    if constexpr (std::endian::native == std::endian::little) {
+        word = (word & 0x00000000FFFFFFFFull) << 32 | (word & 0xFFFFFFFF00000000ull) >> 32;
+        word = (word & 0x0000FFFF0000FFFFull) << 16 | (word & 0xFFFF0000FFFF0000ull) >> 16;
+        word = (word & 0x00FF00FF00FF00FFull) << 8 | (word & 0xFF00FF00FF00FF00ull) >> 8;
+    }
+    std::memcpy(at, &word, sizeof word);
+}
+
+// Writes codes most significant bit first into an output sized once for the worst case. Each code
+// stores the eight bytes that hold the bits not yet complete and moves on by the whole bytes among
+// them, so that no branch depends on where a byte ends. At most one code a byte is written, a clear
+// code every 3,838 codes, and the first clear code, the last string and the end code; the last
+// store reaches seven bytes past the end.
 class MsbBitWriter {
 public:
     MsbBitWriter(std::vector<uint8_t>& out, size_t inputSize) : out_(out) {
-        out_.resize((inputSize + inputSize / 1024 + 4) * 12 / 8 + 8);
+        out_.resize((inputSize + inputSize / 1024 + 4) * 12 / 8 + 16);
         at_ = out_.data();
     }
     void Put(uint32_t code, int width) {
         acc_ = acc_ << width | code;
-        used_ += width;
-        if (used_ < 32) return;
-        used_ -= 32;
-        const auto word = static_cast<uint32_t>(acc_ >> used_);
-        at_[0] = static_cast<uint8_t>(word >> 24);
-        at_[1] = static_cast<uint8_t>(word >> 16);
-        at_[2] = static_cast<uint8_t>(word >> 8);
-        at_[3] = static_cast<uint8_t>(word);
-        at_ += 4;
+        used_ += width;  // 9 to 19: the bits of the byte under way and of this code
+        const uint64_t top = acc_ << (64 - used_);
+        StoreMostSignificantFirst(at_, top);
+        at_ += used_ >> 3;
+        used_ &= 7;
     }
-    // Writes the bits left, the last byte padded with zeros, and trims the output to them.
+    // Trims the output to the bytes written; the last one was stored padded with zeros.
     void Flush() {
-        for (; used_ >= 8; used_ -= 8) *at_++ = static_cast<uint8_t>(acc_ >> (used_ - 8));
-        if (used_ > 0) *at_++ = static_cast<uint8_t>(acc_ << (8 - used_));
-        out_.resize(static_cast<size_t>(at_ - out_.data()));
+        const size_t size = static_cast<size_t>(at_ - out_.data()) + (used_ > 0 ? 1 : 0);
+        if (used_ > 0) *at_ = static_cast<uint8_t>(acc_ << (8 - used_));
+        out_.resize(size);
     }
 
 private:

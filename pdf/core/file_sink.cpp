@@ -35,7 +35,9 @@ void FileSink::Open(const std::string& path) {
     // "wb": a fresh file every time, never appended to.
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (file == nullptr) throw OpenError(errno == 0 ? EIO : errno);
-    std::setvbuf(file, nullptr, _IOFBF, kWriteBuffer);
+    // A buffer of our own: given none, the C library keeps to its 4 KB default whatever the size.
+    if (!buffer_) buffer_ = std::make_unique<char[]>(kWriteBuffer);
+    std::setvbuf(file, buffer_.get(), _IOFBF, kWriteBuffer);
     file_.reset(file);
     count_ = 0;
 }

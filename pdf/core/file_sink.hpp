@@ -31,6 +31,7 @@ private:
     struct Closer {
         void operator()(std::FILE* file) const { std::fclose(file); }
     };
+    std::unique_ptr<char[]> buffer_;  // the stream's buffer: declared first, so it outlives the stream
     std::unique_ptr<std::FILE, Closer> file_;
     int64_t count_ = 0;
 };

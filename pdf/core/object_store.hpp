@@ -15,6 +15,8 @@ public:
     int32_t Start(int32_t objNum, int64_t offset);
     // Hands out numbers 1..n without writing them (the objects EndDoc writes last).
     void ReserveThrough(int32_t n) { last_ = n; }
+    // Hands out the next number without writing it; the object is started with it later.
+    int32_t Reserve() { return ++last_; }
 
     int32_t LastNumber() const { return last_; }
     int32_t CurrentNumber() const { return current_; }

@@ -90,6 +90,13 @@ std::string FieldTypeEntries(const Field& field, const std::vector<std::string>&
     }
 }
 
+std::string AppearanceEntries(const Field& field) {
+    const auto ref = [](int32_t object) { return std::to_string(object) + " 0 R"; };
+    if (field.off == 0) return " /AP << /N " + ref(field.normal) + " >> ";
+    const std::string states = "<< /S#EC " + ref(field.normal) + " /Off " + ref(field.off) + " >>";
+    return std::string(" /AS ") + (field.ticked ? "/S#EC" : "/Off") + " /AP << /N " + states + " /D " + states + " >> ";
+}
+
 std::vector<std::string> SplitOptions(const std::string& param) {
     std::vector<std::string> options;
     size_t start = 0;

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "pdf/forms/look.hpp"
+
 namespace folivo::navigation {
 
 enum FieldType : int32_t { kTextField = 0, kCheckBox = 1, kComboBox = 2, kListBox = 3, kRadioButton = 4, kPushButton = 5 };
@@ -25,7 +27,9 @@ struct FieldLook {
 FieldLook FieldLookOf(int32_t options);
 
 struct Field {
-    std::string widget;      // "<< /Type /Annot /Subtype /Widget ..." up to the field-type entries
+    std::string widget;       // "<< /Type /Annot /Subtype /Widget ..." up to the border style
+    std::string typeEntries;  // " /FT .. /Ff n " and what the type adds (/V of a ticked box, /MaxLen, action)
+    int32_t fieldFlags = 0;   // the /Ff written
     std::string name;
     int32_t type = kTextField;
     std::string appearance;  // the default appearance (DA)
@@ -36,8 +40,13 @@ struct Field {
     int32_t defaultOption = 0;         // 1-based, 0 = none
     std::string characteristics;       // " /BG [..] " " /BC [..] " rotation
     std::string actions;               // " /K << /S /JavaScript /JS n 0 R >> " ...
+    forms::Look look;         // what the appearance streams are drawn from
+    bool ticked = false;      // a check box or radio button that is on
     int32_t page = 0;
     int32_t object = 0;
+    int32_t parent = 0;       // the parent field's object; a radio button's widget hangs under its radio field
+    int32_t normal = 0;       // appearance stream objects: the normal one (a button's on state)
+    int32_t off = 0;          // and a button's off state
 };
 
 // The annotation key of a field event 0..9 (" /A " ... " /F "), "" for others.
@@ -49,6 +58,9 @@ bool FieldMatches(const std::string& fieldName, const std::string& wanted);
 // The text a field object holds after its stored widget, DA, T and TU, up to " /AA" (without it).
 std::string FieldTypeEntries(const Field& field, const std::vector<std::string>& quotedOptions,
                              const std::string& quotedValue, const std::string& quotedCaption);
+
+// The widget's " /AS .. /AP << .. >> ": a button's on state is named /S#EC, its off state /Off.
+std::string AppearanceEntries(const Field& field);
 
 // "|"-separated choices; empty parts are kept out.
 std::vector<std::string> SplitOptions(const std::string& param);

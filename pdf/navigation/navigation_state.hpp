@@ -8,6 +8,7 @@
 #include <map>
 #include <vector>
 
+#include "pdf/forms/field_tree.hpp"
 #include "pdf/navigation/destination_table.hpp"
 #include "pdf/navigation/field_widget.hpp"
 #include "pdf/navigation/layer_table.hpp"
@@ -36,6 +37,8 @@ struct NavigationState {
     LayerTable layers;
     int32_t openLayers = 0;  // BeginLayer calls not yet ended
     std::vector<Field> fields;
+    forms::FieldTree fieldTree;  // parents of dotted names and radio fields, written by EndDoc
+    int32_t dingbatsObj = 0;     // the form's ZapfDingbats font, once written
     std::array<std::string, 9> scripts;    // by OnDocEvent type
     std::array<int32_t, 9> scriptObjects{};  // document scripts once written
     std::string pageActions;               // "/AA << .. >>\r" of the page being written

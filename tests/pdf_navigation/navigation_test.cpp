@@ -189,7 +189,8 @@ TEST(Annotations, NotesAndEachFieldTypeWithItsLookAndEvents) {
     pdf.OnFieldEvent(0, "nessuno", "x();");
     pdf.OnFieldEvent(12, "tipo", "x();");
     const Readback rb(doc.Finish());
-    ExpectContains(Catalog(rb), {"/AcroForm << /CO [ " + std::to_string(rb.Find({"/T (tipo.a)"})) + " 0 R ]",
+    const int radioField = rb.Find({"/FT /Btn /Ff 32768 ", "/T (a)"});  // the radio button's field
+    ExpectContains(Catalog(rb), {"/AcroForm << /CO [ " + std::to_string(radioField) + " 0 R ]",
                                  "/DR << /Font << /Arial ", "/NeedAppearances true"});
     const auto a = Annotations(rb, 1);
     ASSERT_EQ(a.size(), 10u);
@@ -205,7 +206,7 @@ TEST(Annotations, NotesAndEachFieldTypeWithItsLookAndEvents) {
                           "/TU (Il cognome)", "/V (Rossi \\(Mario\\))"});
     ExpectContains(a[6], {"/DV /S#ec /F 4 /FT /Btn /Ff 0 ", "/CA (5)", "/V /S#ec"});
     ExpectContains(a[7], {"/FT /Ch /Ff 131072 ", "/Opt [ (uno) (due) (tre) ]", "/V (due)"});
-    ExpectContains(a[8], {"/AA << /C << /JS ", "/K << /JS ", "/FT /Btn /Ff 32768 "});
+    ExpectContains(a[8], {"/AA << /C << /JS ", "/K << /JS ", "/Parent " + std::to_string(radioField) + " 0 R"});
     EXPECT_EQ(rb.Stream(Readback::Ref(a[8].substr(a[8].find("/K <<")), "/JS")), "k();");
     ExpectContains(a[9], {"/F 6 /FT /Btn /Ff 65536 ", "/CA (Stampa)"});
     EXPECT_EQ(rb.Stream(Readback::Ref(a[9], "/JS")), "this.print();");

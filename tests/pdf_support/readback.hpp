@@ -188,19 +188,25 @@ public:
         const auto run = kv::test::Run(std::string("pdftoppm -r 72 -f 1 -l 1 -singlefile ") + (cropBox ? "-cropbox " : "") + kv::test::ShellQuote(pdf.string()) +
                                        " " + kv::test::ShellQuote(prefix.string()));
         EXPECT_EQ(run.status, 0) << run.output;
-        const std::string ppm = kv::test::ReadFile(prefix.string() + ".ppm");
-        std::istringstream in(ppm);
-        std::string magic;
-        int maxValue = 0;
-        in >> magic >> width_ >> height_ >> maxValue;
-        in.get();
-        EXPECT_EQ(magic, "P6");
-        pixels_ = ppm.substr(static_cast<size_t>(in.tellg()));
+        messages_ = run.output;
+        Parse(kv::test::ReadFile(prefix.string() + ".ppm"));
+    }
+
+    // The first page rendered by MuPDF's mutool draw instead, also at 72 dpi.
+    struct ByMuPdf {};
+    Rendered(const std::filesystem::path& pdf, ByMuPdf) {
+        const auto out = pdf.parent_path() / "render-mupdf.ppm";
+        const auto run = kv::test::Run("mutool draw -q -r 72 -o " + kv::test::ShellQuote(out.string()) + " " +
+                                       kv::test::ShellQuote(pdf.string()) + " 1");
+        EXPECT_EQ(run.status, 0) << run.output;
+        messages_ = run.output;
+        Parse(kv::test::ReadFile(out.string()));
     }
 
     int Width() const { return width_; }
     int Height() const { return height_; }
     const std::string& Pixels() const { return pixels_; }
+    const std::string& Messages() const { return messages_; }  // what the renderer printed
 
     Rgb At(int x, int y) const {
         const size_t i = (static_cast<size_t>(y) * static_cast<size_t>(width_) + static_cast<size_t>(x)) * 3;
@@ -210,9 +216,20 @@ public:
     }
 
 private:
+    void Parse(const std::string& ppm) {
+        std::istringstream in(ppm);
+        std::string magic;
+        int maxValue = 0;
+        in >> magic >> width_ >> height_ >> maxValue;
+        in.get();
+        EXPECT_EQ(magic, "P6");
+        pixels_ = ppm.substr(static_cast<size_t>(in.tellg()));
+    }
+
     int width_ = 0;
     int height_ = 0;
     std::string pixels_;
+    std::string messages_;
 };
 
 // Checks rendered colours at points of the page, within a tolerance (JPEG and smooth shading vary).

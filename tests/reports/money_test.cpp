@@ -29,6 +29,7 @@ TEST(Money, FieldsReadToTheCentAndWriteBack) {
         EXPECT_EQ(CentsOfText(FormatAmount(c.cents, c.mark), c.mark), c.cents);
     }
     EXPECT_EQ(AmountColumn(-5, ','), "     -0,05");
+    EXPECT_EQ(AmountColumn(999999999999900, '.'), "9999999.00");  // the column keeps the last ten
 }
 
 }  // namespace
