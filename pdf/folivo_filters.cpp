@@ -23,7 +23,7 @@ void Folivo::zzToFlateDecode(std::vector<uint8_t>& ByteArray, int32_t& BufCount,
         throw Error(kErrInvalidCall, "zzToFlateDecode: upper bound " + std::to_string(BufCount) +
                                          " outside an array of " + std::to_string(ByteArray.size()) + " bytes");
     const std::span<const uint8_t> input(ByteArray.data(), static_cast<size_t>(BufCount + 1));
-    ByteArray = codec::DeflateZlib(input, CompressionQuality);
+    ByteArray = codec::DeflateZlib(input, CompressionQuality, impl_->doc_.deflate);
     BufCount = static_cast<int32_t>(ByteArray.size()) - 1;
 }
 
@@ -44,7 +44,7 @@ void FolivoImpl::EncodeStream(std::string& data, int32_t objNum, std::string& fi
         codec::CompressionSettings settings = doc_.compression;
         // PDF/A forbids LZW: Flate, which compresses better anyway, takes its place.
         if (doc_.archival.On() && (settings.mode & codec::kLzw)) settings.mode = (settings.mode & ~codec::kLzw) | codec::kFlate;
-        codec::ApplyStreamFilters(bytes, settings, filters);
+        codec::ApplyStreamFilters(bytes, settings, filters, doc_.deflate);
         data.assign(bytes.begin(), bytes.end());
     }
     security::EncryptForObject(doc_.security, objNum, data);

@@ -52,6 +52,7 @@ struct DocumentState {
     graphics::GraphicsState graphics;
     image::ImageTable images;
     codec::CompressionSettings compression;
+    codec::DeflateScratch deflate;  // Deflate's tables, kept from stream to stream
     security::SecurityState security;  // security.encrypting: strings and streams are enciphered
     int32_t encryptObj = 0;
     reader::SourceTable sources;         // files read for import, kept until EndDoc

@@ -52,12 +52,12 @@ std::string Company(ReportForm& form, std::string_view descriptor) {
 using C = CertificateColumn;
 
 void PayeeData(Writer& w, const ReportTable& t, int row) {
-    w.Write(kRegular, 0.5, "01. NOMINATIVO          : " + t.Cell(row, C::kName), 0.7);
-    w.Write(kRegular, 0.5, "02. DATA DI NASCITA     : " + t.Cell(row, C::kBirthDate), 0.7);
-    w.Write(kRegular, 0.5, "03. COMUNE DI NASCITA   : " + t.Cell(row, C::kBirthplace), 0.7);
-    w.Write(kRegular, 0.5, "04. INDIRIZZO RESIDENZA : " + t.Cell(row, C::kAddress), 0.7);
-    w.Write(kRegular, 0.5, "05. COMUNE DI RESIDENZA : " + t.Cell(row, C::kTown), 0.7);
-    w.Write(kRegular, 0.5, "06. CODICE FISCALE      : " + t.Cell(row, C::kFiscalCode), 0.7);
+    w.Write(kRegular, 0.5, Joined({"01. NOMINATIVO          : ", t.Cell(row, C::kName)}), 0.7);
+    w.Write(kRegular, 0.5, Joined({"02. DATA DI NASCITA     : ", t.Cell(row, C::kBirthDate)}), 0.7);
+    w.Write(kRegular, 0.5, Joined({"03. COMUNE DI NASCITA   : ", t.Cell(row, C::kBirthplace)}), 0.7);
+    w.Write(kRegular, 0.5, Joined({"04. INDIRIZZO RESIDENZA : ", t.Cell(row, C::kAddress)}), 0.7);
+    w.Write(kRegular, 0.5, Joined({"05. COMUNE DI RESIDENZA : ", t.Cell(row, C::kTown)}), 0.7);
+    w.Write(kRegular, 0.5, Joined({"06. CODICE FISCALE      : ", t.Cell(row, C::kFiscalCode)}), 0.7);
     w.Write(kRegular, 0.5, kDashes, 0.7);
 }
 
@@ -78,7 +78,7 @@ void Statement(Writer& w, const ReportTable& t, int row) {
 
 void Amounts(Writer& w, const ReportTable& t, int row) {
     auto amount = [&](const char* label, int column, double advance) {
-        w.Write(kRegular, 0.5, std::string(label) + " : Euro " + t.Cell(row, column), advance);
+        w.Write(kRegular, 0.5, Joined({label, " : Euro ", t.Cell(row, column)}), advance);
     };
     amount("07. TOTALE LORDO........................................................", C::kGross, 0.7);
     amount("08. NON SOGGETTO A RITENUTA.............................................", C::kNotSubject, 0.7);

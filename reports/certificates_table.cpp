@@ -46,13 +46,13 @@ private:
         auto field = [&](std::string_view descriptor) { return archive::RepoR(form.archive, descriptor); };
         using C = CertificateColumn;
         ReportTable& t = form.table;
-        t.Cell(row, C::kPayeeCode) = field(archive::M001);
-        t.Cell(row, C::kName) = PayeeName(form);
-        t.Cell(row, C::kBirthplace) = PayeeBirthplace(form);
-        t.Cell(row, C::kBirthDate) = PayeeBirthDate(form);
-        t.Cell(row, C::kTown) = PayeeTown(form);
-        t.Cell(row, C::kAddress) = PayeeAddress(form);
-        t.Cell(row, C::kFiscalCode) = field(archive::M004);
+        t.Set(row, C::kPayeeCode, field(archive::M001));
+        t.Set(row, C::kName, PayeeName(form));
+        t.Set(row, C::kBirthplace, PayeeBirthplace(form));
+        t.Set(row, C::kBirthDate, PayeeBirthDate(form));
+        t.Set(row, C::kTown, PayeeTown(form));
+        t.Set(row, C::kAddress, PayeeAddress(form));
+        t.Set(row, C::kFiscalCode, field(archive::M004));
         const std::pair<int, Cents> amounts[] = {
             {C::kGross, sums_.gross},
             {C::kNotSubject, sums_.notSubject},
@@ -65,9 +65,9 @@ private:
             {C::kNetPaid, sums_.NetPaid()},
             {C::kAdvanceExpenses, sums_.advanceExpenses},
         };
-        for (const auto& [column, cents] : amounts) t.Cell(row, column) = AmountColumn(cents, separator);
-        t.Cell(row, C::kRate) = FormatAmount(CentsOfField(form.archive, archive::M018), separator);
-        t.Cell(row, C::kReason) = Trim(Trim(field(archive::M017)) + " " + Trim(field(archive::M028)));
+        for (const auto& [column, cents] : amounts) t.Set(row, column, AmountColumn(cents, separator));
+        t.Set(row, C::kRate, FormatAmount(CentsOfField(form.archive, archive::M018), separator));
+        t.Set(row, C::kReason, Trim(Trim(field(archive::M017)) + " " + Trim(field(archive::M028))));
     }
 
     PayeeSums sums_;

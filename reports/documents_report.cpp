@@ -1,7 +1,5 @@
 #include "reports/documents_report.hpp"
 
-#include <utility>
-
 #include "archive/number_text.hpp"
 #include "output/page_forms.hpp"
 #include "reports/company_report.hpp"
@@ -30,7 +28,7 @@ void PayeeBlock(ReportForm& form, int row) {
 
 void DocumentBlock(ReportForm& form, int row, const std::string& dashes) {
     using C = DocumentColumn;
-    auto cell = [&](int column) -> const std::string& { return std::as_const(form.table).Cell(row, column); };
+    auto cell = [&](int column) { return form.table.Cell(row, column); };
     const std::string_view gap = "  ";
     output::BodyFont(form.output, kListFontSize, true);
     Line(form, 0.5, dashes, 0.35);

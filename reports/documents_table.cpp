@@ -24,20 +24,20 @@ public:
         using C = DocumentColumn;
         ReportTable& t = form.table;
         const PayeeRowText& payee = payee_.Get(form);
-        t.Cell(row, C::kPayeeCode) = payee.code;
-        t.Cell(row, C::kName) = payee.name;
-        t.Cell(row, C::kBirthAndFiscalCode) = payee.birth + " CODICE FISCALE " + payee.fiscalCode;
-        t.Cell(row, C::kDomicile) = payee.domicile;
-        t.Cell(row, C::kNumber) = DocumentNumber(form);
+        t.Set(row, C::kPayeeCode, payee.code);
+        t.Set(row, C::kName, payee.name);
+        t.Set(row, C::kBirthAndFiscalCode, payee.birth + " CODICE FISCALE " + payee.fiscalCode);
+        t.Set(row, C::kDomicile, payee.domicile);
+        t.Set(row, C::kNumber, DocumentNumber(form));
         const std::string_view amounts[] = {archive::N006, archive::N007, archive::N009, archive::N010,
                                             archive::N011, archive::N012, archive::N014};
-        for (int i = 0; i < 7; ++i) t.Cell(row, C::kFee + i) = amount(amounts[i]);
-        t.Cell(row, C::kTaxCode) = LeftIn10(Trim(field(archive::N015)));
-        t.Cell(row, C::kPaidOn) = LeftIn10(MonthYear(field(archive::N016))) + "   ";
-        t.Cell(row, C::kPaymentDate) = LeftIn10(DayMonthYear(field(archive::N017)));
-        t.Cell(row, C::kPaidAmount) =
-            LeftIn10(FormatAmount(CentsOfField(form.archive, archive::N020), form.output.decimalSeparator));
-        t.Cell(row, C::kStampNumber) = LeftIn10(Trim(field(archive::N019)));
+        for (int i = 0; i < 7; ++i) t.Set(row, C::kFee + i, amount(amounts[i]));
+        t.Set(row, C::kTaxCode, LeftIn10(Trim(field(archive::N015))));
+        t.Set(row, C::kPaidOn, LeftIn10(MonthYear(field(archive::N016))) + "   ");
+        t.Set(row, C::kPaymentDate, LeftIn10(DayMonthYear(field(archive::N017))));
+        t.Set(row, C::kPaidAmount,
+              LeftIn10(FormatAmount(CentsOfField(form.archive, archive::N020), form.output.decimalSeparator)));
+        t.Set(row, C::kStampNumber, LeftIn10(Trim(field(archive::N019))));
     }
 
 private:

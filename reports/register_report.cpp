@@ -41,10 +41,12 @@ void PayeeBlock(ReportForm& form, int row, const std::string& gap) {
     const ReportTable& t = form.table;
     const std::string four(4, ' ');
     const std::string dashes = Repeat('-', kListWidth);
-    Line(form, 0.5, "PERCETTORE : " + t.Cell(row, C::kPayeeCode) + " " + PadOrCut(t.Cell(row, C::kName), 30) +
-                        " NATO A " + Trim(t.Cell(row, C::kBirth)), 0.35);
-    Line(form, 0.5, "DOMICILIO  : " + t.Cell(row, C::kDomicile), 0.35);
-    Line(form, 0.5, "COD.FISC.  : " + t.Cell(row, C::kFiscalCode), 0.35);
+    Line(form, 0.5,
+         Joined({"PERCETTORE : ", t.Cell(row, C::kPayeeCode), " ", PadOrCut(t.Cell(row, C::kName), 30), " NATO A ",
+                 Trim(t.Cell(row, C::kBirth))}),
+         0.35);
+    Line(form, 0.5, Joined({"DOMICILIO  : ", t.Cell(row, C::kDomicile)}), 0.35);
+    Line(form, 0.5, Joined({"COD.FISC.  : ", t.Cell(row, C::kFiscalCode)}), 0.35);
     Line(form, 0.5, dashes, 0.35);
     Line(form, 0.5,
          "NUMERO" + gap + "DATA     " + four + "COMPENSO" + four + "RITENUTA" + four + "COMPENSO" + four +
@@ -60,10 +62,10 @@ void PayeeBlock(ReportForm& form, int row, const std::string& gap) {
 void DocumentLine(RegisterPrint& print, int row) {
     ReportForm& form = print.form;
     output::BodyFont(form.output, kListFontSize, false);
-    for (const Placed& placed : kLineColumns) Put(form, placed.x, form.table.Cell(row, placed.column));
+    for (const Placed& placed : kLineColumns) Put(form, placed.x, std::string(form.table.Cell(row, placed.column)));
     for (int i = kFirstAmount; i < static_cast<int>(std::size(kLineColumns)); ++i) {
-        const std::string& text = form.table.Cell(row, kLineColumns[i].column);
-        if (!Trim(text).empty()) {
+        const std::string_view text = form.table.Cell(row, kLineColumns[i].column);
+        if (text.find_first_not_of(' ') != std::string_view::npos) {
             print.totals.amounts[i - kFirstAmount] += CentsOfText(text, form.output.decimalSeparator);
         }
     }

@@ -44,23 +44,23 @@ public:
         using C = RegisterColumn;
         ReportTable& t = form.table;
         const PayeeRowText& payee = payee_.Get(form);
-        t.Cell(row, C::kPayeeCode) = payee.code;
-        t.Cell(row, C::kName) = payee.name;
-        t.Cell(row, C::kBirth) = payee.birth;
-        t.Cell(row, C::kDomicile) = payee.domicile;
-        t.Cell(row, C::kNumber) = DocumentNumber(form);
-        t.Cell(row, C::kPaymentDate) = DayMonthYear(archive::RepoR(form.archive, archive::N021));
-        t.Cell(row, C::kFiscalCode) = payee.fiscalCode;
+        t.Set(row, C::kPayeeCode, payee.code);
+        t.Set(row, C::kName, payee.name);
+        t.Set(row, C::kBirth, payee.birth);
+        t.Set(row, C::kDomicile, payee.domicile);
+        t.Set(row, C::kNumber, DocumentNumber(form));
+        t.Set(row, C::kPaymentDate, DayMonthYear(archive::RepoR(form.archive, archive::N021)));
+        t.Set(row, C::kFiscalCode, payee.fiscalCode);
         const std::optional<RegisterAmounts> a = AmountsOf(form);
         if (!a) return;
         const char separator = form.output.decimalSeparator;
-        t.Cell(row, C::kGross) = AmountColumn(a->gross, separator);
-        t.Cell(row, C::kWithholding) = AmountColumn(a->withholding, separator);
-        t.Cell(row, C::kNet) = AmountColumn(a->net, separator);
-        t.Cell(row, C::kNotSubject) = AmountColumn(a->notSubject, separator);
-        t.Cell(row, C::kVat) = AmountColumn(a->vat, separator);
-        t.Cell(row, C::kTotalPaid) = AmountColumn(a->totalPaid, separator);
-        if (a->advanceExpenses) t.Cell(row, C::kAdvanceExpenses) = AmountColumn(*a->advanceExpenses, separator);
+        t.Set(row, C::kGross, AmountColumn(a->gross, separator));
+        t.Set(row, C::kWithholding, AmountColumn(a->withholding, separator));
+        t.Set(row, C::kNet, AmountColumn(a->net, separator));
+        t.Set(row, C::kNotSubject, AmountColumn(a->notSubject, separator));
+        t.Set(row, C::kVat, AmountColumn(a->vat, separator));
+        t.Set(row, C::kTotalPaid, AmountColumn(a->totalPaid, separator));
+        if (a->advanceExpenses) t.Set(row, C::kAdvanceExpenses, AmountColumn(*a->advanceExpenses, separator));
     }
 
 private:

@@ -1,7 +1,6 @@
 #include "reports/report_table.hpp"
 
 #include "platform/errors.hpp"
-#include "reports/report_text.hpp"
 
 namespace kv::reports {
 
@@ -17,20 +16,33 @@ void CheckIndex(int row, int column) {
 
 void ReportTable::Clear() { rows_.assign(kTableRows + 1, Row{}); }
 
-std::string& ReportTable::Cell(int row, int column) {
+void ReportTable::Set(int row, int column, std::string_view text) {
     CheckIndex(row, column);
     if (static_cast<size_t>(row) >= rows_.size()) rows_.resize(static_cast<size_t>(row) + 1);
-    return rows_[static_cast<size_t>(row)][static_cast<size_t>(column)];
+    Row& r = rows_[static_cast<size_t>(row)];
+    const auto c = static_cast<size_t>(column);
+    const size_t start = c == 0 ? 0 : r.end[c - 1];
+    const size_t length = r.end[c] - start;
+    const size_t size = r.text.size() - length + text.size();
+    if (size > UINT16_MAX) throw platform::RuntimeError(platform::err::kSubscriptOutOfRange);
+    r.text.replace(start, length, text);
+    for (size_t later = c; later < r.end.size(); ++later) {
+        r.end[later] = static_cast<uint16_t>(r.end[later] - length + text.size());
+    }
 }
 
-const std::string& ReportTable::Cell(int row, int column) const {
-    static const std::string kEmpty;
+std::string_view ReportTable::Cell(int row, int column) const {
     CheckIndex(row, column);
-    if (static_cast<size_t>(row) >= rows_.size()) return kEmpty;
-    return rows_[static_cast<size_t>(row)][static_cast<size_t>(column)];
+    if (static_cast<size_t>(row) >= rows_.size()) return {};
+    const Row& r = rows_[static_cast<size_t>(row)];
+    const auto c = static_cast<size_t>(column);
+    const size_t start = c == 0 ? 0 : r.end[c - 1];
+    return std::string_view(r.text).substr(start, r.end[c] - start);
 }
 
-bool ReportTable::EndsAt(int row) const { return Trim(Cell(row, kPayeeCodeColumn)).empty(); }
+bool ReportTable::EndsAt(int row) const {
+    return Cell(row, kPayeeCodeColumn).find_first_not_of(' ') == std::string_view::npos;
+}
 
 bool ReportTable::BeginsPayee(int row) const {
     return !EndsAt(row) && (row <= 1 || Cell(row, kPayeeCodeColumn) != Cell(row - 1, kPayeeCodeColumn));

@@ -1,33 +1,47 @@
 #pragma once
-// Packs bit fields least significant bit first into bytes, as Deflate requires.
+// Packs bit fields least significant bit first into a buffer sized beforehand, as Deflate requires.
 
 #include <cstdint>
-#include <vector>
+#include <cstring>
 
 namespace folivo::codec {
 
 class BitWriter {
 public:
-    explicit BitWriter(std::vector<uint8_t>& out) : out_(out) {}
+    explicit BitWriter(uint8_t* out) : out_(out) {}
 
-    // Appends the low `count` bits of `bits` (count <= 32).
+    // Appends the low `count` bits of `bits` (count <= 32); four whole bytes are stored at a time.
     void Put(uint32_t bits, int count) {
         acc_ |= uint64_t{bits} << used_;
         used_ += count;
-        while (used_ >= 8) {
-            out_.push_back(static_cast<uint8_t>(acc_));
-            acc_ >>= 8;
-            used_ -= 8;
+        if (used_ >= 32) {
+            for (int i = 0; i < 4; ++i) out_[written_ + i] = static_cast<uint8_t>(acc_ >> (8 * i));
+            written_ += 4;
+            acc_ >>= 32;
+            used_ -= 32;
         }
     }
 
-    // Pads with zero bits to the next byte boundary.
+    // Pads with zero bits to the next byte boundary and stores every pending byte.
     void AlignToByte() {
-        if (used_ > 0) Put(0, 8 - used_);
+        for (; used_ > 0; used_ -= 8) {
+            out_[written_++] = static_cast<uint8_t>(acc_);
+            acc_ >>= 8;
+        }
+        used_ = 0;
     }
 
+    // Copies raw bytes; only at a byte boundary.
+    void PutBytes(const uint8_t* bytes, size_t count) {
+        std::memcpy(out_ + written_, bytes, count);
+        written_ += count;
+    }
+
+    size_t BytesWritten() const { return written_; }
+
 private:
-    std::vector<uint8_t>& out_;
+    uint8_t* out_;
+    size_t written_ = 0;
     uint64_t acc_ = 0;
     int used_ = 0;
 };

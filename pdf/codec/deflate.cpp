@@ -58,24 +58,39 @@ uint64_t StoredCost(size_t size) {
     return size + 5 * blocks;
 }
 
+// The codes of lengths 3..258 with their extra bits, as one field each.
+struct LengthCodes {
+    std::array<uint32_t, kMaxMatch + 1> bits;
+    std::array<uint8_t, kMaxMatch + 1> count;
+};
+
+LengthCodes CodeLengths(const HuffmanCode& litLen) {
+    LengthCodes t{};
+    for (int length = kMinMatch; length <= kMaxMatch; ++length) {
+        const size_t lc = kLengthCodeOf[static_cast<size_t>(length)];
+        const int codeBits = litLen.lengths[257 + lc];
+        t.bits[static_cast<size_t>(length)] = litLen.codes[257 + lc] | uint32_t(length - kLengthBase[lc]) << codeBits;
+        t.count[static_cast<size_t>(length)] = static_cast<uint8_t>(codeBits + kLengthExtra[lc]);
+    }
+    return t;
+}
+
 void WriteTokens(BitWriter& out, const Lz77Result& lz, const HuffmanCode& litLen, const HuffmanCode& dist) {
+    const LengthCodes lengths = CodeLengths(litLen);
     for (const Lz77Token& t : lz.tokens) {
         if (t.distance == 0) {
             out.Put(litLen.codes[t.value], litLen.lengths[t.value]);
             continue;
         }
-        const size_t lc = kLengthCodeOf[t.value];
-        out.Put(litLen.codes[257 + lc], litLen.lengths[257 + lc]);
-        out.Put(t.value - kLengthBase[lc], kLengthExtra[lc]);
+        out.Put(lengths.bits[t.value], lengths.count[t.value]);
         const auto dc = static_cast<size_t>(DistanceCode(t.distance));
-        out.Put(dist.codes[dc], dist.lengths[dc]);
-        out.Put(t.distance - kDistBase[dc], kDistExtra[dc]);
+        out.Put(dist.codes[dc] | (t.distance - kDistBase[dc]) << dist.lengths[dc], dist.lengths[dc] + kDistExtra[dc]);
     }
     out.Put(litLen.codes[kEndOfBlock], litLen.lengths[kEndOfBlock]);
 }
 
 // The raw bytes in stored blocks of at most 65535 bytes; only the last is final.
-void WriteStored(BitWriter& out, std::span<const uint8_t> input, std::vector<uint8_t>& bytes) {
+void WriteStored(BitWriter& out, std::span<const uint8_t> input) {
     size_t pos = 0;
     do {
         const size_t len = std::min(kMaxStoredBlock, input.size() - pos);
@@ -84,44 +99,46 @@ void WriteStored(BitWriter& out, std::span<const uint8_t> input, std::vector<uin
         out.AlignToByte();
         out.Put(static_cast<uint32_t>(len), 16);
         out.Put(static_cast<uint32_t>(~len & 0xFFFF), 16);
-        bytes.insert(bytes.end(), input.begin() + static_cast<std::ptrdiff_t>(pos),
-                     input.begin() + static_cast<std::ptrdiff_t>(pos + len));
+        out.PutBytes(input.data() + pos, len);
         pos += len;
     } while (pos < input.size());
 }
 
-void WriteBigEndian32(std::vector<uint8_t>& bytes, uint32_t value) {
-    for (int shift = 24; shift >= 0; shift -= 8) bytes.push_back(static_cast<uint8_t>(value >> shift));
+void WriteBigEndian32(BitWriter& out, uint32_t value) {
+    for (int shift = 24; shift >= 0; shift -= 8) out.Put((value >> shift) & 0xFF, 8);
 }
 
 }  // namespace
 
-std::vector<uint8_t> DeflateZlib(std::span<const uint8_t> input, int quality) {
+std::vector<uint8_t> DeflateZlib(std::span<const uint8_t> input, int quality, DeflateScratch& scratch) {
     // Positions are 32-bit, like the upper bounds the writer passes around.
     if (input.size() > size_t{INT32_MAX}) throw std::length_error("Deflate input larger than 2 GB");
     const LevelRow& row = kLevelRows[static_cast<size_t>(std::clamp(quality, 0, 3))];
-    const Lz77Result lz = FindMatches(input, row);
+    const Lz77Result lz = FindMatches(input, row, scratch);
     const uint64_t extra = ExtraBits(lz);
     const DynamicHeader dynamic = BuildDynamicHeader(lz.litLenFreq, lz.distFreq);
 
     BlockType type = BlockType::kStored;
     uint64_t best = StoredCost(input.size());
-    const uint64_t fixedCost = CodedCost(CodedBits(lz, FixedLitLen(), FixedDist()) + extra);
-    if (fixedCost < best) {
+    const uint64_t fixedBits = CodedBits(lz, FixedLitLen(), FixedDist()) + extra;
+    if (CodedCost(fixedBits) < best) {
         type = BlockType::kFixed;
-        best = fixedCost;
+        best = CodedCost(fixedBits);
     }
-    const uint64_t dynamicCost = CodedCost(dynamic.bits + CodedBits(lz, dynamic.litLen, dynamic.dist) + extra);
-    if (dynamicCost < best) type = BlockType::kDynamic;
+    const uint64_t dynamicBits = dynamic.bits + CodedBits(lz, dynamic.litLen, dynamic.dist) + extra;
+    if (CodedCost(dynamicBits) < best) type = BlockType::kDynamic;
 
-    std::vector<uint8_t> out;
-    out.reserve(std::min<uint64_t>(best, StoredCost(input.size())) + 8);
-    out.push_back(0x78);
-    out.push_back(0x5E);
-    BitWriter bits(out);
+    // The exact size is known, so the bits go straight into the final buffer.
+    const uint64_t blockBytes = type == BlockType::kStored ? StoredCost(input.size())
+                                : type == BlockType::kFixed ? (3 + fixedBits + 7) / 8
+                                                            : (3 + dynamicBits + 7) / 8;
+    std::vector<uint8_t> out(2 + blockBytes + 4);
+    out[0] = 0x78;
+    out[1] = 0x5E;
+    BitWriter bits(out.data() + 2);
     switch (type) {
         case BlockType::kStored:
-            WriteStored(bits, input, out);
+            WriteStored(bits, input);
             break;
         case BlockType::kFixed:
             bits.Put(1 | 1 << 1, 3);
@@ -134,8 +151,16 @@ std::vector<uint8_t> DeflateZlib(std::span<const uint8_t> input, int quality) {
             break;
     }
     bits.AlignToByte();
-    WriteBigEndian32(out, Adler32(input));
+    WriteBigEndian32(bits, Adler32(input));
+    bits.AlignToByte();
+    if (bits.BytesWritten() != blockBytes + 4) throw std::logic_error("Deflate block size miscounted");
+    scratch.Trim();
     return out;
+}
+
+std::vector<uint8_t> DeflateZlib(std::span<const uint8_t> input, int quality) {
+    DeflateScratch scratch;
+    return DeflateZlib(input, quality, scratch);
 }
 
 }  // namespace folivo::codec

@@ -9,7 +9,7 @@
 namespace folivo::codec {
 namespace {
 
-using Encoder = std::vector<uint8_t> (*)(std::span<const uint8_t>, int quality);
+using Encoder = std::vector<uint8_t> (*)(std::span<const uint8_t>, int quality, DeflateScratch& scratch);
 
 struct Stage {
     int32_t bit;
@@ -19,20 +19,21 @@ struct Stage {
 };
 
 constexpr Stage kStages[] = {
-    {kRunLength, "/RunLengthDecode ", true, [](std::span<const uint8_t> d, int) { return EncodeRunLength(d); }},
-    {kFlate, "/FlateDecode ", true, [](std::span<const uint8_t> d, int q) { return DeflateZlib(d, q); }},
-    {kLzw, "/LZWDecode ", true, [](std::span<const uint8_t> d, int) { return EncodeLzw(d); }},
-    {kAscii85, "/ASCII85Decode ", false, [](std::span<const uint8_t> d, int) { return EncodeAscii85(d); }},
-    {kAsciiHex, "/ASCIIHexDecode ", false, [](std::span<const uint8_t> d, int) { return EncodeAsciiHex(d); }},
+    {kRunLength, "/RunLengthDecode ", true, [](std::span<const uint8_t> d, int, DeflateScratch&) { return EncodeRunLength(d); }},
+    {kFlate, "/FlateDecode ", true, [](std::span<const uint8_t> d, int q, DeflateScratch& s) { return DeflateZlib(d, q, s); }},
+    {kLzw, "/LZWDecode ", true, [](std::span<const uint8_t> d, int, DeflateScratch&) { return EncodeLzw(d); }},
+    {kAscii85, "/ASCII85Decode ", false, [](std::span<const uint8_t> d, int, DeflateScratch&) { return EncodeAscii85(d); }},
+    {kAsciiHex, "/ASCIIHexDecode ", false, [](std::span<const uint8_t> d, int, DeflateScratch&) { return EncodeAsciiHex(d); }},
 };
 
 }  // namespace
 
-void ApplyStreamFilters(std::vector<uint8_t>& data, const CompressionSettings& settings, std::string& filters) {
+void ApplyStreamFilters(std::vector<uint8_t>& data, const CompressionSettings& settings, std::string& filters,
+                        DeflateScratch& scratch) {
     const bool preset = !filters.empty();
     for (const Stage& stage : kStages) {
         if ((settings.mode & stage.bit) == 0 || (stage.binary && preset)) continue;
-        data = stage.encode(data, settings.quality);
+        data = stage.encode(data, settings.quality, scratch);
         filters.insert(0, stage.name);
     }
 }

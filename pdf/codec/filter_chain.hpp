@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "pdf/codec/deflate.hpp"
+
 namespace folivo::codec {
 
 // Bits of the compression mode.
@@ -25,6 +27,8 @@ struct CompressionSettings {
 // Encodes data in place: run-length, Flate, LZW (only when `filters` is empty, i.e. the data is
 // not already in a format of its own), then base-85 and hexadecimal. Each filter's name goes in
 // front of `filters`, so the list ends up in decoding order ("/FlateDecode /RunLengthDecode ").
-void ApplyStreamFilters(std::vector<uint8_t>& data, const CompressionSettings& settings, std::string& filters);
+// `scratch` holds Deflate's tables between streams.
+void ApplyStreamFilters(std::vector<uint8_t>& data, const CompressionSettings& settings, std::string& filters,
+                        DeflateScratch& scratch);
 
 }  // namespace folivo::codec

@@ -7,79 +7,81 @@
 namespace folivo::codec {
 namespace {
 
-struct Leaf {
-    uint64_t weight;
-    uint16_t symbol;
-};
-
-// One item of a package-merge list: a leaf, or a package of two neighbouring items of the list below.
-struct Item {
-    uint64_t weight;
-    int32_t leafIndex;  // -1 for a package
-};
-
-// Package-merge: each of the 2n - 2 cheapest items of the final list adds one bit to every leaf
-// it contains. Level l's list merges the leaves with the pairs of level l - 1's list; the lists
-// are stored one after another in one buffer (at most 2n items each).
-std::vector<uint8_t> PackageMerge(const std::vector<Leaf>& leaves, int maxBits, size_t symbols) {
-    const size_t n = leaves.size();
-    std::vector<Item> items;
-    items.reserve(static_cast<size_t>(maxBits) * 2 * n);
-    std::vector<size_t> begin(static_cast<size_t>(maxBits) + 1, 0);
+// Package-merge over leaf weights in ascending order: level l's list merges the leaves with the
+// pairs of level l - 1's list, and each of the 2n - 2 cheapest items of the top list adds one bit
+// to every leaf it contains. Leaves enter every list in order, so a list is described enough by
+// its weights (for the pairs above it) and by how many leaves each of its prefixes holds.
+std::vector<int> PackageMergeDepths(const std::vector<uint64_t>& weights, int maxBits) {
+    const size_t n = weights.size();
+    const size_t width = 2 * n + 1;
+    std::vector<uint16_t> leavesBefore(static_cast<size_t>(maxBits) * width);  // per level and prefix length
+    std::vector<size_t> listSize(static_cast<size_t>(maxBits));
+    std::vector<uint64_t> below(2 * n), list(2 * n);
+    size_t belowSize = 0;
     for (int level = 0; level < maxBits; ++level) {
-        const size_t prevBegin = level > 0 ? begin[static_cast<size_t>(level - 1)] : 0;
-        const size_t packages = level > 0 ? (begin[static_cast<size_t>(level)] - prevBegin) / 2 : 0;
-        size_t a = 0, b = 0;
+        uint16_t* leaves = &leavesBefore[static_cast<size_t>(level) * width];
+        const size_t packages = belowSize / 2;
+        size_t a = 0, b = 0, i = 0;
+        leaves[0] = 0;
         while (a < n || b < packages) {
-            const uint64_t packageWeight =
-                b < packages ? items[prevBegin + 2 * b].weight + items[prevBegin + 2 * b + 1].weight : 0;
-            if (b >= packages || (a < n && leaves[a].weight <= packageWeight)) {
-                items.push_back({leaves[a].weight, static_cast<int32_t>(a)});
-                ++a;
+            const uint64_t packageWeight = b < packages ? below[2 * b] + below[2 * b + 1] : 0;
+            if (b >= packages || (a < n && weights[a] <= packageWeight)) {
+                list[i] = weights[a++];
             } else {
-                items.push_back({packageWeight, -1});
+                list[i] = packageWeight;
                 ++b;
             }
+            leaves[++i] = static_cast<uint16_t>(a);
         }
-        begin[static_cast<size_t>(level) + 1] = items.size();
+        listSize[static_cast<size_t>(level)] = i;
+        std::swap(below, list);
+        belowSize = i;
     }
-    // Walk back from the top list: the first 2n - 2 items are selected; a selected package
-    // selects its two children in the list below.
-    std::vector<uint8_t> lengths(symbols, 0);
+    // Walk back from the top list: a selected package selects its two children in the list below.
+    std::vector<int> startsAt(n + 1, 0);  // leaves 0..m-1 gain a bit: +1 at 0, -1 at m
     size_t take = 2 * n - 2;
     for (int level = maxBits - 1; level >= 0 && take > 0; --level) {
-        const size_t first = begin[static_cast<size_t>(level)];
-        const size_t count = std::min(take, begin[static_cast<size_t>(level) + 1] - first);
-        size_t packagesTaken = 0;
-        for (size_t i = first; i < first + count; ++i) {
-            if (items[i].leafIndex >= 0)
-                ++lengths[leaves[static_cast<size_t>(items[i].leafIndex)].symbol];
-            else
-                ++packagesTaken;
-        }
-        take = packagesTaken * 2;
+        const size_t count = std::min(take, listSize[static_cast<size_t>(level)]);
+        const size_t m = leavesBefore[static_cast<size_t>(level) * width + count];
+        ++startsAt[0];
+        --startsAt[m];
+        take = (count - m) * 2;
     }
-    return lengths;
+    std::vector<int> depth(n);
+    int running = 0;
+    for (size_t j = 0; j < n; ++j) depth[j] = running += startsAt[j];
+    return depth;
 }
 
 }  // namespace
 
 std::vector<uint8_t> LimitedCodeLengths(std::span<const uint32_t> freqs, int maxBits, int minCodes) {
-    std::vector<Leaf> leaves;
+    // Leaves as weight and order of entry, so that sorting keeps equal weights in entry order.
+    std::vector<uint16_t> symbols;
+    std::vector<uint64_t> keys;
     for (size_t s = 0; s < freqs.size(); ++s)
-        if (freqs[s] > 0) leaves.push_back({freqs[s], static_cast<uint16_t>(s)});
-    for (size_t s = 0; s < freqs.size() && leaves.size() < static_cast<size_t>(minCodes); ++s)
-        if (freqs[s] == 0) leaves.push_back({1, static_cast<uint16_t>(s)});
-    if (leaves.size() > (size_t{1} << maxBits)) throw std::logic_error("too many symbols for code length limit");
+        if (freqs[s] > 0) {
+            keys.push_back(uint64_t{freqs[s]} << 32 | symbols.size());
+            symbols.push_back(static_cast<uint16_t>(s));
+        }
+    for (size_t s = 0; s < freqs.size() && symbols.size() < static_cast<size_t>(minCodes); ++s)
+        if (freqs[s] == 0) {
+            keys.push_back(uint64_t{1} << 32 | symbols.size());
+            symbols.push_back(static_cast<uint16_t>(s));
+        }
+    if (symbols.size() > (size_t{1} << maxBits)) throw std::logic_error("too many symbols for code length limit");
     std::vector<uint8_t> lengths(freqs.size(), 0);
-    if (leaves.empty()) return lengths;
-    if (leaves.size() == 1) {
-        lengths[leaves[0].symbol] = 1;
+    if (symbols.empty()) return lengths;
+    if (symbols.size() == 1) {
+        lengths[symbols[0]] = 1;
         return lengths;
     }
-    std::stable_sort(leaves.begin(), leaves.end(),
-                     [](const Leaf& x, const Leaf& y) { return x.weight < y.weight; });
-    return PackageMerge(leaves, maxBits, freqs.size());
+    std::sort(keys.begin(), keys.end());
+    std::vector<uint64_t> weights(keys.size());
+    for (size_t i = 0; i < keys.size(); ++i) weights[i] = keys[i] >> 32;
+    const std::vector<int> depth = PackageMergeDepths(weights, maxBits);
+    for (size_t i = 0; i < keys.size(); ++i) lengths[symbols[keys[i] & 0xFFFF]] = static_cast<uint8_t>(depth[i]);
+    return lengths;
 }
 
 std::vector<uint16_t> CanonicalCodes(std::span<const uint8_t> lengths) {

@@ -4,41 +4,45 @@
 #include <bit>
 #include <cstring>
 
+#include "pdf/codec/byte_order.hpp"
+
 namespace folivo::codec {
 namespace {
 
-constexpr int kHashBits = 15;
-constexpr uint32_t kHashSize = 1u << kHashBits;
-constexpr uint32_t kWindow = 32768;  // prev links kept for the last 32768 positions
-constexpr int32_t kNone = -1;
+constexpr uint32_t kWindowMask = Lz77Scratch::kWindow - 1;
+constexpr size_t kKeptTokens = size_t{1} << 18;  // a token buffer larger than this is given back
 
 uint32_t Prefix3(const uint8_t* p) { return uint32_t{p[0]} << 16 | uint32_t{p[1]} << 8 | p[2]; }
 
-uint32_t HashOf(uint32_t prefix) { return (prefix * 2654435761u) >> (32 - kHashBits); }
+// The first four bytes, the first the highest (one byte-swapped load).
+uint32_t Prefix4(const uint8_t* p) {
+    return uint32_t{p[0]} << 24 | uint32_t{p[1]} << 16 | uint32_t{p[2]} << 8 | p[3];
+}
+
+uint32_t HashOf(uint32_t prefix) { return (prefix * 2654435761u) >> (32 - Lz77Scratch::kHashBits); }
+
+uint32_t Load32(const uint8_t* p) {
+    uint32_t v;
+    std::memcpy(&v, p, 4);
+    return v;
+}
+
+uint64_t Load64(const uint8_t* p) {
+    uint64_t v;
+    std::memcpy(&v, p, 8);
+    return v;
+}
 
 // Number of equal bytes at a and b, at most limit.
 int CommonLength(const uint8_t* a, const uint8_t* b, int limit) {
     int n = 0;
     while (n + 8 <= limit) {
-        uint64_t x, y;
-        std::memcpy(&x, a + n, 8);
-        std::memcpy(&y, b + n, 8);
-        if (x != y) {
-            const uint64_t diff = x ^ y;  // the first differing byte comes first in memory order
-            constexpr bool kLittle = std::endian::native == std::endian::little;
-            const int bit = kLittle ? std::countr_zero(diff) : std::countl_zero(diff);
-            return n + bit / 8;
-        }
+        const uint64_t diff = LoadLittleEndian64(a + n) ^ LoadLittleEndian64(b + n);
+        if (diff != 0) return n + std::countr_zero(diff) / 8;  // the first differing byte is the lowest
         n += 8;
     }
     while (n < limit && a[n] == b[n]) ++n;
     return n;
-}
-
-uint16_t Load16(const uint8_t* p) {
-    uint16_t v;
-    std::memcpy(&v, p, 2);
-    return v;
 }
 
 struct Match {
@@ -46,89 +50,149 @@ struct Match {
     int distance = 0;
 };
 
-// The index of three-byte prefixes: the most recent position of each hashed prefix, and per
-// position the previous one with the same hash.
+// Searches the index of three-byte prefixes: the most recent position of each hashed prefix, and
+// per position the previous one and the one before it with the same hash (positions are numbered
+// as the scratch gives them out). The second link lets the walk fetch two candidates per
+// dependent load.
 class MatchFinder {
 public:
-    MatchFinder(std::span<const uint8_t> input, const LevelRow& row)
-        : data_(input.data()), size_(static_cast<int32_t>(input.size())), row_(row),
-          head_(kHashSize, kNone), prev_(kWindow, 0) {}
+    MatchFinder(std::span<const uint8_t> input, const LevelRow& row, Lz77Scratch& scratch)
+        : data_(input.data()), size_(static_cast<int32_t>(input.size())), row_(row), head_(scratch.head()),
+          links_(scratch.links()), first_(scratch.StartStream(input.size())) {}
 
     // Records every position below end that has three bytes to key on.
     void InsertUpTo(int32_t end) {
         end = std::min(end, size_ - 2);
-        for (; inserted_ < end; ++inserted_) {
-            uint32_t h = HashOf(Prefix3(data_ + inserted_));
-            const int32_t older = head_[h];
-            const int32_t gap = older == kNone ? 0 : std::min(inserted_ - older, int32_t{0xFFFF});
-            prev_[inserted_ & (kWindow - 1)] = static_cast<uint16_t>(gap);
-            head_[h] = inserted_;
-        }
+        if (inserted_ >= end) return;
+        // Locals, not members: the table stores could otherwise alias them.
+        uint32_t* const heads = head_;
+        Lz77Scratch::Link* const links = links_;
+        uint32_t number = first_ + static_cast<uint32_t>(inserted_);
+        const uint8_t* p = data_ + inserted_;
+        auto insert = [&](uint32_t prefix) {
+            uint32_t& head = heads[HashOf(prefix)];
+            // A link out of the window (or to an earlier stream) is never followed: the walk stops
+            // at the first candidate out of reach.
+            links[number & kWindowMask] = {head, links[head & kWindowMask].previous};
+            head = number++;
+        };
+        // Four bytes read at once where there are four.
+        for (const uint8_t* stop = data_ + std::min(end, size_ - 3); p < stop; ++p) insert(Prefix4(p) >> 8);
+        for (const uint8_t* stop = data_ + end; p < stop; ++p) insert(Prefix3(p));
+        inserted_ = end;
     }
 
     // Longest earlier match at pos that is longer than `atLeast` (0 when there is none). After a
     // match of `good` bytes or more the chain is cut to a quarter, as that match is kept anyway.
     Match Longest(int32_t pos, int atLeast) const {
         const int limit = std::min(kMaxMatch, size_ - pos);
-        Match best{std::max(atLeast, kMinMatch - 1), 0};
-        if (limit <= best.length) return {};
-        const uint8_t* here = data_ + pos;
-        const uint32_t prefix = Prefix3(here);
+        Search s{data_ + pos, limit, std::max(atLeast, kMinMatch - 1), 0};
+        if (limit <= s.bestLength) return {};
+        const uint32_t number = first_ + static_cast<uint32_t>(pos);
+        uint32_t cand = head_[HashOf(Prefix3(s.here))];
         int chain = atLeast >= row_.good ? std::max(1, row_.chain >> 2) : row_.chain;
-        uint16_t scanEnd = Load16(here + best.length - 1);
-        int32_t cand = head_[HashOf(prefix)];
-        while (cand != kNone && pos - cand <= kMaxDistance) {
-            const uint8_t* there = data_ + cand;
-            // Only a candidate that agrees at the current best length can beat it.
-            if (Load16(there + best.length - 1) == scanEnd && Prefix3(there) == prefix) {
-                const int len = kMinMatch + CommonLength(there + kMinMatch, here + kMinMatch, limit - kMinMatch);
-                if (len > best.length) {
-                    best = {len, pos - cand};
-                    if (len >= row_.nice || len == limit) break;
-                    scanEnd = Load16(here + best.length - 1);
-                }
-            }
-            if (--chain <= 0) break;
-            const uint16_t gap = prev_[cand & (kWindow - 1)];
-            if (gap == 0) break;  // no older position with this hash
-            cand -= gap;          // a link overwritten by a newer position points beyond reach
+        // Candidates come most recent first; one more than the longest distance back ends the walk.
+        while (number - cand <= static_cast<uint32_t>(kMaxDistance)) {
+            const Lz77Scratch::Link link = links_[cand & kWindowMask];
+            if (s.Try(data_ + (cand - first_), number - cand, row_.nice) || --chain == 0) break;
+            if (number - link.previous > static_cast<uint32_t>(kMaxDistance)) break;
+            if (s.Try(data_ + (link.previous - first_), number - link.previous, row_.nice) || --chain == 0) break;
+            cand = link.second;
         }
-        return best.distance == 0 ? Match{} : best;
+        return s.bestDistance == 0 ? Match{} : Match{s.bestLength, static_cast<int>(s.bestDistance)};
     }
 
 private:
+    // The best match so far for one position.
+    struct Search {
+        const uint8_t* here;
+        int limit;
+        int bestLength;
+        uint32_t bestDistance;
+
+        // Takes the candidate when it is strictly longer; true when the search can stop.
+        bool Try(const uint8_t* there, uint32_t distance, int nice) {
+            if (!EndsAgree(there, here, bestLength)) return false;
+            const int length = CommonLength(there, here, limit);
+            if (length <= bestLength) return false;
+            bestLength = length;
+            bestDistance = distance;
+            return length >= nice || length == limit;
+        }
+    };
+
+    // Whether the bytes up to index `length` of the two positions can all be equal, judged by the
+    // last few of them (one word load each; the full comparison follows when they agree).
+    static bool EndsAgree(const uint8_t* there, const uint8_t* here, int length) {
+        if (length >= 7) return Load64(there + length - 7) == Load64(here + length - 7);
+        if (length >= 3) return Load32(there + length - 3) == Load32(here + length - 3);
+        return Prefix3(there) == Prefix3(here);
+    }
+
     const uint8_t* data_;
     int32_t size_;
     LevelRow row_;
-    std::vector<int32_t> head_;
-    std::vector<uint16_t> prev_;  // per position: how far back the previous one with its hash is
+    uint32_t* head_;
+    Lz77Scratch::Link* links_;
+    uint32_t first_;
     int32_t inserted_ = 0;
 };
 
 class TokenSink {
 public:
-    explicit TokenSink(Lz77Result& result) : r_(result) {}
+    TokenSink(Lz77Result& result, Lz77Token* tokens) : r_(result), tokens_(tokens) {}
     void Literal(uint8_t byte) {
-        r_.tokens.push_back({byte, 0});
+        tokens_[count_++] = {byte, 0};
         ++r_.litLenFreq[byte];
     }
     void Pair(const Match& m) {
-        r_.tokens.push_back({static_cast<uint16_t>(m.length), static_cast<uint16_t>(m.distance)});
-        ++r_.litLenFreq[257 + kLengthCodeOf[m.length]];
-        ++r_.distFreq[DistanceCode(static_cast<uint32_t>(m.distance))];
+        tokens_[count_++] = {static_cast<uint16_t>(m.length), static_cast<uint16_t>(m.distance)};
+        ++r_.litLenFreq[257 + kLengthCodeOf[static_cast<size_t>(m.length)]];
+        ++r_.distFreq[static_cast<size_t>(DistanceCode(static_cast<uint32_t>(m.distance)))];
     }
+    size_t count() const { return count_; }
 
 private:
     Lz77Result& r_;
+    Lz77Token* tokens_;
+    size_t count_ = 0;
 };
 
 }  // namespace
 
-Lz77Result FindMatches(std::span<const uint8_t> input, const LevelRow& row) {
+Lz77Scratch::Lz77Scratch()
+    : head_(std::make_unique<uint32_t[]>(kHashSize)), links_(std::make_unique<Link[]>(kWindow)) {}
+
+uint32_t Lz77Scratch::StartStream(size_t size) {
+    // Numbers must stay below 2^32; when they would not, the index starts afresh.
+    if (size + kWindow > UINT32_MAX - next_) {
+        std::fill_n(head_.get(), kHashSize, 0u);
+        next_ = kWindow;
+    }
+    const uint32_t first = next_;
+    next_ += static_cast<uint32_t>(size) + kWindow;
+    return first;
+}
+
+Lz77Token* Lz77Scratch::Tokens(size_t count) {
+    if (count > tokenRoom_) {
+        tokens_.reset(new Lz77Token[count]);
+        tokenRoom_ = count;
+    }
+    return tokens_.get();
+}
+
+void Lz77Scratch::Trim() {
+    if (tokenRoom_ <= kKeptTokens) return;
+    tokens_.reset();
+    tokenRoom_ = 0;
+}
+
+Lz77Result FindMatches(std::span<const uint8_t> input, const LevelRow& row, Lz77Scratch& scratch) {
     Lz77Result result;
-    result.tokens.reserve(input.size() / 3 + 16);
-    TokenSink sink(result);
-    MatchFinder finder(input, row);
+    Lz77Token* tokens = scratch.Tokens(input.size());
+    TokenSink sink(result, tokens);
+    MatchFinder finder(input, row, scratch);
     const int32_t size = static_cast<int32_t>(input.size());
     int32_t pos = 0;
     while (pos < size) {
@@ -139,7 +203,7 @@ Lz77Result FindMatches(std::span<const uint8_t> input, const LevelRow& row) {
             finder.InsertUpTo(pos + 1);
             Match next = finder.Longest(pos + 1, match.length);
             if (next.length <= match.length) break;
-            sink.Literal(input[pos]);
+            sink.Literal(input[static_cast<size_t>(pos)]);
             ++pos;
             match = next;
         }
@@ -147,11 +211,12 @@ Lz77Result FindMatches(std::span<const uint8_t> input, const LevelRow& row) {
             sink.Pair(match);
             pos += match.length;
         } else {
-            sink.Literal(input[pos]);
+            sink.Literal(input[static_cast<size_t>(pos)]);
             ++pos;
         }
     }
     ++result.litLenFreq[kEndOfBlock];
+    result.tokens = {tokens, sink.count()};
     return result;
 }
 

@@ -8,6 +8,7 @@
 #include "platform/errors.hpp"
 #include "platform/reported_printer.hpp"
 #include "tests/support/demo_installation.hpp"
+#include "tests/support/error_of.hpp"
 #include "tests/support_output/recording_printer.hpp"
 
 namespace kv::app {
@@ -27,29 +28,19 @@ class ErrorReporterTest : public test::DemoInstallationTest {
 protected:
     ErrorReporterTest() { StartUp(MakeProgram()); }
 
-    // Calls the installed reporter; the status of ProgramEnd, or -1 when the program goes on.
+    // Calls the installed reporter; the status the program ends with, or -1 when it goes on.
     int Report(const RuntimeError& error, ErrorAction* action = nullptr) {
-        try {
-            ErrorAction result =
-                program_->services.reporter->SEGNALAERRORE(error, program_->services.trail);
-            if (action != nullptr) *action = result;
-        } catch (const platform::ProgramEnd& end) {
-            return end.status();
-        }
-        return -1;
-    }
-
-    int OpenFiles() const {
-        int open = 0;
-        for (const archive::FileEntry& entry : program_->archive.files) open += entry.handle != 0;
-        return open;
+        ErrorAction ignored{};
+        return test::EndStatusOf([&] {
+            (action ? *action : ignored) = program_->services.reporter->SEGNALAERRORE(error, program_->services.trail);
+        });
     }
 };
 
 TEST_F(ErrorReporterTest, OtherErrorsShowTheTrailOldestFirstThenTheClosingBoxAndEnd) {
     platform::CallTrail& trail = program_->services.trail;
     for (int i = 1; i <= 12; ++i) trail.TRACCIA("P" + std::to_string(i));
-    ASSERT_GT(OpenFiles(), 0);
+    ASSERT_GT(test::OpenFiles(*program_), 0);
     EXPECT_EQ(Report(RuntimeError(platform::err::kBadRecordLength)), platform::exit_status::kFatal);
 
     ASSERT_EQ(dialogs_.shown().size(), 2u);
@@ -64,7 +55,7 @@ TEST_F(ErrorReporterTest, OtherErrorsShowTheTrailOldestFirstThenTheClosingBoxAnd
     EXPECT_EQ(closing.title, "Lumeo");
     EXPECT_EQ(closing.text, kClosingNotice);
     EXPECT_EQ(closing.icon, Icon::Information);
-    EXPECT_EQ(OpenFiles(), 0);
+    EXPECT_EQ(test::OpenFiles(*program_), 0);
 }
 
 TEST_F(ErrorReporterTest, PrinterErrorRetriesSkipsOrCloses) {
@@ -88,7 +79,7 @@ TEST_F(ErrorReporterTest, PrinterErrorRetriesSkipsOrCloses) {
     EXPECT_EQ(dialogs_.shown()[2].title, "Lumeo");
     EXPECT_EQ(dialogs_.shown()[2].text, kCloseQuestion);
     EXPECT_EQ(dialogs_.shown()[2].icon, Icon::Exclamation);
-    EXPECT_GT(OpenFiles(), 0);
+    EXPECT_GT(test::OpenFiles(*program_), 0);
 
     // The job has lost a line: its later failures are skipped unasked, and it counts as not printed.
     EXPECT_EQ(Report(printer, &action), -1);
@@ -101,7 +92,7 @@ TEST_F(ErrorReporterTest, PrinterErrorRetriesSkipsOrCloses) {
     dialogs_.Script(Answer::Yes);
     EXPECT_EQ(Report(printer), platform::exit_status::kFatal);
     EXPECT_EQ(dialogs_.shown().size(), 5u);
-    EXPECT_EQ(OpenFiles(), 0);
+    EXPECT_EQ(test::OpenFiles(*program_), 0);
 }
 
 // A printer that fails its next `failures` prints.

@@ -5,29 +5,13 @@
 
 #include "app/installation.hpp"
 #include "app/start_up.hpp"
-#include "archive/file_table.hpp"
-#include "platform/errors.hpp"
 #include "tests/support/demo_installation.hpp"
+#include "tests/support/error_of.hpp"
 
 namespace kv::app {
 namespace {
 
 namespace fs = std::filesystem;
-
-int EndStatus(Program& program) {
-    try {
-        StartUp(program);
-    } catch (const platform::ProgramEnd& end) {
-        return end.status();
-    }
-    return -1;
-}
-
-int OpenFiles(Program& program) {
-    int open = 0;
-    for (const archive::FileEntry& entry : program.archive.files) open += entry.handle != 0;
-    return open;
-}
 
 // Two printers, the inkjet the system's default.
 class StartUpTest : public test::DemoInstallationTest {
@@ -93,7 +77,7 @@ TEST_F(StartUpTest, Utf8RegistryNamesAccentedFoldersAndALetterWithoutWindows1252
     // An L with stroke (U+0141) has no Windows-1252 form: the configuration error names it.
     fs::remove_all(Drive("PQTPAGHE"));
     WriteRegistry((dir_.path() / "\xC5\x81\xC3\xB3" "d\xC5\xBA").string(), paths_.programFolder.string());
-    EXPECT_EQ(EndStatus(MakeProgram()), platform::exit_status::kFatal);
+    EXPECT_EQ(test::EndStatusOf([&] { StartUp(MakeProgram()); }), platform::exit_status::kFatal);
     ASSERT_EQ(dialogs_.shown().size(), 1u);
     EXPECT_NE(dialogs_.shown()[0].details.find("PERCORSOARCHIVI: il carattere U+0141 non ha forma in Windows-1252"),
               std::string::npos) << dialogs_.shown()[0].details;
@@ -124,11 +108,11 @@ TEST_F(StartUpTest, AnotherInstanceSaysSoBeforeOpeningAnything) {
     platform::InstanceLock other(environment_.lockFile);
     ASSERT_EQ(other.state(), platform::InstanceLock::State::Held);
     Program& program = MakeProgram();
-    EXPECT_EQ(EndStatus(program), platform::exit_status::kOtherInstance);
+    EXPECT_EQ(test::EndStatusOf([&] { StartUp(program); }), platform::exit_status::kOtherInstance);
     ASSERT_EQ(dialogs_.shown().size(), 1u);
     EXPECT_EQ(dialogs_.shown()[0].text, kOtherInstanceText);
     EXPECT_EQ(dialogs_.shown()[0].icon, platform::Icon::Stop);
-    EXPECT_EQ(OpenFiles(program), 0);
+    EXPECT_EQ(test::OpenFiles(program), 0);
     EXPECT_EQ(program.archive.archiveFolder, "");
     // A lock file that cannot be made is no other instance.
     platform::InstanceLock nowhere(dir_.path() / "missing" / "kvvelm.lock");

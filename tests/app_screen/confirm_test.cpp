@@ -10,6 +10,7 @@
 #include "app/screen_controls.hpp"
 #include "app/screen_reactions.hpp"
 #include "tests/support/demo_installation.hpp"
+#include "tests/support/error_of.hpp"
 #include "tests/support/recording_reports.hpp"
 
 namespace kv::app {
@@ -209,12 +210,7 @@ TEST_F(ConfirmTest, UnusablePrinterIsAskedAboutOnceBeforeTheRun) {
     program.start.printerName.clear();
     TickAllCompanies(program, true);
     ChooseReport(program, kElencoDocumenti);
-    try {
-        Confirm();
-        ADD_FAILURE() << "the program goes on";
-    } catch (const platform::ProgramEnd& end) {
-        EXPECT_EQ(end.status(), platform::exit_status::kFatal);
-    }
+    EXPECT_EQ(test::EndStatusOf([&] { Confirm(); }), platform::exit_status::kFatal);
     EXPECT_EQ(dialogs_.shown().back().icon, platform::Icon::Stop);
     EXPECT_EQ(dialogs_.shown().back().buttons, platform::Buttons::Ok);
     EXPECT_NE(dialogs_.shown().back().text.find("nessuna stampante installata"), std::string::npos);

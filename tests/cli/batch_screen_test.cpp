@@ -40,7 +40,7 @@ protected:
             recording->during = [this, &program](const app::ReportRequest& request) {
                 requests_.push_back(request);
                 pdf_ = program.output.MODOPDF;
-                for (const archive::FileEntry& entry : program.archive.files) openFiles_ += entry.handle != 0;
+                openFiles_ = test::OpenFiles(program);
                 platform::ShowMessage(program.services,
                                       platform::OkBox(request.screenCaption,
                                                       "Nessun Documento presente per il periodo selezionato",

@@ -15,10 +15,7 @@ TEST_F(WindowTest, CtrlShiftPShowsTheInformationBox) {
     QTest::keyClick(window_.get(), Qt::Key_P, Qt::ShiftModifier);
     EXPECT_TRUE(boxes_.seen().empty());
     QTest::keyClick(window_.get(), Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
-    ASSERT_EQ(boxes_.seen().size(), 1u);
-    const SeenBox& box = boxes_.seen()[0];
-    EXPECT_EQ(box.title, "Informazioni Progetto lumeo");
-    EXPECT_EQ(box.icon, QMessageBox::Information);
+    ASSERT_EQ(boxes_.seen().size(), 1u);  // the box itself: tests/app_screen/reactions_test.cpp
     EXPECT_FALSE(window_->endStatus().has_value());
 }
 

@@ -1,5 +1,5 @@
-// CREAPDF and CHIUDIPDF with a recording writer: one document per company, numbering, and what a
-// failure leaves on disk.
+// CREAPDF and CHIUDIPDF with a recording writer: what a failure leaves on disk (one document per
+// company: tests/output/page_forms_test.cpp and the reports; numbering: pdf_naming_test.cpp).
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -42,30 +42,6 @@ protected:
         return names;
     }
 };
-
-TEST_F(PdfDocument, EachCompanyIsItsOwnDocument) {
-    StartDocument();
-    EndCompanyOutput(state);
-    SetCompany("002", "VERDI SPA");
-    CREACARTELLEPDF(state, "002", "PARC", "200612");
-    CREAPDF(state, "PARD_AC_");
-    EXPECT_EQ(state.PDFCREATO, 1);
-    EndCompanyOutput(state);
-    EXPECT_EQ(log->writersMade, 2);
-    EXPECT_THAT(Files(), ElementsAre("PARD_AC_001_ROSSI SRL.pdf"));
-    EXPECT_TRUE(fs::exists(Host("D:\\DATI\\FILE-PDF\\002\\2006\\12\\PARC\\PARD_AC_002_VERDI SPA.pdf")));
-    EXPECT_FALSE(state.PDFAPERTO);
-    EXPECT_EQ(state.writer, nullptr);
-}
-
-TEST_F(PdfDocument, NumberingKeepsTheOlderFile) {
-    fs::create_directories(Folder());
-    test::WriteFile(Folder() / "PARD_AC_001_ROSSI SRL.pdf", "older run");
-    CREACARTELLEPDF(state, "001", "PARC", "200612");
-    CREAPDF(state, "PARD_AC_", PdfDocumentOptions{true, false, true});
-    CHIUDIPDF(state);
-    EXPECT_THAT(Files(), ElementsAre("PARD_AC_001_ROSSI SRL.pdf", "PARD_AC_001_ROSSI SRL_001.pdf"));
-}
 
 TEST_F(PdfDocument, AFailedFinishLeavesNoFileAndNamesIt) {
     fs::create_directories(Folder());

@@ -101,7 +101,7 @@ TEST(BarcodeDrawing, RefusedDataDrawNothing) {
     const std::vector<std::pair<int32_t, std::string>> cases = {
         {0, ""},         {0, "12345678901A"}, {0, "123"},   {1, ""},      {1, "caf\xE9"},
         {2, ""},         {2, "12a4"},         {3, ""},      {3, "12x45"}, {4, ""},
-        {4, "tab\there"}, {4, "caf\xE9"},     {5, "12345"}, {6, "123"},   {-1, "123"},
+        {4, "tab\there"}, {4, "caf\xE9"},     {4, "\x7F"},  {5, "12345"}, {6, "123"},   {-1, "123"},
     };
     Doc d;
     d.Page();

@@ -80,10 +80,11 @@ TEST(FilterChain, EveryCombinationDecodesBackThroughPikepdf) {
     kv::test::TempDir dir("chain");
     const auto input = kv::test::ReportContentStream(30000);
     std::vector<kv::test::CarriedStream> streams;
+    folivo::codec::DeflateScratch scratch;
     for (int32_t mode = 0; mode < 32; ++mode) {
         std::vector<uint8_t> data = input;
         std::string filters;
-        folivo::codec::ApplyStreamFilters(data, {mode, static_cast<uint8_t>(mode % 4)}, filters);
+        folivo::codec::ApplyStreamFilters(data, {mode, static_cast<uint8_t>(mode % 4)}, filters, scratch);
         streams.push_back({filters, data});
     }
     kv::test::WriteStreamPdf(dir / "chain.pdf", streams);
@@ -93,7 +94,7 @@ TEST(FilterChain, EveryCombinationDecodesBackThroughPikepdf) {
     // Data that comes encoded (a JPEG) skips the binary stages but not the text ones.
     std::vector<uint8_t> data{'a', 'b', 'c'};
     std::string filters = "/DCTDecode ";
-    folivo::codec::ApplyStreamFilters(data, {31, 0}, filters);
+    folivo::codec::ApplyStreamFilters(data, {31, 0}, filters, scratch);
     EXPECT_EQ(filters, "/ASCIIHexDecode /ASCII85Decode /DCTDecode ");
 }
 

@@ -4,6 +4,7 @@
 #include "reports/collection.hpp"
 #include "reports/documents_report.hpp"
 #include "reports/register_report.hpp"
+#include "reports/report_table.hpp"
 #include "tests/reports/report_fixture.hpp"
 
 namespace kv::reports {
@@ -17,7 +18,7 @@ protected:
         ReadInto(*form_, kCompanyFile, std::stod(request.companies.front().code), program_->archive.buffers.DITX);
         collect(*form_);
         std::vector<std::string> cells;
-        for (int row = 1; !form_->table.EndsAt(row); ++row) cells.push_back(form_->table.Cell(row, column));
+        for (int row = 1; !form_->table.EndsAt(row); ++row) cells.emplace_back(form_->table.Cell(row, column));
         return cells;
     }
 
@@ -82,6 +83,23 @@ TEST_F(CollectionTest, ACompanyWithMoreNotesThanTheTableStartsWithKeepsThemAll) 
     ASSERT_EQ(numbers.size(), 1200u);
     EXPECT_EQ(numbers.back(), "000600");
     EXPECT_EQ(form_->table.Cell(1200, kPayeeCodeColumn), "0002");
+}
+
+// A row keeps its cells in one text: cells set in any order and set again, longer or shorter, leave
+// their neighbours as they were.
+TEST(ReportTableTest, CellsSetInAnyOrderAndSetAgainKeepTheirNeighbours) {
+    ReportTable table;
+    const std::pair<int, const char*> sets[] = {{5, "five"}, {1, "0001"}, {20, "twenty"}, {3, "three"},
+                                                {5, "FIVE, LONGER"}, {1, ""}, {3, "3"}, {0, "zero"}};
+    for (const auto& [column, text] : sets) table.Set(2, column, text);
+    const std::vector<std::string> expected = {"zero", "", "", "3", "", "FIVE, LONGER", "", "", "", "", "",
+                                               "", "", "", "", "", "", "", "", "", "twenty"};
+    for (int column = 0; column <= kTableColumns; ++column) EXPECT_EQ(table.Cell(2, column), expected[column]);
+    EXPECT_EQ(table.Cell(1, 5), "");
+    EXPECT_EQ(table.Cell(5000, 5), "");
+    EXPECT_TRUE(table.EndsAt(2));  // column 1 blank
+    EXPECT_THROW(table.Set(2, kTableColumns + 1, "x"), platform::RuntimeError);
+    EXPECT_THROW(table.Set(3, 1, std::string(70000, 'x')), platform::RuntimeError);
 }
 
 }  // namespace

@@ -53,9 +53,13 @@ TEST_F(RegisterReportTest, FeeAndCommissionAmountsTotalsPerPayeeAndTheirRestart)
                                                    {15.2, "    220,00"},
                                                    {18.3, "   1020,00"}}));  // nothing under 13.2 nor 11.3
     EXPECT_EQ(RowOf(texts, "000002").count(4.3), 0u);
-    const auto firstTotals = RowOf(e2e::OnPage(texts, 1), "PERIODO");
-    EXPECT_EQ(firstTotals.at(4.3), "   1000,50");
-    EXPECT_EQ(firstTotals.at(18.3), "   1020,50");
+    // Every column of the totals: the lone 0,50 counts, nothing under 11.3 and 13.2 sums to a written amount.
+    EXPECT_EQ(RowOf(e2e::OnPage(texts, 1), "PERIODO"), (std::map<double, std::string>{{0.5, "PERIODO"},
+                                                                                       {4.3, "   1000,50"},
+                                                                                       {6.6, "    200,00"},
+                                                                                       {8.8, "    800,50"},
+                                                                                       {15.2, "    220,00"},
+                                                                                       {18.3, "   1020,50"}}));
 
     const auto second = e2e::OnPage(texts, 2);
     EXPECT_EQ(e2e::Find(second, "PERCETTORE : 0002").y, 2.6);
@@ -63,9 +67,10 @@ TEST_F(RegisterReportTest, FeeAndCommissionAmountsTotalsPerPayeeAndTheirRestart)
     EXPECT_EQ(commissionRow.at(4.3), "    500,00");
     EXPECT_EQ(commissionRow.at(8.8), "    420,00");
     EXPECT_EQ(commissionRow.at(13.2), "     30,00");
-    const auto secondTotals = RowOf(second, "PERIODO");
-    EXPECT_EQ(secondTotals.at(4.3), "    500,00");  // started again from 0
-    EXPECT_EQ(secondTotals.at(8.8), "    420,00");
+    const auto secondTotals = RowOf(second, "PERIODO");  // started again from 0
+    EXPECT_EQ(secondTotals.at(4.3), "    500,00");
+    EXPECT_EQ(secondTotals.at(6.6), "     50,00");
+    EXPECT_EQ(secondTotals.at(13.2), "     30,00");
 }
 
 TEST_F(RegisterReportTest, SeventyDocumentsBreakAfterTheSixtyFifthLineWithTheNarrowTitles) {

@@ -35,6 +35,12 @@ std::vector<std::string> DemoInstallationTest::ListedCodes() const {
     return codes;
 }
 
+int OpenFiles(const app::Program& program) {
+    int open = 0;
+    for (const archive::FileEntry& entry : program.archive.files) open += entry.handle != 0;
+    return open;
+}
+
 demo::DemoCompany Company(int code, const std::string& name, const std::string& status) {
     demo::DemoCompany company{};
     company.code = code;

@@ -51,6 +51,9 @@ protected:
     std::unique_ptr<app::Program> program_;
 };
 
+// How many archive files a program holds open.
+int OpenFiles(const app::Program& program);
+
 // A live company with only a code and a name.
 demo::DemoCompany Company(int code, const std::string& name, const std::string& status = "00");
 
