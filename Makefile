@@ -6,7 +6,7 @@ FUZZ_BUILD ?= build-fuzz
 WINDOWS_BUILD ?= build-windows
 JOBS      ?= $(shell nproc)
 PACKAGES  := g++ cmake ninja-build make python3 libgtest-dev libgmock-dev libbenchmark-dev \
-             zlib1g-dev qpdf poppler-utils python3-pikepdf python3-pil python3-fonttools fonts-liberation colord-data locales \
+             zlib1g-dev qpdf poppler-utils python3-pikepdf python3-pil python3-fonttools fonts-liberation fonts-dejavu-core colord-data locales \
              qt6-base-dev cups cups-client cups-daemon cups-filters printer-driver-cups-pdf \
              libcups2-dev qt6-translations-l10n dpkg-dev file \
              xvfb x11-utils imagemagick zbar-tools xdotool mupdf-tools

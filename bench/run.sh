@@ -12,5 +12,7 @@ echo "== Inflate against zlib and libdeflate"
 "$build/bench/bench_inflate" --benchmark_filter=Inflate
 echo "== Report-style pages against libharu and cairo"
 "$build/bench/bench_pages_vs_peers" 3 1000 10000
+echo "== A two-line DejaVu Sans page: file size against cairo"
+"$build/bench/bench_font_subset_vs_cairo"
 echo "== The four reports on the demo installation"
 python3 bench/whole_runs.py "$build" 100 200

@@ -109,9 +109,16 @@ public:
     // font also gets a /ToUnicode CMap of its encoding's codes (Windows-1252, or Mac Roman with
     // Encoding 1), written right after its font file, so text extraction and search give back the
     // characters ("€", curly quotes, accented capitals) rather than guesses.
-    // On: embedded TrueType fonts added afterwards carry only the outlines of the characters drawn
-    // (and the parts of composite glyphs), cut at EndDoc, glyph numbers and widths unchanged; their
-    // names take a six-letter tag ("ABCDEF+Name"). Off by default: the whole file is embedded.
+    // Encoding 2 makes a Type 0 font (CIDFontType2, Identity-H), always embedded and subset: text
+    // given to DrawText, WriteText, WriteTextLn, DrawTextBox and TextLength in it is UTF-8, and any
+    // character the font maps can be drawn. Each glyph takes the next two-byte code when first drawn,
+    // its glyph number in the subset; /W and /ToUnicode list the codes drawn. Word spacing and
+    // justification become TJ adjustments after spaces, as Tw does not apply to two-byte codes.
+    // On: embedded TrueType fonts added afterwards carry only the glyphs of the characters drawn
+    // (and the parts of composite glyphs), cut at EndDoc and numbered afresh from 0, with glyf,
+    // loca, head, hhea, hmtx, maxp, cvt, fpgm, prep and a cmap of the codes drawn; widths are
+    // unchanged and names take a six-letter tag ("ABCDEF+Name"). Off by default: the whole file is
+    // embedded.
     void SetFontSubsetting(bool On);
     std::string AddFont(const std::string& TTFFile, const std::string& FontAlias = "", bool Embedded = true,
                         int32_t Encoding = 0);

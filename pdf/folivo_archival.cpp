@@ -84,10 +84,9 @@ fonts::FontRecord FolivoImpl::StandardFontRecord(const fonts::FontRequest& reque
     }
 }
 
-void FolivoImpl::RequireGlyph(const fonts::FontRecord& font, unsigned char code) {
-    if (doc_.archival.On() && font.glyphs[code] == 0)
-        DropPdfA("DrawText", Error(kErrInvalidCall, "character code " + std::to_string(code) + " has no glyph in " +
-                                                        font.baseFontName));
+void FolivoImpl::RequireGlyph(const fonts::FontRecord& font, bool drawn, const std::string& character) {
+    if (doc_.archival.On() && !drawn)
+        DropPdfA("DrawText", Error(kErrInvalidCall, character + " has no glyph in " + font.baseFontName));
 }
 
 std::string FolivoImpl::HeaderComment() const {

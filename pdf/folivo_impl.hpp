@@ -183,8 +183,15 @@ public:
     void PutPendingFonts();
     // The descriptor, font file and /ToUnicode objects that follow a TrueType font's dictionary.
     void PutTrueTypeObjects(fonts::FontRecord& record);
-    // The embedded file (object N + 2) and its /ToUnicode map (N + 3) of the font at object N.
-    void PutFontFile(fonts::FontRecord& record, std::string file);
+    // The descriptor object, naming the embedded file's object when fileObj is not 0.
+    void PutFontDescriptor(const fonts::FontRecord& record, int32_t descriptorObj, int32_t fileObj);
+    // A Type 0 font's dictionary (its object already started) and descriptor; the rest waits for EndDoc.
+    void PutType0Objects(fonts::FontRecord& record);
+    // EndDoc: a Type 0 font's CIDFont with its widths, its subset file and /ToUnicode map.
+    void PutCidFont(fonts::FontRecord& record);
+    int32_t PutGlyphMap(const std::vector<uint16_t>& glyphs);  // a /CIDToGIDMap stream; its number
+    // The embedded file (object fileObj) and its /ToUnicode map (fileObj + 1).
+    void PutFontFile(fonts::FontRecord& record, std::string file, int32_t fileObj);
     // EndDoc: the files of subset fonts, cut down to the glyphs drawn.
     void PutSubsetFonts();
     void PutToUnicode(fonts::FontRecord& record, int32_t objNum);
@@ -193,6 +200,7 @@ public:
     const fonts::FontRecord& CurrentFont() const;  // throws when no font is selected
     text::TextMeasure Measure() const;
     void WriteTextObject(float x, float Y, const std::string& Text, const text::LinePlan& plan);
+    std::string ShowUnicodeText(const std::string& Text, const text::LinePlan& plan);
     void DrawTextLines(float x, float Y, float length);
     void DrawBoxOutline(float X, float Y, float Width, float Height, int32_t Options);
 
@@ -213,7 +221,8 @@ public:
     fonts::FontRecord StandardFontRecord(const fonts::FontRequest& request);
     // The TrueType file drawn for a standard font (folivo_truetype.cpp); throws when unreadable.
     fonts::FontRecord StandardFontFromFile(const std::string& path, const fonts::FontRequest& request);
-    void RequireGlyph(const fonts::FontRecord& font, unsigned char code);  // PDF/A: no .notdef drawn
+    // PDF/A: no missing glyph drawn; `character` names the culprit.
+    void RequireGlyph(const fonts::FontRecord& font, bool drawn, const std::string& character);
     std::string HeaderComment() const;  // the binary comment line after the version, or ""
     int32_t WriteArchivalMetadata();    // the XMP packet with the PDF/A identification
     void WriteOutputProfile();          // the ICC profile stream of the output intent

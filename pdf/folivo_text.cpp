@@ -1,11 +1,13 @@
 // Folivo's text members: font selection, measurement and the text operators of the page content.
 
+#include <cstdio>
 #include <limits>
 
 #include "pdf/core/number_format.hpp"
 #include "pdf/core/string_format.hpp"
 #include "pdf/folivo_impl.hpp"
 #include "pdf/fonts/standard_fonts.hpp"
+#include "pdf/fonts/type0_font.hpp"
 #include "pdf/graphics/path_text.hpp"
 #include "pdf/text/split.hpp"
 #include "pdf/text/text_box.hpp"
@@ -26,6 +28,13 @@ private:
     float& size_;
     float saved_;
 };
+
+// "character U+20AC", for messages.
+std::string CharacterName(char32_t c) {
+    char name[32];
+    std::snprintf(name, sizeof name, "character U+%04X", static_cast<unsigned>(c));
+    return name;
+}
 
 }  // namespace
 
@@ -53,6 +62,11 @@ void FolivoImpl::PutFontObjects(int32_t index) {
     fonts::FontRecord& record = doc_.fonts.At(index);
     if (record.objectNumber != 0 || !sink_.IsOpen()) return;
     record.objectNumber = StartObject();
+    doc_.resources.fonts += fonts::FontReference(record);
+    if (record.cid) {
+        PutType0Objects(record);
+        return;
+    }
     for (const auto& line : fonts::FontDictionaryLines(record)) WriteLine(line);
     // An embedded font's CMap follows its descriptor and file.
     const int32_t toUnicodeObj = record.toUnicode.empty() ? 0 : record.objectNumber + 3;
@@ -60,7 +74,6 @@ void FolivoImpl::PutFontObjects(int32_t index) {
                               : fonts::kFontDictionaryEnd);
     CloseObject();
     if (record.trueType) PutTrueTypeObjects(record);
-    doc_.resources.fonts += fonts::FontReference(record);
 }
 
 void FolivoImpl::PutPendingFonts() {
@@ -69,10 +82,11 @@ void FolivoImpl::PutPendingFonts() {
 
 void FolivoImpl::MarkCodesDrawn(std::string_view text) {
     fonts::FontRecord& font = doc_.fonts.At(doc_.text.fontIndex);
-    if (!font.subset) return;
+    if (!font.subset || font.cid) return;  // a Type 0 font notes its glyphs as it draws them
     for (char c : text) {
-        font.used[static_cast<unsigned char>(c)] = true;
-        RequireGlyph(font, static_cast<unsigned char>(c));
+        const auto code = static_cast<unsigned char>(c);
+        font.used[code] = true;
+        RequireGlyph(font, font.glyphs[code] != 0, "character code " + std::to_string(code));
     }
 }
 
@@ -111,7 +125,8 @@ void Folivo::SetTextLineSpacing(float Value) {
 text::TextMeasure FolivoImpl::Measure() const {
     const text::SpacingState state{doc_.text.size, doc_.spacing.charSpacing, doc_.spacing.wordSpacing,
                                    doc_.spacing.horizontalScaling, doc_.page.scale};
-    return text::TextMeasure(CurrentFont().widths, state);
+    const fonts::FontRecord& font = CurrentFont();
+    return text::TextMeasure(font.widths, state, font.cid ? &*font.cid : nullptr);
 }
 
 float Folivo::TextLength(const std::string& Phrase) const {
@@ -151,11 +166,24 @@ void FolivoImpl::PutText(float X, float Y, float Width, const std::string& Text,
     }
 }
 
+// A Type 0 font's string: word spacing (the justified gap, else the one set) as adjustments after
+// the spaces, since PDF applies Tw to the one-byte code 32 only.
+std::string FolivoImpl::ShowUnicodeText(const std::string& Text, const text::LinePlan& plan) {
+    fonts::FontRecord& font = doc_.fonts.At(doc_.text.fontIndex);
+    const float wordSpacing =
+        plan.adjust == text::LineAdjust::kWordSpacing ? plan.value * doc_.page.scale : doc_.spacing.wordSpacing;
+    const fonts::CidShow show = fonts::ShowCidText(*font.cid, Text, -wordSpacing * 1000 / doc_.text.size);
+    if (show.missing != 0) RequireGlyph(font, false, CharacterName(show.missing));
+    return show.text;
+}
+
 void FolivoImpl::WriteTextObject(float x, float Y, const std::string& Text, const text::LinePlan& plan) {
     std::string prefix;
     std::string suffix;
+    const bool unicode = CurrentFont().cid.has_value();
     switch (plan.adjust) {
         case text::LineAdjust::kWordSpacing:
+            if (unicode) break;  // the gap goes after each space instead
             prefix = FormatPt(plan.value) + " Tw ";
             suffix = " " + FormatNum(doc_.spacing.wordSpacing) + " Tw";
             break;
@@ -183,12 +211,16 @@ void FolivoImpl::WriteTextObject(float x, float Y, const std::string& Text, cons
     AppendNum(block, Y * doc_.page.scale);
     block += " Tm\r";
     block += prefix;
-    block += '(';
-    AppendEscaped(block, Text);
-    block += ") Tj";
+    if (unicode) {
+        block += ShowUnicodeText(Text, plan);
+    } else {
+        block += '(';
+        AppendEscaped(block, Text);
+        block += ") Tj";
+        MarkCodesDrawn(Text);
+    }
     block += suffix;
     block += "\rET";
-    MarkCodesDrawn(Text);
     const std::string fill = doc_.colors.fill + ";" + doc_.colors.fillPattern;
     api_.SetColorFill(doc_.colors.text + ";" + doc_.colors.textPattern);
     AddContent(block);

@@ -3,11 +3,13 @@
 // measure text, and whether its resource object has been written yet.
 
 #include <array>
+#include <optional>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "pdf/fonts/cid_glyphs.hpp"
 #include "pdf/fonts/core_metrics.hpp"
 
 namespace folivo::fonts {
@@ -33,8 +35,11 @@ struct FontRecord {
     // Subset fonts (SetFontSubsetting): the glyph of each code and the codes drawn; EndDoc writes
     // the font file and its /ToUnicode map.
     bool subset = false;
+    bool symbol = false;  // the font maps its codes at U+F000 + code, and so must the subset
     std::array<uint16_t, 256> glyphs{};
     std::array<bool, 256> used{};
+    // Type 0 fonts (AddFont with Encoding 2): UTF-8 text drawn with two-byte codes, always subset.
+    std::optional<CidGlyphs> cid;
 };
 
 // What SetFont selects: the resource name, the key and the metric source.

@@ -32,15 +32,16 @@ std::string Utf16Hex(char32_t c) {
     return Hex16(0xD800 + (v >> 10)) + Hex16(0xDC00 + (v & 0x3FF));
 }
 
-std::string CodeHex(uint32_t code) {
+std::string CodeHex(uint32_t code, int codeBytes) {
+    if (codeBytes == 2) return "<" + Hex16(code) + ">";
     std::string out;
     codec::AppendHexByte(out, static_cast<uint8_t>(code));
     return "<" + out + ">";
 }
 
-// Consecutive characters join a run while the last byte of the character does not wrap, since a
-// reader increments only that byte along a range.
-std::vector<Run> Runs(const CodeChars& chars) {
+// Consecutive characters join a run while neither the last byte of the code nor that of the
+// character wraps, since a reader increments only those bytes along a range.
+std::vector<Run> Runs(const std::vector<char32_t>& chars) {
     std::vector<Run> runs;
     for (uint32_t code = 0; code < chars.size(); ++code) {
         const char32_t c = chars[code];
@@ -48,7 +49,7 @@ std::vector<Run> Runs(const CodeChars& chars) {
         if (!runs.empty()) {
             Run& run = runs.back();
             const char32_t next = run.c + (run.last - run.first) + 1;
-            if (run.last + 1 == code && c == next && c <= kLastBmp && (c & 0xFF) != 0) {
+            if (run.last + 1 == code && (code & 0xFF) != 0 && c == next && c <= kLastBmp && (c & 0xFF) != 0) {
                 run.last = code;
                 continue;
             }
@@ -68,26 +69,33 @@ void AppendBlocks(std::string& out, const std::vector<std::string>& entries, con
     }
 }
 
-}  // namespace
-
-std::string ToUnicodeCMap(const CodeChars& chars) {
+std::string CMapProgram(const std::vector<char32_t>& chars, int codeBytes) {
     std::vector<std::string> singles;
     std::vector<std::string> ranges;
     for (const Run& run : Runs(chars)) {
         if (run.first == run.last) {
-            singles.push_back(CodeHex(run.first) + " <" + Utf16Hex(run.c) + ">");
+            singles.push_back(CodeHex(run.first, codeBytes) + " <" + Utf16Hex(run.c) + ">");
         } else {
-            ranges.push_back(CodeHex(run.first) + " " + CodeHex(run.last) + " <" + Utf16Hex(run.c) + ">");
+            ranges.push_back(CodeHex(run.first, codeBytes) + " " + CodeHex(run.last, codeBytes) + " <" +
+                             Utf16Hex(run.c) + ">");
         }
     }
     std::string out =
         "/CIDInit /ProcSet findresource begin\n12 dict begin\nbegincmap\n"
         "/CIDSystemInfo << /Registry (Adobe) /Ordering (UCS) /Supplement 0 >> def\n"
         "/CMapName /Adobe-Identity-UCS def\n/CMapType 2 def\n"
-        "1 begincodespacerange\n<00> <FF>\nendcodespacerange\n";
+        "1 begincodespacerange\n" + std::string(codeBytes == 2 ? "<0000> <FFFF>" : "<00> <FF>") +
+        "\nendcodespacerange\n";
     AppendBlocks(out, singles, "bfchar");
     AppendBlocks(out, ranges, "bfrange");
     return out + "endcmap\nCMapName currentdict /CMap defineresource pop\nend\nend\n";
 }
 
+}  // namespace
+
+std::string ToUnicodeCMap(const CodeChars& chars) { return CMapProgram({chars.begin(), chars.end()}, 1); }
+
+std::string ToUnicodeCMap2(const std::vector<char32_t>& chars) { return CMapProgram(chars, 2); }
+
 }  // namespace folivo::fonts
+

@@ -3,6 +3,7 @@
 
 #include <string_view>
 
+#include "pdf/fonts/cid_glyphs.hpp"
 #include "pdf/fonts/core_metrics.hpp"
 
 namespace folivo::text {
@@ -18,10 +19,12 @@ struct SpacingState {
 
 class TextMeasure {
 public:
-    TextMeasure(const fonts::WidthTable& widths, const SpacingState& state)
-        : widths_(&widths), state_(state) {}
+    // `cid`: the glyphs of a Type 0 font, whose text is UTF-8; null for a single-byte font.
+    TextMeasure(const fonts::WidthTable& widths, const SpacingState& state, const fonts::CidGlyphs* cid = nullptr)
+        : widths_(&widths), cid_(cid), state_(state) {}
 
-    // Width in user units, each character measured by its single-byte code.
+    // Width in user units: each character measured by its single-byte code, or for a Type 0 font by
+    // its glyph (character spacing then counts characters, not bytes).
     float Length(std::string_view text) const;
 
     // The same measure with the horizontal scaling at 100 (used when a line is shrunk or fitted).
@@ -31,6 +34,7 @@ public:
 
 private:
     const fonts::WidthTable* widths_;
+    const fonts::CidGlyphs* cid_;
     SpacingState state_;
 };
 

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "pdf/text/utf8.hpp"
+
 namespace folivo::text {
 namespace {
 
@@ -19,24 +21,6 @@ int ByteFor(char32_t c) {
         if (kHighControls[i] == 0 && c == static_cast<char32_t>(0x80 + i)) return 0x80 + i;
     }
     return '?';
-}
-
-// Decodes one character at pos and advances pos; returns a value above 0x10FFFF when malformed.
-char32_t NextChar(std::string_view s, size_t& pos) {
-    constexpr char32_t kBad = 0x110000;
-    const auto lead = static_cast<uint8_t>(s[pos++]);
-    if (lead < 0x80) return lead;
-    int extra = lead >= 0xF0 && lead < 0xF5 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC2 && lead < 0xE0 ? 1 : -1;
-    if (lead >= 0xF5) extra = -1;
-    if (extra < 0) return kBad;
-    char32_t c = lead & (0x3F >> extra);
-    for (int i = 0; i < extra; ++i) {
-        if (pos >= s.size() || (static_cast<uint8_t>(s[pos]) & 0xC0) != 0x80) return kBad;
-        c = c << 6 | (static_cast<uint8_t>(s[pos++]) & 0x3F);
-    }
-    const char32_t minimum[] = {0, 0x80, 0x800, 0x10000};
-    if (c < minimum[extra] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return kBad;
-    return c;
 }
 
 }  // namespace
@@ -64,7 +48,7 @@ std::string Utf8ToWindows1252(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
     size_t pos = 0;
-    while (pos < utf8.size()) out += static_cast<char>(ByteFor(NextChar(utf8, pos)));
+    while (pos < utf8.size()) out += static_cast<char>(ByteFor(NextUtf8Char(utf8, pos)));
     return out;
 }
 

@@ -1,5 +1,7 @@
 #include "pdf/truetype/char_map.hpp"
 
+#include <algorithm>
+
 #include "pdf/text/windows1252.hpp"
 #include "pdf/truetype/mac_roman.hpp"
 
@@ -10,7 +12,11 @@ constexpr uint16_t kPlatformUnicode = 0;
 constexpr uint16_t kPlatformMicrosoft = 3;
 constexpr uint16_t kEncodingSymbol = 0;
 constexpr uint16_t kEncodingUnicodeBmp = 1;
+constexpr uint16_t kEncodingUcs4 = 10;
 constexpr uint16_t kFormatSegments = 4;
+constexpr uint16_t kFormatGroups = 12;
+constexpr uint32_t kLastChar = 0x10FFFF;
+constexpr char32_t kMacRomanCurrency = 0xDB;
 constexpr char32_t kUnassigned = 0xFFFD;
 constexpr uint32_t kSymbolBase = 0xF000;
 constexpr uint32_t kSymbolLast = 0xF0FF;
@@ -27,6 +33,21 @@ public:
         deltas_ = starts_ + 2ull * segCount_;
         rangeOffsets_ = deltas_ + 2ull * segCount_;
         reader.Require(ends_, 8ull * segCount_ + 2, "the character map segments");
+    }
+
+    // Calls f(character, glyph) for every character of every segment but the closing U+FFFF. Sound
+    // segments do not overlap, so at most 65536 characters are visited; a damaged map stops there.
+    template <typename F>
+    void ForEach(F f) const {
+        uint32_t budget = 0x10000;
+        for (uint64_t i = 0; i < segCount_; ++i) {
+            const uint32_t start = reader_.U16(starts_ + 2 * i);
+            const uint32_t end = reader_.U16(ends_ + 2 * i);
+            for (uint32_t c = start; c <= end && c < 0xFFFF; ++c) {
+                if (budget-- == 0) return;
+                f(c, GlyphInSegment(i, c, start));
+            }
+        }
     }
 
     // The glyph of one character, 0 when no segment holds it. `modulo` takes the codes of segments
@@ -74,6 +95,37 @@ char32_t CharOf(uint32_t code, CodePage codePage) {
     return codePage == CodePage::kMacRoman ? MacRomanChar(byte) : text::Windows1252Char(byte);
 }
 
+// The offset of a format 12 subtable of the Microsoft UCS-4 or the Unicode platform, if any.
+std::optional<uint64_t> FindGroupMap(const ByteReader& reader, uint64_t cmapOffset) {
+    const uint16_t count = reader.U16(cmapOffset + 2);
+    for (uint64_t i = 0; i < count; ++i) {
+        const uint64_t record = cmapOffset + 4 + 8 * i;
+        const uint16_t platform = reader.U16(record);
+        const bool ucs4 = platform == kPlatformUnicode || (platform == kPlatformMicrosoft && reader.U16(record + 2) == kEncodingUcs4);
+        const uint64_t offset = cmapOffset + reader.U32(record + 4);
+        if (ucs4 && reader.U16(offset) == kFormatGroups) return offset;
+    }
+    return std::nullopt;
+}
+
+void ReadGroups(const ByteReader& reader, uint64_t offset, uint16_t glyphCount,
+                std::unordered_map<char32_t, uint16_t>& glyphs) {
+    const uint32_t groups = reader.U32(offset + 12);
+    reader.Require(offset + 16, 12ull * groups, "the character map groups");
+    // Sound groups do not overlap, so they hold at most every character once; a damaged map stops there.
+    uint32_t budget = kLastChar + 1;
+    for (uint64_t g = 0; g < groups && budget > 0; ++g) {
+        const uint64_t at = offset + 16 + 12 * g;
+        const uint32_t first = reader.U32(at);
+        const uint32_t last = std::min(reader.U32(at + 4), kLastChar);
+        const uint32_t glyph = reader.U32(at + 8);
+        // A group may not run past the font's glyphs, which also bounds what a damaged file can claim.
+        for (uint32_t c = first; c <= last && uint64_t{glyph} + (c - first) < glyphCount && budget > 0; ++c, --budget) {
+            glyphs.emplace(c, static_cast<uint16_t>(glyph + (c - first)));
+        }
+    }
+}
+
 }  // namespace
 
 std::optional<CharMapSubtable> FindCharMap(const ByteReader& reader, uint64_t cmapOffset) {
@@ -112,6 +164,29 @@ fonts::CodeChars TextChars(CodePage codePage) {
         if (code != kDelete && c != kUnassigned) chars[code] = c;
     }
     return chars;
+}
+
+char32_t LookupChar(unsigned char code, CodePage codePage, bool symbol) {
+    if (symbol) return kSymbolBase + code;
+    if (codePage == CodePage::kMacRoman && code == kMacRomanCurrency) return 0x00A4;
+    return CharOf(code, codePage);
+}
+
+std::unordered_map<char32_t, uint16_t> UnicodeGlyphs(const ByteReader& reader, uint64_t cmapOffset,
+                                                      uint16_t glyphCount) {
+    std::unordered_map<char32_t, uint16_t> glyphs;
+    if (const auto groups = FindGroupMap(reader, cmapOffset)) {
+        ReadGroups(reader, *groups, glyphCount, glyphs);
+        return glyphs;
+    }
+    const auto subtable = FindCharMap(reader, cmapOffset);
+    if (!subtable) return glyphs;
+    SegmentMap(reader, subtable->offset).ForEach([&](uint32_t c, uint16_t glyph) {
+        if (glyph == 0 || glyph >= glyphCount) return;
+        glyphs.emplace(c, glyph);
+        if (subtable->symbol && c >= kSymbolBase + kFirstPrintable && c <= kSymbolLast) glyphs.emplace(c - kSymbolBase, glyph);
+    });
+    return glyphs;
 }
 
 }  // namespace folivo::truetype

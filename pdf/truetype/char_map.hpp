@@ -1,9 +1,11 @@
 #pragma once
-// The character map of a TrueType font: which glyph draws each single-byte character code.
+// The character map of a TrueType font: which glyph draws each single-byte character code, or
+// each Unicode character.
 
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <unordered_map>
 
 #include "pdf/fonts/to_unicode.hpp"
 #include "pdf/truetype/byte_reader.hpp"
@@ -32,5 +34,16 @@ GlyphTable MapCodes(const ByteReader& reader, const CharMapSubtable& subtable, C
 // The character each code of the code page stands for in text; control codes (below 0x20 and
 // 0x7F) and the bytes Windows-1252 leaves unassigned give 0.
 fonts::CodeChars TextChars(CodePage codePage);
+
+// The character a viewer looks a code up by in the 'cmap' of an embedded simple font: U+F000 + code
+// for a symbol map, else the character the PDF encoding names. PDF's MacRomanEncoding names 0xDB
+// "currency" (U+00A4), where Apple's mapping, by which the glyph was chosen, has the euro sign.
+char32_t LookupChar(unsigned char code, CodePage codePage, bool symbol);
+
+// Every character the font maps, with its glyph: from a format 12 subtable (Microsoft UCS-4 or
+// Unicode platform) when there is one, else from the format 4 subtable FindCharMap picks; a symbol
+// map's U+F020..U+F0FF also answer for U+0020..U+00FF. Glyphs past `glyphCount` are left out.
+std::unordered_map<char32_t, uint16_t> UnicodeGlyphs(const ByteReader& reader, uint64_t cmapOffset,
+                                                      uint16_t glyphCount);
 
 }  // namespace folivo::truetype

@@ -24,6 +24,23 @@ uint64_t ComponentTail(uint16_t flags) {
     return args;
 }
 
+// Where the glyph number of each component record of a composite outline lies (none for a simple
+// outline); records cut short by the end of the outline are left out.
+std::vector<uint64_t> ComponentNumberOffsets(std::string_view outline) {
+    std::vector<uint64_t> offsets;
+    if (outline.size() < kGlyphHeader) return offsets;
+    const ByteReader bytes(outline);
+    if (bytes.S16(0) >= 0) return offsets;  // a simple glyph: contours, no components
+    uint64_t pos = kGlyphHeader;
+    uint16_t flags = kMoreComponents;
+    while ((flags & kMoreComponents) && pos + 4 <= outline.size()) {
+        flags = bytes.U16(pos);
+        offsets.push_back(pos + 2);
+        pos += 4 + ComponentTail(flags);
+    }
+    return offsets;
+}
+
 }  // namespace
 
 GlyphOutlines::GlyphOutlines(const ByteReader& reader, const TableDirectory& tables) : reader_(reader) {
@@ -52,32 +69,40 @@ std::string_view GlyphOutlines::Outline(uint16_t glyph) const {
 
 std::vector<uint16_t> GlyphOutlines::Components(uint16_t glyph) const {
     const std::string_view outline = Outline(glyph);
-    std::vector<uint16_t> components;
-    if (outline.size() < kGlyphHeader) return components;
     const ByteReader bytes(outline);
-    if (bytes.S16(0) >= 0) return components;  // a simple glyph: contours, no components
-    uint64_t pos = kGlyphHeader;
-    uint16_t flags = kMoreComponents;
-    while ((flags & kMoreComponents) && pos + 4 <= outline.size()) {
-        flags = bytes.U16(pos);
-        components.push_back(bytes.U16(pos + 2));
-        pos += 4 + ComponentTail(flags);
-    }
+    std::vector<uint16_t> components;
+    for (uint64_t at : ComponentNumberOffsets(outline)) components.push_back(bytes.U16(at));
     return components;
 }
 
-std::vector<bool> GlyphClosure(const GlyphOutlines& outlines, const std::vector<uint16_t>& used) {
+std::vector<uint16_t> GlyphOrder(const GlyphOutlines& outlines, const std::vector<uint16_t>& used) {
     std::vector<bool> kept(outlines.Count(), false);
-    std::vector<uint16_t> pending(used);
-    pending.push_back(0);
-    while (!pending.empty()) {
-        const uint16_t glyph = pending.back();
-        pending.pop_back();
-        if (glyph >= kept.size() || kept[glyph]) continue;  // also ends cycles of components
+    std::vector<uint16_t> order;
+    const auto keep = [&](uint16_t glyph) {
+        if (glyph >= kept.size() || kept[glyph]) return;  // also ends cycles of components
         kept[glyph] = true;
-        for (uint16_t component : outlines.Components(glyph)) pending.push_back(component);
+        order.push_back(glyph);
+    };
+    keep(0);
+    for (uint16_t glyph : used) keep(glyph);
+    // Components join at the end, in the order they are met, so the numbers of the glyphs drawn
+    // stay those the caller gave them.
+    for (size_t i = 0; i < order.size(); ++i) {
+        for (uint16_t component : outlines.Components(order[i])) keep(component);
     }
-    return kept;
+    return order;
+}
+
+std::string RenumberComponents(std::string_view outline, const std::vector<uint16_t>& newNumber) {
+    std::string out(outline);
+    const ByteReader bytes(outline);
+    for (uint64_t at : ComponentNumberOffsets(outline)) {
+        const uint16_t old = bytes.U16(at);
+        const uint16_t glyph = old < newNumber.size() ? newNumber[old] : 0;
+        out[at] = static_cast<char>(glyph >> 8);
+        out[at + 1] = static_cast<char>(glyph & 0xFF);
+    }
+    return out;
 }
 
 }  // namespace folivo::truetype

@@ -1,8 +1,10 @@
 #pragma once
-// The outlines of a TrueType font ('glyf' through 'loca'), and the glyphs a set of glyphs needs:
-// itself, the missing glyph and, for composite glyphs, their components at any depth.
+// The outlines of a TrueType font ('glyf' through 'loca'), the glyphs a set of glyphs needs (itself,
+// the missing glyph and, for composite glyphs, their components at any depth), and composite
+// outlines renumbered for a subset.
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -33,8 +35,12 @@ private:
     uint16_t count_ = 0;
 };
 
-// Which glyphs to keep, by glyph number: `used`, glyph 0 and every component they are built from.
-// Numbers past the font's glyphs are ignored.
-std::vector<bool> GlyphClosure(const GlyphOutlines& outlines, const std::vector<uint16_t>& used);
+// The glyphs to keep in their new order: glyph 0, then `used` in its order (repeats dropped), then
+// the components they are built from at any depth. Numbers past the font's glyphs are ignored.
+std::vector<uint16_t> GlyphOrder(const GlyphOutlines& outlines, const std::vector<uint16_t>& used);
+
+// A composite outline with each component's glyph number replaced by newNumber[old]; a simple
+// outline comes back unchanged.
+std::string RenumberComponents(std::string_view outline, const std::vector<uint16_t>& newNumber);
 
 }  // namespace folivo::truetype

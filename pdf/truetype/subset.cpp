@@ -2,35 +2,25 @@
 
 #include <array>
 #include <map>
+#include <utility>
 
+#include "pdf/error.hpp"
+#include "pdf/truetype/font_bytes.hpp"
 #include "pdf/truetype/glyph_set.hpp"
 
 namespace folivo::truetype {
 namespace {
 
-constexpr std::array<const char*, 13> kKeptTables = {"OS/2", "cmap", "cvt ", "fpgm", "glyf", "head", "hhea",
-                                                     "hmtx", "loca", "maxp", "name", "post", "prep"};
+using Tables = std::map<std::string, std::string>;
+
+constexpr std::array<const char*, 3> kHintingTables = {"cvt ", "fpgm", "prep"};
 constexpr size_t kHeadChecksumAdjustment = 8;
 constexpr size_t kHeadIndexToLocFormat = 50;
-constexpr size_t kPostHeader = 32;
-constexpr uint32_t kPostWithoutNames = 0x00030000;
+constexpr size_t kHheaMetricCount = 34;
+constexpr size_t kMaxpNumGlyphs = 4;
 constexpr uint32_t kChecksumMagic = 0xB1B0AFBA;
+constexpr size_t kShortLocaLimit = 0x1FFFE;  // short 'loca' entries hold offsets / 2 in 16 bits
 constexpr size_t kTagLetters = 6;
-
-void PutU16(std::string& out, size_t at, uint16_t value) {
-    out[at] = static_cast<char>(value >> 8);
-    out[at + 1] = static_cast<char>(value & 0xFF);
-}
-
-void PutU32(std::string& out, size_t at, uint32_t value) {
-    PutU16(out, at, static_cast<uint16_t>(value >> 16));
-    PutU16(out, at + 2, static_cast<uint16_t>(value & 0xFFFF));
-}
-
-void AppendU32(std::string& out, uint32_t value) {
-    out.append(4, '\0');
-    PutU32(out, out.size() - 4, value);
-}
 
 void PadToFour(std::string& out) { out.append((4 - out.size() % 4) % 4, '\0'); }
 
@@ -47,53 +37,76 @@ uint32_t Checksum(std::string_view data) {
     return sum;
 }
 
-// New 'glyf' and long 'loca' holding the kept outlines only, each padded to four bytes.
-void RebuildOutlines(const GlyphOutlines& outlines, const std::vector<bool>& kept,
-                     std::map<std::string, std::string>& tables) {
+// A table as it stands in the file; throws when the file lacks it or it is shorter than `minimum`.
+std::string CopyTable(const ByteReader& reader, const TableDirectory& directory, const char* tag, size_t minimum) {
+    const TableEntry entry{directory.Require(tag), directory.Entry(tag)->length};
+    const std::string table(reader.Bytes(entry.offset, entry.length));
+    ByteReader(table).Require(0, minimum, std::string("the '") + tag + "' table");
+    return table;
+}
+
+// 'glyf' and 'loca' with the kept outlines in their new order, components renumbered; 'head' told
+// which 'loca' format it got.
+void RebuildOutlines(const GlyphOutlines& outlines, const std::vector<uint16_t>& order,
+                     const std::vector<uint16_t>& newNumber, Tables& tables) {
     std::string glyf;
-    std::string loca;
-    for (uint16_t glyph = 0; glyph < outlines.Count(); ++glyph) {
-        AppendU32(loca, static_cast<uint32_t>(glyf.size()));
-        if (!kept[glyph]) continue;
-        glyf += outlines.Outline(glyph);
-        PadToFour(glyf);
+    std::vector<uint32_t> offsets;
+    for (uint16_t glyph : order) {
+        offsets.push_back(static_cast<uint32_t>(glyf.size()));
+        glyf += RenumberComponents(outlines.Outline(glyph), newNumber);
+        glyf.append(glyf.size() % 2, '\0');  // 'loca' offsets are even
     }
-    AppendU32(loca, static_cast<uint32_t>(glyf.size()));
+    offsets.push_back(static_cast<uint32_t>(glyf.size()));
+    const bool shortLoca = glyf.size() <= kShortLocaLimit;
+    std::string loca;
+    for (uint32_t offset : offsets) {
+        if (shortLoca) {
+            AppendU16(loca, static_cast<uint16_t>(offset / 2));
+        } else {
+            AppendU32(loca, offset);
+        }
+    }
+    PutU16(tables.at("head"), kHeadIndexToLocFormat, shortLoca ? 0 : 1);
     tables["glyf"] = std::move(glyf);
     tables["loca"] = std::move(loca);
 }
 
-// The kept tables as they stand in the file, with 'head' and 'post' adjusted.
-std::map<std::string, std::string> KeptTables(const ByteReader& reader, const TableDirectory& directory) {
-    std::map<std::string, std::string> tables;
-    for (const char* tag : kKeptTables) {
-        if (const auto entry = directory.Entry(tag)) tables[tag] = std::string(reader.Bytes(entry->offset, entry->length));
+// 'hmtx' for the kept glyphs, and its count of full metrics for 'hhea': the glyphs after the last
+// change of advance keep only their left side bearing, as the format allows.
+std::pair<std::string, uint16_t> RebuildMetrics(const ByteReader& reader, const TableDirectory& directory,
+                                                uint16_t metricCount, const std::vector<uint16_t>& order) {
+    const uint64_t hmtx = directory.Require("hmtx");
+    std::vector<uint16_t> advances;
+    std::vector<uint16_t> bearings;
+    for (uint16_t glyph : order) {
+        const uint64_t full = glyph < metricCount ? glyph : metricCount - 1u;
+        const uint64_t bearing =
+            glyph < metricCount ? hmtx + 4ull * glyph + 2 : hmtx + 4ull * metricCount + 2ull * (glyph - metricCount);
+        advances.push_back(reader.U16(hmtx + 4 * full));
+        bearings.push_back(reader.U16(bearing));
     }
-    std::string& head = tables.at("head");  // GlyphOutlines has required it
-    // The fields written below must lie inside the table as its directory entry sizes it, not
-    // merely inside the file.
-    ByteReader(head).Require(0, kHeadIndexToLocFormat + 2, "the 'head' table");
-    PutU32(head, kHeadChecksumAdjustment, 0);
-    PutU16(head, kHeadIndexToLocFormat, 1);
-    if (auto post = tables.find("post"); post != tables.end() && post->second.size() >= kPostHeader) {
-        post->second.resize(kPostHeader);
-        PutU32(post->second, 0, kPostWithoutNames);
+    size_t full = advances.size();
+    while (full > 1 && advances[full - 1] == advances[full - 2]) --full;
+    std::string out;
+    for (size_t i = 0; i < advances.size(); ++i) {
+        if (i < full) AppendU16(out, advances[i]);
+        AppendU16(out, bearings[i]);
     }
-    return tables;
+    return {std::move(out), static_cast<uint16_t>(full)};
 }
 
 // The file: offset table, one record per table in tag order, then the tables on four-byte bounds.
-std::string Assemble(const std::map<std::string, std::string>& tables) {
+std::string Assemble(const Tables& tables) {
     const auto count = static_cast<uint16_t>(tables.size());
     uint16_t power = 1;
     uint16_t log2 = 0;
     while (power * 2 <= count) power *= 2, ++log2;
-    std::string font(12, '\0');
-    PutU32(font, 0, 0x00010000);
-    PutU16(font, 4, count);
-    PutU16(font, 6, static_cast<uint16_t>(power * 16));
-    PutU16(font, 8, log2);
-    PutU16(font, 10, static_cast<uint16_t>(count * 16 - power * 16));
+    std::string font;
+    AppendU32(font, 0x00010000);
+    AppendU16(font, count);
+    AppendU16(font, static_cast<uint16_t>(power * 16));
+    AppendU16(font, log2);
+    AppendU16(font, static_cast<uint16_t>(count * 16 - power * 16));
     std::string body;
     const size_t bodyStart = 12 + 16u * count;
     size_t head = 0;
@@ -111,14 +124,42 @@ std::string Assemble(const std::map<std::string, std::string>& tables) {
     return font;
 }
 
+// The subset's character map over the new glyph numbers; characters of glyphs not kept are left out.
+std::string SubsetCharMap(const SubsetRequest& request, const std::vector<uint16_t>& newNumber) {
+    std::vector<CharGlyph> chars;
+    for (const auto& [c, glyph] : request.chars) {
+        if (glyph != 0 && glyph < newNumber.size() && newNumber[glyph] != 0) chars.emplace_back(c, newNumber[glyph]);
+    }
+    return CharMapTable(std::move(chars), request.symbol);
+}
+
 }  // namespace
 
-std::string SubsetFont(std::string_view bytes, const std::vector<uint16_t>& used) {
+std::string SubsetFont(std::string_view bytes, const SubsetRequest& request) {
     const ByteReader reader(bytes);
     const TableDirectory directory(reader);
     const GlyphOutlines outlines(reader, directory);
-    std::map<std::string, std::string> tables = KeptTables(reader, directory);
-    RebuildOutlines(outlines, GlyphClosure(outlines, used), tables);
+    const std::vector<uint16_t> order = GlyphOrder(outlines, request.glyphs);
+    std::vector<uint16_t> newNumber(outlines.Count(), 0);
+    for (size_t i = 0; i < order.size(); ++i) newNumber[order[i]] = static_cast<uint16_t>(i);
+    const auto count = static_cast<uint16_t>(order.size());
+
+    Tables tables;
+    for (const char* tag : kHintingTables) {
+        if (const auto entry = directory.Entry(tag)) tables[tag] = std::string(reader.Bytes(entry->offset, entry->length));
+    }
+    tables["head"] = CopyTable(reader, directory, "head", kHeadIndexToLocFormat + 2);
+    PutU32(tables["head"], kHeadChecksumAdjustment, 0);
+    tables["hhea"] = CopyTable(reader, directory, "hhea", kHheaMetricCount + 2);
+    const uint16_t metricCount = ByteReader(tables["hhea"]).U16(kHheaMetricCount);
+    if (metricCount == 0) throw Error(kErrSubscriptOutOfRange, "Damaged TrueType font: hhea lists no metrics");
+    tables["maxp"] = CopyTable(reader, directory, "maxp", kMaxpNumGlyphs + 2);
+    PutU16(tables["maxp"], kMaxpNumGlyphs, count);
+    auto [hmtx, fullMetrics] = RebuildMetrics(reader, directory, metricCount, order);
+    tables["hmtx"] = std::move(hmtx);
+    PutU16(tables["hhea"], kHheaMetricCount, fullMetrics);
+    RebuildOutlines(outlines, order, newNumber, tables);
+    if (!request.chars.empty()) tables["cmap"] = SubsetCharMap(request, newNumber);
     return Assemble(tables);
 }
 

@@ -1,6 +1,9 @@
 #include "pdf/truetype/truetype_font.hpp"
 
 #include <cmath>
+#include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include "pdf/error.hpp"
 #include "pdf/truetype/char_map.hpp"
@@ -116,6 +119,21 @@ TrueTypeFont ReadTrueType(std::string_view bytes, CodePage codePage) {
     if (const auto name = tables.Find("name")) font.fullName = FullName(reader, *name);
     if (font.fullName.empty()) throw Error(kErrSubscriptOutOfRange, "Damaged TrueType font: the font has no name");
     return font;
+}
+
+fonts::CidGlyphs ReadCidGlyphs(std::string_view bytes) {
+    const ByteReader reader(bytes);
+    const TableDirectory tables(reader);
+    const uint64_t hhea = tables.Require("hhea");
+    const Scale scale(reader.U16(tables.Require("head") + 18));
+    const uint16_t glyphCount = reader.U16(tables.Require("maxp") + 4);
+    const Advances advance(reader, tables.Require("hmtx"), reader.U16(hhea + 34));
+    std::vector<uint16_t> widths;
+    widths.reserve(glyphCount);
+    for (uint16_t glyph = 0; glyph < glyphCount; ++glyph) widths.push_back(static_cast<uint16_t>(scale(advance(glyph))));
+    std::unordered_map<char32_t, uint16_t> glyphs;
+    if (const auto cmap = tables.Find("cmap")) glyphs = UnicodeGlyphs(reader, *cmap, glyphCount);
+    return fonts::CidGlyphs(std::move(glyphs), std::move(widths));
 }
 
 }  // namespace folivo::truetype

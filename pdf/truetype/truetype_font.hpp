@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "pdf/fonts/cid_glyphs.hpp"
 #include "pdf/fonts/core_metrics.hpp"
 #include "pdf/truetype/char_map.hpp"
 
@@ -33,5 +34,9 @@ struct TrueTypeFont {
 // a usable character map measure every code with the missing glyph's width. Widths are those of the
 // characters the codes stand for in `codePage`.
 TrueTypeFont ReadTrueType(std::string_view bytes, CodePage codePage = CodePage::kWindows1252);
+
+// Every character the font maps (cmap format 4 or 12) and the width of each glyph, in thousandths,
+// for drawing UTF-8 text through a Type 0 font. Throws folivo::Error when the file is damaged.
+fonts::CidGlyphs ReadCidGlyphs(std::string_view bytes);
 
 }  // namespace folivo::truetype
