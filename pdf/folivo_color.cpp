@@ -9,23 +9,45 @@ void FolivoImpl::ParseColor(std::string& Color, std::string& Second) const { fol
 
 std::string FolivoImpl::ColorToRGB(std::string_view Hex) const { return folivo::ColorToRGB(Hex); }
 
+namespace {
+
+// The operator that paints with a parsed colour: an RGB colour, a pattern, or an uncoloured pattern in
+// the given colour; empty when the colour names nothing that sets one.
+std::string ColorOperator(const std::string& parsed, const std::string& second, bool stroke) {
+    if (parsed[0] == '#') return ColorToRGB(parsed) + (stroke ? " RG" : " rg");
+    if (!second.empty() && second[0] == '#') {
+        return std::string("/xxCSxx ") + (stroke ? "CS " : "cs ") + ColorToRGB(second) + " /" + parsed +
+               (stroke ? " SCN" : " scn");
+    }
+    if (second.empty()) return std::string("/Pattern ") + (stroke ? "CS" : "cs") + " /" + parsed + (stroke ? " SCN" : " scn");
+    return {};
+}
+
+}  // namespace
+
+// Parses a colour and formats its operator, or finds it among the recently applied ones.
+const ParsedColor& FolivoImpl::ParsedColorOf(const std::string& Color, bool stroke) {
+    for (const ParsedColor& known : doc_.colors.recent) {
+        if (known.stroke == stroke && known.given == Color && !known.given.empty()) return known;
+    }
+    ParsedColor made{Color, stroke, Color, {}, {}};
+    ParseColor(made.parsed, made.second);
+    if (!made.parsed.empty()) made.op = ColorOperator(made.parsed, made.second, stroke);
+    ParsedColor& slot = doc_.colors.recent[doc_.colors.nextRecent];
+    doc_.colors.nextRecent = (doc_.colors.nextRecent + 1) % doc_.colors.recent.size();
+    slot = std::move(made);
+    return slot;
+}
+
 void FolivoImpl::ApplyColor(const std::string& Color, bool stroke) {
     if (Color.empty() || doc_.colors.inUncolouredTiling) return;
-    std::string parsed = Color;
-    std::string second;
-    ParseColor(parsed, second);
-    (stroke ? doc_.colors.line : doc_.colors.fill) = parsed;
-    if (parsed.empty()) return;
-    if (parsed[0] == '#') {
-        AddContent(ColorToRGB(parsed) + (stroke ? " RG" : " rg"));
-    } else if (!second.empty() && second[0] == '#') {
-        // An uncoloured pattern painted in the given colour.
-        (stroke ? doc_.colors.linePattern : doc_.colors.fillPattern) = second;
-        AddContent(std::string("/xxCSxx ") + (stroke ? "CS " : "cs ") + ColorToRGB(second) + " /" + parsed +
-                   (stroke ? " SCN" : " scn"));
-    } else if (second.empty()) {
-        AddContent(std::string("/Pattern ") + (stroke ? "CS" : "cs") + " /" + parsed + (stroke ? " SCN" : " scn"));
+    const ParsedColor& color = ParsedColorOf(Color, stroke);
+    (stroke ? doc_.colors.line : doc_.colors.fill) = color.parsed;
+    if (color.parsed.empty()) return;
+    if (color.parsed[0] != '#' && !color.second.empty() && color.second[0] == '#') {
+        (stroke ? doc_.colors.linePattern : doc_.colors.fillPattern) = color.second;
     }
+    if (!color.op.empty()) AddContent(color.op);
 }
 
 void Folivo::SetColorFill(const std::string& Color) { impl_->ApplyColor(Color, false); }

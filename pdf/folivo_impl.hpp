@@ -129,6 +129,7 @@ public:
     void ParseColor(std::string& Color, std::string& Second) const;
     std::string ColorToRGB(std::string_view Hex) const;
     // Parses Color into `stored`/`pattern` and adds the operators for it (rg/cs/scn or RG/CS/SCN).
+    const ParsedColor& ParsedColorOf(const std::string& Color, bool stroke);
     void ApplyColor(const std::string& Color, bool stroke);
 
     // ---- graphics (folivo_graphics.cpp) ----

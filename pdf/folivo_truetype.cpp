@@ -61,11 +61,14 @@ void MakeType0Record(const truetype::TrueTypeFont& font, std::string bytes, font
     record.fontFile = std::move(bytes);
 }
 
+truetype::CodePage CodePageOf(int32_t encoding) {
+    return encoding == fonts::kMacRomanEncoding ? truetype::CodePage::kMacRoman : truetype::CodePage::kWindows1252;
+}
+
 // The characters of the codes drawn with a simple subset font, as a viewer looks them up in the
 // subset's 'cmap', each with the glyph the code was measured with.
 std::vector<truetype::CharGlyph> DrawnChars(const fonts::FontRecord& record) {
-    const auto codePage = record.encoding == fonts::kMacRomanEncoding ? truetype::CodePage::kMacRoman
-                                                                      : truetype::CodePage::kWindows1252;
+    const auto codePage = CodePageOf(record.encoding);
     std::vector<truetype::CharGlyph> chars;
     for (size_t code = 0; code < record.used.size(); ++code) {
         if (!record.used[code]) continue;
@@ -75,8 +78,13 @@ std::vector<truetype::CharGlyph> DrawnChars(const fonts::FontRecord& record) {
     return chars;
 }
 
-truetype::CodePage CodePageOf(int32_t encoding) {
-    return encoding == fonts::kMacRomanEncoding ? truetype::CodePage::kMacRoman : truetype::CodePage::kWindows1252;
+// A subset font's /ToUnicode map lists only the codes drawn.
+std::string DrawnCodesMap(const fonts::FontRecord& record) {
+    fonts::CodeChars chars = truetype::TextChars(CodePageOf(record.encoding));
+    for (size_t code = 0; code < chars.size(); ++code) {
+        if (!record.used[code]) chars[code] = 0;
+    }
+    return fonts::ToUnicodeCMap(chars);
 }
 
 // The font file goes into the record, with the /ToUnicode map of its codes; subset when asked.
@@ -107,7 +115,9 @@ std::string Folivo::AddFont(const std::string& TTFFile, const std::string& FontA
         const bool archival = impl_->doc_.archival.On();
         if (Encoding == fonts::kUnicodeEncoding) {
             MakeType0Record(font, std::move(bytes), record);
-        } else if (Embedded || archival) EmbedFile(font, std::move(bytes), codePage, impl_->doc_.fontSubsetting || archival, record);
+        } else if (Embedded || archival) {
+            EmbedFile(font, std::move(bytes), codePage, impl_->doc_.fontSubsetting || archival, record);
+        }
         impl_->PutFontObjects(impl_->doc_.fonts.Add(std::move(record)));
     } catch (const Error& error) {
         impl_->SetError("AddFont", error, TTFFile);
@@ -211,6 +221,7 @@ void FolivoImpl::PutSubsetFonts() {
             PutCidFont(record);
             continue;
         }
+        record.toUnicode = DrawnCodesMap(record);
         truetype::SubsetRequest request{{}, DrawnChars(record), record.symbol};
         for (const auto& [c, glyph] : request.chars) request.glyphs.push_back(glyph);
         const std::string whole = std::exchange(record.fontFile, std::string());

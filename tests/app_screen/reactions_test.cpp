@@ -54,16 +54,6 @@ TEST_F(ReactionsTest, TutteIMesiTickBox) {
     EXPECT_EQ(program.screen.currentMonth, -1);
 }
 
-TEST_F(ReactionsTest, YearOptionsMoveTheLabelOnlyWhenTheChoiceChanges) {
-    Program& program = *program_;
-    ChooseYear(program, kCorrente);
-    EXPECT_EQ(program.screen.yearLabel, "2025");
-    ChooseYear(program, kCorrente);
-    EXPECT_EQ(program.screen.yearLabel, "2025");
-    ChooseYear(program, kPrecedente);
-    EXPECT_EQ(program.screen.yearLabel, "2024");
-}
-
 TEST_F(ReactionsTest, CertificatesShowTheDateFieldWithToday) {
     Program& program = *program_;
     ChooseReport(program, kCertificazioni);

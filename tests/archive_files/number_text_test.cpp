@@ -14,7 +14,7 @@ TEST(NumberText, LeadingNumberOfATextIgnoresBlanksAndStopsAtTheFirstOtherCharact
         double value;
     } cases[] = {
         {"", 0}, {"   ", 0}, {"005", 5}, {" 1 2 3", 123}, {"12A4", 12}, {"MI", 0}, {"-7", -7}, {"2.5x", 2.5},
-        {"1E3", 1000}, {"1E", 1},
+        {"1E3", 1000}, {"-1E2", -100}, {"1E", 1},
         {"1E999", 0},  // out of range reads as nothing rather than infinity
         // Short numbers are read without strtod: the same doubles as with it, and past 15 digits.
         {"0000012.345", 12.345}, {" 0.1", 0.1}, {"-1234567890.12345", -1234567890.12345},

@@ -30,7 +30,7 @@ protected:
         std::string err;
     };
 
-    // The reports keep their requests, the target and the archives open while they run, and show a
+    // The reports count their runs and keep the target and the archives open while they run, and show a
     // closing message through the program's dialogs; they outlive nothing of the run.
     Outcome Batch(const std::vector<std::string>& arguments) {
         FinishInstallation();
@@ -38,7 +38,7 @@ protected:
         const ReportDriversMaker reports = [this](app::Program& program, std::ostream&) {
             auto recording = std::make_unique<test::RecordingReports>();
             recording->during = [this, &program](const app::ReportRequest& request) {
-                requests_.push_back(request);
+                ++reportsRun_;
                 pdf_ = program.output.MODOPDF;
                 openFiles_ = test::OpenFiles(program);
                 platform::ShowMessage(program.services,
@@ -71,7 +71,7 @@ protected:
         return codes;
     }
 
-    std::vector<app::ReportRequest> requests_;
+    int reportsRun_ = 0;
     bool pdf_ = false;
     int openFiles_ = 0;
 };
@@ -133,14 +133,10 @@ TEST_F(BatchScreenTest, BoxesArePrintedAndTheRunEndsWithItsStatus) {
         EXPECT_EQ(run.out, std::string("Nuova Gestione Certificazione Parcelle\n") + c.text + "\n\n");
         EXPECT_EQ(run.err, "");
     }
-    ASSERT_EQ(requests_.size(), 1u);
-    const app::ReportRequest& request = requests_[0];
-    EXPECT_TRUE(pdf_);  // --uscita pdf, the default
-    EXPECT_TRUE(request.currentYear);
-    EXPECT_EQ(request.yearText, "2025");
-    ASSERT_EQ(request.companies.size(), 1u);
-    EXPECT_EQ(request.companies[0].code, "007");
-    EXPECT_GT(openFiles_, 0);  // the archives stay open for the report
+    // One report ran (its request is the screen's: app_screen), to PDF by default, the archives open.
+    EXPECT_EQ(reportsRun_, 1);
+    EXPECT_TRUE(pdf_);
+    EXPECT_GT(openFiles_, 0);
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <sstream>
@@ -28,12 +27,6 @@ std::vector<std::string> NormalizedLines(const fs::path& pdf) {
         if (!normalized.empty()) lines.push_back(normalized);
     }
     return lines;
-}
-
-// Pages as pdftotext counts them: it ends every page with a form feed.
-long PageCount(const fs::path& pdf) {
-    const std::string text = test::PdfToText(pdf);
-    return std::count(text.begin(), text.end(), '\f');
 }
 
 // The company code of a list of documents ("DITTA: 003 ..."); empty when no line names one.
@@ -95,7 +88,7 @@ TEST_F(PrintBatchTest, EachCompanyIsAPrintJobHoldingTheReportsLinesOnceTheQueueA
         auto document = documents.find(companies.back());
         ASSERT_NE(document, documents.end()) << job << " names no company of the report";
         EXPECT_EQ(lines, NormalizedLines(document->second)) << job;
-        EXPECT_EQ(PageCount(job), PageCount(document->second)) << job;
+        EXPECT_EQ(test::PageCount(job), test::PageCount(document->second)) << job;
     }
     EXPECT_EQ(companies, (std::vector<std::string>{"001", "002", "003", "005", "006", "007", "008"}));
 }

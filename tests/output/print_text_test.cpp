@@ -21,13 +21,6 @@ TEST(NumericText, FollowsTheDecimalSeparatorOfTheLocale) {
     EXPECT_FALSE(IsNumericText("0,5.1.2", '.'));
 }
 
-TEST(NumericText, ValueStopsAtTheFirstCharacterOutsideAPointDecimal) {
-    EXPECT_EQ(LeadingValue("0,50"), 0);
-    EXPECT_EQ(LeadingValue("1,50"), 1);
-    EXPECT_EQ(LeadingValue("2.75x"), 2.75);
-    EXPECT_EQ(LeadingValue(""), 0);
-}
-
 using StampText = OutputFixture;
 
 // The same texts are written on both targets, at the place asked; the text line is always emptied.

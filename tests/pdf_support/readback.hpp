@@ -148,33 +148,9 @@ private:
 // The decoded content stream of a 1-based page.
 inline std::string PageContent(const std::filesystem::path& pdf, int page = 1) { return Readback(pdf).Content(page); }
 
-struct WordBox {
-    std::string word;  // UTF-8
-    double xMin = 0, yMin = 0, xMax = 0, yMax = 0;  // points, Y downwards from the top of the page
-};
-
-// The words of the first page with their boxes, in reading order, as pdftotext -bbox places them.
-inline std::vector<WordBox> WordBoxes(const std::filesystem::path& pdf) {
-    const auto run = kv::test::Run("pdftotext -enc UTF-8 -bbox -f 1 -l 1 " + kv::test::ShellQuote(pdf.string()) + " -");
-    EXPECT_EQ(run.status, 0) << run.output;
-    static const std::regex word(
-        R"re(<word xMin="([-0-9.]+)" yMin="([-0-9.]+)" xMax="([-0-9.]+)" yMax="([-0-9.]+)">([^<]*)</word>)re");
-    std::vector<WordBox> boxes;
-    for (auto it = std::sregex_iterator(run.output.begin(), run.output.end(), word); it != std::sregex_iterator(); ++it) {
-        const auto& m = *it;
-        boxes.push_back({m[5], std::stod(m[1]), std::stod(m[2]), std::stod(m[3]), std::stod(m[4])});
-    }
-    return boxes;
-}
-
-// The first box of a word; fails the test when there is none.
-inline WordBox FindWord(const std::vector<WordBox>& boxes, const std::string& word) {
-    for (const auto& box : boxes) {
-        if (box.word == word) return box;
-    }
-    ADD_FAILURE() << "word not found: " << word;
-    return {word};
-}
+using kv::test::FindWord;
+using kv::test::WordBox;
+using kv::test::WordBoxes;
 
 // The first page rendered by poppler's pdftoppm at 72 dpi: one pixel is one point, and pixel (x, y)
 // is the user point (x, y) of a page without margins at scale 1.

@@ -71,5 +71,18 @@ TEST(TrueTypeSubset, SubsetDrawsAndReadsAsTheWholeFont) {
     }
 }
 
+// Mac Roman's 0xDB is the euro sign in Apple's mapping, which chooses the glyph, and "currency" in
+// PDF's MacRomanEncoding, by which a viewer looks it up: the subset must draw the euro either way.
+TEST(TrueTypeSubset, MacRomanEuroDrawsAsTheWindowsOne) {
+    const std::string file = kLiberation + "LiberationSerif-Regular.ttf";
+    const auto draw = [&](int32_t encoding, const std::string& line) {
+        return WriteWith({file, "LiberationSerif", 2, encoding, line}, true);
+    };
+    const Written mac = draw(1, "10 \xDB");
+    const Written windows = draw(0, "10 \x80");
+    EXPECT_TRUE(mac.pixels == windows.pixels) << "0xDB draws another glyph than the euro";
+    EXPECT_TRUE(Contains(mac.text, "10 \xE2\x82\xAC")) << mac.text;
+}
+
 }  // namespace
 }  // namespace folivo::test

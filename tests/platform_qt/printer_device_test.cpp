@@ -7,7 +7,6 @@
 
 #include "platform/errors.hpp"
 #include "platform/qt/qt_printer_device.hpp"
-#include "tests/platform_qt/printed_words.hpp"
 #include "tests/support/error_of.hpp"
 #include "tests/support/test_support.hpp"
 
@@ -51,7 +50,7 @@ TEST_F(PrinterDeviceTest, TextTopSitsAtCurrentYAndPrintMovesToTheNextLine) {
     printer.EndDoc();
 
     EXPECT_QPDF_CLEAN(Job(1));
-    auto words = test::PrintedWords(Job(1));
+    auto words = test::WordBoxes(Job(1));
     auto first = test::FindWord(words, "FIRST");
     EXPECT_NEAR(first.xMin, 72, 0.5);
     EXPECT_NEAR(first.yMin, 144, 1.0);
@@ -92,12 +91,12 @@ TEST_F(PrinterDeviceTest, JobStartsAtTheFirstPrintAndAnEmptyEndDocMakesNone) {
 
     EXPECT_QPDF_CLEAN(Job(1));
     EXPECT_EQ(test::PageCount(Job(1)), 2);
-    auto words = test::PrintedWords(Job(1));
+    auto words = test::WordBoxes(Job(1), 1, 2);
     EXPECT_EQ(test::FindWord(words, "ONE").page, 1);
     EXPECT_EQ(test::FindWord(words, "TWO").page, 2);
     EXPECT_NEAR(test::FindWord(words, "TWO").yMin, 0, 1.0);
     EXPECT_EQ(test::PageCount(Job(2)), 1);
-    EXPECT_EQ(test::PrintedWords(Job(2)).front().text, "THREE");
+    EXPECT_EQ(test::WordBoxes(Job(2)).front().word, "THREE");
 }
 
 TEST_F(PrinterDeviceTest, AQueueThatDoesNotExistIsAPrinterError) {

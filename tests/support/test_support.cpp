@@ -4,8 +4,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <regex>
 #include <sstream>
 #include <stdexcept>
+
+#include <gtest/gtest.h>
 
 namespace kv::test {
 
@@ -46,6 +49,39 @@ std::string PdfToText(const fs::path& pdf, bool layout, const std::string& passw
     CommandResult r = Run(cmd + " " + ShellQuote(pdf.string()) + " -");
     if (r.status != 0) throw std::runtime_error("pdftotext failed on " + pdf.string() + ": " + r.output);
     return r.output;
+}
+
+std::vector<WordBox> WordBoxes(const fs::path& pdf, int first, int last) {
+    const CommandResult run = Run("pdftotext -enc UTF-8 -bbox -f " + std::to_string(first) + " -l " +
+                                  std::to_string(last) + " " + ShellQuote(pdf.string()) + " -");
+    EXPECT_EQ(run.status, 0) << run.output;
+    static const std::regex word(
+        R"re(<word xMin="([-0-9.]+)" yMin="([-0-9.]+)" xMax="([-0-9.]+)" yMax="([-0-9.]+)">([^<]*)</word>)re");
+    std::vector<WordBox> boxes;
+    int page = first - 1;
+    std::istringstream lines(run.output);
+    for (std::string line; std::getline(lines, line);) {
+        if (line.find("<page ") != std::string::npos) ++page;
+        std::smatch m;
+        if (std::regex_search(line, m, word))
+            boxes.push_back({m[5], std::stod(m[1]), std::stod(m[2]), std::stod(m[3]), std::stod(m[4]), page});
+    }
+    return boxes;
+}
+
+WordBox FindWord(const std::vector<WordBox>& boxes, const std::string& word) {
+    for (const WordBox& box : boxes) {
+        if (box.word == word) return box;
+    }
+    ADD_FAILURE() << "word not found: " << word;
+    return {word};
+}
+
+int PageCount(const fs::path& pdf) {
+    const CommandResult result = Run("pdfinfo " + ShellQuote(pdf.string()));
+    std::smatch match;
+    static const std::regex pages(R"(Pages:\s+([0-9]+))");
+    return std::regex_search(result.output, match, pages) ? std::stoi(match[1]) : -1;
 }
 
 CommandResult Python(const std::string& scriptAndArgs) {

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace kv::test {
 
@@ -40,6 +41,21 @@ CommandResult QpdfCheck(const std::filesystem::path& pdf, const std::string& pas
 // Text of a PDF as poppler's pdftotext reads it (with -layout when asked).
 std::string PdfToText(const std::filesystem::path& pdf, bool layout = false,
                       const std::string& password = "");
+
+struct WordBox {
+    std::string word;  // UTF-8
+    double xMin = 0, yMin = 0, xMax = 0, yMax = 0;  // points, Y downwards from the top of the page
+    int page = 1;
+};
+
+// The words of pages `first` to `last` with their boxes, in reading order, as pdftotext -bbox places them.
+std::vector<WordBox> WordBoxes(const std::filesystem::path& pdf, int first = 1, int last = 1);
+
+// The first box of a word; fails the test when there is none.
+WordBox FindWord(const std::vector<WordBox>& boxes, const std::string& word);
+
+// The page count pdfinfo reads; -1 when it reads none.
+int PageCount(const std::filesystem::path& pdf);
 
 // Runs Debian's python3 (which has pikepdf) on a script with arguments.
 CommandResult Python(const std::string& scriptAndArgs);

@@ -1,7 +1,6 @@
 #pragma once
 // A PrinterDevice that records what the reports do to the printer, for the tests of the output layer
-// and of the reports: each printed text with the position and font it was printed with, and the page
-// and job ends in order.
+// and of the reports: each printed text with its position and job, and the page and job ends in order.
 
 #include <string>
 #include <vector>
@@ -14,11 +13,7 @@ struct PrintedText {
     double x = 0;  // twips
     double y = 0;
     std::string text;
-    std::string fontName;
-    double fontSize = 0;
-    bool bold = false;
-    int page = 1;  // 1-based within the job
-    int job = 1;   // 1-based: EndDoc ends a job
+    int job = 1;  // 1-based: EndDoc ends a job
 };
 
 class RecordingPrinter : public platform::PrinterDevice {
@@ -36,15 +31,11 @@ public:
     double CurrentY() const override { return y_; }
 
     void Print(const std::string& text) override {
-        printed.push_back({x_, y_, text, fontName_, fontSize_, bold_, page_, job_});
+        printed.push_back({x_, y_, text, job_});
     }
-    void NewPage() override {
-        ++page_;
-        calls.push_back("NewPage");
-    }
+    void NewPage() override { calls.push_back("NewPage"); }
     void EndDoc() override {
         ++job_;
-        page_ = 1;
         calls.push_back("EndDoc");
     }
 
@@ -57,7 +48,6 @@ private:
     bool bold_ = false;
     double x_ = 0;
     double y_ = 0;
-    int page_ = 1;
     int job_ = 1;
 };
 

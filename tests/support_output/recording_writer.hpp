@@ -18,7 +18,6 @@ struct WriterLog {
     std::vector<std::string> calls;  // "SetScale(3,1)", "DrawText(0.5,0.85,TEXT,1)" ...
     int writersMade = 0;
     std::string failingCall;        // a call name ("EndDoc") that throws RuntimeError 61
-    int beginDocError = 0;          // recorded by BeginDoc instead of opening the file
 };
 
 class RecordingWriter : public output::PdfWriter {
@@ -47,16 +46,11 @@ public:
     }
     void BeginDoc(const std::string& hostPath) override {
         Call("BeginDoc", {hostPath});
-        if (log_->beginDocError != 0) {
-            errNumber_ = log_->beginDocError;
-            errDescription_ = hostPath + " - " + platform::ErrorDescription(errNumber_);
-            return;
-        }
         path_ = hostPath;
         std::ofstream(path_) << "recorded document (unfinished)";
     }
-    int32_t ErrNumber() const override { return errNumber_; }
-    std::string ErrDescription() const override { return errDescription_; }
+    int32_t ErrNumber() const override { return 0; }
+    std::string ErrDescription() const override { return ""; }
     void EndDoc() override {
         Call("EndDoc", {});
         std::ofstream(path_) << "recorded document";
@@ -94,8 +88,6 @@ private:
 
     std::shared_ptr<WriterLog> log_;
     std::string path_;
-    int32_t errNumber_ = 0;
-    std::string errDescription_;
 };
 
 }  // namespace kv::test
