@@ -1,8 +1,10 @@
 #pragma once
-// What the codec benchmarks share: their inputs (report content, prose and mixed data of 1 MB, and
-// one page of report content, 8 KB), and the clock that times each side of an interleaved loop:
-// the process's CPU time, so that another program taking the core in between counts for no side.
+// What the codec benchmarks share: their inputs (report content, prose and mixed data of 1 MB, one
+// page of report content, 8 KB, and one report page as the writer draws it), and the clock that
+// times each side of an interleaved loop: the process's CPU time, so that another program taking
+// the core in between counts for no side.
 
+#include <cstdio>
 #include <ctime>
 #include <random>
 #include <string>
@@ -43,13 +45,29 @@ inline std::vector<uint8_t> Mixed(size_t size) {
     return data;
 }
 
+// One page of a report as the writer draws it: 60 lines of 105 characters of Courier, each line a
+// text object of its own with the fill colour set before it (about 10 KB).
+inline std::vector<uint8_t> WriterPage() {
+    std::string s = "1 0 0 -1 0 842 cm\r0 0 0 RG\r";
+    for (int i = 0; i < 60; ++i) {
+        char row[200];
+        std::snprintf(row, sizeof row, "%06d ROSSI MARIO STUDIO TECNICO ASSOCIATO  %02d/%02d/2026 FT%05d  %10d,%02d %9d,%02d",
+                      i, i % 28 + 1, i % 12 + 1, 1000 + i, 12345 + i * 7, i % 100, 2469 + i, (i * 3) % 100);
+        std::string line(row);
+        line.resize(105, ' ');
+        s += "0 0 0 rg\r0 0 0 rg\rBT\r/CourierNew 9 Tf 9 TL\r1 0 0 -1 36 " + std::to_string(40 + i * 12) + " Tm\r(" +
+             line + ") Tj\rET\r";
+    }
+    return {s.begin(), s.end()};
+}
+
 inline const std::vector<uint8_t>& Input(int which) {
     static const std::vector<uint8_t> inputs[] = {ReportContent(1 << 20), Prose(1 << 20), Mixed(1 << 20),
-                                                  ReportContent(8 << 10)};
+                                                  ReportContent(8 << 10), WriterPage()};
     return inputs[which];
 }
 
-inline const char* const kInputNames[] = {"report_content", "prose", "mixed", "page"};
+inline const char* const kInputNames[] = {"report_content", "prose", "mixed", "page", "writer_page"};
 
 inline double CpuSeconds() { return static_cast<double>(std::clock()) / CLOCKS_PER_SEC; }
 

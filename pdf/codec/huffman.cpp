@@ -7,6 +7,14 @@
 namespace folivo::codec {
 namespace {
 
+constexpr auto kReversedByte = [] {
+    std::array<uint8_t, 256> table{};
+    for (int b = 0; b < 256; ++b)
+        for (int i = 0; i < 8; ++i)
+            if (b & (1 << i)) table[static_cast<size_t>(b)] |= static_cast<uint8_t>(0x80 >> i);
+    return table;
+}();
+
 // Package-merge over leaf weights in ascending order: level l's list merges the leaves with the
 // pairs of level l - 1's list, and each of the 2n - 2 cheapest items of the top list adds one bit
 // to every leaf it contains. Leaves enter every list in order, so a list is described enough by
@@ -98,10 +106,10 @@ std::vector<uint16_t> CanonicalCodes(std::span<const uint8_t> lengths) {
     for (size_t s = 0; s < lengths.size(); ++s) {
         int len = lengths[s];
         if (len == 0) continue;
-        uint16_t c = next[len]++;
-        uint16_t reversed = 0;
-        for (int i = 0; i < len; ++i) reversed = static_cast<uint16_t>(reversed << 1 | ((c >> i) & 1));
-        codes[s] = reversed;
+        const uint16_t c = next[len]++;
+        // The 16-bit reversal by bytes, then shifted down to the code's length.
+        const uint32_t reversed = uint32_t{kReversedByte[c & 0xFF]} << 8 | kReversedByte[c >> 8];
+        codes[s] = static_cast<uint16_t>(reversed >> (16 - len));
     }
     return codes;
 }
