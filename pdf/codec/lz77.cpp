@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#include <type_traits>
 
 #include "pdf/codec/byte_order.hpp"
 
@@ -50,31 +51,30 @@ struct Match {
     int distance = 0;
 };
 
-// Searches the index of three-byte prefixes: the most recent position of each hashed prefix, and
-// per position the previous one and the one before it with the same hash (positions are numbered
-// as the scratch gives them out). The second link lets the walk fetch two candidates per
-// dependent load.
+// Searches the index of three-byte prefixes (positions are numbered as the scratch gives them
+// out). The second link lets the walk fetch two candidates per dependent load.
+template <typename Index>
 class MatchFinder {
 public:
-    MatchFinder(std::span<const uint8_t> input, const LevelRow& row, Lz77Scratch& scratch)
-        : data_(input.data()), size_(static_cast<int32_t>(input.size())), row_(row), head_(scratch.head()),
-          links_(scratch.links()), first_(scratch.StartStream(input.size())) {}
+    MatchFinder(std::span<const uint8_t> input, const LevelRow& row, const Index& index)
+        : data_(input.data()), size_(static_cast<int32_t>(input.size())), row_(row), head_(index.head),
+          links_(index.links), first_(index.first) {}
 
     // Records every position below end that has three bytes to key on.
     void InsertUpTo(int32_t end) {
         end = std::min(end, size_ - 2);
         if (inserted_ >= end) return;
         // Locals, not members: the table stores could otherwise alias them.
-        uint32_t* const heads = head_;
-        Lz77Scratch::Link* const links = links_;
+        Number* const heads = head_;
+        Link* const links = links_;
         uint32_t number = first_ + static_cast<uint32_t>(inserted_);
         const uint8_t* p = data_ + inserted_;
         auto insert = [&](uint32_t prefix) {
-            uint32_t& head = heads[HashOf(prefix)];
+            Number& head = heads[HashOf(prefix)];
             // A link out of the window (or to an earlier stream) is never followed: the walk stops
             // at the first candidate out of reach.
             links[number & kWindowMask] = {head, links[head & kWindowMask].previous};
-            head = number++;
+            head = static_cast<Number>(number++);
         };
         // Four bytes read at once where there are four.
         for (const uint8_t* stop = data_ + std::min(end, size_ - 3); p < stop; ++p) insert(Prefix4(p) >> 8);
@@ -93,7 +93,7 @@ public:
         int chain = atLeast >= row_.good ? std::max(1, row_.chain >> 2) : row_.chain;
         // Candidates come most recent first; one more than the longest distance back ends the walk.
         while (number - cand <= static_cast<uint32_t>(kMaxDistance)) {
-            const Lz77Scratch::Link link = links_[cand & kWindowMask];
+            const Link link = links_[cand & kWindowMask];
             if (s.Try(data_ + (cand - first_), number - cand, row_.nice) || --chain == 0) break;
             if (number - link.previous > static_cast<uint32_t>(kMaxDistance)) break;
             if (s.Try(data_ + (link.previous - first_), number - link.previous, row_.nice) || --chain == 0) break;
@@ -129,11 +129,14 @@ private:
         return Prefix3(there) == Prefix3(here);
     }
 
+    using Number = std::remove_pointer_t<decltype(Index::head)>;
+    using Link = typename Index::Link;
+
     const uint8_t* data_;
     int32_t size_;
     LevelRow row_;
-    uint32_t* head_;
-    Lz77Scratch::Link* links_;
+    Number* head_;
+    Link* links_;
     uint32_t first_;
     int32_t inserted_ = 0;
 };
@@ -160,18 +163,35 @@ private:
 
 }  // namespace
 
-Lz77Scratch::Lz77Scratch()
-    : head_(std::make_unique<uint32_t[]>(kHashSize)), links_(std::make_unique<Link[]>(kWindow)) {}
+template <typename Number>
+struct Lz77Scratch::Tables {
+    std::unique_ptr<Number[]> head = std::make_unique<Number[]>(kHashSize);
+    std::unique_ptr<typename Index<Number>::Link[]> links = std::make_unique<typename Index<Number>::Link[]>(kWindow);
+};
 
-uint32_t Lz77Scratch::StartStream(size_t size) {
+Lz77Scratch::Lz77Scratch() = default;
+Lz77Scratch::~Lz77Scratch() = default;
+Lz77Scratch::Lz77Scratch(Lz77Scratch&&) noexcept = default;
+Lz77Scratch& Lz77Scratch::operator=(Lz77Scratch&&) noexcept = default;
+
+Lz77Scratch::SmallIndex Lz77Scratch::StartSmallStream() {
+    if (!small_) small_ = std::make_unique<Tables<uint16_t>>();
+    // Numbers kWindow.. fit 16 bits for a stream of up to kSmallStream bytes; 0, no position, is
+    // out of reach from all of them.
+    std::fill_n(small_->head.get(), kHashSize, uint16_t{0});
+    return {small_->head.get(), small_->links.get(), kWindow};
+}
+
+Lz77Scratch::LargeIndex Lz77Scratch::StartLargeStream(size_t size) {
+    if (!large_) large_ = std::make_unique<Tables<uint32_t>>();
     // Numbers must stay below 2^32; when they would not, the index starts afresh.
     if (size + kWindow > UINT32_MAX - next_) {
-        std::fill_n(head_.get(), kHashSize, 0u);
+        std::fill_n(large_->head.get(), kHashSize, 0u);
         next_ = kWindow;
     }
     const uint32_t first = next_;
     next_ += static_cast<uint32_t>(size) + kWindow;
-    return first;
+    return {large_->head.get(), large_->links.get(), first};
 }
 
 Lz77Token* Lz77Scratch::Tokens(size_t count) {
@@ -188,11 +208,13 @@ void Lz77Scratch::Trim() {
     tokenRoom_ = 0;
 }
 
-Lz77Result FindMatches(std::span<const uint8_t> input, const LevelRow& row, Lz77Scratch& scratch) {
+namespace {
+
+template <typename Index>
+Lz77Result Parse(std::span<const uint8_t> input, const LevelRow& row, const Index& index, Lz77Token* tokens) {
     Lz77Result result;
-    Lz77Token* tokens = scratch.Tokens(input.size());
     TokenSink sink(result, tokens);
-    MatchFinder finder(input, row, scratch);
+    MatchFinder<Index> finder(input, row, index);
     const int32_t size = static_cast<int32_t>(input.size());
     int32_t pos = 0;
     while (pos < size) {
@@ -218,6 +240,14 @@ Lz77Result FindMatches(std::span<const uint8_t> input, const LevelRow& row, Lz77
     ++result.litLenFreq[kEndOfBlock];
     result.tokens = {tokens, sink.count()};
     return result;
+}
+
+}  // namespace
+
+Lz77Result FindMatches(std::span<const uint8_t> input, const LevelRow& row, Lz77Scratch& scratch) {
+    Lz77Token* tokens = scratch.Tokens(input.size());
+    if (input.size() <= Lz77Scratch::kSmallStream) return Parse(input, row, scratch.StartSmallStream(), tokens);
+    return Parse(input, row, scratch.StartLargeStream(input.size()), tokens);
 }
 
 }  // namespace folivo::codec

@@ -16,38 +16,52 @@ struct Lz77Token {
     uint16_t distance;
 };
 
-// What the LZ77 pass keeps from one stream to the next, so that a document's many small streams
-// neither allocate nor clear tables: the index of three-byte prefixes and the token buffer.
-// Positions are numbered on across streams, each stream starting more than a window after the
-// previous one ended, so whatever an earlier stream left in the index is out of reach.
+// What the LZ77 pass keeps from one stream to the next, so that a document's many streams neither
+// allocate tables nor walk cold memory: the index of three-byte prefixes and the token buffer.
+// Streams shorter than the window use a 16-bit index, cleared for each stream (a small table,
+// filled in order, is cheap to bring into the cache). Longer ones use a 32-bit index whose
+// positions are numbered on across streams, each stream starting more than a window after the
+// previous one ended, so whatever an earlier stream left in it is out of reach.
 class Lz77Scratch {
 public:
     static constexpr int kHashBits = 15;
     static constexpr uint32_t kHashSize = 1u << kHashBits;
-    static constexpr uint32_t kWindow = 32768;  // positions whose previous link is kept
+    static constexpr uint32_t kWindow = 32768;  // positions whose links are kept
+    static constexpr size_t kSmallStream = kWindow - 1;  // the longest stream the 16-bit index takes
+
+    // The index as one stream sees it: per hash the number of its most recent position, per
+    // position number modulo the window the previous and the second previous one with its hash.
+    template <typename Number>
+    struct Index {
+        struct Link {
+            Number previous;
+            Number second;
+        };
+        Number* head;
+        Link* links;
+        uint32_t first;  // number of the stream's first position
+    };
+    using SmallIndex = Index<uint16_t>;
+    using LargeIndex = Index<uint32_t>;
 
     Lz77Scratch();
+    ~Lz77Scratch();
+    Lz77Scratch(Lz77Scratch&&) noexcept;
+    Lz77Scratch& operator=(Lz77Scratch&&) noexcept;
 
-    // Number of the first position of a new stream of `size` bytes.
-    uint32_t StartStream(size_t size);
+    SmallIndex StartSmallStream();
+    LargeIndex StartLargeStream(size_t size);
     // Room for `count` tokens, valid until the next call.
     Lz77Token* Tokens(size_t count);
     // Gives back a token buffer grown by a large stream.
     void Trim();
 
-    // The previous and the second previous position with the same hash.
-    struct Link {
-        uint32_t previous;
-        uint32_t second;
-    };
-
-    uint32_t* head() { return head_.get(); }
-    Link* links() { return links_.get(); }
-
 private:
-    std::unique_ptr<uint32_t[]> head_;  // per hash: number of its most recent position
-    std::unique_ptr<Link[]> links_;     // per position number modulo the window
-    uint32_t next_ = kWindow;           // first free position number
+    template <typename Number>
+    struct Tables;
+    std::unique_ptr<Tables<uint16_t>> small_;  // made on first use
+    std::unique_ptr<Tables<uint32_t>> large_;
+    uint32_t next_ = kWindow;  // first free number of the 32-bit index
     std::unique_ptr<Lz77Token[]> tokens_;
     size_t tokenRoom_ = 0;
 };
