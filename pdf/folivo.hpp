@@ -180,7 +180,15 @@ public:
     // BMP, GIF, TGA and JPEG files become image objects written once per file and frame; sizes of 0
     // follow from the picture (one pixel per point, or its aspect ratio). FrameNumber picks the
     // picture of a GIF file (from 1); ColorMask "#RRGGBB" is the transparent colour of a BMP.
-    // Windows metafiles (.WMF) and Illustrator PostScript (.EPS, .AI) are drawn as page content.
+    // Windows metafiles (.WMF) and PostScript pictures (.EPS, .AI) are drawn as page content at
+    // every call. Metafiles: polygons, polylines, rectangles, round rectangles, ellipses, lines,
+    // arcs, pies, chords, text in the nearest standard font at the selected font's height, and
+    // device-independent bitmaps (as image objects, once per file); a damaged record is recorded
+    // and skipped, the rest drawn. PostScript runs through a small interpreter: paths, painting,
+    // colours, line style, transformations, saved states, clipping, text in the nearest standard
+    // font and the file's own procedures; a line it cannot run is skipped (previews and DOS EPS
+    // headers are never read as drawing). A PostScript file without a bounding box, one holding
+    // raster data (image operators) and one from which nothing could be drawn are refused.
     // A file that cannot be read is recorded in ErrNumber/ErrSource/ErrDescription and not drawn.
     void DrawImage(const std::string& Filename, float DestX = 0, float DestY = 0, float ImgWidth = 0,
                    float ImgHeight = 0, int16_t FrameNumber = 1, const std::string& ColorMask = "");
@@ -263,6 +271,11 @@ public:
     // an error (a file protected without one, whose empty password opens it, is imported).
     void ImportPage(const std::string& Filename, int32_t PageNumber, float DestX, float DestY, float xDim = 0,
                     float YDim = 0);
+    // On: ImportPage also carries the source page's link annotations, placed as the page is (crop
+    // box, turn, scale): links to a web address, and links to a page of the same file, which lead
+    // to where that page is imported in this document (anywhere before EndDoc; links to a page
+    // never imported are left out, as are links with other actions). Off by default.
+    void SetImportLinks(bool On);
     // The page count of a PDF file and its title, subject and author; PDFEncrypted is set for an
     // encrypted file, whose texts stay empty and count 0 unless the empty password opens it. A
     // missing (53) or unreadable (321) file is recorded in ErrNumber and gives 0.

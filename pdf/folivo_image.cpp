@@ -6,6 +6,7 @@
 #include "pdf/folivo_impl.hpp"
 #include "pdf/core/placed_size.hpp"
 #include "pdf/core/upper_name.hpp"
+#include "pdf/fonts/standard_fonts.hpp"
 #include "pdf/image/bmp_reader.hpp"
 #include "pdf/image/byte_source.hpp"
 #include "pdf/image/eps_player.hpp"
@@ -68,18 +69,84 @@ void FolivoImpl::PlayEPS(const std::string& fileName, float DestX, float DestY, 
     PlayVectorFile(fileName, image::PlayEps, DestX, DestY, ImgWidth, ImgHeight);
 }
 
+namespace {
+
+// What a picture asks of the document, under the picture's file name.
+class PictureResources : public image::PictureHost {
+public:
+    PictureResources(FolivoImpl& impl, const std::string& fileName) : impl_(impl), fileName_(fileName) {}
+    std::string StandardFont(const std::string& name, bool bold, bool italic) override {
+        return impl_.PictureFont(name, bold, italic);
+    }
+    double TextWidth(const std::string& name, bool bold, bool italic, const std::string& text) override {
+        const fonts::FontRecord& font = impl_.doc_.fonts.At(impl_.PictureFontIndex(name, bold, italic));
+        double thousandths = 0;
+        for (char c : text) thousandths += font.widths[static_cast<unsigned char>(c)];
+        return thousandths / 1000;
+    }
+    std::string Bitmap(int32_t ordinal, const std::function<image::Raster()>& read) override {
+        return impl_.PictureBitmap(fileName_, ordinal, read);
+    }
+    void Damaged(const std::string& what) override {
+        impl_.SetError("DrawImage", Error(kErrInvalidFileFormat, what), fileName_);
+    }
+
+private:
+    FolivoImpl& impl_;
+    const std::string& fileName_;
+};
+
+// The standard family nearest to a PostScript or Windows font name.
+std::string StandardFamily(const std::string& name) {
+    const std::string upper = UpperAscii(name);
+    for (const char* fixed : {"COURIER", "MONO", "CONSOL", "FIXED"}) {
+        if (upper.find(fixed) != std::string::npos) return "Courier";
+    }
+    for (const char* serif : {"TIMES", "ROMAN", "GEORGIA", "GARAMOND", "SERIF"}) {
+        if (upper.find(serif) != std::string::npos && upper.find("SANS") == std::string::npos) return "Times";
+    }
+    return upper.find("SYMBOL") != std::string::npos ? "Symbol" : "Helvetica";
+}
+
+}  // namespace
+
 void FolivoImpl::PlayVectorFile(const std::string& fileName, VectorPlayer player, float DestX, float DestY,
                                 float ImgWidth, float ImgHeight) {
     const float s = doc_.page.scale;
     std::vector<std::string> lines;
+    PictureResources resources(*this, fileName);
     try {
-        lines = player(image::ReadImageFile(fileName), {DestX * s, DestY * s, ImgWidth * s, ImgHeight * s});
+        lines = player(image::ReadImageFile(fileName), {DestX * s, DestY * s, ImgWidth * s, ImgHeight * s},
+                       resources);
     } catch (const Error& error) {
         // Nothing of a damaged picture is drawn; the error is recorded and the document goes on.
         SetError("DrawImage", error, fileName);
         return;
     }
     for (const std::string& line : lines) AddContent(line);
+}
+
+int32_t FolivoImpl::PictureFontIndex(const std::string& name, bool bold, bool italic) {
+    const int32_t style = (bold ? fonts::kStyleBold : 0) | (italic ? fonts::kStyleItalic : 0);
+    const fonts::FontRequest request = fonts::RequestFor(StandardFamily(name), style, 0);
+    int32_t index = doc_.fonts.Find(request.key, request.encoding);
+    if (index == 0) {
+        index = doc_.fonts.Add(StandardFontRecord(request));
+        PutFontObjects(index);
+    }
+    return index;
+}
+
+std::string FolivoImpl::PictureFont(const std::string& name, bool bold, bool italic) {
+    return "/" + fonts::NameToken(doc_.fonts.At(PictureFontIndex(name, bold, italic)).resourceName);
+}
+
+std::string FolivoImpl::PictureBitmap(const std::string& fileName, int32_t ordinal,
+                                      const std::function<image::Raster()>& read) {
+    int32_t number = doc_.images.Find(fileName, -ordinal);
+    if (number == 0) number = AddImage(fileName, -ordinal, read());
+    if (number == 0) throw image::FormatError("bitmap not allowed in this document");
+    return "/_IMG_" + std::to_string(number);
 }
 
 int32_t FolivoImpl::FindOrReadImage(const std::string& fileName, const std::string& extension, int32_t frame,
@@ -93,6 +160,10 @@ int32_t FolivoImpl::FindOrReadImage(const std::string& fileName, const std::stri
         SetError("DrawImage", error, fileName);
         return 0;
     }
+    return AddImage(fileName, frame, std::move(raster));
+}
+
+int32_t FolivoImpl::AddImage(const std::string& fileName, int32_t frame, image::Raster raster) {
     if (raster.colorSpace == "DeviceCMYK" && RefusedUnderPdfA("DrawImage", "CMYK pictures beside an sRGB output intent"))
         return 0;
     if (!raster.alpha.empty()) RequireVersion(1);  // soft masks came with PDF 1.4

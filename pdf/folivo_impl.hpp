@@ -5,6 +5,7 @@
 // pages, colour, fonts and text, filters, security, metadata).
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -34,8 +35,10 @@
 #include "pdf/graphics/path_text.hpp"
 #include "pdf/host.hpp"
 #include "pdf/image/image_table.hpp"
+#include "pdf/image/picture_host.hpp"
 #include "pdf/image/vector_target.hpp"
 #include "pdf/navigation/link_target.hpp"
+#include "pdf/navigation/imported_links.hpp"
 #include "pdf/navigation/navigation_state.hpp"
 #include "pdf/reader/page_import.hpp"
 #include "pdf/security/standard_security.hpp"
@@ -55,6 +58,7 @@ struct DocumentState {
     int32_t encryptObj = 0;
     reader::SourceTable sources;         // files read for import, kept until EndDoc
     navigation::NavigationState nav;
+    navigation::ImportedLinks importedLinks;  // SetImportLinks and the links it carries
     ObjectStore objects;
     ContentRouter content;
     DocInfo info;
@@ -154,16 +158,24 @@ public:
     // The entry number for the file and frame, reading the file the first time; 0 when unreadable.
     int32_t FindOrReadImage(const std::string& fileName, const std::string& extension, int32_t frame,
                             const std::string& colorMask);
+    // A new image entry for a decoded picture; 0 when the document cannot hold it.
+    int32_t AddImage(const std::string& fileName, int32_t frame, image::Raster raster);
     void WriteImageObject(int32_t number, const image::Raster& raster);
     void WriteSoftMask(const image::Raster& raster);
     void PutPendingImages();  // images drawn before the file was open (called by EndDoc)
     void PlaceImage(int32_t number, float DestX, float DestY, float ImgWidth, float ImgHeight);
     // Metafiles and PostScript pictures are translated into content at every call.
-    using VectorPlayer = std::vector<std::string> (*)(std::string_view, image::VectorTarget);
+    using VectorPlayer = std::vector<std::string> (*)(std::string_view, image::VectorTarget, image::PictureHost&);
     void PlayWMF(const std::string& fileName, float DestX, float DestY, float ImgWidth, float ImgHeight);
     void PlayEPS(const std::string& fileName, float DestX, float DestY, float ImgWidth, float ImgHeight);
     void PlayVectorFile(const std::string& fileName, VectorPlayer player, float DestX, float DestY,
                         float ImgWidth, float ImgHeight);
+    // The resource name of the standard font nearest to a picture's font name.
+    std::string PictureFont(const std::string& name, bool bold, bool italic);
+    int32_t PictureFontIndex(const std::string& name, bool bold, bool italic);  // in doc_.fonts
+    // The resource name of a picture's bitmap, an image entry under the picture's file name and
+    // the negative frame -ordinal, so drawing the picture again reuses its objects.
+    std::string PictureBitmap(const std::string& fileName, int32_t ordinal, const std::function<image::Raster()>& read);
 
     // ---- fonts and text (folivo_text.cpp) ----
     // One positioned line (all text members and barcode captions); lengths in user units.
@@ -254,7 +266,11 @@ public:
     std::string AcroFormEntry() const;
     void WriteDocumentScripts();
     void WriteScriptCatalogLines();  // EndDoc, before the shared resources that name them
-    void ListAnnotation(int32_t objNum);  // on the open page, or the reusable object being recorded
+    void ListAnnotation(int32_t objNum);
+    // ImportPage's links (folivo_import_links.cpp): web links written at once, page links kept
+    // for EndDoc, which writes those whose target page was imported too.
+    void CarryLinks(int32_t fileNumber, int32_t pageNumber, const navigation::PagePlacement& placement);
+    void WriteImportedLinks();  // on the open page, or the reusable object being recorded
     void ListObjectAnnotations(const std::string& Name);  // PlayObject: the object's annotations
     // The page dictionary's entries ("/Annots [..]\r"), then cleared.
     std::string TakePageNavigationEntries();

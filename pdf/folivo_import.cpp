@@ -85,6 +85,14 @@ void Folivo::ImportPage(const std::string& Filename, int32_t PageNumber, float D
                       impl_->FormatNum(y) + " cm");
     impl_->AddContent(name + " Do");
     impl_->AddContent("Q");
+    if (!impl_->doc_.importedLinks.carry) return;
+    // Source page space to the output page: the form's turn, this placement, then the page's
+    // flip below its top margin (as ContentPrefix sets it).
+    const PageSetup& page = impl_->doc_.page;
+    const double* m = form.matrix;
+    const double top = page.height - page.top;
+    impl_->CarryLinks(fileNumber, PageNumber,
+                      {sx * m[0], sy * m[1], sx * m[2], sy * m[3], sx * m[4] + x + page.left, sy * m[5] + top - y});
 }
 
 }  // namespace folivo

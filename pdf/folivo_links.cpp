@@ -129,7 +129,14 @@ void FolivoImpl::ListObjectAnnotations(const std::string& Name) {
 
 std::string FolivoImpl::TakePageNavigationEntries() {
     std::string entries;
-    if (!doc_.nav.pageAnnots.empty()) {
+    navigation::ImportedLinks& imported = doc_.importedLinks;
+    if (imported.openPageArray != 0) {
+        // Imported page links are resolved at EndDoc, in an array written then.
+        entries = "/Annots " + std::to_string(imported.openPageArray) + " 0 R\r";
+        imported.deferred.push_back({imported.openPageArray, doc_.nav.pageAnnots, std::move(imported.openPageLinks)});
+        imported.openPageArray = 0;
+        imported.openPageLinks.clear();
+    } else if (!doc_.nav.pageAnnots.empty()) {
         entries = "/Annots [";
         for (int32_t obj : doc_.nav.pageAnnots) entries += std::to_string(obj) + " 0 R ";
         entries += "]\r";

@@ -82,6 +82,7 @@ void FolivoImpl::WriteNavigationObjects() {
     WriteDocumentScripts();
     WriteOutlines();
     WriteDestinations();
+    WriteImportedLinks();
     WriteFormObjects();
 }
 

@@ -1,117 +1,145 @@
 #include "pdf/image/eps_player.hpp"
 
-#include <set>
 #include <sstream>
 
 #include "pdf/core/number_format.hpp"
 #include "pdf/image/byte_source.hpp"
+#include "pdf/image/ps_machine.hpp"
 
 namespace folivo::image {
 
 namespace {
 
-const std::set<std::string> kPassedThrough = {"m", "l", "v", "y", "c", "k", "K", "g",
-                                              "G", "J", "j", "w", "M", "d", "n"};
-const std::set<std::string> kLowerCased = {"Y", "N", "L", "C", "V"};
+constexpr uint32_t kDosEpsKey = 0xC6D3D0C5;  // bytes C5 D0 D3 C6
+constexpr size_t kMaxLinesPerStatement = 500;
 
-std::vector<std::string> SplitLines(std::string_view file) {
-    std::vector<std::string> lines;
-    std::string line;
-    for (char c : file) {
-        if (c == '\r' || c == '\n') {
-            lines.push_back(std::move(line));
-            line.clear();
-        } else {
-            line += c;
-        }
+// The PostScript section of a DOS EPS file (the rest holds previews), or the whole file.
+std::string_view PostScriptPart(std::string_view file) {
+    const ByteSource b(file);
+    if (!b.Has(0, 12) || b.U32LE(0) != kDosEpsKey) return file;
+    const uint32_t start = b.U32LE(4);
+    const uint32_t length = b.U32LE(8);
+    b.Require(start, length, "PostScript section of the DOS EPS file");
+    return file.substr(start, length);
+}
+
+std::vector<std::string_view> SplitLines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    size_t start = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r' && text[i] != '\n') continue;
+        lines.push_back(text.substr(start, i - start));
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        start = i + 1;
     }
-    lines.push_back(std::move(line));
+    lines.push_back(text.substr(start));
     return lines;
 }
 
-std::vector<std::string> Tokens(const std::string& line) {
-    std::istringstream in(line);
-    std::vector<std::string> tokens;
-    for (std::string t; in >> t;) tokens.push_back(t);
-    return tokens;
-}
-
-bool StartsWith(const std::string& text, std::string_view prefix) { return text.rfind(prefix, 0) == 0; }
-
-// Operands are numbers or the brackets of a dash array; anything else would not be valid content.
-bool OperandsAreNumbers(const std::vector<std::string>& tokens) {
-    for (size_t i = 0; i + 1 < tokens.size(); ++i) {
-        if (tokens[i].find_first_not_of("0123456789.-+[]") != std::string::npos) return false;
-    }
-    return true;
-}
+bool StartsWith(std::string_view text, std::string_view prefix) { return text.substr(0, prefix.size()) == prefix; }
 
 struct Box {
     float llx = 0, lly = 0, urx = 0, ury = 0;
 };
 
-Box BoundingBox(const std::vector<std::string>& lines) {
-    for (const auto& line : lines) {
+Box BoundingBox(const std::vector<std::string_view>& lines) {
+    for (const auto line : lines) {
         if (!StartsWith(line, "%%BoundingBox:")) continue;
-        std::istringstream in(line.substr(14));
+        std::istringstream in(std::string(line.substr(14)));
         Box box;
         if (in >> box.llx >> box.lly >> box.urx >> box.ury && box.urx > box.llx && box.ury > box.lly) return box;
     }
     throw FormatError("PostScript picture without a bounding box");
 }
 
-// Where the drawing starts: after the last "%%EndSetup" or "%%EndProlog" line.
-size_t FirstDrawingLine(const std::vector<std::string>& lines) {
+// Illustrator files rest on procedure sets of their own; their one-letter operators are read
+// directly instead, so everything up to the end of the prolog and setup is passed over.
+size_t FirstLineToRun(const std::vector<std::string_view>& lines) {
+    bool illustrator = false;
     size_t first = 0;
     for (size_t i = 0; i < lines.size(); ++i) {
+        if (StartsWith(lines[i], "%AI") || StartsWith(lines[i], "%%Creator: Adobe Illustrator")) illustrator = true;
         if (StartsWith(lines[i], "%%EndSetup") || StartsWith(lines[i], "%%EndProlog")) first = i + 1;
     }
-    return first;
+    return illustrator ? first : 0;
 }
 
-// The content line for one drawing line, or "" to skip it. `filled` tells whether the current
-// path was already filled, so a stroke that follows it is dropped.
-std::string Translate(const std::string& line, bool& filled) {
-    if (line.empty() || line[0] == '%' || line[0] == '/' || line[0] == '(') return "";
-    const auto tokens = Tokens(line);
-    if (tokens.empty() || !OperandsAreNumbers(tokens)) return "";
-    const std::string& op = tokens.back();
-    std::string operands;
-    for (size_t i = 0; i + 1 < tokens.size(); ++i) operands += tokens[i] + " ";
-    if (op == "m") filled = false;
-    if (kPassedThrough.count(op)) return operands + op;
-    if (op == "s" || op == "S") return filled ? "" : operands + op;
-    if (kLowerCased.count(op)) return operands + static_cast<char>(op[0] - 'A' + 'a');
-    if (op == "f" || op == "F") {
-        filled = true;
-        return operands + "f*";
+// Runs the lines of the drawing: a statement is one line, or several when a procedure or string
+// goes on; a statement that cannot run, or one left open, skips its first line only.
+class EpsRun {
+public:
+    EpsRun(const std::vector<std::string_view>& lines, PsMachine& machine) : lines_(lines), machine_(machine) {}
+
+    void From(size_t i) {
+        while (i < lines_.size()) {
+            if (StartsWith(lines_[i], "%%EOF")) return;
+            if (StartsWith(lines_[i], "%%BeginPreview")) {
+                while (i < lines_.size() && !StartsWith(lines_[i], "%%EndPreview")) ++i;
+                continue;
+            }
+            i = Statement(i);
+        }
     }
-    if (op == "b" || op == "B") {
-        filled = true;
-        return operands + op + "*";
+
+    const std::string& firstError() const { return firstError_; }
+
+private:
+    // Runs the statement that starts at line i; returns the line after it.
+    size_t Statement(size_t i) {
+        std::string text(lines_[i]);
+        size_t end = i + 1;
+        try {
+            PsOpenCount open;
+            open.Feed(text);
+            while (open.Open() && end < lines_.size() && end - i < kMaxLinesPerStatement &&
+                   !StartsWith(lines_[end], "%%")) {
+                open.Feed(lines_[end]);
+                text += '\n';
+                text += lines_[end++];
+            }
+            const PsTokens tokens = Tokenize(text);
+            if (!tokens.complete) throw PsLineError{"unclosed procedure or string"};
+            machine_.Run(tokens.values);
+            return end;
+        } catch (const PsLineError& e) {
+            if (firstError_.empty()) firstError_ = e.what;
+            machine_.ClearStack();
+            return i + 1;
+        }
     }
-    if (op == "Xa" && tokens.size() == 4) return operands + "rg";
-    return "";
-}
+
+    const std::vector<std::string_view>& lines_;
+    PsMachine& machine_;
+    std::string firstError_;
+};
 
 }  // namespace
 
-std::vector<std::string> PlayEps(std::string_view file, VectorTarget target) {
-    const auto lines = SplitLines(file);
+std::vector<std::string> PlayEps(std::string_view file, VectorTarget target, PictureHost& host) {
+    const auto lines = SplitLines(PostScriptPart(file));
     const Box box = BoundingBox(lines);
     const float w = box.urx - box.llx;
     const float h = box.ury - box.lly;
     const VectorTarget t = ResolveSize(target, w, h);
+    PsCanvas canvas(host);
+    PsMachine machine(canvas);
+    EpsRun run(lines, machine);
+    try {
+        run.From(FirstLineToRun(lines));
+    } catch (const PsStop&) {
+    }
+    if (!canvas.Painted()) {
+        throw FormatError("nothing drawable in the PostScript picture" +
+                          (run.firstError().empty() ? std::string() : " (" + run.firstError() + ")"));
+    }
     std::vector<std::string> out = {"q",
                                     FormatNum(t.width / w) + " 0 0 " + FormatNum(t.height / h) + " " +
                                         FormatNum(t.x) + " " + FormatNum(t.y) + " cm",
-                                    "1 0 0 -1 " + FormatNum(-box.llx) + " " + FormatNum(box.ury) + " cm"};
-    bool filled = false;
-    for (size_t i = FirstDrawingLine(lines); i < lines.size(); ++i) {
-        if (StartsWith(lines[i], "%%PageTrailer") || lines[i].find("showpage") != std::string::npos) break;
-        std::string content = Translate(lines[i], filled);
-        if (!content.empty()) out.push_back(std::move(content));
-    }
+                                    "1 0 0 -1 " + FormatNum(-box.llx) + " " + FormatNum(box.ury) + " cm",
+                                    // nothing outside the bounding box is shown
+                                    FormatNum(box.llx) + " " + FormatNum(box.lly) + " " + FormatNum(w) + " " +
+                                        FormatNum(h) + " re W n"};
+    for (std::string& line : canvas.Finish()) out.push_back(std::move(line));
     out.push_back("Q");
     return out;
 }

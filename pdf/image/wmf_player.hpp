@@ -6,11 +6,12 @@
 #include <string_view>
 #include <vector>
 
+#include "pdf/image/picture_host.hpp"
 #include "pdf/image/vector_target.hpp"
 
 namespace folivo::image {
 
 // The content lines, "q" first and "Q" last. A damaged file raises the invalid-format error.
-std::vector<std::string> PlayWmf(std::string_view file, VectorTarget target);
+std::vector<std::string> PlayWmf(std::string_view file, VectorTarget target, PictureHost& host);
 
 }  // namespace folivo::image

@@ -108,26 +108,16 @@ VisiblePage ReadVisiblePage(Document& doc, int64_t page) {
     return visible;
 }
 
-// The form's /Matrix for a turned page: it turns the box clockwise and puts its lower-left corner
-// at the origin, so the form shows the page upright as a viewer does. Empty for an unturned page.
-std::string TurnMatrix(const VisiblePage& page) {
-    const Box& b = page.box;
-    auto n = [](double v) { return FormatNumber(v); };
-    switch (page.quarterTurns) {
-        case 1: return "[0 -1 1 0 " + n(-b.y0) + " " + n(b.x1) + "]";
-        case 2: return "[-1 0 0 -1 " + n(b.x1) + " " + n(b.y1) + "]";
-        case 3: return "[0 1 -1 0 " + n(b.y1) + " " + n(-b.x0) + "]";
-        default: return "";
-    }
-}
-
-// Where the caller places the form: the box itself, or for a turned page the upright box at the origin.
+// Where the caller places the form: the box itself, or for a turned page the upright box at the
+// origin, with the /Matrix that turns the box clockwise onto it, as a viewer shows the page.
 void PlaceForm(const VisiblePage& page, ImportedForm& form) {
     const Box& b = page.box;
     if (page.quarterTurns == 0) {
         form.x0 = b.x0, form.y0 = b.y0, form.x1 = b.x1, form.y1 = b.y1;
         return;
     }
+    const double turns[3][6] = {{0, -1, 1, 0, -b.y0, b.x1}, {-1, 0, 0, -1, b.x1, b.y1}, {0, 1, -1, 0, b.y1, -b.x0}};
+    std::copy(turns[page.quarterTurns - 1], turns[page.quarterTurns - 1] + 6, form.matrix);
     const bool sideways = page.quarterTurns % 2 == 1;
     form.x0 = 0, form.y0 = 0;
     form.x1 = sideways ? b.y1 - b.y0 : b.x1 - b.x0;
@@ -209,7 +199,11 @@ ImportedForm ImportPageForm(SourceFile& source, int32_t pageNumber, const Object
     FormContent content = ReadContent(doc, page, writer);
     copier.WritePending();
     std::string body = "<< /Type /XObject /Subtype /Form /FormType 1\n   /BBox " + BoxText(visible.box) + "\n";
-    if (const std::string matrix = TurnMatrix(visible); !matrix.empty()) body += "   /Matrix " + matrix + "\n";
+    if (visible.quarterTurns != 0) {
+        body += "   /Matrix [";
+        for (size_t i = 0; i < 6; ++i) body += (i == 0 ? "" : " ") + FormatNumber(form.matrix[i]);
+        body += "]\n";
+    }
     body += "   /Resources " + resourceText + "\n";
     if (content.bytes.empty()) {
         body += "   /Length 0\n>>\nstream\r\nendstream";

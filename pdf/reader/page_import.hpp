@@ -21,6 +21,7 @@ struct ObjectOutput {
 struct ImportedForm {
     int32_t object = 0;
     double x0 = 0, y0 = 0, x1 = 0, y1 = 0;  // the page's media box
+    double matrix[6] = {1, 0, 0, 1, 0, 0};  // the form's /Matrix: page space to the box above
 };
 
 // The form of page `pageNumber` (1-based, in range), made once per page and source file.

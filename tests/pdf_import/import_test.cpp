@@ -223,5 +223,75 @@ TEST(GetInfo, ReadsInformationAndRecordsItsOwnErrors) {
     }
 }
 
+// Links carried on request: a turned, cropped page with a web link and page links (explicit, by
+// name, through the name tree) over coloured boxes drawn under them, and links that stay behind
+// (a page never imported, JavaScript, a note). Each carried rectangle must sit on its box in the
+// rendering, and the explicit destination on the marker drawn at it on the target page.
+TEST(ImportPage, CarriesLinksPlacedAsThePageOnRequest) {
+    MiniPdf source = TextPages({"One", "Two", "Three"});
+    const std::string boxes = "0 0 1 rg 10 20 100 40 re f 0 1 0 rg 200 100 50 50 re f 1 1 0 rg 300 200 60 30 re f";
+    const std::string marker = "1 0 0 rg 96 196 8 8 re f";
+    source.bodies[0] = "<< /Type /Catalog /Pages 2 0 R /Dests 11 0 R /Names << /Dests << /Names [(tree) [8 0 R /FitH 250]] >> >> >>";
+    source.bodies[3] = "<< /Type /Page /Parent 2 0 R /Rotate 90 /CropBox [0 0 400 250] /Contents 5 0 R /Annots ["
+                       "<< /Subtype /Link /Rect [10 20 110 60] /Border [0 0 0] /A << /S /URI /URI (https://example.org/a) >> >> "
+                       "<< /Subtype /Link /Rect [250 150 200 100] /Dest [8 0 R /XYZ 100 200 null] >> 10 0 R "
+                       "<< /Subtype /Link /Rect [50 150 90 190] /Dest /gone >> "
+                       "<< /Subtype /Link /Rect [50 150 90 190] /A << /S /JavaScript /JS (app.alert(1)) >> >> "
+                       "<< /Subtype /Text /Rect [50 150 90 190] /Contents (note) >>] >>";
+    source.bodies[4] = "<< /Length " + std::to_string(boxes.size()) + " >>\nstream\n" + boxes + "\nendstream";
+    source.bodies[8] = "<< /Length " + std::to_string(marker.size()) + " >>\nstream\n" + marker + "\nendstream";
+    source.bodies.push_back("<< /Subtype /Link /Rect [300 200 360 230] /A << /S /GoTo /D (tree) >> >>");
+    source.bodies.push_back("<< /gone [6 0 R /Fit] >>");
+    ImportDoc d;
+    const auto file = d.Source("links.pdf", source.Build());
+    d.pdf.SetScale(0);
+    d.pdf.SetPaperSize(255, 600, 500);
+    d.pdf.SetMargins(30, 0, 20, 0);
+    d.pdf.BeginDoc(d.path.string());
+    d.pdf.SetImportLinks(true);
+    d.pdf.BeginPage();
+    d.pdf.ImportPage(file.string(), 1, 10, 10, 125, 200);  // half size, turned
+    d.pdf.ImportPage(file.string(), 3, 300, 10, 200, 150);  // imported after the links to it
+    const auto pdf = d.Finish();
+    const auto run = kv::test::Python("-c " + kv::test::ShellQuote(
+        "import sys, pikepdf\n"
+        "pdf = pikepdf.open(sys.argv[1])\n"
+        "pages = [p.obj.objgen for p in pdf.pages]\n"
+        "for a in pdf.pages[0].obj.get('/Annots', []):\n"
+        "    r = ' '.join('%g' % float(v) for v in a.Rect)\n"
+        "    t = 'uri ' + str(a.A.URI) if '/A' in a else 'page %d %s' % (pages.index(a.Dest[0].objgen) + 1,"
+        " ' '.join(str(x) for x in list(a.Dest)[1:]))\n"
+        "    print(str(a.Subtype), r, t)\n") + " " + pdf.string());
+    ASSERT_EQ(run.status, 0) << run.output;
+    const Rendered page(pdf);
+    std::istringstream lines(run.output);
+    std::vector<std::string> targets;
+    for (std::string line; std::getline(lines, line);) {
+        std::istringstream in(line);
+        std::string subtype, kind, target;
+        double x0, y0, x1, y1;
+        in >> subtype >> x0 >> y0 >> x1 >> y1 >> kind >> target;
+        EXPECT_EQ(subtype, "/Link");
+        targets.push_back(kind + " " + target);
+        // The box under the link fills the rectangle: inside its corners, not beyond them.
+        const auto at = [&](double x, double y) { return page.At(static_cast<int>(x), static_cast<int>(500 - y)); };
+        const Rgb inside = at(x0 + 2, y0 + 2);
+        EXPECT_NE(inside, (Rgb{255, 255, 255})) << line;
+        EXPECT_EQ(at(x1 - 2, y1 - 2), inside) << line;
+        EXPECT_EQ(at(x0 - 2, y0 - 2), (Rgb{255, 255, 255})) << line;
+        EXPECT_EQ(at(x1 + 2, y1 + 2), (Rgb{255, 255, 255})) << line;
+        std::string view;
+        double left = 0, top = 0;
+        if (in >> view >> left >> top) {  // the explicit destination: on the marker
+            EXPECT_EQ(at(left, top), (Rgb{255, 0, 0})) << line;
+        }
+    }
+    EXPECT_EQ(targets, (std::vector<std::string>{"uri https://example.org/a", "page 1", "page 1"}));
+
+    ImportDoc plain;  // off by default: the page comes without its links
+    plain.Page().ImportPage(file.string(), 1, 10, 10, 125, 200);
+    EXPECT_FALSE(Contains(Readback(plain.Finish()).Page(1), "/Annots"));
+}
+
 }  // namespace
 }  // namespace folivo::test
