@@ -78,6 +78,18 @@ std::string FormatNum(float value) {
 }
 
 void AppendNum(std::string& out, float value) {
+    // Below a thousand the count of thousandths rounded from the scaled single is the text's
+    // digits as they are: no round trip through the rounded value (checked for every count).
+    const float scaled = std::fabs(value) * 1000.0f;
+    if (scaled < 999999.5f) {
+        const auto thousandths = static_cast<uint32_t>(std::floor(static_cast<double>(scaled) + 0.5));
+        if (thousandths == 0) {
+            out += '0';
+        } else {
+            AppendThousandths(out, value < 0, thousandths);
+        }
+        return;
+    }
     const float rounded = RoundValue(value);
     if (rounded == 0.0f || !std::isfinite(rounded)) {
         out += '0';
