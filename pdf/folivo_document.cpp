@@ -208,7 +208,9 @@ void FolivoImpl::PutStream(std::string Data, int32_t ObjNum, std::string Filters
     }
     if (!Filters.empty()) WriteLine("/Filter [" + Filters + "]");
     if (Length1 > 0) WriteLine("/Length1 " + std::to_string(Length1));
-    WriteLine("/Length " + std::to_string(Data.size()) + " >>\rstream\n" + Data + "\nendstream");
+    WriteLine("/Length " + std::to_string(Data.size()) + " >>\rstream");
+    sink_.Write(Data);  // straight to the file, not through a joined copy
+    WriteLine("\nendstream");
 }
 
 std::string FolivoImpl::BuildXMP() const { return BuildXmpPacket(doc_.info, doc_.info.xmpCreationDate); }

@@ -40,12 +40,12 @@ void Folivo::SetProtection(int32_t Mode, const std::string& OwnerPwd, const std:
 
 void FolivoImpl::EncodeStream(std::string& data, int32_t objNum, std::string& filters) {
     if (doc_.compression.mode != 0) {
-        std::vector<uint8_t> bytes(data.begin(), data.end());
         codec::CompressionSettings settings = doc_.compression;
         // PDF/A forbids LZW: Flate, which compresses better anyway, takes its place.
         if (doc_.archival.On() && (settings.mode & codec::kLzw)) settings.mode = (settings.mode & ~codec::kLzw) | codec::kFlate;
-        codec::ApplyStreamFilters(bytes, settings, filters, doc_.deflate);
-        data.assign(bytes.begin(), bytes.end());
+        const std::span<const uint8_t> bytes(reinterpret_cast<const uint8_t*>(data.data()), data.size());
+        const std::vector<uint8_t> encoded = codec::ApplyStreamFilters(bytes, settings, filters, doc_.deflate);
+        data.assign(reinterpret_cast<const char*>(encoded.data()), encoded.size());
     }
     security::EncryptForObject(doc_.security, objNum, data);
 }

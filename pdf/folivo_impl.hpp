@@ -30,6 +30,7 @@
 #include "pdf/error.hpp"
 #include "pdf/folivo.hpp"
 #include "pdf/fonts/font_table.hpp"
+#include "pdf/fonts/recent_fonts.hpp"
 #include "pdf/graphics/graphics_state.hpp"
 #include "pdf/graphics/path_text.hpp"
 #include "pdf/host.hpp"
@@ -70,9 +71,11 @@ struct DocumentState {
     TableLayout table;
     TextSpacing spacing;  // reset by every BeginPage
     fonts::FontTable fonts;
+    fonts::RecentFonts recentFonts;  // SetFont's last resolutions
     bool fontSubsetting = false;  // SetFontSubsetting: embedded TrueType fonts added later are subset
     archival::ArchivalSettings archival;  // SetPDFA, SetStandardFontFile
     text::TextState text;
+    text::FontOperatorText fontOperators;
     float lineWidth = 0;   // points, last SetLineWidth
     std::string fileName;
     int32_t fileSize = 0;
@@ -201,6 +204,7 @@ public:
     const fonts::FontRecord& CurrentFont() const;  // throws when no font is selected
     text::TextMeasure Measure() const;
     void WriteTextObject(float x, float Y, const std::string& Text, const text::LinePlan& plan);
+    const std::string& FontOperators();
     std::string ShowUnicodeText(const std::string& Text, const text::LinePlan& plan);
     void DrawTextLines(float x, float Y, float length);
     void DrawBoxOutline(float X, float Y, float Width, float Height, int32_t Options);

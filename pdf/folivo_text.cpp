@@ -46,11 +46,16 @@ void Folivo::SetFont(const std::string& FontFamily, float Size, int32_t Style, i
     if (Size != 0) impl_->doc_.text.size = Size;
     if (impl_->doc_.text.size == 0) impl_->doc_.text.size = 10;
 
-    const fonts::FontRequest request = fonts::RequestFor(FontFamily, Style, Encoding);
-    int32_t index = impl_->doc_.fonts.Find(request.key, request.encoding);
+    fonts::RecentFonts& recent = impl_->doc_.recentFonts;
+    int32_t index = recent.Find(FontFamily, Style, Encoding);
     if (index == 0) {
-        index = impl_->doc_.fonts.Add(impl_->StandardFontRecord(request));
-        impl_->PutFontObjects(index);
+        const fonts::FontRequest request = fonts::RequestFor(FontFamily, Style, Encoding);
+        index = impl_->doc_.fonts.Find(request.key, request.encoding);
+        if (index == 0) {
+            index = impl_->doc_.fonts.Add(impl_->StandardFontRecord(request));
+            impl_->PutFontObjects(index);
+        }
+        recent.Remember(FontFamily, Style, Encoding, index);
     }
     impl_->doc_.text.fontName = impl_->doc_.fonts.At(index).resourceName;  // a TrueType alias keeps its own
     impl_->doc_.text.fontIndex = index;
@@ -177,6 +182,21 @@ std::string FolivoImpl::ShowUnicodeText(const std::string& Text, const text::Lin
     return show.text;
 }
 
+// "/F1 9 Tf 9 TL" for the current font and size, formatted again only when either changes.
+const std::string& FolivoImpl::FontOperators() {
+    text::FontOperatorText& memo = doc_.fontOperators;
+    if (memo.text.empty() || memo.fontIndex != doc_.text.fontIndex || memo.size != doc_.text.size) {
+        memo.fontIndex = doc_.text.fontIndex;
+        memo.size = doc_.text.size;
+        memo.text = '/' + fonts::NameToken(doc_.text.fontName) + ' ';
+        AppendNum(memo.text, memo.size);
+        memo.text += " Tf ";
+        AppendNum(memo.text, memo.size);
+        memo.text += " TL";
+    }
+    return memo.text;
+}
+
 void FolivoImpl::WriteTextObject(float x, float Y, const std::string& Text, const text::LinePlan& plan) {
     std::string prefix;
     std::string suffix;
@@ -195,35 +215,35 @@ void FolivoImpl::WriteTextObject(float x, float Y, const std::string& Text, cons
             break;
         case text::LineAdjust::kNone: break;
     }
-    // The whole text object in one buffer, its lines joined by carriage returns as AddContent
-    // would end them: one allocation a line of text.
-    std::string block;
-    block.reserve(Text.size() + prefix.size() + suffix.size() + 96);
-    block += "BT\r/";
-    block += fonts::NameToken(doc_.text.fontName);
-    block += ' ';
-    AppendNum(block, doc_.text.size);
-    block += " Tf ";
-    AppendNum(block, doc_.text.size);
-    block += " TL\r1 0 0 -1 ";
-    AppendNum(block, x);
-    block += ' ';
-    AppendNum(block, Y * doc_.page.scale);
-    block += " Tm\r";
-    block += prefix;
-    if (unicode) {
-        block += ShowUnicodeText(Text, plan);
-    } else {
-        block += '(';
-        AppendEscaped(block, Text);
-        block += ") Tj";
-        MarkCodesDrawn(Text);
-    }
-    block += suffix;
-    block += "\rET";
+    // Glyphs are checked before anything is written, so a line that fails leaves the content as it was.
+    const std::string shown = unicode ? ShowUnicodeText(Text, plan) : std::string();
+    if (!unicode) MarkCodesDrawn(Text);
+
     const std::string fill = doc_.colors.fill + ";" + doc_.colors.fillPattern;
     api_.SetColorFill(doc_.colors.text + ";" + doc_.colors.textPattern);
-    AddContent(block);
+    // The text object goes straight into the content buffer, its lines ended by carriage returns
+    // as AddContent ends them.
+    if (TextBuffer* content = doc_.content.Target()) {
+        const std::string& font = FontOperators();
+        std::string& out = content->Extend(Text.size() + font.size() + prefix.size() + suffix.size() + 64);
+        out += "BT\r";
+        out += font;
+        out += "\r1 0 0 -1 ";
+        AppendNum(out, x);
+        out += ' ';
+        AppendNum(out, Y * doc_.page.scale);
+        out += " Tm\r";
+        out += prefix;
+        if (unicode) {
+            out += shown;
+        } else {
+            out += '(';
+            AppendEscaped(out, Text);
+            out += ") Tj";
+        }
+        out += suffix;
+        out += "\rET\r";
+    }
     api_.SetColorFill(fill);
 }
 

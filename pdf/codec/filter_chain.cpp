@@ -28,14 +28,19 @@ constexpr Stage kStages[] = {
 
 }  // namespace
 
-void ApplyStreamFilters(std::vector<uint8_t>& data, const CompressionSettings& settings, std::string& filters,
-                        DeflateScratch& scratch) {
+std::vector<uint8_t> ApplyStreamFilters(std::span<const uint8_t> data, const CompressionSettings& settings,
+                                        std::string& filters, DeflateScratch& scratch) {
     const bool preset = !filters.empty();
+    std::vector<uint8_t> encoded;
+    bool first = true;  // the first encoder reads the caller's bytes, the others the previous output
     for (const Stage& stage : kStages) {
         if ((settings.mode & stage.bit) == 0 || (stage.binary && preset)) continue;
-        data = stage.encode(data, settings.quality, scratch);
+        encoded = stage.encode(first ? data : std::span<const uint8_t>(encoded), settings.quality, scratch);
+        first = false;
         filters.insert(0, stage.name);
     }
+    if (first) encoded.assign(data.begin(), data.end());
+    return encoded;
 }
 
 }  // namespace folivo::codec

@@ -2,6 +2,7 @@
 // The encoders a stream goes through on its way into the file, chosen by the compression mode.
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -24,11 +25,11 @@ struct CompressionSettings {
     uint8_t quality = 0;  // 0..3
 };
 
-// Encodes data in place: run-length, Flate, LZW (only when `filters` is empty, i.e. the data is
+// Encodes data: run-length, Flate, LZW (only when `filters` is empty, i.e. the data is
 // not already in a format of its own), then base-85 and hexadecimal. Each filter's name goes in
 // front of `filters`, so the list ends up in decoding order ("/FlateDecode /RunLengthDecode ").
 // `scratch` holds Deflate's tables between streams.
-void ApplyStreamFilters(std::vector<uint8_t>& data, const CompressionSettings& settings, std::string& filters,
-                        DeflateScratch& scratch);
+std::vector<uint8_t> ApplyStreamFilters(std::span<const uint8_t> data, const CompressionSettings& settings,
+                                        std::string& filters, DeflateScratch& scratch);
 
 }  // namespace folivo::codec

@@ -3,7 +3,7 @@
 namespace folivo {
 
 bool ContentRouter::AddLine(std::string_view text) {
-    TextBuffer* target = objectOpen ? &object : tilingOpen ? &tiling : pageOpen ? &page : nullptr;
+    TextBuffer* target = Target();
     if (target == nullptr) return false;
     target->Append(text);
     target->AppendByte('\r');

@@ -17,6 +17,9 @@ struct ContentRouter {
     bool tilingOpen = false;
     bool pageOpen = false;
 
+    // The buffer lines go to now, or null when they are dropped.
+    TextBuffer* Target() { return objectOpen ? &object : tilingOpen ? &tiling : pageOpen ? &page : nullptr; }
+
     // Appends text and a carriage return to the open buffer; false when the line was dropped.
     bool AddLine(std::string_view text);
 };

@@ -19,6 +19,11 @@ void TextBuffer::AppendByte(uint8_t byte) {
     text_.push_back(static_cast<char>(byte));
 }
 
+std::string& TextBuffer::Extend(size_t extra) {
+    MakeRoom(text_.size() + extra);
+    return text_;
+}
+
 void TextBuffer::Reset() {
     text_.clear();
     capacity_ = 0;

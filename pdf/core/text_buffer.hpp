@@ -13,6 +13,8 @@ class TextBuffer {
 public:
     void Append(std::string_view text);
     void AppendByte(uint8_t byte);
+    // The text, with room made for `extra` more bytes, for a caller that formats into it in place.
+    std::string& Extend(size_t extra);
     // Empties the buffer; position back to the start, capacity to 0.
     void Reset();
     // Everything written so far.

@@ -21,4 +21,12 @@ struct TextState {
     int32_t fontIndex = 0; // 1-based record in the font table; 0: no font selected
 };
 
+// The font operators of a text object ("/F1 9 Tf 9 TL") as last formatted, with the font and
+// size they were made for: lines drawn in one font and size format them once.
+struct FontOperatorText {
+    int32_t fontIndex = 0;
+    float size = 0;
+    std::string text;
+};
+
 }  // namespace folivo::text

@@ -82,17 +82,16 @@ TEST(FilterChain, EveryCombinationDecodesBackThroughPikepdf) {
     std::vector<kv::test::CarriedStream> streams;
     folivo::codec::DeflateScratch scratch;
     for (int32_t mode = 0; mode < 32; ++mode) {
-        std::vector<uint8_t> data = input;
         std::string filters;
-        folivo::codec::ApplyStreamFilters(data, {mode, static_cast<uint8_t>(mode % 4)}, filters, scratch);
-        streams.push_back({filters, data});
+        auto data = folivo::codec::ApplyStreamFilters(input, {mode, static_cast<uint8_t>(mode % 4)}, filters, scratch);
+        streams.push_back({filters, std::move(data)});
     }
     kv::test::WriteStreamPdf(dir / "chain.pdf", streams);
     EXPECT_QPDF_CLEAN(dir / "chain.pdf");
     const auto decoded = kv::test::DecodeWithPikepdf(dir / "chain.pdf", streams.size());
     for (size_t mode = 0; mode < decoded.size(); ++mode) EXPECT_TRUE(decoded[mode] == input) << "mode " << mode;
     // Data that comes encoded (a JPEG) skips the binary stages but not the text ones.
-    std::vector<uint8_t> data{'a', 'b', 'c'};
+    const std::vector<uint8_t> data{'a', 'b', 'c'};
     std::string filters = "/DCTDecode ";
     folivo::codec::ApplyStreamFilters(data, {31, 0}, filters, scratch);
     EXPECT_EQ(filters, "/ASCIIHexDecode /ASCII85Decode /DCTDecode ");
