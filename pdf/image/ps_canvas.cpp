@@ -160,7 +160,12 @@ void PsCanvas::Show(const std::string& text) {
     const std::string& n = state_.fontName;
     const bool bold = n.find("Bold") != std::string::npos || n.find("Black") != std::string::npos;
     const bool italic = n.find("Italic") != std::string::npos || n.find("Oblique") != std::string::npos;
-    const std::string font = host_.StandardFont(n, bold, italic);
+    std::string font;
+    try {
+        font = host_.StandardFont(n, bold, italic);
+    } catch (const Error& e) {
+        throw PsLineError{e.what()};  // a document that cannot hold the font (PDF/A without its file)
+    }
     const PsMatrix& m = state_.ctm;
     const double s = state_.fontSize;
     Emit(ColorLine(state_.fill, true));

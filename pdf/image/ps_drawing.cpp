@@ -36,7 +36,7 @@ PsValue MatrixValue(const PsMatrix& t) {
                                         PsValue::Number(t.d), PsValue::Number(t.e), PsValue::Number(t.f)});
 }
 
-// translate, scale and rotate with an explicit matrix operand fill that matrix instead.
+// Applies `t` before the current matrix, as translate, scale, rotate and concat do.
 void Transform(PsMachine& m, const PsMatrix& t) {
     PsMatrix& ctm = m.canvas().state().ctm;
     ctm = ctm.After(t);

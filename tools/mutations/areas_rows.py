@@ -71,7 +71,7 @@ MUTATIONS = [
     ("Passwords never protect the file", "output/pdf_document.cpp",
      "if (!userPassword.empty() && !ownerPassword.empty())", "if (false)", ["output"]),
     ("Passwords never protect the file", "output/pdf_document.cpp",
-     "if (passwords.Protecting())", "if (false)", ["output"]),
+     "if (passwords.Protecting())", "if (false && passwords.Protecting())", ["output"]),
     ("A queue refusing jobs is not seen", "platform/qt/cups_queue.cpp",
      '== "false")', '== "no")', ["e2e_print"]),
     ("Error text drops the trail", "platform/error_reporter.cpp",

@@ -23,11 +23,13 @@ def run(command, cwd):
 
 def copy_tree():
     os.makedirs(SRC, exist_ok=True)
-    run("rm -rf tests", SRC)  # test files removed since the last copy must not linger
+    # Nothing of the last copy lingers but its build: a file added since an older commit would be built.
+    run("find . -mindepth 1 -maxdepth 1 ! -name build -exec rm -rf {} +", SRC)
+    # Files take the time of the copy (-m), not their own: an older tree than the last build still rebuilds.
     if COMMIT:
-        run(f"git archive {COMMIT} | tar -xf - -C {SRC}", ROOT)
+        run(f"git archive {COMMIT} | tar -xmf - -C {SRC}", ROOT)
     else:
-        run(f"git ls-files -co --exclude-standard | tar -cf - -T - | tar -xf - -C {SRC}", ROOT)
+        run(f"git ls-files -co --exclude-standard | tar -cf - -T - | tar -xmf - -C {SRC}", ROOT)
     if not os.path.exists(os.path.join(BUILD, "build.ninja")):
         run(f"cmake -S {SRC} -B {BUILD} -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKVVELM_WERROR=ON", WORK)
 
