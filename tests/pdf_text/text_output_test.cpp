@@ -49,6 +49,8 @@ TEST(TextOutput, FontObjectsAreWrittenOnceAndSymbolFontsKeepTheirEncoding) {
     d.pdf.DrawText(50, 50, "first");
     d.pdf.SetFont("Arial", 0, 0, 1);  // size 0 keeps 12; Mac Roman encoding
     d.pdf.DrawText(50, 80, "mac");
+    d.pdf.SetFont("Arial", 0, 0, 0);  // the same family back in Windows ANSI, at the same size
+    d.pdf.DrawText(50, 95, "ansi");
     d.pdf.SetFont("TIMESNEWROMAN", 0, 3);  // the same record again
     d.pdf.DrawText(50, 110, "again");
     d.pdf.SetFont("Symbol", 10, 1);
@@ -72,7 +74,7 @@ TEST(TextOutput, FontObjectsAreWrittenOnceAndSymbolFontsKeepTheirEncoding) {
                    {"/Font << /Arial ", " /MACArial ", " /My#28Odd#29Font ", " /Symbol ", " /TimesNewRoman,BoldItalic ",
                     " /ZapfDingbats "});
     ExpectContains(rb.Content(1),
-                   {"/TimesNewRoman,BoldItalic 12 Tf 12 TL", "/MACArial 12 Tf 12 TL", "/Symbol 10 Tf"});
+                   {"/TimesNewRoman,BoldItalic 12 Tf 12 TL", "/MACArial 12 Tf 12 TL", "/Arial 12 Tf 12 TL", "/Symbol 10 Tf"});
     // Symbol's own codes: a b g are alpha, beta, gamma.
     EXPECT_TRUE(Contains(Utf8Text(d.path), "\xCE\xB1\xCE\xB2\xCE\xB3"));
 }
