@@ -182,19 +182,25 @@ std::string FolivoImpl::ShowUnicodeText(const std::string& Text, const text::Lin
     return show.text;
 }
 
-// "/F1 9 Tf 9 TL" for the current font and size, formatted again only when either changes.
+// "/F1 9 Tf 9 TL" for the current font and size, formatted only when the pair is not among the
+// last few used.
 const std::string& FolivoImpl::FontOperators() {
     text::FontOperatorText& memo = doc_.fontOperators;
-    if (memo.text.empty() || memo.fontIndex != doc_.text.fontIndex || memo.size != doc_.text.size) {
-        memo.fontIndex = doc_.text.fontIndex;
-        memo.size = doc_.text.size;
-        memo.text = '/' + fonts::NameToken(doc_.text.fontName) + ' ';
-        AppendNum(memo.text, memo.size);
-        memo.text += " Tf ";
-        AppendNum(memo.text, memo.size);
-        memo.text += " TL";
+    for (const auto& entry : memo.entries) {
+        if (!entry.text.empty() && entry.fontIndex == doc_.text.fontIndex && entry.size == doc_.text.size) {
+            return entry.text;
+        }
     }
-    return memo.text;
+    auto& entry = memo.entries[memo.next];
+    memo.next = (memo.next + 1) % memo.entries.size();
+    entry.fontIndex = doc_.text.fontIndex;
+    entry.size = doc_.text.size;
+    entry.text = '/' + fonts::NameToken(doc_.text.fontName) + ' ';
+    AppendNum(entry.text, entry.size);
+    entry.text += " Tf ";
+    AppendNum(entry.text, entry.size);
+    entry.text += " TL";
+    return entry.text;
 }
 
 void FolivoImpl::WriteTextObject(float x, float Y, const std::string& Text, const text::LinePlan& plan) {

@@ -1,11 +1,13 @@
 #include "pdf/core/string_format.hpp"
 
+#include <array>
+
 namespace folivo {
 
 namespace {
 
 // The escape of a byte a literal string cannot hold as it is, or nullptr.
-const char* EscapeOf(char c) {
+constexpr const char* EscapeOf(char c) {
     switch (c) {
         case '\\': return "\\\\";
         case '(': return "\\(";
@@ -15,6 +17,13 @@ const char* EscapeOf(char c) {
         default: return nullptr;
     }
 }
+
+// The bytes EscapeOf escapes, looked up by byte: most text has none.
+constexpr std::array<bool, 256> kEscaped = [] {
+    std::array<bool, 256> escaped{};
+    for (int c = 0; c < 256; ++c) escaped[c] = EscapeOf(static_cast<char>(c)) != nullptr;
+    return escaped;
+}();
 
 }  // namespace
 
@@ -28,13 +37,12 @@ std::string EscapeString(std::string_view text) {
 void AppendEscaped(std::string& out, std::string_view text) {
     size_t plain = 0;  // start of the run of bytes not yet copied
     for (size_t i = 0; i < text.size(); ++i) {
-        const char* escape = EscapeOf(text[i]);
-        if (escape == nullptr) continue;
-        out.append(text.substr(plain, i - plain));
-        out += escape;
+        if (!kEscaped[static_cast<unsigned char>(text[i])]) continue;
+        out.append(text.data() + plain, i - plain);
+        out += EscapeOf(text[i]);
         plain = i + 1;
     }
-    out.append(text.substr(plain));
+    out.append(text.data() + plain, text.size() - plain);
 }
 
 }  // namespace folivo
