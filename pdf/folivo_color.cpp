@@ -27,16 +27,11 @@ std::string ColorOperator(const std::string& parsed, const std::string& second, 
 
 // Parses a colour and formats its operator, or finds it among the recently applied ones.
 const ParsedColor& FolivoImpl::ParsedColorOf(const std::string& Color, bool stroke) {
-    for (const ParsedColor& known : doc_.colors.recent) {
-        if (known.stroke == stroke && known.given == Color && !known.given.empty()) return known;
-    }
-    ParsedColor made{Color, stroke, Color, {}, {}};
+    if (const ParsedColor* known = doc_.colors.recent.Find(std::tie(Color, stroke))) return *known;
+    ParsedColor made{Color, {}, {}};
     ParseColor(made.parsed, made.second);
     if (!made.parsed.empty()) made.op = ColorOperator(made.parsed, made.second, stroke);
-    ParsedColor& slot = doc_.colors.recent[doc_.colors.nextRecent];
-    doc_.colors.nextRecent = (doc_.colors.nextRecent + 1) % doc_.colors.recent.size();
-    slot = std::move(made);
-    return slot;
+    return doc_.colors.recent.Remember({Color, stroke}, std::move(made));
 }
 
 void FolivoImpl::ApplyColor(const std::string& Color, bool stroke) {

@@ -10,6 +10,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "pdf/archival/archival_settings.hpp"
@@ -30,7 +32,7 @@
 #include "pdf/error.hpp"
 #include "pdf/folivo.hpp"
 #include "pdf/fonts/font_table.hpp"
-#include "pdf/fonts/recent_fonts.hpp"
+#include "pdf/core/recent_values.hpp"
 #include "pdf/graphics/graphics_state.hpp"
 #include "pdf/graphics/path_text.hpp"
 #include "pdf/host.hpp"
@@ -71,11 +73,12 @@ struct DocumentState {
     TableLayout table;
     TextSpacing spacing;  // reset by every BeginPage
     fonts::FontTable fonts;
-    fonts::RecentFonts recentFonts;  // SetFont's last resolutions
+    // SetFont's last resolutions: font table index by family, style and encoding.
+    RecentValues<std::tuple<std::string, int32_t, int32_t>, int32_t> recentFonts;
     bool fontSubsetting = false;  // SetFontSubsetting: embedded TrueType fonts added later are subset
     archival::ArchivalSettings archival;  // SetPDFA, SetStandardFontFile
     text::TextState text;
-    text::FontOperatorText fontOperators;
+    RecentValues<std::pair<int32_t, float>, std::string> fontOperators;  // "/F1 9 Tf 9 TL" by font and size
     float lineWidth = 0;   // points, last SetLineWidth
     std::string fileName;
     int32_t fileSize = 0;

@@ -46,16 +46,18 @@ void Folivo::SetFont(const std::string& FontFamily, float Size, int32_t Style, i
     if (Size != 0) impl_->doc_.text.size = Size;
     if (impl_->doc_.text.size == 0) impl_->doc_.text.size = 10;
 
-    fonts::RecentFonts& recent = impl_->doc_.recentFonts;
-    int32_t index = recent.Find(FontFamily, Style, Encoding);
-    if (index == 0) {
+    // Font records are only ever appended, so a remembered index stays the one the table would find.
+    auto& recent = impl_->doc_.recentFonts;
+    const int32_t* known = recent.Find(std::tie(FontFamily, Style, Encoding));
+    int32_t index = known ? *known : 0;
+    if (!known) {
         const fonts::FontRequest request = fonts::RequestFor(FontFamily, Style, Encoding);
         index = impl_->doc_.fonts.Find(request.key, request.encoding);
         if (index == 0) {
             index = impl_->doc_.fonts.Add(impl_->StandardFontRecord(request));
             impl_->PutFontObjects(index);
         }
-        recent.Remember(FontFamily, Style, Encoding, index);
+        recent.Remember({FontFamily, Style, Encoding}, index);
     }
     impl_->doc_.text.fontName = impl_->doc_.fonts.At(index).resourceName;  // a TrueType alias keeps its own
     impl_->doc_.text.fontIndex = index;
@@ -185,22 +187,14 @@ std::string FolivoImpl::ShowUnicodeText(const std::string& Text, const text::Lin
 // "/F1 9 Tf 9 TL" for the current font and size, formatted only when the pair is not among the
 // last few used.
 const std::string& FolivoImpl::FontOperators() {
-    text::FontOperatorText& memo = doc_.fontOperators;
-    for (const auto& entry : memo.entries) {
-        if (!entry.text.empty() && entry.fontIndex == doc_.text.fontIndex && entry.size == doc_.text.size) {
-            return entry.text;
-        }
-    }
-    auto& entry = memo.entries[memo.next];
-    memo.next = (memo.next + 1) % memo.entries.size();
-    entry.fontIndex = doc_.text.fontIndex;
-    entry.size = doc_.text.size;
-    entry.text = '/' + fonts::NameToken(doc_.text.fontName) + ' ';
-    AppendNum(entry.text, entry.size);
-    entry.text += " Tf ";
-    AppendNum(entry.text, entry.size);
-    entry.text += " TL";
-    return entry.text;
+    const std::pair<int32_t, float> key{doc_.text.fontIndex, doc_.text.size};
+    if (const std::string* known = doc_.fontOperators.Find(key)) return *known;
+    std::string text = '/' + fonts::NameToken(doc_.text.fontName) + ' ';
+    AppendNum(text, key.second);
+    text += " Tf ";
+    AppendNum(text, key.second);
+    text += " TL";
+    return doc_.fontOperators.Remember(key, std::move(text));
 }
 
 void FolivoImpl::WriteTextObject(float x, float Y, const std::string& Text, const text::LinePlan& plan) {

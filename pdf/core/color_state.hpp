@@ -2,16 +2,16 @@
 // The colours painting uses, as accepted by SetColorFill/Line/Text: "#RRGGBB" or a pattern name,
 // with the pattern's colour when an uncoloured pattern is named.
 
-#include <array>
 #include <string>
+#include <tuple>
+
+#include "pdf/core/recent_values.hpp"
 
 namespace folivo {
 
-// A colour as given, parsed, with the content operator that sets it. Text drawing sets the fill to
-// the text colour and back on every line: the last few colours are kept parsed and formatted.
+// A colour parsed, with the content operator that sets it. Text drawing sets the fill to the text
+// colour and back on every line: the last few colours are kept parsed and formatted.
 struct ParsedColor {
-    std::string given;
-    bool stroke = false;
     std::string parsed;
     std::string second;
     std::string op;  // empty when the colour sets no operator
@@ -25,8 +25,7 @@ struct ColorState {
     std::string linePattern;
     std::string textPattern;
     bool inUncolouredTiling = false;
-    std::array<ParsedColor, 4> recent;
-    size_t nextRecent = 0;
+    RecentValues<std::tuple<std::string, bool>, ParsedColor> recent;  // by colour as given, and stroke
 };
 
 }  // namespace folivo

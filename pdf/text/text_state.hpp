@@ -1,8 +1,6 @@
 #pragma once
 // The font selection of a document: what SetFont last asked for and which font record it chose.
 
-#include <array>
-#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -21,18 +19,6 @@ struct TextState {
     float size = 0;        // points; 10 on the first SetFont that gives none
     std::string fontName;  // resource name of the selected font
     int32_t fontIndex = 0; // 1-based record in the font table; 0: no font selected
-};
-
-// The font operators of text objects ("/F1 9 Tf 9 TL") as last formatted, with the font and size
-// each was made for: lines that alternate between a few fonts and sizes format each pair once.
-struct FontOperatorText {
-    struct Entry {
-        int32_t fontIndex = 0;
-        float size = 0;
-        std::string text;  // empty: the entry is unused
-    };
-    std::array<Entry, 4> entries;
-    size_t next = 0;  // the entry replaced next
 };
 
 }  // namespace folivo::text
