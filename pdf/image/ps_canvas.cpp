@@ -4,6 +4,7 @@
 
 #include "pdf/core/number_format.hpp"
 #include "pdf/core/string_format.hpp"
+#include "pdf/image/arc_pieces.hpp"
 #include "pdf/image/byte_source.hpp"
 #include "pdf/image/ps_tokens.hpp"
 
@@ -13,7 +14,6 @@ namespace {
 
 constexpr uint64_t kMaxContentBytes = uint64_t{64} << 20;
 constexpr size_t kMaxSavedStates = 256;
-constexpr double kPi = 3.14159265358979323846;
 
 std::string Num(double v) { return FormatNum(static_cast<float>(v)); }
 
@@ -95,10 +95,6 @@ void PsCanvas::Arc(double cx, double cy, double r, double a1, double a2, bool cl
         while (a2 < a1) a2 += 360;
     }
     const double start = a1 * kPi / 180;
-    const double sweep = (a2 - a1) * kPi / 180;
-    const int pieces = std::max(1, static_cast<int>(std::ceil(std::fabs(sweep) / (kPi / 2) - 1e-9)));
-    const double step = sweep / pieces;
-    const double k = 4.0 / 3.0 * std::tan(step / 4) * r;
     const double x0 = cx + r * std::cos(start);
     const double y0 = cy + r * std::sin(start);
     if (state_.hasPoint) {
@@ -106,12 +102,8 @@ void PsCanvas::Arc(double cx, double cy, double r, double a1, double a2, bool cl
     } else {
         MoveTo(x0, y0);
     }
-    for (int i = 0; i < pieces; ++i) {
-        const double t0 = start + i * step;
-        const double t1 = t0 + step;
-        CurveTo(cx + r * std::cos(t0) - k * std::sin(t0), cy + r * std::sin(t0) + k * std::cos(t0),
-                cx + r * std::cos(t1) + k * std::sin(t1), cy + r * std::sin(t1) - k * std::cos(t1),
-                cx + r * std::cos(t1), cy + r * std::sin(t1));
+    for (const CubicPiece& p : ArcPieces(cx, cy, r, r, start, a2 * kPi / 180)) {
+        CurveTo(p.x1, p.y1, p.x2, p.y2, p.x3, p.y3);
     }
 }
 

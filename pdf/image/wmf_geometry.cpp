@@ -4,12 +4,11 @@
 #include <cmath>
 
 #include "pdf/core/number_format.hpp"
+#include "pdf/image/arc_pieces.hpp"
 
 namespace folivo::image {
 
 namespace {
-
-constexpr double kPi = 3.14159265358979323846;
 
 std::string Pt(double x, double y) {
     return FormatNum(static_cast<float>(x)) + " " + FormatNum(static_cast<float>(y));
@@ -29,17 +28,9 @@ Ellipse EllipseOf(const WmfBox& b) {
 
 // Cubic pieces of at most a quarter turn from angle a0 to a1, after the current point at a0.
 std::string Sweep(const Ellipse& e, double a0, double a1) {
-    const int pieces = std::max(1, static_cast<int>(std::ceil(std::fabs(a1 - a0) / (kPi / 2) - 1e-9)));
-    const double step = (a1 - a0) / pieces;
-    const double k = 4.0 / 3.0 * std::tan(step / 4);
     std::string path;
-    for (int i = 0; i < pieces; ++i) {
-        const double t0 = a0 + i * step;
-        const double t1 = t0 + step;
-        // The tangent at angle t is (-rx sin t, -ry cos t).
-        path += Pt(e.X(t0) - k * e.rx * std::sin(t0), e.Y(t0) - k * e.ry * std::cos(t0)) + " " +
-                Pt(e.X(t1) + k * e.rx * std::sin(t1), e.Y(t1) + k * e.ry * std::cos(t1)) + " " + Pt(e.X(t1), e.Y(t1)) +
-                " c\n";
+    for (const CubicPiece& p : ArcPieces(e.cx, e.cy, e.rx, -e.ry, a0, a1)) {
+        path += Pt(p.x1, p.y1) + " " + Pt(p.x2, p.y2) + " " + Pt(p.x3, p.y3) + " c\n";
     }
     return path;
 }
