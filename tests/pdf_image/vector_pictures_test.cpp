@@ -146,7 +146,8 @@ TEST_P(VectorPicture, FillsTheQuartersOfItsBox) {
     EXPECT_QPDF_CLEAN(pdf);
     // Poppler reads every content operator without complaint.
     EXPECT_EQ(kv::test::Run("pdftotext " + kv::test::ShellQuote(pdf.string()) + " /dev/null").output, "");
-    ExpectColors(Rendered(pdf), {{110, 110, {255, 0, 0}}, {130, 130, {0, 0, 255}}, {130, 110, {255, 255, 255}},
+    // (135, 135) lies near the edge of the disc and the ellipse that fill the blue quarter in some variants.
+    ExpectColors(Rendered(pdf), {{110, 110, {255, 0, 0}}, {130, 130, {0, 0, 255}}, {135, 135, {0, 0, 255}}, {130, 110, {255, 255, 255}},
                        {110, 130, {255, 255, 255}}, {145, 145, {255, 255, 255}}},
                  0);
 }
