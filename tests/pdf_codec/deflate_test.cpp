@@ -9,6 +9,7 @@
 #include <random>
 
 #include "bench/codec_inputs.hpp"
+#include "pdf/codec/adler32.hpp"
 #include "pdf/codec/deflate.hpp"
 #include "pdf/codec/dynamic_header.hpp"
 #include "pdf/codec/huffman.hpp"
@@ -65,6 +66,19 @@ TEST(Deflate, SizeStaysCloseToZlibAtTheMirroredLevel) {
             EXPECT_LT(ratio, 1.05) << "quality " << quality;
         }
     }
+}
+
+TEST(Adler32, MatchesZlibAcrossLengthsAndStartingValues) {
+    // Every length up to a few vector steps past the modulo block, so each tail and each block
+    // boundary is crossed, from both the initial value and values near the modulus.
+    const auto bytes = kv::test::RandomBytes(3 * 5552 + 100, 12);
+    const std::vector<uint8_t> ones(3 * 5552 + 100, 0xFF);
+    for (const auto* data : {&bytes, &ones})
+        for (size_t length = 0; length <= data->size(); length += length < 80 ? 1 : 37)
+            for (uint32_t start : {1u, 0xFFF0FFF0u}) {
+                const uLong expected = adler32(start, data->data(), static_cast<uInt>(length));
+                ASSERT_EQ(folivo::codec::Adler32({data->data(), length}, start), expected) << "length " << length;
+            }
 }
 
 // A 64-bit FNV-1a digest of bytes.
