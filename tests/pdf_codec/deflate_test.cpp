@@ -2,7 +2,6 @@
 // with the header, checksum and block form the format and our cost rule call for.
 
 #include <gtest/gtest.h>
-#include <zlib.h>
 
 #include <algorithm>
 #include <cmath>
@@ -15,34 +14,12 @@
 #include "pdf/codec/dynamic_header.hpp"
 #include "pdf/codec/huffman.hpp"
 #include "tests/pdf_codec/sample_inputs.hpp"
+#include "tests/pdf_support/zlib.hpp"
 
 namespace {
 
 using folivo::codec::DeflateZlib;
-
-// Inflates with zlib; fails the test when zlib reports an error or leftover bytes.
-std::vector<uint8_t> Inflate(const std::vector<uint8_t>& compressed, size_t expectedSize) {
-    std::vector<uint8_t> out(expectedSize + 16);
-    z_stream z{};
-    EXPECT_EQ(inflateInit(&z), Z_OK);
-    z.next_in = const_cast<Bytef*>(compressed.data());
-    z.avail_in = static_cast<uInt>(compressed.size());
-    z.next_out = out.data();
-    z.avail_out = static_cast<uInt>(out.size());
-    const int rc = inflate(&z, Z_FINISH);
-    EXPECT_EQ(rc, Z_STREAM_END) << (z.msg ? z.msg : "");
-    EXPECT_EQ(z.avail_in, 0u) << "bytes after the end of the zlib stream";
-    out.resize(z.total_out);
-    inflateEnd(&z);
-    return out;
-}
-
-size_t ZlibSize(const std::vector<uint8_t>& input, int level) {
-    uLongf size = compressBound(static_cast<uLong>(input.size()));
-    std::vector<uint8_t> out(size);
-    compress2(out.data(), &size, input.data(), static_cast<uLong>(input.size()), level);
-    return size;
-}
+using folivo::test::ZlibInflate;
 
 uint8_t FirstBlockType(const std::vector<uint8_t>& compressed) { return (compressed[2] >> 1) & 3; }
 
@@ -54,7 +31,7 @@ TEST(Deflate, EverySampleAtEveryQualityInflatesBackWithHeaderAndChecksum) {
             ASSERT_GE(out.size(), 7u);
             EXPECT_EQ(out[0], 0x78);
             EXPECT_EQ(out[1], 0x5E);
-            EXPECT_EQ(Inflate(out, sample.bytes.size()), sample.bytes);  // zlib checks the Adler-32 too
+            EXPECT_EQ(ZlibInflate(out, sample.bytes.size()), sample.bytes);  // zlib checks the Adler-32 too
         }
     }
 }
@@ -85,7 +62,7 @@ TEST(Deflate, SizeStaysCloseToZlibAtTheMirroredLevel) {
     for (const auto& text : texts) {
         for (int quality = 0; quality <= 3; ++quality) {
             const double ratio = static_cast<double>(DeflateZlib(text, quality).size()) /
-                                 static_cast<double>(ZlibSize(text, quality + 4));
+                                 static_cast<double>(folivo::test::ZlibDeflate(text, quality + 4).size());
             EXPECT_LT(ratio, 1.05) << "quality " << quality;
         }
     }
@@ -166,7 +143,7 @@ TEST(Huffman, LengthsRespectTheLimitAndFormCompleteCodes) {
     const auto fib = FibonacciFrequencies(24);
     for (size_t s = 0; s < fib.size(); ++s) skewed.insert(skewed.end(), fib[s], static_cast<uint8_t>(s * 10));
     for (int quality = 0; quality <= 3; ++quality)
-        EXPECT_EQ(Inflate(DeflateZlib(skewed, quality), skewed.size()), skewed);
+        EXPECT_EQ(ZlibInflate(DeflateZlib(skewed, quality), skewed.size()), skewed);
 
     // A single used symbol still gets a second code when two are required.
     std::vector<uint32_t> one(19, 0);
