@@ -12,7 +12,8 @@ class DocumentsBatchTest : public BatchReportTest {};
 TEST_F(DocumentsBatchTest, ReportsLeaveTheArchivesAsTheyWereAndEveryTextSitsAtItsRowAndColumn) {
     ASSERT_EQ(Batch("--info").status, 0);  // start-up creates the archives it opens and finds missing
     const auto before = Snapshot(demo.archiveFolder);
-    for (const char* report : {"documenti", "registro", "certificazioni", "percipienti"}) {
+    // The date typed in UTF-8 reaches the certificates as it was typed.
+    for (const char* report : {"documenti", "registro", "certificazioni --data '28/02/2025 citt\xC3\xA0'", "percipienti"}) {
         EXPECT_EQ(Batch(std::string("--report ") + report + " --ditte tutte").status, 0) << report;
     }
     EXPECT_EQ(Batch("--report registro --ditte tutte --mesi 2,5 --anno corrente").status, 0);
@@ -20,6 +21,8 @@ TEST_F(DocumentsBatchTest, ReportsLeaveTheArchivesAsTheyWereAndEveryTextSitsAtIt
     for (const fs::path& pdf : AllPdfs()) EXPECT_QPDF_CLEAN(pdf);
     const fs::path rossi = CompanyFolder("001") / "PARD_AP_001_ROSSI COSTRUZIONI S.R.L..pdf";
     EXPECT_TRUE(fs::exists(CompanyFolder("006") / "PARD_AP_006.pdf"));  // blank name: no "_" before .pdf
+    EXPECT_EQ(Find(ReadTexts(CompanyFolder("001") / "PARC_AP_001_ROSSI COSTRUZIONI S.R.L..pdf"), "28/02/2025").text,
+              "28/02/2025 citt\xC3\xA0");
 
     const auto texts = ReadTexts(rossi);
     const auto first = OnPage(texts, 1);

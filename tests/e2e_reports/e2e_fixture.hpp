@@ -16,16 +16,7 @@ namespace kv::e2e {
 
 class BatchReportTest : public ::testing::Test, public test::BatchInstallation {
 protected:
-    // The demo installation, its notes multiplied by `scale`.
-    explicit BatchReportTest(int scale = 1) : BatchInstallation("e2e_reports", scale) {}
-
-    // Runs a report that must succeed and writes `pdf`: the file passes qpdf; its texts as pikepdf reads them.
-    std::vector<PdfText> BatchTexts(const std::string& arguments, const fs::path& pdf) {
-        const test::CommandResult result = Batch(arguments);
-        EXPECT_EQ(result.status, 0) << result.output;
-        EXPECT_QPDF_CLEAN(pdf);
-        return ReadTexts(pdf);
-    }
+    BatchReportTest() : BatchInstallation("e2e_reports", 1) {}
 
     // The folder of a company's documents: FILE-PDF/<code>/2025/12/PARC.
     fs::path CompanyFolder(const std::string& code) const { return PdfRoot() / code / "2025" / "12" / "PARC"; }

@@ -78,4 +78,12 @@ ReportContext ReportTest::Context() {
     return ReportContext{program_->archive, program_->output, program_->start.currentPeriod};
 }
 
+std::filesystem::path ReportTest::WrittenPdf(Report report, const ReportRequest& request, const std::string& name) {
+    UseFolivo();
+    report(Context(), request);
+    const std::filesystem::path pdf = std::filesystem::path(program_->output.BASEPDF) / "FILE-PDF" / name;
+    EXPECT_QPDF_CLEAN(pdf);
+    return pdf;
+}
+
 }  // namespace kv::reports

@@ -47,6 +47,10 @@ protected:
 
     ReportContext Context();
 
+    using Report = ReportOutcome (*)(const ReportContext&, const ReportRequest&);
+    // Runs `report` on the real writer; its file `name` under FILE-PDF, once qpdf passes it.
+    std::filesystem::path WrittenPdf(Report report, const ReportRequest& request, const std::string& name);
+
     const std::vector<platform::MessageBox>& Messages() const { return dialogs_.shown(); }
 
     std::shared_ptr<test::WriterLog> log_ = std::make_shared<test::WriterLog>();
