@@ -6,6 +6,9 @@
 // speed against each (their CPU time / ours: above 1, Folivo is faster).
 //
 //   bench_pages_vs_peers [ROUNDS] [PAGES...]      default: 3 rounds, 1000 and 10000 pages
+//   bench_pages_vs_peers --only WRITER PAGES [FILE]
+//       runs one writer once in this process and keeps its file when FILE is given: for instruction
+//       counts (perf stat, callgrind) that include no other writer, and for comparing output bytes.
 
 #include <cairo/cairo-pdf.h>
 #include <hpdf.h>
@@ -159,6 +162,21 @@ double Median(std::vector<double> values) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc >= 4 && std::string(argv[1]) == "--only") {
+        const std::string name = argv[2];
+        const auto writer = std::find_if(std::begin(kWriters), std::end(kWriters),
+                                         [&](const Writer& w) { return name == w.name; });
+        if (writer == std::end(kWriters)) {
+            std::fprintf(stderr, "unknown writer %s\n", name.c_str());
+            return 64;
+        }
+        if (writer->trimOff) mallopt(M_TRIM_THRESHOLD, 1 << 30);
+        const std::string path = argc > 4 ? argv[4] : (std::filesystem::temp_directory_path() /
+                                                      ("kvvelm-bench-pages-" + std::to_string(::getpid()) + ".pdf")).string();
+        writer->write(path, std::max(1, std::atoi(argv[3])), PageLines());
+        if (argc <= 4) std::filesystem::remove(path);
+        return 0;
+    }
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
     std::vector<int> pageCounts;
     for (int i = 2; i < argc; ++i) pageCounts.push_back(std::atoi(argv[i]));

@@ -116,9 +116,9 @@ public:
     // justification become TJ adjustments after spaces, as Tw does not apply to two-byte codes.
     // On: embedded TrueType fonts added afterwards carry only the glyphs of the characters drawn
     // (and the parts of composite glyphs), cut at EndDoc and numbered afresh from 0, with glyf,
-    // loca, head, hhea, hmtx, maxp, cvt, fpgm, prep and a cmap of the codes drawn; widths are
-    // unchanged and names take a six-letter tag ("ABCDEF+Name"). Off by default: the whole file is
-    // embedded.
+    // loca, head, hhea, hmtx, maxp and a cmap of the codes drawn, without hinting (no cvt, fpgm,
+    // prep or glyph instructions); widths are unchanged and names take a six-letter tag
+    // ("ABCDEF+Name"). Off by default: the whole file, hints included, is embedded.
     void SetFontSubsetting(bool On);
     std::string AddFont(const std::string& TTFFile, const std::string& FontAlias = "", bool Embedded = true,
                         int32_t Encoding = 0);

@@ -52,7 +52,8 @@ struct Match {
 };
 
 // Searches the index of three-byte prefixes (positions are numbered as the scratch gives them
-// out). The second link lets the walk fetch two candidates per dependent load.
+// out). The second link lets the walk fetch two candidates per dependent load. A position is
+// recorded just before it is searched from, so that one hash and one head load serve both.
 template <typename Index>
 class MatchFinder {
 public:
@@ -60,36 +61,19 @@ public:
         : data_(input.data()), size_(static_cast<int32_t>(input.size())), row_(row), head_(index.head),
           links_(index.links), first_(index.first) {}
 
-    // Records every position below end that has three bytes to key on.
-    void InsertUpTo(int32_t end) {
-        end = std::min(end, size_ - 2);
-        if (inserted_ >= end) return;
-        // Locals, not members: the table stores could otherwise alias them.
-        Number* const heads = head_;
-        Link* const links = links_;
-        uint32_t number = first_ + static_cast<uint32_t>(inserted_);
-        const uint8_t* p = data_ + inserted_;
-        auto insert = [&](uint32_t prefix) {
-            Number& head = heads[HashOf(prefix)];
-            // A link out of the window (or to an earlier stream) is never followed: the walk stops
-            // at the first candidate out of reach.
-            links[number & kWindowMask] = {head, links[head & kWindowMask].previous};
-            head = static_cast<Number>(number++);
-        };
-        // Four bytes read at once where there are four.
-        for (const uint8_t* stop = data_ + std::min(end, size_ - 3); p < stop; ++p) insert(Prefix4(p) >> 8);
-        for (const uint8_t* stop = data_ + end; p < stop; ++p) insert(Prefix3(p));
-        inserted_ = end;
-    }
-
-    // Longest earlier match at pos that is longer than `atLeast` (0 when there is none). After a
-    // match of `good` bytes or more the chain is cut to a quarter, as that match is kept anyway.
-    Match Longest(int32_t pos, int atLeast) const {
+    // Records every position from the last recorded one up to pos, pos included, and searches from
+    // pos: the longest earlier match longer than `atLeast` (0 when there is none). After a match of
+    // `good` bytes or more the chain is cut to a quarter, as that match is kept anyway.
+    Match InsertAndSearch(int32_t pos, int atLeast) {
         const int limit = std::min(kMaxMatch, size_ - pos);
+        if (limit < kMinMatch) return {};  // no three bytes to key on, nothing to record
+        InsertBelow(pos);
+        const uint32_t number = first_ + static_cast<uint32_t>(pos);
+        const uint32_t prefix = Prefix3(data_ + pos);
+        uint32_t cand = Insert(HashOf(prefix), number);
+        inserted_ = pos + 1;
         Search s{data_ + pos, limit, std::max(atLeast, kMinMatch - 1), 0};
         if (limit <= s.bestLength) return {};
-        const uint32_t number = first_ + static_cast<uint32_t>(pos);
-        uint32_t cand = head_[HashOf(Prefix3(s.here))];
         int chain = atLeast >= row_.good ? std::max(1, row_.chain >> 2) : row_.chain;
         // Candidates come most recent first; one more than the longest distance back ends the walk.
         while (number - cand <= static_cast<uint32_t>(kMaxDistance)) {
@@ -103,6 +87,30 @@ public:
     }
 
 private:
+    using Number = std::remove_pointer_t<decltype(Index::head)>;
+    using Link = typename Index::Link;
+
+    // Makes `number` the most recent position of its hash; returns the one it displaces.
+    uint32_t Insert(uint32_t hash, uint32_t number) {
+        Number& head = head_[hash];
+        const Number previous = head;
+        // A link out of the window (or to an earlier stream) is never followed: the walk stops at
+        // the first candidate out of reach.
+        links_[number & kWindowMask] = {previous, links_[previous & kWindowMask].previous};
+        head = static_cast<Number>(number);
+        return previous;
+    }
+
+    // Records the positions not yet recorded below end (all of them have three bytes to key on).
+    void InsertBelow(int32_t end) {
+        if (inserted_ >= end) return;
+        uint32_t number = first_ + static_cast<uint32_t>(inserted_);
+        const uint8_t* p = data_ + inserted_;
+        // Four bytes read at once where there are four; end is at most size - 3 here.
+        for (const uint8_t* stop = data_ + end; p < stop; ++p) Insert(HashOf(Prefix4(p) >> 8), number++);
+        inserted_ = end;
+    }
+
     // The best match so far for one position.
     struct Search {
         const uint8_t* here;
@@ -128,9 +136,6 @@ private:
         if (length >= 3) return Load32(there + length - 3) == Load32(here + length - 3);
         return Prefix3(there) == Prefix3(here);
     }
-
-    using Number = std::remove_pointer_t<decltype(Index::head)>;
-    using Link = typename Index::Link;
 
     const uint8_t* data_;
     int32_t size_;
@@ -217,21 +222,27 @@ Lz77Result Parse(std::span<const uint8_t> input, const LevelRow& row, const Inde
     MatchFinder<Index> finder(input, row, index);
     const int32_t size = static_cast<int32_t>(input.size());
     int32_t pos = 0;
+    // Lazy evaluation: a match shorter than row.lazy stays pending while the search one byte later
+    // finds a longer one, each such step giving the pending match's first byte as a literal.
+    Match pending;
     while (pos < size) {
-        finder.InsertUpTo(pos);
-        Match match = finder.Longest(pos, 0);
-        // Lazy evaluation: a short match gives way to a longer one starting a byte later.
-        while (match.length >= kMinMatch && match.length < row.lazy && pos + 1 < size) {
-            finder.InsertUpTo(pos + 1);
-            Match next = finder.Longest(pos + 1, match.length);
-            if (next.length <= match.length) break;
-            sink.Literal(input[static_cast<size_t>(pos)]);
-            ++pos;
-            match = next;
+        const Match match = finder.InsertAndSearch(pos, pending.length);
+        if (pending.length >= kMinMatch) {
+            if (match.length == 0) {  // nothing longer here: the pending match, from the byte before, stands
+                sink.Pair(pending);
+                pos += pending.length - 1;
+                pending = {};
+                continue;
+            }
+            sink.Literal(input[static_cast<size_t>(pos - 1)]);
         }
-        if (match.length >= kMinMatch) {
+        if (match.length >= row.lazy) {
             sink.Pair(match);
             pos += match.length;
+            pending = {};
+        } else if (match.length >= kMinMatch) {
+            pending = match;
+            ++pos;
         } else {
             sink.Literal(input[static_cast<size_t>(pos)]);
             ++pos;

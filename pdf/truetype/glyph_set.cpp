@@ -14,6 +14,7 @@ constexpr uint16_t kHaveScale = 0x0008;
 constexpr uint16_t kMoreComponents = 0x0020;
 constexpr uint16_t kHaveXYScale = 0x0040;
 constexpr uint16_t kHaveTwoByTwo = 0x0080;
+constexpr uint16_t kHaveInstructions = 0x0100;
 
 // Bytes of a component record after its flags and glyph number.
 uint64_t ComponentTail(uint16_t flags) {
@@ -24,21 +25,47 @@ uint64_t ComponentTail(uint16_t flags) {
     return args;
 }
 
-// Where the glyph number of each component record of a composite outline lies (none for a simple
-// outline); records cut short by the end of the outline are left out.
-std::vector<uint64_t> ComponentNumberOffsets(std::string_view outline) {
-    std::vector<uint64_t> offsets;
-    if (outline.size() < kGlyphHeader) return offsets;
+// The component records of a composite outline: where each begins (at its flags), and where the
+// last one ends. None for a simple outline; records cut short by the end of the outline are left out.
+struct ComponentRecords {
+    std::vector<uint64_t> starts;
+    uint64_t end = 0;
+};
+
+ComponentRecords FindComponents(std::string_view outline) {
+    ComponentRecords records;
+    if (outline.size() < kGlyphHeader) return records;
     const ByteReader bytes(outline);
-    if (bytes.S16(0) >= 0) return offsets;  // a simple glyph: contours, no components
+    if (bytes.S16(0) >= 0) return records;  // a simple glyph: contours, no components
     uint64_t pos = kGlyphHeader;
     uint16_t flags = kMoreComponents;
     while ((flags & kMoreComponents) && pos + 4 <= outline.size()) {
         flags = bytes.U16(pos);
-        offsets.push_back(pos + 2);
+        records.starts.push_back(pos);
         pos += 4 + ComponentTail(flags);
     }
-    return offsets;
+    records.end = pos;
+    return records;
+}
+
+void PutU16At(std::string& out, uint64_t at, uint16_t value) {
+    out[at] = static_cast<char>(value >> 8);
+    out[at + 1] = static_cast<char>(value & 0xFF);
+}
+
+// A simple outline without its instructions: their length set to 0 and their bytes removed. An
+// outline too short for what its header declares comes back unchanged.
+std::string DropSimpleInstructions(std::string_view outline) {
+    if (outline.size() < kGlyphHeader) return std::string(outline);
+    const ByteReader bytes(outline);
+    const uint64_t lengthAt = kGlyphHeader + 2ull * static_cast<uint16_t>(bytes.S16(0));
+    if (lengthAt + 2 > outline.size()) return std::string(outline);
+    const uint64_t length = bytes.U16(lengthAt);
+    if (lengthAt + 2 + length > outline.size()) return std::string(outline);
+    std::string out(outline.substr(0, lengthAt));
+    out.append(2, '\0');
+    out.append(outline.substr(lengthAt + 2 + length));
+    return out;
 }
 
 }  // namespace
@@ -71,7 +98,7 @@ std::vector<uint16_t> GlyphOutlines::Components(uint16_t glyph) const {
     const std::string_view outline = Outline(glyph);
     const ByteReader bytes(outline);
     std::vector<uint16_t> components;
-    for (uint64_t at : ComponentNumberOffsets(outline)) components.push_back(bytes.U16(at));
+    for (uint64_t at : FindComponents(outline).starts) components.push_back(bytes.U16(at + 2));
     return components;
 }
 
@@ -93,15 +120,17 @@ std::vector<uint16_t> GlyphOrder(const GlyphOutlines& outlines, const std::vecto
     return order;
 }
 
-std::string RenumberComponents(std::string_view outline, const std::vector<uint16_t>& newNumber) {
+std::string SubsetOutline(std::string_view outline, const std::vector<uint16_t>& newNumber) {
+    if (outline.size() >= kGlyphHeader && ByteReader(outline).S16(0) >= 0) return DropSimpleInstructions(outline);
+    const ComponentRecords records = FindComponents(outline);
     std::string out(outline);
     const ByteReader bytes(outline);
-    for (uint64_t at : ComponentNumberOffsets(outline)) {
-        const uint16_t old = bytes.U16(at);
-        const uint16_t glyph = old < newNumber.size() ? newNumber[old] : 0;
-        out[at] = static_cast<char>(glyph >> 8);
-        out[at + 1] = static_cast<char>(glyph & 0xFF);
+    for (uint64_t at : records.starts) {
+        const uint16_t old = bytes.U16(at + 2);
+        PutU16At(out, at, static_cast<uint16_t>(bytes.U16(at) & ~kHaveInstructions));
+        PutU16At(out, at + 2, old < newNumber.size() ? newNumber[old] : 0);
     }
+    if (!records.starts.empty() && records.end <= out.size()) out.resize(records.end);  // the instructions
     return out;
 }
 

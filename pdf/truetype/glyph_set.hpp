@@ -1,7 +1,7 @@
 #pragma once
 // The outlines of a TrueType font ('glyf' through 'loca'), the glyphs a set of glyphs needs (itself,
-// the missing glyph and, for composite glyphs, their components at any depth), and composite
-// outlines renumbered for a subset.
+// the missing glyph and, for composite glyphs, their components at any depth), and outlines
+// renumbered and stripped of hinting for a subset.
 
 #include <cstdint>
 #include <string>
@@ -39,8 +39,10 @@ private:
 // the components they are built from at any depth. Numbers past the font's glyphs are ignored.
 std::vector<uint16_t> GlyphOrder(const GlyphOutlines& outlines, const std::vector<uint16_t>& used);
 
-// A composite outline with each component's glyph number replaced by newNumber[old]; a simple
-// outline comes back unchanged.
-std::string RenumberComponents(std::string_view outline, const std::vector<uint16_t>& newNumber);
+// An outline as a subset keeps it, without hinting: a simple outline loses its instructions; a
+// composite one has each component's glyph number replaced by newNumber[old], its "instructions
+// follow" flags cleared and the instructions after its last component cut. Damaged outlines keep
+// their bytes (glyph numbers aside).
+std::string SubsetOutline(std::string_view outline, const std::vector<uint16_t>& newNumber);
 
 }  // namespace folivo::truetype

@@ -1,6 +1,5 @@
 #include "pdf/truetype/subset.hpp"
 
-#include <array>
 #include <map>
 #include <utility>
 
@@ -13,7 +12,6 @@ namespace {
 
 using Tables = std::map<std::string, std::string>;
 
-constexpr std::array<const char*, 3> kHintingTables = {"cvt ", "fpgm", "prep"};
 constexpr size_t kHeadChecksumAdjustment = 8;
 constexpr size_t kHeadIndexToLocFormat = 50;
 constexpr size_t kHheaMetricCount = 34;
@@ -45,7 +43,7 @@ std::string CopyTable(const ByteReader& reader, const TableDirectory& directory,
     return table;
 }
 
-// 'glyf' and 'loca' with the kept outlines in their new order, components renumbered; 'head' told
+// 'glyf' and 'loca' with the kept outlines in their new order, components renumbered, hinting dropped; 'head' told
 // which 'loca' format it got.
 void RebuildOutlines(const GlyphOutlines& outlines, const std::vector<uint16_t>& order,
                      const std::vector<uint16_t>& newNumber, Tables& tables) {
@@ -53,7 +51,7 @@ void RebuildOutlines(const GlyphOutlines& outlines, const std::vector<uint16_t>&
     std::vector<uint32_t> offsets;
     for (uint16_t glyph : order) {
         offsets.push_back(static_cast<uint32_t>(glyf.size()));
-        glyf += RenumberComponents(outlines.Outline(glyph), newNumber);
+        glyf += SubsetOutline(outlines.Outline(glyph), newNumber);
         glyf.append(glyf.size() % 2, '\0');  // 'loca' offsets are even
     }
     offsets.push_back(static_cast<uint32_t>(glyf.size()));
@@ -145,9 +143,6 @@ std::string SubsetFont(std::string_view bytes, const SubsetRequest& request) {
     const auto count = static_cast<uint16_t>(order.size());
 
     Tables tables;
-    for (const char* tag : kHintingTables) {
-        if (const auto entry = directory.Entry(tag)) tables[tag] = std::string(reader.Bytes(entry->offset, entry->length));
-    }
     tables["head"] = CopyTable(reader, directory, "head", kHeadIndexToLocFormat + 2);
     PutU32(tables["head"], kHeadChecksumAdjustment, 0);
     tables["hhea"] = CopyTable(reader, directory, "hhea", kHheaMetricCount + 2);

@@ -29,6 +29,7 @@ struct Written {
     std::string pixels;  // the page at 150 dpi, grey
     uintmax_t size = 0;
     std::map<std::string, ListedFont> fonts;
+    FontEntries hinting;  // of the embedded file, read by fontTools
 };
 
 Written WriteWith(const SubsetCase& c, bool subset) {
@@ -46,8 +47,11 @@ Written WriteWith(const SubsetCase& c, bool subset) {
     const std::string pdf = kv::test::ShellQuote(doc.path.string());
     const auto image = doc.dir / "page";
     kv::test::Run("pdftoppm -r 150 -gray -singlefile " + pdf + " " + kv::test::ShellQuote(image.string()));
+    const NamedEntries embedded = TrueTypeFonts(doc.path, doc.dir.path());
+    const std::string file = embedded.empty() ? "" : (doc.dir / (embedded.begin()->first + ".ttf")).string();
     return {kv::test::Run("pdftotext -enc UTF-8 " + pdf + " -").output, kv::test::ReadFile(image.string() + ".pgm"),
-            std::filesystem::file_size(doc.path), PdfFontsListing(doc.path)};
+            std::filesystem::file_size(doc.path), PdfFontsListing(doc.path),
+            Probe("hinting " + kv::test::ShellQuote(file))["hinting"]};
 }
 
 TEST(TrueTypeSubset, SubsetDrawsAndReadsAsTheWholeFont) {
@@ -68,6 +72,9 @@ TEST(TrueTypeSubset, SubsetDrawsAndReadsAsTheWholeFont) {
         EXPECT_EQ(row.subset, "yes");
         EXPECT_EQ(row.unicode, "yes");
         EXPECT_EQ(whole.fonts.count(c.base), 1u) << "subsetting is off by default";
+        EXPECT_NE(whole.hinting.at("program"), "0");
+        EXPECT_EQ(subset.hinting.at("tables"), "-") << "the subset keeps hinting tables";
+        EXPECT_EQ(subset.hinting.at("program"), "0") << "the subset keeps glyph instructions";
     }
 }
 

@@ -7,6 +7,8 @@
                                       U+F042) or "plain" (a Unicode cmap, no OS/2 table)
   truetype_probe.py fonts PDF DIR     one line per TrueType font: BaseFont, then "key value" pairs of its
                                       dictionary and descriptor; the embedded file goes to DIR/BaseFont.ttf
+  truetype_probe.py hinting TTF       "hinting", then the hinting tables the file has ("-": none) and the
+                                      bytes of instructions in all its glyphs, every glyph decoded
 """
 import math
 import os
@@ -105,9 +107,24 @@ def fonts(path, folder):
         print(base, " ".join(f"{k} {v}" for k, v in fields))
 
 
+def hinting(path):
+    font = TTFont(path)
+    tables = [tag.strip() for tag in ("cvt ", "fpgm", "prep") if tag in font]
+    glyf = font["glyf"]
+    program = 0
+    for name in font.getGlyphOrder():
+        glyph = glyf[name]
+        glyph.expand(glyf)
+        if hasattr(glyph, "program"):
+            program += len(glyph.program.getBytecode())
+    print("hinting", "tables", ",".join(tables) or "-", "program", program)
+
+
 if __name__ == "__main__":
     if sys.argv[1] == "build":
         build(sys.argv[2], sys.argv[3])
+    elif sys.argv[1] == "hinting":
+        hinting(sys.argv[2])
     elif sys.argv[1] == "metrics":
         metrics(sys.argv[2], sys.argv[3] if len(sys.argv) > 3 else "cp1252")
     else:

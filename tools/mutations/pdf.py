@@ -60,6 +60,11 @@ MUTATIONS = [
      "glyph == 0 ? 0 : static_cast<uint16_t>(glyph + delta)", "glyph", ["pdf_truetype"]),
     ("Character map segment count read at the wrong place", "pdf/truetype/char_map.cpp",
      "reader.U16(offset + 6) / 2u", "reader.U16(offset + 8) / 2u", ["pdf_truetype"]),
+    ("Subset glyphs keep their instructions", "pdf/truetype/glyph_set.cpp",
+     "out.append(2, '\\0');\n    out.append(outline.substr(lengthAt + 2 + length));",
+     "out.append(outline.substr(lengthAt));", ["pdf_truetype"]),
+    ("Subset composites keep the instructions flag", "pdf/truetype/glyph_set.cpp",
+     "bytes.U16(at) & ~kHaveInstructions", "bytes.U16(at)", ["pdf_truetype"]),
     ("TrueType table lengths go unchecked", "pdf/truetype/table_directory.cpp",
      "reader.Require(entry.offset, entry.length, \"table '\" + tag + \"'\");", "", ["pdf_truetype"]),
     # barcode
