@@ -17,21 +17,21 @@ constexpr size_t kMaxStoredBlock = 65535;
 
 enum class BlockType { kStored, kFixed, kDynamic };
 
-HuffmanCode FixedCode(int symbols, uint8_t (*lengthOf)(int)) {
-    std::vector<uint8_t> lengths;
-    for (int s = 0; s < symbols; ++s) lengths.push_back(lengthOf(s));
-    std::vector<uint16_t> codes = CanonicalCodes(lengths);
-    return {std::move(lengths), std::move(codes)};
+HuffmanCode FixedCode(size_t symbols, uint8_t (*lengthOf)(size_t)) {
+    HuffmanCode code;
+    for (size_t s = 0; s < symbols; ++s) code.lengths[s] = lengthOf(s);
+    CanonicalCodes({code.lengths.data(), symbols}, {code.codes.data(), symbols});
+    return code;
 }
 
 const HuffmanCode& FixedLitLen() {
     static const HuffmanCode code =
-        FixedCode(288, [](int s) -> uint8_t { return s < 144 ? 8 : s < 256 ? 9 : s < 280 ? 7 : 8; });
+        FixedCode(288, [](size_t s) -> uint8_t { return s < 144 ? 8 : s < 256 ? 9 : s < 280 ? 7 : 8; });
     return code;
 }
 
 const HuffmanCode& FixedDist() {
-    static const HuffmanCode code = FixedCode(32, [](int) -> uint8_t { return 5; });
+    static const HuffmanCode code = FixedCode(32, [](size_t) -> uint8_t { return 5; });
     return code;
 }
 

@@ -5,6 +5,7 @@
 #include "app/screen_controls.hpp"
 #include "app/screen_reactions.hpp"
 #include "archive/descriptors.hpp"
+#include "tests/app_screen/screen_text.hpp"
 #include "tests/support/demo_installation.hpp"
 #include "tools/demo/base_layout.hpp"
 #include "tools/demo/record_fields.hpp"
@@ -23,70 +24,58 @@ using test::Company;
 
 class CompanyListTest : public test::DemoInstallationTest {};
 
+// A new order lists the live records again, clears the selection and unticks "select all".
 TEST_F(CompanyListTest, OrderByNameAndByCodeAndOnlyLiveRecords) {
     WriteCompanies({Company(2, "BETA SERVIZI SRL"), Company(4, "ZETA CESSATA SRL", "99"),
                     Company(7, "ALFA COSTRUZIONI SPA"), Company(12, "alfa minuscola snc")});
     Program& program = StartProgram();
     EXPECT_EQ(ListedCodes(), (Codes{"002", "007", "012"}));
-    EXPECT_EQ(program.screen.currentCompany, 0);
+    auto companies = [&program] {
+        const std::string text = test::ScreenText(program.screen);
+        return text.substr(text.find("| by"));
+    };
+    TickAllCompanies(program, true);
+    EXPECT_EQ(companies(), "| by code | companies 111 all \"Deseleziona tutte le ditte\"");
 
+    program.screen.focus.clear();
     ChooseOrder(program, kOrderByName);
     // Letters compare without regard to case, as a sorted list does.
     EXPECT_EQ(ListedCodes(), (Codes{"007", "012", "002"}));
+    EXPECT_EQ(companies(), "| by name | companies *000 \"Seleziona tutte le ditte\"");
+    EXPECT_EQ(program.screen.focus, "ListAzi");
 
     ChooseOrder(program, kOrderByCode);
     EXPECT_EQ(ListedCodes(), (Codes{"002", "007", "012"}));
 }
 
+// The name's first part ends in blanks: its continuation follows the trimmed first part. The text
+// after the code (a branch and a code of three characters) stays hidden, and the code is the record's,
+// not the entry's last three characters.
 TEST_F(CompanyListTest, EntryLayoutInBothOrders) {
-    // The name's first part ends in blanks; its continuation follows the trimmed first part.
-    WriteCompanies({Company(7, Pad("STUDIO TECNICO ASSOCIATO DI", 30) + "ROSSI SRL")});
-    Program& program = StartProgram();
-    std::string name50 = Pad("STUDIO TECNICO ASSOCIATO DIROSSI SRL", 50);
-    ASSERT_EQ(program.screen.companies.size(), 1u);
-    EXPECT_EQ(program.screen.companies[0].text, "007 " + name50 + std::string(30, ' ') + "007");
-    EXPECT_EQ(program.screen.companies[0].code, "007");
-
-    EXPECT_EQ(VisiblePart(program.screen.companies[0], false), "007 " + name50);
-
-    ChooseOrder(program, kOrderByName);
-    ASSERT_EQ(program.screen.companies.size(), 1u);
-    EXPECT_EQ(program.screen.companies[0].text, name50 + " 007" + std::string(30, ' ') + "007");
-    EXPECT_EQ(program.screen.companies[0].code, "007");
-    EXPECT_EQ(VisiblePart(program.screen.companies[0], true), name50 + " 007");
-}
-
-TEST_F(CompanyListTest, CodeStaysBesideAnEntryWhoseTextEndsInOtherCharacters) {
     const auto length = static_cast<std::size_t>(demo::DemoRecordLength(1));
-    std::string record = demo::CompanyRecord(Company(7, "ALFA COSTRUZIONI SPA"), length);
-    demo::PutField(record, archive::T302, "SEDE NORD");
-    demo::PutField(record, archive::T491, "X12");
-    writer_->WriteRecords(1, {std::string(length, ' '), std::string(length, ' '), record});
+    std::string branch = demo::CompanyRecord(Company(8, "ALFA COSTRUZIONI SPA"), length);
+    demo::PutField(branch, archive::T302, "SEDE NORD");
+    demo::PutField(branch, archive::T491, "X12");
+    std::vector<std::string> records(6, std::string(length, ' '));
+    records.push_back(demo::CompanyRecord(Company(7, Pad("STUDIO TECNICO ASSOCIATO DI", 30) + "ROSSI SRL"), length));
+    records.push_back(branch);
+    writer_->WriteRecords(1, records);
     Program& program = StartProgram();
+    const std::string studio = Pad("STUDIO TECNICO ASSOCIATO DIROSSI SRL", 50), alfa = Pad("ALFA COSTRUZIONI SPA", 50);
+    const std::string gap(30, ' ');
+    // Each entry as its whole text, its code and its visible part.
+    auto entries = [&program] {
+        std::vector<std::string> lines;
+        for (const CompanyEntry& entry : program.screen.companies) {
+            lines.push_back(entry.text + "|" + entry.code + "|" + VisiblePart(entry, program.screen.orderByName));
+        }
+        return lines;
+    };
+    EXPECT_EQ(entries(), (Codes{"007 " + studio + gap + "007|007|007 " + studio,
+                               "008 " + alfa + gap + "008SEDE NORDX12|008|008 " + alfa}));
     ChooseOrder(program, kOrderByName);
-    ASSERT_EQ(program.screen.companies.size(), 1u);
-    const CompanyEntry& entry = program.screen.companies[0];
-    EXPECT_EQ(entry.text, Pad("ALFA COSTRUZIONI SPA", 50) + " 007" + std::string(30, ' ') +
-                              "007SEDE NORDX12");
-    EXPECT_EQ(entry.code, "007");  // not "X12", the entry's last three characters
-    // The name's padding holds 30 blanks; the code after it is still in view, the rest is not.
-    EXPECT_EQ(VisiblePart(entry, true), Pad("ALFA COSTRUZIONI SPA", 50) + " 007");
-}
-
-TEST_F(CompanyListTest, NewOrderClearsTheSelectionAndUnticksSelectAll) {
-    WriteCompanies({Company(2, "BETA SERVIZI SRL"), Company(7, "ALFA COSTRUZIONI SPA")});
-    Program& program = StartProgram();
-    TickAllCompanies(program, true);
-    EXPECT_EQ(program.screen.companySelected, std::vector<bool>(2, true));
-    EXPECT_EQ(program.screen.allCompaniesCaption, "Deseleziona tutte le ditte");
-
-    program.screen.focus.clear();
-    ChooseOrder(program, kOrderByName);
-    EXPECT_EQ(program.screen.companySelected, std::vector<bool>(2, false));
-    EXPECT_FALSE(program.screen.allCompanies);
-    EXPECT_EQ(program.screen.allCompaniesCaption, "Seleziona tutte le ditte");
-    EXPECT_EQ(program.screen.currentCompany, 0);
-    EXPECT_EQ(program.screen.focus, "ListAzi");
+    EXPECT_EQ(entries(), (Codes{alfa + " 008" + gap + "008SEDE NORDX12|008|" + alfa + " 008",
+                               studio + " 007" + gap + "007|007|" + studio + " 007"}));
 }
 
 TEST_F(CompanyListTest, EmptyArchiveGivesAnEmptyListWithNoCurrentEntry) {

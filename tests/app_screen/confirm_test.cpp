@@ -9,6 +9,7 @@
 #include "app/screen_confirm.hpp"
 #include "app/screen_controls.hpp"
 #include "app/screen_reactions.hpp"
+#include "tests/app_screen/screen_text.hpp"
 #include "tests/support/demo_installation.hpp"
 #include "tests/support/error_of.hpp"
 #include "tests/support/recording_reports.hpp"
@@ -17,6 +18,20 @@ namespace kv::app {
 namespace {
 
 using test::Company;
+
+// The request's choices in one line: each company's place in the list, code and name, the months,
+// the year, the certificates' date and the order.
+std::string RequestText(const ReportRequest& request) {
+    std::string text;
+    for (const SelectedCompany& company : request.companies) {
+        text += (text.empty() ? "" : ", ") + std::to_string(company.position) + " " + company.code + " " +
+                company.text.substr(0, company.text.find("  "));
+    }
+    text += request.allMonths ? " | months all " : " | months ";
+    for (bool month : request.months) text += month ? "1" : "0";
+    return text + (request.currentYear ? " | current " : " | previous ") + request.yearText + " | " +
+           request.certificateDate + (request.orderByName ? " | by name" : " | by code");
+}
 
 class ConfirmTest : public test::DemoInstallationTest {
 protected:
@@ -42,7 +57,7 @@ TEST_F(ConfirmTest, EachIncompleteChoiceNamesWhatIsMissingAndChangesNothing) {
         SelectCompany(program, 1, company);
         program.screen.report = report ? kRegistroCompensi : -1;
         ChooseYear(program, kCorrente);
-        const ScreenState before = program.screen;
+        const std::string before = test::ScreenText(program.screen);
 
         EXPECT_EQ(Confirm(), ConfirmResult::StoppedOnChoice);
 
@@ -57,8 +72,7 @@ TEST_F(ConfirmTest, EachIncompleteChoiceNamesWhatIsMissingAndChangesNothing) {
         EXPECT_EQ(box.icon, platform::Icon::Information);
         messages.insert(box.text);
         EXPECT_TRUE(reports_.calls.empty());
-        EXPECT_EQ(program.screen.companySelected, before.companySelected);
-        EXPECT_EQ(program.screen.report, before.report);
+        EXPECT_EQ(test::ScreenText(program.screen), before);
         EXPECT_FALSE(program.screen.ANNOCORRENTE);
         ChooseYear(program, kPrecedente);
     }
@@ -82,22 +96,9 @@ TEST_F(ConfirmTest, RequestCarriesTheChoicesAndEachReportGoesToItsDriver) {
 
     ASSERT_EQ(reports_.calls.size(), 1u);
     EXPECT_EQ(reports_.calls[0].driver, "certificazioni");
-    const ReportRequest& request = reports_.calls[0].request;
-    ASSERT_EQ(request.companies.size(), 2u);
-    EXPECT_EQ(request.companies[0].position, 0);
-    EXPECT_EQ(request.companies[0].code, "007");
-    EXPECT_EQ(request.companies[0].text.rfind("ALFA COSTRUZIONI SPA", 0), 0u);
-    EXPECT_EQ(request.companies[1].position, 2);
-    EXPECT_EQ(request.companies[1].code, "009");
-    std::array<bool, 12> months{};
-    months[2] = months[11] = true;
-    EXPECT_EQ(request.months, months);
-    EXPECT_FALSE(request.allMonths);
-    EXPECT_TRUE(request.currentYear);
-    EXPECT_EQ(request.yearText, "2025");
     EXPECT_TRUE(reports_.calls[0].MODOPDF);
-    EXPECT_EQ(request.certificateDate, "28/02/2026");
-    EXPECT_TRUE(request.orderByName);
+    EXPECT_EQ(RequestText(reports_.calls[0].request), "0 007 ALFA COSTRUZIONI SPA, 2 009 GAMMA IMPIANTI "
+                                                      "SNC | months 001000000001 | current 2025 | 28/02/2026 | by name");
     EXPECT_TRUE(program.screen.ANNOCORRENTE);
     EXPECT_FALSE(program.screen.TUTTIMESI);
     EXPECT_EQ(program.screen.ANNOSTAMPA, "2025");
@@ -112,8 +113,9 @@ TEST_F(ConfirmTest, RequestCarriesTheChoicesAndEachReportGoesToItsDriver) {
         ASSERT_EQ(Confirm(), ConfirmResult::ReportRan);
         EXPECT_EQ(reports_.calls.back().driver, drivers[report]);
         EXPECT_FALSE(reports_.calls.back().MODOPDF);  // the reset chose "Stampa Laser"
-        EXPECT_EQ(reports_.calls.back().request.allMonths, !payees);
-        EXPECT_EQ(reports_.calls.back().request.companies.size(), payees ? 0u : 1u);
+        EXPECT_EQ(RequestText(reports_.calls.back().request),
+                  payees ? " | months 000000000000 | previous 2024 |  | by name"
+                         : "1 002 BETA SERVIZI SRL | months all 111111111111 | previous 2024 |  | by name");
     }
     EXPECT_TRUE(dialogs_.shown().empty());
 }
@@ -139,7 +141,7 @@ TEST_F(ConfirmTest, ARunLogThatCannotBeWrittenIsSaidOnce) {
 TEST_F(ConfirmTest, ConfirmResetsTheChoicesButKeepsTheListOrder) {
     Program& program = *program_;
     ChooseOrder(program, kOrderByName);
-    std::vector<CompanyEntry> listed = program.screen.companies;
+    const std::vector<std::string> listed = ListedCodes();
     TickAllCompanies(program, true);
     TickAllMonths(program, false);
     SelectMonth(program, 4, true);
@@ -150,23 +152,10 @@ TEST_F(ConfirmTest, ConfirmResetsTheChoicesButKeepsTheListOrder) {
 
     ASSERT_EQ(Confirm(), ConfirmResult::ReportRan);
 
-    const ScreenState& screen = program.screen;
-    EXPECT_TRUE(screen.previousYear);
-    EXPECT_TRUE(screen.allMonths);
-    EXPECT_EQ(screen.monthSelected, std::vector<bool>(12, true));
-    EXPECT_FALSE(screen.monthListEnabled);
-    EXPECT_EQ(screen.report, -1);
-    EXPECT_TRUE(screen.printerOutput);
-    EXPECT_EQ(screen.companySelected, std::vector<bool>(3, false));
-    EXPECT_EQ(screen.currentCompany, -1);
-    EXPECT_FALSE(screen.waitPanelVisible);
-    EXPECT_EQ(screen.waitPanelCaption, "");
-    EXPECT_TRUE(screen.orderByName);
     // The reset does not touch "Seleziona tutte le ditte", and unchoosing a report is no click.
-    EXPECT_TRUE(screen.allCompanies);
-    EXPECT_EQ(screen.allCompaniesCaption, "Deseleziona tutte le ditte");
-    ASSERT_EQ(screen.companies.size(), listed.size());
-    for (std::size_t i = 0; i < listed.size(); ++i) EXPECT_EQ(screen.companies[i].text, listed[i].text);
+    EXPECT_EQ(test::ScreenText(program.screen), "year 2024 previous | months all 111111111111 locked | report -1 | "
+                                                "printer | by name | companies 000 all \"Deseleziona tutte le ditte\"");
+    EXPECT_EQ(ListedCodes(), listed);
 }
 
 // One question before a print run: Riprova looks again, Crea PDF makes the run a PDF run, Annulla

@@ -7,6 +7,7 @@
 #include "app/screen_controls.hpp"
 #include "app/screen_reactions.hpp"
 #include "platform/errors.hpp"
+#include "tests/app_screen/screen_text.hpp"
 #include "tests/support/demo_installation.hpp"
 
 namespace kv::app {
@@ -17,18 +18,12 @@ protected:
     ReactionsTest() { StartProgram(); }
 };
 
-// The choices a confirm resets to are tested with the confirm; these are start-up's own.
+// The choices a confirm resets to are tested with the confirm; these are start-up's own (period 2025,
+// "Precedente"). The output layer names the holder as each PDF document's Creator.
 TEST_F(ReactionsTest, StartUpLeavesTheInitialChoices) {
-    const ScreenState& screen = program_->screen;
-    EXPECT_EQ(screen.yearLabel, "2024");  // period 2025, "Precedente"
-    EXPECT_EQ(screen.report, -1);
-    EXPECT_FALSE(screen.dateFrameVisible);
-    EXPECT_FALSE(screen.orderByName);
-    EXPECT_FALSE(screen.allCompanies);
-    EXPECT_EQ(screen.allCompaniesCaption, "Seleziona tutte le Ditte");
-    EXPECT_EQ(screen.currentCompany, 0);
+    EXPECT_EQ(test::ScreenText(program_->screen), "year 2024 previous | months all 111111111111 locked | report -1 | "
+                                                  "printer | by code | companies *0000000 \"Seleziona tutte le Ditte\"");
     EXPECT_TRUE(dialogs_.shown().empty());
-    // The output layer names the holder as each PDF document's Creator.
     EXPECT_EQ(program_->output.holderName, "STUDIO MARINI & ASSOCIATI");
 }
 

@@ -1,7 +1,6 @@
 // Damaged index files end in a clear run-time error (321, naming the node), never in a crash
 // or an endless walk.
 
-
 #include "archive/file_open.hpp"
 #include "archive/file_table.hpp"
 #include "isam_fixture.hpp"
@@ -11,7 +10,6 @@ namespace kv::test {
 namespace {
 
 using namespace archive::isam;
-constexpr size_t kNodeSize = 128 * (kKeyLength + 7);
 
 class IsamDamage : public IsamFixture {
 protected:

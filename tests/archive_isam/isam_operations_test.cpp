@@ -11,8 +11,6 @@ namespace {
 using namespace archive::isam;
 
 const std::string kSentinel(kKeyLength, static_cast<char>(252));
-constexpr size_t kEntrySize = kKeyLength + 7;
-constexpr size_t kNodeSize = 128 * kEntrySize;
 
 std::string FreeEntry(char level) { return kSentinel + level + "000000"; }
 

@@ -12,6 +12,7 @@ namespace {
 
 using namespace archive::isam;
 using Reference = std::map<std::string, double>;
+using Entries = std::vector<std::pair<std::string, double>>;
 
 class IsamProperty : public IsamFixture {
 protected:
@@ -23,7 +24,7 @@ protected:
     // key moved.
     std::string Root() {
         std::ifstream file(PathOf("PARCI.IDX"), std::ios::binary);
-        std::string root(128 * (kKeyLength + 7), '\0');
+        std::string root(kNodeSize, '\0');
         file.read(root.data(), static_cast<std::streamsize>(root.size()));
         return root;
     }
@@ -32,13 +33,8 @@ protected:
     void ExpectMatches(const Reference& reference, const std::string& after) {
         IndexAudit audit = Audit();
         ASSERT_TRUE(audit.problems.empty()) << after << ": " << audit.problems.front();
-        ASSERT_EQ(audit.entries.size(), reference.size()) << after;
-        auto expected = reference.begin();
-        for (const auto& [key, record] : audit.entries) {
-            ASSERT_EQ(key, expected->first) << after;
-            ASSERT_EQ(record, expected->second) << after;
-            ++expected;
-        }
+        ASSERT_EQ(Entries(audit.entries.begin(), audit.entries.end()), Entries(reference.begin(), reference.end()))
+            << after;
     }
 
     // Read-next from `key` gives the reference's next key, or the end.

@@ -3,42 +3,19 @@
 
 #include <gtest/gtest.h>
 
-#include "archive/archive_state.hpp"
 #include "archive/descriptors.hpp"
 #include "archive/repository.hpp"
-#include "platform/scripted_dialogs.hpp"
-#include "tests/support/test_support.hpp"
+#include "tests/support/archive_fixture.hpp"
 
 namespace kv::archive {
 namespace {
 
-// Records every error it is sent and lets the failing read go on with an empty result.
-class RecordingReporter : public platform::ErrorReporter {
-public:
-    platform::ErrorAction SEGNALAERRORE(const platform::RuntimeError& error,
-                                        const platform::CallTrail& trail) override {
-        numbers.push_back(error.number());
-        lastTrailName = trail.Current();
-        return platform::ErrorAction::Skip;
-    }
-    std::vector<int> numbers;
-    std::string lastTrailName;
-};
-
 class RepositoryTest : public ::testing::Test {
 protected:
-    RepositoryTest() : services(platform::Files(platform::DriveMap(dir.path()))), state(services) {
-        services.dialogs = &dialogs;
-        services.reporter = &reporter;
-    }
+    std::vector<std::string> Messages() const { return fx.dialogs.texts(); }
 
-    std::vector<std::string> Messages() const { return dialogs.texts(); }
-
-    test::TempDir dir{"archive_repo"};
-    platform::ScriptedDialogs dialogs;
-    RecordingReporter reporter;
-    platform::Services services;
-    ArchiveState state;
+    test::ArchiveFixture fx{{}};
+    ArchiveState& state = fx.state;
 };
 
 TEST_F(RepositoryTest, NumbersKeepZerosAndNormaliseSignAndDecimals) {

@@ -9,6 +9,7 @@
 #include "cli/batch_main.hpp"
 #include "cli/batch_screen.hpp"
 #include "platform/errors.hpp"
+#include "tests/app_screen/screen_text.hpp"
 #include "tests/support/demo_installation.hpp"
 #include "tests/support/recording_reports.hpp"
 
@@ -63,43 +64,21 @@ protected:
         return program.screen;
     }
 
-    std::vector<std::string> SelectedCodes(const app::ScreenState& screen) {
-        std::vector<std::string> codes;
-        for (std::size_t i = 0; i < screen.companies.size(); ++i) {
-            if (screen.companySelected[i]) codes.push_back(screen.companies[i].code);
-        }
-        return codes;
-    }
-
     int reportsRun_ = 0;
     bool pdf_ = false;
     int openFiles_ = 0;
 };
 
+// The order comes first, so the companies are picked in the list ordered by name (ALFA 007, BETA 002,
+// GAMMA 009); --uscita defaults to pdf; choosing the certificates fills in today's date.
 TEST_F(BatchScreenTest, OptionsActAsClicksInTheirOrder) {
-    // The order comes first, so the companies are picked in the list ordered by name.
-    app::ScreenState screen = Screen({"--ditte", "9,02", "--ordine", "ragione", "--anno", "corrente",
-                                      "--mesi=12,1,12", "--report", "certificazioni", "--data",
-                                      "15/01/2026"});
-    EXPECT_TRUE(screen.orderByName);
-    EXPECT_EQ(SelectedCodes(screen), (std::vector<std::string>{"002", "009"}));
-    EXPECT_EQ(screen.yearLabel, "2025");
-    EXPECT_FALSE(screen.allMonths);
-    std::vector<bool> months(12, false);
-    months[0] = months[11] = true;
-    EXPECT_EQ(screen.monthSelected, months);
-    EXPECT_EQ(screen.report, app::kCertificazioni);
-    EXPECT_EQ(screen.date, "15/01/2026");
-    EXPECT_FALSE(screen.printerOutput);  // --uscita defaults to pdf
-
-    screen = Screen({"--ditte", "tutte", "--report", "certificazioni", "--uscita", "stampa"});
-    EXPECT_FALSE(screen.orderByName);
-    EXPECT_EQ(SelectedCodes(screen), (std::vector<std::string>{"002", "007", "009"}));
-    EXPECT_EQ(screen.allCompaniesCaption, "Deseleziona tutte le ditte");
-    EXPECT_EQ(screen.yearLabel, "2024");
-    EXPECT_TRUE(screen.allMonths);
-    EXPECT_EQ(screen.date, "06/12/2026");  // today, filled by choosing the certificates
-    EXPECT_TRUE(screen.printerOutput);
+    EXPECT_EQ(test::ScreenText(Screen({"--ditte", "9,02", "--ordine", "ragione", "--anno", "corrente", "--mesi=12,1,12",
+                                       "--report", "certificazioni", "--data", "15/01/2026"})),
+              "year 2025 current | months *100000000001 | report 3 dated 15/01/2026 | pdf | by name | companies "
+              "0*11 \"Seleziona tutte le ditte\"");
+    EXPECT_EQ(test::ScreenText(Screen({"--ditte", "tutte", "--report", "certificazioni", "--uscita", "stampa"})),
+              "year 2024 previous | months all 111111111111 locked | report 3 dated 06/12/2026 | printer | by code | "
+              "companies 111 all \"Deseleziona tutte le ditte\"");
 }
 
 TEST_F(BatchScreenTest, ChoicesTheScreenCannotTake) {

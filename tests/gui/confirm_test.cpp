@@ -1,5 +1,5 @@
-// Conferma on the window: the wait panel and its progress bar while the report
-// runs, and the screen reset afterwards.
+// Conferma on the window: the wait panel and its progress bar while the report runs, closing refused
+// meanwhile, and the screen reset afterwards, as the model holds it and as the screen shows it.
 
 #include <QApplication>
 #include <QProgressBar>
@@ -10,25 +10,43 @@
 namespace kv::gui {
 namespace {
 
-TEST_F(WindowTest, ConfirmShowsTheWaitPanelRunsTheReportAndResetsTheScreen) {
+// What the screen shows of a widget now, and what the widget draws when asked to now.
+QImage OnScreen(QWidget* widget) {
+    QApplication::processEvents();  // the paints pending
+    const QPoint at = widget->mapTo(widget->window(), QPoint(0, 0));
+    return widget->screen()
+        ->grabWindow(widget->window()->winId(), at.x(), at.y(), widget->width(), widget->height())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+QImage Drawn(QWidget* widget) { return widget->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+TEST_F(WindowTest, ConfirmRunsTheReportUnderTheWaitPanelThenResetsTheScreen) {
     WriteCompanies({Company(2, "BETA SERVIZI SRL"), Company(7, "ALFA COSTRUZIONI SPA"),
                     Company(3, "GAMMA IMPIANTI")});
     Start();
+    auto* list = Control<QListWidget>("ListAzi");
     Click("OptOrdListAzi", 1);
     QStringList order = ListTexts("ListAzi");
-    ClickItem(Control<QListWidget>("ListAzi"), 0);
-    ClickItem(Control<QListWidget>("ListAzi"), 2);
+    ClickItem(list, 0);
+    ClickItem(list, 2);
     Click("OptionAnno", 1);
     Click("OptionStampa", 1);
     Click("OptionDoc", 3);
-    // The bar shows what the report tells through the request's callback.
+    ASSERT_TRUE(OnScreen(list->viewport()) == Drawn(list->viewport()));
+    // The bar shows what the report tells through the request's callback; the window stays open when
+    // closed meanwhile; the report may hide the panel before its message.
     std::vector<int> bar;
+    bool closed = true, visibleAfterHide = true;
     reports_.during = [&](const app::ReportRequest& request) {
         auto* progress = Control<QProgressBar>("ProgressDitte");
         for (reports::ReportProgress told : {reports::ReportProgress{0, 2, 0, 0}, {0, 2, 1, 4}, {1, 2, 0, 0}}) {
             EXPECT_TRUE(request.progress(told));
             bar.push_back(progress->value() * 100 / progress->maximum());
         }
+        closed = window_->close();
+        request.hideWaitPanel();
+        visibleAfterHide = Control("Frame12")->isVisible();
     };
     Click("CmdConferma");
 
@@ -42,69 +60,26 @@ TEST_F(WindowTest, ConfirmShowsTheWaitPanelRunsTheReportAndResetsTheScreen) {
     EXPECT_EQ(bar, (std::vector<int>{0, 12, 50}));
     ASSERT_EQ(call.request.companies.size(), 2u);
     EXPECT_EQ(call.request.companies[1].code, "003");  // GAMMA
+    EXPECT_FALSE(closed);
+    EXPECT_FALSE(visibleAfterHide);
+    EXPECT_FALSE(window_->endStatus().has_value());
 
-    // Back to the initial choices; the list keeps its order.
+    // Back to the initial choices; the list keeps its order and shows no company selected, then every
+    // one once the model selects them all.
     EXPECT_FALSE(Control("Frame12")->isVisible());
     EXPECT_EQ(ListTexts("ListAzi"), order);
     EXPECT_TRUE(SelectedRows("ListAzi").empty());
-    EXPECT_TRUE(boxes_.seen().empty());
-}
-
-// What the screen shows of a widget now, and what the widget draws when asked to now.
-QImage OnScreen(QWidget* widget) {
-    QApplication::processEvents();  // the paints pending
-    const QPoint at = widget->mapTo(widget->window(), QPoint(0, 0));
-    return widget->screen()
-        ->grabWindow(widget->window()->winId(), at.x(), at.y(), widget->width(), widget->height())
-        .toImage()
-        .convertToFormat(QImage::Format_RGB32);
-}
-QImage Drawn(QWidget* widget) { return widget->grab().toImage().convertToFormat(QImage::Format_RGB32); }
-
-TEST_F(WindowTest, CompanyListShowsItsSelectionAfterARun) {
-    Start();
-    auto* list = Control<QListWidget>("ListAzi");
-    ClickItem(list, 0);
-    ClickItem(list, 1);
-    Click("OptionDoc", 0);
-    ASSERT_TRUE(OnScreen(list->viewport()) == Drawn(list->viewport()));
-    Click("CmdConferma");
-    ASSERT_EQ(reports_.calls.size(), 1u);
-    // The reset cleared the selection: the list on screen shows no company selected.
-    EXPECT_TRUE(SelectedRows("ListAzi").empty());
     EXPECT_TRUE(OnScreen(list->viewport()) == Drawn(list->viewport()));
-    // And every company, once the model selects them all.
     Click("CheckAzi");
     EXPECT_EQ(SelectedRows("ListAzi").size(), static_cast<std::size_t>(list->count()));
     EXPECT_TRUE(OnScreen(list->viewport()) == Drawn(list->viewport()));
-}
+    EXPECT_TRUE(boxes_.seen().empty());
 
-TEST_F(WindowTest, ReportThatHidesThePanelBeforeItsMessage) {
-    Start();
-    ClickItem(Control<QListWidget>("ListAzi"), 0);
-    Click("OptionDoc", 0);
-    bool visibleAfterHide = true;
-    reports_.during = [&](const app::ReportRequest& request) {
-        request.hideWaitPanel();
-        visibleAfterHide = Control("Frame12")->isVisible();
-    };
-    Click("CmdConferma");
-    EXPECT_FALSE(visibleAfterHide);
-}
-
-TEST_F(WindowTest, ClosingWhileAReportRunsWaitsForIt) {
-    Start();
-    ClickItem(Control<QListWidget>("ListAzi"), 0);
-    Click("OptionDoc", 0);
-    bool closed = true;
-    reports_.during = [&](const app::ReportRequest&) { closed = window_->close(); };
-    Click("CmdConferma");
-    EXPECT_FALSE(closed);
-    EXPECT_FALSE(window_->endStatus().has_value());
-    EXPECT_TRUE(window_->isVisible());
-    ASSERT_EQ(reports_.calls.size(), 1u);
-    // Afterwards the window closes as usual.
+    // Afterwards the window closes as usual, ending the program normally.
+    int ended = -1;
+    window_->SetOnEnd([&](int status) { ended = status; });
     EXPECT_TRUE(window_->close());
+    EXPECT_EQ(ended, 0);
     EXPECT_EQ(window_->endStatus(), 0);
 }
 

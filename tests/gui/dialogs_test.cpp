@@ -33,16 +33,11 @@ TEST(QtDialogsTest, BoxesKeepTitleIconButtonsAndLines) {
     report.icon = platform::Icon::Exclamation;
     EXPECT_EQ(dialogs.Show(report), platform::Answer::Ok);
 
-    ASSERT_EQ(boxes.seen().size(), 4u);
-    EXPECT_EQ(boxes.seen()[0].defaultButton, QMessageBox::Yes);
-    EXPECT_EQ(boxes.seen()[0].title, "Lumeo");
-    EXPECT_EQ(boxes.seen()[0].icon, QMessageBox::Critical);
-    EXPECT_EQ(boxes.seen()[0].buttons, QMessageBox::Yes | QMessageBox::No);
-    EXPECT_TRUE(boxes.seen()[0].buttonTexts.contains(QString::fromUtf8("S\xC3\xAC")));
-    EXPECT_TRUE(boxes.seen()[0].buttonTexts.contains("No"));
-    EXPECT_EQ(boxes.seen()[3].icon, QMessageBox::Warning);
-    EXPECT_EQ(boxes.seen()[3].buttons, QMessageBox::Ok);
-    EXPECT_EQ(boxes.seen()[3].text, "Errore 53 File not found\nCARICAINST\n\nLEGGIREC (1-1)");
+    const SeenBox asked{"Lumeo", "ERR.STAMPANTE - SI VUOLE RITENTARE ?", QMessageBox::Critical,
+                        QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes, {QString::fromUtf8("S\xC3\xAC"), "No"}};
+    const SeenBox reported{"Lumeo KVVELM", "Errore 53 File not found\nCARICAINST\n\nLEGGIREC (1-1)",
+                           QMessageBox::Warning, QMessageBox::Ok, QMessageBox::Ok, {"OK"}};
+    EXPECT_EQ(boxes.seen(), (std::vector<SeenBox>{asked, asked, asked, reported}));
 }
 
 TEST(QtDialogsTest, ClosingBoxOffersToOpenWhatTheRunWrote) {
@@ -61,15 +56,15 @@ TEST(QtDialogsTest, ClosingBoxOffersToOpenWhatTheRunWrote) {
     EXPECT_EQ(dialogs.Show(closing), platform::Answer::Ok);
     EXPECT_EQ(dialogs.Show(closing), platform::Answer::Ok);  // OK opens nothing
     EXPECT_EQ(opened, (std::vector<std::filesystem::path>{closing.openFile, closing.openFolder}));
-    ASSERT_EQ(boxes.seen().size(), 3u);
-    EXPECT_EQ(boxes.seen()[0].buttonTexts.size(), 3);
-    EXPECT_EQ(boxes.seen()[0].defaultButton, QMessageBox::Ok);
-
     // Without a folder or file, a plain OK box.
     closing.openFolder.clear();
     closing.openFile.clear();
     dialogs.Show(closing);
-    EXPECT_EQ(boxes.seen().back().buttonTexts, QStringList{"OK"});
+    SeenBox offering{QString::fromStdString(closing.title), QString::fromStdString(closing.text), QMessageBox::NoIcon,
+                     QMessageBox::Ok, QMessageBox::Ok, {"OK", "Apri cartella", "Apri PDF"}};
+    SeenBox plain = offering;
+    plain.buttonTexts = QStringList{"OK"};
+    EXPECT_EQ(boxes.seen(), (std::vector<SeenBox>{offering, offering, offering, plain}));
 }
 
 // A second start (the same function main calls) shows its box, ends with status 3 and brings the

@@ -34,7 +34,13 @@ struct SeenBox {
     QMessageBox::StandardButtons buttons;
     QMessageBox::StandardButton defaultButton;
     QStringList buttonTexts;
+    bool operator==(const SeenBox&) const = default;
 };
+inline void PrintTo(const SeenBox& box, std::ostream* out) {
+    *out << "{" << box.title.toStdString() << " | " << box.text.toStdString() << " | icon " << box.icon
+         << " | buttons " << box.buttons.toInt() << " default " << box.defaultButton << " | "
+         << box.buttonTexts.join(",").toStdString() << "}";
+}
 
 // Answers every modal message box that opens while it lives: the scripted buttons first, then OK,
 // or No for a question (so an unscripted printer error never retries for ever).

@@ -4,7 +4,10 @@
 #include <gtest/gtest.h>
 #include <zlib.h>
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
+#include <random>
 
 #include "bench/codec_inputs.hpp"
 #include "pdf/codec/deflate.hpp"
@@ -157,6 +160,70 @@ TEST(Huffman, LengthsRespectTheLimitAndFormCompleteCodes) {
     const auto two = folivo::codec::LimitedCodeLengths(one, 7, 2);
     EXPECT_EQ(two[0], 1);
     EXPECT_EQ(two[5], 1);
+}
+
+// Package-merge as the textbook states it, every item carrying how often each leaf is in it:
+// the reference for the encoder's table-free form. Leaves in order of weight, then of symbol;
+// a leaf goes before a package of the same weight.
+std::vector<uint8_t> TextbookLengths(const std::vector<uint32_t>& freqs, int maxBits, int minCodes) {
+    struct Item {
+        uint64_t weight;
+        std::vector<int> leaves;
+    };
+    std::vector<size_t> used;
+    for (size_t s = 0; s < freqs.size(); ++s)
+        if (freqs[s] > 0) used.push_back(s);
+    for (size_t s = 0; s < freqs.size() && used.size() < static_cast<size_t>(minCodes); ++s)
+        if (freqs[s] == 0) used.push_back(s);
+    auto weightOf = [&](size_t s) { return std::max<uint64_t>(freqs[s], 1); };
+    std::stable_sort(used.begin(), used.end(), [&](size_t a, size_t b) { return weightOf(a) < weightOf(b); });
+    std::vector<uint8_t> lengths(freqs.size(), 0);
+    if (used.size() == 1) lengths[used[0]] = 1;
+    if (used.size() < 2) return lengths;
+    std::vector<Item> leaves;
+    for (size_t i = 0; i < used.size(); ++i) {
+        leaves.push_back({weightOf(used[i]), std::vector<int>(used.size(), 0)});
+        leaves.back().leaves[i] = 1;
+    }
+    std::vector<Item> list = leaves;
+    for (int level = 1; level < maxBits; ++level) {
+        std::vector<Item> packages;
+        for (size_t i = 0; i + 1 < list.size(); i += 2) {
+            Item p{list[i].weight + list[i + 1].weight, list[i].leaves};
+            for (size_t j = 0; j < used.size(); ++j) p.leaves[j] += list[i + 1].leaves[j];
+            packages.push_back(std::move(p));
+        }
+        list.clear();
+        std::merge(leaves.begin(), leaves.end(), packages.begin(), packages.end(), std::back_inserter(list),
+                   [](const Item& a, const Item& b) { return a.weight < b.weight; });
+    }
+    for (size_t i = 0; i < 2 * used.size() - 2; ++i)
+        for (size_t j = 0; j < used.size(); ++j) lengths[used[j]] = static_cast<uint8_t>(lengths[used[j]] + list[i].leaves[j]);
+    return lengths;
+}
+
+TEST(Huffman, LengthsAreThoseOfTextbookPackageMerge) {
+    // Few distinct weights (ties everywhere), wide spreads, powers of two that force the limit, and
+    // tables with most symbols unused, at the sizes and limits Deflate's three codes have.
+    std::mt19937 rng(3);
+    for (int round = 0; round < 600; ++round) {
+        const size_t symbols = round % 3 == 0 ? 286 : round % 3 == 1 ? 30 : 19;
+        const int limit = symbols == 19 ? 7 : 15;
+        const int minCodes = symbols == 30 ? 0 : 2;
+        const uint32_t usedPerMille = 20 + rng() % 980;
+        std::vector<uint32_t> freqs(symbols);
+        for (auto& f : freqs) {
+            if (rng() % 1000 >= usedPerMille) continue;
+            switch (round / 3 % 4) {
+                case 0: f = 1 + rng() % 4; break;
+                case 1: f = 1 + rng() % 5000; break;
+                case 2: f = 1u << (rng() % 22); break;
+                default: f = 1 + (rng() % 3) * (rng() % 4) * 9; break;
+            }
+        }
+        SCOPED_TRACE("round " + std::to_string(round));
+        ASSERT_EQ(folivo::codec::LimitedCodeLengths(freqs, limit, minCodes), TextbookLengths(freqs, limit, minCodes));
+    }
 }
 
 TEST(CodeLengthRuns, RunsAreCutAtTheFormatsLimits) {
