@@ -74,10 +74,10 @@ protected:
 TEST_F(BatchScreenTest, OptionsActAsClicksInTheirOrder) {
     EXPECT_EQ(test::ScreenText(Screen({"--ditte", "9,02", "--ordine", "ragione", "--anno", "corrente", "--mesi=12,1,12",
                                        "--report", "certificazioni", "--data", "15/01/2026"})),
-              "year 2025 current | months *100000000001 | report 3 dated 15/01/2026 | pdf | by name | companies "
+              "year 2025 current | months *100000000001 | report 3 date field 15/01/2026 | pdf | by name | companies "
               "0*11 \"Seleziona tutte le ditte\"");
     EXPECT_EQ(test::ScreenText(Screen({"--ditte", "tutte", "--report", "certificazioni", "--uscita", "stampa"})),
-              "year 2024 previous | months all 111111111111 locked | report 3 dated 06/12/2026 | printer | by code | "
+              "year 2024 previous | months all 111111111111 locked | report 3 date field 06/12/2026 | printer | by code | "
               "companies 111 all \"Deseleziona tutte le ditte\"");
 }
 

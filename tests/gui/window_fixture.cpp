@@ -24,13 +24,10 @@ void BoxWatcher::AnswerOpenBox() {
                             buttonTexts});
     QAbstractButton* button = box->button(QMessageBox::No);
     if (!button) button = box->button(QMessageBox::Ok);
-    if (!scriptTexts_.empty()) {
+    if (!script_.empty()) {
         for (QAbstractButton* candidate : box->buttons()) {
-            if (candidate->text() == scriptTexts_.front()) button = candidate;
+            if (candidate->text() == script_.front()) button = candidate;
         }
-        scriptTexts_.pop_front();
-    } else if (!script_.empty()) {
-        button = box->button(script_.front());
         script_.pop_front();
     }
     if (!button) button = box->buttons().value(0);
