@@ -17,21 +17,21 @@ constexpr size_t kMaxStoredBlock = 65535;
 
 enum class BlockType { kStored, kFixed, kDynamic };
 
-HuffmanCode FixedCode(int symbols, uint8_t (*lengthOf)(int)) {
-    std::vector<uint8_t> lengths;
-    for (int s = 0; s < symbols; ++s) lengths.push_back(lengthOf(s));
-    std::vector<uint16_t> codes = CanonicalCodes(lengths);
-    return {std::move(lengths), std::move(codes)};
+HuffmanCode FixedCode(size_t symbols, uint8_t (*lengthOf)(size_t)) {
+    HuffmanCode code;
+    for (size_t s = 0; s < symbols; ++s) code.lengths[s] = lengthOf(s);
+    CanonicalCodes({code.lengths.data(), symbols}, {code.codes.data(), symbols});
+    return code;
 }
 
 const HuffmanCode& FixedLitLen() {
     static const HuffmanCode code =
-        FixedCode(288, [](int s) -> uint8_t { return s < 144 ? 8 : s < 256 ? 9 : s < 280 ? 7 : 8; });
+        FixedCode(288, [](size_t s) -> uint8_t { return s < 144 ? 8 : s < 256 ? 9 : s < 280 ? 7 : 8; });
     return code;
 }
 
 const HuffmanCode& FixedDist() {
-    static const HuffmanCode code = FixedCode(32, [](int) -> uint8_t { return 5; });
+    static const HuffmanCode code = FixedCode(32, [](size_t) -> uint8_t { return 5; });
     return code;
 }
 
@@ -65,7 +65,7 @@ struct LengthCodes {
 };
 
 LengthCodes CodeLengths(const HuffmanCode& litLen) {
-    LengthCodes t{};
+    LengthCodes t;  // lengths 0..2 are never looked up
     for (int length = kMinMatch; length <= kMaxMatch; ++length) {
         const size_t lc = kLengthCodeOf[static_cast<size_t>(length)];
         const int codeBits = litLen.lengths[257 + lc];
@@ -75,8 +75,9 @@ LengthCodes CodeLengths(const HuffmanCode& litLen) {
     return t;
 }
 
-void WriteTokens(BitWriter& out, const Lz77Result& lz, const HuffmanCode& litLen, const HuffmanCode& dist) {
+void WriteTokens(BitWriter& writer, const Lz77Result& lz, const HuffmanCode& litLen, const HuffmanCode& dist) {
     const LengthCodes lengths = CodeLengths(litLen);
+    BitWriter out = writer;
     for (const Lz77Token& t : lz.tokens) {
         if (t.distance == 0) {
             out.Put(litLen.codes[t.value], litLen.lengths[t.value]);
@@ -87,6 +88,7 @@ void WriteTokens(BitWriter& out, const Lz77Result& lz, const HuffmanCode& litLen
         out.Put(dist.codes[dc] | (t.distance - kDistBase[dc]) << dist.lengths[dc], dist.lengths[dc] + kDistExtra[dc]);
     }
     out.Put(litLen.codes[kEndOfBlock], litLen.lengths[kEndOfBlock]);
+    writer = out;
 }
 
 // The raw bytes in stored blocks of at most 65535 bytes; only the last is final.

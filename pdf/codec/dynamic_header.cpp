@@ -1,5 +1,7 @@
 #include "pdf/codec/dynamic_header.hpp"
 
+#include <algorithm>
+
 #include "pdf/codec/huffman.hpp"
 
 namespace folivo::codec {
@@ -8,17 +10,19 @@ namespace {
 constexpr std::array<uint8_t, kCodeLenSymbols> kCodeLenExtraBits{0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
                                                                  0, 0, 0, 0, 0, 0, 2, 3, 7};
 
-HuffmanCode MakeCode(std::vector<uint8_t> lengths) {
-    HuffmanCode code;
-    code.codes = CanonicalCodes(lengths);
-    code.lengths = std::move(lengths);
-    return code;
+// The optimal code of at most maxBits bits for the first `symbols` entries of freqs.
+void MakeCode(const uint32_t* freqs, size_t symbols, int maxBits, int minCodes, HuffmanCode& code) {
+    const std::span<uint8_t> lengths(code.lengths.data(), symbols);
+    LimitedCodeLengths({freqs, symbols}, maxBits, minCodes, lengths);
+    if (minCodes == 0 && std::all_of(lengths.begin(), lengths.end(), [](uint8_t len) { return len == 0; }))
+        lengths[0] = 1;  // no symbol used: one code of length 1
+    CanonicalCodes(lengths, {code.codes.data(), symbols});
 }
 
 // Number of codes to send: up to the last non-zero length, at least `minimum`.
-int UsedPrefix(const std::vector<uint8_t>& lengths, int minimum) {
-    int n = static_cast<int>(lengths.size());
-    while (n > minimum && lengths[static_cast<size_t>(n - 1)] == 0) --n;
+int UsedPrefix(const uint8_t* lengths, int count, int minimum) {
+    int n = count;
+    while (n > minimum && lengths[n - 1] == 0) --n;
     return n;
 }
 
@@ -66,22 +70,21 @@ void AppendCodeLengthRuns(const uint8_t* lengths, int count, std::vector<CodeLen
 DynamicHeader BuildDynamicHeader(const std::array<uint32_t, kLitLenSymbols>& litLenFreq,
                                  const std::array<uint32_t, kDistSymbols>& distFreq) {
     DynamicHeader h;
-    h.litLen = MakeCode(LimitedCodeLengths(litLenFreq, 15, 2));
-    auto distLengths = LimitedCodeLengths(distFreq, 15, 0);
-    if (UsedPrefix(distLengths, 0) == 0) distLengths[0] = 1;  // no distances: one code of length 1
-    h.dist = MakeCode(std::move(distLengths));
-    h.hlit = UsedPrefix(h.litLen.lengths, 257);
-    h.hdist = UsedPrefix(h.dist.lengths, 1);
+    MakeCode(litLenFreq.data(), kLitLenSymbols, 15, 2, h.litLen);
+    MakeCode(distFreq.data(), kDistSymbols, 15, 0, h.dist);
+    h.hlit = UsedPrefix(h.litLen.lengths.data(), kLitLenSymbols, 257);
+    h.hdist = UsedPrefix(h.dist.lengths.data(), kDistSymbols, 1);
 
+    h.items.reserve(kLitLenSymbols + kDistSymbols);
     AppendCodeLengthRuns(h.litLen.lengths.data(), h.hlit, h.items);
     AppendCodeLengthRuns(h.dist.lengths.data(), h.hdist, h.items);
     std::array<uint32_t, kCodeLenSymbols> clFreq{};
     for (const auto& item : h.items) ++clFreq[item.symbol];
-    h.codeLen = MakeCode(LimitedCodeLengths(clFreq, 7, 2));
+    MakeCode(clFreq.data(), kCodeLenSymbols, 7, 2, h.codeLen);
 
-    std::vector<uint8_t> ordered(kCodeLenSymbols);
+    std::array<uint8_t, kCodeLenSymbols> ordered;
     for (size_t i = 0; i < ordered.size(); ++i) ordered[i] = h.codeLen.lengths[kCodeLengthOrder[i]];
-    h.hclen = UsedPrefix(ordered, 4);
+    h.hclen = UsedPrefix(ordered.data(), kCodeLenSymbols, 4);
 
     h.bits = 5 + 5 + 4 + 3 * static_cast<uint64_t>(h.hclen);
     for (const auto& item : h.items) h.bits += h.codeLen.lengths[item.symbol] + kCodeLenExtraBits[item.symbol];

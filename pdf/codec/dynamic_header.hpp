@@ -10,9 +10,11 @@
 
 namespace folivo::codec {
 
+// A code's lengths and bit-reversed codes by symbol; the symbols past the alphabet stay 0.
 struct HuffmanCode {
-    std::vector<uint8_t> lengths;
-    std::vector<uint16_t> codes;  // bit-reversed
+    static constexpr size_t kRoom = 288;  // the largest alphabet, the fixed literal/length code's
+    std::array<uint8_t, kRoom> lengths{};
+    std::array<uint16_t, kRoom> codes{};
 };
 
 // One symbol of the code-length alphabet with its extra-bits value (for 16, 17 and 18).

@@ -15,84 +15,115 @@ constexpr auto kReversedByte = [] {
     return table;
 }();
 
+constexpr size_t kMaxLeaves = 288;
+constexpr int kMaxLimit = 15;
+constexpr size_t kListRoom = 2 * kMaxLeaves + 2;  // a list and the sentinels after it
+constexpr uint64_t kNoLeaf = UINT64_MAX;         // after the last leaf: heavier than any package
+constexpr uint64_t kNoPackage = UINT64_MAX / 2;  // after the last package: heavier than any leaf
+
 // Package-merge over leaf weights in ascending order: level l's list merges the leaves with the
 // pairs of level l - 1's list, and each of the 2n - 2 cheapest items of the top list adds one bit
 // to every leaf it contains. Leaves enter every list in order, so a list is described enough by
-// its weights (for the pairs above it) and by how many leaves each of its prefixes holds.
-std::vector<int> PackageMergeDepths(const std::vector<uint64_t>& weights, int maxBits) {
-    const size_t n = weights.size();
-    const size_t width = 2 * n + 1;
-    std::vector<uint16_t> leavesBefore(static_cast<size_t>(maxBits) * width);  // per level and prefix length
-    std::vector<size_t> listSize(static_cast<size_t>(maxBits));
-    std::vector<uint64_t> below(2 * n), list(2 * n);
+// its weights (for the pairs above it) and by how many leaves each of its prefixes holds. A leaf
+// goes first among equal weights. `weights` has room for a sentinel after the n leaves; `depth`
+// receives each leaf's code length.
+void PackageMergeDepths(uint64_t* weights, size_t n, int maxBits, uint8_t* depth) {
+    uint16_t leavesBefore[kMaxLimit][kListRoom];  // per level and prefix length
+    const uint16_t* leavesAt[kMaxLimit];
+    size_t listSize[kMaxLimit];
+    uint64_t lists[2][kListRoom];
+    weights[n] = kNoLeaf;
+    const size_t selected = 2 * n - 2;
+    const uint64_t* below = nullptr;
     size_t belowSize = 0;
     for (int level = 0; level < maxBits; ++level) {
-        uint16_t* leaves = &leavesBefore[static_cast<size_t>(level) * width];
+        uint64_t* list = lists[level & 1];
+        uint16_t* leaves = leavesBefore[level];
+        const size_t size = n + belowSize / 2;
+        size_t a = 0, b = 0;
         const size_t packages = belowSize / 2;
-        size_t a = 0, b = 0, i = 0;
         leaves[0] = 0;
-        while (a < n || b < packages) {
-            const uint64_t packageWeight = b < packages ? below[2 * b] + below[2 * b + 1] : 0;
-            if (b >= packages || (a < n && weights[a] <= packageWeight)) {
+        for (size_t i = 0; i < size; ++i) {
+            const uint64_t package = b < packages ? below[2 * b] + below[2 * b + 1] : kNoPackage;
+            if (weights[a] <= package) {
                 list[i] = weights[a++];
             } else {
-                list[i] = packageWeight;
+                list[i] = package;
                 ++b;
             }
-            leaves[++i] = static_cast<uint16_t>(a);
+            leaves[i + 1] = static_cast<uint16_t>(a);
         }
-        listSize[static_cast<size_t>(level)] = i;
-        std::swap(below, list);
-        belowSize = i;
+        listSize[level] = size;
+        leavesAt[level] = leaves;
+        // When the 2n - 2 cheapest items hold every leaf and weigh what those of the list below
+        // weigh, item for item, the next list's first n - 1 packages weigh what this one's did, so
+        // its merge takes the same steps: every higher list begins as this one, which is all the
+        // walk back reads of them.
+        if (level > 0 && belowSize >= selected && leaves[selected] == n && std::equal(list, list + selected, below)) {
+            for (int up = level + 1; up < maxBits; ++up) {
+                listSize[up] = n + listSize[up - 1] / 2;
+                leavesAt[up] = leaves;
+            }
+            break;
+        }
+        below = list;
+        belowSize = size;
     }
     // Walk back from the top list: a selected package selects its two children in the list below.
-    std::vector<int> startsAt(n + 1, 0);  // leaves 0..m-1 gain a bit: +1 at 0, -1 at m
+    int startsAt[kMaxLeaves + 1] = {};  // leaves 0..m-1 gain a bit: +1 at 0, -1 at m
     size_t take = 2 * n - 2;
     for (int level = maxBits - 1; level >= 0 && take > 0; --level) {
-        const size_t count = std::min(take, listSize[static_cast<size_t>(level)]);
-        const size_t m = leavesBefore[static_cast<size_t>(level) * width + count];
+        const size_t count = std::min(take, listSize[level]);
+        const size_t m = leavesAt[level][count];
         ++startsAt[0];
         --startsAt[m];
         take = (count - m) * 2;
     }
-    std::vector<int> depth(n);
     int running = 0;
-    for (size_t j = 0; j < n; ++j) depth[j] = running += startsAt[j];
-    return depth;
+    for (size_t j = 0; j < n; ++j) depth[j] = static_cast<uint8_t>(running += startsAt[j]);
 }
 
 }  // namespace
 
-std::vector<uint8_t> LimitedCodeLengths(std::span<const uint32_t> freqs, int maxBits, int minCodes) {
+void LimitedCodeLengths(std::span<const uint32_t> freqs, int maxBits, int minCodes, std::span<uint8_t> lengths) {
+    if (freqs.size() > kMaxLeaves || maxBits > kMaxLimit || lengths.size() != freqs.size())
+        throw std::logic_error("Huffman code larger than the tables");
     // Leaves as weight and order of entry, so that sorting keeps equal weights in entry order.
-    std::vector<uint16_t> symbols;
-    std::vector<uint64_t> keys;
+    uint16_t symbols[kMaxLeaves];
+    uint64_t keys[kMaxLeaves];
+    size_t n = 0;
     for (size_t s = 0; s < freqs.size(); ++s)
         if (freqs[s] > 0) {
-            keys.push_back(uint64_t{freqs[s]} << 32 | symbols.size());
-            symbols.push_back(static_cast<uint16_t>(s));
+            keys[n] = uint64_t{freqs[s]} << 32 | n;
+            symbols[n++] = static_cast<uint16_t>(s);
         }
-    for (size_t s = 0; s < freqs.size() && symbols.size() < static_cast<size_t>(minCodes); ++s)
+    for (size_t s = 0; s < freqs.size() && n < static_cast<size_t>(minCodes); ++s)
         if (freqs[s] == 0) {
-            keys.push_back(uint64_t{1} << 32 | symbols.size());
-            symbols.push_back(static_cast<uint16_t>(s));
+            keys[n] = uint64_t{1} << 32 | n;
+            symbols[n++] = static_cast<uint16_t>(s);
         }
-    if (symbols.size() > (size_t{1} << maxBits)) throw std::logic_error("too many symbols for code length limit");
-    std::vector<uint8_t> lengths(freqs.size(), 0);
-    if (symbols.empty()) return lengths;
-    if (symbols.size() == 1) {
+    if (n > (size_t{1} << maxBits)) throw std::logic_error("too many symbols for code length limit");
+    std::fill(lengths.begin(), lengths.end(), uint8_t{0});
+    if (n == 0) return;
+    if (n == 1) {
         lengths[symbols[0]] = 1;
-        return lengths;
+        return;
     }
-    std::sort(keys.begin(), keys.end());
-    std::vector<uint64_t> weights(keys.size());
-    for (size_t i = 0; i < keys.size(); ++i) weights[i] = keys[i] >> 32;
-    const std::vector<int> depth = PackageMergeDepths(weights, maxBits);
-    for (size_t i = 0; i < keys.size(); ++i) lengths[symbols[keys[i] & 0xFFFF]] = static_cast<uint8_t>(depth[i]);
+    std::sort(keys, keys + n);
+    uint64_t weights[kMaxLeaves + 1];
+    for (size_t i = 0; i < n; ++i) weights[i] = keys[i] >> 32;
+    uint8_t depth[kMaxLeaves];
+    PackageMergeDepths(weights, n, maxBits, depth);
+    for (size_t i = 0; i < n; ++i) lengths[symbols[keys[i] & 0xFFFF]] = depth[i];
+}
+
+std::vector<uint8_t> LimitedCodeLengths(std::span<const uint32_t> freqs, int maxBits, int minCodes) {
+    std::vector<uint8_t> lengths(freqs.size());
+    LimitedCodeLengths(freqs, maxBits, minCodes, lengths);
     return lengths;
 }
 
-std::vector<uint16_t> CanonicalCodes(std::span<const uint8_t> lengths) {
+void CanonicalCodes(std::span<const uint8_t> lengths, std::span<uint16_t> codes) {
     std::array<uint16_t, 17> countOf{};
     for (uint8_t len : lengths) ++countOf[len];
     countOf[0] = 0;
@@ -102,16 +133,15 @@ std::vector<uint16_t> CanonicalCodes(std::span<const uint8_t> lengths) {
         code = static_cast<uint16_t>((code + countOf[bits - 1]) << 1);
         next[bits] = code;
     }
-    std::vector<uint16_t> codes(lengths.size(), 0);
     for (size_t s = 0; s < lengths.size(); ++s) {
-        int len = lengths[s];
+        const int len = lengths[s];
+        codes[s] = 0;
         if (len == 0) continue;
         const uint16_t c = next[len]++;
         // The 16-bit reversal by bytes, then shifted down to the code's length.
         const uint32_t reversed = uint32_t{kReversedByte[c & 0xFF]} << 8 | kReversedByte[c >> 8];
         codes[s] = static_cast<uint16_t>(reversed >> (16 - len));
     }
-    return codes;
 }
 
 }  // namespace folivo::codec

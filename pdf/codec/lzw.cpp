@@ -72,10 +72,13 @@ public:
         next_ = kFirstFree;
     }
     uint32_t Next() const { return next_; }
-    // Code of prefix + byte, or -1 when absent (then `slot` is where to add it).
-    int Find(uint32_t prefix, uint8_t byte, uint32_t& slot) {
+    // Code of prefix + byte when it is the child last found or added under prefix, else -1.
+    int Remembered(uint32_t prefix, uint8_t byte) const {
         const uint32_t last = last_[prefix];
-        if (last >> 16 == byte) return static_cast<int>(last & 0xFFFF);
+        return last >> 16 == byte ? static_cast<int>(last & 0xFFFF) : -1;
+    }
+    // Code of prefix + byte from the hash, or -1 when absent (then `slot` is where to add it).
+    int Find(uint32_t prefix, uint8_t byte, uint32_t& slot) {
         const uint32_t key = prefix << 8 | byte;
         slot = (key * 2654435761u) >> (32 - kSlotBits);
         for (uint32_t entry; (entry = slots_[slot]) != 0; slot = (slot + 1) & (kSlots - 1)) {
@@ -112,19 +115,26 @@ std::vector<uint8_t> EncodeLzw(std::span<const uint8_t> input) {
     if (!input.empty()) {
         uint32_t current = input[0];
         for (size_t i = 1; i < input.size(); ++i) {
+            const uint8_t byte = input[i];
+            // Most steps follow the remembered child: kept as the straight path of the loop.
+            const int remembered = table.Remembered(current, byte);
+            if (remembered >= 0) [[likely]] {
+                current = static_cast<uint32_t>(remembered);
+                continue;
+            }
             uint32_t slot = 0;
-            const int found = table.Find(current, input[i], slot);
+            const int found = table.Find(current, byte, slot);
             if (found >= 0) {
                 current = static_cast<uint32_t>(found);
                 continue;
             }
             bits.Put(current, WidthFor(table.Next()));
-            table.Add(current, input[i], slot);
+            table.Add(current, byte, slot);
             if (table.Next() == kTableLimit) {
                 bits.Put(kClear, 12);
                 table.Clear();
             }
-            current = input[i];
+            current = byte;
         }
         bits.Put(current, WidthFor(table.Next()));
         bits.Put(kEnd, WidthFor(table.Next() + 1));

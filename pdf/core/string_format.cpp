@@ -35,9 +35,17 @@ std::string EscapeString(std::string_view text) {
 }
 
 void AppendEscaped(std::string& out, std::string_view text) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
     size_t plain = 0;  // start of the run of bytes not yet copied
     for (size_t i = 0; i < text.size(); ++i) {
-        if (!kEscaped[static_cast<unsigned char>(text[i])]) continue;
+        // Eight bytes at a time while none of them needs an escape.
+        while (i + 8 <= text.size() &&
+               !(kEscaped[bytes[i]] | kEscaped[bytes[i + 1]] | kEscaped[bytes[i + 2]] | kEscaped[bytes[i + 3]] |
+                 kEscaped[bytes[i + 4]] | kEscaped[bytes[i + 5]] | kEscaped[bytes[i + 6]] | kEscaped[bytes[i + 7]])) {
+            i += 8;
+        }
+        if (i == text.size()) break;
+        if (!kEscaped[bytes[i]]) continue;
         out.append(text.data() + plain, i - plain);
         out += EscapeOf(text[i]);
         plain = i + 1;

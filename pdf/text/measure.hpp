@@ -33,6 +33,8 @@ public:
     const SpacingState& state() const { return state_; }
 
 private:
+    int64_t SingleByteWidths(std::string_view text) const;
+
     const fonts::WidthTable* widths_;
     const fonts::CidGlyphs* cid_;
     SpacingState state_;

@@ -2,43 +2,24 @@
 // with the header, checksum and block form the format and our cost rule call for.
 
 #include <gtest/gtest.h>
-#include <zlib.h>
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
+#include <random>
 
 #include "bench/codec_inputs.hpp"
+#include "pdf/codec/adler32.hpp"
 #include "pdf/codec/deflate.hpp"
 #include "pdf/codec/dynamic_header.hpp"
 #include "pdf/codec/huffman.hpp"
 #include "tests/pdf_codec/sample_inputs.hpp"
+#include "tests/pdf_support/zlib.hpp"
 
 namespace {
 
 using folivo::codec::DeflateZlib;
-
-// Inflates with zlib; fails the test when zlib reports an error or leftover bytes.
-std::vector<uint8_t> Inflate(const std::vector<uint8_t>& compressed, size_t expectedSize) {
-    std::vector<uint8_t> out(expectedSize + 16);
-    z_stream z{};
-    EXPECT_EQ(inflateInit(&z), Z_OK);
-    z.next_in = const_cast<Bytef*>(compressed.data());
-    z.avail_in = static_cast<uInt>(compressed.size());
-    z.next_out = out.data();
-    z.avail_out = static_cast<uInt>(out.size());
-    const int rc = inflate(&z, Z_FINISH);
-    EXPECT_EQ(rc, Z_STREAM_END) << (z.msg ? z.msg : "");
-    EXPECT_EQ(z.avail_in, 0u) << "bytes after the end of the zlib stream";
-    out.resize(z.total_out);
-    inflateEnd(&z);
-    return out;
-}
-
-size_t ZlibSize(const std::vector<uint8_t>& input, int level) {
-    uLongf size = compressBound(static_cast<uLong>(input.size()));
-    std::vector<uint8_t> out(size);
-    compress2(out.data(), &size, input.data(), static_cast<uLong>(input.size()), level);
-    return size;
-}
+using folivo::test::ZlibInflate;
 
 uint8_t FirstBlockType(const std::vector<uint8_t>& compressed) { return (compressed[2] >> 1) & 3; }
 
@@ -50,7 +31,7 @@ TEST(Deflate, EverySampleAtEveryQualityInflatesBackWithHeaderAndChecksum) {
             ASSERT_GE(out.size(), 7u);
             EXPECT_EQ(out[0], 0x78);
             EXPECT_EQ(out[1], 0x5E);
-            EXPECT_EQ(Inflate(out, sample.bytes.size()), sample.bytes);  // zlib checks the Adler-32 too
+            EXPECT_EQ(ZlibInflate(out, sample.bytes.size()), sample.bytes);  // zlib checks the Adler-32 too
         }
     }
 }
@@ -81,10 +62,23 @@ TEST(Deflate, SizeStaysCloseToZlibAtTheMirroredLevel) {
     for (const auto& text : texts) {
         for (int quality = 0; quality <= 3; ++quality) {
             const double ratio = static_cast<double>(DeflateZlib(text, quality).size()) /
-                                 static_cast<double>(ZlibSize(text, quality + 4));
+                                 static_cast<double>(folivo::test::ZlibDeflate(text, quality + 4).size());
             EXPECT_LT(ratio, 1.05) << "quality " << quality;
         }
     }
+}
+
+TEST(Adler32, MatchesZlibAcrossLengthsAndStartingValues) {
+    // Every length up to a few vector steps past the modulo block, so each tail and each block
+    // boundary is crossed, from both the initial value and values near the modulus.
+    const auto bytes = kv::test::RandomBytes(3 * 5552 + 100, 12);
+    const std::vector<uint8_t> ones(3 * 5552 + 100, 0xFF);
+    for (const auto* data : {&bytes, &ones})
+        for (size_t length = 0; length <= data->size(); length += length < 80 ? 1 : 37)
+            for (uint32_t start : {1u, 0xFFF0FFF0u}) {
+                const uLong expected = adler32(start, data->data(), static_cast<uInt>(length));
+                ASSERT_EQ(folivo::codec::Adler32({data->data(), length}, start), expected) << "length " << length;
+            }
 }
 
 // A 64-bit FNV-1a digest of bytes.
@@ -149,7 +143,7 @@ TEST(Huffman, LengthsRespectTheLimitAndFormCompleteCodes) {
     const auto fib = FibonacciFrequencies(24);
     for (size_t s = 0; s < fib.size(); ++s) skewed.insert(skewed.end(), fib[s], static_cast<uint8_t>(s * 10));
     for (int quality = 0; quality <= 3; ++quality)
-        EXPECT_EQ(Inflate(DeflateZlib(skewed, quality), skewed.size()), skewed);
+        EXPECT_EQ(ZlibInflate(DeflateZlib(skewed, quality), skewed.size()), skewed);
 
     // A single used symbol still gets a second code when two are required.
     std::vector<uint32_t> one(19, 0);
@@ -157,6 +151,70 @@ TEST(Huffman, LengthsRespectTheLimitAndFormCompleteCodes) {
     const auto two = folivo::codec::LimitedCodeLengths(one, 7, 2);
     EXPECT_EQ(two[0], 1);
     EXPECT_EQ(two[5], 1);
+}
+
+// Package-merge as the textbook states it, every item carrying how often each leaf is in it:
+// the reference for the encoder's table-free form. Leaves in order of weight, then of symbol;
+// a leaf goes before a package of the same weight.
+std::vector<uint8_t> TextbookLengths(const std::vector<uint32_t>& freqs, int maxBits, int minCodes) {
+    struct Item {
+        uint64_t weight;
+        std::vector<int> leaves;
+    };
+    std::vector<size_t> used;
+    for (size_t s = 0; s < freqs.size(); ++s)
+        if (freqs[s] > 0) used.push_back(s);
+    for (size_t s = 0; s < freqs.size() && used.size() < static_cast<size_t>(minCodes); ++s)
+        if (freqs[s] == 0) used.push_back(s);
+    auto weightOf = [&](size_t s) { return std::max<uint64_t>(freqs[s], 1); };
+    std::stable_sort(used.begin(), used.end(), [&](size_t a, size_t b) { return weightOf(a) < weightOf(b); });
+    std::vector<uint8_t> lengths(freqs.size(), 0);
+    if (used.size() == 1) lengths[used[0]] = 1;
+    if (used.size() < 2) return lengths;
+    std::vector<Item> leaves;
+    for (size_t i = 0; i < used.size(); ++i) {
+        leaves.push_back({weightOf(used[i]), std::vector<int>(used.size(), 0)});
+        leaves.back().leaves[i] = 1;
+    }
+    std::vector<Item> list = leaves;
+    for (int level = 1; level < maxBits; ++level) {
+        std::vector<Item> packages;
+        for (size_t i = 0; i + 1 < list.size(); i += 2) {
+            Item p{list[i].weight + list[i + 1].weight, list[i].leaves};
+            for (size_t j = 0; j < used.size(); ++j) p.leaves[j] += list[i + 1].leaves[j];
+            packages.push_back(std::move(p));
+        }
+        list.clear();
+        std::merge(leaves.begin(), leaves.end(), packages.begin(), packages.end(), std::back_inserter(list),
+                   [](const Item& a, const Item& b) { return a.weight < b.weight; });
+    }
+    for (size_t i = 0; i < 2 * used.size() - 2; ++i)
+        for (size_t j = 0; j < used.size(); ++j) lengths[used[j]] = static_cast<uint8_t>(lengths[used[j]] + list[i].leaves[j]);
+    return lengths;
+}
+
+TEST(Huffman, LengthsAreThoseOfTextbookPackageMerge) {
+    // Few distinct weights (ties everywhere), wide spreads, powers of two that force the limit, and
+    // tables with most symbols unused, at the sizes and limits Deflate's three codes have.
+    std::mt19937 rng(3);
+    for (int round = 0; round < 600; ++round) {
+        const size_t symbols = round % 3 == 0 ? 286 : round % 3 == 1 ? 30 : 19;
+        const int limit = symbols == 19 ? 7 : 15;
+        const int minCodes = symbols == 30 ? 0 : 2;
+        const uint32_t usedPerMille = 20 + rng() % 980;
+        std::vector<uint32_t> freqs(symbols);
+        for (auto& f : freqs) {
+            if (rng() % 1000 >= usedPerMille) continue;
+            switch (round / 3 % 4) {
+                case 0: f = 1 + rng() % 4; break;
+                case 1: f = 1 + rng() % 5000; break;
+                case 2: f = 1u << (rng() % 22); break;
+                default: f = 1 + (rng() % 3) * (rng() % 4) * 9; break;
+            }
+        }
+        SCOPED_TRACE("round " + std::to_string(round));
+        ASSERT_EQ(folivo::codec::LimitedCodeLengths(freqs, limit, minCodes), TextbookLengths(freqs, limit, minCodes));
+    }
 }
 
 TEST(CodeLengthRuns, RunsAreCutAtTheFormatsLimits) {

@@ -12,8 +12,7 @@ namespace {
 
 TEST(TextOutput, EveryStandardFaceAndSizeReadsBack) {
     Doc d;
-    d.pdf.BeginDoc(d.path.string());
-    d.pdf.BeginPage();
+    d.Open();
     const char* families[] = {"Times New Roman", "Arial", "Courier New", "Times", "Helvetica", "Courier"};
     const char* styles[] = {"Regular", "Bold", "Italic", "BoldItalic"};
     std::vector<std::string> words;
@@ -43,8 +42,7 @@ TEST(TextOutput, EveryStandardFaceAndSizeReadsBack) {
 TEST(TextOutput, FontObjectsAreWrittenOnceAndSymbolFontsKeepTheirEncoding) {
     Doc d;
     d.pdf.SetFont("Helvetica", 9);  // before the file is open: written at the end
-    d.pdf.BeginDoc(d.path.string());
-    d.pdf.BeginPage();
+    d.Open();
     d.pdf.SetFont("Times New Roman", 12, 3);
     d.pdf.DrawText(50, 50, "first");
     d.pdf.SetFont("Arial", 0, 0, 1);  // size 0 keeps 12; Mac Roman encoding
@@ -111,14 +109,9 @@ TEST(TextOutput, MeasuresWithTheSelectedFontAndScale) {
 
 TEST(TextOutput, TextMembersWithoutAFontFailClearlyAndTheDocumentStillCloses) {
     Doc d;
-    d.pdf.BeginDoc(d.path.string());
-    d.pdf.BeginPage();
-    try {
-        d.pdf.DrawText(10, 10, "text");
-        ADD_FAILURE() << "DrawText without a font did not fail";
-    } catch (const Error& error) {
-        EXPECT_TRUE(Contains(error.what(), "SetFont")) << error.what();
-    }
+    d.Open();
+    const std::string message = ErrorOf([&] { d.pdf.DrawText(10, 10, "text"); }).what();
+    EXPECT_TRUE(Contains(message, "SetFont")) << message;
     EXPECT_THROW(d.pdf.WriteTextLn("line"), Error);
     EXPECT_THROW(d.pdf.DrawTextBox(10, 10, 100, 100, "box"), Error);
     // Blank text needs no font: it only moves the current point.

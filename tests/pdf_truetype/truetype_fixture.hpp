@@ -48,15 +48,6 @@ inline NamedEntries TrueTypeFonts(const std::filesystem::path& pdf, const std::f
     return Probe("fonts " + kv::test::ShellQuote(pdf.string()) + " " + kv::test::ShellQuote(folder.string()));
 }
 
-// Runs a probe command that writes a file, such as "build OUT KIND".
-inline void ProbeWrites(const std::string& args) { Probe(args); }
-
-inline std::string JoinWidths(const std::vector<int>& widths) {
-    std::string text;
-    for (int w : widths) text += (text.empty() ? "" : ",") + std::to_string(w);
-    return text;
-}
-
 // A font as pdffonts lists it: its type and its "emb", "sub" and "uni" columns.
 struct ListedFont {
     std::string type;
