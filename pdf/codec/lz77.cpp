@@ -168,10 +168,16 @@ private:
 
 }  // namespace
 
+// The 16-bit tables are made uncleared, as each stream clears what it reads (a document compressing
+// one stream, as a one-shot call does, saves clearing them twice); the 32-bit ones start cleared.
 template <typename Number>
 struct Lz77Scratch::Tables {
-    std::unique_ptr<Number[]> head = std::make_unique<Number[]>(kHashSize);
-    std::unique_ptr<typename Index<Number>::Link[]> links = std::make_unique<typename Index<Number>::Link[]>(kWindow);
+    using Link = typename Index<Number>::Link;
+    static constexpr bool kCleared = sizeof(Number) > 2;
+    std::unique_ptr<Number[]> head = kCleared ? std::make_unique<Number[]>(kHashSize)
+                                              : std::make_unique_for_overwrite<Number[]>(kHashSize);
+    std::unique_ptr<Link[]> links = kCleared ? std::make_unique<Link[]>(kWindow)
+                                             : std::make_unique_for_overwrite<Link[]>(kWindow);
 };
 
 Lz77Scratch::Lz77Scratch() = default;
@@ -184,6 +190,9 @@ Lz77Scratch::SmallIndex Lz77Scratch::StartSmallStream() {
     // Numbers kWindow.. fit 16 bits for a stream of up to kSmallStream bytes; 0, no position, is
     // out of reach from all of them.
     std::fill_n(small_->head.get(), kHashSize, uint16_t{0});
+    // The links of number 0, no position, are read (never followed) before the first position,
+    // which shares their slot, writes them.
+    small_->links[0] = {0, 0};
     return {small_->head.get(), small_->links.get(), kWindow};
 }
 

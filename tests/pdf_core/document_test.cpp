@@ -105,10 +105,7 @@ TEST(DocumentLifeCycle, CreationDateIsTakenAtResetWithTheClocksOffset) {
 
 std::tm Moment(int year, int yday, int hour, int minute) {
     std::tm t{};
-    t.tm_year = year - 1900;
-    t.tm_yday = yday;
-    t.tm_hour = hour;
-    t.tm_min = minute;
+    t.tm_year = year - 1900, t.tm_yday = yday, t.tm_hour = hour, t.tm_min = minute;
     return t;
 }
 

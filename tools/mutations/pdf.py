@@ -101,4 +101,10 @@ MUTATIONS = [
      ["pdf_barcode"]),
     ("An unmatched EndLayer unbalances the content", "pdf/folivo_layers.cpp",
      "if (impl_->doc_.nav.openLayers == 0) return;", "", ["pdf_navigation"]),
+    ("Huffman lengths may pass the limit by one", "pdf/codec/huffman.cpp", "PackageMergeDepths(weights, n, maxBits, depth);",
+     "PackageMergeDepths(weights, n, maxBits + 1, depth);", ["pdf_codec"]),
+    ("A lone symbol gets no partner code", "pdf/codec/huffman.cpp", "&& n < static_cast<size_t>(minCodes); ++s)",
+     "&& n + 1 < static_cast<size_t>(minCodes); ++s)", ["pdf_codec"]),
+    ("TrueType fonts lose their Unicode map", "pdf/truetype/font_descriptor.cpp",
+     'if (toUnicodeObj != 0) text += "/ToUnicode "', 'if (toUnicodeObj != 0) text += "/ToUnicodX "', ["pdf_truetype"]),
 ]
