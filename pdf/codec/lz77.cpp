@@ -10,7 +10,6 @@
 namespace folivo::codec {
 namespace {
 
-constexpr uint32_t kWindowMask = Lz77Scratch::kWindow - 1;
 constexpr size_t kKeptTokens = size_t{1} << 18;  // a token buffer larger than this is given back
 
 uint32_t Prefix3(const uint8_t* p) { return uint32_t{p[0]} << 16 | uint32_t{p[1]} << 8 | p[2]; }
@@ -77,7 +76,7 @@ public:
         int chain = atLeast >= row_.good ? std::max(1, row_.chain >> 2) : row_.chain;
         // Candidates come most recent first; one more than the longest distance back ends the walk.
         while (number - cand <= static_cast<uint32_t>(kMaxDistance)) {
-            const Link link = links_[cand & kWindowMask];
+            const Link link = links_[cand & Index::kLinkMask];
             if (s.Try(data_ + (cand - first_), number - cand, row_.nice) || --chain == 0) break;
             if (number - link.previous > static_cast<uint32_t>(kMaxDistance)) break;
             if (s.Try(data_ + (link.previous - first_), number - link.previous, row_.nice) || --chain == 0) break;
@@ -96,7 +95,7 @@ private:
         const Number previous = head;
         // A link out of the window (or to an earlier stream) is never followed: the walk stops at
         // the first candidate out of reach.
-        links_[number & kWindowMask] = {previous, links_[previous & kWindowMask].previous};
+        links_[number & Index::kLinkMask] = {previous, links_[previous & Index::kLinkMask].previous};
         head = static_cast<Number>(number);
         return previous;
     }
@@ -176,8 +175,9 @@ struct Lz77Scratch::Tables {
     static constexpr bool kCleared = sizeof(Number) > 2;
     std::unique_ptr<Number[]> head = kCleared ? std::make_unique<Number[]>(kHashSize)
                                               : std::make_unique_for_overwrite<Number[]>(kHashSize);
-    std::unique_ptr<Link[]> links = kCleared ? std::make_unique<Link[]>(kWindow)
-                                             : std::make_unique_for_overwrite<Link[]>(kWindow);
+    static constexpr size_t kLinks = size_t{Index<Number>::kLinkMask} + 1;
+    std::unique_ptr<Link[]> links = kCleared ? std::make_unique<Link[]>(kLinks)
+                                             : std::make_unique_for_overwrite<Link[]>(kLinks);
 };
 
 Lz77Scratch::Lz77Scratch() = default;
@@ -190,8 +190,7 @@ Lz77Scratch::SmallIndex Lz77Scratch::StartSmallStream() {
     // Numbers kWindow.. fit 16 bits for a stream of up to kSmallStream bytes; 0, no position, is
     // out of reach from all of them.
     std::fill_n(small_->head.get(), kHashSize, uint16_t{0});
-    // The links of number 0, no position, are read (never followed) before the first position,
-    // which shares their slot, writes them.
+    // The links of number 0, no position, are read (never followed).
     small_->links[0] = {0, 0};
     return {small_->head.get(), small_->links.get(), kWindow};
 }
