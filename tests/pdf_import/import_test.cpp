@@ -200,11 +200,9 @@ TEST(GetInfo, ReadsInformationAndRecordsItsOwnErrors) {
         Folivo pdf;
         std::string title = "x", subject = "x", author = "x";
         bool isEncrypted = false;
-        EXPECT_EQ(pdf.GetInfo(c.file.string(), title, subject, author, isEncrypted), c.pages);
-        EXPECT_EQ(title, c.title);
-        EXPECT_EQ(author, c.author);
-        EXPECT_EQ(isEncrypted, c.encrypted);
-        EXPECT_EQ(pdf.ErrNumber(), c.error);
+        const int32_t pages = pdf.GetInfo(c.file.string(), title, subject, author, isEncrypted);
+        EXPECT_EQ(std::tuple(pages, title, author, isEncrypted, pdf.ErrNumber()),
+                  std::tuple(c.pages, c.title, c.author, c.encrypted, c.error));
         EXPECT_TRUE(Contains(pdf.ErrDescription(), c.says)) << pdf.ErrDescription();
     }
 }

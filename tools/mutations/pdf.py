@@ -107,4 +107,9 @@ MUTATIONS = [
      "&& n + 1 < static_cast<size_t>(minCodes); ++s)", ["pdf_codec"]),
     ("TrueType fonts lose their Unicode map", "pdf/truetype/font_descriptor.cpp",
      'if (toUnicodeObj != 0) text += "/ToUnicode "', 'if (toUnicodeObj != 0) text += "/ToUnicodX "', ["pdf_truetype"]),
+    ("Strings written in the clear", "pdf/folivo_filters.cpp",
+     "    security::EncryptForObject(doc_.security, doc_.objects.CurrentNumber(), text);\n    return text;", "    return text;",
+     ["pdf_security"]),
+    ("Streams written in the clear", "pdf/folivo_filters.cpp", "    security::EncryptForObject(doc_.security, objNum, data);\n}",
+     "}", ["pdf_security"]),
 ]
