@@ -34,10 +34,11 @@ public:
     // Why the service cannot be used here (not root, a package missing); empty when it can.
     static std::string Unavailable() {
         if (::geteuid() != 0) return "the printing test runs as root only (it starts the CUPS scheduler)";
-        if (!fs::exists("/usr/sbin/cupsd")) return "cupsd is not installed (Debian package cups-daemon)";
-        if (!fs::exists("/usr/lib/cups/backend/cups-pdf"))
-            return "cups-pdf is not installed (Debian package printer-driver-cups-pdf)";
-        if (test::Run("command -v lpadmin").status != 0) return "lpadmin is not installed (Debian package cups-client)";
+        for (const auto& [file, package] : {std::pair{"/usr/sbin/cupsd", "cups-daemon"},
+                                            {"/usr/lib/cups/backend/cups-pdf", "printer-driver-cups-pdf"},
+                                            {"/usr/sbin/lpadmin", "cups-client"}}) {
+            if (!fs::exists(file)) return std::string(file) + " is missing (Debian package " + package + ")";
+        }
         return "";
     }
 
@@ -158,16 +159,6 @@ std::string CompanyOf(const std::vector<std::string>& lines) {
 class PrintBatchTest : public ::testing::Test, public test::BatchInstallation {
 protected:
     PrintBatchTest() : BatchInstallation("e2e-print", 1) { printers.clear(); }  // the system's printers
-
-    // The PDF target's documents by company code.
-    std::map<std::string, fs::path> PdfDocuments() const {
-        std::map<std::string, fs::path> documents;
-        for (const auto& entry : fs::recursive_directory_iterator(PdfRoot())) {
-            if (entry.path().extension() == ".pdf")
-                documents[CompanyOf(NormalizedLines(entry.path()))] = entry.path();
-        }
-        return documents;
-    }
 };
 
 // A queue that refuses jobs stops the run before anything is sent; once it accepts them, every company
@@ -177,7 +168,9 @@ TEST_F(PrintBatchTest, EachCompanyIsAPrintJobHoldingTheReportsLinesOnceTheQueueA
     const std::string timeout = "timeout 120 ";
     auto written = Batch("--report documenti --ditte tutte --uscita pdf", timeout);
     ASSERT_EQ(written.status, 0) << written.output;
-    const auto documents = PdfDocuments();
+    std::map<std::string, fs::path> documents;  // the PDF target's, by company code
+    for (const auto& entry : fs::recursive_directory_iterator(PdfRoot()))
+        if (entry.path().extension() == ".pdf") documents[CompanyOf(NormalizedLines(entry.path()))] = entry.path();
     ASSERT_EQ(documents.size(), 7u);
 
     const fs::path out = dir / "printed";

@@ -2,6 +2,7 @@
 // (and pdftotext): amounts at their columns, totals per payee, page breaks, the lone-zero rule, the
 // certificates' derived amounts and wording; lost print jobs named by what they held.
 
+#include <algorithm>
 #include <map>
 
 #include "reports/certificates_report.hpp"
@@ -64,14 +65,11 @@ TEST_F(RegisterReportTest, FeeAndCommissionAmountsTotalsPerPayeeAndTheirRestart)
 
     const auto second = OnPage(texts, 2);
     EXPECT_EQ(Find(second, "PERCETTORE : 0002").y, 2.6);
-    const auto commissionRow = RowOf(second, "000001");
-    EXPECT_EQ(commissionRow.at(4.3), "    500,00");
-    EXPECT_EQ(commissionRow.at(8.8), "    420,00");
-    EXPECT_EQ(commissionRow.at(13.2), "     30,00");
-    const auto secondTotals = RowOf(second, "PERIODO");  // started again from 0
-    EXPECT_EQ(secondTotals.at(4.3), "    500,00");
-    EXPECT_EQ(secondTotals.at(6.6), "     50,00");
-    EXPECT_EQ(secondTotals.at(13.2), "     30,00");
+    EXPECT_EQ(RowOf(second, "000001"), (Row{{0.5, "000001"}, {2.2, "15/03/2024"}, {4.3, "    500,00"}, {6.6, "     50,00"},
+                                            {8.8, "    420,00"}, {13.2, "     30,00"}, {18.3, "    420,00"}}));
+    EXPECT_EQ(RowOf(second, "PERIODO"),  // started again from 0
+              (Row{{0.5, "PERIODO"}, {4.3, "    500,00"}, {6.6, "     50,00"}, {8.8, "    420,00"}, {13.2, "     30,00"},
+                   {18.3, "    420,00"}}));
 }
 
 TEST_F(RegisterReportTest, SeventyDocumentsBreakAfterTheSixtyFifthLineWithTheNarrowTitles) {
@@ -83,9 +81,8 @@ TEST_F(RegisterReportTest, SeventyDocumentsBreakAfterTheSixtyFifthLineWithTheNar
     const auto texts = RunAndRead(Request({"001"}));
     ASSERT_EQ(e2e::PageCount(texts), 2);
     auto lines = [&](int page) {
-        int count = 0;
-        for (const PdfText& text : OnPage(texts, page)) count += text.x == 2.2 ? 1 : 0;
-        return count;
+        const auto on = OnPage(texts, page);
+        return std::count_if(on.begin(), on.end(), [](const PdfText& text) { return text.x == 2.2; });
     };
     EXPECT_EQ(lines(1), 65);
     EXPECT_EQ(lines(2), 5);

@@ -77,7 +77,6 @@ protected:
         for (size_t i = 0; i < codes.size(); ++i) request.companies.push_back({static_cast<int>(i), codes[i], codes[i]});
         request.allMonths = months.empty();
         for (int month : months) request.months[static_cast<size_t>(month - 1)] = true;
-        request.currentYear = false;
         request.yearText = "2024";
         request.certificateDate = "31/01/2025";
         request.screenCaption = "KVVELM";
