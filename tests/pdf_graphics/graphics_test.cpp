@@ -106,7 +106,7 @@ TEST(Shapes, LastAreaIsTheShapeBoxInPdfPoints) {
     }
 }
 
-TEST(Shapes, BadArgumentsFailBeforeWriting) {
+TEST(Shapes, BadArgumentsFailBeforeWritingAndShapesPaintWhereTheyAreDrawn) {
     Doc d;
     d.Open();
     const struct {
@@ -121,13 +121,7 @@ TEST(Shapes, BadArgumentsFailBeforeWriting) {
     };
     for (const auto& c : cases) EXPECT_EQ(ErrorOf(c.call).number(), c.number) << c.name;
     d.pdf.DrawArc(50, 50, 10, 1e8f, 1e8f + 100, 1, false, 1);  // the angle stops moving: ends, no hang
-    d.Finish();
-    EXPECT_EQ(Drawn(PageContent(d.path)).substr(0, 8), "50 50 m\r") << "nothing before the big-angle arc";
-}
-
-TEST(Shapes, PaintWhereTheyAreDrawn) {
-    Doc d;
-    d.Open();
+    // Then shapes that paint where they are drawn.
     d.pdf.SetColorFill("red");
     d.pdf.DrawRect(10, 10, 40, 20, 5, 8, 15);
     d.pdf.SetColorFill("blue");
@@ -141,6 +135,7 @@ TEST(Shapes, PaintWhereTheyAreDrawn) {
                                         {150, 50, {0, 0, 255}},   {185, 35, {255, 255, 255}},  // the ellipse box corner
                                         {115, 165, {0, 255, 0}},  {115, 135, {255, 255, 255}}, {85, 165, {255, 255, 255}},
                                         {100, 250, {0, 0, 255}},  {100, 255, {255, 255, 255}}}, 3);
+    EXPECT_EQ(Drawn(PageContent(d.path)).substr(0, 8), "50 50 m\r") << "nothing before the big-angle arc";
 }
 
 TEST(LineStyle, OperatorsForDashesCapsJoinsAndWidths) {
