@@ -149,10 +149,7 @@ TEST(TerminalProgressTest, OneLineRewrittenInPlaceAndClearedForBoxes) {
         EXPECT_TRUE(tell({0, 2, 0, 0}));
         EXPECT_TRUE(tell({0, 2, 0, 0}));  // nothing new: nothing written
         EXPECT_TRUE(tell({0, 2, 3, 10}));
-        platform::MessageBox box;
-        box.title = "Stampa";
-        box.text = "Errore 70";
-        platform::ShowMessage(program.services, box);
+        platform::ShowMessage(program.services, platform::OkBox("Stampa", "Errore 70", platform::Icon::None));
         EXPECT_TRUE(tell({1, 2, 0, 0}));
         app::CmdAnnulla_Click(program);
         EXPECT_FALSE(tell({1, 2, 1, 10}));
