@@ -1,8 +1,12 @@
 #pragma once
 // Packs bit fields least significant bit first into a buffer sized beforehand, as Deflate requires.
+// Its bytes are stored through a byte pointer, which the compiler must assume can reach the writer
+// itself: a hot loop works on a local copy (whose address never escapes) and hands it back after.
 
 #include <cstdint>
 #include <cstring>
+
+#include "pdf/codec/byte_order.hpp"
 
 namespace folivo::codec {
 
@@ -15,7 +19,7 @@ public:
         acc_ |= uint64_t{bits} << used_;
         used_ += count;
         if (used_ >= 32) {
-            for (int i = 0; i < 4; ++i) out_[written_ + i] = static_cast<uint8_t>(acc_ >> (8 * i));
+            StoreLittleEndian32(out_ + written_, static_cast<uint32_t>(acc_));
             written_ += 4;
             acc_ >>= 32;
             used_ -= 32;

@@ -1,5 +1,6 @@
 #pragma once
-// Eight bytes as one little-endian word, for the codecs that take input a word at a time.
+// Little-endian words loaded and stored at once, for the codecs that take or give bytes a word at
+// a time.
 
 #include <bit>
 #include <cstdint>
@@ -15,6 +16,14 @@ inline uint64_t LoadLittleEndian64(const uint8_t* p) {
         for (int i = 7; i >= 0; --i) word = word << 8 | p[i];
     }
     return word;
+}
+
+inline void StoreLittleEndian32(uint8_t* p, uint32_t value) {
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(p, &value, 4);
+    } else {
+        for (int i = 0; i < 4; ++i) p[i] = static_cast<uint8_t>(value >> (8 * i));
+    }
 }
 
 }  // namespace folivo::codec

@@ -65,7 +65,7 @@ struct LengthCodes {
 };
 
 LengthCodes CodeLengths(const HuffmanCode& litLen) {
-    LengthCodes t{};
+    LengthCodes t;  // lengths 0..2 are never looked up
     for (int length = kMinMatch; length <= kMaxMatch; ++length) {
         const size_t lc = kLengthCodeOf[static_cast<size_t>(length)];
         const int codeBits = litLen.lengths[257 + lc];
@@ -75,8 +75,9 @@ LengthCodes CodeLengths(const HuffmanCode& litLen) {
     return t;
 }
 
-void WriteTokens(BitWriter& out, const Lz77Result& lz, const HuffmanCode& litLen, const HuffmanCode& dist) {
+void WriteTokens(BitWriter& writer, const Lz77Result& lz, const HuffmanCode& litLen, const HuffmanCode& dist) {
     const LengthCodes lengths = CodeLengths(litLen);
+    BitWriter out = writer;
     for (const Lz77Token& t : lz.tokens) {
         if (t.distance == 0) {
             out.Put(litLen.codes[t.value], litLen.lengths[t.value]);
@@ -87,6 +88,7 @@ void WriteTokens(BitWriter& out, const Lz77Result& lz, const HuffmanCode& litLen
         out.Put(dist.codes[dc] | (t.distance - kDistBase[dc]) << dist.lengths[dc], dist.lengths[dc] + kDistExtra[dc]);
     }
     out.Put(litLen.codes[kEndOfBlock], litLen.lengths[kEndOfBlock]);
+    writer = out;
 }
 
 // The raw bytes in stored blocks of at most 65535 bytes; only the last is final.

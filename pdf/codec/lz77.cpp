@@ -10,7 +10,6 @@
 namespace folivo::codec {
 namespace {
 
-constexpr uint32_t kWindowMask = Lz77Scratch::kWindow - 1;
 constexpr size_t kKeptTokens = size_t{1} << 18;  // a token buffer larger than this is given back
 
 uint32_t Prefix3(const uint8_t* p) { return uint32_t{p[0]} << 16 | uint32_t{p[1]} << 8 | p[2]; }
@@ -72,15 +71,15 @@ public:
         const uint32_t prefix = Prefix3(data_ + pos);
         uint32_t cand = Insert(HashOf(prefix), number);
         inserted_ = pos + 1;
-        Search s{data_ + pos, limit, std::max(atLeast, kMinMatch - 1), 0};
+        Search s(data_, pos, first_, limit, std::max(atLeast, kMinMatch - 1));
         if (limit <= s.bestLength) return {};
         int chain = atLeast >= row_.good ? std::max(1, row_.chain >> 2) : row_.chain;
-        // Candidates come most recent first; one more than the longest distance back ends the walk.
-        while (number - cand <= static_cast<uint32_t>(kMaxDistance)) {
-            const Link link = links_[cand & kWindowMask];
-            if (s.Try(data_ + (cand - first_), number - cand, row_.nice) || --chain == 0) break;
-            if (number - link.previous > static_cast<uint32_t>(kMaxDistance)) break;
-            if (s.Try(data_ + (link.previous - first_), number - link.previous, row_.nice) || --chain == 0) break;
+        // Candidates come most recent first; the first one out of reach ends the walk.
+        while (InReach(number, cand)) {
+            const Link link = links_[cand & Index::kLinkMask];
+            if (s.Try(cand, number - cand, row_.nice) || --chain == 0) break;
+            if (!InReach(number, link.previous)) break;
+            if (s.Try(link.previous, number - link.previous, row_.nice) || --chain == 0) break;
             cand = link.second;
         }
         return s.bestDistance == 0 ? Match{} : Match{s.bestLength, static_cast<int>(s.bestDistance)};
@@ -90,13 +89,21 @@ private:
     using Number = std::remove_pointer_t<decltype(Index::head)>;
     using Link = typename Index::Link;
 
+    // Whether the position numbered cand is a candidate for the one numbered number: no more than
+    // the longest distance back. A stream the 16-bit index takes is shorter than that distance,
+    // so there only 0, no position, is out of reach.
+    static bool InReach(uint32_t number, uint32_t cand) {
+        if constexpr (sizeof(Number) == 2) return cand != 0;
+        return number - cand <= static_cast<uint32_t>(kMaxDistance);
+    }
+
     // Makes `number` the most recent position of its hash; returns the one it displaces.
     uint32_t Insert(uint32_t hash, uint32_t number) {
         Number& head = head_[hash];
         const Number previous = head;
         // A link out of the window (or to an earlier stream) is never followed: the walk stops at
         // the first candidate out of reach.
-        links_[number & kWindowMask] = {previous, links_[previous & kWindowMask].previous};
+        links_[number & Index::kLinkMask] = {previous, links_[previous & Index::kLinkMask].previous};
         head = static_cast<Number>(number);
         return previous;
     }
@@ -111,31 +118,50 @@ private:
         inserted_ = end;
     }
 
-    // The best match so far for one position.
+    // The best match so far for one position. A candidate is first judged by whether the bytes up
+    // to index bestLength can all be equal, by the last few of them; the full comparison follows
+    // when they agree. From seven bytes on, here's last eight are kept in a register.
     struct Search {
-        const uint8_t* here;
-        int limit;
-        int bestLength;
-        uint32_t bestDistance;
+        Search(const uint8_t* data, int32_t pos, uint32_t first, int limit, int atLeast)
+            : data(data), here(data + pos), first(first), limit(limit), bestLength(atLeast) {
+            KeepTail();
+        }
 
-        // Takes the candidate when it is strictly longer; true when the search can stop.
-        bool Try(const uint8_t* there, uint32_t distance, int nice) {
-            if (!EndsAgree(there, here, bestLength)) return false;
-            const int length = CommonLength(there, here, limit);
+        // Takes the candidate numbered cand when it is strictly longer; true when the search can stop.
+        bool Try(uint32_t cand, uint32_t distance, int nice) {
+            if (bestLength >= 7) {
+                if (Load64(data + static_cast<uint32_t>(cand + tailIndex)) != tail) return false;
+            } else if (!ShortEndsAgree(data + (cand - first))) {
+                return false;
+            }
+            const int length = CommonLength(data + (cand - first), here, limit);
             if (length <= bestLength) return false;
             bestLength = length;
             bestDistance = distance;
+            KeepTail();
             return length >= nice || length == limit;
         }
-    };
 
-    // Whether the bytes up to index `length` of the two positions can all be equal, judged by the
-    // last few of them (one word load each; the full comparison follows when they agree).
-    static bool EndsAgree(const uint8_t* there, const uint8_t* here, int length) {
-        if (length >= 7) return Load64(there + length - 7) == Load64(here + length - 7);
-        if (length >= 3) return Load32(there + length - 3) == Load32(here + length - 3);
-        return Prefix3(there) == Prefix3(here);
-    }
+        void KeepTail() {
+            if (bestLength < 7 || bestLength >= limit) return;
+            tail = Load64(here + bestLength - 7);
+            tailIndex = static_cast<uint32_t>(bestLength - 7) - first;  // a candidate's number + this: its tail
+        }
+
+        bool ShortEndsAgree(const uint8_t* there) const {
+            if (bestLength >= 3) return Load32(there + bestLength - 3) == Load32(here + bestLength - 3);
+            return Prefix3(there) == Prefix3(here);
+        }
+
+        const uint8_t* data;
+        const uint8_t* here;
+        uint32_t first;
+        int limit;
+        int bestLength;
+        uint32_t bestDistance = 0;
+        uint64_t tail = 0;
+        uint32_t tailIndex = 0;
+    };
 
     const uint8_t* data_;
     int32_t size_;
@@ -168,10 +194,17 @@ private:
 
 }  // namespace
 
+// The 16-bit tables are made uncleared, as each stream clears what it reads (a document compressing
+// one stream, as a one-shot call does, saves clearing them twice); the 32-bit ones start cleared.
 template <typename Number>
 struct Lz77Scratch::Tables {
-    std::unique_ptr<Number[]> head = std::make_unique<Number[]>(kHashSize);
-    std::unique_ptr<typename Index<Number>::Link[]> links = std::make_unique<typename Index<Number>::Link[]>(kWindow);
+    using Link = typename Index<Number>::Link;
+    static constexpr bool kCleared = sizeof(Number) > 2;
+    std::unique_ptr<Number[]> head = kCleared ? std::make_unique<Number[]>(kHashSize)
+                                              : std::make_unique_for_overwrite<Number[]>(kHashSize);
+    static constexpr size_t kLinks = size_t{Index<Number>::kLinkMask} + 1;
+    std::unique_ptr<Link[]> links = kCleared ? std::make_unique<Link[]>(kLinks)
+                                             : std::make_unique_for_overwrite<Link[]>(kLinks);
 };
 
 Lz77Scratch::Lz77Scratch() = default;
@@ -184,6 +217,8 @@ Lz77Scratch::SmallIndex Lz77Scratch::StartSmallStream() {
     // Numbers kWindow.. fit 16 bits for a stream of up to kSmallStream bytes; 0, no position, is
     // out of reach from all of them.
     std::fill_n(small_->head.get(), kHashSize, uint16_t{0});
+    // The links of number 0, no position, are read (never followed).
+    small_->links[0] = {0, 0};
     return {small_->head.get(), small_->links.get(), kWindow};
 }
 

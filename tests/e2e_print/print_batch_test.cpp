@@ -1,19 +1,138 @@
 // Real printing end to end: kvvelm-batch on the demo installation prints the list of documents with
 // --uscita stampa through CUPS to a cups-pdf queue, read back by pdftotext against the PDF target's.
 
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/file.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <map>
 #include <sstream>
+#include <stdexcept>
+#include <thread>
 
-#include "tests/e2e_print/cups_service.hpp"
 #include "tests/support/batch_run.hpp"
 
 namespace kv::e2e {
 namespace {
 
 namespace fs = std::filesystem;
+
+// The printing service: the CUPS scheduler (the running one, or one started here and stopped at the
+// end) with cups-pdf queues, each of which turns every job into a PDF file in a folder of the test's.
+// Test cases run as parallel processes and share the scheduler and the queue names: a lock file keeps
+// the service to one at a time.
+class CupsService {
+public:
+    // Why the service cannot be used here (not root, a package missing); empty when it can.
+    static std::string Unavailable() {
+        if (::geteuid() != 0) return "the printing test runs as root only (it starts the CUPS scheduler)";
+        for (const auto& [file, package] : {std::pair{"/usr/sbin/cupsd", "cups-daemon"},
+                                            {"/usr/lib/cups/backend/cups-pdf", "printer-driver-cups-pdf"},
+                                            {"/usr/sbin/lpadmin", "cups-client"}}) {
+            if (!fs::exists(file)) return std::string(file) + " is missing (Debian package " + package + ")";
+        }
+        return "";
+    }
+
+    CupsService() : lock_(::open("/tmp/kvvelm-printing-test.lock", O_CREAT | O_RDWR | O_CLOEXEC, 0644)) {
+        if (lock_ < 0 || ::flock(lock_, LOCK_EX) != 0) throw std::runtime_error("cannot lock the printing service");
+        if (SchedulerRunning()) return;
+        // cupsd in the foreground as a child of this process, its output discarded.
+        char shell[] = "/bin/sh", option[] = "-c", command[] = "exec /usr/sbin/cupsd -f </dev/null >/dev/null 2>&1";
+        char* argv[] = {shell, option, command, nullptr};
+        if (posix_spawn(&started_, shell, nullptr, nullptr, argv, environ) != 0) started_ = 0;
+        if (started_ == 0 || !WaitUntil(SchedulerRunning, std::chrono::seconds(15))) {
+            Stop();
+            ::close(lock_);
+            throw std::runtime_error("the CUPS scheduler did not start");
+        }
+    }
+    // Removes the queues it added and stops the scheduler it started.
+    ~CupsService() {
+        for (const std::string& queue : queues_) {
+            test::Run("lpadmin -x " + test::ShellQuote(queue));
+            std::error_code ignored;
+            fs::remove(QueueSettings(queue), ignored);
+        }
+        Stop();
+        ::close(lock_);
+    }
+    CupsService(const CupsService&) = delete;
+    CupsService& operator=(const CupsService&) = delete;
+
+    // Adds a cups-pdf queue that writes each job to `outFolder` as a PDF file.
+    void AddPdfQueue(const std::string& name, const fs::path& outFolder) {
+        // Read by cups-pdf only when the device URI names the queue. Label 1: a job's file name starts
+        // with its number, so jobs with the same title do not overwrite each other.
+        test::WriteFile(QueueSettings(name), "Out " + outFolder.string() + "\nAnonDirName " + outFolder.string() +
+                                                 "\nUserUMask 0000\nLabel 1\n");
+        // Without the pdftocairo renderer the printed text comes back as Type 3 glyphs pdftotext cannot read.
+        const auto added = test::Run("lpadmin -p " + test::ShellQuote(name) + " -v " +
+                                     test::ShellQuote("cups-pdf:/" + name) +
+                                     " -E -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd -o pdftops-renderer-default=pdftocairo");
+        if (added.status != 0) throw std::runtime_error("lpadmin failed: " + added.output);
+        queues_.push_back(name);
+    }
+
+    // Makes a queue accept jobs or refuse them.
+    void SetAccepting(const std::string& queue, bool accepting) {
+        const auto done = test::Run((accepting ? "cupsaccept " : "cupsreject ") + test::ShellQuote(queue));
+        if (done.status != 0) throw std::runtime_error("cannot change " + queue + ": " + done.output);
+    }
+
+    // The PDF files in `outFolder`, oldest job first, once no job is pending and there are at least
+    // `count` of them, or once `limit` has passed.
+    std::vector<fs::path> WaitForJobs(const fs::path& outFolder, size_t count, std::chrono::seconds limit) const {
+        WaitUntil([&] { return PdfFiles(outFolder).size() >= count && test::Run("lpstat -o").output.empty(); }, limit);
+        return PdfFiles(outFolder);
+    }
+
+private:
+    static bool SchedulerRunning() {
+        return test::Run("LC_ALL=C lpstat -r").output.find("is running") != std::string::npos;
+    }
+
+    // Polls `done` until it holds or `limit` passes; says whether it held.
+    template <class Condition>
+    static bool WaitUntil(Condition done, std::chrono::seconds limit) {
+        for (const auto end = std::chrono::steady_clock::now() + limit; !done();) {
+            if (std::chrono::steady_clock::now() > end) return false;
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+        return true;
+    }
+
+    static fs::path QueueSettings(const std::string& queue) { return "/etc/cups/cups-pdf-" + queue + ".conf"; }
+
+    static std::vector<fs::path> PdfFiles(const fs::path& folder) {
+        std::vector<fs::path> files;
+        std::error_code error;
+        for (const auto& entry : fs::directory_iterator(folder, error))
+            if (entry.path().extension() == ".pdf") files.push_back(entry.path());
+        std::sort(files.begin(), files.end(),
+                  [](const fs::path& a, const fs::path& b) { return fs::last_write_time(a) < fs::last_write_time(b); });
+        return files;
+    }
+
+    void Stop() {
+        if (started_ == 0) return;
+        ::kill(started_, SIGTERM);
+        ::waitpid(started_, nullptr, 0);
+        started_ = 0;
+    }
+
+    int lock_ = -1;      // held for the service's whole use
+    pid_t started_ = 0;  // the scheduler started here; 0 when it was running already
+    std::vector<std::string> queues_;
+};
 
 // A document's lines as pdftotext -layout shows them, trimmed, runs of blanks made one, empty lines
 // dropped: the same on paper and in a PDF file, whatever the margins.
@@ -40,31 +159,23 @@ std::string CompanyOf(const std::vector<std::string>& lines) {
 class PrintBatchTest : public ::testing::Test, public test::BatchInstallation {
 protected:
     PrintBatchTest() : BatchInstallation("e2e-print", 1) { printers.clear(); }  // the system's printers
-
-    // The PDF target's documents by company code.
-    std::map<std::string, fs::path> PdfDocuments() const {
-        std::map<std::string, fs::path> documents;
-        for (const auto& entry : fs::recursive_directory_iterator(PdfRoot())) {
-            if (entry.path().extension() == ".pdf")
-                documents[CompanyOf(NormalizedLines(entry.path()))] = entry.path();
-        }
-        return documents;
-    }
 };
 
 // A queue that refuses jobs stops the run before anything is sent; once it accepts them, every company
 // is a job of its own holding the lines of its PDF document, in the order of the company list.
 TEST_F(PrintBatchTest, EachCompanyIsAPrintJobHoldingTheReportsLinesOnceTheQueueAcceptsJobs) {
-    if (std::string why = test::CupsService::Unavailable(); !why.empty()) GTEST_SKIP() << why;
+    if (std::string why = CupsService::Unavailable(); !why.empty()) GTEST_SKIP() << why;
     const std::string timeout = "timeout 120 ";
     auto written = Batch("--report documenti --ditte tutte --uscita pdf", timeout);
     ASSERT_EQ(written.status, 0) << written.output;
-    const auto documents = PdfDocuments();
+    std::map<std::string, fs::path> documents;  // the PDF target's, by company code
+    for (const auto& entry : fs::recursive_directory_iterator(PdfRoot()))
+        if (entry.path().extension() == ".pdf") documents[CompanyOf(NormalizedLines(entry.path()))] = entry.path();
     ASSERT_EQ(documents.size(), 7u);
 
     const fs::path out = dir / "printed";
     fs::create_directories(out);
-    test::CupsService cups;
+    CupsService cups;
     cups.AddPdfQueue(demo::kDemoPrinter, out);  // the queue the printer-settings file names
     cups.SetAccepting(demo::kDemoPrinter, false);
     auto refused = Batch("--report documenti --ditte 001 --uscita stampa", timeout);

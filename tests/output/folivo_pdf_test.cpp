@@ -1,6 +1,6 @@
 // Whole documents written through Folivo, judged by qpdf, pikepdf and pdftotext: the settings CREAPDF
-// gives every document, protection, and the same bytes from the same report (the text positions are
-// read back in e2e_reports).
+// gives every document, protection, PDF/A, and the same bytes from the same report (the text positions
+// are read back in e2e_reports).
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -10,13 +10,15 @@
 #include "output/print_text.hpp"
 #include "tests/output/output_fixture.hpp"
 #include "tests/pdf_support/readback.hpp"
-#include "tests/support/error_of.hpp"
 
 namespace kv::output {
 namespace {
 
 namespace fs = std::filesystem;
+using folivo::test::ExpectContains;
+using folivo::test::Readback;
 using ::testing::HasSubstr;
+using ::testing::Not;
 
 class FolivoDocument : public OutputFixture {
 protected:
@@ -32,8 +34,9 @@ protected:
     fs::path Folder() const { return Host("D:\\DATI\\FILE-PDF\\001\\2006\\12\\PARC"); }
     fs::path Pdf() const { return Folder() / "PARD_AC_001_L'ARTE A_B SRL.pdf"; }
 
-    // Two pages as a report writes them: heading font, texts, a later page, the end of the company.
-    void WriteTwoPages() {
+    // Two pages as a report writes them: heading font, texts, a later page, the end of the company;
+    // the file's bytes.
+    std::string WriteTwoPages() {
         OpenHeadingPage(state, document, true);
         HeadingFont(state, 9);
         std::string line = "STAMPA ELENCO DOCUMENTI";
@@ -49,14 +52,7 @@ protected:
         line = "PAGINA DUE";
         STAMPATESTO(state, 1, 1, line);
         EndCompanyOutput(state);
-    }
-
-    std::string Read(const fs::path& pdf, const std::string& password = "") {
-        const std::string script = std::string(KV_SOURCE_DIR) + "/tests/support/pdf_texts.py";
-        test::CommandResult result = test::Python(test::ShellQuote(script) + " --facts " + test::ShellQuote(pdf.string()) +
-                                                  (password.empty() ? "" : " " + test::ShellQuote(password)));
-        EXPECT_EQ(result.status, 0) << result.output;
-        return result.output;
+        return test::ReadFile(Pdf());
     }
 
     folivo::test::FakeHost host;  // same clock and random source every time: the same bytes
@@ -64,39 +60,55 @@ protected:
 
 TEST_F(FolivoDocument, CarriesTheProgramsSettings) {
     WriteTwoPages();
-    ASSERT_TRUE(fs::exists(Pdf()));
     EXPECT_QPDF_CLEAN(Pdf());
-    const std::string facts = Read(Pdf());
-    for (const char* fact : {"Title: PDFPARD_AC_\n", "Subject: \n", "Author: Orvanta Duruver\n", "Creator: STUDIO BIANCHI\n",
-                             "Producer: Orvanta Duruver\n", "Encrypted: False\n",
-                             "ViewerPreferences: ['/CenterWindow', '/FitWindow']\n",
-                             "Page 1 MediaBox: [0.0, 0.0, 596.0, 842.0]\n", "Page 2 MediaBox: [0.0, 0.0, 596.0, 842.0]\n",
-                             "Page 1 Filter: /LZWDecode\n", "Page 2 Filter: /LZWDecode\n"}) {
-        EXPECT_THAT(facts, HasSubstr(fact));
+    const Readback file(Pdf());
+    EXPECT_THAT(file.trailer, Not(HasSubstr("/Encrypt")));
+    ExpectContains(file.Object(Readback::Ref(file.trailer, "/Info")),
+                   {"/Title (PDFPARD_AC_)", "/Subject ()", "/Author (Orvanta Duruver)", "/Creator (STUDIO BIANCHI)",
+                    "/Producer (Orvanta Duruver)"});
+    ExpectContains(file.Object(Readback::Ref(file.trailer, "/Root")),
+                   {"/ViewerPreferences << /CenterWindow true /FitWindow true >>"});
+    ASSERT_EQ(file.pages.size(), 2u);
+    for (int page : {1, 2}) {
+        ExpectContains(file.Page(page), {"/MediaBox [ 0 0 596 842 ]"});
+        ExpectContains(file.Object(Readback::Ref(file.Page(page), "/Contents")), {"/Filter [ /LZWDecode ]"});
     }
 }
 
-TEST_F(FolivoDocument, ProtectedWhenBothPasswordsAreSet) {
+// Both passwords protect the file; asked for PDF/A, a protected company keeps its protection and is
+// noted, the others' files are PDF/A.
+TEST_F(FolivoDocument, ProtectedWhenBothPasswordsAreSetWhichPdfAGivesWayTo) {
     SetCompany("001", "L'ARTE A/B SRL", "utente");
     SetOwnerPassword("titolare");
     WriteTwoPages();
     const auto check = test::QpdfCheck(Pdf(), "utente");
     EXPECT_EQ(check.status, 0) << check.output;
-    EXPECT_THAT(Read(Pdf(), "utente"), HasSubstr("Encrypted: True\n"));
     EXPECT_THAT(test::PdfToText(Pdf(), false, "utente"), HasSubstr("PAGINA DUE"));
     // Opened with the owner password (the installation's), qpdf recovers the user's (the company's).
     const auto owner = test::QpdfCheck(Pdf(), "titolare");
     EXPECT_EQ(owner.status, 0) << owner.output;
     EXPECT_THAT(owner.output, HasSubstr("User password = utente"));
     EXPECT_NE(test::Run("qpdf --check " + test::ShellQuote(Pdf().string())).status, 0) << "a password is needed";
+
+    state.archivalPdf = true;
+    const std::string protectedFile = WriteTwoPages();
+    EXPECT_THAT(protectedFile, HasSubstr("/Encrypt"));
+    EXPECT_THAT(protectedFile, Not(HasSubstr("pdfaid")));
+    ASSERT_EQ(state.run.notArchival.size(), 1u);
+    EXPECT_EQ(state.run.notArchival[0].company.code, "001");
+    EXPECT_EQ(state.run.notArchival[0].reason, "PDF/A non possibile: documento protetto");
+
+    SetCompany("001", "L'ARTE A/B SRL");
+    const std::string archival = WriteTwoPages();
+    EXPECT_THAT(archival, HasSubstr("<pdfaid:part>2</pdfaid:part>"));
+    EXPECT_THAT(archival, Not(HasSubstr("/Encrypt")));
+    EXPECT_EQ(state.run.notArchival.size(), 1u);
+    EXPECT_TRUE(state.run.written.at(2).archival && !state.run.written.at(1).archival);
 }
 
 TEST_F(FolivoDocument, TheSameReportAgainReplacesTheFileWithTheSameBytes) {
-    WriteTwoPages();
-    const std::string first = test::ReadFile(Pdf());
-    state.PAGINANUOVA = true;
-    WriteTwoPages();
-    EXPECT_EQ(test::ReadFile(Pdf()), first);
+    const std::string first = WriteTwoPages();
+    EXPECT_EQ(WriteTwoPages(), first);
     EXPECT_EQ(std::distance(fs::directory_iterator(Folder()), fs::directory_iterator()), 1);
     EXPECT_QPDF_CLEAN(Pdf());
 }

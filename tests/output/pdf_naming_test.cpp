@@ -14,14 +14,10 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(BaseFolder, DropsTheLastComponentInEitherStyle) {
-    EXPECT_EQ(BaseFolderOf("D:\\DATI\\ARCHIVI"), "D:\\DATI");
-    EXPECT_EQ(BaseFolderOf("  D:\\DATI\\ARCHIVI  "), "D:\\DATI");
-    EXPECT_EQ(BaseFolderOf("C:\\"), "C:");
-    EXPECT_EQ(BaseFolderOf("C:\\ARK"), "C:");
-    EXPECT_EQ(BaseFolderOf("\\ARK"), "\\");
-    EXPECT_EQ(BaseFolderOf("/srv/dati/archivi"), "/srv/dati");
-    EXPECT_EQ(BaseFolderOf("/ab"), "/");
-    EXPECT_EQ(BaseFolderOf("archivi"), ".");
+    const std::pair<const char*, const char*> cases[] = {
+        {"D:\\DATI\\ARCHIVI", "D:\\DATI"}, {"  D:\\DATI\\ARCHIVI  ", "D:\\DATI"}, {"C:\\", "C:"}, {"C:\\ARK", "C:"},
+        {"\\ARK", "\\"}, {"/srv/dati/archivi", "/srv/dati"}, {"/ab", "/"}, {"archivi", "."}};
+    for (const auto& [archives, base] : cases) EXPECT_EQ(BaseFolderOf(archives), base) << archives;
 }
 
 TEST(FileName, CleansForbiddenCharactersOnly) {
@@ -72,7 +68,7 @@ TEST_F(PdfFolders, TheTreeGoesBesideTheArchivesInTheirStyle) {
 
 using Numbering = OutputFixture;
 
-TEST_F(Numbering, TakesTheFirstFreeSuffix) {
+TEST_F(Numbering, TakesTheFirstFreeSuffixAndWhenThereIsNoneShowsTheLimitAndKeepsThePath) {
     SetArchives("D:\\DATI\\ARCHIVI");
     const std::string path = "D:\\DATI\\X.pdf";
     EXPECT_EQ(NumberedPdfPath(state, path), "D:\\DATI\\X_001.pdf");
@@ -80,16 +76,12 @@ TEST_F(Numbering, TakesTheFirstFreeSuffix) {
     test::WriteFile(Host("D:\\DATI") / "X_002.pdf", "");
     EXPECT_EQ(NumberedPdfPath(state, path), "D:\\DATI\\X_003.pdf");
     EXPECT_TRUE(dialogs.shown().empty());
-}
-
-TEST_F(Numbering, NoFreeNumberShowsTheLimitAndKeepsThePath) {
-    SetArchives("D:\\DATI\\ARCHIVI");
     for (int n = 0; n < 1000; ++n) {
         char name[16];
         std::snprintf(name, sizeof name, "X_%03d.pdf", n);
         test::WriteFile(Host("D:\\DATI") / name, "");
     }
-    EXPECT_EQ(NumberedPdfPath(state, "D:\\DATI\\X.pdf"), "D:\\DATI\\X.pdf");
+    EXPECT_EQ(NumberedPdfPath(state, path), path);
     ASSERT_EQ(dialogs.shown().size(), 1u);
     EXPECT_EQ(dialogs.shown()[0].title, "Cedolini/riepiloghi PDF");
     EXPECT_EQ(dialogs.shown()[0].text, "Numerazione file PDF massima raggiunta \rContattare Orvanta Duruver");

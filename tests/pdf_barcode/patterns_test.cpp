@@ -27,15 +27,9 @@ TEST(BarcodeCheckDigits, PublishedExamples) {
     // The published EAN-13, EAN-8 and Interleaved 2 of 5 examples are decoded back from drawn symbols.
     const std::vector<Case> cases = {
         {Ean13Digits, "4006381333939", "4006381333931"},  // a wrong 13th digit is replaced
-        {Ean8Digits, "5512345", "55123457"},
-        {Ean13Digits, "40063813339", ""},
-        {Ean13Digits, "40063813339312", ""},
-        {Ean13Digits, "40063813339A", ""},
-        {Ean8Digits, "963850", ""},
-        {PostnetDigits, "12345", "123455"},
-        {PostnetDigits, "55555-1237", "5555512372"},
-        {PostnetDigits, "1234x", ""},
-        {PostnetDigits, "", ""},
+        {Ean8Digits, "5512345", "55123457"},     {Ean13Digits, "40063813339", ""},  {Ean13Digits, "40063813339312", ""},
+        {Ean13Digits, "40063813339A", ""},       {Ean8Digits, "963850", ""},        {PostnetDigits, "12345", "123455"},
+        {PostnetDigits, "55555-1237", "5555512372"}, {PostnetDigits, "1234x", ""}, {PostnetDigits, "", ""},
     };
     for (const auto& c : cases) EXPECT_EQ(c.encode(c.code), c.expected) << c.code;
 }

@@ -18,13 +18,9 @@ namespace fs = std::filesystem;
 void ExpectWritingFails(Folivo& pdf) {
     pdf.BeginPage();
     pdf.MoveTo(1, 1);
-    try {
-        pdf.EndPage();
-        FAIL() << "EndPage wrote without a file";
-    } catch (const Error& error) {
-        EXPECT_EQ(error.number(), kErrBadFileNumber);
-        EXPECT_TRUE(Contains(error.what(), "no PDF file is open")) << error.what();
-    }
+    const Error error = ErrorOf([&] { pdf.EndPage(); });
+    EXPECT_EQ(error.number(), kErrBadFileNumber);
+    EXPECT_TRUE(Contains(error.what(), "no PDF file is open")) << error.what();
     EXPECT_THROW(pdf.EndDoc(), Error);
 }
 

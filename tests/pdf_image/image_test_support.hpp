@@ -41,29 +41,30 @@ inline std::filesystem::path MakeSample(const kv::test::TempDir& dir, const std:
     return path;
 }
 
-// Writes a one-page document (points, A4) whose page is drawn by `draw`; returns the writer's
-// recorded error number.
-inline int32_t WritePage(const std::filesystem::path& pdf, const std::function<void(Folivo&)>& draw) {
+// Writes DIR/page.pdf, one page (points, A4) drawn by `draw`, checks it with qpdf and returns its
+// path. The writer's recorded error after drawing must be `error` (-1: not checked).
+inline std::filesystem::path WritePage(const kv::test::TempDir& dir, const std::function<void(Folivo&)>& draw,
+                                       int32_t error = 0) {
+    const auto pdf = dir / "page.pdf";
     Folivo doc;
     doc.BeginDoc(pdf.string());
     doc.BeginPage();
     draw(doc);
-    const int32_t error = doc.ErrNumber();
+    if (error >= 0) { EXPECT_EQ(doc.ErrNumber(), error) << doc.ErrDescription(); }
     doc.EndDoc();
-    return error;
+    EXPECT_QPDF_CLEAN(pdf);
+    return pdf;
 }
 
 // The image dictionaries of page 1, "name << .. >>" a line as pikepdf reads them, then "do N" (the
 // Do operators of the page content).
 inline std::vector<std::string> ImageInfo(const std::filesystem::path& pdf) {
     const Readback rb(pdf);
-    const std::string resources = rb.Object(Readback::Ref(rb.Page(1), "/Resources"));
     std::vector<std::string> lines;
-    for (size_t at = resources.find("/_IMG_"); at != std::string::npos; at = resources.find("/_IMG_", at + 1)) {
-        const std::string name = resources.substr(at, resources.find(' ', at) - at);
+    for (const auto& [name, number] : rb.Resources("/_IMG_")) {
         // A palette stream is shown by its size: "[ /Indexed /DeviceRGB 15 palette:48 ]".
         static const std::regex palette(R"((/Indexed /DeviceRGB \d+ )(\d+) 0 R)");
-        std::string dict = rb.Object(Readback::Ref(resources, name));
+        std::string dict = rb.Object(number);
         std::smatch m;
         if (std::regex_search(dict, m, palette)) {
             dict = m.prefix().str() + m[1].str() + "palette:" + std::to_string(rb.Stream(std::stoi(m[2])).size()) +
@@ -71,10 +72,7 @@ inline std::vector<std::string> ImageInfo(const std::filesystem::path& pdf) {
         }
         lines.push_back(name + " " + dict);
     }
-    const std::string& content = rb.Content(1);
-    int draws = 0;
-    for (size_t at = content.find(" Do"); at != std::string::npos; at = content.find(" Do", at + 1)) ++draws;
-    lines.push_back("do " + std::to_string(draws));
+    lines.push_back("do " + std::to_string(Occurrences(rb.Content(1), " Do")));
     return lines;
 }
 

@@ -88,12 +88,7 @@ TEST(FormStates, SetFieldsShowInEveryRendererAndFormOneTree) {
     Add(pdf, "x..y", 0, {200, 10, 50, 20}, "");  // an empty part: one flat name
     const auto written = doc.Finish();
     const auto ignored = doc.dir / "no-need-appearances.pdf";
-    kv::test::WriteFile(doc.dir / "probe.py", kProbe);
-    const auto probe = kv::test::Python(kv::test::ShellQuote((doc.dir / "probe.py").string()) + " " +
-                                        kv::test::ShellQuote(written.string()) + " " +
-                                        kv::test::ShellQuote(ignored.string()));
-    ASSERT_EQ(probe.status, 0) << probe.output;
-    EXPECT_EQ(probe.output,
+    EXPECT_EQ(PythonOutput(kProbe, {written.string(), ignored.string()}),
               "pagato FT=/Btn V=/S#ec AS=/S#ec N=/Off,/S#ec D=/Off,/S#ec widget\n"
               "sospeso FT=/Btn AS=/Off N=/Off,/S#ec D=/Off,/S#ec widget\n"
               "tipo\n"
@@ -112,7 +107,7 @@ TEST(FormStates, SetFieldsShowInEveryRendererAndFormOneTree) {
     const std::pair<const char*, Rendered> renders[] = {
         {"poppler, fields redrawn", Rendered(written)},
         {"poppler, our appearances", Rendered(ignored)},
-        {"mupdf", Rendered(written, Rendered::ByMuPdf{})},
+        {"mupdf", Rendered(written, Rendered::kMuPdf)},
     };
     for (const auto& [renderer, page] : renders) {
         SCOPED_TRACE(renderer);

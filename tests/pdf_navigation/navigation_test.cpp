@@ -1,5 +1,6 @@
 // Bookmarks, links, destinations, notes, fields, layers, labels, transitions and scripts, read back
-// whole through pikepdf: every object as a reader sees it.
+// whole through pikepdf: every object as a reader sees it. Strings outside the page read back as
+// written ("€" included), and annotations sit where their drawing is when the page has margins.
 
 #include <gtest/gtest.h>
 
@@ -15,18 +16,10 @@ std::vector<std::string> Annotations(const Readback& rb, int page) {
     std::vector<std::string> out;
     const std::string& dict = rb.Page(page);
     const size_t at = dict.find("/Annots [ ");
-    if (at == std::string::npos) return out;
-    std::istringstream refs(dict.substr(at + 10, dict.find(']', at) - at - 10));
-    for (int number = 0, gen = 0; refs >> number >> gen;) {
-        std::string r;
-        refs >> r;
-        out.push_back(rb.Object(number));
-    }
+    std::istringstream refs(at == std::string::npos ? "" : dict.substr(at + 10, dict.find(']', at) - at - 10));
+    for (std::string number, gen, r; refs >> number >> gen >> r;) out.push_back(rb.Object(std::stoi(number)));
     return out;
 }
-
-// The catalog's text.
-std::string Catalog(const Readback& rb) { return rb.Object(Readback::Ref(rb.trailer, "/Root")); }
 
 TEST(Bookmarks, LevelRulesFollowThePreviousItem) {
     const struct {
@@ -62,11 +55,8 @@ void Walk(const Readback& rb, int parent, int depth, std::string& out) {
                (Contains(text, "/F 2") ? " bold" : "") + "\n";
         Walk(rb, item, depth + 1, out);
         const int next = Readback::Ref(text, "/Next");
-        if (next == 0) {
-            EXPECT_EQ(Readback::Ref(rb.Object(parent), "/Last"), item);
-        }
-        previous = item;
-        item = next;
+        EXPECT_TRUE(next != 0 || Readback::Ref(rb.Object(parent), "/Last") == item) << "the last item is not /Last";
+        previous = std::exchange(item, next);
     }
 }
 
@@ -84,7 +74,7 @@ TEST(Bookmarks, TreeDestinationsInPointsColourAndStyle) {
     doc.pdf.AddBookmark("Fine", 1, 7);
     const Readback rb(doc.Finish());
     std::string tree;
-    Walk(rb, Readback::Ref(Catalog(rb), "/Outlines"), 1, tree);
+    Walk(rb, Readback::Ref(rb.Catalog(), "/Outlines"), 1, tree);
     const std::string p1 = std::to_string(rb.pages[0]) + " 0 R ", p2 = std::to_string(rb.pages[1]) + " 0 R ";
     // Millimetres on A4 (842 points high): X 10 mm, Y 20 mm, 30 x 40 mm, zoom 150 %.
     EXPECT_EQ(tree, "1 (Prima) " + p1 + "/FitB\n1 (Capitolo) " + p1 + "/FitV 28.346\n2 (Sezione) " + p1 +
@@ -94,7 +84,7 @@ TEST(Bookmarks, TreeDestinationsInPointsColourAndStyle) {
 
     Doc plain;
     plain.Page();
-    EXPECT_FALSE(Contains(Catalog(Readback(plain.Finish())), "/Outlines"));
+    EXPECT_FALSE(Contains(Readback(plain.Finish()).Catalog(), "/Outlines"));
 }
 
 TEST(Links, PageArgumentsResolveAgainstTheCurrentPage) {
@@ -134,7 +124,7 @@ TEST(Links, ActionsAndDestinationsSitOverTheLastShape) {
     ASSERT_EQ(third.size(), 3u);
     ExpectContains(third[0], {"/Rect [ 0 832 10 842 ]", "/Dest /_REF_inizio#20tabella#20#2a "});
     const std::string p1 = std::to_string(rb.pages[0]) + " 0 R ", p3 = std::to_string(rb.pages[2]) + " 0 R ";
-    ExpectContains(rb.Object(Readback::Ref(Catalog(rb), "/Dests")),
+    ExpectContains(rb.Object(Readback::Ref(rb.Catalog(), "/Dests")),
                    {"/_REF_inizio#20tabella#20#2a [ " + p1 + "/XYZ 10 822 2 ]", "/_LINK_1 [ " + p1 + "/FitH 742 ]",
                     "/_LINK_2 [ " + p3 + "/FitH 792 ]"});
 }
@@ -190,7 +180,7 @@ TEST(Annotations, NotesAndEachFieldTypeWithItsLookAndEvents) {
     pdf.OnFieldEvent(12, "tipo", "x();");
     const Readback rb(doc.Finish());
     const int radioField = rb.Find({"/FT /Btn /Ff 32768 ", "/T (a)"});  // the radio button's field
-    ExpectContains(Catalog(rb), {"/AcroForm << /CO [ " + std::to_string(radioField) + " 0 R ]",
+    ExpectContains(rb.Catalog(), {"/AcroForm << /CO [ " + std::to_string(radioField) + " 0 R ]",
                                  "/DR << /Font << /Arial ", "/NeedAppearances true"});
     const auto a = Annotations(rb, 1);
     ASSERT_EQ(a.size(), 10u);
@@ -214,7 +204,7 @@ TEST(Annotations, NotesAndEachFieldTypeWithItsLookAndEvents) {
     Doc none;
     none.Page();
     none.pdf.OnFieldEvent(0, "x", "y();");
-    EXPECT_FALSE(Contains(Catalog(Readback(none.Finish())), "/AcroForm"));
+    EXPECT_FALSE(Contains(Readback(none.Finish()).Catalog(), "/AcroForm"));
 }
 
 TEST(Layers, GroupsStatesUsageAndSwitchingLinks) {
@@ -237,17 +227,12 @@ TEST(Layers, GroupsStatesUsageAndSwitchingLinks) {
     const int printer = rb.Find({"/Name (printer)", "/Print << /PrintState /ON >> /View << /ViewState /OFF >>"});
     ASSERT_TRUE(griglia && screen && printer);
     const auto ref = [](int n) { return std::to_string(n) + " 0 R"; };
-    ExpectContains(Catalog(rb), {"/OFF [ " + ref(printer) + " ] /ON [ " + ref(griglia) + " " + ref(screen) +
+    ExpectContains(rb.Catalog(), {"/OFF [ " + ref(printer) + " ] /ON [ " + ref(griglia) + " " + ref(screen) +
                                  " ] /Order [ " + ref(griglia) + " " + ref(printer) + " ]"});
     const std::string& content = rb.Content(1);
-    const auto count = [&](const std::string& part) {
-        int n = 0;
-        for (size_t at = content.find(part); at != std::string::npos; at = content.find(part, at + 1)) ++n;
-        return n;
-    };
-    EXPECT_EQ(count("/OC /_LAY_1 BDC"), 2);
-    EXPECT_EQ(count(" BDC"), 4);
-    EXPECT_EQ(count("EMC"), 4);
+    EXPECT_EQ(Occurrences(content, "/OC /_LAY_1 BDC"), 2);
+    EXPECT_EQ(Occurrences(content, " BDC"), 4);
+    EXPECT_EQ(Occurrences(content, "EMC"), 4);
     EXPECT_TRUE(Contains(rb.Stream(Readback::Ref(Annotations(rb, 1).at(0), "/JS")), "if (ocgArray[i].name == 'printer')"));
     EXPECT_EQ(rb.version, "1.5");
 }
@@ -289,7 +274,7 @@ TEST(Presentation, LabelsTransitionsAndScriptsOnTheirPagesAndWhereAViewerLooks) 
         const size_t at = text.find(key);
         return at == std::string::npos ? "-" : rb.Stream(Readback::Ref(text.substr(at), "/JS"));
     };
-    const std::string catalog = Catalog(rb);
+    const std::string catalog = rb.Catalog();
     EXPECT_EQ(script(catalog, "/OpenAction"), "s1\rs2");
     const std::pair<const char*, const char*> events[] = {
         {"/DP", "dp"}, {"/DS", "ds"}, {"/WC", "wc"}, {"/WP", "wp"}, {"/WS", "ws"}, {"(globalscript)", "globale"}};
@@ -298,6 +283,40 @@ TEST(Presentation, LabelsTransitionsAndScriptsOnTheirPagesAndWhereAViewerLooks) 
     EXPECT_EQ(script(rb.Page(1), "/C <<"), "chiusura pagina");
     EXPECT_FALSE(Contains(rb.Page(2), "/AA"));
     EXPECT_EQ(rb.version, "1.4");
+}
+
+// Title, first bookmark, note text, page mode, then each annotation's subtype and rectangle.
+constexpr const char* kProbe = R"(
+import sys, pikepdf
+pdf = pikepdf.open(sys.argv[1])
+print(str(pdf.docinfo.Title))
+print(str(pdf.Root.Outlines.First.Title))
+annots = pdf.pages[0].Annots
+print(str([a for a in annots if a.Subtype == '/Text'][0].Contents))
+print(str(pdf.Root.get('/PageMode', '-')))
+for a in annots:
+    print(str(a.Subtype), ' '.join('%g' % round(float(v), 2) for v in a.Rect))
+)";
+
+TEST(TextAndMargins, EuroReadsBackAndAnnotationsFollowTheMargins) {
+    const std::string price = "Prezzo \x80 10 \xE0";  // Windows-1252
+    Doc d;
+    d.pdf.BeginDoc(d.path.string());
+    d.pdf.SetDocProperty(price);
+    d.pdf.SetViewerPreferences(2);
+    d.pdf.SetMargins(50, 0, 30, 0);
+    d.pdf.BeginPage();
+    d.pdf.AddBookmark(price);
+    d.pdf.DrawRect(100, 100, 40, 20);
+    d.pdf.LinkTo("https://example.org/");
+    d.pdf.AddNoteIcon(price, 0, 10, 10);
+    d.pdf.AddField("campo", 1, 20, 40, 50, 10, "sì");
+    const std::string read = PythonOutput(kProbe, {d.Finish().string()});
+    EXPECT_EQ(d.pdf.ErrNumber(), 0) << d.pdf.ErrDescription();
+    const std::string utf8Price = "Prezzo \xE2\x82\xAC 10 \xC3\xA0";
+    // Page 842 high: the margins' corner is at (50, 812).
+    EXPECT_EQ(read, utf8Price + "\n" + utf8Price + "\n" + utf8Price + "\n/UseOutlines\n" +
+                        "/Link 150 692 190 712\n/Text 60 802 60 802\n/Widget 70 772 120 762\n");
 }
 
 }  // namespace

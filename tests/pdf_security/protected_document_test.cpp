@@ -128,20 +128,6 @@ TEST(ProtectedDocument, SameInputsGiveIdenticalEntriesAndIdentifier) {
     }
 }
 
-TEST(ProtectedDocument, StringsAndStreamsAreEncipheredButNotBeforeTheCall) {
-    kv::test::TempDir dir("cipher");
-    ExpectContains(Sample(dir / "plain.pdf", [](Folivo&) {}), {"ROSSI MARIO", "(Studio Bianchi)"});
-    const std::string secret = Sample(dir / "secret.pdf", [](Folivo& f) { f.SetProtection(4, "o", "u"); });
-    EXPECT_FALSE(Contains(secret, "ROSSI MARIO")) << "content streams are enciphered";
-    EXPECT_FALSE(Contains(secret, "Studio Bianchi")) << "information strings are enciphered";
-    EXPECT_FALSE(Contains(secret, "Elenco Documenti"));
-    // With the owner password qpdf writes a decrypted copy whose strings read back.
-    const auto out = dir / "decrypted.pdf";
-    Ran("qpdf --password=o --decrypt " + ShellQuote((dir / "secret.pdf").string()) + " " + ShellQuote(out.string()));
-    EXPECT_QPDF_CLEAN(out);
-    EXPECT_TRUE(Contains(kv::test::ReadFile(out), "(Studio Bianchi)"));
-}
-
 TEST(ProtectedDocument, BadInput) {
     kv::test::TempDir dir("bad");
     // Passwords longer than 32 characters act as their first 32.

@@ -34,6 +34,11 @@ struct MiniPdf {
     }
 };
 
+// A stream object's body: its dictionary entries besides /Length, then the data.
+inline std::string StreamBody(const std::string& data, const std::string& entries = "") {
+    return "<< /Length " + std::to_string(data.size()) + " " + entries + " >>\nstream\n" + data + "\nendstream";
+}
+
 // A catalog, a page tree and pages drawing the given texts with Helvetica; the page tree
 // carries the media box the pages inherit.
 inline MiniPdf TextPages(const std::vector<std::string>& texts, const std::string& mediaBox = "[0 0 400 300]") {
@@ -48,8 +53,7 @@ inline MiniPdf TextPages(const std::vector<std::string>& texts, const std::strin
         const std::string content = "BT /F1 24 Tf 50 150 Td (" + texts[i] + ") Tj ET";
         pdf.bodies.push_back("<< /Type /Page /Parent 2 0 R /Resources << /Font << /F1 3 0 R >> >> /Contents " +
                              std::to_string(5 + 2 * i) + " 0 R >>");
-        pdf.bodies.push_back("<< /Length " + std::to_string(content.size()) + " >>\nstream\n" + content +
-                             "\nendstream");
+        pdf.bodies.push_back(StreamBody(content));
     }
     return pdf;
 }

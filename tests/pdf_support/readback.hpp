@@ -46,9 +46,27 @@ inline bool Contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
 
+inline int Occurrences(const std::string& text, const std::string& part) {
+    int n = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
+    return n;
+}
+
 // Fails the test for each part the text lacks.
 inline void ExpectContains(const std::string& text, std::initializer_list<std::string> parts) {
     for (const auto& part : parts) EXPECT_TRUE(Contains(text, part)) << "missing: " << part << "\nin:\n" << text;
+}
+
+// The error an action must raise; a test failure (and error 0) when it raises none.
+template <class Action>
+Error ErrorOf(Action&& action) {
+    try {
+        action();
+    } catch (const Error& error) {
+        return error;
+    }
+    ADD_FAILURE() << "no error raised";
+    return Error(0, "");
 }
 
 inline std::string FromHex(const std::string& hex) {
@@ -64,15 +82,22 @@ inline std::string Utf8Text(const std::filesystem::path& pdf) {
     return run.output;
 }
 
+// What a Python program prints: `program` is a script file, or the code itself when it holds a line
+// break; each argument is quoted. Fails the test when the program ends with an error.
+inline std::string PythonOutput(const std::string& program, std::initializer_list<std::string> args = {}) {
+    std::string command = (program.find('\n') == std::string::npos ? "" : "-c ") + kv::test::ShellQuote(program);
+    for (const auto& arg : args) command += " " + kv::test::ShellQuote(arg);
+    const auto run = kv::test::Python(command);
+    EXPECT_EQ(run.status, 0) << run.output;
+    return run.output;
+}
+
 // A file read back whole by pikepdf (readback.py): every object as text, every stream decoded.
 // Fails the test when pikepdf cannot open the file.
 class Readback {
 public:
     explicit Readback(const std::filesystem::path& pdf, const std::string& password = "") {
-        const auto run = kv::test::Python(kv::test::ShellQuote(KV_SOURCE_DIR "/tests/pdf_support/readback.py") + " " +
-                                          kv::test::ShellQuote(pdf.string()) + " " + kv::test::ShellQuote(password));
-        EXPECT_EQ(run.status, 0) << run.output;
-        Parse(run.output);
+        Parse(PythonOutput(KV_SOURCE_DIR "/tests/pdf_support/readback.py", {pdf.string(), password}));
     }
 
     std::string version;
@@ -87,6 +112,18 @@ public:
     const std::string& Page(int page) const { return Object(pages.at(static_cast<size_t>(page - 1))); }
     // The decoded content of a 1-based page.
     const std::string& Content(int page = 1) const { return Stream(Ref(Page(page), "/Contents")); }
+    const std::string& Catalog() const { return Object(Ref(trailer, "/Root")); }
+    const std::string& Info() const { return Object(Ref(trailer, "/Info")); }
+    // The objects page 1's resources name with the prefix ("/_IMG_"), by name.
+    std::map<std::string, int> Resources(const std::string& prefix) const {
+        const std::string& resources = Object(Ref(Page(1), "/Resources"));
+        std::map<std::string, int> named;
+        for (size_t at = resources.find(prefix); at != std::string::npos; at = resources.find(prefix, at + 1)) {
+            const std::string name = resources.substr(at, resources.find(' ', at) - at);
+            named[name] = Ref(resources, name);
+        }
+        return named;
+    }
     // The object a dictionary's key refers to ("/Key n 0 R"), 0 when it does not.
     static int Ref(const std::string& dict, const std::string& key) {
         const size_t at = dict.find(key + " ");
@@ -158,25 +195,18 @@ using Rgb = std::array<int, 3>;
 
 class Rendered {
 public:
-    // `cropBox`: what a viewer shows (the crop box) rather than the whole media box.
-    explicit Rendered(const std::filesystem::path& pdf, bool cropBox = false) {
-        const auto prefix = pdf.parent_path() / "render";
-        const auto run = kv::test::Run(std::string("pdftoppm -r 72 -f 1 -l 1 -singlefile ") + (cropBox ? "-cropbox " : "") + kv::test::ShellQuote(pdf.string()) +
-                                       " " + kv::test::ShellQuote(prefix.string()));
+    // kCropBox: what a viewer shows (the crop box) rather than the whole media box; kMuPdf: rendered
+    // by MuPDF's mutool draw instead, also at 72 dpi.
+    enum By { kPoppler, kCropBox, kMuPdf };
+    explicit Rendered(const std::filesystem::path& pdf, By by = kPoppler) {
+        const std::string in = kv::test::ShellQuote(pdf.string());
+        const std::string out = (pdf.parent_path() / (by == kMuPdf ? "render-mupdf" : "render")).string();
+        const auto run = kv::test::Run(by == kMuPdf ? "mutool draw -q -r 72 -o " + kv::test::ShellQuote(out + ".ppm") + " " + in + " 1"
+                                                    : std::string("pdftoppm -r 72 -f 1 -l 1 -singlefile ") +
+                                                          (by == kCropBox ? "-cropbox " : "") + in + " " + kv::test::ShellQuote(out));
         EXPECT_EQ(run.status, 0) << run.output;
         messages_ = run.output;
-        Parse(kv::test::ReadFile(prefix.string() + ".ppm"));
-    }
-
-    // The first page rendered by MuPDF's mutool draw instead, also at 72 dpi.
-    struct ByMuPdf {};
-    Rendered(const std::filesystem::path& pdf, ByMuPdf) {
-        const auto out = pdf.parent_path() / "render-mupdf.ppm";
-        const auto run = kv::test::Run("mutool draw -q -r 72 -o " + kv::test::ShellQuote(out.string()) + " " +
-                                       kv::test::ShellQuote(pdf.string()) + " 1");
-        EXPECT_EQ(run.status, 0) << run.output;
-        messages_ = run.output;
-        Parse(kv::test::ReadFile(out.string()));
+        Parse(kv::test::ReadFile(out + ".ppm"));
     }
 
     int Width() const { return width_; }
@@ -236,11 +266,15 @@ struct Doc {
     Folivo pdf{host};
     std::filesystem::path path = dir / "out.pdf";
 
-    // Opens the document and its first page with a font selected.
-    Folivo& Page(const std::string& font = "Courier", float size = 10) {
+    // Opens the document and its first page.
+    Folivo& Open() {
         pdf.BeginDoc(path.string());
         pdf.BeginPage();
-        pdf.SetFont(font, size);
+        return pdf;
+    }
+    // The same with a font selected.
+    Folivo& Page(const std::string& font = "Courier", float size = 10) {
+        Open().SetFont(font, size);
         return pdf;
     }
 

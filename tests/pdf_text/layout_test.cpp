@@ -30,41 +30,35 @@ TEST(LinePlan, OneWordIsNotJustifiedAndScalingIsPlannedAtFullWidth) {
     EXPECT_EQ(PlanLine("abcdefghij", 30, 0, kAlignFit, half).adjust, LineAdjust::kScaling);
 }
 
-TEST(TextBox, AWordLongerThanTheBoxStandsAloneOnItsLine) {
-    // Wrapping at the box edge, indentation and shrinking are read back from files elsewhere.
-    const BoxLayout layout = BreakTextBox({"abcdefghij xy", 30, 0, kAlignLeft, 11.33f, 0}, Courier10());
-    ASSERT_EQ(layout.lines.size(), 2u);
-    EXPECT_EQ(layout.lines[0].text, "abcdefghij");
-    EXPECT_EQ(layout.lines[1].text, "xy");
-}
-
-TEST(TextBox, ParagraphsAtLineEndsWithEmptyOnesKept) {
-    const TextMeasure m = Courier10();
-    BoxLayout layout = BreakTextBox({"one\r\n\r\ntwo\r\n", 100, 0, kAlignLeft, 10, 0}, m);
-    ASSERT_EQ(layout.lines.size(), 4u);
-    EXPECT_EQ(layout.lines[0].text, "one");
-    EXPECT_EQ(layout.lines[1].text, " ");  // the empty paragraph holds one space
-    EXPECT_EQ(layout.lines[2].text, "two");
-    EXPECT_EQ(layout.lines[3].text, " ");  // the trailing line end
-    for (const auto& line : layout.lines) EXPECT_TRUE(line.first && line.last);
-
-    EXPECT_EQ(BoxParagraphs("a\r\n\r\n\r\nb", kAlignLeft),
-              (std::vector<std::string>{"a", " ", " ", "b"}));
+// The lines a box breaks into, "[" marking a paragraph's first line and "]" its last, and what it
+// leaves over. Wrapping at the box edge, indentation and shrinking are read back from files elsewhere.
+TEST(TextBox, LinesParagraphsAndTheRestPastTheHeightLimit) {
+    const struct {
+        const char* text;
+        float width, heightLimit;
+        std::vector<std::string> lines;
+        std::string rest;
+    } cases[] = {
+        {"abcdefghij xy", 30, 0, {"[abcdefghij", "xy]"}, ""},  // a word longer than the box stands alone
+        // An empty paragraph and the trailing line end each hold one space.
+        {"one\r\n\r\ntwo\r\n", 100, 0, {"[one]", "[ ]", "[two]", "[ ]"}, ""},
+        // A cut between paragraphs leaves no mark, a cut inside one is marked by code 0 (read back from
+        // files elsewhere); the first line is placed even when the box is lower than a line.
+        {"aaa\r\nbbb\r\nccc", 45, 25, {"[aaa]", "[bbb]"}, "ccc"},
+        {"aaa\r\nbbb", 45, 25, {"[aaa]", "[bbb]"}, ""},
+        {"aaa bbb ccc", 20, 5, {"[aaa"}, std::string("\0bbb ccc", 8)},
+    };
+    for (const auto& c : cases) {
+        const BoxLayout layout = BreakTextBox({c.text, c.width, 0, kAlignLeft, 10, c.heightLimit}, Courier10());
+        std::vector<std::string> lines;
+        for (const auto& line : layout.lines) lines.push_back((line.first ? "[" : "") + line.text + (line.last ? "]" : ""));
+        EXPECT_EQ(lines, c.lines) << c.text;
+        EXPECT_EQ(layout.rest, c.rest) << c.text;
+    }
+    EXPECT_EQ(BoxParagraphs("a\r\n\r\n\r\nb", kAlignLeft), (std::vector<std::string>{"a", " ", " ", "b"}));
     // Justified text loses runs of spaces; other text keeps them.
     EXPECT_EQ(BoxParagraphs("a    b", kAlignJustify), (std::vector<std::string>{"a b"}));
     EXPECT_EQ(BoxParagraphs("a  b", kAlignLeft), (std::vector<std::string>{"a  b"}));
-}
-
-TEST(TextBox, HeightLimitCutsBetweenOrInsideParagraphs) {
-    // A cut inside a paragraph is marked by code 0 (read back from files elsewhere); a cut between
-    // paragraphs leaves no mark; a box that ends with the text leaves nothing; the first line is
-    // placed even when the box is lower than a line.
-    const TextMeasure m = Courier10();
-    EXPECT_EQ(BreakTextBox({"aaa\r\nbbb\r\nccc", 45, 0, kAlignLeft, 10, 25}, m).rest, "ccc");
-    EXPECT_EQ(BreakTextBox({"aaa\r\nbbb", 45, 0, kAlignLeft, 10, 25}, m).rest, "");
-    const BoxLayout low = BreakTextBox({"aaa bbb ccc", 20, 0, kAlignLeft, 10, 5}, m);
-    ASSERT_EQ(low.lines.size(), 1u);
-    EXPECT_EQ(low.rest, std::string("\0bbb ccc", 8));
 }
 
 }  // namespace

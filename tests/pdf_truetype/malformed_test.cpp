@@ -15,38 +15,31 @@ namespace {
 
 const std::string kSans = kLiberation + "LiberationSans-Regular.ttf";
 
-void Put16(std::string& bytes, size_t at, uint16_t value) {
-    bytes.at(at) = static_cast<char>(value >> 8);
-    bytes.at(at + 1) = static_cast<char>(value & 0xFF);
-}
-
-void Put32(std::string& bytes, size_t at, uint32_t value) {
-    Put16(bytes, at, static_cast<uint16_t>(value >> 16));
-    Put16(bytes, at + 2, static_cast<uint16_t>(value & 0xFFFF));
-}
-
-uint32_t Get32(const std::string& bytes, size_t at) {
+// Big-endian fields of `size` bytes.
+uint32_t Get(const std::string& bytes, size_t at, int size) {
     uint32_t value = 0;
-    for (size_t i = 0; i < 4; ++i) value = (value << 8) | static_cast<unsigned char>(bytes.at(at + i));
+    for (int i = 0; i < size; ++i) value = value << 8 | static_cast<unsigned char>(bytes.at(at + i));
     return value;
 }
+void Put(std::string& bytes, size_t at, uint32_t value, int size) {
+    for (int i = size - 1; i >= 0; --i, value >>= 8) bytes.at(at + i) = static_cast<char>(value & 0xFF);
+}
 
-// Byte position of a table's directory record.
+// Byte position of a table's directory record, and of the table itself.
 size_t RecordOf(const std::string& bytes, const std::string& tag) {
-    const size_t count = (static_cast<unsigned char>(bytes[4]) << 8) | static_cast<unsigned char>(bytes[5]);
-    for (size_t i = 0; i < count; ++i) {
+    for (size_t i = 0; i < Get(bytes, 4, 2); ++i) {
         if (bytes.compare(12 + 16 * i, 4, tag) == 0) return 12 + 16 * i;
     }
     ADD_FAILURE() << "no table " << tag;
     return 0;
 }
+size_t TableAt(const std::string& b, const std::string& tag) { return Get(b, RecordOf(b, tag) + 8, 4); }
 
 // Byte position of the Microsoft Unicode subtable record inside 'cmap'.
 size_t UnicodeCmapRecord(const std::string& bytes) {
-    const size_t cmap = Get32(bytes, RecordOf(bytes, "cmap") + 8);
-    for (size_t at = cmap + 4;; at += 8) {
-        if (bytes.at(at + 1) == 3 && bytes.at(at + 3) == 1) return at;
-    }
+    size_t at = TableAt(bytes, "cmap") + 4;
+    while (Get(bytes, at, 4) != 0x00030001) at += 8;
+    return at;
 }
 
 struct DamageCase {
@@ -56,9 +49,6 @@ struct DamageCase {
     const char* says;  // part of the expected ErrDescription
 };
 
-// Offset of a table, from its directory record.
-size_t TableAt(const std::string& b, const std::string& tag) { return Get32(b, RecordOf(b, tag) + 8); }
-
 const std::vector<DamageCase> kDamage = {
     {"empty file", [](std::string& b) { b.clear(); }, 9, "ends past the end of the file (0 bytes)"},
     {"font collection", [](std::string& b) { b.replace(0, 4, "ttcf"); }, 9, "collections are not supported"},
@@ -66,21 +56,21 @@ const std::vector<DamageCase> kDamage = {
     {"text instead of a font", [](std::string& b) { b = "not a font at all\n"; }, 9, "the table directory"},
     {"cut inside the table directory", [](std::string& b) { b.resize(100); }, 9, "the table directory"},
     {"cut in half", [](std::string& b) { b.resize(b.size() / 2); }, 9, "ends past the end of the file"},
-    {"zero tables", [](std::string& b) { Put16(b, 4, 0); }, 9, "lists no tables"},
-    {"huge table count", [](std::string& b) { Put16(b, 4, 0xFFFF); }, 9, "the table directory"},
-    {"hmtx offset past the end", [](std::string& b) { Put32(b, RecordOf(b, "hmtx") + 8, 0xFFFFFFF0u); }, 9,
+    {"zero tables", [](std::string& b) { Put(b, 4, 0, 2); }, 9, "lists no tables"},
+    {"huge table count", [](std::string& b) { Put(b, 4, 0xFFFF, 2); }, 9, "the table directory"},
+    {"hmtx offset past the end", [](std::string& b) { Put(b, RecordOf(b, "hmtx") + 8, 0xFFFFFFF0u, 4); }, 9,
      "table 'hmtx'"},
-    {"head length past the end", [](std::string& b) { Put32(b, RecordOf(b, "head") + 12, 0x7FFFFFFFu); }, 9,
+    {"head length past the end", [](std::string& b) { Put(b, RecordOf(b, "head") + 12, 0x7FFFFFFFu, 4); }, 9,
      "table 'head'"},
     {"no hmtx table", [](std::string& b) { b[RecordOf(b, "hmtx") + 3] = 'X'; }, 9, "no 'hmtx' table"},
-    {"unitsPerEm zero", [](std::string& b) { Put16(b, TableAt(b, "head") + 18, 0); }, 11, "unitsPerEm is 0"},
-    {"no horizontal metrics", [](std::string& b) { Put16(b, TableAt(b, "hhea") + 34, 0); }, 9, "no metrics"},
-    {"cmap subtable past the end", [](std::string& b) { Put32(b, UnicodeCmapRecord(b) + 4, 0x7FFFFFF0u); }, 9,
+    {"unitsPerEm zero", [](std::string& b) { Put(b, TableAt(b, "head") + 18, 0, 2); }, 11, "unitsPerEm is 0"},
+    {"no horizontal metrics", [](std::string& b) { Put(b, TableAt(b, "hhea") + 34, 0, 2); }, 9, "no metrics"},
+    {"cmap subtable past the end", [](std::string& b) { Put(b, UnicodeCmapRecord(b) + 4, 0x7FFFFFF0u, 4); }, 9,
      "a 16-bit value"},
     {"huge cmap segment count",
-     [](std::string& b) { Put16(b, TableAt(b, "cmap") + Get32(b, UnicodeCmapRecord(b) + 4) + 6, 0xFFFE); }, 9,
+     [](std::string& b) { Put(b, TableAt(b, "cmap") + Get(b, UnicodeCmapRecord(b) + 4, 4) + 6, 0xFFFE, 2); }, 9,
      "the character map segments"},
-    {"huge name count", [](std::string& b) { Put16(b, TableAt(b, "name") + 2, 0xFFFF); }, 9, "a 16-bit value"},
+    {"huge name count", [](std::string& b) { Put(b, TableAt(b, "name") + 2, 0xFFFF, 2); }, 9, "a 16-bit value"},
 };
 
 TEST(TrueTypeDamage, DamagedOrMissingFontIsRecordedAndTheDocumentStillEnds) {

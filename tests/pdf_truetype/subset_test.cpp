@@ -28,7 +28,7 @@ struct Written {
     std::string text;    // pdftotext, UTF-8
     std::string pixels;  // the page at 150 dpi, grey
     uintmax_t size = 0;
-    std::map<std::string, ListedFont> fonts;
+    NamedEntries fonts;  // the TrueType fonts, by base font name
     FontEntries hinting;  // of the embedded file, read by fontTools
 };
 
@@ -44,13 +44,9 @@ Written WriteWith(const SubsetCase& c, bool subset) {
     doc.pdf.DrawText(20, 60, c.line);
     doc.pdf.DrawText(20, 120, "Registro compensi 2026");
     doc.Finish();
-    const std::string pdf = kv::test::ShellQuote(doc.path.string());
-    const auto image = doc.dir / "page";
-    kv::test::Run("pdftoppm -r 150 -gray -singlefile " + pdf + " " + kv::test::ShellQuote(image.string()));
     const NamedEntries embedded = TrueTypeFonts(doc.path, doc.dir.path());
     const std::string file = embedded.empty() ? "" : (doc.dir / (embedded.begin()->first + ".ttf")).string();
-    return {kv::test::Run("pdftotext -enc UTF-8 " + pdf + " -").output, kv::test::ReadFile(image.string() + ".pgm"),
-            std::filesystem::file_size(doc.path), PdfFontsListing(doc.path),
+    return {Utf8Text(doc.path), RenderGrey(doc.path), std::filesystem::file_size(doc.path), embedded,
             Probe("hinting " + kv::test::ShellQuote(file))["hinting"]};
 }
 
@@ -67,10 +63,9 @@ TEST(TrueTypeSubset, SubsetDrawsAndReadsAsTheWholeFont) {
         EXPECT_LT(subset.size * 4, whole.size);
 
         ASSERT_EQ(subset.fonts.size(), 1u);
-        const auto& [name, row] = *subset.fonts.begin();
+        const auto& [name, entries] = *subset.fonts.begin();
         EXPECT_TRUE(std::regex_match(name, std::regex("[A-Z]{6}\\+" + c.base))) << name;
-        EXPECT_EQ(row.subset, "yes");
-        EXPECT_EQ(row.unicode, "yes");
+        EXPECT_EQ(entries.at("ToUnicode"), "yes");
         EXPECT_EQ(whole.fonts.count(c.base), 1u) << "subsetting is off by default";
         EXPECT_NE(whole.hinting.at("program"), "0");
         EXPECT_EQ(subset.hinting.at("tables"), "-") << "the subset keeps hinting tables";

@@ -1,6 +1,6 @@
 #pragma once
-// Shared by the TrueType tests: the installed fonts, and what fontTools, pikepdf and pdffonts read from
-// a font file or a written document, as "key value" entries.
+// Shared by the TrueType tests: the installed fonts, and what fontTools and pikepdf read from a font
+// file or a written document, as "key value" entries, and the page as poppler renders it.
 
 #include <gtest/gtest.h>
 
@@ -48,37 +48,11 @@ inline NamedEntries TrueTypeFonts(const std::filesystem::path& pdf, const std::f
     return Probe("fonts " + kv::test::ShellQuote(pdf.string()) + " " + kv::test::ShellQuote(folder.string()));
 }
 
-// Runs a probe command that writes a file, such as "build OUT KIND".
-inline void ProbeWrites(const std::string& args) { Probe(args); }
-
-inline std::string JoinWidths(const std::vector<int>& widths) {
-    std::string text;
-    for (int w : widths) text += (text.empty() ? "" : ",") + std::to_string(w);
-    return text;
-}
-
-// A font as pdffonts lists it: its type and its "emb", "sub" and "uni" columns.
-struct ListedFont {
-    std::string type;
-    std::string embedded;
-    std::string subset;
-    std::string unicode;
-};
-
-// The fonts pdffonts lists, by name.
-inline std::map<std::string, ListedFont> PdfFontsListing(const std::filesystem::path& pdf) {
-    std::istringstream lines(kv::test::Run("pdffonts " + kv::test::ShellQuote(pdf.string())).output);
-    std::map<std::string, ListedFont> fonts;
-    std::string line;
-    for (int header = 0; header < 2 && std::getline(lines, line); ++header) {
-    }
-    while (std::getline(lines, line)) {
-        std::istringstream columns(line);
-        std::string name, type, encoding, embedded, subset, unicode;
-        columns >> name >> type >> encoding >> embedded >> subset >> unicode;
-        fonts[name] = {type, embedded, subset, unicode};
-    }
-    return fonts;
+// The first page rendered by poppler at 150 dpi in grey, as PGM bytes.
+inline std::string RenderGrey(const std::filesystem::path& pdf) {
+    const auto image = pdf.parent_path() / "page";
+    kv::test::Run("pdftoppm -r 150 -gray -singlefile " + kv::test::ShellQuote(pdf.string()) + " " + kv::test::ShellQuote(image.string()));
+    return kv::test::ReadFile(image.string() + ".pgm");
 }
 
 }  // namespace folivo::test

@@ -6,7 +6,8 @@
   truetype_probe.py build OUT KIND    writes a small font: "symbol" (a Microsoft symbol cmap at U+F041,
                                       U+F042) or "plain" (a Unicode cmap, no OS/2 table)
   truetype_probe.py fonts PDF DIR     one line per TrueType font: BaseFont, then "key value" pairs of its
-                                      dictionary and descriptor; the embedded file goes to DIR/BaseFont.ttf
+                                      dictionary and descriptor, and whether it has a ToUnicode map; the
+                                      embedded file goes to DIR/BaseFont.ttf
   truetype_probe.py hinting TTF       "hinting", then the hinting tables the file has ("-": none) and the
                                       bytes of instructions in all its glyphs, every glyph decoded
 """
@@ -97,6 +98,7 @@ def fonts(path, folder):
             fields.append((key, number(desc[f"/{key}"])))
         fields.append(("FontBBox", ",".join(number(v) for v in desc.FontBBox)))
         fields.append(("FontName", str(desc.FontName)[1:]))
+        fields.append(("ToUnicode", "yes" if "/ToUnicode" in obj else "no"))
         stream = desc.get("/FontFile2")
         fields.append(("Length1", int(stream.Length1) if stream is not None else "-"))
         filters = stream.get("/Filter") if stream is not None else None

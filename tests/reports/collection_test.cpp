@@ -1,8 +1,10 @@
 // The fee-note collection on an installation of the test's own notes: which notes become rows, in
-// which order, with which columns, and when DATIMANCANTI is raised.
+// which order, with which columns, and when DATIMANCANTI is raised; the table that holds the rows and
+// the amount fields read to the cent and written back, including damaged and over-long fields.
 
 #include "reports/collection.hpp"
 #include "reports/documents_report.hpp"
+#include "reports/money.hpp"
 #include "reports/register_report.hpp"
 #include "reports/report_table.hpp"
 #include "tests/reports/report_fixture.hpp"
@@ -100,6 +102,31 @@ TEST(ReportTableTest, CellsSetInAnyOrderAndSetAgainKeepTheirNeighbours) {
     EXPECT_TRUE(table.EndsAt(2));  // column 1 blank
     EXPECT_THROW(table.Set(2, kTableColumns + 1, "x"), platform::RuntimeError);
     EXPECT_THROW(table.Set(3, 1, std::string(70000, 'x')), platform::RuntimeError);
+}
+
+TEST(Money, FieldsReadToTheCentAndWriteBack) {
+    const struct {
+        const char* field;
+        char mark;
+        Cents cents;
+        const char* written;
+    } cases[] = {
+        {"0001000.00", '.', 100000, "1000.00"},
+        {"  -12.5", '.', -1250, "-12.50"},
+        {"1.234,56", ',', 100, "1,00"},  // reading stops at a character that is no part of a number
+        {"7.999", '.', 799, "7.99"},       // a third decimal is ignored, not rounded
+        {"000000000000000001.00", '.', 100, "1.00"},  // leading zeros of a wide field
+        {"99999999999999999999999.00", '.', 999999999999900, "9999999999999.00"},
+        {"x12", '.', 0, "0.00"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.field);
+        EXPECT_EQ(CentsOfText(c.field, c.mark), c.cents);
+        EXPECT_EQ(FormatAmount(c.cents, c.mark), c.written);
+        EXPECT_EQ(CentsOfText(FormatAmount(c.cents, c.mark), c.mark), c.cents);
+    }
+    EXPECT_EQ(AmountColumn(-5, ','), "     -0,05");
+    EXPECT_EQ(AmountColumn(999999999999900, '.'), "9999999.00");  // the column keeps the last ten
 }
 
 }  // namespace

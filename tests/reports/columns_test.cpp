@@ -1,5 +1,6 @@
 // Each report's table is written by its collection and read by its printing: one note whose every field
-// differs shows each value beside its own label, so a cell written to a neighbouring column is seen.
+// differs shows each value beside its own label, so a cell written to a neighbouring column is seen;
+// the certificate adds the payee's other notes of both kinds.
 
 #include <gmock/gmock.h>
 
@@ -15,21 +16,10 @@ struct Labelled {
     std::string label, value;
 };
 
-// The texts drawn, from the recorded "DrawText(x,y,TEXT,align)" calls.
-std::vector<std::string> DrawnTexts(const std::vector<std::string>& calls) {
-    std::vector<std::string> texts;
-    for (const std::string& call : calls) {
-        if (call.rfind("DrawText(", 0) != 0) continue;
-        const size_t first = call.find(',', 9);
-        const size_t second = call.find(',', first + 1);
-        texts.push_back(call.substr(second + 1, call.rfind(',') - second - 1));
-    }
-    return texts;
-}
-
-// What follows the label's first occurrence, past dots, colons, spaces and "Euro".
-std::string After(const std::vector<std::string>& texts, const std::string& label) {
-    for (const std::string& text : texts) {
+// What follows the label's first occurrence among the recorded calls ("DrawText(x,y,TEXT,align)"), past
+// dots, colons, spaces and "Euro".
+std::string After(const std::vector<std::string>& calls, const std::string& label) {
+    for (const std::string& text : calls) {
         const size_t at = text.find(label);
         if (at == std::string::npos) continue;
         std::string rest = text.substr(at + label.size());
@@ -54,18 +44,21 @@ protected:
         note.separateWithholding = 4400;
         note.stampDuty = 200;
         note.rate = 12345;
-        WriteNotes({note});
+        // The certificate sums a commission note and a later fee note in with it.
+        demo::DemoFeeNote commission = Note(1, 1, 8, "022024", 0, 0, 1000);
+        commission.commission = 30000;
+        commission.commissionNotSubject = 500;
+        commission.commissionWithholding = 6000;
+        commission.advanceExpenses = 1000;
+        WriteNotes({note, commission, Note(1, 1, 9, "022024", 10000, 2000, 0)});
         Start();
     }
-
-    using Report = ReportOutcome (*)(const ReportContext&, const ReportRequest&);
 
     void Check(Report report, const std::vector<Labelled>& expected) {
         log_->calls.clear();
         report(Context(), Request({"001"}));
-        const std::vector<std::string> texts = DrawnTexts(log_->calls);
         for (const Labelled& row : expected) {
-            EXPECT_THAT(After(texts, row.label), ::testing::StartsWith(row.value)) << row.label;
+            EXPECT_THAT(After(log_->calls, row.label), ::testing::StartsWith(row.value)) << row.label;
         }
     }
 
@@ -101,16 +94,16 @@ TEST_F(ColumnsTest, EveryValueIsPrintedBesideItsOwnLabel) {
                                   {"04. INDIRIZZO RESIDENZA", payee_.address.substr(0, 10)},
                                   {"05. COMUNE DI RESIDENZA", payee_.town.substr(0, 10)},
                                   {"06. CODICE FISCALE", p},
-                                  {"07. TOTALE LORDO", "1000,00"},
-                                  {"08. NON SOGGETTO A RITENUTA", "11,00"},
-                                  {"8B. IVA", "220,00"},
+                                  {"07. TOTALE LORDO", "1400,00"},
+                                  {"08. NON SOGGETTO A RITENUTA", "16,00"},
+                                  {"8B. IVA", "230,00"},
                                   {"8C. CASSA", "33,00"},
-                                  {"09. IMPONIBILE IRPEF (07-08-8B-8C)", "736,00"},
-                                  {"10. RITENUTE OPERATE (IMPORTO)", "200,00"},
+                                  {"09. IMPONIBILE IRPEF (07-08-8B-8C)", "1121,00"},
+                                  {"10. RITENUTE OPERATE (IMPORTO)", "280,00"},
                                   {"11. RIT. PREV. SEPARATA I.N.P.S. (IMPORTO)", "44,00"},
                                   {"12. IMPOSTA DI BOLLO (IMPORTO)", "2,00"},
-                                  {"13. SPESE ANTICIPATE (IMPORTO)", "0,00"},
-                                  {"14. IMPORTO NETTO CORRISPOSTO (07-10-11-12-13)", "754,00"},
+                                  {"13. SPESE ANTICIPATE (IMPORTO)", "10,00"},
+                                  {"14. IMPORTO NETTO CORRISPOSTO (07-10-11-12-13)", "1064,00"},
                                   {"CAUSALE :", payee_.reasonCode}});
 }
 

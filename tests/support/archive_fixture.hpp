@@ -9,6 +9,7 @@
 #include "archive/archive_state.hpp"
 #include "platform/scripted_dialogs.hpp"
 #include "tests/support/test_support.hpp"
+#include "tools/demo/base_layout.hpp"
 
 namespace kv::test {
 
@@ -21,7 +22,10 @@ struct ReportedError {
 
 class RecordingReporter : public platform::ErrorReporter {
 public:
-    platform::ErrorAction SEGNALAERRORE(const platform::RuntimeError& error, const platform::CallTrail& trail) override;
+    platform::ErrorAction SEGNALAERRORE(const platform::RuntimeError& error, const platform::CallTrail& trail) override {
+        reported.push_back({error.number(), error.description(), trail.Lines(), platform::ErrorReportText(error, trail)});
+        throw platform::ProgramEnd(platform::exit_status::kFatal, error.what());
+    }
     std::vector<ReportedError> reported;
 };
 
@@ -33,12 +37,24 @@ struct BaseRow {
 
 class ArchiveFixture {
 public:
-    explicit ArchiveFixture(const std::map<int, BaseRow>& rows);
+    explicit ArchiveFixture(const std::map<int, BaseRow>& rows)
+        : services(platform::Files(platform::DriveMap(dir.path() / "drives"))) {
+        std::filesystem::create_directories(Folder());
+        std::filesystem::create_directories(DrivesRoot());
+        WriteBase(rows);
+        services.dialogs = &dialogs;
+        services.reporter = &reporter;
+        state.archiveFolder = Folder().string();
+    }
 
     std::filesystem::path Folder() const { return dir.path() / "archivi"; }
     std::filesystem::path DrivesRoot() const { return dir.path() / "drives"; }
     // Writes the base file with the rows at their logical file numbers (others blank).
-    void WriteBase(const std::map<int, BaseRow>& rows) const;
+    void WriteBase(const std::map<int, BaseRow>& rows) const {
+        std::vector<demo::BaseRow> base;
+        for (const auto& [number, row] : rows) base.push_back({number, row.nameTemplate, row.recordLength});
+        WriteFile(Folder() / "QTBASE.DAT", demo::BaseFileBytes(base));
+    }
 
     TempDir dir{"archive"};
     platform::ScriptedDialogs dialogs;

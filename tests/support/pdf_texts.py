@@ -1,9 +1,7 @@
 """pdf_texts.py FILE: lists every text shown by a PDF's pages, one line each:
 page<TAB>x cm<TAB>y cm<TAB>font<TAB>size<TAB>text
 x and y are the text's origin in centimetres from the top-left corner (the page's content is drawn
-in a coordinate system flipped so that y grows downwards), the text as UTF-8 from Windows-1252.
-pdf_texts.py --facts FILE [PASSWORD]: prints the document's facts instead, one "key: value" a line:
-document information, encryption, viewer preferences, page sizes and content filters."""
+in a coordinate system flipped so that y grows downwards), the text as UTF-8 from Windows-1252."""
 import sys
 
 import pikepdf
@@ -26,23 +24,7 @@ def texts(page):
             yield x, y, font, size, bytes(operands[0]).decode("cp1252")
 
 
-def facts(pdf):
-    for key in ("/Title", "/Subject", "/Author", "/Creator", "/Producer", "/Keywords"):
-        print("%s: %s" % (key[1:], str(pdf.docinfo.get(key, "<missing>"))))
-    print("Encrypted: %s" % pdf.is_encrypted)
-    prefs = pdf.Root.get("/ViewerPreferences")
-    print("ViewerPreferences: %s" % sorted(str(k) for k in prefs.keys()) if prefs is not None else "none")
-    for number, page in enumerate(pdf.pages, 1):
-        print("Page %d MediaBox: %s" % (number, [float(v) for v in page.MediaBox]))
-        filters = page.obj.Contents.get("/Filter")
-        names = [str(f) for f in filters] if isinstance(filters, pikepdf.Array) else [str(filters)]
-        print("Page %d Filter: %s" % (number, " ".join(names)))
-
-
 def main(args):
-    if args[0] == "--facts":
-        facts(pikepdf.open(args[1], password=args[2] if len(args) > 2 else ""))
-        return
     pdf = pikepdf.open(args[0])
     for number, page in enumerate(pdf.pages, start=1):
         for x, y, font, size, text in texts(page):

@@ -1,14 +1,19 @@
-// Numbers written into the file: rounding to 3 decimals and the text of a single.
+// Values written into the file: numbers rounded to 3 decimals (whatever the locale), the forgiving
+// number reader shared by colour components and dash lengths, and every form ParseColor reads.
 
 #include <gtest/gtest.h>
 
 #include <clocale>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
+#include <string_view>
 #include <utility>
 
+#include "pdf/core/color.hpp"
+#include "pdf/core/leading_number.hpp"
 #include "pdf/core/number_format.hpp"
+#include "pdf/error.hpp"
 #include "tests/support/test_support.hpp"
 
 namespace folivo {
@@ -59,6 +64,35 @@ TEST(FormatNum, UsesAPointUnderACommaLocale) {
     EXPECT_EQ(FormatNum(-1234.567f), "-1234.567");
     std::setlocale(LC_NUMERIC, "C");
     unsetenv("LOCPATH");
+}
+
+TEST(LeadingNumber, ReadsTheNumberATextStartsWithAndTakesJunkAsZero) {
+    const std::pair<std::string_view, double> cases[] = {
+        {"12abc", 12},  {" 2.5mm", 2.5}, {"\t7", 7},    {"-3", -3},    {"+4.25", 4.25}, {"1.2.3", 1.2},
+        {"x", 0},       {"", 0},         {"   ", 0},   {".", 0},      {"-", 0},        {"- 5", 0},
+        {"50%", 50},    {".5", 0.5},     {"3 4", 3},   {"1e5", 1},
+    };
+    for (const auto& [text, value] : cases) EXPECT_DOUBLE_EQ(LeadingNumber(text), value) << '"' << text << '"';
+}
+
+TEST(ParseColor, ReadsEveryForm) {
+    const struct {
+        const char *text, *color, *second;
+    } cases[] = {
+        {"", "", ""},                      {"#12345678", "#123456", ""},     {"red", "#FF0000", ""},
+        {"  Navy ", "#000080", ""},         {"lightYellow", "#FFFFE0", ""},   {"%0", "#000000", ""},
+        {"%50", "#808080", ""},  // 50 * 255 / 100 = 127.5 rounds to the even 128
+        {"%100", "#FFFFFF", ""},            {"@255;128;0", "#FF8000", ""},    {"@0;0;0;100", "#000000", ""},
+        {"@0;100;100;0", "#FF0000", ""},    {"@0,5;0;0;0", "#FEFFFF", ""},    {"@1;2", "", ""},
+        {"grid;#FF0000", "GRID", "#FF0000"}, {" hatch ; blue", "HATCH", "#0000FF"}, {"stripes", "STRIPES", ""},
+    };
+    for (const auto& c : cases) {
+        std::string color = c.text;
+        std::string second = "stale";
+        ParseColor(color, second);
+        EXPECT_EQ(color, c.color) << c.text;
+        EXPECT_EQ(second, c.second) << c.text;
+    }
 }
 
 }  // namespace
