@@ -5,6 +5,10 @@
 #include <cstring>
 #include <type_traits>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "pdf/codec/byte_order.hpp"
 
 namespace folivo::codec {
@@ -33,9 +37,18 @@ uint64_t Load64(const uint8_t* p) {
     return v;
 }
 
-// Number of equal bytes at a and b, at most limit.
+// Number of equal bytes at a and b, at most limit: sixteen bytes a step where the vector unit
+// has them, then eight, then one.
 int CommonLength(const uint8_t* a, const uint8_t* b, int limit) {
     int n = 0;
+#if defined(__SSE2__)
+    for (; n + 16 <= limit; n += 16) {
+        const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(a + n));
+        const __m128i y = _mm_loadu_si128(reinterpret_cast<const __m128i*>(b + n));
+        const unsigned differ = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(x, y))) ^ 0xFFFFu;
+        if (differ != 0) return n + std::countr_zero(differ);
+    }
+#endif
     while (n + 8 <= limit) {
         const uint64_t diff = LoadLittleEndian64(a + n) ^ LoadLittleEndian64(b + n);
         if (diff != 0) return n + std::countr_zero(diff) / 8;  // the first differing byte is the lowest

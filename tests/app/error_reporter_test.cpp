@@ -19,10 +19,15 @@ using platform::ErrorAction;
 using platform::Icon;
 using platform::RuntimeError;
 
-const char* kRetryQuestion = "ERR.STAMPANTE - SI VUOLE RITENTARE ?";
-const char* kCloseQuestion =
-    "CHIUDERE IL PROGRAMMA ? (se si risp.NO il progr.perde la riga e prosegue)";
-const char* kClosingNotice = "CHIUDERE TUTTE LE APPLICAZIONI DELLA TASK\r\nLANCIARE RIPRISTINO TASK";
+// A box as one line, "title | text | icon | buttons", to compare every box shown at once.
+std::string Line(const std::string& title, const std::string& text, Icon icon,
+                 platform::Buttons buttons = platform::Buttons::Ok) {
+    return title + " | " + text + " | icon " + std::to_string(static_cast<int>(icon)) + " | buttons " +
+           std::to_string(static_cast<int>(buttons));
+}
+const std::string kRetry = Line("Lumeo", "ERR.STAMPANTE - SI VUOLE RITENTARE ?", Icon::Stop, platform::Buttons::YesNo);
+const std::string kClose = Line("Lumeo", "CHIUDERE IL PROGRAMMA ? (se si risp.NO il progr.perde la riga e prosegue)",
+                                Icon::Exclamation, platform::Buttons::YesNo);
 
 class ErrorReporterTest : public test::DemoInstallationTest {
 protected:
@@ -35,6 +40,13 @@ protected:
             (action ? *action : ignored) = program_->services.reporter->SEGNALAERRORE(error, program_->services.trail);
         });
     }
+    std::vector<std::string> Shown() const {
+        std::vector<std::string> lines;
+        for (const platform::MessageBox& box : dialogs_.shown()) {
+            lines.push_back(Line(box.title, box.text, box.icon, box.buttons));
+        }
+        return lines;
+    }
 };
 
 TEST_F(ErrorReporterTest, OtherErrorsShowTheTrailOldestFirstThenTheClosingBoxAndEnd) {
@@ -42,19 +54,11 @@ TEST_F(ErrorReporterTest, OtherErrorsShowTheTrailOldestFirstThenTheClosingBoxAnd
     for (int i = 1; i <= 12; ++i) trail.TRACCIA("P" + std::to_string(i));
     ASSERT_GT(test::OpenFiles(*program_), 0);
     EXPECT_EQ(Report(RuntimeError(platform::err::kBadRecordLength)), platform::exit_status::kFatal);
-
-    ASSERT_EQ(dialogs_.shown().size(), 2u);
-    const platform::MessageBox& error = dialogs_.shown()[0];
-    EXPECT_EQ(error.title, "Lumeo KVVELM");
-    EXPECT_EQ(error.text,
-              "Errore 59 Bad record length\r\nP3\r\nP4\r\nP5\r\nP6\r\nP7\r\nP8\r\nP9\r\nP10\r\nP11\r\n"
-              "P12\r\n");
-    EXPECT_EQ(error.icon, Icon::Stop);
-    EXPECT_EQ(error.buttons, platform::Buttons::Ok);
-    const platform::MessageBox& closing = dialogs_.shown()[1];
-    EXPECT_EQ(closing.title, "Lumeo");
-    EXPECT_EQ(closing.text, kClosingNotice);
-    EXPECT_EQ(closing.icon, Icon::Information);
+    EXPECT_EQ(Shown(), (std::vector<std::string>{
+                           Line("Lumeo KVVELM", "Errore 59 Bad record length\r\nP3\r\nP4\r\nP5\r\nP6\r\nP7\r\nP8\r\nP9\r\n"
+                                "P10\r\nP11\r\nP12\r\n", Icon::Stop),
+                           Line("Lumeo", "CHIUDERE TUTTE LE APPLICAZIONI DELLA TASK\r\nLANCIARE RIPRISTINO TASK",
+                                Icon::Information)}));
     EXPECT_EQ(test::OpenFiles(*program_), 0);
 }
 
@@ -65,20 +69,13 @@ TEST_F(ErrorReporterTest, PrinterErrorRetriesSkipsOrCloses) {
     dialogs_.Script(Answer::Yes);
     EXPECT_EQ(Report(printer, &action), -1);
     EXPECT_EQ(action, ErrorAction::Retry);
-    ASSERT_EQ(dialogs_.shown().size(), 1u);
-    EXPECT_EQ(dialogs_.shown()[0].title, "Lumeo");
-    EXPECT_EQ(dialogs_.shown()[0].text, kRetryQuestion);
-    EXPECT_EQ(dialogs_.shown()[0].icon, Icon::Stop);
-    EXPECT_EQ(dialogs_.shown()[0].buttons, platform::Buttons::YesNo);
+    EXPECT_EQ(Shown(), std::vector<std::string>{kRetry});
 
     dialogs_.Script(Answer::No);
     dialogs_.Script(Answer::No);
     EXPECT_EQ(Report(printer, &action), -1);
     EXPECT_EQ(action, ErrorAction::Skip);
-    ASSERT_EQ(dialogs_.shown().size(), 3u);
-    EXPECT_EQ(dialogs_.shown()[2].title, "Lumeo");
-    EXPECT_EQ(dialogs_.shown()[2].text, kCloseQuestion);
-    EXPECT_EQ(dialogs_.shown()[2].icon, Icon::Exclamation);
+    EXPECT_EQ(Shown(), (std::vector<std::string>{kRetry, kRetry, kClose}));
     EXPECT_GT(test::OpenFiles(*program_), 0);
 
     // The job has lost a line: its later failures are skipped unasked, and it counts as not printed.
@@ -91,7 +88,7 @@ TEST_F(ErrorReporterTest, PrinterErrorRetriesSkipsOrCloses) {
     dialogs_.Script(Answer::No);
     dialogs_.Script(Answer::Yes);
     EXPECT_EQ(Report(printer), platform::exit_status::kFatal);
-    EXPECT_EQ(dialogs_.shown().size(), 5u);
+    EXPECT_EQ(Shown(), (std::vector<std::string>{kRetry, kRetry, kClose, kRetry, kClose}));
     EXPECT_EQ(test::OpenFiles(*program_), 0);
 }
 
@@ -118,7 +115,7 @@ TEST_F(ErrorReporterTest, RetriedLineIsPrintedOnceThePrinterWorks) {
     printer.Print("RIGA 1");
     ASSERT_EQ(inner.printed.size(), 1u);
     EXPECT_EQ(inner.printed[0].text, "RIGA 1");
-    EXPECT_EQ(dialogs_.texts(), (std::vector<std::string>{kRetryQuestion, kRetryQuestion}));
+    EXPECT_EQ(Shown(), (std::vector<std::string>{kRetry, kRetry}));
 }
 
 }  // namespace

@@ -1,10 +1,12 @@
 // Start-up on a generated installation: where the folders come from, the standard printer and the
-// single-instance test (the configuration errors are run through kvvelm-batch in the cli suite).
+// single-instance test (the configuration errors are run through kvvelm-batch in the cli suite); the
+// registry stand-in's parsing of .reg exports as regedit writes them and as people edit them.
 
 #include <gtest/gtest.h>
 
 #include "app/installation.hpp"
 #include "app/start_up.hpp"
+#include "platform/registry.hpp"
 #include "tests/support/demo_installation.hpp"
 #include "tests/support/error_of.hpp"
 
@@ -12,6 +14,59 @@ namespace kv::app {
 namespace {
 
 namespace fs = std::filesystem;
+using platform::Registry;
+
+const char* kKey = "HKEY_CURRENT_USER\\SOFTWARE\\ORVANTA\\LUMEO";
+
+std::string Utf16Le(const std::string& ascii) {
+    std::string bytes = "\xFF\xFE";
+    for (char c : ascii) {
+        bytes += c;
+        bytes += '\0';
+    }
+    return bytes;
+}
+
+TEST(RegistryTest, ReadsStringValuesWithEscapesAndIgnoresCase) {
+    Registry registry = Registry::FromBytes(
+        "Windows Registry Editor Version 5.00\r\n\r\n"
+        "[HKEY_CURRENT_USER\\Software\\Orvanta\\Lumeo]\r\n"
+        "\"PercorsoArchivi\"=\"C:\\\\LUMEO\\\\ARK\"\r\n"
+        "\"Quoted\"=\"say \\\"hi\\\"\" ; trailing comment\r\n"
+        "\"Count\"=dword:00000010\r\n");
+    EXPECT_EQ(registry.ReadString(kKey, "PERCORSOARCHIVI"), "C:\\LUMEO\\ARK");
+    EXPECT_EQ(registry.ReadString("hkcu\\software\\orvanta\\lumeo\\", "quoted"), "say \"hi\"");
+    EXPECT_EQ(registry.ReadString(kKey, "Count"), std::nullopt);  // not a string
+    EXPECT_EQ(registry.ReadString(kKey, "PERCORSOPROGRAMMI"), std::nullopt);
+    EXPECT_EQ(registry.ReadString("HKEY_CURRENT_USER\\SOFTWARE\\ORVANTA", "PercorsoArchivi"),
+              std::nullopt);
+}
+
+TEST(RegistryTest, ReadsUtf16ExportsAndConvertsToWindows1252) {
+    std::string text =
+        "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\SOFTWARE\\ORVANTA\\LUMEO]\r\n"
+        "\"PERCORSOARCHIVI\"=\"/srv/lumeo/ark\"\r\n";
+    std::string bytes = Utf16Le(text);
+    // An "e" with grave accent (U+00E8) and a euro sign (U+20AC) inside a second value.
+    bytes += Utf16Le("\"NOTE\"=\"").substr(2);
+    bytes += std::string("\xE8\x00\xAC\x20", 4);
+    bytes += Utf16Le("\"\r\n").substr(2);
+    Registry registry = Registry::FromBytes(bytes);
+    EXPECT_EQ(registry.ReadString(kKey, "PERCORSOARCHIVI"), "/srv/lumeo/ark");
+    EXPECT_EQ(registry.ReadString(kKey, "NOTE"), "\xE8\x80");
+
+    // UTF-8 with its byte-order mark; a character outside the code page becomes "?".
+    Registry utf8 = Registry::FromBytes(
+        "\xEF\xBB\xBFWindows Registry Editor Version 5.00\n[HKCU\\SOFTWARE\\ORVANTA\\LUMEO]\n"
+        "\"NOTE\"=\"caff\xC3\xA8 \xF0\x9F\x98\x80\"\n");
+    EXPECT_EQ(utf8.ReadString(kKey, "NOTE"), "caff\xE8 ?");
+
+    // 8-bit text without a byte-order mark: UTF-8 when it is valid UTF-8, else Windows-1252.
+    const std::string eightBit = "Windows Registry Editor Version 5.00\n[HKCU\\SOFTWARE\\ORVANTA\\LUMEO]\n\"NOTE\"=\"";
+    EXPECT_EQ(Registry::FromBytes(eightBit + "caff\xC3\xA8\"\n").ReadString(kKey, "NOTE"), "caff\xE8");
+    EXPECT_EQ(Registry::FromBytes(eightBit + "caff\xE8 \xC3\xA8\"\n").ReadString(kKey, "NOTE"), "caff\xE8 \xC3\xA8");
+}
+
 
 // Two printers, the inkjet the system's default.
 class StartUpTest : public test::DemoInstallationTest {

@@ -14,6 +14,7 @@ namespace kv::app {
 namespace {
 
 using Codes = std::vector<std::string>;
+using Lines = std::vector<std::string>;
 
 std::string Pad(std::string text, std::size_t width) {
     text.resize(width, ' ');
@@ -30,18 +31,15 @@ TEST_F(CompanyListTest, OrderByNameAndByCodeAndOnlyLiveRecords) {
                     Company(7, "ALFA COSTRUZIONI SPA"), Company(12, "alfa minuscola snc")});
     Program& program = StartProgram();
     EXPECT_EQ(ListedCodes(), (Codes{"002", "007", "012"}));
-    auto companies = [&program] {
-        const std::string text = test::ScreenText(program.screen);
-        return text.substr(text.find("| by"));
-    };
+    auto companies = [&program] { return test::ScreenPart(program.screen, "companies"); };
     TickAllCompanies(program, true);
-    EXPECT_EQ(companies(), "| by code | companies 111 all \"Deseleziona tutte le ditte\"");
+    EXPECT_EQ(companies(), "companies 111 all \"Deseleziona tutte le ditte\"");
 
     program.screen.focus.clear();
     ChooseOrder(program, kOrderByName);
     // Letters compare without regard to case, as a sorted list does.
     EXPECT_EQ(ListedCodes(), (Codes{"007", "012", "002"}));
-    EXPECT_EQ(companies(), "| by name | companies *000 \"Seleziona tutte le ditte\"");
+    EXPECT_EQ(companies(), "companies *000 \"Seleziona tutte le ditte\"");
     EXPECT_EQ(program.screen.focus, "ListAzi");
 
     ChooseOrder(program, kOrderByCode);
@@ -65,16 +63,16 @@ TEST_F(CompanyListTest, EntryLayoutInBothOrders) {
     const std::string gap(30, ' ');
     // Each entry as its whole text, its code and its visible part.
     auto entries = [&program] {
-        std::vector<std::string> lines;
+        Lines lines;
         for (const CompanyEntry& entry : program.screen.companies) {
             lines.push_back(entry.text + "|" + entry.code + "|" + VisiblePart(entry, program.screen.orderByName));
         }
         return lines;
     };
-    EXPECT_EQ(entries(), (Codes{"007 " + studio + gap + "007|007|007 " + studio,
+    EXPECT_EQ(entries(), (Lines{"007 " + studio + gap + "007|007|007 " + studio,
                                "008 " + alfa + gap + "008SEDE NORDX12|008|008 " + alfa}));
     ChooseOrder(program, kOrderByName);
-    EXPECT_EQ(entries(), (Codes{alfa + " 008" + gap + "008SEDE NORDX12|008|" + alfa + " 008",
+    EXPECT_EQ(entries(), (Lines{alfa + " 008" + gap + "008SEDE NORDX12|008|" + alfa + " 008",
                                studio + " 007" + gap + "007|007|" + studio + " 007"}));
 }
 

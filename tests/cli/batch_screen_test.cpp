@@ -1,5 +1,5 @@
 // kvvelm-batch over the screen: the options as clicks, the message boxes it prints and its exit
-// statuses.
+// statuses; the errors of a bad command line.
 
 #include <gtest/gtest.h>
 
@@ -7,6 +7,7 @@
 
 #include "app/screen_controls.hpp"
 #include "cli/batch_main.hpp"
+#include "cli/batch_options.hpp"
 #include "cli/batch_screen.hpp"
 #include "platform/errors.hpp"
 #include "tests/app_screen/screen_text.hpp"
@@ -74,10 +75,10 @@ protected:
 TEST_F(BatchScreenTest, OptionsActAsClicksInTheirOrder) {
     EXPECT_EQ(test::ScreenText(Screen({"--ditte", "9,02", "--ordine", "ragione", "--anno", "corrente", "--mesi=12,1,12",
                                        "--report", "certificazioni", "--data", "15/01/2026"})),
-              "year 2025 current | months *100000000001 | report 3 dated 15/01/2026 | pdf | by name | companies "
+              "year 2025 current | months *100000000001 | report 3 date field 15/01/2026 | pdf | by name | companies "
               "0*11 \"Seleziona tutte le ditte\"");
     EXPECT_EQ(test::ScreenText(Screen({"--ditte", "tutte", "--report", "certificazioni", "--uscita", "stampa"})),
-              "year 2024 previous | months all 111111111111 locked | report 3 dated 06/12/2026 | printer | by code | "
+              "year 2024 previous | months all 111111111111 locked | report 3 date field 06/12/2026 | printer | by code | "
               "companies 111 all \"Deseleziona tutte le ditte\"");
 }
 
@@ -116,6 +117,18 @@ TEST_F(BatchScreenTest, BoxesArePrintedAndTheRunEndsWithItsStatus) {
     EXPECT_EQ(reportsRun_, 1);
     EXPECT_TRUE(pdf_);
     EXPECT_GT(openFiles_, 0);
+}
+
+TEST(BatchOptions, BadCommandLinesNameTheProblem) {
+    EXPECT_EQ(ParseBatchOptions({"--mesi", "0"}).error, "--mesi: \"0\": atteso un mese da 1 a 12");
+    EXPECT_EQ(ParseBatchOptions({"--mesi", "1,,2"}).error, "--mesi: \"\": atteso un mese da 1 a 12");
+    EXPECT_EQ(ParseBatchOptions({"--ditte", "A1"}).error,
+              "--ditte: \"A1\": atteso un codice ditta di al massimo tre cifre");
+    EXPECT_EQ(ParseBatchOptions({"--ordine", "nome"}).error,
+              "--ordine: atteso codice o ragione, non \"nome\"");
+    EXPECT_EQ(ParseBatchOptions({"--data"}).error, "--data richiede un valore");
+    EXPECT_EQ(ParseBatchOptions({"documenti"}).error, "opzione sconosciuta \"documenti\"");
+    EXPECT_EQ(ParseBatchOptions({"--help=yes"}).error, "opzione sconosciuta \"--help\"");
 }
 
 }  // namespace

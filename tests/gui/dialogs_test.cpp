@@ -21,9 +21,9 @@ TEST(QtDialogsTest, BoxesKeepTitleIconButtonsAndLines) {
     question.text = "ERR.STAMPANTE - SI VUOLE RITENTARE ?";
     question.icon = platform::Icon::Stop;
     question.buttons = platform::Buttons::YesNo;
-    boxes.Script(QMessageBox::No);
+    boxes.Script("No");
     EXPECT_EQ(dialogs.Show(question), platform::Answer::No);
-    boxes.Script(QMessageBox::Yes);
+    boxes.Script(QString::fromUtf8("S\xC3\xAC"));
     EXPECT_EQ(dialogs.Show(question), platform::Answer::Yes);
     EXPECT_EQ(dialogs.Show(question), platform::Answer::No);
 
@@ -50,9 +50,9 @@ TEST(QtDialogsTest, ClosingBoxOffersToOpenWhatTheRunWrote) {
     closing.text = "I file PDF creati sono contenuti nella relativa cartella situata in :";
     closing.openFolder = "/archivi/FILE-PDF/001";
     closing.openFile = "/archivi/FILE-PDF/001/PARD_AP_001.pdf";
-    boxes.ScriptText("Apri PDF");
+    boxes.Script("Apri PDF");
     EXPECT_EQ(dialogs.Show(closing), platform::Answer::Ok);
-    boxes.ScriptText("Apri cartella");
+    boxes.Script("Apri cartella");
     EXPECT_EQ(dialogs.Show(closing), platform::Answer::Ok);
     EXPECT_EQ(dialogs.Show(closing), platform::Answer::Ok);  // OK opens nothing
     EXPECT_EQ(opened, (std::vector<std::filesystem::path>{closing.openFile, closing.openFolder}));
