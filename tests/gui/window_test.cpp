@@ -45,7 +45,7 @@ TEST_F(WindowTest, CtrlShiftPShowsTheInformationBox) {
     QTest::keyClick(window_.get(), Qt::Key_P, Qt::ShiftModifier);
     EXPECT_TRUE(boxes_.seen().empty());
     QTest::keyClick(window_.get(), Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
-    ASSERT_EQ(boxes_.seen().size(), 1u);  // the box itself: tests/app_screen/reactions_test.cpp
+    ASSERT_EQ(boxes_.seen().size(), 1u);  // the box itself: tests/app_screen/controls_test.cpp
     EXPECT_FALSE(window_->endStatus().has_value());
 }
 
