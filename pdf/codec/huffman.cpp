@@ -59,7 +59,8 @@ void PackageMergeDepths(uint64_t* weights, size_t n, int maxBits, uint8_t* depth
         // weigh, item for item, the next list's first n - 1 packages weigh what this one's did, so
         // its merge takes the same steps: every higher list begins as this one, which is all the
         // walk back reads of them.
-        if (level > 0 && belowSize >= selected && leaves[selected] == n && std::equal(list, list + selected, below)) {
+        if (level > 0 && belowSize >= selected && leaves[selected] == n && list[selected - 1] == below[selected - 1] &&
+            std::equal(list, list + selected, below)) {
             for (int up = level + 1; up < maxBits; ++up) {
                 listSize[up] = n + listSize[up - 1] / 2;
                 leavesAt[up] = leaves;
@@ -124,9 +125,13 @@ std::vector<uint8_t> LimitedCodeLengths(std::span<const uint32_t> freqs, int max
 }
 
 void CanonicalCodes(std::span<const uint8_t> lengths, std::span<uint16_t> codes) {
+    // Four counts taken in turn, so that a run of one length (unused symbols, mostly) does not
+    // make each increment wait for the one before.
+    std::array<std::array<uint16_t, 17>, 4> counts{};
+    for (size_t s = 0; s < lengths.size(); ++s) ++counts[s & 3][lengths[s]];
     std::array<uint16_t, 17> countOf{};
-    for (uint8_t len : lengths) ++countOf[len];
-    countOf[0] = 0;
+    for (int bits = 1; bits <= 16; ++bits)
+        countOf[bits] = static_cast<uint16_t>(counts[0][bits] + counts[1][bits] + counts[2][bits] + counts[3][bits]);
     std::array<uint16_t, 17> next{};
     uint16_t code = 0;
     for (int bits = 1; bits <= 16; ++bits) {

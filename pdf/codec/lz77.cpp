@@ -5,6 +5,10 @@
 #include <cstring>
 #include <type_traits>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "pdf/codec/byte_order.hpp"
 
 namespace folivo::codec {
@@ -27,15 +31,32 @@ uint32_t Load32(const uint8_t* p) {
     return v;
 }
 
+// Eight bytes, the first the highest (one byte-swapped load).
+uint64_t LoadBigEndian64(const uint8_t* p) {
+    if constexpr (std::endian::native == std::endian::little) return __builtin_bswap64(LoadLittleEndian64(p));
+    uint64_t v;
+    std::memcpy(&v, p, 8);
+    return v;
+}
+
 uint64_t Load64(const uint8_t* p) {
     uint64_t v;
     std::memcpy(&v, p, 8);
     return v;
 }
 
-// Number of equal bytes at a and b, at most limit.
+// Number of equal bytes at a and b, at most limit: sixteen bytes a step where the vector unit
+// has them, then eight, then one.
 int CommonLength(const uint8_t* a, const uint8_t* b, int limit) {
     int n = 0;
+#if defined(__SSE2__)
+    for (; n + 16 <= limit; n += 16) {
+        const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(a + n));
+        const __m128i y = _mm_loadu_si128(reinterpret_cast<const __m128i*>(b + n));
+        const unsigned differ = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(x, y))) ^ 0xFFFFu;
+        if (differ != 0) return n + std::countr_zero(differ);
+    }
+#endif
     while (n + 8 <= limit) {
         const uint64_t diff = LoadLittleEndian64(a + n) ^ LoadLittleEndian64(b + n);
         if (diff != 0) return n + std::countr_zero(diff) / 8;  // the first differing byte is the lowest
@@ -71,15 +92,15 @@ public:
         const uint32_t prefix = Prefix3(data_ + pos);
         uint32_t cand = Insert(HashOf(prefix), number);
         inserted_ = pos + 1;
-        Search s{data_ + pos, limit, std::max(atLeast, kMinMatch - 1), 0};
+        Search s(data_, pos, first_, limit, std::max(atLeast, kMinMatch - 1));
         if (limit <= s.bestLength) return {};
         int chain = atLeast >= row_.good ? std::max(1, row_.chain >> 2) : row_.chain;
-        // Candidates come most recent first; one more than the longest distance back ends the walk.
-        while (number - cand <= static_cast<uint32_t>(kMaxDistance)) {
+        // Candidates come most recent first; the first one out of reach ends the walk.
+        while (InReach(number, cand)) {
             const Link link = links_[cand & Index::kLinkMask];
-            if (s.Try(data_ + (cand - first_), number - cand, row_.nice) || --chain == 0) break;
-            if (number - link.previous > static_cast<uint32_t>(kMaxDistance)) break;
-            if (s.Try(data_ + (link.previous - first_), number - link.previous, row_.nice) || --chain == 0) break;
+            if (s.Try(cand, number - cand, row_.nice) || --chain == 0) break;
+            if (!InReach(number, link.previous)) break;
+            if (s.Try(link.previous, number - link.previous, row_.nice) || --chain == 0) break;
             cand = link.second;
         }
         return s.bestDistance == 0 ? Match{} : Match{s.bestLength, static_cast<int>(s.bestDistance)};
@@ -88,6 +109,14 @@ public:
 private:
     using Number = std::remove_pointer_t<decltype(Index::head)>;
     using Link = typename Index::Link;
+
+    // Whether the position numbered cand is a candidate for the one numbered number: no more than
+    // the longest distance back. A stream the 16-bit index takes is shorter than that distance,
+    // so there only 0, no position, is out of reach.
+    static bool InReach(uint32_t number, uint32_t cand) {
+        if constexpr (sizeof(Number) == 2) return cand != 0;
+        return number - cand <= static_cast<uint32_t>(kMaxDistance);
+    }
 
     // Makes `number` the most recent position of its hash; returns the one it displaces.
     uint32_t Insert(uint32_t hash, uint32_t number) {
@@ -105,36 +134,65 @@ private:
         if (inserted_ >= end) return;
         uint32_t number = first_ + static_cast<uint32_t>(inserted_);
         const uint8_t* p = data_ + inserted_;
-        // Four bytes read at once where there are four; end is at most size - 3 here.
-        for (const uint8_t* stop = data_ + end; p < stop; ++p) Insert(HashOf(Prefix4(p) >> 8), number++);
+        const uint8_t* const stop = data_ + end;
+        // Four positions from one eight-byte load, the first byte highest, where the load stays
+        // inside the input; then four bytes a position (end is at most size - 3 here).
+        for (const uint8_t* stopFours = data_ + std::min(end, size_ - 7) - 3; p < stopFours; p += 4) {
+            const uint64_t word = LoadBigEndian64(p);
+            Insert(HashOf(static_cast<uint32_t>(word >> 40)), number);
+            Insert(HashOf(static_cast<uint32_t>(word >> 32) & 0xFFFFFF), number + 1);
+            Insert(HashOf(static_cast<uint32_t>(word >> 24) & 0xFFFFFF), number + 2);
+            Insert(HashOf(static_cast<uint32_t>(word >> 16) & 0xFFFFFF), number + 3);
+            number += 4;
+        }
+        for (; p < stop; ++p) Insert(HashOf(Prefix4(p) >> 8), number++);
         inserted_ = end;
     }
 
-    // The best match so far for one position.
+    // The best match so far for one position. A candidate is first judged by whether the bytes up
+    // to index bestLength can all be equal, by the last few of them; the full comparison follows
+    // when they agree. From seven bytes on, here's last eight are kept in a register.
     struct Search {
-        const uint8_t* here;
-        int limit;
-        int bestLength;
-        uint32_t bestDistance;
+        Search(const uint8_t* data, int32_t pos, uint32_t first, int limit, int atLeast)
+            : data(data), here(data + pos), first(first), limit(limit), bestLength(atLeast) {
+            KeepTail();
+        }
 
-        // Takes the candidate when it is strictly longer; true when the search can stop.
-        bool Try(const uint8_t* there, uint32_t distance, int nice) {
-            if (!EndsAgree(there, here, bestLength)) return false;
-            const int length = CommonLength(there, here, limit);
+        // Takes the candidate numbered cand when it is strictly longer; true when the search can stop.
+        bool Try(uint32_t cand, uint32_t distance, int nice) {
+            if (bestLength >= 7) {
+                if (Load64(data + static_cast<uint32_t>(cand + tailIndex)) != tail) return false;
+            } else if (!ShortEndsAgree(data + (cand - first))) {
+                return false;
+            }
+            const int length = CommonLength(data + (cand - first), here, limit);
             if (length <= bestLength) return false;
             bestLength = length;
             bestDistance = distance;
+            KeepTail();
             return length >= nice || length == limit;
         }
-    };
 
-    // Whether the bytes up to index `length` of the two positions can all be equal, judged by the
-    // last few of them (one word load each; the full comparison follows when they agree).
-    static bool EndsAgree(const uint8_t* there, const uint8_t* here, int length) {
-        if (length >= 7) return Load64(there + length - 7) == Load64(here + length - 7);
-        if (length >= 3) return Load32(there + length - 3) == Load32(here + length - 3);
-        return Prefix3(there) == Prefix3(here);
-    }
+        void KeepTail() {
+            if (bestLength < 7 || bestLength >= limit) return;
+            tail = Load64(here + bestLength - 7);
+            tailIndex = static_cast<uint32_t>(bestLength - 7) - first;  // a candidate's number + this: its tail
+        }
+
+        bool ShortEndsAgree(const uint8_t* there) const {
+            if (bestLength >= 3) return Load32(there + bestLength - 3) == Load32(here + bestLength - 3);
+            return Prefix3(there) == Prefix3(here);
+        }
+
+        const uint8_t* data;
+        const uint8_t* here;
+        uint32_t first;
+        int limit;
+        int bestLength;
+        uint32_t bestDistance = 0;
+        uint64_t tail = 0;
+        uint32_t tailIndex = 0;
+    };
 
     const uint8_t* data_;
     int32_t size_;

@@ -1,14 +1,19 @@
 // kvvelm-batch over the screen: the options as clicks, the message boxes it prints and its exit
-// statuses.
+// statuses; the errors of a bad command line; the progress line on a terminal, rewritten in place only
+// when it changes and cleared before a message box and when the report hides its wait panel.
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 
 #include "app/screen_controls.hpp"
+#include "app/screen_progress.hpp"
 #include "cli/batch_main.hpp"
+#include "cli/batch_options.hpp"
 #include "cli/batch_screen.hpp"
+#include "cli/terminal_progress.hpp"
 #include "platform/errors.hpp"
+#include "platform/terminal_dialogs.hpp"
 #include "tests/app_screen/screen_text.hpp"
 #include "tests/support/demo_installation.hpp"
 #include "tests/support/recording_reports.hpp"
@@ -74,10 +79,10 @@ protected:
 TEST_F(BatchScreenTest, OptionsActAsClicksInTheirOrder) {
     EXPECT_EQ(test::ScreenText(Screen({"--ditte", "9,02", "--ordine", "ragione", "--anno", "corrente", "--mesi=12,1,12",
                                        "--report", "certificazioni", "--data", "15/01/2026"})),
-              "year 2025 current | months *100000000001 | report 3 dated 15/01/2026 | pdf | by name | companies "
+              "year 2025 current | months *100000000001 | report 3 date field 15/01/2026 | pdf | by name | companies "
               "0*11 \"Seleziona tutte le ditte\"");
     EXPECT_EQ(test::ScreenText(Screen({"--ditte", "tutte", "--report", "certificazioni", "--uscita", "stampa"})),
-              "year 2024 previous | months all 111111111111 locked | report 3 dated 06/12/2026 | printer | by code | "
+              "year 2024 previous | months all 111111111111 locked | report 3 date field 06/12/2026 | printer | by code | "
               "companies 111 all \"Deseleziona tutte le ditte\"");
 }
 
@@ -116,6 +121,48 @@ TEST_F(BatchScreenTest, BoxesArePrintedAndTheRunEndsWithItsStatus) {
     EXPECT_EQ(reportsRun_, 1);
     EXPECT_TRUE(pdf_);
     EXPECT_GT(openFiles_, 0);
+}
+
+TEST(BatchOptions, BadCommandLinesNameTheProblem) {
+    EXPECT_EQ(ParseBatchOptions({"--mesi", "0"}).error, "--mesi: \"0\": atteso un mese da 1 a 12");
+    EXPECT_EQ(ParseBatchOptions({"--mesi", "1,,2"}).error, "--mesi: \"\": atteso un mese da 1 a 12");
+    EXPECT_EQ(ParseBatchOptions({"--ditte", "A1"}).error,
+              "--ditte: \"A1\": atteso un codice ditta di al massimo tre cifre");
+    EXPECT_EQ(ParseBatchOptions({"--ordine", "nome"}).error,
+              "--ordine: atteso codice o ragione, non \"nome\"");
+    EXPECT_EQ(ParseBatchOptions({"--data"}).error, "--data richiede un valore");
+    EXPECT_EQ(ParseBatchOptions({"documenti"}).error, "opzione sconosciuta \"documenti\"");
+    EXPECT_EQ(ParseBatchOptions({"--help=yes"}).error, "opzione sconosciuta \"--help\"");
+}
+
+TEST(TerminalProgressTest, OneLineRewrittenInPlaceAndClearedForBoxes) {
+    std::ostringstream out;
+    std::ostringstream err;
+    platform::TerminalDialogs dialogs(out);
+    platform::FixedPrinters printers({}, "");
+    platform::FixedClock clock(platform::LocalDateTime{2026, 12, 6, 9, 30, 0, 60});
+    app::Program program(app::Environment{}, dialogs, printers, clock);
+    {
+        TerminalProgress progress(program, err);
+        program.screen.waitPanelVisible = true;
+        reports::ProgressCallback tell = app::ScreenProgress(program);
+        EXPECT_TRUE(tell({0, 2, 0, 0}));
+        EXPECT_TRUE(tell({0, 2, 0, 0}));  // nothing new: nothing written
+        EXPECT_TRUE(tell({0, 2, 3, 10}));
+        platform::ShowMessage(program.services, platform::OkBox("Stampa", "Errore 70", platform::Icon::None));
+        EXPECT_TRUE(tell({1, 2, 0, 0}));
+        app::CmdAnnulla_Click(program);
+        EXPECT_FALSE(tell({1, 2, 1, 10}));
+        program.screen.waitPanelVisible = false;
+        app::ShowProgress(program);
+    }
+    const std::string first = "KVVELM: Ditte 0 su 2";
+    const std::string payees = "KVVELM: Ditte 0 su 2, percipienti 3 su 10";
+    const std::string second = "KVVELM: Ditte 1 su 2";
+    const std::string stopping = "KVVELM: Ditte 1 su 2, percipienti 1 su 10";
+    EXPECT_EQ(err.str(), "\r" + first + "\r" + payees + "\r" + std::string(payees.size(), ' ') + "\r" +
+                             "\r" + second + "\r" + stopping + "\r" + std::string(stopping.size(), ' ') + "\r");
+    EXPECT_EQ(out.str(), "Stampa\nErrore 70\n\n");
 }
 
 }  // namespace

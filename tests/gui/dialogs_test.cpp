@@ -16,22 +16,17 @@ namespace {
 TEST(QtDialogsTest, BoxesKeepTitleIconButtonsAndLines) {
     QtDialogs dialogs;
     BoxWatcher boxes;
-    platform::MessageBox question;
-    question.title = "Lumeo";
-    question.text = "ERR.STAMPANTE - SI VUOLE RITENTARE ?";
-    question.icon = platform::Icon::Stop;
+    platform::MessageBox question = platform::OkBox("Lumeo", "ERR.STAMPANTE - SI VUOLE RITENTARE ?", platform::Icon::Stop);
     question.buttons = platform::Buttons::YesNo;
-    boxes.Script(QMessageBox::No);
+    boxes.Script("No");
     EXPECT_EQ(dialogs.Show(question), platform::Answer::No);
-    boxes.Script(QMessageBox::Yes);
+    boxes.Script(QString::fromUtf8("S\xC3\xAC"));
     EXPECT_EQ(dialogs.Show(question), platform::Answer::Yes);
     EXPECT_EQ(dialogs.Show(question), platform::Answer::No);
 
-    platform::MessageBox report;
-    report.title = "Lumeo KVVELM";
-    report.text = "Errore 53 File not found\r\nCARICAINST\r\n\r\nLEGGIREC (1-1)\r\n";
-    report.icon = platform::Icon::Exclamation;
-    EXPECT_EQ(dialogs.Show(report), platform::Answer::Ok);
+    EXPECT_EQ(dialogs.Show(platform::OkBox("Lumeo KVVELM", "Errore 53 File not found\r\nCARICAINST\r\n\r\nLEGGIREC (1-1)\r\n",
+                                           platform::Icon::Exclamation)),
+              platform::Answer::Ok);
 
     const SeenBox asked{"Lumeo", "ERR.STAMPANTE - SI VUOLE RITENTARE ?", QMessageBox::Critical,
                         QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes, {QString::fromUtf8("S\xC3\xAC"), "No"}};
@@ -45,14 +40,13 @@ TEST(QtDialogsTest, ClosingBoxOffersToOpenWhatTheRunWrote) {
     std::vector<std::filesystem::path> opened;
     dialogs.SetOpener([&](const std::filesystem::path& path) { opened.push_back(path); });
     BoxWatcher boxes;
-    platform::MessageBox closing;
-    closing.title = "Creazione modulo PDF Elenco Documenti";
-    closing.text = "I file PDF creati sono contenuti nella relativa cartella situata in :";
+    platform::MessageBox closing = platform::OkBox("Creazione modulo PDF Elenco Documenti",
+        "I file PDF creati sono contenuti nella relativa cartella situata in :", platform::Icon::None);
     closing.openFolder = "/archivi/FILE-PDF/001";
     closing.openFile = "/archivi/FILE-PDF/001/PARD_AP_001.pdf";
-    boxes.ScriptText("Apri PDF");
+    boxes.Script("Apri PDF");
     EXPECT_EQ(dialogs.Show(closing), platform::Answer::Ok);
-    boxes.ScriptText("Apri cartella");
+    boxes.Script("Apri cartella");
     EXPECT_EQ(dialogs.Show(closing), platform::Answer::Ok);
     EXPECT_EQ(dialogs.Show(closing), platform::Answer::Ok);  // OK opens nothing
     EXPECT_EQ(opened, (std::vector<std::filesystem::path>{closing.openFile, closing.openFolder}));

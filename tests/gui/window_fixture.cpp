@@ -2,10 +2,35 @@
 
 #include <QApplication>
 #include <QTest>
+#include <clocale>
+#include <cstdlib>
 
 #include "app/program_end.hpp"
 
 namespace kv::gui {
+
+namespace {
+
+// One QApplication for the whole suite, on the offscreen platform: the tests need no display.
+class QtEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override {
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        app_ = std::make_unique<QApplication>(argc_, argv_);
+        std::setlocale(LC_NUMERIC, "C");
+    }
+    void TearDown() override { app_.reset(); }
+
+private:
+    int argc_ = 1;
+    char name_[10] = "gui_tests";
+    char* argv_[2] = {name_, nullptr};
+    std::unique_ptr<QApplication> app_;
+};
+
+[[maybe_unused]] const ::testing::Environment* const kQt = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
+
+}  // namespace
 
 BoxWatcher::BoxWatcher() {
     timer_.setInterval(10);
@@ -24,13 +49,10 @@ void BoxWatcher::AnswerOpenBox() {
                             buttonTexts});
     QAbstractButton* button = box->button(QMessageBox::No);
     if (!button) button = box->button(QMessageBox::Ok);
-    if (!scriptTexts_.empty()) {
+    if (!script_.empty()) {
         for (QAbstractButton* candidate : box->buttons()) {
-            if (candidate->text() == scriptTexts_.front()) button = candidate;
+            if (candidate->text() == script_.front()) button = candidate;
         }
-        scriptTexts_.pop_front();
-    } else if (!script_.empty()) {
-        button = box->button(script_.front());
         script_.pop_front();
     }
     if (!button) button = box->buttons().value(0);

@@ -42,22 +42,19 @@ inline void PrintTo(const SeenBox& box, std::ostream* out) {
          << box.buttonTexts.join(",").toStdString() << "}";
 }
 
-// Answers every modal message box that opens while it lives: the scripted buttons first, then OK,
-// or No for a question (so an unscripted printer error never retries for ever).
+// Answers every modal message box that opens while it lives: with the scripted buttons (by their
+// texts) first, then OK, or No for a question (so an unscripted printer error never retries for ever).
 class BoxWatcher {
 public:
     BoxWatcher();
-    void Script(QMessageBox::StandardButton button) { script_.push_back(button); }
-    // The next box is answered with the button of this text.
-    void ScriptText(const QString& text) { scriptTexts_.push_back(text); }
+    void Script(const QString& buttonText) { script_.push_back(buttonText); }
     const std::vector<SeenBox>& seen() const { return seen_; }
 
 private:
     void AnswerOpenBox();
 
     QTimer timer_;
-    std::deque<QMessageBox::StandardButton> script_;
-    std::deque<QString> scriptTexts_;
+    std::deque<QString> script_;
     std::vector<SeenBox> seen_;
 };
 

@@ -11,25 +11,12 @@
 namespace folivo::test {
 namespace {
 
-// A metafile record: size in 16-bit words, function, parameters.
-std::string WmfRecord(uint16_t function, const std::vector<int16_t>& params) {
-    std::string r = U32(3 + static_cast<uint32_t>(params.size())) + U16(function);
-    for (int16_t p : params) r += U16(static_cast<uint16_t>(p));
-    return r;
-}
-
-// Bytes as record parameters, padded to whole words.
-std::vector<int16_t> Words(std::string bytes) {
+// A metafile record: size in 16-bit words, function, parameters, then `bytes` padded to whole words.
+std::string WmfRecord(uint16_t function, const std::vector<int16_t>& params, std::string bytes = "") {
     if (bytes.size() % 2 != 0) bytes += '\0';
-    std::vector<int16_t> words;
-    for (size_t i = 0; i < bytes.size(); i += 2)
-        words.push_back(static_cast<int16_t>(static_cast<uint8_t>(bytes[i]) | static_cast<uint8_t>(bytes[i + 1]) << 8));
-    return words;
-}
-
-std::vector<int16_t> Join(std::vector<int16_t> a, const std::vector<int16_t>& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
+    std::string r = U32(3 + static_cast<uint32_t>(params.size() + bytes.size() / 2)) + U16(function);
+    for (int16_t p : params) r += U16(static_cast<uint16_t>(p));
+    return r + bytes;
 }
 
 const std::string kWindow = std::string(18, '\0') + WmfRecord(523, {0, 0}) + WmfRecord(524, {100, 100});
@@ -53,7 +40,7 @@ std::string WmfShapes() {
 std::string WmfBitmap() {
     const std::string header = U32(40) + U32(2) + U32(2) + U16(1) + U16(24) + std::string(24, '\0');
     const std::string rows = std::string("\xFF\xFF\xFF\xFF\0\0\0\0", 8) + std::string("\0\0\xFF\xFF\xFF\xFF\0\0", 8);
-    return kWindow + WmfRecord(0x0F43, Join({0x0020, 0x00CC, 0, 2, 2, 0, 0, 100, 100, 0, 0}, Words(header + rows))) +
+    return kWindow + WmfRecord(0x0F43, {0x0020, 0x00CC, 0, 2, 2, 0, 0, 100, 100, 0, 0}, header + rows) +
            WmfRecord(0, {});
 }
 
@@ -175,9 +162,9 @@ TEST(VectorPicture, DrawsLinesPiesAndTextPastADamagedRecord) {
         WmfRecord(762, {5, 0, 0, 0, 0}) + WmfRecord(301, {1}) + WmfRecord(764, {0, 0, 0x00FF, 0}) +
         WmfRecord(301, {2}) + WmfRecord(0x081A, {20, 30, 40, 50, 60, 50, 20, 10}) +  // the upper right quarter
         WmfRecord(0x0521, {200, 0x4141}) +                                         // text longer than its record
-        WmfRecord(0x02FB, Join({-12, 0, 0, 0, 400, 0, 0, 0, 0}, Words(face))) + WmfRecord(301, {3}) +
-        WmfRecord(0x0521, Join(Join({9}, Words("WMF words")), {70, 10})) +
-        WmfRecord(0x0A32, Join({85, 10, 8, 0}, Words("Extended"))) + WmfRecord(0, {});
+        WmfRecord(0x02FB, {-12, 0, 0, 0, 400, 0, 0, 0, 0}, face) + WmfRecord(301, {3}) +
+        WmfRecord(0x0521, {9}, std::string("WMF words\0", 10) + U16(70) + U16(10)) +
+        WmfRecord(0x0A32, {85, 10, 8, 0}, "Extended") + WmfRecord(0, {});
     kv::test::WriteFile(dir / "t.wmf", wmf);
     kv::test::WriteFile(dir / "t.eps", "%!PS-Adobe-3.0 EPSF-3.0\n%%BoundingBox: 0 0 100 100\n"
                                        "/Helvetica-Bold findfont 10 scalefont setfont 10 20 moveto (EPS words) show\n");

@@ -153,28 +153,21 @@ private:
     }
 
     void Parse(const std::string& out) {
-        size_t pos = 0;
-        while (pos < out.size()) {
-            size_t end = out.find('\n', pos);
-            if (end == std::string::npos) end = out.size();
-            const std::string line = out.substr(pos, end - pos);
-            pos = end + 1;
-            std::istringstream words(line);
-            std::string kind;
-            int number = 0;
-            words >> kind;
-            const auto rest = [&] { return line.substr(std::min(line.size(), line.find(' ', kind.size() + 1) + 1)); };
-            if (kind == "version") words >> version;
-            if (kind == "trailer") trailer = line.substr(8);
-            if (kind == "page" && words >> number >> number) pages.push_back(number);
-            if (kind == "label") labels.push_back(rest());
-            if (kind == "obj" && words >> number) objects_[number] = rest();
-            if (kind == "stream" && words >> number) {
-                size_t length = 0;
-                words >> length;
-                streams_[number] = out.substr(pos, length);
-                pos += length + 1;
+        std::istringstream in(out);
+        std::string kind;
+        int number = 0;
+        for (size_t length = 0; in >> kind >> number >> length;) {
+            std::string data(length + 1, '\0');  // the line feed before the data is read with it
+            in.read(data.data(), static_cast<std::streamsize>(length + 1));
+            data.erase(0, 1);
+            if (kind == "version") version = data;
+            if (kind == "trailer") trailer = data;
+            if (kind == "page") {
+                pages.push_back(number);
+                labels.push_back(data);
             }
+            if (kind == "obj") objects_[number] = data;
+            if (kind == "stream") streams_[number] = data;
         }
     }
 

@@ -1,13 +1,13 @@
-"""Reads a file the pdf test suites wrote back with pikepdf and prints it in one plain form:
+"""Reads a file the pdf test suites wrote back with pikepdf and prints it in one plain form, a record
+each: "KIND NUMBER LENGTH", a line feed, LENGTH bytes and a line feed.
 
   readback.py FILE [PASSWORD]
 
-  version 1.4
-  page 1 3                    page number, its object number
-  label 1 i                   page number, its page label
-  trailer << .. >>
-  obj 3 << .. >>              every object, as pikepdf writes it (references as "n 0 R")
-  stream 4 LENGTH             then LENGTH bytes: the stream's decoded data (raw when undecodable, as JPEG)
+  version 0               the PDF version
+  page N                  the object number of each page, page 1 first; its data is the page label
+  trailer 0               the trailer
+  obj N                   every object, as pikepdf writes it (references as "n 0 R")
+  stream N                a stream's decoded data (raw when undecodable, as JPEG)
 """
 import sys
 
@@ -23,21 +23,25 @@ def data(stream):
 
 def main(path, password=""):
     out = sys.stdout.buffer
+
+    def put(kind, number, body):
+        body = body if isinstance(body, bytes) else str(body).encode()
+        out.write(f"{kind} {number} {len(body)}\n".encode() + body + b"\n")
+
     with pikepdf.open(path, password=password) as pdf:
-        out.write(f"version {pdf.pdf_version}\n".encode())
-        for i, page in enumerate(pdf.pages, 1):
-            out.write(f"page {i} {page.obj.objgen[0]}\nlabel {i} {page.label}\n".encode())
-        out.write(b"trailer " + pdf.trailer.unparse(resolved=True) + b"\n")
+        put("version", 0, pdf.pdf_version)
+        for page in pdf.pages:
+            put("page", page.obj.objgen[0], page.label)
+        put("trailer", 0, pdf.trailer.unparse(resolved=True))
         for number in range(1, int(pdf.trailer.Size)):
             obj = pdf.get_object((number, 0))
             if not isinstance(obj, pikepdf.Object):
-                out.write(f"obj {number} {obj}\n".encode())
+                put("obj", number, obj)
             elif isinstance(obj, pikepdf.Stream):
-                body = data(obj)
-                out.write(f"obj {number} ".encode() + obj.stream_dict.unparse(resolved=True) + b"\n")
-                out.write(f"stream {number} {len(body)}\n".encode() + body + b"\n")
+                put("obj", number, obj.stream_dict.unparse(resolved=True))
+                put("stream", number, data(obj))
             else:
-                out.write(f"obj {number} ".encode() + obj.unparse(resolved=True) + b"\n")
+                put("obj", number, obj.unparse(resolved=True))
 
 
 if __name__ == "__main__":

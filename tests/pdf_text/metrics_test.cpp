@@ -63,13 +63,11 @@ TEST(StandardMetrics, CommittedTablesMatchTheGenerator) {
 TEST(FontRequests, NamesKeysEncodingsAndNameTokens) {
     // Resource names of the common faces are read back from files; these are the odd requests.
     const FontRequest mac = RequestFor("helvetica", 1, kMacRomanEncoding);
-    EXPECT_EQ(mac.resourceName, "MACArial,Bold");
-    EXPECT_EQ(mac.baseFontName, "Arial,Bold");
-    EXPECT_EQ(mac.key, "MACARIAL,BOLD");
+    EXPECT_EQ(std::tuple(mac.resourceName, mac.baseFontName, mac.key), std::tuple("MACArial,Bold", "Arial,Bold", "MACARIAL,BOLD"));
     EXPECT_EQ(RequestFor("Zapf Dingbats", 2, 0).resourceName, "ZapfDingbats");
     // Encodings other than Mac Roman are all Windows ANSI, so they share one record.
-    EXPECT_EQ(RequestFor("Arial", 0, 7).encoding, 0);
-    EXPECT_EQ(RequestFor("Arial", 0, 7).resourceName, "Arial");
+    const FontRequest other = RequestFor("Arial", 0, 7);
+    EXPECT_EQ(std::tuple(other.encoding, other.resourceName), std::tuple(0, "Arial"));
     EXPECT_EQ(RequestFor("My Font", 1, 0).key, "MYFONT");
     EXPECT_THROW(RequestFor("   ", 0, 0), std::exception);
     EXPECT_EQ(NameToken("Odd(Name)/#\xE8"), "Odd#28Name#29#2F#23#E8");

@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <memory>
 
 #include "platform/errors.hpp"
 #include "platform/qt/qt_printer_device.hpp"
+#include "platform/qt/qt_session.hpp"
 #include "tests/support/error_of.hpp"
 #include "tests/support/test_support.hpp"
 
@@ -16,6 +18,18 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr double kPointsPerTwip = 1.0 / 20;
+
+// The Qt application every test of the suite prints under: offscreen, so no display is needed.
+class QtEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override { session_ = std::make_unique<QtSession>(); }
+    void TearDown() override { session_.reset(); }
+
+private:
+    std::unique_ptr<QtSession> session_;
+};
+
+[[maybe_unused]] ::testing::Environment* const kQtEnvironment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
 
 class PrinterDeviceTest : public ::testing::Test {
 protected:

@@ -74,19 +74,24 @@ HWND WaitFor(Find find) {
 
 HWND MainWindow() { return ::FindWindowW(kWindowClass, nullptr); }
 
-// A visible, enabled control of the window with this caption.
-HWND ControlCaptioned(const std::wstring& caption) {
-    for (HWND child : Windows(MainWindow())) {
-        if (TextOf(child) == caption && ::IsWindowVisible(child) && ::IsWindowEnabled(child)) return child;
+// The first window inside `parent` (every top-level window when there is none) that `wanted` accepts.
+template <class Wanted>
+HWND FindWindowWhere(HWND parent, Wanted wanted) {
+    for (HWND window : Windows(parent)) {
+        if (wanted(window)) return window;
     }
     return nullptr;
 }
 
+// A visible, enabled control of the window with this caption.
+HWND ControlCaptioned(const std::wstring& caption) {
+    return FindWindowWhere(MainWindow(), [&](HWND child) {
+        return TextOf(child) == caption && ::IsWindowVisible(child) && ::IsWindowEnabled(child);
+    });
+}
+
 HWND MessageBoxWindow() {
-    for (HWND window : Windows()) {
-        if (ClassOf(window) == L"#32770" && ::IsWindowVisible(window)) return window;
-    }
-    return nullptr;
+    return FindWindowWhere(nullptr, [](HWND window) { return ClassOf(window) == L"#32770" && ::IsWindowVisible(window); });
 }
 
 HWND AloneInFront() {
@@ -144,10 +149,9 @@ bool Click(const std::wstring& caption) {
 }
 
 bool Post(const std::wstring& caption) {
-    for (HWND child : Windows(MainWindow())) {
-        if (TextOf(child) == caption && ClassOf(child) == L"Button") return ::PostMessageW(child, BM_CLICK, 0, 0) != 0;
-    }
-    return false;
+    HWND button = FindWindowWhere(
+        MainWindow(), [&](HWND child) { return TextOf(child) == caption && ClassOf(child) == L"Button"; });
+    return button && ::PostMessageW(button, BM_CLICK, 0, 0) != 0;
 }
 
 std::size_t PdfFiles(const std::filesystem::path& folder) {
@@ -158,12 +162,7 @@ std::size_t PdfFiles(const std::filesystem::path& folder) {
     return count;
 }
 
-HWND ProgressBar() {
-    for (HWND child : Windows(MainWindow())) {
-        if (ClassOf(child) == PROGRESS_CLASSW) return child;
-    }
-    return nullptr;
-}
+HWND ProgressBar() { return FindWindowWhere(MainWindow(), [](HWND child) { return ClassOf(child) == PROGRESS_CLASSW; }); }
 
 // The bar's value and maximum; false when the window does not answer within a minute.
 bool BarValue(HWND bar, DWORD_PTR& value, DWORD_PTR& maximum) {
@@ -180,25 +179,22 @@ bool Moving() {
 }
 
 // The bar is asked first and answers only when the window handles its messages, between two steps
-// of the run: the files counted after it are at least those written when it showed its value.
+// of the run: the files counted after it are at least those written when it showed its value. Once
+// more under the box: where the run left the bar.
 bool Bar(const std::filesystem::path& folder) {
     HWND bar = WaitFor(ProgressBar);
     std::string last;
-    while (bar && !MessageBoxWindow()) {
+    for (bool boxShown = false; bar; std::this_thread::sleep_for(std::chrono::milliseconds(5))) {
+        boxShown = MessageBoxWindow() != nullptr;
         DWORD_PTR value = 0, maximum = 0;
         if (!BarValue(bar, value, maximum)) return false;
         const std::string now = "bar: " + std::to_string(value) + "/" + std::to_string(maximum) + " " +
                                 std::to_string(PdfFiles(folder));
-        if (now != last) std::printf("%s\n", now.c_str());
+        if (now != last || boxShown) std::printf("%s\n", now.c_str());
+        if (boxShown) return true;
         last = now;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
-    // Once more under the box: where the run left the bar.
-    DWORD_PTR value = 0, maximum = 0;
-    if (!bar || !BarValue(bar, value, maximum)) return false;
-    std::printf("bar: %u/%u %u\n", static_cast<unsigned>(value), static_cast<unsigned>(maximum),
-                static_cast<unsigned>(PdfFiles(folder)));
-    return true;
+    return false;
 }
 
 bool Box(const std::wstring& button) {

@@ -111,5 +111,5 @@ MUTATIONS = [
      "    security::EncryptForObject(doc_.security, doc_.objects.CurrentNumber(), text);\n    return text;", "    return text;",
      ["pdf_security"]),
     ("Streams written in the clear", "pdf/folivo_filters.cpp", "    security::EncryptForObject(doc_.security, objNum, data);\n}",
-     "}", ["pdf_security"]),
+     "    static_cast<void>(objNum);\n}", ["pdf_security"]),
 ]

@@ -1,8 +1,10 @@
-// The window after start-up: its size and place, and the company list in a fixed-pitch font.
+// The window after start-up: its size and place, the company list in a fixed-pitch font; its keys and
+// Uscita reach the model's reactions.
 
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QScreen>
+#include <QTest>
 
 #include "tests/gui/window_fixture.hpp"
 
@@ -35,6 +37,28 @@ TEST_F(WindowTest, CompanyListShowsTheVisiblePartInAFixedPitchFont) {
     EXPECT_EQ(texts[0], "002 " + QString("BETA SERVIZI SRL").leftJustified(50));
     // A Windows-1252 accented letter reaches the list as its own letter.
     EXPECT_EQ(texts[1], "004 " + QString::fromUtf8("PERCHÉ NO SNC").leftJustified(50));
+}
+
+TEST_F(WindowTest, CtrlShiftPShowsTheInformationBox) {
+    Start();
+    QTest::keyClick(window_.get(), Qt::Key_P, Qt::ControlModifier);  // not without Shift
+    QTest::keyClick(window_.get(), Qt::Key_P, Qt::ShiftModifier);
+    EXPECT_TRUE(boxes_.seen().empty());
+    QTest::keyClick(window_.get(), Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+    ASSERT_EQ(boxes_.seen().size(), 1u);  // the box itself: tests/app_screen/controls_test.cpp
+    EXPECT_FALSE(window_->endStatus().has_value());
+}
+
+TEST_F(WindowTest, UscitaEndsTheProgramNormally) {
+    Start();
+    int ended = -1;
+    window_->SetOnEnd([&](int status) { ended = status; });
+    Click("CmdUscita");
+    EXPECT_EQ(ended, 0);
+    EXPECT_EQ(window_->endStatus(), 0);
+    EXPECT_FALSE(window_->isVisible());
+    Click("CmdConferma");  // after the end nothing reaches the model
+    EXPECT_TRUE(reports_.calls.empty());
 }
 
 }  // namespace
