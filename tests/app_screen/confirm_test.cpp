@@ -143,6 +143,7 @@ TEST_F(ConfirmTest, ConfirmResetsTheChoicesButKeepsTheListOrder) {
     ChooseOrder(program, kOrderByName);
     const std::vector<std::string> listed = ListedCodes();
     TickAllCompanies(program, true);
+    SelectCompany(program, 1, true);  // the current entry, which the reset leaves none of
     TickAllMonths(program, false);
     SelectMonth(program, 4, true);
     ChooseYear(program, kCorrente);
