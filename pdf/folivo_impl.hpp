@@ -207,6 +207,10 @@ public:
     const fonts::FontRecord& CurrentFont() const;  // throws when no font is selected
     text::TextMeasure Measure() const;
     void WriteTextObject(float x, float Y, const std::string& Text, const text::LinePlan& plan);
+    // The fill colour set to the text colour before a text object and put back after it; true from
+    // the first when the switch was replayed, to be passed to the second.
+    bool SetTextFill(TextBuffer* content);
+    void RestoreFill(TextBuffer* content, bool replayed);
     const std::string& FontOperators();
     std::string ShowUnicodeText(const std::string& Text, const text::LinePlan& plan);
     void DrawTextLines(float x, float Y, float length);

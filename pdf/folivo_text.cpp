@@ -219,11 +219,11 @@ void FolivoImpl::WriteTextObject(float x, float Y, const std::string& Text, cons
     const std::string shown = unicode ? ShowUnicodeText(Text, plan) : std::string();
     if (!unicode) MarkCodesDrawn(Text);
 
-    const std::string fill = doc_.colors.fill + ";" + doc_.colors.fillPattern;
-    api_.SetColorFill(doc_.colors.text + ";" + doc_.colors.textPattern);
+    TextBuffer* content = doc_.content.Target();
+    const bool replayed = SetTextFill(content);
     // The text object goes straight into the content buffer, its lines ended by carriage returns
     // as AddContent ends them.
-    if (TextBuffer* content = doc_.content.Target()) {
+    if (content != nullptr) {
         const std::string& font = FontOperators();
         std::string& out = content->Extend(Text.size() + font.size() + prefix.size() + suffix.size() + 64);
         out += "BT\r";
@@ -244,7 +244,47 @@ void FolivoImpl::WriteTextObject(float x, float Y, const std::string& Text, cons
         out += suffix;
         out += "\rET\r";
     }
-    api_.SetColorFill(fill);
+    RestoreFill(content, replayed);
+}
+
+bool FolivoImpl::SetTextFill(TextBuffer* content) {
+    ColorState& colors = doc_.colors;
+    TextFillSwitch& last = colors.textFill;
+    if (content != nullptr && !colors.inUncolouredTiling &&
+        last.StartsFrom(colors.text, colors.textPattern, colors.fill, colors.fillPattern)) {
+        content->Append(last.set);
+        return true;
+    }
+    last.recorded = false;
+    last.text = colors.text;
+    last.textPattern = colors.textPattern;
+    last.fill = colors.fill;
+    last.fillPattern = colors.fillPattern;
+    const size_t start = content != nullptr ? content->Text().size() : 0;
+    api_.SetColorFill(colors.text + ";" + colors.textPattern);
+    if (content != nullptr) last.set = content->Text().substr(start);
+    return false;
+}
+
+void FolivoImpl::RestoreFill(TextBuffer* content, bool replayed) {
+    ColorState& colors = doc_.colors;
+    TextFillSwitch& last = colors.textFill;
+    if (replayed) {
+        content->Append(last.restore);
+        if (!last.keepsFill) {
+            colors.fill = last.fillAfter;
+            colors.fillPattern = last.fillPatternAfter;
+        }
+        return;
+    }
+    const size_t start = content != nullptr ? content->Text().size() : 0;
+    api_.SetColorFill(last.fill + ";" + last.fillPattern);
+    if (content == nullptr || colors.inUncolouredTiling) return;
+    last.restore = content->Text().substr(start);
+    last.fillAfter = colors.fill;
+    last.fillPatternAfter = colors.fillPattern;
+    last.keepsFill = colors.fill == last.fill && colors.fillPattern == last.fillPattern;
+    last.recorded = true;
 }
 
 // Underline, overline and strike-through, in the text colour, as long as the measured text.
