@@ -78,7 +78,8 @@ struct DocumentState {
     bool fontSubsetting = false;  // SetFontSubsetting: embedded TrueType fonts added later are subset
     archival::ArchivalSettings archival;  // SetPDFA, SetStandardFontFile
     text::TextState text;
-    RecentValues<std::pair<int32_t, float>, std::string> fontOperators;  // "/F1 9 Tf 9 TL" by font and size
+    // A text object's start, "BT\r/F1 9 Tf 9 TL\r1 0 0 -1 ", by font and size.
+    RecentValues<std::pair<int32_t, float>, std::string> textObjectStarts;
     float lineWidth = 0;   // points, last SetLineWidth
     std::string fileName;
     int32_t fileSize = 0;
@@ -211,7 +212,7 @@ public:
     // the first when the switch was replayed, to be passed to the second.
     bool SetTextFill(TextBuffer* content);
     void RestoreFill(TextBuffer* content, bool replayed);
-    const std::string& FontOperators();
+    const std::string& TextObjectStart();
     std::string ShowUnicodeText(const std::string& Text, const text::LinePlan& plan);
     void DrawTextLines(float x, float Y, float length);
     void DrawBoxOutline(float X, float Y, float Width, float Height, int32_t Options);

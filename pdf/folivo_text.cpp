@@ -184,17 +184,17 @@ std::string FolivoImpl::ShowUnicodeText(const std::string& Text, const text::Lin
     return show.text;
 }
 
-// "/F1 9 Tf 9 TL" for the current font and size, formatted only when the pair is not among the
-// last few used.
-const std::string& FolivoImpl::FontOperators() {
+// "BT\r/F1 9 Tf 9 TL\r1 0 0 -1 ": a text object's start up to its matrix's position, for the
+// current font and size, formatted only when the pair is not among the last few used.
+const std::string& FolivoImpl::TextObjectStart() {
     const std::pair<int32_t, float> key{doc_.text.fontIndex, doc_.text.size};
-    if (const std::string* known = doc_.fontOperators.Find(key)) return *known;
-    std::string text = '/' + fonts::NameToken(doc_.text.fontName) + ' ';
+    if (const std::string* known = doc_.textObjectStarts.Find(key)) return *known;
+    std::string text = "BT\r/" + fonts::NameToken(doc_.text.fontName) + ' ';
     AppendNum(text, key.second);
     text += " Tf ";
     AppendNum(text, key.second);
-    text += " TL";
-    return doc_.fontOperators.Remember(key, std::move(text));
+    text += " TL\r1 0 0 -1 ";
+    return doc_.textObjectStarts.Remember(key, std::move(text));
 }
 
 void FolivoImpl::WriteTextObject(float x, float Y, const std::string& Text, const text::LinePlan& plan) {
@@ -224,25 +224,30 @@ void FolivoImpl::WriteTextObject(float x, float Y, const std::string& Text, cons
     // The text object goes straight into the content buffer, its lines ended by carriage returns
     // as AddContent ends them.
     if (content != nullptr) {
-        const std::string& font = FontOperators();
-        std::string& out = content->Extend(Text.size() + font.size() + prefix.size() + suffix.size() + 64);
-        out += "BT\r";
-        out += font;
-        out += "\r1 0 0 -1 ";
+        const std::string& start = TextObjectStart();
+        std::string& out = content->Extend(Text.size() + start.size() + prefix.size() + suffix.size() + 64);
+        out += start;
         AppendNum(out, x);
         out += ' ';
         AppendNum(out, Y * doc_.page.scale);
-        out += " Tm\r";
-        out += prefix;
-        if (unicode) {
-            out += shown;
-        } else {
-            out += '(';
+        if (!unicode && prefix.empty() && suffix.empty()) {
+            // The usual line: the fixed parts on either side of the text go in as one piece each.
+            out += " Tm\r(";
             AppendEscaped(out, Text);
-            out += ") Tj";
+            out += ") Tj\rET\r";
+        } else {
+            out += " Tm\r";
+            out += prefix;
+            if (unicode) {
+                out += shown;
+            } else {
+                out += '(';
+                AppendEscaped(out, Text);
+                out += ") Tj";
+            }
+            out += suffix;
+            out += "\rET\r";
         }
-        out += suffix;
-        out += "\rET\r";
     }
     RestoreFill(content, replayed);
 }

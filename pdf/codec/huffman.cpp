@@ -21,6 +21,13 @@ constexpr size_t kListRoom = 2 * kMaxLeaves + 2;  // a list and the sentinels af
 constexpr uint64_t kNoLeaf = UINT64_MAX;         // after the last leaf: heavier than any package
 constexpr uint64_t kNoPackage = UINT64_MAX / 2;  // after the last package: heavier than any leaf
 
+// 0, 1, 2, ...: the positions of a list, for searching them.
+constexpr auto kSteps = [] {
+    std::array<uint16_t, kListRoom> steps{};
+    for (size_t i = 0; i < steps.size(); ++i) steps[i] = static_cast<uint16_t>(i);
+    return steps;
+}();
+
 // Package-merge over leaf weights in ascending order: level l's list merges the leaves with the
 // pairs of level l - 1's list, and each of the 2n - 2 cheapest items of the top list adds one bit
 // to every leaf it contains. Leaves enter every list in order, so a list is described enough by
@@ -36,14 +43,29 @@ void PackageMergeDepths(uint64_t* weights, size_t n, int maxBits, uint8_t* depth
     const size_t selected = 2 * n - 2;
     const uint64_t* below = nullptr;
     size_t belowSize = 0;
+    size_t agree = 0;  // leading items the list below shares with the one below it (in this list's buffer)
     for (int level = 0; level < maxBits; ++level) {
         uint64_t* list = lists[level & 1];
         uint16_t* leaves = leavesBefore[level];
         const size_t size = n + belowSize / 2;
-        size_t a = 0, b = 0;
         const size_t packages = belowSize / 2;
-        leaves[0] = 0;
-        for (size_t i = 0; i < size; ++i) {
+        // The merge takes the steps the one below took as long as the package it weighs is made
+        // of items the two lists below share: those steps are copied, not taken again.
+        size_t start = 0;
+        if (agree > 0) {
+            const uint16_t* belowLeaves = leavesBefore[level - 1];
+            // Packages both merges weigh alike (the lists below are no shorter than where they agree).
+            const size_t shared = agree / 2;
+            const auto first = std::partition_point(kSteps.begin(), kSteps.begin() + belowSize,
+                                                    [&](uint16_t i) { return size_t{i} - belowLeaves[i] < shared; });
+            start = static_cast<size_t>(first - kSteps.begin());
+            std::copy(belowLeaves, belowLeaves + start + 1, leaves);
+            if (start > agree) std::copy(below + agree, below + start, list + agree);
+        } else {
+            leaves[0] = 0;
+        }
+        size_t a = leaves[start], b = start - a;
+        for (size_t i = start; i < size; ++i) {
             const uint64_t package = b < packages ? below[2 * b] + below[2 * b + 1] : kNoPackage;
             if (weights[a] <= package) {
                 list[i] = weights[a++];
@@ -55,12 +77,13 @@ void PackageMergeDepths(uint64_t* weights, size_t n, int maxBits, uint8_t* depth
         }
         listSize[level] = size;
         leavesAt[level] = leaves;
+        const size_t common = std::min(size, belowSize);
+        agree = level == 0 ? 0 : static_cast<size_t>(std::mismatch(list + start, list + common, below + start).first - list);
         // When the 2n - 2 cheapest items hold every leaf and weigh what those of the list below
         // weigh, item for item, the next list's first n - 1 packages weigh what this one's did, so
         // its merge takes the same steps: every higher list begins as this one, which is all the
         // walk back reads of them.
-        if (level > 0 && belowSize >= selected && leaves[selected] == n && list[selected - 1] == below[selected - 1] &&
-            std::equal(list, list + selected, below)) {
+        if (agree >= selected && leaves[selected] == n) {
             for (int up = level + 1; up < maxBits; ++up) {
                 listSize[up] = n + listSize[up - 1] / 2;
                 leavesAt[up] = leaves;

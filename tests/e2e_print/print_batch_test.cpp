@@ -113,10 +113,7 @@ private:
     static fs::path QueueSettings(const std::string& queue) { return "/etc/cups/cups-pdf-" + queue + ".conf"; }
 
     static std::vector<fs::path> PdfFiles(const fs::path& folder) {
-        std::vector<fs::path> files;
-        std::error_code error;
-        for (const auto& entry : fs::directory_iterator(folder, error))
-            if (entry.path().extension() == ".pdf") files.push_back(entry.path());
+        std::vector<fs::path> files = test::FilesUnder(folder, ".pdf");
         std::sort(files.begin(), files.end(),
                   [](const fs::path& a, const fs::path& b) { return fs::last_write_time(a) < fs::last_write_time(b); });
         return files;
@@ -169,8 +166,7 @@ TEST_F(PrintBatchTest, EachCompanyIsAPrintJobHoldingTheReportsLinesOnceTheQueueA
     auto written = Batch("--report documenti --ditte tutte --uscita pdf", timeout);
     ASSERT_EQ(written.status, 0) << written.output;
     std::map<std::string, fs::path> documents;  // the PDF target's, by company code
-    for (const auto& entry : fs::recursive_directory_iterator(PdfRoot()))
-        if (entry.path().extension() == ".pdf") documents[CompanyOf(NormalizedLines(entry.path()))] = entry.path();
+    for (const fs::path& pdf : test::FilesUnder(PdfRoot(), ".pdf")) documents[CompanyOf(NormalizedLines(pdf))] = pdf;
     ASSERT_EQ(documents.size(), 7u);
 
     const fs::path out = dir / "printed";

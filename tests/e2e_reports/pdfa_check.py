@@ -72,14 +72,8 @@ def metadata(pdf):
     check("/CreationDate" in info and "/Title" in info, "creation date and title present")
 
 
-def objects(pdf):
-    for obj in pdf.objects:
-        if isinstance(obj, (pikepdf.Dictionary, pikepdf.Stream)):
-            yield obj
-
-
 def forbidden(pdf):
-    for obj in objects(pdf):
+    for obj in (o for o in pdf.objects if isinstance(o, (pikepdf.Dictionary, pikepdf.Stream))):
         filters = obj.get("/Filter") if isinstance(obj, pikepdf.Stream) else None
         names = [str(f) for f in (filters if isinstance(filters, pikepdf.Array) else [filters] if filters else [])]
         check("/LZWDecode" not in names, "6.1.7 no LZW")

@@ -34,20 +34,13 @@ protected:
     fs::path Folder() const { return Host("D:\\DATI\\FILE-PDF\\001\\2006\\12\\PARC"); }
     fs::path Pdf() const { return Folder() / "PARD_AC_001_L'ARTE A_B SRL.pdf"; }
 
-    // Two pages as a report writes them: heading font, texts, a later page, the end of the company;
+    // Two pages as a report writes them: heading font, a text, a later page, the end of the company;
     // the file's bytes.
     std::string WriteTwoPages() {
         OpenHeadingPage(state, document, true);
         HeadingFont(state, 9);
         std::string line = "STAMPA ELENCO DOCUMENTI";
         STAMPATESTO(state, 5, 1, line);
-        line = "SPOSTATO";
-        STAMPATESTO(state, 5, 10, line, false, 0.35);
-        line = "0,00";
-        STAMPATESTO(state, 6, 1, line);
-        BodyFont(state, 9, false);
-        line = "IMPORTO 0,00";
-        STAMPATESTO(state, 6, 5, line);
         OpenHeadingPage(state, document, false);
         line = "PAGINA DUE";
         STAMPATESTO(state, 1, 1, line);

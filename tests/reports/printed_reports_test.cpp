@@ -1,11 +1,18 @@
-// The register, the certificates and the list of payees written by Folivo and read back with pikepdf
-// (and pdftotext): amounts at their columns, totals per payee, page breaks, the lone-zero rule, the
-// certificates' derived amounts and wording; lost print jobs named by what they held.
+// The reports as they are printed. Through the recording writer: each value beside its own label, the
+// list of documents' failures and closing messages (its pages, payee blocks and fonts are read back in
+// e2e_reports). Written by Folivo and read back with pikepdf (and pdftotext): the register's amounts at
+// their columns, totals per payee, page breaks and the lone-zero rule, the certificates' derived
+// amounts and wording, the list of payees; lost print jobs named by what they held.
+
+#include <gmock/gmock.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <map>
 
 #include "reports/certificates_report.hpp"
+#include "reports/closing_message.hpp"
+#include "reports/documents_report.hpp"
 #include "reports/payees_report.hpp"
 #include "reports/register_report.hpp"
 #include "tests/reports/report_fixture.hpp"
@@ -14,6 +21,7 @@
 namespace kv::reports {
 namespace {
 
+namespace fs = std::filesystem;
 using e2e::Find;
 using e2e::OnPage;
 using e2e::PdfText;
@@ -203,6 +211,188 @@ TEST_F(PayeesTest, ThirtySeventhPayeeOnPageOneThirtyEighthOnPageTwoRemovedOnesLe
     EXPECT_EQ(thirtySeventh.text.substr(66), Payee(38).fiscalCode);
     EXPECT_EQ(Find(OnPage(texts, 2), "STAMPA ELENCO PERCIPIENTI").text.substr(72), "Pag.02");
     EXPECT_EQ(Messages().back().title, "Creazione modulo PDF Elenco Percipienti");
+}
+
+// What follows the label's first occurrence among the recorded calls ("DrawText(x,y,TEXT,align)"), past
+// dots, colons, spaces and "Euro".
+std::string After(const std::vector<std::string>& calls, const std::string& label) {
+    for (const std::string& text : calls) {
+        const size_t at = text.find(label);
+        if (at == std::string::npos) continue;
+        std::string rest = text.substr(at + label.size());
+        rest.erase(0, rest.find_first_not_of(" .:"));
+        if (rest.rfind("Euro", 0) == 0) rest.erase(0, rest.find_first_not_of(' ', 4));
+        return rest;
+    }
+    return "(no " + label + ")";
+}
+
+// Each report's table is written by its collection and read by its printing: one note whose every field
+// differs shows each value beside its own label, so a cell written to a neighbouring column is seen;
+// the certificate adds the payee's other notes of both kinds.
+class ColumnsTest : public ReportTest {
+protected:
+    ColumnsTest() {
+        WritePayees({payee_});
+        demo::DemoFeeNote note = Note(1, 1, 7, "022024", 100000, 20000, 22000);
+        note.notSubject = 1100;
+        note.commission = 50000;
+        note.commissionNotSubject = 2200;
+        note.advanceExpenses = 3000;
+        note.commissionWithholding = 5000;
+        note.fund = 3300;
+        note.separateWithholding = 4400;
+        note.stampDuty = 200;
+        note.rate = 12345;
+        // The certificate sums a commission note and a later fee note in with it.
+        demo::DemoFeeNote commission = Note(1, 1, 8, "022024", 0, 0, 1000);
+        commission.commission = 30000;
+        commission.commissionNotSubject = 500;
+        commission.commissionWithholding = 6000;
+        commission.advanceExpenses = 1000;
+        WriteNotes({note, commission, Note(1, 1, 9, "022024", 10000, 2000, 0)});
+        Start();
+    }
+
+    // Each label with the value that must follow it.
+    void Check(Report report, const std::vector<std::pair<std::string, std::string>>& expected) {
+        log_->calls.clear();
+        report(Context(), Request({"001"}));
+        for (const auto& [label, value] : expected) EXPECT_THAT(After(log_->calls, label), ::testing::StartsWith(value)) << label;
+    }
+
+    const demo::DemoPayee payee_ = Payee(1);
+};
+
+TEST_F(ColumnsTest, EveryValueIsPrintedBesideItsOwnLabel) {
+    const std::string& p = payee_.fiscalCode;
+    const std::string birth = payee_.birthDate.substr(0, 2) + "/" + payee_.birthDate.substr(2, 2) + "/" +
+                              payee_.birthDate.substr(4);
+    Check(Elenco_Documenti, {{"NATO A      : ", payee_.birthplace},
+                             {"CODICE FISCALE ", p},
+                             {"DOMICILIO   : ", payee_.address.substr(0, 10)},
+                             {"NUMERO DOCUMENTO : ", "000007"},
+                             {"TOT.AMM.L.AUTONOMO:", "1000,00"},
+                             {"SOMME NO SOG.:", "11,00"},
+                             {"RIT.OPER. :", "200,00"},
+                             {"TOT.AMM.L.AUT.PROV:", "500,00"},
+                             {"QUOTA ESENTE :", "22,00"},
+                             {"SPESE ANT.:", "30,00"},
+                             {"CODICE TRIBUTO  : ", "1040"},
+                             {"DATA CORRESPONS.: ", "02/2024"},
+                             {"DATA VERSAMENTO : ", "10/02/2024"},
+                             {"IMPORTO VERSATO : ", "123,45"},
+                             {"NUM. BOLLO / Q. : ", "BONIFICO"}});
+    Check(Registro_Compensi_Terzi, {{" NATO A ", payee_.birthplace},
+                                    {"IL GIORNO ", birth},
+                                    {"DOMICILIO  : ", payee_.address.substr(0, 10)},
+                                    {"COD.FISC.  : ", p}});
+    Check(Elenco_Certificazioni, {{"01. NOMINATIVO", payee_.surname},
+                                  {"02. DATA DI NASCITA", birth},
+                                  {"03. COMUNE DI NASCITA", payee_.birthplace},
+                                  {"04. INDIRIZZO RESIDENZA", payee_.address.substr(0, 10)},
+                                  {"05. COMUNE DI RESIDENZA", payee_.town.substr(0, 10)},
+                                  {"06. CODICE FISCALE", p},
+                                  {"07. TOTALE LORDO", "1400,00"},
+                                  {"08. NON SOGGETTO A RITENUTA", "16,00"},
+                                  {"8B. IVA", "230,00"},
+                                  {"8C. CASSA", "33,00"},
+                                  {"09. IMPONIBILE IRPEF (07-08-8B-8C)", "1121,00"},
+                                  {"10. RITENUTE OPERATE (IMPORTO)", "280,00"},
+                                  {"11. RIT. PREV. SEPARATA I.N.P.S. (IMPORTO)", "44,00"},
+                                  {"12. IMPOSTA DI BOLLO (IMPORTO)", "2,00"},
+                                  {"13. SPESE ANTICIPATE (IMPORTO)", "10,00"},
+                                  {"14. IMPORTO NETTO CORRISPOSTO (07-10-11-12-13)", "1064,00"},
+                                  {"CAUSALE :", payee_.reasonCode}});
+}
+
+
+
+class DocumentsReportTest : public ReportTest {
+protected:
+    ReportOutcome Run(const ReportRequest& request) { return Elenco_Documenti(Context(), request); }
+};
+
+TEST_F(DocumentsReportTest, ClosingMessagesTellNothingFoundMissingDataAndTheFolder) {
+    const std::string kSkippedNote =
+        "Parcelle escluse per dati mancanti (N016/N021): 1\r"
+        "  001 ROSSI COSTRUZIONI S.R.L. - percipiente 0001 ROSSI MARIO, documento 000001";
+    WritePayees({Payee(1)});
+    WriteNotes({Note(1, 1, 1, ""), Note(1, 1, 2, "042024")});
+    Start();
+    Run(Request({"003"}));
+    EXPECT_EQ(Messages().back().text, "Nessun Documento presente per il periodo selezionato");
+    EXPECT_EQ(Messages().back().title, "KVVELM");
+    EXPECT_EQ(log_->writersMade, 0);
+
+    ReportRequest months = Request({"001"}, {7});
+    Run(months);
+    EXPECT_EQ(Messages().back().text, "Nessun Documento presente per il periodo selezionato");
+
+    const ReportOutcome outcome = Run(Request({"001"}));
+    EXPECT_TRUE(outcome.missingData);
+    const platform::MessageBox& box = Messages().back();
+    EXPECT_EQ(box.title, "Creazione modulo PDF Elenco Documenti");
+    const std::string base = fs::path(program_->archive.archiveFolder).parent_path().string();
+    EXPECT_EQ(box.text, "I file PDF creati sono contenuti nella relativa cartella situata in :\r\r" + base +
+                            "/FILE-PDF/DITTA/ANNO/MESE/PARC\r\r\rATTENZIONE :\r\r"
+                            "ALCUNE PARCELLE NON SONO STATE CREATE IN QUANTO PRIVE DEI\r"
+                            "DATI NECESSARI PER LA CREAZIONE (CAMPI N016/N021)\r\r" +
+                            base + "/FILE-PDF/001/2025/12/PARC\r\r"
+                            "File PDF creati: 1\r" + kSkippedNote);
+
+    UsePrinter();
+    Run(Request({"001"}));
+    EXPECT_EQ(Messages().back().text, "Stampa Elenco Documenti terminata.\r\rATTENZIONE :\r\r"
+                                      "ALCUNE PARCELLE NON SONO STATE STAMPATE IN QUANTO PRIVE DEI\r"
+                                      "DATI NECESSARI PER LA STAMPA (CAMPI N016/N021)\r\r\r\r" + kSkippedNote);
+    Run(Request({"001"}, {1, 2, 3}));  // only the note without a month falls there
+    EXPECT_EQ(Messages().back().text, "Nessun Documento presente per il periodo selezionato");
+}
+
+// The real folders below the described one: each once, in the order written, ten at most; the
+// window opens the folder that holds them all, and the file when there is one.
+TEST(WrittenFolders, EachOnceTenAtMostThenHowManyMoreAndTheFolderToOpen) {
+    output::RunOutcome run;
+    for (int i = 0; i < 13; ++i) {
+        const std::string folder = "D" + std::to_string(i % 12);
+        run.written.push_back({{}, "f.pdf", folder, false, {}, "/a/FILE-PDF/" + folder + "/2024/PARC/f.pdf"});
+    }
+    std::string expected;
+    for (int i = 0; i < 10; ++i) expected += (i ? "\r" : "") + std::string("D") + std::to_string(i);
+    EXPECT_EQ(WrittenFolderLines(run), expected + "\r\x85 e altre 2");
+    using Opened = std::pair<std::string, std::string>;  // folder, file
+    auto opened = [&] { const platform::MessageBox box = WithSummary({}, run); return Opened{box.openFolder, box.openFile}; };
+    EXPECT_EQ(opened(), Opened("/a/FILE-PDF", ""));
+    run.written.resize(1);
+    EXPECT_EQ(WrittenFolderLines(run), "D0");
+    EXPECT_EQ(opened(), Opened("/a/FILE-PDF/D0/2024/PARC", "/a/FILE-PDF/D0/2024/PARC/f.pdf"));
+    EXPECT_EQ(WithSummary({}, output::RunOutcome{}).openFolder, "");
+}
+
+TEST_F(DocumentsReportTest, AFailingFileStopsOnlyItsCompanyWithAMessageNamingIt) {
+    WritePayees({Payee(1)});
+    WriteNotes({Note(1, 1, 1, "012024"), Note(2, 1, 1, "012024")});
+    Start();
+    log_->failingCall = "EndDoc";
+    const ReportOutcome outcome = Run(Request({"001", "002"}));
+    EXPECT_EQ(log_->writersMade, 2);  // the second company was still tried
+    ASSERT_GE(Messages().size(), 2u);
+    EXPECT_EQ(Messages()[0].icon, platform::Icon::Stop);
+    EXPECT_NE(Messages()[0].text.find("PARD_AP_001_"), std::string::npos) << Messages()[0].text;
+    EXPECT_TRUE(outcome.documentsFound);
+    // The closing message claims no folder and names both failures; the run is not complete.
+    const platform::MessageBox& closing = Messages().back();
+    EXPECT_EQ(closing.icon, platform::Icon::Exclamation);
+    EXPECT_EQ(closing.text.rfind("Nessun file PDF \xE8 stato creato.\r\rFile PDF creati: 0\rFile PDF non creati: 2\r", 0),
+              0u) << closing.text;
+    ASSERT_EQ(program_->output.run.failed.size(), 2u);
+    EXPECT_EQ(program_->output.run.failed[1].company.code, "002");
+    EXPECT_NE(program_->output.run.failed[1].path.find("PARD_AP_002_"), std::string::npos);
+    EXPECT_FALSE(program_->output.run.Complete());
+    // Nothing that looks finished stays: neither the partial file nor a final one.
+    EXPECT_THAT(test::FilesUnder(dir_.path() / "demo", ".pdf"), ::testing::IsEmpty());
+    EXPECT_THAT(test::FilesUnder(dir_.path() / "demo", ".part"), ::testing::IsEmpty());
 }
 
 }  // namespace

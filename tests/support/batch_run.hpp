@@ -48,8 +48,7 @@ public:
     // Every file under `folder` (recursively) with its bytes.
     static std::map<std::string, std::string> Snapshot(const std::filesystem::path& folder) {
         std::map<std::string, std::string> files;
-        for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
-            if (entry.is_regular_file()) files[entry.path().string()] = ReadFile(entry.path());
+        for (const std::filesystem::path& file : FilesUnder(folder)) files[file.string()] = ReadFile(file);
         return files;
     }
 

@@ -20,14 +20,12 @@ public:
         bool MODOPDF;
     };
 
-    app::ReportOutcome Elenco_Documenti(const app::ReportRequest& r) override { return Record("documenti", r); }
-    app::ReportOutcome Registro_Compensi_Terzi(const app::ReportRequest& r) override { return Record("registro", r); }
-    app::ReportOutcome Elenco_Percipienti_Stampa(const app::ReportRequest& r) override {
-        return Record("percipienti", r);
-    }
-    app::ReportOutcome Elenco_Certificazioni(const app::ReportRequest& r) override {
-        return Record("certificazioni", r);
-    }
+    using Outcome = app::ReportOutcome;
+    using Request = const app::ReportRequest&;
+    Outcome Elenco_Documenti(Request r) override { return Record("documenti", r); }
+    Outcome Registro_Compensi_Terzi(Request r) override { return Record("registro", r); }
+    Outcome Elenco_Percipienti_Stampa(Request r) override { return Record("percipienti", r); }
+    Outcome Elenco_Certificazioni(Request r) override { return Record("certificazioni", r); }
 
     const app::Program* program = nullptr;  // the program whose output target is watched
     std::function<bool()> panelShown;       // whether the wait panel shows; the screen model's when unset

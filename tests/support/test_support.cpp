@@ -1,5 +1,6 @@
 #include "tests/support/test_support.hpp"
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
@@ -86,6 +87,15 @@ int PageCount(const fs::path& pdf) {
 
 CommandResult Python(const std::string& scriptAndArgs) {
     return Run("/usr/bin/python3 " + scriptAndArgs);
+}
+
+std::vector<fs::path> FilesUnder(const fs::path& folder, const std::string& ending) {
+    std::vector<fs::path> files;
+    std::error_code missing;
+    for (const auto& entry : fs::recursive_directory_iterator(folder, missing))
+        if (entry.is_regular_file() && entry.path().string().ends_with(ending)) files.push_back(entry.path());
+    std::sort(files.begin(), files.end());
+    return files;
 }
 
 std::string ReadFile(const fs::path& file) {

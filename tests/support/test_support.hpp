@@ -60,6 +60,10 @@ int PageCount(const std::filesystem::path& pdf);
 // Runs Debian's python3 (which has pikepdf) on a script with arguments.
 CommandResult Python(const std::string& scriptAndArgs);
 
+// The files under `folder` and its sub-folders whose names end with `ending`, sorted; none when the
+// folder does not exist.
+std::vector<std::filesystem::path> FilesUnder(const std::filesystem::path& folder, const std::string& ending = "");
+
 // Reads a whole file as bytes.
 std::string ReadFile(const std::filesystem::path& file);
 
