@@ -147,10 +147,8 @@ std::vector<std::string> NormalizedLines(const fs::path& pdf) {
 
 // The company code of a list of documents ("DITTA: 003 ..."); empty when no line names one.
 std::string CompanyOf(const std::vector<std::string>& lines) {
-    for (const std::string& line : lines) {
-        if (line.rfind("DITTA: ", 0) == 0) return line.substr(7, 3);
-    }
-    return "";
+    const auto line = std::find_if(lines.begin(), lines.end(), [](const auto& l) { return l.starts_with("DITTA: "); });
+    return line == lines.end() ? "" : line->substr(7, 3);
 }
 
 class PrintBatchTest : public ::testing::Test, public test::BatchInstallation {

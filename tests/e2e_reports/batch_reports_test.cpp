@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <functional>
+#include <iterator>
 #include <optional>
 #include <regex>
 #include <string>
@@ -28,29 +29,29 @@ protected:
 
     // Every PDF under FILE-PDF, sorted.
     std::vector<fs::path> AllPdfs() const { return test::FilesUnder(PdfRoot(), ".pdf"); }
-};
 
-using DocumentsBatchTest = BatchReportTest;
+    const fs::path kRossi = CompanyFolder("001") / "PARD_AP_001_ROSSI COSTRUZIONI S.R.L..pdf";
+};
 
 // The four reports over every company leave each archive file byte for byte as it was; the list of
 // documents is read back to its rows and columns. Written again with --pdfa, company 001's files pass
 // the PDF/A clause check (pdfa_check.py) and read back as the plain ones (protected companies:
-// tests/output/folivo_pdf_test.cpp).
-TEST_F(DocumentsBatchTest, ReportsLeaveTheArchivesAsTheyWereEveryTextSitsAtItsRowAndColumnAndPdfAReadsTheSame) {
+// tests/output/output_test.cpp).
+TEST_F(BatchReportTest, ReportsLeaveTheArchivesAsTheyWereEveryTextSitsAtItsRowAndColumnAndPdfAReadsTheSame) {
     ASSERT_EQ(Batch("--info").status, 0);  // start-up creates the archives it opens and finds missing
     const auto before = Snapshot(demo.archiveFolder);
     // The date typed in UTF-8 reaches the certificates as it was typed.
     const std::string reports[] = {"documenti", "registro", "certificazioni --data '28/02/2025 citt\xC3\xA0'",
                                    "percipienti"};
-    for (const std::string& report : reports) EXPECT_EQ(Batch("--report " + report + " --ditte tutte").status, 0) << report;
+    for (const std::string& report : reports)
+        EXPECT_EQ(Batch("--report " + report + " --ditte tutte").status, 0) << report;
     EXPECT_EQ(Batch("--report registro --ditte tutte --mesi 2,5 --anno corrente").status, 0);
     EXPECT_TRUE(before == Snapshot(demo.archiveFolder));
     for (const fs::path& pdf : AllPdfs()) EXPECT_QPDF_CLEAN(pdf);
-    const fs::path rossi = CompanyFolder("001") / "PARD_AP_001_ROSSI COSTRUZIONI S.R.L..pdf";
     EXPECT_EQ(Find(ReadTexts(CompanyFolder("001") / "PARC_AP_001_ROSSI COSTRUZIONI S.R.L..pdf"), "28/02/2025").text,
               "28/02/2025 citt\xC3\xA0");
 
-    const auto texts = ReadTexts(rossi);
+    const auto texts = ReadTexts(kRossi);
     const auto first = OnPage(texts, 1);
     ASSERT_GE(first.size(), 9u);
     // The heading: title, company line with the page number at its end, payee block, in bold.
@@ -62,9 +63,8 @@ TEST_F(DocumentsBatchTest, ReportsLeaveTheArchivesAsTheyWereEveryTextSitsAtItsRo
     EXPECT_EQ(first[3].text.substr(99), "Pag.01");
     // Six document blocks of 3.85 cm, each starting with its number below a dash line.
     std::vector<PdfText> numbers;
-    for (const PdfText& text : first) {
-        if (text.text.rfind("NUMERO DOCUMENTO", 0) == 0) numbers.push_back(text);
-    }
+    std::copy_if(first.begin(), first.end(), std::back_inserter(numbers),
+                 [](const PdfText& text) { return text.text.starts_with("NUMERO DOCUMENTO"); });
     ASSERT_EQ(numbers.size(), 6u);
     for (int block = 0; block < 6; ++block) {
         EXPECT_NEAR(numbers[block].y, 4.35 + block * 3.85, 0.006) << numbers[block].text;
@@ -120,12 +120,7 @@ struct FullFolder {
     bool mounted = false;
 };
 
-class OutcomeBatchTest : public BatchReportTest {
-protected:
-    const fs::path kRossi = CompanyFolder("001") / "PARD_AP_001_ROSSI COSTRUZIONI S.R.L..pdf";
-};
-
-TEST_F(OutcomeBatchTest, ReplacedAndNumberedFilesAreSummedUpAndLogged) {
+TEST_F(BatchReportTest, ReplacedAndNumberedFilesAreSummedUpAndLogged) {
     test::CommandResult first, second, third;
     EXPECT_EQ(BatchApart("--report documenti --ditte 001", first), "");
     EXPECT_EQ(first.status, 0) << first.output;
@@ -153,7 +148,7 @@ TEST_F(OutcomeBatchTest, ReplacedAndNumberedFilesAreSummedUpAndLogged) {
 
 // A run that cannot write its files goes on with the next company, says why on standard error, ends
 // with status 4 and a closing message that claims no folder, and leaves the archives as they were.
-TEST_F(OutcomeBatchTest, FilesThatCannotBeWrittenEndWithStatusFourAndTheirReason) {
+TEST_F(BatchReportTest, FilesThatCannotBeWrittenEndWithStatusFourAndTheirReason) {
     ASSERT_EQ(Batch("--info").status, 0);  // start-up creates the archives it finds missing
     const auto archives = Snapshot(demo.archiveFolder);
     // Readable by nobody, writable by nobody: the lock the run takes is made beforehand.

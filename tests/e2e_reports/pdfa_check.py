@@ -48,10 +48,7 @@ def output_intent(pdf):
 
 def xmp_date(pdf_date):
     m = re.fullmatch(r"D:(\d{4})(\d\d)(\d\d)(\d\d)(\d\d)(\d\d)([+-])(\d\d)'(\d\d)'", pdf_date)
-    if m is None:
-        return None
-    y, mo, d, h, mi, s, sign, oh, om = m.groups()
-    return f"{y}-{mo}-{d}T{h}:{mi}:{s}{sign}{oh}:{om}"
+    return m and m.expand(r"\1-\2-\3T\4:\5:\6\7\8:\9")
 
 
 def metadata(pdf):

@@ -24,11 +24,7 @@ def texts(page):
             yield x, y, font, size, bytes(operands[0]).decode("cp1252")
 
 
-def main(args):
-    pdf = pikepdf.open(args[0])
-    for number, page in enumerate(pdf.pages, start=1):
-        for x, y, font, size, text in texts(page):
-            print(f"{number}\t{x / POINTS_PER_CM:.2f}\t{y / POINTS_PER_CM:.2f}\t{font}\t{size:g}\t{text}")
-
-
-main(sys.argv[1:])
+pdf = pikepdf.open(sys.argv[1])
+for number, page in enumerate(pdf.pages, start=1):
+    for x, y, font, size, text in texts(page):
+        print(f"{number}\t{x / POINTS_PER_CM:.2f}\t{y / POINTS_PER_CM:.2f}\t{font}\t{size:g}\t{text}")

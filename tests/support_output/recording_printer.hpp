@@ -34,10 +34,7 @@ public:
         printed.push_back({x_, y_, text, job_});
     }
     void NewPage() override { calls.push_back("NewPage"); }
-    void EndDoc() override {
-        ++job_;
-        calls.push_back("EndDoc");
-    }
+    void EndDoc() override { calls.push_back("EndDoc"); ++job_; }
 
     std::vector<std::string> calls;  // "NewPage" and "EndDoc", in order
     std::vector<PrintedText> printed;

@@ -1,27 +1,87 @@
-// The text, font, page and end-of-job forms on each target, in the order the printer object needs, and
-// what a failing document leaves on disk. STAMPATESTO judges numeric texts by the locale's decimal
-// separator and always empties the text line. PDF folders and file names: the base folder, the folder
-// tree, the cleaning of names and the numbering option.
+// The output layer the reports call. The text, font, page and end-of-job forms on each target, in the
+// order the printer object needs, and what a failing document leaves on disk. STAMPATESTO judges numeric
+// texts by the locale's decimal separator and always empties the text line. PDF folders and file names:
+// the base folder, the folder tree, the cleaning of names and the numbering option. Whole documents
+// written through Folivo, judged by qpdf, pikepdf and pdftotext: the settings CREAPDF gives every
+// document, protection, PDF/A, and the same bytes from the same report (the text positions are read back
+// in e2e_reports).
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <string>
+
+#include "archive/archive_state.hpp"
+#include "output/folivo_writer.hpp"
 #include "output/numeric_text.hpp"
+#include "output/output_state.hpp"
 #include "output/page_forms.hpp"
 #include "output/pdf_document.hpp"
 #include "output/pdf_folders.hpp"
 #include "output/pdf_naming.hpp"
 #include "output/print_text.hpp"
-#include "tests/output/output_fixture.hpp"
+#include "platform/scripted_dialogs.hpp"
+#include "tests/pdf_support/readback.hpp"
 #include "tests/support/error_of.hpp"
+#include "tests/support/test_support.hpp"
+#include "tests/support_output/recording_printer.hpp"
+#include "tests/support_output/recording_writer.hpp"
 
 namespace kv::output {
 namespace {
 
 namespace fs = std::filesystem;
+using folivo::test::ExpectContains;
+using folivo::test::Readback;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
+using ::testing::Not;
 using test::ErrorOf;
+
+// A fresh output state over scratch folders: drive letters map into the test's folder, the writer
+// and the printer record what they are asked to do, message boxes are scripted.
+class OutputFixture : public ::testing::Test {
+protected:
+    OutputFixture() {
+        services.dialogs = &dialogs;
+        state.printer = &printer;
+        state.holderName = "STUDIO BIANCHI";
+        state.decimalSeparator = ',';
+    }
+
+    // The company record in DITX: code at 3-5, name at 6-35, PDF password (T364) at 2483-2492.
+    void SetCompany(const std::string& code, const std::string& name, const std::string& password = "") {
+        std::string record(2600, ' ');
+        record.replace(2, 3, code);
+        record.replace(5, 30, (name + std::string(30, ' ')).substr(0, 30));
+        record.replace(2482, 10, (password + std::string(10, ' ')).substr(0, 10));
+        archive.buffers.DITX = record;
+    }
+
+    // The installation's fiscal record in FISX: owner password (F357) at 983-992.
+    void SetOwnerPassword(const std::string& password) {
+        std::string record(1000, ' ');
+        record.replace(982, 10, (password + std::string(10, ' ')).substr(0, 10));
+        archive.buffers.FISX = record;
+    }
+
+    // Points the archive folder at a folder that exists, as start-up would.
+    void SetArchives(const std::string& folder) {
+        archive.archiveFolder = folder;
+        std::filesystem::create_directories(Host(folder));
+    }
+
+    std::filesystem::path Host(const std::string& path) const { return services.files.Resolve(path); }
+
+    test::TempDir dir{"output"};
+    platform::Services services{platform::Files(platform::DriveMap(dir.path() / "drives"))};
+    archive::ArchiveState archive{services};
+    platform::ScriptedDialogs dialogs;
+    test::RecordingPrinter printer;
+    std::shared_ptr<test::WriterLog> log = std::make_shared<test::WriterLog>();
+    OutputState state{services, archive, test::RecordingWriter::Factory(log)};
+};
 
 const ReportDocument kDocument{"001", "PARC", "200612", "PARD_AC_", {}};
 
@@ -139,9 +199,7 @@ TEST_F(StampText, TextsPassTheZeroRuleOnBothTargetsAndTheLineIsAlwaysEmptied) {
     EXPECT_FALSE(IsTextWritten("000000-", false, '.'));
 }
 
-using StampOnPrinter = OutputFixture;
-
-TEST_F(StampOnPrinter, NoPrinterIsAPrinterErrorAndTheLineIsStillEmptied) {
+TEST_F(StampText, NoPrinterIsAPrinterErrorAndTheLineIsStillEmptied) {
     state.printer = nullptr;
     std::string line = "TEXT";
     EXPECT_EQ(test::ErrorOf([&] { STAMPATESTO(state, 1, 1, line); }).number(), 482);
@@ -201,9 +259,7 @@ TEST_F(PdfFolders, TheTreeGoesBesideTheArchivesInTheirStyle) {
     }
 }
 
-using Numbering = OutputFixture;
-
-TEST_F(Numbering, TakesTheFirstFreeSuffixAndWhenThereIsNoneShowsTheLimitAndKeepsThePath) {
+TEST_F(PdfFolders, NumberingTakesTheFirstFreeSuffixAndWhenThereIsNoneShowsTheLimitAndKeepsThePath) {
     SetArchives("D:\\DATI\\ARCHIVI");
     const std::string path = "D:\\DATI\\X.pdf";
     EXPECT_EQ(NumberedPdfPath(state, path), "D:\\DATI\\X_001.pdf");
@@ -221,6 +277,88 @@ TEST_F(Numbering, TakesTheFirstFreeSuffixAndWhenThereIsNoneShowsTheLimitAndKeeps
     EXPECT_EQ(dialogs.shown()[0].title, "Cedolini/riepiloghi PDF");
     EXPECT_EQ(dialogs.shown()[0].text, "Numerazione file PDF massima raggiunta \rContattare Orvanta Duruver");
     EXPECT_EQ(dialogs.shown()[0].icon, platform::Icon::Stop);
+}
+
+class FolivoDocument : public PdfForms {
+protected:
+    void SetUp() override {
+        PdfForms::SetUp();
+        state.makeWriter = FolivoWriterFactory(&host);
+        SetCompany("001", "L'ARTE A/B SRL");
+    }
+
+    fs::path Pdf() const { return Folder() / "PARD_AC_001_L'ARTE A_B SRL.pdf"; }
+
+    // Two pages as a report writes them: heading font, a text, a later page, the end of the company;
+    // the file's bytes.
+    std::string WriteTwoPages() {
+        OpenHeadingPage(state, kDocument, true);
+        HeadingFont(state, 9);
+        std::string line = "STAMPA ELENCO DOCUMENTI";
+        STAMPATESTO(state, 5, 1, line);
+        OpenHeadingPage(state, kDocument, false);
+        line = "PAGINA DUE";
+        STAMPATESTO(state, 1, 1, line);
+        EndCompanyOutput(state);
+        return test::ReadFile(Pdf());
+    }
+
+    folivo::test::FakeHost host;  // same clock and random source every time: the same bytes
+};
+
+TEST_F(FolivoDocument, CarriesTheProgramsSettings) {
+    WriteTwoPages();
+    EXPECT_QPDF_CLEAN(Pdf());
+    const Readback file(Pdf());
+    EXPECT_THAT(file.trailer, Not(HasSubstr("/Encrypt")));
+    ExpectContains(file.Object(Readback::Ref(file.trailer, "/Info")),
+                   {"/Title (PDFPARD_AC_)", "/Subject ()", "/Author (Orvanta Duruver)", "/Creator (STUDIO BIANCHI)",
+                    "/Producer (Orvanta Duruver)"});
+    ExpectContains(file.Object(Readback::Ref(file.trailer, "/Root")),
+                   {"/ViewerPreferences << /CenterWindow true /FitWindow true >>"});
+    ASSERT_EQ(file.pages.size(), 2u);
+    for (int page : {1, 2}) {
+        ExpectContains(file.Page(page), {"/MediaBox [ 0 0 596 842 ]"});
+        ExpectContains(file.Object(Readback::Ref(file.Page(page), "/Contents")), {"/Filter [ /LZWDecode ]"});
+    }
+}
+
+// Both passwords protect the file; asked for PDF/A, a protected company keeps its protection and is
+// noted, the others' files are PDF/A.
+TEST_F(FolivoDocument, ProtectedWhenBothPasswordsAreSetWhichPdfAGivesWayTo) {
+    SetCompany("001", "L'ARTE A/B SRL", "utente");
+    SetOwnerPassword("titolare");
+    WriteTwoPages();
+    const auto check = test::QpdfCheck(Pdf(), "utente");
+    EXPECT_EQ(check.status, 0) << check.output;
+    EXPECT_THAT(test::PdfToText(Pdf(), false, "utente"), HasSubstr("PAGINA DUE"));
+    // Opened with the owner password (the installation's), qpdf recovers the user's (the company's).
+    const auto owner = test::QpdfCheck(Pdf(), "titolare");
+    EXPECT_EQ(owner.status, 0) << owner.output;
+    EXPECT_THAT(owner.output, HasSubstr("User password = utente"));
+    EXPECT_NE(test::Run("qpdf --check " + test::ShellQuote(Pdf().string())).status, 0) << "a password is needed";
+
+    state.archivalPdf = true;
+    const std::string protectedFile = WriteTwoPages();
+    EXPECT_THAT(protectedFile, HasSubstr("/Encrypt"));
+    EXPECT_THAT(protectedFile, Not(HasSubstr("pdfaid")));
+    ASSERT_EQ(state.run.notArchival.size(), 1u);
+    EXPECT_EQ(state.run.notArchival[0].company.code, "001");
+    EXPECT_EQ(state.run.notArchival[0].reason, "PDF/A non possibile: documento protetto");
+
+    SetCompany("001", "L'ARTE A/B SRL");
+    const std::string archival = WriteTwoPages();
+    EXPECT_THAT(archival, HasSubstr("<pdfaid:part>2</pdfaid:part>"));
+    EXPECT_THAT(archival, Not(HasSubstr("/Encrypt")));
+    EXPECT_EQ(state.run.notArchival.size(), 1u);
+    EXPECT_TRUE(state.run.written.at(2).archival && !state.run.written.at(1).archival);
+}
+
+TEST_F(FolivoDocument, TheSameReportAgainReplacesTheFileWithTheSameBytes) {
+    const std::string first = WriteTwoPages();
+    EXPECT_EQ(WriteTwoPages(), first);
+    EXPECT_EQ(std::distance(fs::directory_iterator(Folder()), fs::directory_iterator()), 1);
+    EXPECT_QPDF_CLEAN(Pdf());
 }
 
 }  // namespace

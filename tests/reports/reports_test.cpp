@@ -1,3 +1,8 @@
+// The reports on a small installation of the test's own payees and fee notes (previous year 2024, so
+// the year chosen is the screen's first one) with a started program over it.
+// The fee-note collection: which notes become rows, in which order, with which columns, and when
+// DATIMANCANTI is raised; the table that holds the rows and the amount fields read to the cent and
+// written back, including damaged and over-long fields.
 // The reports as they are printed. Through the recording writer: each value beside its own label, the
 // list of documents' failures and closing messages (its pages, payee blocks and fonts are read back in
 // e2e_reports). Written by Folivo and read back with pikepdf (and pdftotext): the register's amounts at
@@ -5,18 +10,34 @@
 // amounts and wording, the list of payees; lost print jobs named by what they held.
 
 #include <gmock/gmock.h>
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <map>
+#include <memory>
+#include <string>
+#include <vector>
 
+#include "app/program.hpp"
+#include "output/folivo_writer.hpp"
 #include "reports/certificates_report.hpp"
 #include "reports/closing_message.hpp"
+#include "reports/collection.hpp"
 #include "reports/documents_report.hpp"
+#include "reports/money.hpp"
 #include "reports/payees_report.hpp"
 #include "reports/register_report.hpp"
-#include "tests/reports/report_fixture.hpp"
+#include "reports/report_form.hpp"
+#include "reports/report_table.hpp"
+#include "tests/support/demo_installation.hpp"
 #include "tests/support/pdf_texts.hpp"
+#include "tests/support_output/recording_printer.hpp"
+#include "tests/support_output/recording_writer.hpp"
+#include "tools/demo/base_layout.hpp"
+#include "tools/demo/demo_fee_notes.hpp"
+#include "tools/demo/demo_payees.hpp"
+#include "tools/demo/fee_note_writer.hpp"
 
 namespace kv::reports {
 namespace {
@@ -27,15 +48,206 @@ using e2e::OnPage;
 using e2e::PdfText;
 using e2e::ReadTexts;
 
+// A payee of the demo's list with another code (record number = code).
+demo::DemoPayee Payee(int code, const std::string& status = "00") {
+    const auto& all = demo::DemoPayees();
+    demo::DemoPayee payee = all[static_cast<size_t>(code - 1) % all.size()];
+    payee.code = code;
+    payee.status = status;
+    return payee;
+}
+
+// A self-employment note of 2024: fee, withholding and VAT in cents; month MMYYYY (N016), the
+// payment date DDMMYYYY (N021) in the same month unless given.
+demo::DemoFeeNote Note(int company, int payee, int document, const std::string& month, int64_t fee = 100000,
+                       int64_t withholding = 20000, int64_t vat = 22000) {
+    return demo::DemoFeeNote{.company = company, .payee = payee, .document = document, .month = month,
+                             .documentDate = month.empty() ? "01012024" : "10" + month,
+                             .paymentDate = month.empty() ? "" : "15" + month, .fee = fee,
+                             .withholding = withholding, .vat = vat, .taxCode = "1040", .reference = "BONIFICO"};
+}
+
+class ReportTest : public test::DemoInstallationTest {
+protected:
+    // Replace the payee archive and the previous year's notes (67, index 68).
+    void WritePayees(const std::vector<demo::DemoPayee>& payees) {
+        const auto length = static_cast<size_t>(demo::DemoRecordLength(demo::kPayeeFile));
+        std::vector<std::string> records(payees.empty() ? 0 : static_cast<size_t>(payees.back().code),
+                                         std::string(length, ' '));
+        for (const auto& payee : payees) records[static_cast<size_t>(payee.code - 1)] = demo::PayeeRecord(payee, length);
+        writer_->WriteRecords(demo::kPayeeFile, records);
+    }
+    void WriteNotes(const std::vector<demo::DemoFeeNote>& notes) {
+        demo::WriteFeeNotes(*writer_, demo::kPreviousNotes, demo::kPreviousIndex, notes);
+    }
+
+    // Closes the installation and starts the program over it (PDF target, recording writer).
+    app::Program& Start() {
+        StartProgram();
+        program_->output.makeWriter = test::RecordingWriter::Factory(log_);
+        program_->output.MODOPDF = true;
+        program_->output.decimalSeparator = ',';
+        return *program_;
+    }
+
+    // Printer target on the recording printer.
+    void UsePrinter() {
+        program_->output.MODOPDF = false;
+        program_->output.printer = &printer_;
+    }
+
+    // A request for the companies given (codes), year 2024, all months unless months are given.
+    ReportRequest Request(const std::vector<std::string>& codes, const std::vector<int>& months = {}) {
+        ReportRequest request;
+        for (size_t i = 0; i < codes.size(); ++i) request.companies.push_back({static_cast<int>(i), codes[i], codes[i]});
+        request.allMonths = months.empty();
+        for (int month : months) request.months[static_cast<size_t>(month - 1)] = true;
+        request.yearText = "2024";
+        request.certificateDate = "31/01/2025";
+        request.screenCaption = "KVVELM";
+        return request;
+    }
+
+    ReportContext Context() { return {program_->archive, program_->output, program_->start.currentPeriod}; }
+
+    using Report = ReportOutcome (*)(const ReportContext&, const ReportRequest&);
+    // Runs `report` on the real writer; its file `name` under FILE-PDF, once qpdf passes it.
+    std::filesystem::path WrittenPdf(Report report, const ReportRequest& request, const std::string& name) {
+        program_->output.makeWriter = output::FolivoWriterFactory();
+        report(Context(), request);
+        const std::filesystem::path pdf = std::filesystem::path(program_->output.BASEPDF) / "FILE-PDF" / name;
+        EXPECT_QPDF_CLEAN(pdf);
+        return pdf;
+    }
+
+    const std::vector<platform::MessageBox>& Messages() const { return dialogs_.shown(); }
+
+    std::shared_ptr<test::WriterLog> log_ = std::make_shared<test::WriterLog>();
+    test::RecordingPrinter printer_;
+};
+
+class CollectionTest : public ReportTest {
+protected:
+    // Runs a collection for company 001 and returns column `column` of every row of the table.
+    std::vector<std::string> Column(void (*collect)(ReportForm&), const ReportRequest& request, int column) {
+        form_ = std::make_unique<ReportForm>(Context(), request);
+        ReadInto(*form_, kCompanyFile, std::stod(request.companies.front().code), program_->archive.buffers.DITX);
+        collect(*form_);
+        std::vector<std::string> cells;
+        for (int row = 1; !form_->table.EndsAt(row); ++row) cells.emplace_back(form_->table.Cell(row, column));
+        return cells;
+    }
+
+    std::unique_ptr<ReportForm> form_;
+};
+
+TEST_F(CollectionTest, WholeYearStoresTheNotesOfTheYearInKeyOrderAndFlagsMissingMonths) {
+    WritePayees({Payee(1), Payee(2, "99"), Payee(3), Payee(4)});
+    WriteNotes({Note(1, 3, 5, "032024"), Note(1, 1, 2, "022024"), Note(1, 1, 1, "012024"),
+                Note(1, 1, 3, ""),          // no month: skipped, missing data
+                Note(1, 1, 4, "122023"),    // another year: skipped silently
+                Note(1, 2, 1, "012024"),    // payee marked 99: never looked at
+                Note(2, 4, 1, "012024")});  // another company
+    Start();
+    const auto numbers = Column(Elenco_Documenti_Array_Tutti, Request({"001"}), DocumentColumn::kNumber);
+    EXPECT_EQ(numbers, (std::vector<std::string>{"000001", "000002", "000005"}));
+    EXPECT_TRUE(form_->collection.DATIMANCANTI);
+    EXPECT_TRUE(form_->collection.DOCTROVATI);
+    EXPECT_EQ(form_->collection.RIGA, 3);
+    // The table is rebuilt for the next company: company 2 has only payee 4's note.
+    EXPECT_EQ(Column(Elenco_Documenti_Array_Tutti, Request({"002"}), kPayeeCodeColumn),
+              (std::vector<std::string>{"0004"}));
+}
+
+TEST_F(CollectionTest, ChosenMonthsStoreTickedMonthsOnlyAndNeverAnotherCompanysNote) {
+    WritePayees({Payee(1), Payee(5)});
+    WriteNotes({Note(1, 1, 1, "012024"), Note(1, 1, 2, "022024"), Note(1, 1, 3, "032024"),
+                Note(1, 1, 4, ""),  // no month: matches none, no warning
+                Note(1, 5, 1, "032024"),
+                Note(2, 5, 1, "032024")});  // same payee code, next company: the key that follows 0010005000001
+    Start();
+    EXPECT_EQ(Column(Elenco_Documenti_Array_Mesi, Request({"001"}, {1, 3}), DocumentColumn::kNumber),
+              (std::vector<std::string>{"000001", "000003", "000001"}));
+    EXPECT_EQ(Column(Elenco_Documenti_Array_Mesi, Request({"001"}, {1, 3}), kPayeeCodeColumn),
+              (std::vector<std::string>{"0001", "0001", "0005"}));
+    EXPECT_FALSE(form_->collection.DATIMANCANTI);
+}
+
+TEST_F(CollectionTest, TheRegisterChoosesMonthsByThePaymentDateTheOthersByN016) {
+    WritePayees({Payee(1)});
+    demo::DemoFeeNote paidLater = Note(1, 1, 1, "012024");
+    paidLater.paymentDate = "05022024";  // note of January, paid in February
+    WriteNotes({paidLater});
+    Start();
+    EXPECT_EQ(Column(Registro_Compensi_Terzi_Array_Mesi, Request({"001"}, {2}), RegisterColumn::kNumber).size(), 1u);
+    EXPECT_TRUE(Column(Registro_Compensi_Terzi_Array_Mesi, Request({"001"}, {1}), RegisterColumn::kNumber).empty());
+    EXPECT_EQ(Column(Elenco_Documenti_Array_Mesi, Request({"001"}, {1}), DocumentColumn::kNumber).size(), 1u);
+    EXPECT_TRUE(Column(Elenco_Documenti_Array_Mesi, Request({"001"}, {2}), DocumentColumn::kNumber).empty());
+    // Whole year: every report tests the year of N016.
+    EXPECT_EQ(Column(Registro_Compensi_Terzi_Array_Tutti, Request({"001"}), RegisterColumn::kNumber).size(), 1u);
+}
+
+TEST_F(CollectionTest, ACompanyWithMoreNotesThanTheTableStartsWithKeepsThemAll) {
+    WritePayees({Payee(1), Payee(2)});
+    std::vector<demo::DemoFeeNote> notes;
+    for (int payee = 1; payee <= 2; ++payee) {
+        for (int document = 1; document <= 600; ++document) notes.push_back(Note(1, payee, document, "012024"));
+    }
+    WriteNotes(notes);
+    Start();
+    const auto numbers = Column(Elenco_Documenti_Array_Tutti, Request({"001"}), DocumentColumn::kNumber);
+    ASSERT_EQ(numbers.size(), 1200u);
+    EXPECT_EQ(numbers.back(), "000600");
+    EXPECT_EQ(form_->table.Cell(1200, kPayeeCodeColumn), "0002");
+}
+
+// A row keeps its cells in one text: cells set in any order and set again, longer or shorter, leave
+// their neighbours as they were.
+TEST(ReportTableTest, CellsSetInAnyOrderAndSetAgainKeepTheirNeighbours) {
+    ReportTable table;
+    const std::pair<int, const char*> sets[] = {{5, "five"}, {1, "0001"}, {20, "twenty"}, {3, "three"},
+                                                {5, "FIVE, LONGER"}, {1, ""}, {3, "3"}, {0, "zero"}};
+    for (const auto& [column, text] : sets) table.Set(2, column, text);
+    const std::vector<std::string> expected = {"zero", "", "", "3", "", "FIVE, LONGER", "", "", "", "", "",
+                                               "", "", "", "", "", "", "", "", "", "twenty"};
+    for (int column = 0; column <= kTableColumns; ++column) EXPECT_EQ(table.Cell(2, column), expected[column]);
+    EXPECT_EQ(table.Cell(1, 5), "");
+    EXPECT_EQ(table.Cell(5000, 5), "");
+    EXPECT_TRUE(table.EndsAt(2));  // column 1 blank
+    EXPECT_THROW(table.Set(2, kTableColumns + 1, "x"), platform::RuntimeError);
+    EXPECT_THROW(table.Set(3, 1, std::string(70000, 'x')), platform::RuntimeError);
+}
+
+TEST(Money, FieldsReadToTheCentAndWriteBack) {
+    const struct {
+        const char* field;
+        char mark;
+        Cents cents;
+        const char* written;
+    } cases[] = {
+        {"0001000.00", '.', 100000, "1000.00"},
+        {"  -12.5", '.', -1250, "-12.50"},
+        {"1.234,56", ',', 100, "1,00"},  // reading stops at a character that is no part of a number
+        {"7.999", '.', 799, "7.99"},       // a third decimal is ignored, not rounded
+        {"000000000000000001.00", '.', 100, "1.00"},  // leading zeros of a wide field
+        {"99999999999999999999999.00", '.', 999999999999900, "9999999999999.00"},
+        {"x12", '.', 0, "0.00"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.field);
+        EXPECT_EQ(CentsOfText(c.field, c.mark), c.cents);
+        EXPECT_EQ(FormatAmount(c.cents, c.mark), c.written);
+        EXPECT_EQ(CentsOfText(FormatAmount(c.cents, c.mark), c.mark), c.cents);
+    }
+    EXPECT_EQ(AmountColumn(-5, ','), "     -0,05");
+    EXPECT_EQ(AmountColumn(999999999999900, '.'), "9999999.00");  // the column keeps the last ten
+}
+
 const std::string kRossi = "_AP_001_ROSSI COSTRUZIONI S.R.L..pdf";
 const std::string kRossiFolder = "001/2025/12/PARC/";
 
 class RegisterReportTest : public ReportTest {
 protected:
-    std::vector<PdfText> RunAndRead(const ReportRequest& request) {
-        return ReadTexts(WrittenPdf(Registro_Compensi_Terzi, request, kRossiFolder + "PARR" + kRossi));
-    }
-
     // The texts on the row of the first text starting with `prefix`, by column.
     static std::map<double, std::string> RowOf(const std::vector<PdfText>& texts, const std::string& prefix) {
         const PdfText first = Find(texts, prefix);
@@ -56,7 +268,7 @@ TEST_F(RegisterReportTest, FeeAndCommissionAmountsTotalsPerPayeeAndTheirRestart)
     commission.advanceExpenses = 3000;
     WriteNotes({Note(1, 1, 1, "022024", 100000, 20000, 22000), Note(1, 1, 2, "022024", 50, 0, 0), commission});
     Start();
-    const auto texts = RunAndRead(Request({"001"}));
+    const auto texts = ReadTexts(WrittenPdf(Registro_Compensi_Terzi, Request({"001"}), kRossiFolder + "PARR" + kRossi));
     using Row = std::map<double, std::string>;
     EXPECT_EQ(RowOf(texts, "000001"), (Row{{0.5, "000001"},
                                            {2.2, "15/02/2024"},
@@ -86,7 +298,7 @@ TEST_F(RegisterReportTest, SeventyDocumentsBreakAfterTheSixtyFifthLineWithTheNar
     for (int document = 1; document <= 70; ++document) notes.push_back(Note(1, 1, document, "042024", 1000 + document));
     WriteNotes(notes);
     Start();
-    const auto texts = RunAndRead(Request({"001"}));
+    const auto texts = ReadTexts(WrittenPdf(Registro_Compensi_Terzi, Request({"001"}), kRossiFolder + "PARR" + kRossi));
     ASSERT_EQ(e2e::PageCount(texts), 2);
     auto lines = [&](int page) {
         const auto on = OnPage(texts, page);
@@ -258,7 +470,8 @@ protected:
     void Check(Report report, const std::vector<std::pair<std::string, std::string>>& expected) {
         log_->calls.clear();
         report(Context(), Request({"001"}));
-        for (const auto& [label, value] : expected) EXPECT_THAT(After(log_->calls, label), ::testing::StartsWith(value)) << label;
+        for (const auto& [label, value] : expected)
+            EXPECT_THAT(After(log_->calls, label), ::testing::StartsWith(value)) << label;
     }
 
     const demo::DemoPayee payee_ = Payee(1);
@@ -362,7 +575,10 @@ TEST(WrittenFolders, EachOnceTenAtMostThenHowManyMoreAndTheFolderToOpen) {
     for (int i = 0; i < 10; ++i) expected += (i ? "\r" : "") + std::string("D") + std::to_string(i);
     EXPECT_EQ(WrittenFolderLines(run), expected + "\r\x85 e altre 2");
     using Opened = std::pair<std::string, std::string>;  // folder, file
-    auto opened = [&] { const platform::MessageBox box = WithSummary({}, run); return Opened{box.openFolder, box.openFile}; };
+    auto opened = [&] {
+        const platform::MessageBox box = WithSummary({}, run);
+        return Opened{box.openFolder, box.openFile};
+    };
     EXPECT_EQ(opened(), Opened("/a/FILE-PDF", ""));
     run.written.resize(1);
     EXPECT_EQ(WrittenFolderLines(run), "D0");
