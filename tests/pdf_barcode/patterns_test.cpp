@@ -18,7 +18,7 @@
 namespace folivo::barcode {
 namespace {
 
-TEST(BarcodeCheckDigits, PublishedExamples) {
+TEST(BarcodeCheckDigits, PublishedExamplesAndInterleaved25Padding) {
     struct Case {
         std::string (*encode)(std::string_view);
         std::string code;
@@ -32,10 +32,7 @@ TEST(BarcodeCheckDigits, PublishedExamples) {
         {PostnetDigits, "55555-1237", "5555512372"}, {PostnetDigits, "1234x", ""}, {PostnetDigits, "", ""},
     };
     for (const auto& c : cases) EXPECT_EQ(c.encode(c.code), c.expected) << c.code;
-}
-
-TEST(BarcodeCheckDigits, Interleaved25PadsAndChecks) {
-    EXPECT_EQ(Interleaved25Digits("123456", true), "0123456" "5");
+    EXPECT_EQ(Interleaved25Digits("123456", true), "0123456" "5");  // padded to pairs, then checked
     EXPECT_EQ(Interleaved25Digits("12a4", false), "");
     EXPECT_EQ(Interleaved25Digits("", true), "");
     // Start, the pair "12" (bars of 1 interleaved with spaces of 2), stop.
@@ -84,7 +81,7 @@ TEST(BarcodeCode39, CheckCharacterAndElements) {
     EXPECT_EQ(Code39Elements("", false), "");
 }
 
-TEST(BarcodeCode128, SetSwitching) {
+TEST(BarcodeCode128, SetSwitchingAndCheckValue) {
     struct Case {
         std::string data;
         std::vector<int> body;  // values between the start and the check value
@@ -111,12 +108,9 @@ TEST(BarcodeCode128, SetSwitching) {
         EXPECT_EQ(std::vector<int>(values->begin() + 1, values->end() - 2), c.body) << c.data;
         EXPECT_EQ(values->back(), kCode128Stop);
     }
-}
-
-TEST(BarcodeCode128, CheckValue) {
-    // 105 + 1*12 + 2*34 + 3*56 + 4*78 + 5*90 = 1115; 1115 mod 103 = 85.
+    // The check value: 105 + 1*12 + 2*34 + 3*56 + 4*78 + 5*90 = 1115; 1115 mod 103 = 85. "PJJ123C" in
+    // set B: 104 + 48 + 2*42 + 3*42 + 4*17 + 5*18 + 6*19 + 7*35 = 879; 879 mod 103 = 55.
     EXPECT_EQ((*Code128Values("1234567890"))[6], 85);
-    // "PJJ123C" in set B: 104 + 48 + 2*42 + 3*42 + 4*17 + 5*18 + 6*19 + 7*35 = 879; 879 mod 103 = 55.
     EXPECT_EQ((*Code128Values("PJJ123C"))[8], 55);
 }
 
