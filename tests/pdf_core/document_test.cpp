@@ -212,8 +212,8 @@ TEST(ReusableObjects, RecordedOncePlayedOnEveryPage) {
     EXPECT_EQ(facts.Content(1), under + "q /LOGO Do Q\rq /OVER Do Q\r");
     EXPECT_EQ(facts.Content(2), under + "q /TWO#20WORDS Do Q\rq /OVER Do Q\r");
     const std::string bytes = kv::test::ReadFile(w.path);
-    EXPECT_TRUE(Contains(bytes, "/Name /TWO#20WORDS\r"));
-    ExpectContains(bytes, {"\n4 0 obj\n<< /Type /XObject /Subtype /Form /FormType 1 /Name /LOGO\r/BBox [0 0 596 842]\r"
+    ExpectContains(bytes, {"/Name /TWO#20WORDS\r",
+                           "\n4 0 obj\n<< /Type /XObject /Subtype /Form /FormType 1 /Name /LOGO\r/BBox [0 0 596 842]\r"
                            "/Matrix [1 0 0 1 0 0]\n/Length 12 >>\rstream\n",
                            "/XObject <</LOGO 4 0 R \r/UNDER 5 0 R \r/OVER 6 0 R \r/TWO#20WORDS 7 0 R \r>>\r"});
 }

@@ -46,17 +46,12 @@ TEST(FormatNum, EveryThousandthBelowAThousandIsExact) {
     }
 }
 
-// Builds an Italian locale (decimal comma) in a scratch folder and switches LC_NUMERIC to it.
-bool UseItalianNumbers(const kv::test::TempDir& dir) {
-    const std::string target = (dir / "it_IT.UTF-8").string();
-    kv::test::Run("localedef -i it_IT -f UTF-8 " + kv::test::ShellQuote(target));
-    setenv("LOCPATH", dir.path().c_str(), 1);
-    return std::setlocale(LC_NUMERIC, "it_IT.UTF-8") != nullptr;
-}
-
 TEST(FormatNum, UsesAPointUnderACommaLocale) {
+    // An Italian locale (decimal comma) built in a scratch folder, for LC_NUMERIC.
     kv::test::TempDir dir("locale");
-    ASSERT_TRUE(UseItalianNumbers(dir)) << "localedef could not build it_IT.UTF-8 (package locales)";
+    kv::test::Run("localedef -i it_IT -f UTF-8 " + kv::test::ShellQuote((dir / "it_IT.UTF-8").string()));
+    setenv("LOCPATH", dir.path().c_str(), 1);
+    ASSERT_NE(std::setlocale(LC_NUMERIC, "it_IT.UTF-8"), nullptr) << "localedef could not build it_IT.UTF-8 (package locales)";
     char probe[16];
     std::snprintf(probe, sizeof probe, "%.1f", 0.5);
     EXPECT_STREQ(probe, "0,5");

@@ -202,8 +202,6 @@ public:
         Parse(kv::test::ReadFile(out + ".ppm"));
     }
 
-    int Width() const { return width_; }
-    int Height() const { return height_; }
     const std::string& Pixels() const { return pixels_; }
     const std::string& Messages() const { return messages_; }  // what the renderer printed
 
