@@ -1,10 +1,15 @@
-// The output layer the reports call. The text, font, page and end-of-job forms on each target, in the
-// order the printer object needs, and what a failing document leaves on disk. STAMPATESTO judges numeric
-// texts by the locale's decimal separator and always empties the text line. PDF folders and file names:
-// the base folder, the folder tree, the cleaning of names and the numbering option. Whole documents
-// written through Folivo, judged by qpdf, pikepdf and pdftotext: the settings CREAPDF gives every
-// document, protection, PDF/A, and the same bytes from the same report (the text positions are read back
-// in e2e_reports).
+// The output layer the reports call.
+//
+// The text, font, page and end-of-job forms on each target, in the order the printer object needs, and
+// what a failing document leaves on disk. STAMPATESTO judges numeric texts by the locale's decimal
+// separator and always empties the text line.
+//
+// PDF folders and file names: the base folder, the folder tree, the cleaning of names and the numbering
+// option.
+//
+// Whole documents written through Folivo, judged by qpdf, pikepdf and pdftotext: the settings CREAPDF
+// gives every document, protection, PDF/A, and the same bytes from the same report (the text positions
+// are read back in e2e_reports).
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 

@@ -1,8 +1,10 @@
 // The reports on a small installation of the test's own payees and fee notes (previous year 2024, so
 // the year chosen is the screen's first one) with a started program over it.
+//
 // The fee-note collection: which notes become rows, in which order, with which columns, and when
 // DATIMANCANTI is raised; the table that holds the rows and the amount fields read to the cent and
 // written back, including damaged and over-long fields.
+//
 // The reports as they are printed. Through the recording writer: each value beside its own label, the
 // list of documents' failures and closing messages (its pages, payee blocks and fonts are read back in
 // e2e_reports). Written by Folivo and read back with pikepdf (and pdftotext): the register's amounts at
