@@ -26,8 +26,9 @@ TEST(FormatNum, SevenSignificantDigitsNoTrailingZerosNoMinusZeroNoExponent) {
         {100.0f, "100"},        {1.0f / 3.0f, "0.333"},           {-0.0004f, "0"},
         {-0.0f, "0"},           {0.001f, "0.001"},                {12345678.0f, "12345680"},
         {-30000000.0f, "-30000000"},
-        // Exactly half a thousandth, in single precision, rounds away from zero.
-        {0.0625f, "0.063"},     {-0.0625f, "-0.063"},             {813.6535f, "813.654"}};
+        // Exactly half a thousandth, in single precision, rounds away from zero, above a thousand too.
+        {0.0625f, "0.063"},     {-0.0625f, "-0.063"},             {813.6535f, "813.654"},
+        {1000.0625f, "1000.063"}, {-2048.1875f, "-2048.188"}};
     for (const auto& [value, text] : cases) EXPECT_EQ(FormatNum(value), text) << value;
 }
 
