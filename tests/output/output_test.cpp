@@ -199,6 +199,10 @@ TEST_F(StampText, TextsPassTheZeroRuleOnBothTargetsAndTheLineIsAlwaysEmptied) {
     EXPECT_EQ(printer.printed[0].text, "0,00");
     EXPECT_EQ(printer.printed[0].x, 963);   // (2 - 0.3) * 567 = 963.9
     EXPECT_EQ(printer.printed[0].y, 1360);  // (3 - 0.6) * 567 = 1360.8
+    state.MODOPDF = true;  // a PDF text moves by the shifts it is given
+    std::string shifted = "X";
+    STAMPATESTO(state, 3, 2, shifted, true, 0.5, 1.25);
+    EXPECT_EQ(log->calls.back(), "DrawText(3.25,3.5,X,1)");
     // A signed zero with "." as the decimal mark.
     EXPECT_TRUE(IsTextWritten("000000-", true, '.'));
     EXPECT_FALSE(IsTextWritten("000000-", false, '.'));
