@@ -111,6 +111,8 @@ MUTATIONS = [
      "if (!state.MODOPDF) Printer(state).NewPage();", "Printer(state).NewPage();", ["output"]),
     ("Shifted texts not moved", "output/print_text.cpp",
      "if (RowShift != 0) Row += RowShift;", "if (RowShift != 0) Row += 0;", ["output"]),
+    ("Shifted texts keep their column", "output/print_text.cpp",
+     "if (ColumnShift != 0) Column += ColumnShift;", "if (ColumnShift != 0) Column += 0;", ["output"]),
     ("Printer texts one column late", "output/print_text.cpp",
      "printer.SetCurrentX(PrinterTwips(column, kPrinterColumnMargin));",
      "printer.SetCurrentX(PrinterTwips(column + 1, kPrinterColumnMargin));", ["output"]),
