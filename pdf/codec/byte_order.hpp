@@ -18,6 +18,14 @@ inline uint64_t LoadLittleEndian64(const uint8_t* p) {
     return word;
 }
 
+// Eight bytes, the first the highest (one byte-swapped load).
+inline uint64_t LoadBigEndian64(const uint8_t* p) {
+    if constexpr (std::endian::native == std::endian::little) return __builtin_bswap64(LoadLittleEndian64(p));
+    uint64_t word;
+    std::memcpy(&word, p, 8);
+    return word;
+}
+
 inline void StoreLittleEndian32(uint8_t* p, uint32_t value) {
     if constexpr (std::endian::native == std::endian::little) {
         std::memcpy(p, &value, 4);

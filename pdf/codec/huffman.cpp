@@ -141,12 +141,6 @@ void LimitedCodeLengths(std::span<const uint32_t> freqs, int maxBits, int minCod
     for (size_t i = 0; i < n; ++i) lengths[symbols[keys[i] & 0xFFFF]] = depth[i];
 }
 
-std::vector<uint8_t> LimitedCodeLengths(std::span<const uint32_t> freqs, int maxBits, int minCodes) {
-    std::vector<uint8_t> lengths(freqs.size());
-    LimitedCodeLengths(freqs, maxBits, minCodes, lengths);
-    return lengths;
-}
-
 void CanonicalCodes(std::span<const uint8_t> lengths, std::span<uint16_t> codes) {
     // Four counts taken in turn, so that a run of one length (unused symbols, mostly) does not
     // make each increment wait for the one before.

@@ -3,7 +3,6 @@
 
 #include <cstdint>
 #include <span>
-#include <vector>
 
 namespace folivo::codec {
 
@@ -12,7 +11,6 @@ namespace folivo::codec {
 // symbols from the lowest index are added so the code has at least minCodes entries. At most 288
 // symbols and a limit of at most 15 bits; `lengths` is as long as `freqs`.
 void LimitedCodeLengths(std::span<const uint32_t> freqs, int maxBits, int minCodes, std::span<uint8_t> lengths);
-std::vector<uint8_t> LimitedCodeLengths(std::span<const uint32_t> freqs, int maxBits, int minCodes);
 
 // Canonical codes for the lengths, bit-reversed so they can be sent least significant bit first;
 // `codes` is as long as `lengths`.

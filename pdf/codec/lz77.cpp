@@ -31,14 +31,6 @@ uint32_t Load32(const uint8_t* p) {
     return v;
 }
 
-// Eight bytes, the first the highest (one byte-swapped load).
-uint64_t LoadBigEndian64(const uint8_t* p) {
-    if constexpr (std::endian::native == std::endian::little) return __builtin_bswap64(LoadLittleEndian64(p));
-    uint64_t v;
-    std::memcpy(&v, p, 8);
-    return v;
-}
-
 uint64_t Load64(const uint8_t* p) {
     uint64_t v;
     std::memcpy(&v, p, 8);

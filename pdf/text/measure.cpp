@@ -43,9 +43,8 @@ float TextMeasure::Length(std::string_view text) const {
         characters = text.size();
     }
     const auto count = static_cast<float>(characters);
-    const float spacing = state_.wordSpacing != 0 ? static_cast<float>(spaces) * state_.wordSpacing
-                                                  : state_.wordSpacing;
-    const float points = static_cast<float>(glyphs) * state_.fontSize / 1000.0f + spacing + count * state_.charSpacing;
+    const float points = static_cast<float>(glyphs) * state_.fontSize / 1000.0f +
+                         static_cast<float>(spaces) * state_.wordSpacing + count * state_.charSpacing;
     return points * state_.horizontalScaling / 100.0f / state_.scaleFactor;
 }
 
