@@ -87,20 +87,28 @@ public:
         Search s(data_, pos, first_, limit, std::max(atLeast, kMinMatch - 1));
         if (limit <= s.bestLength) return {};
         int chain = atLeast >= row_.good ? std::max(1, row_.chain >> 2) : row_.chain;
-        // Candidates come most recent first; the first one out of reach ends the walk.
+        // Candidates come most recent first; the first one out of reach ends the walk. One load
+        // of a candidate's links gives the next kDepth candidates.
         while (InReach(number, cand)) {
             const Link link = links_[cand & Index::kLinkMask];
             if (s.Try(cand, number - cand, row_.nice) || --chain == 0) break;
-            if (!InReach(number, link.previous)) break;
-            if (s.Try(link.previous, number - link.previous, row_.nice) || --chain == 0) break;
-            cand = link.second;
+            for (int i = 0; i + 1 < Index::kDepth; ++i) {
+                if (!InReach(number, link[i])) return Result(s);
+                if (s.Try(link[i], number - link[i], row_.nice) || --chain == 0) return Result(s);
+            }
+            cand = link[Index::kDepth - 1];
         }
-        return s.bestDistance == 0 ? Match{} : Match{s.bestLength, static_cast<int>(s.bestDistance)};
+        return Result(s);
     }
 
 private:
     using Number = std::remove_pointer_t<decltype(Index::head)>;
     using Link = typename Index::Link;
+    struct Search;
+
+    static Match Result(const Search& s) {
+        return s.bestDistance == 0 ? Match{} : Match{s.bestLength, static_cast<int>(s.bestDistance)};
+    }
 
     // Whether the position numbered cand is a candidate for the one numbered number: no more than
     // the longest distance back. A stream the 16-bit index takes is shorter than that distance,
@@ -116,7 +124,10 @@ private:
         const Number previous = head;
         // A link out of the window (or to an earlier stream) is never followed: the walk stops at
         // the first candidate out of reach.
-        links_[number & Index::kLinkMask] = {previous, links_[previous & Index::kLinkMask].previous};
+        const Link& older = links_[previous & Index::kLinkMask];
+        Link& link = links_[number & Index::kLinkMask];
+        for (int i = Index::kDepth - 1; i > 0; --i) link[i] = older[i - 1];
+        link[0] = previous;
         head = static_cast<Number>(number);
         return previous;
     }
@@ -241,7 +252,7 @@ Lz77Scratch::SmallIndex Lz77Scratch::StartSmallStream() {
     // out of reach from all of them.
     std::fill_n(small_->head.get(), kHashSize, uint16_t{0});
     // The links of number 0, no position, are read (never followed).
-    small_->links[0] = {0, 0};
+    small_->links[0] = {};
     return {small_->head.get(), small_->links.get(), kWindow};
 }
 

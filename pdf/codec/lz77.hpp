@@ -30,16 +30,14 @@ public:
     static constexpr size_t kSmallStream = kWindow - 1;  // the longest stream the 16-bit index takes
 
     // The index as one stream sees it: per hash the number of its most recent position, per
-    // position number the previous and the second previous one with its hash. The 32-bit index
+    // position number the kDepth previous ones with its hash, most recent first. The 32-bit index
     // keeps the links of a window's numbers, by number modulo the window; the 16-bit one has a slot
     // for every number, so that no mask is taken.
     template <typename Number>
     struct Index {
         static constexpr uint32_t kLinkMask = sizeof(Number) == 2 ? 0xFFFF : kWindow - 1;
-        struct Link {
-            Number previous;
-            Number second;
-        };
+        static constexpr int kDepth = sizeof(Number) == 2 ? 2 : 4;
+        using Link = std::array<Number, kDepth>;
         Number* head;
         Link* links;
         uint32_t first;  // number of the stream's first position
