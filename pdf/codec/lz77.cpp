@@ -15,6 +15,7 @@ namespace folivo::codec {
 namespace {
 
 constexpr size_t kKeptTokens = size_t{1} << 18;  // a token buffer larger than this is given back
+constexpr int kDeepChain = 128;                  // rows walking this many candidates take the deep index
 
 uint32_t Prefix3(const uint8_t* p) { return uint32_t{p[0]} << 16 | uint32_t{p[1]} << 8 | p[2]; }
 
@@ -230,13 +231,14 @@ private:
 
 // The 16-bit tables are made uncleared, as each stream clears what it reads (a document compressing
 // one stream, as a one-shot call does, saves clearing them twice); the 32-bit ones start cleared.
-template <typename Number>
+template <typename Index>
 struct Lz77Scratch::Tables {
-    using Link = typename Index<Number>::Link;
+    using Number = std::remove_pointer_t<decltype(Index::head)>;
+    using Link = typename Index::Link;
     static constexpr bool kCleared = sizeof(Number) > 2;
     std::unique_ptr<Number[]> head = kCleared ? std::make_unique<Number[]>(kHashSize)
                                               : std::make_unique_for_overwrite<Number[]>(kHashSize);
-    static constexpr size_t kLinks = size_t{Index<Number>::kLinkMask} + 1;
+    static constexpr size_t kLinks = size_t{Index::kLinkMask} + 1;
     std::unique_ptr<Link[]> links = kCleared ? std::make_unique<Link[]>(kLinks)
                                              : std::make_unique_for_overwrite<Link[]>(kLinks);
 };
@@ -247,7 +249,7 @@ Lz77Scratch::Lz77Scratch(Lz77Scratch&&) noexcept = default;
 Lz77Scratch& Lz77Scratch::operator=(Lz77Scratch&&) noexcept = default;
 
 Lz77Scratch::SmallIndex Lz77Scratch::StartSmallStream() {
-    if (!small_) small_ = std::make_unique<Tables<uint16_t>>();
+    if (!small_) small_ = std::make_unique<Tables<SmallIndex>>();
     // Numbers kWindow.. fit 16 bits for a stream of up to kSmallStream bytes; 0, no position, is
     // out of reach from all of them.
     std::fill_n(small_->head.get(), kHashSize, uint16_t{0});
@@ -256,16 +258,30 @@ Lz77Scratch::SmallIndex Lz77Scratch::StartSmallStream() {
     return {small_->head.get(), small_->links.get(), kWindow};
 }
 
-Lz77Scratch::LargeIndex Lz77Scratch::StartLargeStream(size_t size) {
-    if (!large_) large_ = std::make_unique<Tables<uint32_t>>();
-    // Numbers must stay below 2^32; when they would not, the index starts afresh.
+template <>
+std::unique_ptr<Lz77Scratch::Tables<Lz77Scratch::LargeIndex>>& Lz77Scratch::TablesOf() {
+    return large_;
+}
+
+template <>
+std::unique_ptr<Lz77Scratch::Tables<Lz77Scratch::DeepIndex>>& Lz77Scratch::TablesOf() {
+    return deep_;
+}
+
+// Both 32-bit indexes number on from next_, so neither holds a number in reach of a later stream.
+template <typename Large>
+Large Lz77Scratch::StartLargeStream(size_t size) {
+    auto& tables = TablesOf<Large>();
+    if (!tables) tables = std::make_unique<Tables<Large>>();
+    // Numbers must stay below 2^32; when they would not, the indexes start afresh.
     if (size + kWindow > UINT32_MAX - next_) {
-        std::fill_n(large_->head.get(), kHashSize, 0u);
+        if (large_) std::fill_n(large_->head.get(), kHashSize, 0u);
+        if (deep_) std::fill_n(deep_->head.get(), kHashSize, 0u);
         next_ = kWindow;
     }
     const uint32_t first = next_;
     next_ += static_cast<uint32_t>(size) + kWindow;
-    return {large_->head.get(), large_->links.get(), first};
+    return {tables->head.get(), tables->links.get(), first};
 }
 
 Lz77Token* Lz77Scratch::Tokens(size_t count) {
@@ -327,7 +343,10 @@ Lz77Result Parse(std::span<const uint8_t> input, const LevelRow& row, const Inde
 Lz77Result FindMatches(std::span<const uint8_t> input, const LevelRow& row, Lz77Scratch& scratch) {
     Lz77Token* tokens = scratch.Tokens(input.size());
     if (input.size() <= Lz77Scratch::kSmallStream) return Parse(input, row, scratch.StartSmallStream(), tokens);
-    return Parse(input, row, scratch.StartLargeStream(input.size()), tokens);
+    if (row.chain >= kDeepChain) {
+        return Parse(input, row, scratch.StartLargeStream<Lz77Scratch::DeepIndex>(input.size()), tokens);
+    }
+    return Parse(input, row, scratch.StartLargeStream<Lz77Scratch::LargeIndex>(input.size()), tokens);
 }
 
 }  // namespace folivo::codec

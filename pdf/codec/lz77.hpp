@@ -30,20 +30,22 @@ public:
     static constexpr size_t kSmallStream = kWindow - 1;  // the longest stream the 16-bit index takes
 
     // The index as one stream sees it: per hash the number of its most recent position, per
-    // position number the kDepth previous ones with its hash, most recent first. The 32-bit index
-    // keeps the links of a window's numbers, by number modulo the window; the 16-bit one has a slot
-    // for every number, so that no mask is taken.
-    template <typename Number>
+    // position number the Depth previous ones with its hash, most recent first. One load then
+    // gives the walk that many candidates, but deeper links cost more to record: only rows of long
+    // chains take them. The 32-bit index keeps the links of a window's numbers, by number modulo
+    // the window; the 16-bit one has a slot for every number, so that no mask is taken.
+    template <typename Number, int Depth>
     struct Index {
         static constexpr uint32_t kLinkMask = sizeof(Number) == 2 ? 0xFFFF : kWindow - 1;
-        static constexpr int kDepth = sizeof(Number) == 2 ? 2 : 4;
-        using Link = std::array<Number, kDepth>;
+        static constexpr int kDepth = Depth;
+        using Link = std::array<Number, Depth>;
         Number* head;
         Link* links;
         uint32_t first;  // number of the stream's first position
     };
-    using SmallIndex = Index<uint16_t>;
-    using LargeIndex = Index<uint32_t>;
+    using SmallIndex = Index<uint16_t, 1>;
+    using LargeIndex = Index<uint32_t, 1>;
+    using DeepIndex = Index<uint32_t, 4>;  // for rows of long chains
 
     Lz77Scratch();
     ~Lz77Scratch();
@@ -51,17 +53,21 @@ public:
     Lz77Scratch& operator=(Lz77Scratch&&) noexcept;
 
     SmallIndex StartSmallStream();
-    LargeIndex StartLargeStream(size_t size);
+    template <typename Large>
+    Large StartLargeStream(size_t size);
     // Room for `count` tokens, valid until the next call.
     Lz77Token* Tokens(size_t count);
     // Gives back a token buffer grown by a large stream.
     void Trim();
 
 private:
-    template <typename Number>
+    template <typename Index>
     struct Tables;
-    std::unique_ptr<Tables<uint16_t>> small_;  // made on first use
-    std::unique_ptr<Tables<uint32_t>> large_;
+    template <typename Index>
+    std::unique_ptr<Tables<Index>>& TablesOf();
+    std::unique_ptr<Tables<SmallIndex>> small_;  // made on first use
+    std::unique_ptr<Tables<LargeIndex>> large_;
+    std::unique_ptr<Tables<DeepIndex>> deep_;
     uint32_t next_ = kWindow;  // first free number of the 32-bit index
     std::unique_ptr<Lz77Token[]> tokens_;
     size_t tokenRoom_ = 0;
