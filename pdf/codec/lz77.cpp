@@ -65,8 +65,8 @@ struct Match {
 };
 
 // Searches the index of three-byte prefixes (positions are numbered as the scratch gives them
-// out). The second link lets the walk fetch two candidates per dependent load. A position is
-// recorded just before it is searched from, so that one hash and one head load serve both.
+// out). A position is recorded just before it is searched from, so that one hash and one head
+// load serve both.
 template <typename Index>
 class MatchFinder {
 public:
@@ -113,9 +113,9 @@ private:
 
     // Whether the position numbered cand is a candidate for the one numbered number: no more than
     // the longest distance back. A stream the 16-bit index takes is shorter than that distance,
-    // so there only 0, no position, is out of reach.
-    static bool InReach(uint32_t number, uint32_t cand) {
-        if constexpr (sizeof(Number) == 2) return cand != 0;
+    // so there only numbers below the stream's first, left by earlier streams, are out of reach.
+    bool InReach(uint32_t number, uint32_t cand) const {
+        if constexpr (sizeof(Number) == 2) return cand >= first_;
         return number - cand <= static_cast<uint32_t>(kMaxDistance);
     }
 
@@ -229,8 +229,9 @@ private:
 
 }  // namespace
 
-// The 16-bit tables are made uncleared, as each stream clears what it reads (a document compressing
-// one stream, as a one-shot call does, saves clearing them twice); the 32-bit ones start cleared.
+// The 16-bit tables are made uncleared, as the first stream clears what it reads (a document
+// compressing one stream, as a one-shot call does, saves clearing them twice); the 32-bit ones
+// start cleared.
 template <typename Index>
 struct Lz77Scratch::Tables {
     using Number = std::remove_pointer_t<decltype(Index::head)>;
@@ -248,14 +249,18 @@ Lz77Scratch::~Lz77Scratch() = default;
 Lz77Scratch::Lz77Scratch(Lz77Scratch&&) noexcept = default;
 Lz77Scratch& Lz77Scratch::operator=(Lz77Scratch&&) noexcept = default;
 
-Lz77Scratch::SmallIndex Lz77Scratch::StartSmallStream() {
+Lz77Scratch::SmallIndex Lz77Scratch::StartSmallStream(size_t size) {
     if (!small_) small_ = std::make_unique<Tables<SmallIndex>>();
-    // Numbers kWindow.. fit 16 bits for a stream of up to kSmallStream bytes; 0, no position, is
-    // out of reach from all of them.
-    std::fill_n(small_->head.get(), kHashSize, uint16_t{0});
-    // The links of number 0, no position, are read (never followed).
-    small_->links[0] = {};
-    return {small_->head.get(), small_->links.get(), kWindow};
+    // Streams are numbered on from 1 until the numbers would pass 16 bits; then the index starts
+    // afresh. 0 is no position.
+    if (nextSmall_ + size > 0x10000) {
+        std::fill_n(small_->head.get(), kHashSize, uint16_t{0});
+        small_->links[0] = {};  // read (never followed) when a position is the first of its hash
+        nextSmall_ = 1;
+    }
+    const uint32_t first = nextSmall_;
+    nextSmall_ += static_cast<uint32_t>(size);
+    return {small_->head.get(), small_->links.get(), first};
 }
 
 template <>
@@ -342,7 +347,9 @@ Lz77Result Parse(std::span<const uint8_t> input, const LevelRow& row, const Inde
 
 Lz77Result FindMatches(std::span<const uint8_t> input, const LevelRow& row, Lz77Scratch& scratch) {
     Lz77Token* tokens = scratch.Tokens(input.size());
-    if (input.size() <= Lz77Scratch::kSmallStream) return Parse(input, row, scratch.StartSmallStream(), tokens);
+    if (input.size() <= Lz77Scratch::kSmallStream) {
+        return Parse(input, row, scratch.StartSmallStream(input.size()), tokens);
+    }
     if (row.chain >= kDeepChain) {
         return Parse(input, row, scratch.StartLargeStream<Lz77Scratch::DeepIndex>(input.size()), tokens);
     }

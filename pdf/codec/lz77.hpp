@@ -18,10 +18,11 @@ struct Lz77Token {
 
 // What the LZ77 pass keeps from one stream to the next, so that a document's many streams neither
 // allocate tables nor walk cold memory: the index of three-byte prefixes and the token buffer.
-// Streams shorter than the window use a 16-bit index, cleared for each stream (a small table,
-// filled in order, is cheap to bring into the cache). Longer ones use a 32-bit index whose
-// positions are numbered on across streams, each stream starting more than a window after the
-// previous one ended, so whatever an earlier stream left in it is out of reach.
+// Streams shorter than the window use a 16-bit index: its positions are numbered on from one
+// stream to the next, a number below the stream's first is out of reach, and the index is cleared
+// only when its numbers run out. Longer ones use a 32-bit index whose positions are numbered on
+// across streams, each stream starting more than a window after the previous one ended, so
+// whatever an earlier stream left in it is out of reach.
 class Lz77Scratch {
 public:
     static constexpr int kHashBits = 15;
@@ -32,8 +33,9 @@ public:
     // The index as one stream sees it: per hash the number of its most recent position, per
     // position number the Depth previous ones with its hash, most recent first. One load then
     // gives the walk that many candidates, but deeper links cost more to record: only rows of long
-    // chains take them. The 32-bit index keeps the links of a window's numbers, by number modulo
-    // the window; the 16-bit one has a slot for every number, so that no mask is taken.
+    // chains on streams longer than the window take them (measured: elsewhere they cost more than
+    // they save). The 32-bit index keeps the links of a window's numbers, by number modulo the
+    // window; the 16-bit one has a slot for every number, so that no mask is taken.
     template <typename Number, int Depth>
     struct Index {
         static constexpr uint32_t kLinkMask = sizeof(Number) == 2 ? 0xFFFF : kWindow - 1;
@@ -52,7 +54,7 @@ public:
     Lz77Scratch(Lz77Scratch&&) noexcept;
     Lz77Scratch& operator=(Lz77Scratch&&) noexcept;
 
-    SmallIndex StartSmallStream();
+    SmallIndex StartSmallStream(size_t size);
     template <typename Large>
     Large StartLargeStream(size_t size);
     // Room for `count` tokens, valid until the next call.
@@ -69,6 +71,7 @@ private:
     std::unique_ptr<Tables<LargeIndex>> large_;
     std::unique_ptr<Tables<DeepIndex>> deep_;
     uint32_t next_ = kWindow;  // first free number of the 32-bit index
+    uint32_t nextSmall_ = 0x10000;  // first free number of the 16-bit index (none: cleared at first use)
     std::unique_ptr<Lz77Token[]> tokens_;
     size_t tokenRoom_ = 0;
 };
