@@ -232,14 +232,14 @@ private:
 // The 16-bit tables are made uncleared, as the first stream clears what it reads (a document
 // compressing one stream, as a one-shot call does, saves clearing them twice); the 32-bit ones
 // start cleared.
-template <typename Index>
+template <typename Kind>
 struct Lz77Scratch::Tables {
-    using Number = std::remove_pointer_t<decltype(Index::head)>;
-    using Link = typename Index::Link;
+    using Number = std::remove_pointer_t<decltype(Kind::head)>;
+    using Link = typename Kind::Link;
     static constexpr bool kCleared = sizeof(Number) > 2;
     std::unique_ptr<Number[]> head = kCleared ? std::make_unique<Number[]>(kHashSize)
                                               : std::make_unique_for_overwrite<Number[]>(kHashSize);
-    static constexpr size_t kLinks = size_t{Index::kLinkMask} + 1;
+    static constexpr size_t kLinks = size_t{Kind::kLinkMask} + 1;
     std::unique_ptr<Link[]> links = kCleared ? std::make_unique<Link[]>(kLinks)
                                              : std::make_unique_for_overwrite<Link[]>(kLinks);
 };
