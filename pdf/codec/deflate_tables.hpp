@@ -61,24 +61,18 @@ inline constexpr auto kLengthCodeOf = [] {
     return table;
 }();
 
-// Distance code lookup: distances 1..256 directly, larger ones by (distance - 1) >> 7.
-inline constexpr auto kDistCodeSmall = [] {
-    std::array<uint8_t, 257> table{};
-    for (int code = 0; code < 16; ++code)
-        for (uint32_t d = kDistBase[code]; d < kDistBase[code + 1] && d <= 256; ++d)
-            table[d] = static_cast<uint8_t>(code);
-    return table;
-}();
-inline constexpr auto kDistCodeLarge = [] {
-    std::array<uint8_t, 256> table{};
-    for (int code = 16; code < kDistSymbols; ++code)
-        for (uint32_t d = kDistBase[code]; d < kDistBase[code + 1]; d += 128)
-            table[(d - 1) >> 7] = static_cast<uint8_t>(code);
+// Distance code lookup: distances 1..256 at their own index, larger ones at 256 + (distance - 1) / 128
+// (one table, so that the choice of index is a select rather than a branch).
+inline constexpr auto kDistCodeOf = [] {
+    std::array<uint8_t, 257 + 256> table{};
+    for (int code = 0; code < kDistSymbols; ++code)
+        for (uint32_t d = kDistBase[code]; d < kDistBase[code + 1]; d += d <= 256 ? 1 : 128)
+            table[d <= 256 ? d : 256 + ((d - 1) >> 7)] = static_cast<uint8_t>(code);
     return table;
 }();
 
 constexpr int DistanceCode(uint32_t distance) {
-    return distance <= 256 ? kDistCodeSmall[distance] : kDistCodeLarge[(distance - 1) >> 7];
+    return kDistCodeOf[distance <= 256 ? distance : 256 + ((distance - 1) >> 7)];
 }
 
 }  // namespace folivo::codec
