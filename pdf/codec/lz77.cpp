@@ -165,7 +165,8 @@ private:
         // Takes the candidate numbered cand when it is strictly longer; true when the search can stop.
         bool Try(uint32_t cand, uint32_t distance, int nice) {
             if (bestLength >= 7) {
-                if (Load64(data + static_cast<uint32_t>(cand + tailIndex)) != tail) return false;
+                // Most candidates differ in the last eight bytes: that exit is laid out first.
+                if (Load64(data + static_cast<uint32_t>(cand + tailIndex)) != tail) [[likely]] return false;
             } else if (!ShortEndsAgree(data + (cand - first))) {
                 return false;
             }
