@@ -256,7 +256,7 @@ Lz77Scratch::SmallIndex Lz77Scratch::StartSmallStream(size_t size) {
     // afresh. 0 is no position.
     if (nextSmall_ + size > 0x10000) {
         std::fill_n(small_->head.get(), kHashSize, uint16_t{0});
-        small_->links[0] = {};  // read (never followed) when a position is the first of its hash
+        small_->links[0] = {};  // read, never followed, by deeper links when a position is the first of its hash
         nextSmall_ = 1;
     }
     const uint32_t first = nextSmall_;
@@ -264,20 +264,13 @@ Lz77Scratch::SmallIndex Lz77Scratch::StartSmallStream(size_t size) {
     return {small_->head.get(), small_->links.get(), first};
 }
 
-template <>
-std::unique_ptr<Lz77Scratch::Tables<Lz77Scratch::LargeIndex>>& Lz77Scratch::TablesOf() {
-    return large_;
-}
-
-template <>
-std::unique_ptr<Lz77Scratch::Tables<Lz77Scratch::DeepIndex>>& Lz77Scratch::TablesOf() {
-    return deep_;
-}
-
 // Both 32-bit indexes number on from next_, so neither holds a number in reach of a later stream.
 template <typename Large>
 Large Lz77Scratch::StartLargeStream(size_t size) {
-    auto& tables = TablesOf<Large>();
+    auto& tables = [this]() -> auto& {
+        if constexpr (std::is_same_v<Large, DeepIndex>) return deep_;
+        else return large_;
+    }();
     if (!tables) tables = std::make_unique<Tables<Large>>();
     // Numbers must stay below 2^32; when they would not, the indexes start afresh.
     if (size + kWindow > UINT32_MAX - next_) {

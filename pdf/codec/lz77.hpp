@@ -65,8 +65,6 @@ public:
 private:
     template <typename Kind>  // one of the Index types
     struct Tables;
-    template <typename Kind>
-    std::unique_ptr<Tables<Kind>>& TablesOf();
     std::unique_ptr<Tables<SmallIndex>> small_;  // made on first use
     std::unique_ptr<Tables<LargeIndex>> large_;
     std::unique_ptr<Tables<DeepIndex>> deep_;
