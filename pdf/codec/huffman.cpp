@@ -32,80 +32,111 @@ constexpr auto kSteps = [] {
 // pairs of level l - 1's list, and each of the 2n - 2 cheapest items of the top list adds one bit
 // to every leaf it contains. Leaves enter every list in order, so a list is described enough by
 // its weights (for the pairs above it) and by how many leaves each of its prefixes holds. A leaf
-// goes first among equal weights. `weights` has room for a sentinel after the n leaves; `depth`
-// receives each leaf's code length.
-void PackageMergeDepths(uint64_t* weights, size_t n, int maxBits, uint8_t* depth) {
-    uint16_t leavesBefore[kMaxLimit][kListRoom];  // per level and prefix length
-    const uint16_t* leavesAt[kMaxLimit];
-    size_t listSize[kMaxLimit];
-    uint64_t lists[2][kListRoom];
-    weights[n] = kNoLeaf;
-    const size_t selected = 2 * n - 2;
-    const uint64_t* below = nullptr;
-    size_t belowSize = 0;
-    size_t agree = 0;  // leading items the list below shares with the one below it (in this list's buffer)
-    for (int level = 0; level < maxBits; ++level) {
-        uint64_t* list = lists[level & 1];
-        uint16_t* leaves = leavesBefore[level];
-        const size_t size = n + belowSize / 2;
-        const size_t packages = belowSize / 2;
-        // The merge takes the steps the one below took as long as the package it weighs is made
-        // of items the two lists below share: those steps are copied, not taken again.
-        size_t start = 0;
-        if (agree > 0) {
-            const uint16_t* belowLeaves = leavesBefore[level - 1];
-            // Packages both merges weigh alike (the lists below are no shorter than where they agree).
-            const size_t shared = agree / 2;
-            const auto first = std::partition_point(kSteps.begin(), kSteps.begin() + belowSize,
-                                                    [&](uint16_t i) { return size_t{i} - belowLeaves[i] < shared; });
-            start = static_cast<size_t>(first - kSteps.begin());
-            std::copy(belowLeaves, belowLeaves + start + 1, leaves);
-            if (start > agree) std::copy(below + agree, below + start, list + agree);
-        } else {
-            leaves[0] = 0;
+// goes first among equal weights. `weights` has room for a sentinel after the n leaves.
+class PackageMerge {
+public:
+    PackageMerge(uint64_t* weights, size_t n) : weights_(weights), n_(n), selected_(2 * n - 2) {
+        weights_[n] = kNoLeaf;
+    }
+
+    // Each leaf's code length, at most maxBits.
+    void Depths(int maxBits, uint8_t* depth) {
+        for (int level = 0; level < maxBits; ++level) {
+            if (MergeLevel(level)) {
+                RepeatUpTo(level, maxBits);
+                break;
+            }
         }
+        WalkBack(maxBits, depth);
+    }
+
+private:
+    // Builds level's list; true when every higher list begins as this one, which is all the walk
+    // back reads of them: the 2n - 2 cheapest items hold every leaf and weigh what those of the
+    // list below weigh, item for item, so the next list's first n - 1 packages weigh what this
+    // one's did and its merge takes the same steps.
+    bool MergeLevel(int level) {
+        uint64_t* list = lists_[level & 1];
+        uint16_t* leaves = leavesBefore_[level];
+        const size_t size = n_ + belowSize_ / 2;
+        const size_t packages = belowSize_ / 2;
+        const size_t start = CopySharedSteps(level, list);
         size_t a = leaves[start], b = start - a;
         for (size_t i = start; i < size; ++i) {
-            const uint64_t package = b < packages ? below[2 * b] + below[2 * b + 1] : kNoPackage;
-            if (weights[a] <= package) {
-                list[i] = weights[a++];
+            const uint64_t package = b < packages ? below_[2 * b] + below_[2 * b + 1] : kNoPackage;
+            if (weights_[a] <= package) {
+                list[i] = weights_[a++];
             } else {
                 list[i] = package;
                 ++b;
             }
             leaves[i + 1] = static_cast<uint16_t>(a);
         }
-        listSize[level] = size;
-        leavesAt[level] = leaves;
-        const size_t common = std::min(size, belowSize);
-        agree = level == 0 ? 0 : static_cast<size_t>(std::mismatch(list + start, list + common, below + start).first - list);
-        // When the 2n - 2 cheapest items hold every leaf and weigh what those of the list below
-        // weigh, item for item, the next list's first n - 1 packages weigh what this one's did, so
-        // its merge takes the same steps: every higher list begins as this one, which is all the
-        // walk back reads of them.
-        if (agree >= selected && leaves[selected] == n) {
-            for (int up = level + 1; up < maxBits; ++up) {
-                listSize[up] = n + listSize[up - 1] / 2;
-                leavesAt[up] = leaves;
-            }
-            break;
+        listSize_[level] = size;
+        leavesAt_[level] = leaves;
+        const size_t common = std::min(size, belowSize_);
+        const uint64_t* differs = std::mismatch(list + start, list + common, below_ + start).first;
+        agree_ = level == 0 ? 0 : static_cast<size_t>(differs - list);
+        if (agree_ >= selected_ && leaves[selected_] == n_) return true;
+        below_ = list;
+        belowSize_ = size;
+        return false;
+    }
+
+    // The merge takes the steps the one below took as long as the package it weighs is made of
+    // items the two lists below share: those steps are copied into level's list, not taken again.
+    // Returns how many.
+    size_t CopySharedSteps(int level, uint64_t* list) {
+        uint16_t* leaves = leavesBefore_[level];
+        if (agree_ == 0) {
+            leaves[0] = 0;
+            return 0;
         }
-        below = list;
-        belowSize = size;
+        const uint16_t* belowLeaves = leavesBefore_[level - 1];
+        // Packages both merges weigh alike (the lists below are no shorter than where they agree).
+        const size_t shared = agree_ / 2;
+        const auto first = std::partition_point(kSteps.begin(), kSteps.begin() + belowSize_,
+                                                [&](uint16_t i) { return size_t{i} - belowLeaves[i] < shared; });
+        const auto start = static_cast<size_t>(first - kSteps.begin());
+        std::copy(belowLeaves, belowLeaves + start + 1, leaves);
+        if (start > agree_) std::copy(below_ + agree_, below_ + start, list + agree_);
+        return start;
     }
-    // Walk back from the top list: a selected package selects its two children in the list below.
-    int startsAt[kMaxLeaves + 1] = {};  // leaves 0..m-1 gain a bit: +1 at 0, -1 at m
-    size_t take = 2 * n - 2;
-    for (int level = maxBits - 1; level >= 0 && take > 0; --level) {
-        const size_t count = std::min(take, listSize[level]);
-        const size_t m = leavesAt[level][count];
-        ++startsAt[0];
-        --startsAt[m];
-        take = (count - m) * 2;
+
+    // The lists above `level` up to maxBits, as far as the walk back reads them.
+    void RepeatUpTo(int level, int maxBits) {
+        for (int up = level + 1; up < maxBits; ++up) {
+            listSize_[up] = n_ + listSize_[up - 1] / 2;
+            leavesAt_[up] = leavesAt_[level];
+        }
     }
-    int running = 0;
-    for (size_t j = 0; j < n; ++j) depth[j] = static_cast<uint8_t>(running += startsAt[j]);
-}
+
+    // From the top list down: a selected package selects its two children in the list below.
+    void WalkBack(int maxBits, uint8_t* depth) const {
+        int startsAt[kMaxLeaves + 1] = {};  // leaves 0..m-1 gain a bit: +1 at 0, -1 at m
+        size_t take = selected_;
+        for (int level = maxBits - 1; level >= 0 && take > 0; --level) {
+            const size_t count = std::min(take, listSize_[level]);
+            const size_t m = leavesAt_[level][count];
+            ++startsAt[0];
+            --startsAt[m];
+            take = (count - m) * 2;
+        }
+        int running = 0;
+        for (size_t j = 0; j < n_; ++j) depth[j] = static_cast<uint8_t>(running += startsAt[j]);
+    }
+
+    uint64_t* weights_;
+    size_t n_;
+    size_t selected_;
+    uint16_t leavesBefore_[kMaxLimit][kListRoom];  // per level and prefix length
+    const uint16_t* leavesAt_[kMaxLimit];
+    size_t listSize_[kMaxLimit];
+    uint64_t lists_[2][kListRoom];
+    const uint64_t* below_ = nullptr;
+    size_t belowSize_ = 0;
+    size_t agree_ = 0;  // leading items the list below shares with the one below it (in this list's buffer)
+};
 
 }  // namespace
 
@@ -137,7 +168,7 @@ void LimitedCodeLengths(std::span<const uint32_t> freqs, int maxBits, int minCod
     uint64_t weights[kMaxLeaves + 1];
     for (size_t i = 0; i < n; ++i) weights[i] = keys[i] >> 32;
     uint8_t depth[kMaxLeaves];
-    PackageMergeDepths(weights, n, maxBits, depth);
+    PackageMerge(weights, n).Depths(maxBits, depth);
     for (size_t i = 0; i < n; ++i) lengths[symbols[keys[i] & 0xFFFF]] = depth[i];
 }
 
