@@ -119,10 +119,16 @@ private:
         return files;
     }
 
+    // Asks the scheduler to stop; one that has not stopped within ten seconds is killed, so that a
+    // hung scheduler cannot hang the test run.
     void Stop() {
         if (started_ == 0) return;
         ::kill(started_, SIGTERM);
-        ::waitpid(started_, nullptr, 0);
+        const pid_t pid = started_;
+        if (!WaitUntil([pid] { return ::waitpid(pid, nullptr, WNOHANG) != 0; }, std::chrono::seconds(10))) {
+            ::kill(started_, SIGKILL);
+            ::waitpid(started_, nullptr, 0);
+        }
         started_ = 0;
     }
 
