@@ -1,6 +1,7 @@
 #include "pdf/core/string_format.hpp"
 
 #include <array>
+#include <cstdint>
 
 namespace folivo {
 
@@ -18,9 +19,10 @@ constexpr const char* EscapeOf(char c) {
     }
 }
 
-// The bytes EscapeOf escapes, looked up by byte: most text has none.
-constexpr std::array<bool, 256> kEscaped = [] {
-    std::array<bool, 256> escaped{};
+// The bytes EscapeOf escapes (1), looked up by byte: most text has none. Numbers rather than bools,
+// so that eight lookups are or-ed without a branch.
+constexpr std::array<uint8_t, 256> kEscaped = [] {
+    std::array<uint8_t, 256> escaped{};
     for (int c = 0; c < 256; ++c) escaped[c] = EscapeOf(static_cast<char>(c)) != nullptr;
     return escaped;
 }();
